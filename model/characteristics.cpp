@@ -1,0 +1,313 @@
+#include "model/characteristics.h"
+
+#include "model/circuit_kind.h"
+#include "solution/solution_arrays.h"
+
+#include <cmath>
+
+namespace ovrelan {
+
+namespace {
+
+constexpr double half_pi = pi / 2;
+
+// The ratio w/d at which the quarter unit of R-C and R-L switches: sqrt(pi^2/4 - 1).
+const double k_switch = std::sqrt(pi * pi / 4 - 1);
+
+constexpr std::string_view no_current = "А откуда ток возьмется?!";
+
+struct Guard {
+    bool (*holds)(const Parameters&);
+    std::string_view text;
+    double Parameters::*param;
+    double corrected;
+};
+
+const Guard guards[] = {
+    {[](const Parameters& p) { return p.L == 0 && p.C == 0 && p.R == 0 && p.Em == 0; },
+     "А изучать-то что будете?!", &Parameters::R, 0.02},
+    {[](const Parameters& p) { return p.L == 0 && p.C == 0 && p.Em == 0; }, no_current,
+     &Parameters::Em, 5},
+    {[](const Parameters& p) { return p.L == 0 && p.C == 0 && p.R == 0; },
+     "Это короткое замыкание!", &Parameters::R, 0.02},
+    {[](const Parameters& p) { return p.Uo == 0 && p.Em == 0; }, no_current, &Parameters::Em, 5},
+    {[](const Parameters& p) { return p.C == 0 && p.Em == 0; }, no_current, &Parameters::Em, 5},
+    {[](const Parameters& p) { return p.L == 0 && p.R == 0 && p.nu == 0; },
+     "Напряжение скачком меняется от Uo до - Em в начальный момент времени. Потом постоянно. "
+     "Ток в начальный момент времени бесконечен, а потом равен 0",
+     &Parameters::nu, 50},
+    {[](const Parameters& p) { return p.L == 0 && p.R == 0 && p.Em == 0; },
+     "Мгновенная разрядка конденсатора бесконечным током!", &Parameters::Em, 5},
+};
+
+// The source's cyclic frequency. The cosine source is even in w, so a negative frequency
+// gives the same response as its magnitude; the model computes with w >= 0.
+double source_w(const Parameters& p) {
+    return two_pi * std::fabs(p.nu);
+}
+
+// Common grid A: resistor only, capacitor only, coil only.
+void grid_a(SimulationState& s) {
+    s.dt = half_pi / s.steps_per_unit;
+    s.t_span = two_pi * s.Nmax;
+    s.Nt = std::floor(s.t_span / s.dt);
+    s.grid_step = pi;
+    s.grid_count = 2 * s.Nmax;
+}
+
+// Common grid B: R-C and R-L. The quarter unit is the smaller of a quarter of the
+// characteristic period and the relaxation time, in tau: it switches at w = k*d.
+void grid_b(SimulationState& s) {
+    s.t_unit = static_cast<float>(s.w >= k_switch * s.d ? half_pi : s.wx / s.d);
+    s.t_scale = 1 / s.wx;
+    s.Nt = s.steps_per_unit * (s.Nmax * 4);
+    s.t_span = static_cast<double>(s.t_unit) * (s.Nmax * 4);
+    s.dt = static_cast<double>(s.t_unit) / s.steps_per_unit;
+    s.grid_count = 2 * s.Nmax;
+    s.grid_step = static_cast<float>(2.0F * s.t_unit);
+}
+
+void compute_r_only(SimulationState& s) {
+    s.w = source_w(s);
+    if (s.w != 0) {
+        s.Tv = two_pi / s.w;
+    }
+    s.Ur_scale = std::fabs(s.Em);
+    s.I_scale = s.Ur_scale / s.R;
+    s.W_scale = s.w != 0 ? s.Em * s.Em / 2 / s.R / s.w : s.Em * s.Em / s.R;
+    s.t_scale = s.w != 0 ? 1 / s.w : 1;
+    grid_a(s);
+}
+
+void compute_l_only(SimulationState& s) {
+    s.UL_scale = std::fabs(s.Em);
+    s.I_scale = s.UL_scale / s.L;
+    s.W_scale = s.Em * s.Em / 2 / s.L;
+    s.t_scale = 1;
+    grid_a(s);
+}
+
+void compute_c_only(SimulationState& s) {
+    s.w = source_w(s);
+    s.Tv = two_pi / s.w;
+    s.Uc_scale = std::fabs(s.Em);
+    s.I_scale = s.C * s.w * s.Uc_scale;
+    s.W_scale = s.Em * s.Em * s.C / 2;
+    s.t_scale = 1 / s.w;
+    grid_a(s);
+}
+
+// What R-C and R-L share once d is known: periods, b and a.
+void first_order_ratios(SimulationState& s) {
+    if (s.w != 0) {
+        s.Tv = two_pi / s.w;
+    }
+    s.wx = std::sqrt(s.d * s.d + s.w * s.w);
+    s.Tx = two_pi / s.wx;
+    if (s.R != 0) {
+        s.Tr = 1 / s.d;
+    }
+    s.b = s.w / s.wx;
+    s.a = std::sqrt(1 - s.b * s.b);
+}
+
+void compute_rc(SimulationState& s) {
+    s.w = source_w(s);
+    s.d = (1 / s.R) / s.C;
+    first_order_ratios(s);
+    s.Uc_scale = s.Uo != 0 ? std::fabs(s.Uo) : std::fabs(s.Em);
+    s.I_scale = s.Uc_scale / s.R;
+    s.Ur_scale = s.Uc_scale;
+    s.W_scale = s.Uc_scale * s.Uc_scale * s.C / 2;
+    grid_b(s);
+}
+
+void compute_rl(SimulationState& s) {
+    s.w = source_w(s);
+    s.d = s.R / s.L;
+    first_order_ratios(s);
+    s.UL_scale = std::fabs(s.Em);
+    s.I_scale = (s.UL_scale / s.L) / s.wx;
+    s.Ur_scale = s.UL_scale;
+    s.W_scale = s.I_scale * s.I_scale * s.L / 2;
+    grid_b(s);
+}
+
+// Constants of the forced and the free motion of the normalised capacitor voltage, so that
+// x(0) = u0 and x'(0) = 0 for the source term -eps*cos(b*tau).
+void response_constants(SimulationState& s) {
+    const double a = s.a;
+    const double b = s.b;
+    const double g = s.g;
+    const double eps = s.eps;
+    const double den = (1 - b * b) * (1 - b * b) + 4 * a * a * b * b;
+    s.Acos = -eps * (1 - b * b) / den;
+    s.Asin = -2 * eps * a * b / den;
+    const double u = s.u0 - s.Acos;
+    if (a == 0) {
+        s.K1 = 0;
+        s.K2 = u;
+    } else if (a < 1) {
+        s.K1 = (a * u - b * s.Asin) / g;
+        s.K2 = u;
+    } else if (a > 1) {
+        // g - a = -1/(a + g): the same number without cancellation when a >> 1.
+        const double slow = -1 / (a + g);
+        s.K1 = (b * s.Asin + u * slow) / g / 2;
+        s.K2 = (u * (a + g) - b * s.Asin) / g / 2;
+    } else {
+        s.K1 = u - b * s.Asin;
+        s.K2 = u;
+    }
+}
+
+void compute_rlc(SimulationState& s) {
+    s.w = source_w(s);
+    s.wo = 1 / std::sqrt(s.C * s.L);
+    s.d = (s.R / 2) / s.L;
+    s.Wb = s.wo >= s.d ? std::sqrt(s.wo * s.wo - s.d * s.d) : std::sqrt(s.d * s.d - s.wo * s.wo);
+    if (s.w != 0) {
+        s.Tv = two_pi / s.w;
+    }
+    s.To = two_pi / s.wo;
+    if (s.wo != s.d) {
+        s.T = two_pi / s.Wb;
+    }
+    if (s.wo > s.d) {
+        s.theta = s.T * s.d;
+    }
+    if (s.R != 0 && s.wo > s.d) {
+        s.Q = pi / s.theta;
+    }
+    s.Rk = 2 * std::sqrt(s.L / s.C);
+    s.Qc = s.Uo * s.C;
+    if (s.wo > std::sqrt(2.0) * s.d) {
+        s.Vr = std::sqrt(s.wo * s.wo - 2 * s.d * s.d) / 2 / pi;
+    }
+    s.a = s.d / s.wo;
+    s.b = s.w / s.wo;
+    if (s.wo > s.d) {
+        s.g = std::sqrt(1 - s.a * s.a);
+    } else if (s.wo < s.d) {
+        s.g = std::sqrt(s.a * s.a - 1);
+    } else {
+        s.g = 0;
+    }
+    s.Uc_scale = s.Uo != 0 ? std::fabs(s.Uo) : std::fabs(s.Em);
+    s.u0 = s.Uo / s.Uc_scale;
+    s.eps = static_cast<float>(s.Em / s.Uc_scale);
+    s.I_scale = s.Uc_scale * (s.wo * s.C);
+    s.W_scale = s.Uc_scale * s.Uc_scale * s.C / 2;
+    s.Ur_scale = s.Uc_scale;
+    s.UL_scale = s.Uc_scale;
+    if (!(s.a == 0 && s.b == 1)) {
+        response_constants(s);
+    }
+    s.t_scale = 1 / s.wo;
+    s.t_span = two_pi * s.Nmax;
+    s.dt = s.b <= 1 ? half_pi / s.steps_per_unit : (half_pi / s.steps_per_unit) / s.b;
+    s.Nt = std::floor(s.t_span / s.dt);
+    s.grid_step = pi;
+    s.grid_count = 2 * s.Nmax;
+}
+
+void compute_configuration(SimulationState& s) {
+    switch (configuration(s)) {
+    case Configuration::r_only:
+        compute_r_only(s);
+        break;
+    case Configuration::l_only:
+        compute_l_only(s);
+        break;
+    case Configuration::c_only:
+        compute_c_only(s);
+        break;
+    case Configuration::rc:
+        compute_rc(s);
+        break;
+    case Configuration::rl:
+        compute_rl(s);
+        break;
+    case Configuration::rlc:
+        compute_rlc(s);
+        break;
+    }
+}
+
+bool all_scalars_finite(const SimulationScalars& s) {
+    bool finite = true;
+    for_each_model_scalar(s, [&](const char*, double v) { finite = finite && std::isfinite(v); });
+    return finite;
+}
+
+// Puts the state of the last completed pass back and says which parameters changed.
+Refusal refuse(SimulationState& s, const SimulationScalars& before, std::string_view text) {
+    Refusal refusal{std::string(warning_title), std::string(text), {}};
+    static_cast<SimulationScalars&>(s) = before;
+    if (before.accepted.Nmax == 0) {
+        return refusal; // nothing was ever accepted: there is nothing to go back to
+    }
+    for (const FieldSpec& spec : field_table()) {
+        const double previous = before.accepted.*spec.param;
+        if (!(s.*spec.param == previous)) {
+            s.*spec.param = previous;
+            refusal.restored.push_back(
+                {spec.field, previous, field_text_general(spec.field, previous)});
+        }
+    }
+    return refusal;
+}
+
+} // namespace
+
+std::optional<GuardWarning> find_guard(const Parameters& p) {
+    int number = 0;
+    for (const Guard& guard : guards) {
+        ++number;
+        if (guard.holds(p)) {
+            const Field field = field_of(guard.param);
+            return GuardWarning{number,
+                                std::string(warning_title),
+                                std::string(guard.text),
+                                field,
+                                guard.corrected,
+                                field_text_general(field, guard.corrected)};
+        }
+    }
+    return std::nullopt;
+}
+
+PassResult calc_characteristics(SimulationState& s) {
+    if (auto guard = find_guard(s)) {
+        store_field_value(s, guard->field, guard->corrected);
+        return PassResult{PassKind::guarded, std::move(guard), std::nullopt};
+    }
+
+    const SimulationScalars before = s;
+    compute_configuration(s);
+    // A grid needs at least its first point: an interval typed around the field check
+    // (Nmax <= 0 never reaches here from a field) cannot be computed either.
+    if (!all_scalars_finite(s) || !(s.Nt >= 0)) {
+        return PassResult{PassKind::refused, std::nullopt, refuse(s, before, refused_text)};
+    }
+    if (s.Nt > static_cast<double>(max_grid_points - 1)) {
+        return PassResult{PassKind::refused, std::nullopt, refuse(s, before, too_many_points_text)};
+    }
+
+    const bool had_solution = !s.t_grid.empty();
+    if (!build_solution(s) || !all_scalars_finite(s)) {
+        Refusal refusal = refuse(s, before, refused_text);
+        // The arrays were rebuilt in place to keep memory at one set: the state is back to the
+        // last completed pass, which rebuilds exactly the arrays it had.
+        if (had_solution) {
+            build_solution(s);
+        } else {
+            release_solution(s);
+        }
+        return PassResult{PassKind::refused, std::nullopt, std::move(refusal)};
+    }
+    s.accepted = static_cast<const Parameters&>(s);
+    return PassResult{};
+}
+
+} // namespace ovrelan

@@ -1,0 +1,125 @@
+#include "model/parameter_fields.h"
+
+#include "model/number_format.h"
+#include "model/number_reading.h"
+
+#include <stdexcept>
+
+namespace ovrelan {
+
+namespace {
+
+constexpr std::string_view negative_message =
+    "не может быть отрицательным! Не вводите заново, а исправьте!";
+
+const std::array<FieldSpec, 7> table{{
+    {Field::Text1, "Text1", &Parameters::L, "L(мкГн)=", "Индуктивность катушки", 0.000001,
+     FieldCheck::negative, 0.005, negative_message, 60},
+    {Field::Text2, "Text2", &Parameters::C, "С(мкФ)=", "Электроёмкость конденсатора", 0.000001,
+     FieldCheck::negative, 0.002, negative_message, 60},
+    {Field::Text3, "Text3", &Parameters::R, "R(Ом)=", "Сопротивление резистора", 1.0,
+     FieldCheck::negative, 0.02, negative_message, 60},
+    {Field::Text4,
+     "Text4",
+     &Parameters::Uo,
+     "Uo(B)=",
+     "Начальное напряжение на конденсаторе",
+     1.0,
+     FieldCheck::none,
+     0,
+     {},
+     0},
+    {Field::Text5,
+     "Text5",
+     &Parameters::Em,
+     "e(B)=",
+     "Амплитуда ЭДС источника",
+     1.0,
+     FieldCheck::none,
+     0,
+     {},
+     0},
+    {Field::Text6,
+     "Text6",
+     &Parameters::nu,
+     "v(Гц)=",
+     "Частота тока источника",
+     1.0,
+     FieldCheck::none,
+     0,
+     {},
+     0},
+    {Field::Text7, "Text7", &Parameters::Nmax,
+     "Nmax=", "Время расчёта (в собственных периодах или характерных временах)", 1.0,
+     FieldCheck::not_positive, 1, "не может быть! Не вводите заново, а исправьте!", 300},
+}};
+
+bool fails(FieldCheck check, double value) {
+    switch (check) {
+    case FieldCheck::negative:
+        return value < 0;
+    case FieldCheck::not_positive:
+        return value <= 0;
+    case FieldCheck::none:
+        break;
+    }
+    return false;
+}
+
+} // namespace
+
+const std::array<FieldSpec, 7>& field_table() {
+    return table;
+}
+
+const FieldSpec& field_spec(Field field) {
+    return table[static_cast<std::size_t>(field)];
+}
+
+std::optional<Field> field_by_name(std::string_view name) {
+    for (const auto& spec : table) {
+        if (spec.name == name) {
+            return spec.field;
+        }
+    }
+    return std::nullopt;
+}
+
+Field field_of(double Parameters::*param) {
+    for (const auto& spec : table) {
+        if (spec.param == param) {
+            return spec.field;
+        }
+    }
+    throw std::invalid_argument("no field holds this parameter");
+}
+
+FieldChange field_change(Field field, std::string_view text) {
+    const FieldSpec& spec = field_spec(field);
+    FieldChange change;
+    change.value = read_number(text) * spec.factor;
+    change.stored = change.value;
+    if (fails(spec.check, change.value)) {
+        change.rejected = true;
+        change.stored = spec.fallback;
+        change.beep_ms = spec.beep_ms;
+        change.message = FieldMessage{std::string(error_title), std::string(spec.message)};
+        if (field == Field::Text7) {
+            change.write_back = field_text_general(field, spec.fallback);
+        }
+    }
+    return change;
+}
+
+void store_field_value(SimulationState& s, Field field, double value) {
+    s.*(field_spec(field).param) = value;
+}
+
+std::string field_text_general(Field field, double value_held) {
+    const FieldSpec& spec = field_spec(field);
+    // L and C are held in H and F but typed in µH and µF.
+    const double shown = spec.factor == 1.0 ? value_held : value_held * 1e6;
+    return format_general(shown);
+}
+
+} // namespace ovrelan

@@ -1,0 +1,64 @@
+// The seven parameter fields as data, and what a change of a field's text does.
+#pragma once
+
+#include "model/simulation_state.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace ovrelan {
+
+enum class Field { Text1, Text2, Text3, Text4, Text5, Text6, Text7 };
+enum class FieldCheck { none, negative, not_positive };
+
+struct FieldSpec {
+    Field field;
+    std::string_view name;     // "Text1"
+    double Parameters::*param; // the parameter the field holds
+    std::string_view label;    // caption of the label beside it
+    std::string_view tooltip;  // of the label and the field
+    double factor;             // typed unit -> unit held
+    FieldCheck check;
+    double fallback;          // unit held
+    std::string_view message; // shown in the box titled "Ошибка"
+    int beep_ms;
+};
+
+inline constexpr std::string_view error_title = "Ошибка";
+
+const std::array<FieldSpec, 7>& field_table();
+const FieldSpec& field_spec(Field field);
+std::optional<Field> field_by_name(std::string_view name);
+
+// The field that shows a parameter.
+Field field_of(double Parameters::*param);
+
+struct FieldMessage {
+    std::string title;
+    std::string text;
+};
+
+// What the change handler does with the text of a field, once ready_flag is set:
+// the value it stores, and for a rejected value the beep, the message and, for Text7,
+// the text written back into the field (which runs the handler again).
+struct FieldChange {
+    double value = 0; // read and converted
+    bool rejected = false;
+    double stored = 0; // value, or the fallback when rejected
+    int beep_ms = 0;
+    std::optional<FieldMessage> message;
+    std::optional<std::string> write_back;
+};
+
+FieldChange field_change(Field field, std::string_view text);
+
+// Stores the value a change leaves into the parameter of its field.
+void store_field_value(SimulationState& s, Field field, double value);
+
+// The text a field shows for a parameter value written by the program (corrections and
+// restored values): the general format in the typed unit (" 2000" for L = 0.002 H).
+std::string field_text_general(Field field, double value_held);
+
+} // namespace ovrelan

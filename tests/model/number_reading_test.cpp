@@ -1,0 +1,68 @@
+#include "model/number_reading.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+#include <cmath>
+#include <limits>
+#include <string>
+
+namespace ovrelan {
+namespace {
+
+struct ReadCase {
+    const char* name;
+    std::string text;
+    double expected;
+};
+
+void PrintTo(const ReadCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class ReadNumber : public ::testing::TestWithParam<ReadCase> {};
+
+TEST_P(ReadNumber, ReadsTheLeadingNumber) {
+    const ReadCase& c = GetParam();
+    const double v = read_number(c.text);
+    if (std::isinf(c.expected)) {
+        EXPECT_EQ(v, c.expected);
+    } else {
+        EXPECT_DOUBLE_EQ(v, c.expected) << "text «" << c.text << "»";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rule, ReadNumber,
+    ::testing::Values(
+        ReadCase{"plain", "2000", 2000}, ReadCase{"leading_blank", " 2000", 2000},
+        ReadCase{"comma_stops", "1,5", 1}, ReadCase{"point", "1.5", 1.5},
+        ReadCase{"blank_inside", " 1 5", 15}, ReadCase{"tab_and_newline", "1\t2\n3", 123},
+        ReadCase{"no_leading_zero", ".02", 0.02}, ReadCase{"letters", "abc", 0},
+        ReadCase{"empty", "", 0}, ReadCase{"only_blanks", "   ", 0}, ReadCase{"negative", "-5", -5},
+        ReadCase{"plus", "+7.25", 7.25}, ReadCase{"sign_alone", "-", 0},
+        ReadCase{"point_alone", ".", 0}, ReadCase{"trailing_point", "5.", 5},
+        ReadCase{"exponent", "1E3", 1000}, ReadCase{"exponent_lower", "2.5e-3", 0.0025},
+        ReadCase{"exponent_plus", "1e+2", 100}, ReadCase{"exponent_without_digits", "3E", 3},
+        ReadCase{"exponent_sign_only", "3e-x", 3}, ReadCase{"blank_in_exponent", "1 e 2", 100},
+        ReadCase{"stops_at_letter", "12abc", 12}, ReadCase{"second_point_stops", "1.2.3", 1.2},
+        ReadCase{"fixed_format", " 0.020", 0.02}, ReadCase{"sign_then_blank", "- 5.00", -5},
+        ReadCase{"double_sign", "--5", 0},
+        ReadCase{"overflow", "1e400", std::numeric_limits<double>::infinity()},
+        ReadCase{"negative_overflow", "-1e400", -std::numeric_limits<double>::infinity()},
+        ReadCase{"long_mantissa_overflow", std::string(400, '9'),
+                 std::numeric_limits<double>::infinity()},
+        ReadCase{"underflow", "1e-400", 0}, ReadCase{"zero_huge_exponent", "0e99999", 0}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ReadNumber, ConvertsToTheNearestDouble) {
+    // Correct rounding: these are the doubles the compiler makes of the same literals.
+    EXPECT_EQ(read_number("0.1"), 0.1);
+    EXPECT_EQ(read_number("2.2250738585072014e-308"), 2.2250738585072014e-308);
+    EXPECT_EQ(read_number("9007199254740993"), 9007199254740992.0);
+    EXPECT_EQ(read_number("0.020"), 0.02);
+}
+
+} // namespace
+} // namespace ovrelan

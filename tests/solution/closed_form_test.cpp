@@ -1,0 +1,171 @@
+#include "solution/closed_form.h"
+
+#include "model/circuit_kind.h"
+#include "support/model_fixtures.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+#include <cmath>
+#include <string>
+
+namespace ovrelan {
+namespace {
+
+using testing::circuit;
+
+double resonant_nu() {
+    double nu = 1 / 6.283185307;
+    for (int i = 0; i < 64 && 6.283185307 * nu != 1.0; ++i) {
+        nu = std::nextafter(nu, 6.283185307 * nu < 1.0 ? 1.0 : 0.0);
+    }
+    return nu;
+}
+
+struct RegimeCase {
+    const char* name;
+    Parameters p;
+    Regime regime;
+};
+
+void PrintTo(const RegimeCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+// One circuit per regime, with L = C = 1 so that normalised and physical time agree (wo = 1),
+// and a second sinusoidal variant where the regime allows it.
+const RegimeCase regime_cases[] = {
+    {"undamped_resonance", {1, 1, 0, 2, 3, resonant_nu(), 4}, Regime::undamped_resonance},
+    {"undamped_dc", {1, 1, 0, 2, 3, 0, 4}, Regime::undamped_dc},
+    {"undamped_ac", {1, 1, 0, 2, 3, 2 / 6.283185307, 4}, Regime::undamped},
+    {"oscillatory_dc", {1, 1, 0.4, 2, 3, 0, 4}, Regime::oscillatory},
+    {"oscillatory_ac", {1, 1, 0.4, -2, 3, 0.7 / 6.283185307, 4}, Regime::oscillatory},
+    {"aperiodic_dc", {1, 1, 5, 2, 3, 0, 4}, Regime::aperiodic},
+    {"aperiodic_ac", {1, 1, 5, 2, -3, 1.3 / 6.283185307, 4}, Regime::aperiodic},
+    {"critical_dc", {0.25, 1, 1, 2, 3, 0, 4}, Regime::critical},
+    {"critical_ac", {0.25, 1, 1, 0, 3, 1 / 6.283185307, 4}, Regime::critical},
+};
+
+class ClosedForm : public ::testing::TestWithParam<RegimeCase> {};
+
+TEST_P(ClosedForm, StartsChargedWithoutCurrent) {
+    const SimulationState s = circuit(GetParam().p);
+    ASSERT_EQ(regime(s), GetParam().regime);
+    EXPECT_NEAR(Uc_of_t(s, 0), s.u0, 1e-12);
+    EXPECT_NEAR(I_of_t(s, 0), 0, 1e-12);
+}
+
+TEST_P(ClosedForm, SolvesTheCircuitEquation) {
+    // x'' + 2a x' + x = -eps cos(b tau) and i = -x', checked by central differences.
+    const SimulationState s = circuit(GetParam().p);
+    const double h = 1e-4;
+    for (double tau = 0.3; tau < 12; tau += 0.37) {
+        const double xm = Uc_of_t(s, tau - h);
+        const double x0 = Uc_of_t(s, tau);
+        const double xp = Uc_of_t(s, tau + h);
+        const double dx = (xp - xm) / (2 * h);
+        const double ddx = (xp - 2 * x0 + xm) / (h * h);
+        const double residual = ddx + 2 * s.a * dx + x0 + s.eps * std::cos(s.b * tau);
+        EXPECT_NEAR(residual, 0, 2e-5) << "tau = " << tau;
+        EXPECT_NEAR(I_of_t(s, tau), -dx, 1e-6) << "tau = " << tau;
+    }
+}
+
+TEST_P(ClosedForm, BothAtOnceGivesTheSameNumbers) {
+    const SimulationState s = circuit(GetParam().p);
+    for (double tau = 0; tau < 20; tau += 0.77) {
+        const ResponsePoint p =
+            response_at(s, regime(s), tau, std::cos(s.b * tau), std::sin(s.b * tau));
+        EXPECT_EQ(p.x, Uc_of_t(s, tau));
+        EXPECT_EQ(p.i, I_of_t(s, tau));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Regimes, ClosedForm, ::testing::ValuesIn(regime_cases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ClosedForm, ResonanceGrowsLinearly) {
+    const SimulationState s = circuit({1, 1, 0, 2, 3, resonant_nu(), 4});
+    const double two_pi = 2 * 3.141592653589793;
+    EXPECT_NEAR(Uc_of_t(s, two_pi), s.u0, 1e-12);
+    EXPECT_NEAR(I_of_t(s, two_pi), 3.141592653589793 * s.eps, 1e-12);
+}
+
+TEST(ClosedForm, UndampedDcSwingsAroundTheEmf) {
+    const SimulationState s = circuit({1, 1, 0, 2, 3, 0, 4});
+    const double eps = s.eps;
+    EXPECT_NEAR(Uc_of_t(s, 3.141592653589793), -s.u0 - 2 * eps, 1e-12);
+    EXPECT_NEAR(Uc_of_t(s, 2 * 3.141592653589793), s.u0, 1e-12);
+}
+
+TEST(ClosedForm, UndampedTwiceTheNaturalFrequency) {
+    // b = 2, u0 = 0: x = (eps/3)(cos 2 tau - cos tau).
+    const SimulationState s = circuit({1, 1, 0, 0, 3, 2 / 6.283185307, 4});
+    ASSERT_DOUBLE_EQ(s.b, 2);
+    for (double tau : {0.5, 1.7, 4.2}) {
+        EXPECT_NEAR(Uc_of_t(s, tau),
+                    (static_cast<double>(s.eps) / 3) * (std::cos(2 * tau) - std::cos(tau)), 1e-12);
+    }
+}
+
+struct SteadyCase {
+    const char* name;
+    Parameters p;
+};
+
+void PrintTo(const SteadyCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class SteadyState : public ::testing::TestWithParam<SteadyCase> {};
+
+TEST_P(SteadyState, FreeMotionDiesOut) {
+    const SimulationState s = circuit(GetParam().p);
+    const double late = 400;
+    if (s.b == 0) {
+        EXPECT_NEAR(Uc_of_t(s, late), -s.eps, 1e-9);
+        EXPECT_NEAR(I_of_t(s, late), 0, 1e-9);
+        return;
+    }
+    // Sample one source period late in time: amplitude eps/sqrt(den).
+    const double den = (1 - s.b * s.b) * (1 - s.b * s.b) + 4 * s.a * s.a * s.b * s.b;
+    double peak = 0;
+    for (int k = 0; k < 2000; ++k) {
+        const double tau = late + k * (2 * 3.141592653589793 / s.b) / 2000;
+        peak = std::max(peak, std::fabs(Uc_of_t(s, tau)));
+    }
+    EXPECT_NEAR(peak, s.eps / std::sqrt(den), 1e-5);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Damped, SteadyState,
+    ::testing::Values(SteadyCase{"oscillatory_dc", {1, 1, 0.4, 2, 3, 0, 4}},
+                      SteadyCase{"oscillatory_ac", {1, 1, 0.4, 2, 3, 0.7 / 6.283185307, 4}},
+                      SteadyCase{"aperiodic_dc", {1, 1, 5, 2, 3, 0, 4}},
+                      SteadyCase{"aperiodic_ac", {1, 1, 5, 2, 3, 1.3 / 6.283185307, 4}},
+                      SteadyCase{"critical_dc", {0.25, 1, 1, 2, 3, 0, 4}},
+                      SteadyCase{"critical_ac", {0.25, 1, 1, 2, 3, 1 / 6.283185307, 4}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ClosedForm, HeavyDampingKeepsTheSlowDecay) {
+    // a = 1e8: the slow exponent g - a = -5e-9 would cancel to 0 if formed as a difference.
+    const SimulationState s = circuit({1, 1, 2e8, 1, 0, 0, 4});
+    ASSERT_EQ(regime(s), Regime::aperiodic);
+    ASSERT_EQ(s.a, 1e8);
+    EXPECT_NEAR(Uc_of_t(s, 0), 1, 1e-12);
+    EXPECT_NEAR(I_of_t(s, 0), 0, 1e-15);
+    EXPECT_NEAR(Uc_of_t(s, 1e8), std::exp(-0.5), 1e-9);
+    EXPECT_NEAR(I_of_t(s, 1e8), std::exp(-0.5) * 5e-9, 1e-15);
+}
+
+TEST(ClosedForm, AperiodicNeverOverflows) {
+    const SimulationState s = circuit({1, 1, 5, 2, 3, 1.3 / 6.283185307, 4});
+    for (double tau : {1e3, 1e6, 1e12}) {
+        EXPECT_TRUE(std::isfinite(Uc_of_t(s, tau)));
+        EXPECT_TRUE(std::isfinite(I_of_t(s, tau)));
+    }
+}
+
+} // namespace
+} // namespace ovrelan

@@ -1,0 +1,58 @@
+// States the core tests start from.
+#pragma once
+
+#include "model/characteristics.h"
+#include "model/defaults.h"
+#include "model/simulation_state.h"
+
+#include <cmath>
+#include <vector>
+
+namespace ovrelan::testing {
+
+// The state right after start-up: defaults, one pass, ready.
+inline SimulationState started_state() {
+    SimulationState s;
+    set_defaults(s);
+    calc_characteristics(s);
+    s.ready_flag = true;
+    return s;
+}
+
+struct Settled {
+    std::vector<int> guards; // the guards that fired, in order
+    int refusals = 0;
+};
+
+// Runs the recompute chain as the window does: a guard's correction or a refusal's restored
+// value is written back into its field, which runs another pass.
+inline Settled settle(SimulationState& s) {
+    Settled out;
+    for (int pass = 0; pass < 32; ++pass) {
+        const PassResult r = calc_characteristics(s);
+        if (r.kind == PassKind::computed) {
+            break;
+        }
+        if (r.kind == PassKind::guarded) {
+            out.guards.push_back(r.guard->number);
+        } else {
+            ++out.refusals;
+        }
+    }
+    return out;
+}
+
+// The started state with these parameters, settled.
+inline SimulationState circuit(const Parameters& p) {
+    SimulationState s = started_state();
+    static_cast<Parameters&>(s) = p;
+    settle(s);
+    return s;
+}
+
+// Default parameters with a few changed.
+inline Parameters defaults() {
+    return Parameters{0.002, 0.005, 0.02, 15, 5, 47, 40};
+}
+
+} // namespace ovrelan::testing
