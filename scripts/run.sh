@@ -11,4 +11,4 @@ cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DOVRELAN_BUILD_TESTS=OFF
 cmake --build "$BUILD_DIR" --parallel "$(nproc)"
 
-echo "Built the core; the program itself comes with the main window."
+exec "$BUILD_DIR/tools/ovrelan-solve" "$@"

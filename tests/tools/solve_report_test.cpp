@@ -1,0 +1,116 @@
+#include "tools/solve_report.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+#include <sstream>
+#include <string>
+
+namespace ovrelan {
+namespace {
+
+FieldTexts typed(std::initializer_list<std::pair<Field, const char*>> texts) {
+    FieldTexts t;
+    for (const auto& [field, text] : texts) {
+        t[static_cast<std::size_t>(field)] = text;
+    }
+    return t;
+}
+
+TEST(SolveReport, DefaultsReproduceTheStartUpCircuit) {
+    const nlohmann::ordered_json j = report_json(run_solve({}));
+    EXPECT_TRUE(j["messages"].empty());
+    EXPECT_EQ(j["configuration"], "RLC");
+    EXPECT_EQ(j["regime"], "oscillatory");
+    const auto& s = j["state"];
+    EXPECT_NEAR(s["wo"].get<double>(), 316.227766, 1e-6);
+    EXPECT_EQ(s["d"].get<double>(), 5);
+    EXPECT_NEAR(s["Vr"].get<double>(), 50.3166, 1e-4);
+    EXPECT_EQ(s["Nt"].get<double>(), 1920);
+    EXPECT_EQ(s["Nt_points"].get<int>(), 1921);
+    for (const char* key : {"Uc_max", "I_max", "Ur_max", "UL_max", "W_max", "eps", "t_unit", "K1",
+                            "K2", "Acos", "Asin", "grid_count", "ready_flag"}) {
+        EXPECT_TRUE(s.contains(key)) << key;
+    }
+}
+
+struct MessageCase {
+    const char* name;
+    FieldTexts texts;
+    std::vector<std::pair<std::string, std::string>> fields_written; // field, written
+    const char* configuration;
+};
+
+void PrintTo(const MessageCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class SolveMessages : public ::testing::TestWithParam<MessageCase> {};
+
+TEST_P(SolveMessages, ListEveryBoxInOrder) {
+    const MessageCase& c = GetParam();
+    const nlohmann::ordered_json j = report_json(run_solve(c.texts));
+    ASSERT_EQ(j["messages"].size(), c.fields_written.size()) << j["messages"].dump(1);
+    for (std::size_t i = 0; i < c.fields_written.size(); ++i) {
+        EXPECT_EQ(j["messages"][i]["field"], c.fields_written[i].first);
+        EXPECT_EQ(j["messages"][i]["written"], c.fields_written[i].second);
+    }
+    EXPECT_EQ(j["configuration"], c.configuration);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Chains, SolveMessages,
+    ::testing::Values(
+        MessageCase{"negative_inductance", typed({{Field::Text1, "-5"}}), {{"", ""}}, "RLC"},
+        MessageCase{"zero_interval", typed({{Field::Text7, "0"}}), {{"Text7", " 1"}}, "RLC"},
+        MessageCase{"guard_six_then_seven",
+                    typed({{Field::Text1, "0"},
+                           {Field::Text3, "0"},
+                           {Field::Text5, "0"},
+                           {Field::Text6, "0"}}),
+                    {{"Text6", " 50"}, {"Text5", " 5"}},
+                    "C"},
+        MessageCase{"everything_zero",
+                    typed({{Field::Text1, "0"},
+                           {Field::Text2, "0"},
+                           {Field::Text3, "0"},
+                           {Field::Text4, "0"},
+                           {Field::Text5, "0"}}),
+                    {{"Text3", " .02"}, {"Text5", " 5"}},
+                    "R"},
+        MessageCase{"too_many_points", typed({{Field::Text7, "1e6"}}), {{"Text7", " 40"}}, "RLC"},
+        MessageCase{"overflow_restores_frequency",
+                    typed({{Field::Text6, "1e308"}}),
+                    {{"Text6", " 47"}},
+                    "RLC"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(SolveReport, RegimeIsNullOutsideTheRlcCircuit) {
+    const nlohmann::ordered_json j = report_json(run_solve(typed({{Field::Text1, "0"}})));
+    EXPECT_EQ(j["configuration"], "RC");
+    EXPECT_TRUE(j["regime"].is_null());
+}
+
+TEST(SolveReport, CsvHasOneRowPerElement) {
+    const SolveRun run = run_solve(typed({{Field::Text7, "1"}}));
+    std::ostringstream out;
+    write_csv(out, run.state);
+    std::istringstream in(out.str());
+    std::string line;
+    std::getline(in, line);
+    EXPECT_EQ(line, "k,t_grid,Uc_t,I_t,Ur_t,UL_t,W_t");
+    int rows = 0;
+    std::string first;
+    while (std::getline(in, line)) {
+        if (rows == 0) {
+            first = line;
+        }
+        ++rows;
+    }
+    EXPECT_EQ(rows, 49);
+    EXPECT_EQ(first, "0,0,1,0,0,-1.3333333333333333,1");
+}
+
+} // namespace
+} // namespace ovrelan

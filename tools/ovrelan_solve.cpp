@@ -1,0 +1,89 @@
+// ovrelan-solve: the circuit model without a window. Takes the seven parameters as a student
+// types them, prints the messages, configuration, regime and state as JSON, and optionally the
+// solution arrays as CSV.
+#include "tools/solve_report.h"
+
+#include <CLI/CLI.hpp>
+
+#include <fstream>
+#include <iostream>
+
+namespace {
+
+constexpr const char* description =
+    "ovrelan-solve: the Ovrelan series-circuit model without a window.\n"
+    "Starts from the program's start-up state, takes each given text as typed into\n"
+    "that field (read as the fields read it: blanks ignored, '1,5' reads as 1, 'abc'\n"
+    "as 0), applies the field checks and the circuit guards with their corrections,\n"
+    "and prints one JSON object: \"messages\" (every message box the program would\n"
+    "show, with the field text written back), \"configuration\", \"regime\" and \"state\"\n"
+    "(every scalar of the model in SI units, plus Nt_points and the maxima).\n"
+    "A pass refused for non-finite numbers or too many grid points lists one message\n"
+    "per field it puts back.";
+
+} // namespace
+
+int main(int argc, char** argv) {
+    CLI::App app{description, "ovrelan-solve"};
+    app.get_formatter()->column_width(22);
+
+    ovrelan::FieldTexts texts;
+    std::string csv;
+    const char* names[] = {"--L", "--C", "--R", "--Uo", "--Em", "--nu", "--Nmax"};
+    const char* helps[] = {
+        "coil inductance, µH (Text1; start-up 2000)",
+        "capacitance, µF (Text2; start-up 5000)",
+        "resistance, Ω (Text3; start-up 0.020)",
+        "initial capacitor voltage, V (Text4; start-up 15.00)",
+        "EMF amplitude, V; the constant EMF when nu is 0 (Text5; start-up 5.00)",
+        "source frequency, Hz; 0 is a constant source (Text6; start-up 47.00)",
+        "interval in natural periods or characteristic times (Text7; start-up 40)",
+    };
+    std::string values[7];
+    CLI::Option* options[7];
+    for (int i = 0; i < 7; ++i) {
+        options[i] = app.add_option(names[i], values[i], helps[i])->option_text("TEXT");
+    }
+    app.add_option("--csv", csv,
+                   "write the arrays k,t_grid,Uc_t,I_t,Ur_t,UL_t,W_t to FILE; with '-' the CSV "
+                   "goes to stdout and the JSON to stderr")
+        ->option_text("FILE|-");
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::CallForHelp&) {
+        std::cout << app.help();
+        return 0;
+    } catch (const CLI::ParseError& e) {
+        std::cerr << "ovrelan-solve: " << e.what() << " (see --help)\n";
+        return 2;
+    }
+    for (int i = 0; i < 7; ++i) {
+        if (options[i]->count() > 0) {
+            texts[static_cast<std::size_t>(i)] = values[i];
+        }
+    }
+
+    const ovrelan::SolveRun run = ovrelan::run_solve(texts);
+    const std::string json = ovrelan::report_json(run).dump(2);
+
+    if (csv == "-") {
+        ovrelan::write_csv(std::cout, run.state);
+        std::cerr << json << '\n';
+        return 0;
+    }
+    std::cout << json << '\n';
+    if (!csv.empty()) {
+        std::ofstream file(csv);
+        if (!file) {
+            std::cerr << "ovrelan-solve: cannot write " << csv << '\n';
+            return 1;
+        }
+        ovrelan::write_csv(file, run.state);
+        if (!file.flush()) {
+            std::cerr << "ovrelan-solve: cannot write " << csv << '\n';
+            return 1;
+        }
+    }
+    return 0;
+}
