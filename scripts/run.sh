@@ -8,7 +8,7 @@ ovrelan_install_packages
 
 BUILD_DIR=build
 cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DOVRELAN_BUILD_TESTS=OFF
+    -DOVRELAN_BUILD_TESTS=OFF -DOVRELAN_BUILD_BENCH=OFF
 cmake --build "$BUILD_DIR" --parallel "$(nproc)"
 
 exec "$BUILD_DIR/tools/ovrelan-solve" "$@"
