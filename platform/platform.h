@@ -1,0 +1,16 @@
+// The platform services the windows use, handed down from main() (or from a test).
+#pragma once
+
+#include "platform/documents.h"
+#include "platform/message_boxes.h"
+#include "platform/tone.h"
+
+namespace ovrelan {
+
+struct Platform {
+    MessageBoxes& boxes;
+    Tone& tone;
+    Documents& documents;
+};
+
+} // namespace ovrelan
