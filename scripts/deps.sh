@@ -9,7 +9,7 @@ OVRELAN_PACKAGES=(
     nlohmann-json3-dev libcli11-dev
     qt6-base-dev qt6-multimedia-dev libgl-dev
     fonts-liberation2 fonts-dejavu-core
-    xvfb xauth
+    xvfb xauth imagemagick
 )
 
 ovrelan_install_packages() {

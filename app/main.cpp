@@ -1,0 +1,22 @@
+// Ovrelan: the main window with the platform's message boxes, tone and document viewer.
+#include "platform/platform.h"
+#include "ui/main_window.h"
+
+#include <QApplication>
+#include <QLoggingCategory>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Ovrelan");
+    // A machine without sound still plays nothing, silently.
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.multimedia*=false"));
+
+    ovrelan::QtMessageBoxes boxes;
+    ovrelan::QtTone tone;
+    ovrelan::QtDocuments documents;
+    ovrelan::Platform platform{boxes, tone, documents};
+
+    ovrelan::Form1 main_window(platform);
+    main_window.show();
+    return QApplication::exec();
+}

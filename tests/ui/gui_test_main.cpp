@@ -1,0 +1,17 @@
+// GoogleTest main for tests that drive real windows (offscreen: CTest sets QT_QPA_PLATFORM).
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    // Listing the tests (CTest's discovery at build time) needs no display.
+    std::unique_ptr<QApplication> app;
+    if (!::testing::GTEST_FLAG(list_tests)) {
+        app = std::make_unique<QApplication>(argc, argv);
+    }
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,354 @@
+#include "ui/main_window.h"
+
+#include "ui/authors_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QScrollBar>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace ovrelan {
+namespace {
+
+class MainWindow : public ::testing::Test {
+protected:
+    void SetUp() override { window = std::make_unique<Form1>(platform); }
+
+    template <class T = QWidget> T* control(const char* name) const {
+        T* found = window->findChild<T*>(name);
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    QString text(const char* name) const { return control<QLineEdit>(name)->text(); }
+    QString caption(const char* name) const { return control<QLabel>(name)->text(); }
+    // Replaces a field's text as a student selecting it and typing would.
+    void type(const char* name, const QString& keys) {
+        QLineEdit* field = control<QLineEdit>(name);
+        field->selectAll();
+        QTest::keyClicks(field, keys);
+    }
+    std::vector<std::string> box_texts() const {
+        std::vector<std::string> texts;
+        for (const auto& box : boxes.boxes) {
+            texts.push_back(box.text.toStdString());
+        }
+        return texts;
+    }
+
+    RecordingMessageBoxes boxes;
+    RecordingTone tone;
+    RecordingDocuments documents;
+    Platform platform{boxes, tone, documents};
+    std::unique_ptr<Form1> window;
+};
+
+TEST_F(MainWindow, StartUpWritesTheDefaultsWithoutAnyMessage) {
+    EXPECT_EQ(text("Text1"), " 2000");
+    EXPECT_EQ(text("Text2"), " 5000");
+    EXPECT_EQ(text("Text3"), " 0.020");
+    EXPECT_EQ(text("Text4"), " 15.00");
+    EXPECT_EQ(text("Text5"), " 5.00");
+    EXPECT_EQ(text("Text6"), " 47.00");
+    EXPECT_EQ(text("Text7"), " 40");
+    EXPECT_EQ(caption("Label31"), "1");
+    EXPECT_EQ(caption("Label32"), "1");
+    EXPECT_TRUE(boxes.boxes.empty());
+    EXPECT_TRUE(tone.played.empty());
+    EXPECT_TRUE(window->state().ready_flag);
+    EXPECT_EQ(window->state().Nt, 1920);
+    EXPECT_EQ(window->windowTitle(), "Ovrelan");
+    EXPECT_EQ(window->client_area()->size(), QSize(800, 480));
+}
+
+TEST_F(MainWindow, DefaultPanelCaptions) {
+    const char separator = QLocale().decimalPoint() == "," ? ',' : '.';
+    auto localised = [&](QString s) { return s.replace('.', QChar(separator)); };
+    EXPECT_EQ(caption("Label12"), localised("ω=   2.9531E+02рад/c"));
+    EXPECT_EQ(caption("Label15"), localised("Tv=2.1277E-02 c"));
+    EXPECT_EQ(caption("Label18"), localised("δ=  5.0000E+00 1/c"));
+    EXPECT_EQ(caption("Label23"), localised("Vr= 5.032E+01 Гц"));
+    EXPECT_EQ(caption("Label11"), "Характеристики");
+    EXPECT_TRUE(control("Label27")->isHidden());
+    for (int n = 12; n <= 26; ++n) {
+        EXPECT_FALSE(control(QString("Label%1").arg(n).toUtf8().constData())->isHidden()) << n;
+    }
+    EXPECT_EQ(window->energy_caption(), "Зависимость энергии конденсатора и катушки от времени");
+}
+
+TEST_F(MainWindow, NegativeInductanceBeepsWarnsAndFallsBack) {
+    type("Text1", "-5");
+    EXPECT_EQ(tone.played, std::vector<int>{60});
+    ASSERT_EQ(boxes.boxes.size(), 1U);
+    EXPECT_EQ(boxes.boxes[0].title, "Ошибка");
+    EXPECT_EQ(boxes.boxes[0].text, "не может быть отрицательным! Не вводите заново, а исправьте!");
+    EXPECT_EQ(text("Text1"), "-5");
+    EXPECT_EQ(window->state().L, 0.005);
+    EXPECT_EQ(window->state().accepted.L, 0.005);
+}
+
+TEST_F(MainWindow, ZeroIntervalIsReplacedByOne) {
+    type("Text7", "0");
+    EXPECT_EQ(tone.played, std::vector<int>{300});
+    EXPECT_EQ(box_texts(),
+              std::vector<std::string>{"не может быть! Не вводите заново, а исправьте!"});
+    EXPECT_EQ(text("Text7"), " 1");
+    EXPECT_EQ(window->state().Nmax, 1);
+    EXPECT_EQ(window->state().Nt, 48);
+}
+
+TEST_F(MainWindow, EveryKeystrokeRecomputes) {
+    type("Text7", "12");
+    EXPECT_EQ(window->state().Nmax, 12);
+    EXPECT_EQ(window->state().t_grid.size(), 12U * 48 + 1);
+    QTest::keyClick(control<QLineEdit>("Text7"), Qt::Key_Backspace);
+    EXPECT_EQ(window->state().Nmax, 1);
+    EXPECT_TRUE(boxes.boxes.empty());
+}
+
+TEST_F(MainWindow, ZeroingElementsWalksTheGuards) {
+    control<QLineEdit>("Text1")->setText("0"); // R-C
+    control<QLineEdit>("Text5")->setText("0"); // R-C discharging
+    EXPECT_TRUE(boxes.boxes.empty());
+    control<QLineEdit>("Text3")->setText("0"); // capacitor alone, no source
+    EXPECT_EQ(text("Text5"), " 5");
+    control<QLineEdit>("Text2")->setText("0"); // nothing but a wire and the source
+    EXPECT_EQ(text("Text3"), " .02");
+    control<QLineEdit>("Text5")->setText("0"); // resistor without a source
+    EXPECT_EQ(text("Text5"), " 5");
+    EXPECT_EQ(box_texts(), (std::vector<std::string>{
+                               "Мгновенная разрядка конденсатора бесконечным током!",
+                               "Это короткое замыкание!",
+                               "А откуда ток возьмется?!",
+                           }));
+    for (const auto& box : boxes.boxes) {
+        EXPECT_EQ(box.title, "Предупреждение");
+    }
+    EXPECT_TRUE(tone.played.empty());
+    const SimulationState& s = window->state();
+    EXPECT_EQ(s.L, 0);
+    EXPECT_EQ(s.C, 0);
+    EXPECT_EQ(s.R, 0.02);
+    EXPECT_EQ(s.Em, 5);
+    EXPECT_TRUE(control("Frame2")->isHidden()) << "a resistor alone has no fields";
+    EXPECT_TRUE(control("Label4")->isHidden());
+    EXPECT_TRUE(control("Text4")->isHidden());
+}
+
+TEST_F(MainWindow, GuardSixThenSevenInsideOneEdit) {
+    control<QLineEdit>("Text1")->setText("0"); // R-C
+    control<QLineEdit>("Text5")->setText("0"); // discharging
+    control<QLineEdit>("Text6")->setText("0"); // on a constant source
+    EXPECT_TRUE(boxes.boxes.empty());
+    control<QLineEdit>("Text3")->setText("0"); // guard 6, then guard 7 in the inner pass
+    EXPECT_EQ(text("Text6"), " 50");
+    EXPECT_EQ(text("Text5"), " 5");
+    ASSERT_EQ(boxes.boxes.size(), 2U);
+    EXPECT_TRUE(boxes.boxes[0].text.startsWith("Напряжение скачком меняется от Uo до - Em"));
+    EXPECT_EQ(boxes.boxes[1].text, "Мгновенная разрядка конденсатора бесконечным током!");
+    EXPECT_FALSE(control("Check_C")->isHidden()) << "the capacitor alone on AC";
+    EXPECT_TRUE(control("Check_R")->isHidden());
+}
+
+TEST_F(MainWindow, ImpossibleValueIsRefusedAndPutBack) {
+    const std::vector<double> uc_before = window->state().Uc_t;
+    control<QLineEdit>("Text6")->setText("1e308");
+    EXPECT_EQ(box_texts(), std::vector<std::string>{
+                               "Расчёт с такими значениями невозможен! Значение не принято."});
+    EXPECT_EQ(boxes.boxes[0].title, "Предупреждение");
+    EXPECT_EQ(text("Text6"), " 47");
+    EXPECT_EQ(window->state().nu, 47);
+    EXPECT_EQ(window->state().Uc_t, uc_before);
+}
+
+TEST_F(MainWindow, SwitchingToRcClearsTheCoilBoxesAndBackDoesNotTickThem) {
+    auto* check_l = control<QCheckBox>("Check_L");
+    auto* check_b = control<QCheckBox>("Check_B");
+    check_l->setChecked(true);
+    check_b->setChecked(true);
+    control<QLineEdit>("Text1")->setText("0");
+    EXPECT_TRUE(check_l->isHidden());
+    EXPECT_FALSE(check_l->isChecked());
+    EXPECT_TRUE(check_b->isHidden());
+    EXPECT_FALSE(check_b->isChecked());
+    EXPECT_TRUE(caption("Label13").startsWith("ωc= "));
+    EXPECT_TRUE(control("Label14")->isHidden());
+    control<QLineEdit>("Text1")->setText("2000");
+    EXPECT_FALSE(check_l->isHidden());
+    EXPECT_FALSE(check_l->isChecked());
+    EXPECT_TRUE(caption("Label13").startsWith("ωo= "));
+}
+
+TEST_F(MainWindow, NoResistorHidesAndClearsItsGraphBox) {
+    auto* check_r = control<QCheckBox>("Check_R");
+    check_r->setChecked(true);
+    control<QLineEdit>("Text3")->setText("0");
+    EXPECT_TRUE(check_r->isHidden());
+    EXPECT_FALSE(check_r->isChecked());
+    control<QLineEdit>("Text3")->setText("1");
+    EXPECT_FALSE(check_r->isHidden());
+}
+
+TEST_F(MainWindow, LayoutFollowsTheClientArea) {
+    window->show();
+    window->client_area()->resize(800, 560);
+    EXPECT_EQ(control("Text1")->geometry(), QRect(730, 44, 60, 24));
+    EXPECT_EQ(control("Frame1")->geometry(), QRect(670, 282, 66, 106));
+    EXPECT_EQ(control("CmdOK")->geometry(), QRect(700, 526, 60, 24));
+    EXPECT_EQ(control("Picture1")->geometry(), QRect(10, 10, 650, 404));
+    EXPECT_EQ(window->state().scene_width, 650);
+    EXPECT_EQ(window->state().scene_height, 404);
+    window->hide();
+}
+
+TEST_F(MainWindow, ResizeRecomputesFromTheStart) {
+    window->show();
+    window->state().k_now = 100;
+    window->client_area()->resize(900, 500);
+    EXPECT_EQ(window->state().k_now, 0);
+    EXPECT_EQ(window->state().scene_width, 750);
+    window->hide();
+}
+
+TEST_F(MainWindow, TooSmallClientAreaKeepsTheLayout) {
+    window->show();
+    window->client_area()->resize(800, 560);
+    const QRect before = control("Picture1")->geometry();
+    window->state().k_now = 7;
+    window->client_area()->resize(120, 100);
+    EXPECT_EQ(control("Picture1")->geometry(), before);
+    EXPECT_EQ(window->state().k_now, 7) << "no rebuild without a scene";
+    window->hide();
+}
+
+TEST_F(MainWindow, SpeedScrollBars) {
+    control<QScrollBar>("HScroll1")->setValue(7);
+    control<QScrollBar>("HScroll2")->setValue(12);
+    EXPECT_EQ(window->state().carrier_delay, 7);
+    EXPECT_EQ(window->state().calc_speedup, 12);
+    EXPECT_EQ(caption("Label31"), "7");
+    EXPECT_EQ(caption("Label32"), "12");
+    control<QScrollBar>("HScroll2")->setValue(40);
+    EXPECT_EQ(window->state().calc_speedup, 12) << "the range ends at 12";
+}
+
+TEST_F(MainWindow, ExitAsksAndNoKeepsEverything) {
+    window->show();
+    control<QLineEdit>("Text7")->setText("3");
+    boxes.answer_yes = false;
+    window->findChild<QAction*>("mnuFileExit")->trigger();
+    ASSERT_EQ(boxes.boxes.size(), 1U);
+    EXPECT_EQ(boxes.boxes[0].title, "На Выход");
+    EXPECT_EQ(boxes.boxes[0].text, "Вы абсолютно уверены?");
+    EXPECT_TRUE(boxes.boxes[0].question);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->state().Nmax, 3);
+    EXPECT_EQ(text("Text7"), "3");
+
+    boxes.answer_yes = true;
+    window->close();
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(MainWindow, YesClosesTheAuthorsWindowToo) {
+    window->show();
+    window->findChild<QAction*>("mnuHelpAvtors")->trigger();
+    ASSERT_NE(window->authors_window(), nullptr);
+    EXPECT_TRUE(window->authors_window()->isVisible());
+    boxes.answer_yes = true;
+    window->close();
+    EXPECT_FALSE(window->authors_window()->isVisible());
+}
+
+TEST_F(MainWindow, MenusOpenTheDocuments) {
+    const char* const actions[] = {"mnuFilespravka",  "mnuFilespravka1", "mnuFilespravka2",
+                                   "mnuFilespravka3", "mnuFilespravka4", "mnuHelpUprav"};
+    for (const char* name : actions) {
+        auto* action = window->findChild<QAction*>(name);
+        ASSERT_NE(action, nullptr) << name;
+        EXPECT_FALSE(action->icon().isNull()) << name;
+        action->trigger();
+    }
+    EXPECT_EQ(documents.opened, (QStringList{"spravka.pdf", "kontur.pdf", "katushka.pdf",
+                                             "kondensator.pdf", "resistor.pdf", "uprav.pdf"}));
+    window->findChild<QAction*>("mnuHelpInstruction")->trigger();
+    EXPECT_EQ(documents.edited, QStringList{"instruction.txt"});
+    EXPECT_TRUE(boxes.boxes.empty());
+}
+
+TEST_F(MainWindow, MenuCaptions) {
+    const std::pair<const char*, const char*> captions[] = {
+        {"mnuFilespravka", "Обзор"},          {"mnuFilespravka1", "Контур"},
+        {"mnuFilespravka2", "Катушка"},       {"mnuFilespravka3", "Конденсатор"},
+        {"mnuFilespravka4", "Резистор"},      {"mnuFileExit", "Выход"},
+        {"mnuHelpInstruction", "Инструкция"}, {"mnuHelpUprav", "Управление"},
+        {"mnuHelpAvtors", "Авторы"},          {"mnuHelpAbout", "О программе"},
+        {"mnuHelpAbout2", "Регистрация"},
+    };
+    for (const auto& [name, text] : captions) {
+        auto* action = window->findChild<QAction*>(name);
+        ASSERT_NE(action, nullptr) << name;
+        EXPECT_EQ(action->text(), QString(text)) << name;
+    }
+}
+
+TEST_F(MainWindow, AboutAndRegistrationBoxes) {
+    window->findChild<QAction*>("mnuHelpAbout")->trigger();
+    window->findChild<QAction*>("mnuHelpAbout2")->trigger();
+    ASSERT_EQ(boxes.boxes.size(), 2U);
+    EXPECT_EQ(boxes.boxes[0].title, "О ПРОГРАММЕ");
+    const QStringList lines = boxes.boxes[0].text.split('\n');
+    ASSERT_GE(lines.size(), 5);
+    EXPECT_EQ(lines[0], "Программа моделирует процессы в электрическом цепи");
+    EXPECT_EQ(lines[1], "с резистором, конденсатором, катушкой индуктивности");
+    EXPECT_EQ(lines[2], "и внешним источником постоянной или переменной ЭДС.");
+    EXPECT_EQ(lines[3], "История версий:");
+    EXPECT_EQ(boxes.boxes[1].title, "РЕГИСТРАЦИЯ");
+    EXPECT_FALSE(boxes.boxes[1].text.isEmpty());
+}
+
+TEST_F(MainWindow, AuthorsWindowIsOneAndRecentres) {
+    window->show();
+    window->move(40, 30);
+    window->findChild<QAction*>("mnuHelpAvtors")->trigger();
+    Form2* first = window->authors_window();
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(first->windowTitle(), "Авторы");
+    EXPECT_TRUE(first->label()->text().contains("Ovrelan"));
+    EXPECT_EQ(first->pos(), centred_over(window->frameGeometry(), first->frameGeometry().size()));
+    window->move(200, 120);
+    window->findChild<QAction*>("mnuHelpAvtors")->trigger();
+    EXPECT_EQ(window->authors_window(), first);
+    EXPECT_EQ(first->pos(), centred_over(window->frameGeometry(), first->frameGeometry().size()));
+    first->close();
+    window->hide();
+}
+
+TEST(CentredOver, HalfTheDifference) {
+    EXPECT_EQ(centred_over(QRect(100, 50, 800, 600), QSize(300, 200)), QPoint(350, 250));
+}
+
+TEST(MainWindowLocale, CommaLocaleKeepsPointsInTheFields) {
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    RecordingMessageBoxes boxes;
+    RecordingTone tone;
+    RecordingDocuments documents;
+    Platform platform{boxes, tone, documents};
+    Form1 window(platform);
+    QLocale::setDefault(QLocale::c());
+    EXPECT_EQ(window.findChild<QLineEdit*>("Text3")->text(), " 0.020");
+    EXPECT_EQ(window.findChild<QLabel*>("Label12")->text(), "ω=   2,9531E+02рад/c");
+}
+
+} // namespace
+} // namespace ovrelan
