@@ -1,0 +1,105 @@
+// A persistent picture with the drawing operations of the program: user scale, pen position,
+// points, lines, rectangles, circles and arcs, text at the pen. Drawing goes into an image at the
+// device pixel ratio; paintEvent only copies it, so the picture survives expose and resize.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QPainter>
+#include <QPointF>
+#include <QPolygonF>
+#include <QWidget>
+
+#include <memory>
+#include <vector>
+
+namespace ovrelan {
+
+enum class FillStyle { transparent, solid };
+
+// A polyline in pixels with every run of points that falls into one pixel column replaced by
+// its first, lowest, highest and last point in their order along the line: the same picture,
+// at most four points per column however many samples there are.
+QPolygonF compress_columns(const QPolygonF& polyline);
+
+class DrawingSurface : public QWidget {
+public:
+    explicit DrawingSurface(QWidget* parent = nullptr);
+    ~DrawingSurface() override;
+
+    // Background colour used by clear() and by the area a resize adds.
+    void set_background(const QColor& colour);
+    QColor background() const { return background_; }
+    void clear();
+
+    // User coordinates: (left, top) at the top-left corner, (right, bottom) at the bottom-right.
+    // A y-up scale has top > bottom. The default is one unit per pixel, y down.
+    void set_scale(double left, double top, double right, double bottom);
+    // One unit per pixel with the origin at the bottom-left corner and y up.
+    void set_scale_y_up();
+    // Where a user point lands, in the widget's pixels (device independent).
+    QPointF to_pixels(double x, double y) const;
+    double pixels_per_unit_x() const;
+
+    // Pen width in pixels; a real width is rounded half to even.
+    void set_pen_width(double width);
+    int pen_width() const { return pen_width_; }
+    void set_fill(FillStyle style, const QColor& colour = Qt::black);
+    void set_text_font(const QFont& font);
+    void set_text_colour(const QColor& colour) { text_colour_ = colour; }
+
+    // The pen position, in user coordinates.
+    QPointF pen() const { return pen_; }
+    void move_to(double x, double y) { pen_ = QPointF(x, y); }
+
+    void point(double x, double y, const QColor& colour);
+    void line(double x1, double y1, double x2, double y2, const QColor& colour);
+    void line_to(double x, double y, const QColor& colour);
+    // Line-tos through every point in turn, in one pass.
+    void polyline_to(const std::vector<QPointF>& points, const QColor& colour);
+    // Outline of the box with these corners (filled first when the fill style is solid).
+    void rectangle(double x1, double y1, double x2, double y2, const QColor& colour);
+    // Circle or ellipse around (x, y). The radius is in x units; aspect is height / width (below
+    // 1 the radius is the half width, above 1 the half height). Angles in radians, counter-
+    // clockwise from the positive x axis as seen on screen; start = end = 0 draws the whole
+    // curve, otherwise the arc from start to end.
+    void circle(double x, double y, double radius, const QColor& colour, double start = 0,
+                double end = 0, double aspect = 1);
+    // Text with its top-left corner at the pen; the pen then moves to the start of the next
+    // line.
+    void text(const QString& text);
+
+    const QImage& image() const {
+        finish();
+        return image_;
+    }
+    // The colour at a widget pixel (device independent coordinates).
+    QColor pixel(int x, int y) const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void ensure_image();
+    // One painter stays open on the image across drawing calls; it is closed before the image
+    // is shown, read, cleared or resized.
+    QPainter& painter();
+    void finish() const;
+    QPen make_pen(const QColor& colour) const;
+
+    QImage image_;
+    mutable std::unique_ptr<QPainter> painter_;
+    QColor background_{Qt::white};
+    QColor text_colour_{Qt::black};
+    QFont text_font_;
+    FillStyle fill_style_ = FillStyle::transparent;
+    QColor fill_colour_{Qt::black};
+    int pen_width_ = 1;
+    QPointF pen_{0, 0};
+    double left_ = 0, top_ = 0, right_ = 1, bottom_ = 1;
+    bool pixel_scale_ = true; // the default scale: follows the size
+};
+
+} // namespace ovrelan

@@ -1,0 +1,171 @@
+#include "platform/drawing_surface.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace ovrelan {
+namespace {
+
+constexpr double pi = 3.141592653589793;
+
+class Surface : public ::testing::Test {
+protected:
+    void SetUp() override {
+        surface.resize(200, 100);
+        surface.clear();
+    }
+    bool is(int x, int y, const QColor& colour) const { return surface.pixel(x, y) == colour; }
+    DrawingSurface surface;
+};
+
+TEST_F(Surface, UserScaleMapsCornersAndYUp) {
+    surface.set_scale(0, 10, 100, -10);
+    EXPECT_EQ(surface.to_pixels(0, 10), QPointF(0, 0));
+    EXPECT_EQ(surface.to_pixels(100, -10), QPointF(200, 100));
+    EXPECT_EQ(surface.to_pixels(50, 0), QPointF(100, 50));
+    EXPECT_LT(surface.to_pixels(0, 5).y(), surface.to_pixels(0, -5).y()) << "y grows upwards";
+    surface.set_scale_y_up();
+    EXPECT_EQ(surface.to_pixels(0, 0), QPointF(0, 100));
+    EXPECT_EQ(surface.to_pixels(200, 100), QPointF(200, 0));
+}
+
+TEST_F(Surface, ARedLineLandsWhereTheScalePutsIt) {
+    surface.set_scale(0, 10, 100, -10);
+    surface.line(10, 5, 90, 5, Qt::red); // y = 5 is a quarter from the top
+    EXPECT_TRUE(is(100, 25, Qt::red));
+    EXPECT_TRUE(is(100, 75, Qt::white));
+    EXPECT_TRUE(is(10, 25, Qt::white)) << "the line starts at x = 10 units = 20 px";
+    EXPECT_EQ(surface.pen(), QPointF(90, 5));
+}
+
+TEST_F(Surface, LineToStartsAtThePen) {
+    surface.set_scale_y_up();
+    surface.point(20, 50, Qt::black);
+    EXPECT_EQ(surface.pen(), QPointF(20, 50));
+    surface.line_to(180, 50, Qt::red);
+    EXPECT_TRUE(is(100, 50, Qt::red));
+    surface.polyline_to({QPointF(180, 10), QPointF(20, 10)}, Qt::blue);
+    EXPECT_TRUE(is(180, 70, Qt::blue));
+    EXPECT_TRUE(is(100, 90, Qt::blue));
+    EXPECT_EQ(surface.pen(), QPointF(20, 10));
+}
+
+TEST_F(Surface, PenWidthRoundsHalfToEven) {
+    const std::pair<double, int> cases[] = {{2.5, 2}, {3.5, 4}, {12.04, 12}, {0.4, 1}, {1.5, 2}};
+    for (const auto& [width, expected] : cases) {
+        surface.set_pen_width(width);
+        EXPECT_EQ(surface.pen_width(), expected) << width;
+    }
+}
+
+TEST_F(Surface, WidePenCoversItsWidth) {
+    surface.set_scale_y_up();
+    surface.set_pen_width(5);
+    surface.line(20, 50, 180, 50, Qt::red);
+    EXPECT_TRUE(is(100, 48, Qt::red));
+    EXPECT_TRUE(is(100, 52, Qt::red));
+    EXPECT_TRUE(is(100, 55, Qt::white));
+}
+
+TEST_F(Surface, CircleAndArcGoCounterClockwiseOnScreen) {
+    surface.set_scale_y_up();
+    surface.circle(100, 50, 30, Qt::blue);
+    EXPECT_TRUE(is(130, 50, Qt::blue));
+    EXPECT_TRUE(is(100, 20, Qt::blue));
+    surface.clear();
+    surface.circle(100, 50, 30, Qt::red, 0, pi / 2); // the upper right quarter
+    EXPECT_TRUE(is(100 + 21, 50 - 21, Qt::red) || is(100 + 21, 50 - 22, Qt::red) ||
+                is(100 + 22, 50 - 21, Qt::red));
+    EXPECT_TRUE(is(100 - 21, 50 + 21, Qt::white)) << "nothing in the lower left quarter";
+}
+
+TEST_F(Surface, EllipseAspect) {
+    surface.set_scale_y_up();
+    surface.circle(100, 50, 40, Qt::blue, 0, 0, 0.5); // 80 wide, 40 high
+    EXPECT_TRUE(is(140, 50, Qt::blue));
+    EXPECT_TRUE(is(100, 30, Qt::blue));
+    EXPECT_TRUE(is(100, 10, Qt::white));
+    surface.clear();
+    surface.circle(100, 50, 40, Qt::blue, 0, 0, 2); // the radius is the half height
+    EXPECT_TRUE(is(100, 10, Qt::blue));
+    EXPECT_TRUE(is(120, 50, Qt::blue));
+}
+
+TEST_F(Surface, SolidFillAndOutline) {
+    surface.set_scale_y_up();
+    surface.set_fill(FillStyle::solid, Qt::yellow);
+    surface.rectangle(50, 20, 150, 80, Qt::black);
+    EXPECT_TRUE(is(100, 50, Qt::yellow));
+    EXPECT_TRUE(is(50, 50, Qt::black));
+    surface.set_fill(FillStyle::transparent);
+    surface.clear();
+    surface.rectangle(50, 20, 150, 80, Qt::black);
+    EXPECT_TRUE(is(100, 50, Qt::white));
+}
+
+TEST_F(Surface, TextTopLeftAtThePenAndClipping) {
+    surface.set_scale_y_up();
+    surface.move_to(10, 90);
+    surface.text("Ж");
+    bool inked = false;
+    for (int y = 10; y < 30 && !inked; ++y) {
+        for (int x = 10; x < 25 && !inked; ++x) {
+            inked = surface.pixel(x, y) != QColor(Qt::white);
+        }
+    }
+    EXPECT_TRUE(inked);
+    EXPECT_LT(surface.pen().y(), 90) << "the pen moves to the next line";
+    surface.line(-100, 50, 1000, 50, Qt::red); // far outside: clipped, no failure
+    EXPECT_TRUE(is(199, 50, Qt::red));
+}
+
+TEST_F(Surface, PictureSurvivesAResize) {
+    surface.set_scale_y_up();
+    surface.line(0, 50, 200, 50, Qt::red);
+    surface.resize(300, 150);
+    surface.point(290, 140, Qt::blue); // the first drawing after the resize
+    EXPECT_TRUE(is(100, 50, Qt::red));
+    EXPECT_TRUE(is(250, 120, Qt::white));
+    EXPECT_EQ(surface.image().size(), QSize(300, 150) * surface.devicePixelRatioF());
+}
+
+} // namespace
+} // namespace ovrelan
+
+namespace ovrelan {
+namespace {
+
+TEST(CompressColumns, KeepsFirstExtremesAndLastOfEachColumn) {
+    QPolygonF line;
+    line << QPointF(0.1, 5) << QPointF(0.3, 9) << QPointF(0.5, 1) << QPointF(0.9, 4) // column 0
+         << QPointF(1.2, 3)                                                          // column 1
+         << QPointF(2.0, 7) << QPointF(2.5, 7);                                      // column 2
+    const QPolygonF out = compress_columns(line);
+    const QPolygonF expected = QPolygonF() << QPointF(0.1, 5) << QPointF(0.3, 9) << QPointF(0.5, 1)
+                                           << QPointF(0.9, 4) << QPointF(1.2, 3) << QPointF(2.0, 7)
+                                           << QPointF(2.5, 7);
+    EXPECT_EQ(out, expected);
+    QPolygonF many;
+    for (int i = 0; i < 10000; ++i) {
+        many << QPointF(i * 0.01, std::sin(i * 0.37));
+    }
+    EXPECT_LE(compress_columns(many).size(), 4 * 100);
+}
+
+TEST(WidePolyline, SamePixelsAsTheRoundPen) {
+    DrawingSurface a;
+    a.resize(100, 60);
+    a.clear();
+    a.set_pen_width(3);
+    a.move_to(10, 30);
+    a.polyline_to({QPointF(90, 30)}, Qt::red);
+    for (int y : {29, 30, 31}) {
+        EXPECT_EQ(a.pixel(50, y), QColor(Qt::red)) << y;
+    }
+    EXPECT_EQ(a.pixel(50, 33), QColor(Qt::white));
+    EXPECT_EQ(a.pixel(50, 27), QColor(Qt::white));
+}
+
+} // namespace
+} // namespace ovrelan
