@@ -1,5 +1,6 @@
 #include "ui/main_window.h"
 
+#include "graphs/graph_window.h"
 #include "model/defaults.h"
 #include "ui/authors_window.h"
 #include "ui/main_layout.h"
@@ -98,8 +99,18 @@ Form1::~Form1() {
     delete authors_;
 }
 
+QCheckBox* Form1::graph_check(int index) const {
+    QCheckBox* const checks[] = {Check_L, Check_C, Check_R, Check_I, Check_W};
+    return checks[index];
+}
+
 void Form1::build_controls() {
     param_labels_[0] = make_label(client_, "Label0", "Параметры задачи", true);
+    // The bold header is a few pixels wider than its two field widths: narrow it slightly so
+    // that it reads whole.
+    QFont header = param_labels_[0]->font();
+    header.setStretch(92);
+    param_labels_[0]->setFont(header);
     for (const FieldSpec& spec : field_table()) {
         const int k = static_cast<int>(spec.field) + 1;
         QString caption = QString::fromStdString(std::string(spec.label));
@@ -139,6 +150,15 @@ void Form1::build_controls() {
     Check_R = make_check(Frame1, "Check_R", "Ur(t)", QRect(4, 52, 60, 18));
     Check_I = make_check(Frame1, "Check_I", "I(t)", QRect(4, 70, 60, 18));
     Check_W = make_check(Frame1, "Check_W", "W(t)", QRect(4, 88, 60, 18));
+    Frame1->setToolTip("Выбор показа графика");
+    Check_L->setToolTip("Зависимость напряжения на катушке от времени");
+    Check_C->setToolTip("Зависимость напряжения на конденсаторе от времени");
+    Check_R->setToolTip("Зависимость напряжения на резисторе от времени");
+    Check_I->setToolTip("Зависимость силы тока в цепи от времени");
+    Check_W->setToolTip("Зависимость энергии катушки и конденсатора от времени");
+    for (int i = 0; i < 5; ++i) {
+        connect(graph_check(i), &QCheckBox::toggled, this, [this, i] { graph_check_click(i); });
+    }
 
     Frame2 = new QGroupBox("Поля", client_);
     Frame2->setObjectName("Frame2");
@@ -246,8 +266,11 @@ void Form1::Form_Load() {
     Label31->setText(QString::fromStdString(texts.label31));
     Label32->setText(QString::fromStdString(texts.label32));
     calc_characteristics_pass();
-    // The graph windows place themselves here, hidden: zapusk_UL, zapusk_Uc, zapusk_Ur,
-    // zapusk_Ik, zapusk_W.
+    // zapusk_UL, zapusk_Uc, zapusk_Ur, zapusk_Ik, zapusk_W: created and placed, hidden.
+    for (std::size_t i = 0; i < graphs_.size(); ++i) {
+        graphs_[i] = std::make_unique<GraphWindow>(state_, graph_variants()[i]);
+        graphs_[i]->zapusk(*this);
+    }
     state_.ready_flag = true;
 }
 
@@ -325,8 +348,11 @@ void Form1::write_field(Field field, const std::string& text) {
 void Form1::parametr_new() {
     state_.k_now = 0;
     calc_characteristics_pass();
-    // Form_Resize of the graph windows goes here, in this order: Form_UL, Form_Uc, Form_Ur,
-    // form_Ik, form_W.
+    for (const auto& graph : graphs_) { // Form_UL, Form_Uc, Form_Ur, form_Ik, form_W
+        if (graph) {
+            graph->Form_Resize();
+        }
+    }
 }
 
 // One pass of calc_characteristics with what the window does about its result.
@@ -387,7 +413,9 @@ void Form1::apply_panel(const PanelView& view) {
             label->setToolTip(QString::fromStdString(*v.tooltip));
         }
     }
-    energy_caption_ = QString::fromStdString(view.form_W_caption);
+    if (graphs_[4]) {
+        graphs_[4]->setWindowTitle(QString::fromStdString(view.form_W_caption));
+    }
     show_check(Check_R, view.Check_R);
 }
 
@@ -399,6 +427,21 @@ void Form1::characteristics_tail() {
 void Form1::build_scene() {
     // The circuit scene is redrawn here at the end of every rebuild of the solution.
     Picture1->update();
+}
+
+// A ticked box shows its window, modeless and without owner; a cleared one hides it, and the
+// window goes on being drawn into.
+void Form1::graph_check_click(int index) {
+    GraphWindow* window = graphs_[static_cast<std::size_t>(index)].get();
+    if (window == nullptr) {
+        return;
+    }
+    if (graph_check(index)->isChecked()) {
+        window->show();
+        window->raise();
+    } else {
+        window->hide();
+    }
 }
 
 void Form1::HScroll1_Change(int value) {
@@ -433,6 +476,9 @@ void Form1::closeEvent(QCloseEvent* event) {
     }
     if (authors_ != nullptr) {
         authors_->close();
+    }
+    for (const auto& graph : graphs_) {
+        graph->close();
     }
     event->accept();
     QCoreApplication::quit();

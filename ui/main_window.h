@@ -11,6 +11,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <memory>
 
 class QCheckBox;
 class QGroupBox;
@@ -22,6 +23,7 @@ class QScrollBar;
 namespace ovrelan {
 
 class Form2;
+class GraphWindow;
 
 class Form1 final : public QMainWindow {
 public:
@@ -40,8 +42,9 @@ public:
     QLineEdit* text_field(Field field) const;
     QWidget* client_area() const { return client_; }
     Form2* authors_window() const { return authors_; }
-    // Caption for the energy graph window, set by every computed pass.
-    const QString& energy_caption() const { return energy_caption_; }
+    // The graph windows in the order Form_UL, Form_Uc, Form_Ur, form_Ik, form_W.
+    GraphWindow* graph(int index) const { return graphs_[static_cast<std::size_t>(index)].get(); }
+    QCheckBox* graph_check(int index) const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -60,6 +63,7 @@ private:
     void show_check(QWidget* control, Shown shown);
     void characteristics_tail();
     void build_scene();
+    void graph_check_click(int index); // Check_L_Click ... Check_W_Click
     void HScroll1_Change(int value);
     void HScroll2_Change(int value);
     void mnuHelpAvtors_Click();
@@ -69,7 +73,6 @@ private:
 
     Platform& platform_;
     SimulationState state_;
-    QString energy_caption_;
 
     QWidget* client_ = nullptr;
     std::array<QLabel*, 8> param_labels_{};  // Label0 ... Label7
@@ -91,6 +94,7 @@ private:
     QLabel* Label32 = nullptr;
     QWidget* Picture1 = nullptr;
     Form2* authors_ = nullptr;
+    std::array<std::unique_ptr<GraphWindow>, 5> graphs_;
 };
 
 } // namespace ovrelan

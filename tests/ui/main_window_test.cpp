@@ -1,5 +1,6 @@
 #include "ui/main_window.h"
 
+#include "graphs/graph_window.h"
 #include "ui/authors_window.h"
 
 #include <QAction>
@@ -83,7 +84,8 @@ TEST_F(MainWindow, DefaultPanelCaptions) {
     for (int n = 12; n <= 26; ++n) {
         EXPECT_FALSE(control(QString("Label%1").arg(n).toUtf8().constData())->isHidden()) << n;
     }
-    EXPECT_EQ(window->energy_caption(), "Зависимость энергии конденсатора и катушки от времени");
+    EXPECT_EQ(window->graph(4)->windowTitle(),
+              "Зависимость энергии конденсатора и катушки от времени");
 }
 
 TEST_F(MainWindow, NegativeInductanceBeepsWarnsAndFallsBack) {

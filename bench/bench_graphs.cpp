@@ -1,0 +1,59 @@
+// Full replot of the five graph windows with the whole curve drawn (k_now at the end of the
+// grid, as after a run), at the start-up circuit and at about 100 000 points.
+#include "graphs/graph_window.h"
+#include "ui/main_window.h"
+
+#include <QApplication>
+#include <QLineEdit>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <memory>
+
+namespace {
+
+using namespace ovrelan;
+
+void replot_all(benchmark::State& state, const char* nmax) {
+    RecordingMessageBoxes boxes;
+    RecordingTone tone;
+    RecordingDocuments documents;
+    Platform platform{boxes, tone, documents};
+    Form1 window(platform);
+    window.findChild<QLineEdit*>("Text7")->setText(nmax);
+    for (int i = 0; i < 5; ++i) {
+        window.graph(i)->resize(400, 170); // the size start-up gives them
+    }
+    SimulationState& s = window.state();
+    s.k_now = static_cast<int>(s.t_grid.size()) - 1;
+    for (auto _ : state) {
+        for (int i = 0; i < 5; ++i) {
+            window.graph(i)->Form_Resize();
+        }
+    }
+    state.counters["points"] = static_cast<double>(s.t_grid.size());
+}
+
+void BM_replot_five_defaults(benchmark::State& state) {
+    replot_all(state, "40");
+}
+void BM_replot_five_100k(benchmark::State& state) {
+    replot_all(state, "2084");
+}
+
+BENCHMARK(BM_replot_five_defaults)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_replot_five_100k)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (std::getenv("DISPLAY") == nullptr && std::getenv("QT_QPA_PLATFORM") == nullptr) {
+        setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    }
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

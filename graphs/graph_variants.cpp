@@ -1,0 +1,92 @@
+#include "graphs/graph_variants.h"
+
+#include "model/characteristics_panel.h"
+#include "model/circuit_kind.h"
+
+namespace ovrelan {
+
+namespace {
+
+template <auto Array> double sample_of(const SimulationState& s, std::size_t k) {
+    return static_cast<double>((s.*Array)[k]);
+}
+
+template <auto Array> std::size_t count_of(const SimulationState& s) {
+    return (s.*Array).size();
+}
+
+template <const char* Caption> std::string fixed_caption(const SimulationState&) {
+    return Caption;
+}
+
+constexpr char caption_UL[] = "Зависимость ЭДС самоиндукции в катушке от времени";
+constexpr char caption_Uc[] = "Зависимость напряжения на конденсаторе от времени";
+constexpr char caption_Ur[] = "Зависимость напряжения на резисторе от времени";
+constexpr char caption_Ik[] = "Зависимость силы тока от времени";
+
+std::string energy_caption(const SimulationState& s) {
+    return energy_window_caption(configuration(s));
+}
+
+bool coil_alone_on_dc(const Parameters& p) {
+    return p.C == 0 && p.R == 0 && p.nu == 0;
+}
+
+HeaderTexts header_UL(const Parameters&) {
+    return {"EL/UL_norm,   ", "UL_norm=", " B"};
+}
+HeaderTexts header_Uc(const Parameters&) {
+    return {"Uс/Uc_norm,   ", "Uc_norm=", " B"};
+}
+HeaderTexts header_Ur(const Parameters&) {
+    return {"Ur/Ur_norm,   ", "Ur_norm=", " B"};
+}
+
+HeaderTexts header_Ik(const Parameters& p) {
+    return {"I/Inorm,     ", "Inorm=", coil_alone_on_dc(p) ? " A/c," : " A,"};
+}
+
+HeaderTexts header_W(const Parameters& p) {
+    if (p.C == 0 && p.L == 0 && p.nu == 0) {
+        return {"W/P_norm   ", "P_norm=", " Дж/c"};
+    }
+    if (coil_alone_on_dc(p)) {
+        return {"W/W_norm   ", "W_norm=", " Дж/c^2"};
+    }
+    return {"W/W_norm   ", "W_norm=", " Дж"};
+}
+
+const std::array<GraphVariant, 5> variants{{
+    {GraphId::UL, "Form_UL", "Check_L", sample_of<&SimulationState::UL_t>,
+     count_of<&SimulationState::UL_t>, &SimulationScalars::UL_max, &SimulationScalars::UL_zoom,
+     &SimulationScalars::UL_scale, 0, "#0.00", "Зависимость UL/Unorm=f(t/Tnorm)",
+     fixed_caption<caption_UL>, header_UL},
+    {GraphId::Uc, "Form_Uc", "Check_C", sample_of<&SimulationState::Uc_t>,
+     count_of<&SimulationState::Uc_t>, &SimulationScalars::Uc_max, &SimulationScalars::Uc_zoom,
+     &SimulationScalars::Uc_scale, 1, "#0.00", "Зависимость Uc/Unorm=f(t/Tnorm)",
+     fixed_caption<caption_Uc>, header_Uc},
+    {GraphId::Ur, "Form_Ur", "Check_R", sample_of<&SimulationState::Ur_t>,
+     count_of<&SimulationState::Ur_t>, &SimulationScalars::Ur_max, &SimulationScalars::Ur_zoom,
+     &SimulationScalars::Ur_scale, 2, "#0.00", "Зависимость Ur/Unorm=f(t/Tnorm)",
+     fixed_caption<caption_Ur>, header_Ur},
+    {GraphId::Ik, "form_Ik", "Check_I", sample_of<&SimulationState::I_t>,
+     count_of<&SimulationState::I_t>, &SimulationScalars::I_max, &SimulationScalars::I_zoom,
+     &SimulationScalars::I_scale, 3, "#0.00", "Зависимость I/I_norm=f(t/Tnorm)",
+     fixed_caption<caption_Ik>, header_Ik},
+    {GraphId::W, "form_W", "Check_W", sample_of<&SimulationState::W_t>,
+     count_of<&SimulationState::W_t>, &SimulationScalars::W_max, &SimulationScalars::W_zoom,
+     &SimulationScalars::W_scale, 4, "#0.000", "Зависимость W/Wnorm=f(t/Tnorm)", energy_caption,
+     header_W},
+}};
+
+} // namespace
+
+const std::array<GraphVariant, 5>& graph_variants() {
+    return variants;
+}
+
+const GraphVariant& graph_variant(GraphId id) {
+    return variants[static_cast<std::size_t>(id)];
+}
+
+} // namespace ovrelan

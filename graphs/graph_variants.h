@@ -1,0 +1,41 @@
+// What differs between the five graph windows: data, maximum, zoom, scale, place, check box,
+// label format, captions and header texts.
+#pragma once
+
+#include "model/simulation_state.h"
+
+#include <array>
+#include <cstddef>
+#include <string>
+
+namespace ovrelan {
+
+enum class GraphId { UL, Uc, Ur, Ik, W }; // the order of start-up, replots and the run
+
+struct HeaderTexts {
+    const char* axis;
+    const char* constant;
+    const char* unit;
+};
+
+struct GraphVariant {
+    GraphId id;
+    const char* form_name; // "Form_Uc"
+    const char* check_box; // "Check_C"
+    double (*sample)(const SimulationState&, std::size_t k);
+    std::size_t (*sample_count)(const SimulationState&);
+    double SimulationScalars::*maximum;
+    double SimulationScalars::*zoom;
+    double SimulationScalars::*scale;
+    int top_offset;            // j: top = main top + main height * j / 5
+    const char* label_pattern; // "#0.00", or "#0.000" for the energy
+    const char* tooltip;       // of the plotting area
+    std::string (*caption)(const SimulationState&);
+    HeaderTexts (*header)(const Parameters&);
+};
+
+// The five windows in the order Form_UL, Form_Uc, Form_Ur, form_Ik, form_W.
+const std::array<GraphVariant, 5>& graph_variants();
+const GraphVariant& graph_variant(GraphId id);
+
+} // namespace ovrelan
