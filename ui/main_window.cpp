@@ -2,6 +2,8 @@
 
 #include "graphs/graph_window.h"
 #include "model/defaults.h"
+#include "platform/drawing_surface.h"
+#include "scene/circuit_scene.h"
 #include "ui/authors_window.h"
 #include "ui/main_layout.h"
 #include "ui/menu_icons.h"
@@ -188,14 +190,25 @@ void Form1::build_controls() {
     connect(HScroll1, &QScrollBar::valueChanged, this, [this](int v) { HScroll1_Change(v); });
     connect(HScroll2, &QScrollBar::valueChanged, this, [this](int v) { HScroll2_Change(v); });
 
-    // The scene picture: the circuit scene is drawn here.
-    Picture1 = new QWidget(client_);
+    // The scene picture and the element pictures above it.
+    Picture1 = new DrawingSurface(client_);
     Picture1->setObjectName("Picture1");
     Picture1->setFont(sans_font());
-    Picture1->setAutoFillBackground(true);
-    QPalette palette = Picture1->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    Picture1->setPalette(palette);
+    scene_ = std::make_unique<CircuitScene>(
+        state_, SceneControls{Picture1, Check_E, Check_B, fields_[5], param_labels_[6]});
+    connect(Check_E, &QCheckBox::toggled, this, [this] {
+        if (state_.C != 0) {
+            scene_->draw_capacitor_state(); // Check_E_Click
+        }
+    });
+    connect(Check_B, &QCheckBox::toggled, this, [this] {
+        if (state_.L != 0) {
+            scene_->draw_coil(); // Check_B_Click
+        }
+    });
+    Check_E->setToolTip("Электрическое поле конденсатора");
+    Check_B->setToolTip("Магнитное поле катушки");
+    Frame2->setToolTip("Выбор показа полей");
 }
 
 void Form1::build_menus() {
@@ -424,9 +437,9 @@ void Form1::characteristics_tail() {
     show_check(Check_R, state_.R == 0 ? Shown::hide_clear : Shown::show);
 }
 
+// The end of every rebuild of the solution: the whole circuit picture.
 void Form1::build_scene() {
-    // The circuit scene is redrawn here at the end of every rebuild of the solution.
-    Picture1->update();
+    scene_->build_scene();
 }
 
 // A ticked box shows its window, modeless and without owner; a cleared one hides it, and the

@@ -22,6 +22,8 @@ class QScrollBar;
 
 namespace ovrelan {
 
+class CircuitScene;
+class DrawingSurface;
 class Form2;
 class GraphWindow;
 
@@ -45,6 +47,7 @@ public:
     // The graph windows in the order Form_UL, Form_Uc, Form_Ur, form_Ik, form_W.
     GraphWindow* graph(int index) const { return graphs_[static_cast<std::size_t>(index)].get(); }
     QCheckBox* graph_check(int index) const;
+    CircuitScene* scene() const { return scene_.get(); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -92,9 +95,10 @@ private:
     QScrollBar* HScroll2 = nullptr;
     QLabel* Label31 = nullptr;
     QLabel* Label32 = nullptr;
-    QWidget* Picture1 = nullptr;
+    DrawingSurface* Picture1 = nullptr;
     Form2* authors_ = nullptr;
     std::array<std::unique_ptr<GraphWindow>, 5> graphs_;
+    std::unique_ptr<CircuitScene> scene_;
 };
 
 } // namespace ovrelan
