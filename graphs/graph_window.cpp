@@ -1,6 +1,7 @@
 #include "graphs/graph_window.h"
 
 #include "graphs/graph_axes.h"
+#include "solution/solution_arrays.h"
 #include "ui/texts.h"
 
 #include <QLocale>
@@ -130,12 +131,14 @@ void GraphWindow::axes() {
     p.set_pen_width(3);
     p.line(0, a.y_top, 0, a.y_bottom, Qt::black);
     p.line(0, 0, a.t_span, 0, Qt::black);
-    p.point(state_.t_grid[static_cast<std::size_t>(state_.k_now)], sample(state_.k_now), Qt::black);
+    const auto k = run_index(state_);
+    p.point(state_.t_grid[k], sample(static_cast<int>(k)), Qt::black);
 }
 
 // mas_*: full replot, the curve joining every second sample up to k_now.
 void GraphWindow::mas() {
     ++replots_;
+    segments_ = 0;
     setWindowTitle(qt(variant_.caption(state_)));
     Picture1->clear();
     if (state_.t_grid.empty()) {
@@ -144,13 +147,14 @@ void GraphWindow::mas() {
     axes();
     Picture1->point(state_.t_grid[0], sample(0), Qt::black);
     std::vector<QPointF> points;
-    for (const std::size_t i : replot_samples(state_.k_now)) {
+    for (const std::size_t i : replot_samples(static_cast<int>(run_index(state_)))) {
         points.emplace_back(state_.t_grid[i], sample(static_cast<int>(i)));
     }
     Picture1->polyline_to(points, curve_colour);
 }
 
 void GraphWindow::extend(int k) {
+    ++segments_;
     Picture1->line_to(state_.t_grid[static_cast<std::size_t>(k)], sample(k), curve_colour);
 }
 

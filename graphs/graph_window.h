@@ -27,6 +27,7 @@ public:
     // The run's step: one red line-to from the pen to sample k, shown or hidden.
     void extend(int k);
     int replots() const { return replots_; }
+    int segments() const { return segments_; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -44,6 +45,7 @@ private:
     QScrollBar* VScroll1;
     DrawingSurface* Picture1;
     int replots_ = 0;
+    int segments_ = 0; // drawn by extend() since the last replot
 };
 
 } // namespace ovrelan

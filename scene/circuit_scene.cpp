@@ -1,5 +1,7 @@
 #include "scene/circuit_scene.h"
 
+#include "solution/solution_arrays.h"
+
 #include <QCheckBox>
 
 #include <cmath>
@@ -120,7 +122,7 @@ void CircuitScene::draw_capacitor() {
 void CircuitScene::draw_capacitor_state() {
     DrawingSurface& c = *capacitor_;
     c.clear();
-    const double u = state_.Uc_t.empty() ? 0 : state_.Uc_t[static_cast<std::size_t>(state_.k_now)];
+    const double u = state_.Uc_t.empty() ? 0 : state_.Uc_t[run_index(state_)];
     const double p = c.pen_width();
     const double Cw = c.width();
     const double Ch = c.height();
@@ -195,7 +197,7 @@ void CircuitScene::draw_magnetic_field() {
     }
     const int pen = l.pen_width();
     l.set_pen_width(2);
-    const double current = state_.I_t[static_cast<std::size_t>(state_.k_now)];
+    const double current = state_.I_t[run_index(state_)];
     const double b_lines = state_.b_lines_max * std::fabs(current / state_.I_max);
     const double coil_step = round_even(l.width() / 10.0);
     for (const Loop& loop : magnetic_loops(l.width(), l.height(), coil_step, b_lines)) {

@@ -3,6 +3,7 @@
 #include "model/circuit_kind.h"
 #include "solution/closed_form.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace ovrelan {
@@ -164,6 +165,11 @@ template <class T> void redimension(std::vector<T>& v, std::size_t size) {
 
 std::size_t grid_points(double Nt) {
     return static_cast<std::size_t>(std::nearbyint(Nt)) + 1;
+}
+
+std::size_t run_index(const SimulationState& s) {
+    const auto k = static_cast<std::size_t>(std::max(0, s.k_now));
+    return s.t_grid.empty() ? 0 : std::min(k, s.t_grid.size() - 1);
 }
 
 void release_solution(SimulationState& s) {

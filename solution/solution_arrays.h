@@ -19,6 +19,10 @@ std::size_t grid_points(double Nt);
 // The caller (the UI) then redraws the circuit scene: build_scene.
 bool build_solution(SimulationState& s);
 
+// The run position as an index into the arrays: k_now, or the last element when a fractional
+// Nt has let the run step one past the arrays' end.
+std::size_t run_index(const SimulationState& s);
+
 // Frees the arrays.
 void release_solution(SimulationState& s);
 

@@ -3,6 +3,7 @@
 #include "graphs/graph_window.h"
 #include "model/defaults.h"
 #include "platform/drawing_surface.h"
+#include "run/run_controller.h"
 #include "scene/circuit_scene.h"
 #include "ui/authors_window.h"
 #include "ui/main_layout.h"
@@ -285,6 +286,20 @@ void Form1::Form_Load() {
         graphs_[i]->zapusk(*this);
     }
     state_.ready_flag = true;
+
+    RunTargets targets{
+        this,     CmdOK,        scene_->Picture_K(),        {}, [this] { Form_Resize(); }, {},
+        Picture1, scene_.get(), [this](int n) { beep2(n); }};
+    targets.inputs = {Frame1,  Check_L, Check_C, Check_R, Check_I,
+                      Check_W, Frame2,  Check_E, Check_B};
+    for (QLineEdit* field : fields_) {
+        targets.inputs.push_back(field);
+    }
+    for (std::size_t i = 0; i < graphs_.size(); ++i) {
+        targets.graphs[i] = graphs_[i].get();
+    }
+    run_ = std::make_unique<RunController>(state_, std::move(targets));
+    connect(CmdOK, &QPushButton::clicked, this, [this] { run_->start_stop(); }); // CmdOK_Click
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
@@ -487,6 +502,7 @@ void Form1::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    run_->abort();
     if (authors_ != nullptr) {
         authors_->close();
     }

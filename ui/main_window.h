@@ -26,6 +26,7 @@ class CircuitScene;
 class DrawingSurface;
 class Form2;
 class GraphWindow;
+class RunController;
 
 class Form1 final : public QMainWindow {
 public:
@@ -48,6 +49,7 @@ public:
     GraphWindow* graph(int index) const { return graphs_[static_cast<std::size_t>(index)].get(); }
     QCheckBox* graph_check(int index) const;
     CircuitScene* scene() const { return scene_.get(); }
+    RunController* run() const { return run_.get(); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -99,6 +101,7 @@ private:
     Form2* authors_ = nullptr;
     std::array<std::unique_ptr<GraphWindow>, 5> graphs_;
     std::unique_ptr<CircuitScene> scene_;
+    std::unique_ptr<RunController> run_; // destroyed first: it draws into the others
 };
 
 } // namespace ovrelan

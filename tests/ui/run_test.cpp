@@ -1,0 +1,269 @@
+#include "graphs/graph_window.h"
+#include "platform/drawing_surface.h"
+#include "run/run_controller.h"
+#include "scene/circuit_scene.h"
+#include "ui/main_window.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace ovrelan {
+namespace {
+
+const QColor carrier(235, 253, 74);
+
+class Run : public ::testing::Test {
+protected:
+    void SetUp() override {
+        window = std::make_unique<Form1>(platform);
+        window->show();
+        QApplication::processEvents();
+        // Pauses are recorded and played at once, through the event loop.
+        window->run()->set_pause_scheduler([this](int ms, std::function<void()> then) {
+            pauses.push_back(ms);
+            pause_k.push_back(window->state().k_now);
+            if (during_pause) {
+                during_pause();
+            }
+            QTimer::singleShot(0, window.get(), std::move(then));
+        });
+    }
+    void TearDown() override {
+        boxes.answer_yes = true;
+        if (window) {
+            window->close();
+        }
+    }
+    QPushButton* button() const { return window->findChild<QPushButton*>("CmdOK"); }
+    void type(const char* field, const QString& text) {
+        window->findChild<QLineEdit*>(field)->setText(text);
+    }
+    void press() { button()->click(); }
+    void play_out() {
+        QElapsedTimer timer;
+        timer.start();
+        while (window->run()->busy() && timer.elapsed() < 20000) {
+            QApplication::processEvents(QEventLoop::AllEvents, 5);
+        }
+        ASSERT_FALSE(window->run()->busy()) << "the run did not end";
+    }
+    int carrier_pixels() const {
+        const DrawingSurface* p = window->findChild<DrawingSurface*>("Picture1");
+        int n = 0;
+        for (int y = 0; y < p->height(); ++y) {
+            for (int x = 0; x < p->width(); ++x) {
+                n += p->pixel(x, y) == carrier ? 1 : 0;
+            }
+        }
+        return n;
+    }
+
+    RecordingMessageBoxes boxes;
+    RecordingTone tone;
+    RecordingDocuments documents;
+    Platform platform{boxes, tone, documents};
+    std::unique_ptr<Form1> window;
+    std::vector<int> pauses;
+    std::vector<int> pause_k;
+    std::function<void()> during_pause;
+};
+
+TEST_F(Run, OnePeriodDrawsFortyEightSegmentsAndBeepsOnce) {
+    type("Text7", "1");
+    press();
+    EXPECT_EQ(button()->text(), "СТОП");
+    play_out();
+    EXPECT_EQ(window->state().k_now, 48);
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(window->graph(i)->segments(), 48) << i;
+    }
+    EXPECT_EQ(tone.played, std::vector<int>{120});
+    EXPECT_EQ(button()->text(), "ПУСК");
+    EXPECT_EQ(window->run()->frames(), 47) << "after the second point, then after every point";
+    EXPECT_EQ(window->run()->anim_count(), 0);
+    EXPECT_FALSE(pauses.empty());
+    for (int ms : pauses) {
+        EXPECT_EQ(ms, 10);
+    }
+    EXPECT_EQ(pauses.size() % 3, 0U) << "three phases per frame";
+}
+
+TEST_F(Run, EmptyGridEndsAtOnceWithTheBeep) {
+    type("Text7", "0.001");
+    ASSERT_EQ(window->state().Nt, 0);
+    press();
+    play_out();
+    EXPECT_EQ(window->graph(1)->segments(), 0);
+    EXPECT_EQ(tone.played, std::vector<int>{120});
+    EXPECT_EQ(button()->text(), "ПУСК");
+}
+
+TEST_F(Run, TwelvePointsPerFrame) {
+    type("Text7", "1");
+    window->findChild<QScrollBar*>("HScroll2")->setValue(12);
+    press();
+    play_out();
+    EXPECT_EQ(window->run()->frames(), 3);
+    EXPECT_EQ(pause_k, (std::vector<int>{13, 13, 13, 25, 25, 25, 37, 37, 37}));
+}
+
+TEST_F(Run, InputsAreLockedWhileRunning) {
+    type("Text7", "1");
+    int checked = 0;
+    during_pause = [&] {
+        if (checked++ > 0) {
+            return;
+        }
+        for (const char* name : {"Text1", "Text4", "Text7"}) {
+            EXPECT_FALSE(window->findChild<QLineEdit*>(name)->isEnabled()) << name;
+        }
+        EXPECT_FALSE(window->findChild<QGroupBox*>("Frame1")->isEnabled());
+        EXPECT_FALSE(window->findChild<QCheckBox*>("Check_I")->isEnabled());
+        EXPECT_FALSE(window->findChild<QCheckBox*>("Check_E")->isEnabled());
+        EXPECT_TRUE(button()->isEnabled());
+        EXPECT_TRUE(window->findChild<QScrollBar*>("HScroll1")->isEnabled());
+        EXPECT_EQ(window->minimumSize(), window->maximumSize()) << "not resizable";
+        EXPECT_EQ(window->windowTitle(), "При работе размер окна изменить нельзя!");
+        EXPECT_TRUE(window->scene()->Picture_K()->isHidden()) << "the key is closed";
+        EXPECT_GT(carrier_pixels(), 0) << "the carriers show during the pause";
+    };
+    press();
+    play_out();
+    EXPECT_EQ(checked, static_cast<int>(pauses.size()));
+    EXPECT_TRUE(window->findChild<QLineEdit*>("Text1")->isEnabled());
+    EXPECT_TRUE(window->findChild<QCheckBox*>("Check_I")->isEnabled());
+    EXPECT_NE(window->minimumSize(), window->maximumSize());
+    EXPECT_EQ(window->windowTitle(), "Ovrelan");
+    EXPECT_FALSE(window->scene()->Picture_K()->isHidden());
+    EXPECT_EQ(carrier_pixels(), 0) << "no carrier remains after a frame";
+}
+
+TEST_F(Run, StoppingKeepsTheGraphsAndDoesNotBeep) {
+    type("Text7", "1");
+    int seen = 0;
+    during_pause = [&] {
+        if (++seen == 4) {
+            press(); // stop, inside a pause
+            EXPECT_EQ(button()->text(), "ПУСК");
+        }
+    };
+    press();
+    play_out();
+    EXPECT_TRUE(tone.played.empty());
+    EXPECT_EQ(seen, 6) << "the frame in progress finishes its three phases";
+    const int reached = window->state().k_now;
+    EXPECT_GT(reached, 0);
+    EXPECT_LT(reached, 48);
+    EXPECT_EQ(window->graph(3)->segments(), reached) << "the graphs stay";
+    EXPECT_EQ(carrier_pixels(), 0);
+
+    // A new start rebuilds and plays from the beginning.
+    during_pause = nullptr;
+    press();
+    EXPECT_EQ(window->graph(3)->segments(), 0);
+    play_out();
+    EXPECT_EQ(window->state().k_now, 48);
+    EXPECT_EQ(window->graph(3)->segments(), 48);
+    EXPECT_EQ(tone.played, std::vector<int>{120});
+}
+
+TEST_F(Run, SmallCurrentGivesNoPause) {
+    // R-C discharge on a constant source decays to nothing well within the interval.
+    type("Text1", "0");
+    type("Text6", "0");
+    type("Text5", "0.001");
+    type("Text7", "3");
+    press();
+    play_out();
+    const SimulationState& s = window->state();
+    ASSERT_EQ(s.Nt, 144);
+    EXPECT_LT(pauses.size(), 3U * window->run()->frames());
+    for (int k : pause_k) {
+        EXPECT_GE(std::fabs(s.I_t[static_cast<std::size_t>(k)]), 0.01 * s.I_max) << k;
+    }
+}
+
+TEST_F(Run, SpeedChangesApplyAtTheNextStep) {
+    type("Text7", "1");
+    during_pause = [&] {
+        window->findChild<QScrollBar*>("HScroll1")->setValue(4);
+        if (pause_k.size() == 3) {
+            window->findChild<QScrollBar*>("HScroll2")->setValue(12);
+        }
+    };
+    press();
+    play_out();
+    EXPECT_EQ(pauses[0], 10);
+    EXPECT_EQ(pauses[1], 40) << "the delay is read at each pause";
+    // First frame at k = 2; with 12 points per frame the next one comes 12 points later.
+    EXPECT_EQ(pause_k[0], 2);
+    EXPECT_EQ(pause_k[3], 14);
+}
+
+TEST_F(Run, ResizingAGraphDuringARunContinuesFromTheCurrentSample) {
+    type("Text7", "1");
+    GraphWindow* g = window->graph(1);
+    window->graph_check(1)->setChecked(true);
+    during_pause = [&] {
+        if (pause_k.size() == 10) {
+            g->resize(g->width() + 30, g->height() + 10);
+        }
+    };
+    press();
+    play_out();
+    const SimulationState& s = window->state();
+    EXPECT_EQ(g->plot()->pen(), QPointF(s.t_grid[47], s.Uc_t[47]));
+    EXPECT_GT(g->segments(), 0);
+    EXPECT_LT(g->segments(), 48) << "the replot drew the earlier part";
+}
+
+TEST_F(Run, ClosingDuringARunAsksAndNoLetsItGoOn) {
+    type("Text7", "1");
+    bool asked = false;
+    during_pause = [&] {
+        if (!asked) {
+            asked = true;
+            boxes.answer_yes = false;
+            window->close();
+            EXPECT_TRUE(window->isVisible());
+        }
+    };
+    press();
+    play_out();
+    EXPECT_EQ(window->state().k_now, 48);
+    EXPECT_EQ(tone.played, std::vector<int>{120});
+}
+
+TEST_F(Run, ClosingWithYesEndsTheRunCleanly) {
+    type("Text7", "1");
+    during_pause = [&] {
+        if (window->isVisible()) {
+            boxes.answer_yes = true;
+            window->close();
+        }
+    };
+    press();
+    QApplication::processEvents();
+    play_out();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_LT(window->state().k_now, 48);
+    window.reset(); // destroying the window with a run left over is safe
+    for (int i = 0; i < 20; ++i) {
+        QApplication::processEvents();
+    }
+}
+
+} // namespace
+} // namespace ovrelan
