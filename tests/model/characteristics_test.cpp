@@ -17,6 +17,7 @@ namespace {
 
 using testing::circuit;
 using testing::defaults;
+using testing::resonant_nu;
 using testing::settle;
 using testing::started_state;
 
@@ -303,15 +304,6 @@ TEST(QuarterUnit, SwitchesAtKTimesD) {
 }
 
 // --- Regimes ------------------------------------------------------------------------------
-
-// nu that makes b = w/wo exactly 1 for L = C = 1 (wo = 1).
-double resonant_nu() {
-    double nu = 1 / 6.283185307;
-    for (int i = 0; i < 64 && 6.283185307 * nu != 1.0; ++i) {
-        nu = std::nextafter(nu, 6.283185307 * nu < 1.0 ? 1.0 : 0.0);
-    }
-    return nu;
-}
 
 struct RegimeCase {
     const char* name;

@@ -14,14 +14,7 @@ namespace ovrelan {
 namespace {
 
 using testing::circuit;
-
-double resonant_nu() {
-    double nu = 1 / 6.283185307;
-    for (int i = 0; i < 64 && 6.283185307 * nu != 1.0; ++i) {
-        nu = std::nextafter(nu, 6.283185307 * nu < 1.0 ? 1.0 : 0.0);
-    }
-    return nu;
-}
+using testing::resonant_nu;
 
 struct RegimeCase {
     const char* name;

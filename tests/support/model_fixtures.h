@@ -50,6 +50,15 @@ inline SimulationState circuit(const Parameters& p) {
     return s;
 }
 
+// A frequency that makes b = w/wo exactly 1 for L = C = 1 (wo = 1).
+inline double resonant_nu() {
+    double nu = 1 / 6.283185307;
+    for (int i = 0; i < 64 && 6.283185307 * nu != 1.0; ++i) {
+        nu = std::nextafter(nu, 6.283185307 * nu < 1.0 ? 1.0 : 0.0);
+    }
+    return nu;
+}
+
 // Default parameters with a few changed.
 inline Parameters defaults() {
     return Parameters{0.002, 0.005, 0.02, 15, 5, 47, 40};

@@ -1,5 +1,6 @@
 #include "graphs/graph_axes.h"
 #include "graphs/graph_window.h"
+#include "support/window_fixture.h"
 #include "ui/main_window.h"
 
 #include <QApplication>
@@ -14,22 +15,10 @@
 namespace ovrelan {
 namespace {
 
-class GraphWindows : public ::testing::Test {
+class GraphWindows : public testing::WindowTest {
 protected:
-    void SetUp() override {
-        window = std::make_unique<Form1>(platform);
-        window->show();
-        QApplication::processEvents();
-    }
-    void TearDown() override {
-        boxes.answer_yes = true;
-        window->close();
-    }
     GraphWindow* graph(GraphId id) const { return window->graph(static_cast<int>(id)); }
     QCheckBox* check(GraphId id) const { return window->graph_check(static_cast<int>(id)); }
-    void type(const char* field, const QString& text) {
-        window->findChild<QLineEdit*>(field)->setText(text);
-    }
     // Where a sample of a window lands on its plotting area.
     QPoint sample_pixel(GraphId id, int k) const {
         const GraphWindow* g = graph(id);
@@ -47,21 +36,12 @@ protected:
         }
         return false;
     }
-
-    RecordingMessageBoxes boxes;
-    RecordingTone tone;
-    RecordingDocuments documents;
-    Platform platform{boxes, tone, documents};
-    std::unique_ptr<Form1> window;
 };
 
 TEST_F(GraphWindows, PlacedInAColumnToTheRightHidden) {
     // Placement happens at start-up from the main window's frame as it was then.
-    RecordingMessageBoxes b;
-    RecordingTone t;
-    RecordingDocuments d;
-    Platform p{b, t, d};
-    Form1 fresh(p);
+    testing::RecordingPlatform other;
+    Form1 fresh(other.platform);
     const QRect main = fresh.frameGeometry();
     for (int i = 0; i < 5; ++i) {
         GraphWindow* g = fresh.graph(i);
@@ -75,7 +55,7 @@ TEST_F(GraphWindows, PlacedInAColumnToTheRightHidden) {
     }
     EXPECT_EQ(fresh.graph(0)->windowTitle(), "Зависимость ЭДС самоиндукции в катушке от времени");
     EXPECT_EQ(fresh.graph(3)->windowTitle(), "Зависимость силы тока от времени");
-    b.answer_yes = true;
+    other.boxes.answer_yes = true;
 }
 
 TEST_F(GraphWindows, TickingShowsAndClearingHidesAtTheSamePlace) {

@@ -1,3 +1,4 @@
+#include "support/window_fixture.h"
 #include "ui/main_window.h"
 
 #include "graphs/graph_window.h"
@@ -22,9 +23,9 @@
 namespace ovrelan {
 namespace {
 
-class MainWindow : public ::testing::Test {
+class MainWindow : public testing::WindowTest {
 protected:
-    void SetUp() override { window = std::make_unique<Form1>(platform); }
+    bool shown() const override { return false; }
 
     template <class T = QWidget> T* control(const char* name) const {
         T* found = window->findChild<T*>(name);
@@ -46,12 +47,6 @@ protected:
         }
         return texts;
     }
-
-    RecordingMessageBoxes boxes;
-    RecordingTone tone;
-    RecordingDocuments documents;
-    Platform platform{boxes, tone, documents};
-    std::unique_ptr<Form1> window;
 };
 
 TEST_F(MainWindow, StartUpWritesTheDefaultsWithoutAnyMessage) {
@@ -342,11 +337,8 @@ TEST(CentredOver, HalfTheDifference) {
 
 TEST(MainWindowLocale, CommaLocaleKeepsPointsInTheFields) {
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    RecordingMessageBoxes boxes;
-    RecordingTone tone;
-    RecordingDocuments documents;
-    Platform platform{boxes, tone, documents};
-    Form1 window(platform);
+    testing::RecordingPlatform recording;
+    Form1 window(recording.platform);
     QLocale::setDefault(QLocale::c());
     EXPECT_EQ(window.findChild<QLineEdit*>("Text3")->text(), " 0.020");
     EXPECT_EQ(window.findChild<QLabel*>("Label12")->text(), "ω=   2,9531E+02рад/c");

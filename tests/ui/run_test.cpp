@@ -2,6 +2,7 @@
 #include "platform/drawing_surface.h"
 #include "run/run_controller.h"
 #include "scene/circuit_scene.h"
+#include "support/window_fixture.h"
 #include "ui/main_window.h"
 
 #include <QApplication>
@@ -24,12 +25,10 @@ namespace {
 
 const QColor carrier(235, 253, 74);
 
-class Run : public ::testing::Test {
+class Run : public testing::WindowTest {
 protected:
     void SetUp() override {
-        window = std::make_unique<Form1>(platform);
-        window->show();
-        QApplication::processEvents();
+        WindowTest::SetUp();
         // Pauses are recorded and played at once, through the event loop.
         window->run()->set_pause_scheduler([this](int ms, std::function<void()> then) {
             pauses.push_back(ms);
@@ -40,16 +39,7 @@ protected:
             QTimer::singleShot(0, window.get(), std::move(then));
         });
     }
-    void TearDown() override {
-        boxes.answer_yes = true;
-        if (window) {
-            window->close();
-        }
-    }
     QPushButton* button() const { return window->findChild<QPushButton*>("CmdOK"); }
-    void type(const char* field, const QString& text) {
-        window->findChild<QLineEdit*>(field)->setText(text);
-    }
     void press() { button()->click(); }
     void play_out() {
         QElapsedTimer timer;
@@ -70,11 +60,6 @@ protected:
         return n;
     }
 
-    RecordingMessageBoxes boxes;
-    RecordingTone tone;
-    RecordingDocuments documents;
-    Platform platform{boxes, tone, documents};
-    std::unique_ptr<Form1> window;
     std::vector<int> pauses;
     std::vector<int> pause_k;
     std::function<void()> during_pause;

@@ -1,5 +1,6 @@
 #include "platform/drawing_surface.h"
 #include "scene/circuit_scene.h"
+#include "support/window_fixture.h"
 #include "ui/main_window.h"
 
 #include <QApplication>
@@ -20,21 +21,9 @@ const QColor grey(128, 128, 128);
 const QColor green(0, 255, 20);
 const QColor dark_red(130, 0, 0);
 
-class Scene : public ::testing::Test {
+class Scene : public testing::WindowTest {
 protected:
-    void SetUp() override {
-        window = std::make_unique<Form1>(platform);
-        window->show();
-        QApplication::processEvents();
-    }
-    void TearDown() override {
-        boxes.answer_yes = true;
-        window->close();
-    }
     CircuitScene& scene() const { return *window->scene(); }
-    void type(const char* field, const QString& text) {
-        window->findChild<QLineEdit*>(field)->setText(text);
-    }
     QCheckBox* check(const char* name) const { return window->findChild<QCheckBox*>(name); }
     // A pixel of a surface given in its own y-up units.
     static QColor at(const DrawingSurface* s, double x, double y) {
@@ -50,12 +39,6 @@ protected:
         }
         return n;
     }
-
-    RecordingMessageBoxes boxes;
-    RecordingTone tone;
-    RecordingDocuments documents;
-    Platform platform{boxes, tone, documents};
-    std::unique_ptr<Form1> window;
 };
 
 TEST_F(Scene, ElementsSitOnTheLoop) {

@@ -1,0 +1,49 @@
+// The main window driven by a test, on recording stand-ins for the platform.
+#pragma once
+
+#include "platform/platform.h"
+#include "ui/main_window.h"
+
+#include <QApplication>
+#include <QLineEdit>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace ovrelan::testing {
+
+struct RecordingPlatform {
+    RecordingMessageBoxes boxes;
+    RecordingTone tone;
+    RecordingDocuments documents;
+    Platform platform{boxes, tone, documents};
+};
+
+// Opens Form1 before each test (shown, unless shown() says otherwise) and closes it after,
+// answering Yes to the exit question.
+class WindowTest : public ::testing::Test, protected RecordingPlatform {
+protected:
+    virtual bool shown() const { return true; }
+    void SetUp() override {
+        window = std::make_unique<Form1>(platform);
+        if (shown()) {
+            window->show();
+            QApplication::processEvents();
+        }
+    }
+    void TearDown() override {
+        if (window) {
+            boxes.answer_yes = true;
+            window->close();
+        }
+    }
+    // Writes a parameter field as the program or a student's paste would.
+    void type(const char* field, const QString& text) {
+        window->findChild<QLineEdit*>(field)->setText(text);
+    }
+
+    std::unique_ptr<Form1> window;
+};
+
+} // namespace ovrelan::testing
