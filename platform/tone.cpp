@@ -12,6 +12,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <string_view>
 
 namespace ovrelan {
 
@@ -79,13 +80,34 @@ private:
     int milliseconds_;
 };
 
+QtMessageHandler previous_handler = nullptr;
+
+// The audio backend reports a missing sound server on the console; a machine without sound
+// simply plays nothing.
+void quiet_audio_backend(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (text.startsWith(QLatin1String("PulseAudioService")) ||
+        std::string_view(context.category ? context.category : "").starts_with("qt.multimedia")) {
+        return;
+    }
+    if (previous_handler != nullptr) {
+        previous_handler(type, context, text);
+    }
+}
+
+QAudioDevice default_output() {
+    previous_handler = qInstallMessageHandler(quiet_audio_backend);
+    QAudioDevice device = QMediaDevices::defaultAudioOutput();
+    qInstallMessageHandler(previous_handler);
+    return device;
+}
+
 } // namespace
 
 void QtTone::play(int milliseconds) {
     if (milliseconds <= 0) {
         return;
     }
-    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+    const QAudioDevice device = default_output();
     if (device.isNull()) {
         return; // no audio output: silent
     }
