@@ -1,6 +1,7 @@
 // Ovrelan: the main window with the platform's message boxes, tone and document viewer.
 #include "platform/platform.h"
 #include "ui/main_window.h"
+#include "ui/menu_icons.h"
 
 #include <QApplication>
 #include <QLoggingCategory>
@@ -8,6 +9,7 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Ovrelan");
+    QApplication::setWindowIcon(ovrelan::letter_icon("LC", QColor(40, 110, 200)));
     // A machine without sound still plays nothing, silently.
     QLoggingCategory::setFilterRules(QStringLiteral("qt.multimedia*=false"));
 
