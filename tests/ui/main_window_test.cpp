@@ -283,22 +283,6 @@ TEST_F(MainWindow, MenusOpenTheDocuments) {
     EXPECT_TRUE(boxes.boxes.empty());
 }
 
-TEST_F(MainWindow, MenuCaptions) {
-    const std::pair<const char*, const char*> captions[] = {
-        {"mnuFilespravka", "Обзор"},          {"mnuFilespravka1", "Контур"},
-        {"mnuFilespravka2", "Катушка"},       {"mnuFilespravka3", "Конденсатор"},
-        {"mnuFilespravka4", "Резистор"},      {"mnuFileExit", "Выход"},
-        {"mnuHelpInstruction", "Инструкция"}, {"mnuHelpUprav", "Управление"},
-        {"mnuHelpAvtors", "Авторы"},          {"mnuHelpAbout", "О программе"},
-        {"mnuHelpAbout2", "Регистрация"},
-    };
-    for (const auto& [name, text] : captions) {
-        auto* action = window->findChild<QAction*>(name);
-        ASSERT_NE(action, nullptr) << name;
-        EXPECT_EQ(action->text(), QString(text)) << name;
-    }
-}
-
 TEST_F(MainWindow, AboutAndRegistrationBoxes) {
     window->findChild<QAction*>("mnuHelpAbout")->trigger();
     window->findChild<QAction*>("mnuHelpAbout2")->trigger();
@@ -329,10 +313,6 @@ TEST_F(MainWindow, AuthorsWindowIsOneAndRecentres) {
     EXPECT_EQ(first->pos(), centred_over(window->frameGeometry(), first->frameGeometry().size()));
     first->close();
     window->hide();
-}
-
-TEST(CentredOver, HalfTheDifference) {
-    EXPECT_EQ(centred_over(QRect(100, 50, 800, 600), QSize(300, 200)), QPoint(350, 250));
 }
 
 TEST(MainWindowLocale, CommaLocaleKeepsPointsInTheFields) {
