@@ -247,12 +247,12 @@ Refusal refuse(SimulationState& s, const SimulationScalars& before, std::string_
     if (before.accepted.Nmax == 0) {
         return refusal; // nothing was ever accepted: there is nothing to go back to
     }
-    for (const FieldSpec& spec : field_table()) {
-        const double previous = before.accepted.*spec.param;
-        if (!(s.*spec.param == previous)) {
-            s.*spec.param = previous;
+    for (const FieldEntry& entry : field_table()) {
+        const double previous = before.accepted.*entry.param;
+        if (!(s.*entry.param == previous)) {
+            s.*entry.param = previous;
             refusal.restored.push_back(
-                {spec.field, previous, field_text_general(spec.field, previous)});
+                {entry.field, previous, field_text_general(entry.field, previous)});
         }
     }
     return refusal;

@@ -12,7 +12,7 @@ namespace {
 constexpr std::string_view negative_message =
     "не может быть отрицательным! Не вводите заново, а исправьте!";
 
-const std::array<FieldSpec, 7> table{{
+const std::array<FieldEntry, 7> table{{
     {Field::Text1, "Text1", &Parameters::L, "L(мкГн)=", "Индуктивность катушки", 0.000001,
      FieldCheck::negative, 0.005, negative_message, 60},
     {Field::Text2, "Text2", &Parameters::C, "С(мкФ)=", "Электроёмкость конденсатора", 0.000001,
@@ -68,57 +68,57 @@ bool fails(FieldCheck check, double value) {
 
 } // namespace
 
-const std::array<FieldSpec, 7>& field_table() {
+const std::array<FieldEntry, 7>& field_table() {
     return table;
 }
 
-const FieldSpec& field_spec(Field field) {
+const FieldEntry& field_entry(Field field) {
     return table[static_cast<std::size_t>(field)];
 }
 
 std::optional<Field> field_by_name(std::string_view name) {
-    for (const auto& spec : table) {
-        if (spec.name == name) {
-            return spec.field;
+    for (const auto& entry : table) {
+        if (entry.name == name) {
+            return entry.field;
         }
     }
     return std::nullopt;
 }
 
 Field field_of(double Parameters::*param) {
-    for (const auto& spec : table) {
-        if (spec.param == param) {
-            return spec.field;
+    for (const auto& entry : table) {
+        if (entry.param == param) {
+            return entry.field;
         }
     }
     throw std::invalid_argument("no field holds this parameter");
 }
 
 FieldChange field_change(Field field, std::string_view text) {
-    const FieldSpec& spec = field_spec(field);
+    const FieldEntry& entry = field_entry(field);
     FieldChange change;
-    change.value = read_number(text) * spec.factor;
+    change.value = read_number(text) * entry.factor;
     change.stored = change.value;
-    if (fails(spec.check, change.value)) {
+    if (fails(entry.check, change.value)) {
         change.rejected = true;
-        change.stored = spec.fallback;
-        change.beep_ms = spec.beep_ms;
-        change.message = FieldMessage{std::string(error_title), std::string(spec.message)};
+        change.stored = entry.fallback;
+        change.beep_ms = entry.beep_ms;
+        change.message = FieldMessage{std::string(error_title), std::string(entry.message)};
         if (field == Field::Text7) {
-            change.write_back = field_text_general(field, spec.fallback);
+            change.write_back = field_text_general(field, entry.fallback);
         }
     }
     return change;
 }
 
 void store_field_value(SimulationState& s, Field field, double value) {
-    s.*(field_spec(field).param) = value;
+    s.*(field_entry(field).param) = value;
 }
 
 std::string field_text_general(Field field, double value_held) {
-    const FieldSpec& spec = field_spec(field);
+    const FieldEntry& entry = field_entry(field);
     // L and C are held in H and F but typed in µH and µF.
-    const double shown = spec.factor == 1.0 ? value_held : value_held * 1e6;
+    const double shown = entry.factor == 1.0 ? value_held : value_held * 1e6;
     return format_general(shown);
 }
 

@@ -13,7 +13,7 @@ namespace ovrelan {
 enum class Field { Text1, Text2, Text3, Text4, Text5, Text6, Text7 };
 enum class FieldCheck { none, negative, not_positive };
 
-struct FieldSpec {
+struct FieldEntry {
     Field field;
     std::string_view name;     // "Text1"
     double Parameters::*param; // the parameter the field holds
@@ -28,8 +28,8 @@ struct FieldSpec {
 
 inline constexpr std::string_view error_title = "Ошибка";
 
-const std::array<FieldSpec, 7>& field_table();
-const FieldSpec& field_spec(Field field);
+const std::array<FieldEntry, 7>& field_table();
+const FieldEntry& field_entry(Field field);
 std::optional<Field> field_by_name(std::string_view name);
 
 // The field that shows a parameter.

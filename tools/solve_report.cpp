@@ -30,7 +30,7 @@ void recompute_chain(SolveRun& run) {
         if (result.kind == PassKind::guarded) {
             const GuardWarning& g = *result.guard;
             run.messages.push_back(
-                {g.title, g.text, std::string(field_spec(g.field).name), g.field_text});
+                {g.title, g.text, std::string(field_entry(g.field).name), g.field_text});
             write_field(s, g.field, g.field_text);
             continue;
         }
@@ -41,7 +41,7 @@ void recompute_chain(SolveRun& run) {
         }
         for (const RestoredParameter& p : r.restored) {
             run.messages.push_back(
-                {r.title, r.text, std::string(field_spec(p.field).name), p.field_text});
+                {r.title, r.text, std::string(field_entry(p.field).name), p.field_text});
             write_field(s, p.field, p.field_text);
         }
     }
@@ -63,16 +63,16 @@ SolveRun run_solve(const FieldTexts& texts) {
     calc_characteristics(s);
     s.ready_flag = true;
 
-    for (const FieldSpec& spec : field_table()) {
-        const auto& text = texts[static_cast<std::size_t>(spec.field)];
+    for (const FieldEntry& entry : field_table()) {
+        const auto& text = texts[static_cast<std::size_t>(entry.field)];
         if (!text) {
             continue;
         }
-        const FieldChange change = field_change(spec.field, *text);
-        store_field_value(s, spec.field, change.stored);
+        const FieldChange change = field_change(entry.field, *text);
+        store_field_value(s, entry.field, change.stored);
         if (change.message) {
             run.messages.push_back({change.message->title, change.message->text,
-                                    change.write_back ? std::string(spec.name) : "",
+                                    change.write_back ? std::string(entry.name) : "",
                                     change.write_back.value_or("")});
         }
     }

@@ -114,25 +114,26 @@ void Form1::build_controls() {
     QFont header = param_labels_[0]->font();
     header.setStretch(92);
     param_labels_[0]->setFont(header);
-    for (const FieldSpec& spec : field_table()) {
-        const int k = static_cast<int>(spec.field) + 1;
-        QString caption = QString::fromStdString(std::string(spec.label));
-        if (spec.field == Field::Text5) {
+    for (const FieldEntry& entry : field_table()) {
+        const int k = static_cast<int>(entry.field) + 1;
+        QString caption = QString::fromStdString(std::string(entry.label));
+        if (entry.field == Field::Text5) {
             caption = "ε(B)="; // the EMF letter
         }
         QLabel* label = make_label(client_, QString("Label%1").arg(k), caption);
-        label->setToolTip(QString::fromStdString(std::string(spec.tooltip)));
+        label->setToolTip(QString::fromStdString(std::string(entry.tooltip)));
         param_labels_[static_cast<std::size_t>(k)] = label;
 
         auto* field = new QLineEdit(client_);
-        field->setObjectName(QString::fromStdString(std::string(spec.name)));
+        field->setObjectName(QString::fromStdString(std::string(entry.name)));
         field->setFont(times_font());
         field->setToolTip(label->toolTip());
         QPalette palette = field->palette();
         palette.setColor(QPalette::Base, field_colour);
         field->setPalette(palette);
         fields_[static_cast<std::size_t>(k - 1)] = field;
-        connect(field, &QLineEdit::textChanged, this, [this, f = spec.field] { field_changed(f); });
+        connect(field, &QLineEdit::textChanged, this,
+                [this, f = entry.field] { field_changed(f); });
     }
 
     for (int n = 11; n <= 27; ++n) {

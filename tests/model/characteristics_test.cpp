@@ -81,7 +81,7 @@ TEST_P(Guards, FirstHoldingGuardCorrectsOneParameter) {
     EXPECT_EQ(r.guard->field, c.field);
     EXPECT_EQ(r.guard->field_text, c.field_text);
     // Only the corrected parameter changed; nothing was computed.
-    EXPECT_EQ(s.*(field_spec(c.field).param), r.guard->corrected);
+    EXPECT_EQ(s.*(field_entry(c.field).param), r.guard->corrected);
     EXPECT_EQ(s.wo, before.wo);
     EXPECT_EQ(s.Nt, before.Nt);
 }
