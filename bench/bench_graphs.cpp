@@ -2,25 +2,19 @@
 // grid, as after a run), at the start-up circuit and at about 100 000 points.
 #include "graphs/graph_window.h"
 #include "ui/main_window.h"
+#include "window_bench.h"
 
-#include <QApplication>
 #include <QLineEdit>
 
 #include <benchmark/benchmark.h>
-
-#include <cstdlib>
-#include <memory>
 
 namespace {
 
 using namespace ovrelan;
 
 void replot_all(benchmark::State& state, const char* nmax) {
-    RecordingMessageBoxes boxes;
-    RecordingTone tone;
-    RecordingDocuments documents;
-    Platform platform{boxes, tone, documents};
-    Form1 window(platform);
+    bench::Program program;
+    Form1& window = program.window;
     window.findChild<QLineEdit*>("Text7")->setText(nmax);
     for (int i = 0; i < 5; ++i) {
         window.graph(i)->resize(400, 170); // the size start-up gives them
@@ -48,12 +42,5 @@ BENCHMARK(BM_replot_five_100k)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (std::getenv("DISPLAY") == nullptr && std::getenv("QT_QPA_PLATFORM") == nullptr) {
-        setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    }
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return ovrelan::bench::run_window_benchmarks(argc, argv);
 }

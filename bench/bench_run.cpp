@@ -2,6 +2,7 @@
 #include "graphs/graph_window.h"
 #include "run/run_controller.h"
 #include "ui/main_window.h"
+#include "window_bench.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -11,26 +12,11 @@
 
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-
 namespace {
 
 using namespace ovrelan;
 
-struct Program {
-    RecordingMessageBoxes boxes;
-    RecordingTone tone;
-    RecordingDocuments documents;
-    Platform platform{boxes, tone, documents};
-    Form1 window{platform};
-    Program() {
-        window.show();
-        QApplication::processEvents();
-    }
-    ~Program() {
-        boxes.answer_yes = true;
-        window.close();
-    }
+struct Program : bench::Program {
     void play() {
         window.findChild<QPushButton*>("CmdOK")->click();
         while (window.run()->busy()) {
@@ -89,12 +75,5 @@ BENCHMARK(BM_run_real_pace)->Unit(benchmark::kMillisecond)->Iterations(1)->UseRe
 } // namespace
 
 int main(int argc, char** argv) {
-    if (std::getenv("DISPLAY") == nullptr && std::getenv("QT_QPA_PLATFORM") == nullptr) {
-        setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    }
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return ovrelan::bench::run_window_benchmarks(argc, argv);
 }

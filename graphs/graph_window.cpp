@@ -73,7 +73,6 @@ void GraphWindow::Form_Resize() {
         return;
     }
     ekran();
-    Picture1->clear();
     mas();
 }
 
@@ -139,7 +138,6 @@ void GraphWindow::axes() {
 void GraphWindow::mas() {
     ++replots_;
     segments_ = 0;
-    setWindowTitle(qt(variant_.caption(state_)));
     Picture1->clear();
     if (state_.t_grid.empty()) {
         return;
