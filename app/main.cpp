@@ -18,7 +18,7 @@ int main(int argc, char** argv) {
     ovrelan::QtDocuments documents;
     ovrelan::Platform platform{boxes, tone, documents};
 
-    ovrelan::Form1 main_window(platform);
+    ovrelan::MainWindow main_window(platform);
     main_window.show();
     return QApplication::exec();
 }

@@ -14,16 +14,16 @@ using namespace ovrelan;
 
 void replot_all(benchmark::State& state, const char* nmax) {
     bench::Program program;
-    Form1& window = program.window;
+    MainWindow& window = program.window;
     window.findChild<QLineEdit*>("Text7")->setText(nmax);
     for (int i = 0; i < 5; ++i) {
-        window.graph(i)->resize(400, 170); // the size start-up gives them
+        window.graph(GraphId(i))->resize(400, 170); // the size start-up gives them
     }
     SimulationState& s = window.state();
     s.k_now = static_cast<int>(s.t_grid.size()) - 1;
     for (auto _ : state) {
         for (int i = 0; i < 5; ++i) {
-            window.graph(i)->Form_Resize();
+            window.graph(GraphId(i))->redraw();
         }
     }
     state.counters["points"] = static_cast<double>(s.t_grid.size());

@@ -33,7 +33,7 @@ void BM_playback_step(benchmark::State& state) {
     const int last = static_cast<int>(s.Nt);
     for (auto _ : state) {
         for (int i = 0; i < 5; ++i) {
-            p.window.graph(i)->extend(k);
+            p.window.graph(GraphId(i))->extend(k);
         }
         s.k_now = k + 1;
         k = k + 1 < last ? k + 1 : 0;

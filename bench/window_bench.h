@@ -2,7 +2,7 @@
 // main that runs on the offscreen platform when there is no display.
 #pragma once
 
-#include "platform/platform.h"
+#include "support/recording_platform.h"
 #include "ui/main_window.h"
 
 #include <QApplication>
@@ -13,12 +13,8 @@
 
 namespace ovrelan::bench {
 
-struct Program {
-    RecordingMessageBoxes boxes;
-    RecordingTone tone;
-    RecordingDocuments documents;
-    Platform platform{boxes, tone, documents};
-    Form1 window{platform};
+struct Program : testing::RecordingPlatform {
+    MainWindow window{platform};
     Program() {
         window.show();
         QApplication::processEvents();

@@ -1,10 +1,12 @@
 #include "graphs/graph_window.h"
 
-#include "graphs/graph_axes.h"
+#include "geometry/colours.h"
+#include "geometry/graph_axes.h"
+#include "platform/fonts.h"
+#include "platform/locale.h"
+#include "simulation/simulation.h"
 #include "solution/solution_arrays.h"
-#include "ui/texts.h"
 
-#include <QLocale>
 #include <QScrollBar>
 
 #include <cmath>
@@ -18,8 +20,8 @@ constexpr int gap_y = 10;
 constexpr int scroll_width = 20;
 constexpr int scroll_top = 8; // 1/12 inch below the client area's top
 
-const QColor grid_colour(128, 255, 128);
-const QColor curve_colour(255, 0, 0);
+const QColor grid_colour = to<QColor>(grid_green);
+const QColor curve_colour = to<QColor>(curve_red);
 
 QString qt(const std::string& text) {
     return QString::fromStdString(text);
@@ -27,13 +29,13 @@ QString qt(const std::string& text) {
 
 } // namespace
 
-GraphWindow::GraphWindow(SimulationState& state, const GraphVariant& variant)
-    : QWidget(nullptr, Qt::Window), state_(state), variant_(variant),
+GraphWindow::GraphWindow(Simulation& simulation, const GraphVariant& variant)
+    : QWidget(nullptr, Qt::Window), simulation_(simulation), variant_(variant),
       VScroll1(new QScrollBar(Qt::Vertical, this)), Picture1(new DrawingSurface(this)) {
     setObjectName(variant.form_name);
-    setWindowTitle(qt(variant.caption(state)));
+    setWindowTitle(qt(variant.caption(simulation.state())));
     QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, QColor(224, 224, 224));
+    palette.setColor(QPalette::Window, to<QColor>(window_background));
     setPalette(palette);
     setAutoFillBackground(true);
 
@@ -42,16 +44,26 @@ GraphWindow::GraphWindow(SimulationState& state, const GraphVariant& variant)
     VScroll1->setSingleStep(1);
     VScroll1->setPageStep(1);
     VScroll1->move(gap_x, scroll_top);
-    connect(VScroll1, &QScrollBar::valueChanged, this, [this](int v) { VScroll1_Change(v); });
+    connect(VScroll1, &QScrollBar::valueChanged, this, [this](int v) { zoom_changed(v); });
 
     Picture1->setObjectName("Picture1");
     Picture1->setToolTip(variant.tooltip);
     Picture1->set_background(Qt::white);
     Picture1->set_text_font(times_font());
     resize(354, 134);
+
+    connect(&simulation, &Simulation::recomputed, this, [this] {
+        setWindowTitle(qt(variant_.caption(simulation_.state())));
+        redraw();
+    });
+    connect(&simulation, &Simulation::point_played, this, [this](int k) { extend(k); });
 }
 
-void GraphWindow::zapusk(const QWidget& main) {
+bool GraphWindow::ready() const {
+    return simulation_.ready();
+}
+
+void GraphWindow::place_beside(const QWidget& main) {
     const QRect frame = main.frameGeometry();
     const QSize decoration = frame.size() - main.geometry().size();
     const int outer_width = frame.width() / 2;
@@ -59,24 +71,25 @@ void GraphWindow::zapusk(const QWidget& main) {
     resize(std::max(1, outer_width - decoration.width()),
            std::max(1, outer_height - decoration.height()));
     move(frame.left() + frame.width(), frame.top() + frame.height() * variant_.top_offset / 5);
-    VScroll1->setValue(static_cast<int>(std::nearbyint(state_.*variant_.zoom)));
+    VScroll1->setValue(static_cast<int>(std::nearbyint(zoom_)));
 }
 
 void GraphWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    Form_Resize();
+    redraw();
 }
 
 // The plotting area is laid out before the replot, so the picture always fills it.
-void GraphWindow::Form_Resize() {
-    if (!state_.ready_flag) {
+void GraphWindow::redraw() {
+    if (!ready()) {
         return;
     }
-    ekran();
-    mas();
+    lay_out();
+    replot();
 }
 
-void GraphWindow::ekran() {
+// ekran_*: the scroll bar at the left edge, the plotting area beside it.
+void GraphWindow::lay_out() {
     const int client_width = width();
     const int client_height = height();
     VScroll1->resize(scroll_width, std::max(0, client_height - 2 * gap_y));
@@ -87,18 +100,13 @@ void GraphWindow::ekran() {
 }
 
 double GraphWindow::sample(int k) const {
-    return variant_.sample(state_, static_cast<std::size_t>(k));
-}
-
-char GraphWindow::decimal_separator() const {
-    const QString point = QLocale().decimalPoint();
-    return point.size() == 1 && point[0].unicode() < 128 ? static_cast<char>(point[0].unicode())
-                                                         : '.';
+    return variant_.sample(simulation_.state(), static_cast<std::size_t>(k));
 }
 
 // axes_*_t: range, grid, labels, header, axes and the current sample.
-void GraphWindow::axes() {
-    const GraphAxes a = graph_axes(state_, variant_, decimal_separator());
+void GraphWindow::draw_axes() {
+    const SimulationState& state = simulation_.state();
+    const GraphAxes a = graph_axes(state, variant_, zoom_, decimal_separator());
     DrawingSurface& p = *Picture1;
     p.set_scale(0, a.y_top, a.t_span, a.y_bottom);
     p.set_pen_width(1);
@@ -130,38 +138,41 @@ void GraphWindow::axes() {
     p.set_pen_width(3);
     p.line(0, a.y_top, 0, a.y_bottom, Qt::black);
     p.line(0, 0, a.t_span, 0, Qt::black);
-    const auto k = run_index(state_);
-    p.point(state_.t_grid[k], sample(static_cast<int>(k)), Qt::black);
+    const auto k = run_index(state);
+    p.point(state.t_grid[k], sample(static_cast<int>(k)), Qt::black);
 }
 
 // mas_*: full replot, the curve joining every second sample up to k_now.
-void GraphWindow::mas() {
+void GraphWindow::replot() {
+    const SimulationState& state = simulation_.state();
     ++replots_;
     segments_ = 0;
     Picture1->clear();
-    if (state_.t_grid.empty()) {
+    if (state.t_grid.empty()) {
         return;
     }
-    axes();
-    Picture1->point(state_.t_grid[0], sample(0), Qt::black);
+    draw_axes();
+    Picture1->point(state.t_grid[0], sample(0), Qt::black);
     std::vector<QPointF> points;
-    for (const std::size_t i : replot_samples(static_cast<int>(run_index(state_)))) {
-        points.emplace_back(state_.t_grid[i], sample(static_cast<int>(i)));
+    for (const std::size_t i : replot_samples(static_cast<int>(run_index(state)))) {
+        points.emplace_back(state.t_grid[i], sample(static_cast<int>(i)));
     }
     Picture1->polyline_to(points, curve_colour);
 }
 
 void GraphWindow::extend(int k) {
     ++segments_;
-    Picture1->line_to(state_.t_grid[static_cast<std::size_t>(k)], sample(k), curve_colour);
+    Picture1->line_to(simulation_.state().t_grid[static_cast<std::size_t>(k)], sample(k),
+                      curve_colour);
 }
 
-void GraphWindow::VScroll1_Change(int value) {
-    if (!state_.ready_flag) {
+// VScroll1_Change.
+void GraphWindow::zoom_changed(int value) {
+    if (!ready()) {
         return;
     }
-    state_.*variant_.zoom = zoom_of_scroll(value);
-    mas();
+    zoom_ = zoom_of_scroll(value);
+    replot();
 }
 
 } // namespace ovrelan

@@ -2,6 +2,7 @@
 // time grid, then the solution arrays.
 #pragma once
 
+#include "model/constants.h"
 #include "model/parameter_fields.h"
 #include "model/simulation_state.h"
 
@@ -11,10 +12,6 @@
 #include <vector>
 
 namespace ovrelan {
-
-// The ten-digit constants the whole model computes with.
-inline constexpr double pi = 3.1415926535;
-inline constexpr double two_pi = 6.283185307;
 
 inline constexpr std::string_view warning_title = "Предупреждение";
 inline constexpr std::string_view refused_text =
@@ -28,14 +25,14 @@ struct GuardWarning {
     int number = 0; // 1 ... 7, the order in which the guards are tested
     std::string title;
     std::string text;
-    Field field = Field::Text1;
+    Field field = Field::L;
     double corrected = 0;
     std::string field_text;
 };
 
 // A parameter put back to the value of the last completed pass, with the text for its field.
 struct RestoredParameter {
-    Field field = Field::Text1;
+    Field field = Field::L;
     double value = 0;
     std::string field_text;
 };

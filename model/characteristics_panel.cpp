@@ -15,11 +15,12 @@ struct Formats {
 };
 
 struct Visibility {
-    Shown Check_L, Check_C, Check_R, Frame2, Check_E, Check_B;
-    bool Label4_Text4;
-    bool basic;       // Label12, Label15
-    bool first_order; // Label13, Label16, Label17, Label18, Label24, Label25
-    bool rlc_only;    // Label14, Label19 ... Label23, Label26
+    Shown coil_emf_box, capacitor_voltage_box, resistor_voltage_box, field_frame,
+        electric_field_box, magnetic_field_box;
+    bool initial_voltage_field;
+    bool basic;       // source frequency and period
+    bool first_order; // natural frequency and period, free period, damping, alpha, beta
+    bool rlc_only;    // free frequency, decrement, Q, Rк, Qc, Vr, gamma
 };
 
 Visibility visibility(Configuration c) {
@@ -42,54 +43,78 @@ Visibility visibility(Configuration c) {
     return {};
 }
 
-void set(PanelView& v, int number, std::string caption) {
-    v.labels[static_cast<std::size_t>(number - first_value_label)].caption = std::move(caption);
+using enum PanelLabel;
+
+void set(PanelView& v, PanelLabel label, std::string caption) {
+    v.label(label).caption = std::move(caption);
 }
 
-void set_tooltip(PanelView& v, int number, const char* tooltip) {
-    v.labels[static_cast<std::size_t>(number - first_value_label)].tooltip = tooltip;
+void set_tooltip(PanelView& v, PanelLabel label, const char* tooltip) {
+    v.label(label).tooltip = tooltip;
 }
 
 void source_captions(PanelView& v, const SimulationScalars& s, const Formats& f) {
-    set(v, 12, "ω=   " + f.F4(s.w) + "рад/c");
-    set(v, 15, s.w != 0 ? "Tv=" + f.F4(s.Tv) + " c" : "Пост. ток Tv->oo");
+    set(v, source_frequency, "ω=   " + f.F4(s.w) + "рад/c");
+    set(v, source_period, s.w != 0 ? "Tv=" + f.F4(s.Tv) + " c" : "Пост. ток Tv->oo");
 }
 
 void first_order_captions(PanelView& v, const SimulationScalars& s, const Formats& f) {
-    set(v, 13, "ωc= " + f.F4(s.wx) + "рад/c");
-    set(v, 16, "Tx=" + f.F4(s.Tx) + " c");
-    set(v, 17, s.R != 0 ? "Tr=" + f.F4(s.Tr) + " c" : "Tr -> oo");
-    set(v, 18, "δ=  " + f.F4(s.d) + " 1/c");
-    set(v, 24, "α=" + f.F4(s.a) + " ");
-    set(v, 25, "β=" + f.F4(s.b) + " ");
-    set_tooltip(v, 13, "Характерная частота");
-    set_tooltip(v, 16, "Характерное время");
-    set_tooltip(v, 17, "Время релаксации");
-    set_tooltip(v, 24, "Отношение декремента затухания к характерной частоте");
-    set_tooltip(v, 25, "Отношение частоты тока источника ЭДС к характерной частоте");
+    set(v, natural_frequency, "ωc= " + f.F4(s.wx) + "рад/c");
+    set(v, natural_period, "Tx=" + f.F4(s.Tx) + " c");
+    set(v, free_period, s.R != 0 ? "Tr=" + f.F4(s.Tr) + " c" : "Tr -> oo");
+    set(v, damping, "δ=  " + f.F4(s.d) + " 1/c");
+    set(v, alpha, "α=" + f.F4(s.a) + " ");
+    set(v, beta, "β=" + f.F4(s.b) + " ");
+    set_tooltip(v, natural_frequency, "Характерная частота");
+    set_tooltip(v, natural_period, "Характерное время");
+    set_tooltip(v, free_period, "Время релаксации");
+    set_tooltip(v, alpha, "Отношение декремента затухания к характерной частоте");
+    set_tooltip(v, beta, "Отношение частоты тока источника ЭДС к характерной частоте");
 }
 
 void rlc_captions(PanelView& v, const SimulationScalars& s, const Formats& f) {
     const bool under = s.wo > s.d;
     const bool over = s.wo < s.d;
-    set(v, 13, "ωo= " + f.F4(s.wo) + "рад/c");
-    set(v, 14, (over ? "Ω=i" : "Ω= ") + f.F4(s.Wb) + "рад/c");
-    set(v, 16, "Tо=" + f.F4(s.To) + " c");
-    set(v, 17, under ? "T= " + f.F4(s.T) + " c" : over ? "T=  i" + f.F4(s.T) + " c" : "T -> oo");
-    set(v, 18, "δ=  " + f.F4(s.d) + " 1/c");
-    set(v, 19, under ? "Θ= " + f.F4(s.theta) : "Θ -> oo");
-    set(v, 20, s.R == 0 ? "Q -> oo" : under ? "Q= " + f.F4(s.Q) : "Q=0");
-    set(v, 21, "Rк= " + f.F3(s.Rk) + " Ом");
-    set(v, 22, "Qc= " + f.F3(s.Qc) + " Кл");
-    set(v, 23, s.wo > std::sqrt(2.0) * s.d ? "Vr= " + f.F3(s.Vr) + " Гц" : "нет");
-    set(v, 24, "α= " + f.F3(s.a));
-    set(v, 25, "β= " + f.F3(s.b));
-    set(v, 26, (over ? "γ= i" : "γ= ") + f.F4(s.g));
-    set_tooltip(v, 13, "Собственная циклическая частота контура");
-    set_tooltip(v, 16, "Период собственных колебаний в контуре");
-    set_tooltip(v, 17, "Период колебаний в контуре (i -мнимый)");
-    set_tooltip(v, 24, "Безразмерный декремент затухания");
-    set_tooltip(v, 25, "Отношение частоты тока источника ЭДС к собственной частоте");
+    set(v, natural_frequency, "ωo= " + f.F4(s.wo) + "рад/c");
+    set(v, free_frequency, (over ? "Ω=i" : "Ω= ") + f.F4(s.Wb) + "рад/c");
+    set(v, natural_period, "Tо=" + f.F4(s.To) + " c");
+    set(v, free_period,
+        under  ? "T= " + f.F4(s.T) + " c"
+        : over ? "T=  i" + f.F4(s.T) + " c"
+               : "T -> oo");
+    set(v, damping, "δ=  " + f.F4(s.d) + " 1/c");
+    set(v, log_decrement, under ? "Θ= " + f.F4(s.theta) : "Θ -> oo");
+    set(v, quality, s.R == 0 ? "Q -> oo" : under ? "Q= " + f.F4(s.Q) : "Q=0");
+    set(v, critical_resistance, "Rк= " + f.F3(s.Rk) + " Ом");
+    set(v, initial_charge, "Qc= " + f.F3(s.Qc) + " Кл");
+    set(v, resonance_frequency, s.wo > std::sqrt(2.0) * s.d ? "Vr= " + f.F3(s.Vr) + " Гц" : "нет");
+    set(v, alpha, "α= " + f.F3(s.a));
+    set(v, beta, "β= " + f.F3(s.b));
+    set(v, gamma, (over ? "γ= i" : "γ= ") + f.F4(s.g));
+    set_tooltip(v, natural_frequency, "Собственная циклическая частота контура");
+    set_tooltip(v, natural_period, "Период собственных колебаний в контуре");
+    set_tooltip(v, free_period, "Период колебаний в контуре (i -мнимый)");
+    set_tooltip(v, alpha, "Безразмерный декремент затухания");
+    set_tooltip(v, beta, "Отношение частоты тока источника ЭДС к собственной частоте");
+}
+
+bool is_basic(PanelLabel l) {
+    return l == source_frequency || l == source_period;
+}
+
+bool is_rlc_only(PanelLabel l) {
+    switch (l) {
+    case free_frequency:
+    case log_decrement:
+    case quality:
+    case critical_resistance:
+    case initial_charge:
+    case resonance_frequency:
+    case gamma:
+        return true;
+    default:
+        return false;
+    }
 }
 
 } // namespace
@@ -110,26 +135,31 @@ std::string energy_window_caption(Configuration c) {
     return {};
 }
 
+std::string panel_label_name(PanelLabel label) {
+    return "Label" + std::to_string(first_panel_label_number + static_cast<int>(label));
+}
+
 PanelView characteristics_panel(const SimulationScalars& s, char decimal_separator) {
     const Configuration c = configuration(s);
     const Visibility vis = visibility(c);
     const Formats f{decimal_separator};
 
     PanelView v;
-    v.Check_L = vis.Check_L;
-    v.Check_C = vis.Check_C;
-    v.Check_R = s.R == 0 ? Shown::hide_clear : Shown::show; // the tail decides Check_R
-    v.Frame2 = vis.Frame2;
-    v.Check_E = vis.Check_E;
-    v.Check_B = vis.Check_B;
-    v.Label4_Text4 = vis.Label4_Text4;
-    for (int n = first_value_label; n <= last_value_label; ++n) {
-        const bool basic = n == 12 || n == 15;
-        const bool rlc_only = n == 14 || (n >= 19 && n <= 23) || n == 26;
-        auto& label = v.labels[static_cast<std::size_t>(n - first_value_label)];
-        label.visible = basic ? vis.basic : rlc_only ? vis.rlc_only : vis.first_order;
+    v.coil_emf_box = vis.coil_emf_box;
+    v.capacitor_voltage_box = vis.capacitor_voltage_box;
+    v.resistor_voltage_box = s.R == 0 ? Shown::hide_clear : Shown::show; // the tail decides
+    v.field_frame = vis.field_frame;
+    v.electric_field_box = vis.electric_field_box;
+    v.magnetic_field_box = vis.magnetic_field_box;
+    v.initial_voltage_field = vis.initial_voltage_field;
+    v.frequency_field = s.Em != 0;
+    for (std::size_t i = 0; i < panel_label_count; ++i) {
+        const auto l = static_cast<PanelLabel>(i);
+        v.label(l).visible = is_basic(l)      ? vis.basic
+                             : is_rlc_only(l) ? vis.rlc_only
+                                              : vis.first_order;
     }
-    v.form_W_caption = energy_window_caption(c);
+    v.energy_window_caption = energy_window_caption(c);
 
     if (c == Configuration::l_only) {
         return v; // nothing is shown for a coil alone on a constant source

@@ -24,24 +24,45 @@ struct ValueLabel {
     std::optional<std::string> tooltip; // nullopt: keeps its tooltip
 };
 
-struct PanelView {
-    Shown Check_L = Shown::show;
-    Shown Check_C = Shown::show;
-    Shown Check_R = Shown::show; // after the tail: hidden and cleared whenever R = 0
-    Shown Frame2 = Shown::show;
-    Shown Check_E = Shown::show;
-    Shown Check_B = Shown::show;
-    bool Label4_Text4 = true;          // the initial capacitor voltage
-    std::array<ValueLabel, 15> labels; // Label12 ... Label26
-    std::string form_W_caption;
-
-    const ValueLabel& label(int number) const {
-        return labels.at(static_cast<std::size_t>(number - 12));
-    }
+// The value labels of the panel, in the order of their designer names Label12 ... Label26.
+enum class PanelLabel {
+    source_frequency,    // Label12: ω of the source
+    natural_frequency,   // Label13: ωo, or the characteristic ωc of R-C and R-L
+    free_frequency,      // Label14: Ω of the free oscillations
+    source_period,       // Label15: Tv
+    natural_period,      // Label16: To, or the characteristic Tx
+    free_period,         // Label17: T, or the relaxation time Tr
+    damping,             // Label18: δ
+    log_decrement,       // Label19: Θ
+    quality,             // Label20: Q
+    critical_resistance, // Label21: Rк
+    initial_charge,      // Label22: Qc
+    resonance_frequency, // Label23: Vr
+    alpha,               // Label24: α, dimensionless damping
+    beta,                // Label25: β, dimensionless source frequency
+    gamma,               // Label26: γ, dimensionless free frequency
 };
+inline constexpr std::size_t panel_label_count = 15;
+inline constexpr int first_panel_label_number = 12; // Label12
 
-inline constexpr int first_value_label = 12;
-inline constexpr int last_value_label = 26;
+// "Label12" ... "Label26".
+std::string panel_label_name(PanelLabel label);
+
+struct PanelView {
+    Shown coil_emf_box = Shown::show;          // Check_L
+    Shown capacitor_voltage_box = Shown::show; // Check_C
+    Shown resistor_voltage_box = Shown::show;  // Check_R: hidden and cleared whenever R = 0
+    Shown field_frame = Shown::show;           // Frame2
+    Shown electric_field_box = Shown::show;    // Check_E
+    Shown magnetic_field_box = Shown::show;    // Check_B
+    bool initial_voltage_field = true;         // Label4 and Text4: only with a capacitor
+    bool frequency_field = true;               // Label6 and Text6: only with a source
+    std::array<ValueLabel, panel_label_count> labels;
+    std::string energy_window_caption;
+
+    const ValueLabel& label(PanelLabel l) const { return labels[static_cast<std::size_t>(l)]; }
+    ValueLabel& label(PanelLabel l) { return labels[static_cast<std::size_t>(l)]; }
+};
 
 // The panel for the configuration of a computed pass. Numbers use decimal_separator.
 PanelView characteristics_panel(const SimulationScalars& s, char decimal_separator);

@@ -6,7 +6,6 @@ namespace ovrelan {
 
 DefaultTexts set_defaults(SimulationState& s, char decimal_separator) {
     s.steps_per_unit = 12;
-    s.y_half_steps = 11;
 
     s.L = 0.002;
     s.C = 0.005;
@@ -16,10 +15,6 @@ DefaultTexts set_defaults(SimulationState& s, char decimal_separator) {
     s.nu = 47;
     s.Nmax = 40;
 
-    s.carrier_delay = 1;
-    s.calc_speedup = 1;
-    s.Uc_zoom = s.I_zoom = s.W_zoom = s.Ur_zoom = s.UL_zoom = 1;
-
     DefaultTexts texts;
     texts.fields[0] = format_general(s.L * 1e6);
     texts.fields[1] = format_general(s.C * 1e6);
@@ -28,15 +23,6 @@ DefaultTexts set_defaults(SimulationState& s, char decimal_separator) {
     texts.fields[4] = format_field_fixed(s.Em, " 0.00", decimal_separator);
     texts.fields[5] = format_field_fixed(s.nu, " 0.00", decimal_separator);
     texts.fields[6] = format_general(s.Nmax);
-    texts.label31 = std::to_string(s.carrier_delay);
-    texts.label32 = std::to_string(s.calc_speedup);
-
-    s.carrier_steps = 48;
-    s.e_lines_max = 10;
-    s.b_lines_max = 10;
-    s.wire_color = Rgb{128, 128, 128};
-    s.wire_color_long = rgb_long(s.wire_color);
-    s.carrier_color = Rgb{235, 253, 74};
     return texts;
 }
 

@@ -9,12 +9,10 @@
 namespace ovrelan {
 
 struct DefaultTexts {
-    std::array<std::string, 7> fields; // Text1 ... Text7
-    std::string label31;               // carrier_delay
-    std::string label32;               // calc_speedup
+    std::array<std::string, 7> fields; // in the order of Field: L ... Nmax
 };
 
-// Puts every start value into the state and returns the texts of the fields and speed labels.
+// Puts every start value into the state and returns the texts of the seven fields.
 // decimal_separator is the locale's; the fixed formats replace a comma by a point.
 DefaultTexts set_defaults(SimulationState& s, char decimal_separator = '.');
 

@@ -13,13 +13,13 @@ constexpr std::string_view negative_message =
     "не может быть отрицательным! Не вводите заново, а исправьте!";
 
 const std::array<FieldEntry, 7> table{{
-    {Field::Text1, "Text1", &Parameters::L, "L(мкГн)=", "Индуктивность катушки", 0.000001,
+    {Field::L, "Text1", &Parameters::L, "L(мкГн)=", "Индуктивность катушки", 0.000001,
      FieldCheck::negative, 0.005, negative_message, 60},
-    {Field::Text2, "Text2", &Parameters::C, "С(мкФ)=", "Электроёмкость конденсатора", 0.000001,
+    {Field::C, "Text2", &Parameters::C, "С(мкФ)=", "Электроёмкость конденсатора", 0.000001,
      FieldCheck::negative, 0.002, negative_message, 60},
-    {Field::Text3, "Text3", &Parameters::R, "R(Ом)=", "Сопротивление резистора", 1.0,
+    {Field::R, "Text3", &Parameters::R, "R(Ом)=", "Сопротивление резистора", 1.0,
      FieldCheck::negative, 0.02, negative_message, 60},
-    {Field::Text4,
+    {Field::Uo,
      "Text4",
      &Parameters::Uo,
      "Uo(B)=",
@@ -29,7 +29,7 @@ const std::array<FieldEntry, 7> table{{
      0,
      {},
      0},
-    {Field::Text5,
+    {Field::Em,
      "Text5",
      &Parameters::Em,
      "e(B)=",
@@ -39,7 +39,7 @@ const std::array<FieldEntry, 7> table{{
      0,
      {},
      0},
-    {Field::Text6,
+    {Field::nu,
      "Text6",
      &Parameters::nu,
      "v(Гц)=",
@@ -49,7 +49,7 @@ const std::array<FieldEntry, 7> table{{
      0,
      {},
      0},
-    {Field::Text7, "Text7", &Parameters::Nmax,
+    {Field::Nmax, "Text7", &Parameters::Nmax,
      "Nmax=", "Время расчёта (в собственных периодах или характерных временах)", 1.0,
      FieldCheck::not_positive, 1, "не может быть! Не вводите заново, а исправьте!", 300},
 }};
@@ -104,7 +104,7 @@ FieldChange field_change(Field field, std::string_view text) {
         change.stored = entry.fallback;
         change.beep_ms = entry.beep_ms;
         change.message = FieldMessage{std::string(error_title), std::string(entry.message)};
-        if (field == Field::Text7) {
+        if (field == Field::Nmax) {
             change.write_back = field_text_general(field, entry.fallback);
         }
     }

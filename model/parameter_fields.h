@@ -10,7 +10,8 @@
 
 namespace ovrelan {
 
-enum class Field { Text1, Text2, Text3, Text4, Text5, Text6, Text7 };
+// The seven parameter fields, in the order of the panel (designer names Text1 ... Text7).
+enum class Field { L, C, R, Uo, Em, nu, Nmax };
 enum class FieldCheck { none, negative, not_positive };
 
 struct FieldEntry {

@@ -1,24 +1,11 @@
 // The one record of the circuit model: parameters, characteristics, response constants,
-// scales, time grid, solution arrays and the settings other subsystems keep here.
+// scales, time grid, solution arrays and the run position. View settings (zooms, geometry,
+// colours, speeds) belong to the windows that use them.
 #pragma once
 
-#include <cstdint>
 #include <vector>
 
 namespace ovrelan {
-
-struct Rgb {
-    std::uint8_t r = 0;
-    std::uint8_t g = 0;
-    std::uint8_t b = 0;
-    friend bool operator==(const Rgb&, const Rgb&) = default;
-};
-
-// The colour as one 32-bit integer, red in the lowest byte.
-constexpr std::int32_t rgb_long(Rgb c) {
-    return static_cast<std::int32_t>(c.r) | (static_cast<std::int32_t>(c.g) << 8) |
-           (static_cast<std::int32_t>(c.b) << 16);
-}
 
 // The seven typed parameters, in SI units as held.
 struct Parameters {
@@ -56,24 +43,8 @@ struct SimulationScalars : Parameters {
     double Uc_max = 0, I_max = 0, Ur_max = 0, UL_max = 0, W_max = 0;
     int k_now = 0;
 
+    // False while start-up runs: the field handlers do nothing until it is set.
     bool ready_flag = false;
-
-    // Run and speed settings.
-    int carrier_delay = 0;
-    int calc_speedup = 0;
-    int carrier_steps = 0;
-
-    // Graph windows.
-    double Uc_zoom = 0, I_zoom = 0, W_zoom = 0, Ur_zoom = 0, UL_zoom = 0;
-    int y_half_steps = 0;
-
-    // Scene: largest numbers of field lines, colours, geometry of the scene picture.
-    double e_lines_max = 0, b_lines_max = 0;
-    Rgb wire_color{};
-    std::int32_t wire_color_long = 0;
-    Rgb carrier_color{};
-    double scene_width = 0, scene_height = 0, wire_width = 0, carrier_radius = 0;
-    double scene_margin = 0;
 
     // The parameters of the last pass that completed; a refused pass restores them.
     Parameters accepted{};

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 
 namespace ovrelan {
 
@@ -20,14 +19,6 @@ class QtDocuments final : public Documents {
 public:
     void open_document(const QString& file_name) override;
     void edit_text(const QString& file_name) override;
-};
-
-class RecordingDocuments final : public Documents {
-public:
-    void open_document(const QString& file_name) override { opened << file_name; }
-    void edit_text(const QString& file_name) override { edited << file_name; }
-    QStringList opened;
-    QStringList edited;
 };
 
 } // namespace ovrelan

@@ -7,13 +7,14 @@
 #include <QResizeEvent>
 
 #include <cmath>
+#include <numbers>
 
 namespace ovrelan {
 
 namespace {
 
 constexpr double full_turn_degrees = 360.0;
-constexpr double radians_to_degrees = 180.0 / 3.141592653589793;
+constexpr double radians_to_degrees = 180.0 / std::numbers::pi;
 
 } // namespace
 

@@ -15,13 +15,4 @@ bool QtMessageBoxes::ask_yes_no(QWidget* parent, const QString& title, const QSt
     return box.exec() == QMessageBox::Yes;
 }
 
-void RecordingMessageBoxes::show_ok(QWidget*, const QString& title, const QString& text) {
-    boxes.push_back({title, text, false});
-}
-
-bool RecordingMessageBoxes::ask_yes_no(QWidget*, const QString& title, const QString& text) {
-    boxes.push_back({title, text, true});
-    return answer_yes;
-}
-
 } // namespace ovrelan

@@ -4,8 +4,6 @@
 #include <QString>
 #include <QWidget>
 
-#include <vector>
-
 namespace ovrelan {
 
 class MessageBoxes {
@@ -21,21 +19,6 @@ class QtMessageBoxes final : public MessageBoxes {
 public:
     void show_ok(QWidget* parent, const QString& title, const QString& text) override;
     bool ask_yes_no(QWidget* parent, const QString& title, const QString& text) override;
-};
-
-// Records every box and answers Yes/No questions with a preset answer.
-class RecordingMessageBoxes final : public MessageBoxes {
-public:
-    struct Box {
-        QString title;
-        QString text;
-        bool question = false;
-    };
-    void show_ok(QWidget* parent, const QString& title, const QString& text) override;
-    bool ask_yes_no(QWidget* parent, const QString& title, const QString& text) override;
-
-    std::vector<Box> boxes;
-    bool answer_yes = false;
 };
 
 } // namespace ovrelan

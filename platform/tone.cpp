@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include <cmath>
+#include <numbers>
 #include <cstdint>
 #include <string_view>
 
@@ -34,7 +35,7 @@ QByteArray tone_samples(int milliseconds) {
         } else if (count - n < ramp) {
             envelope = static_cast<double>(count - n) / ramp;
         }
-        const double phase = 2 * 3.141592653589793 * frequency * n / sample_rate;
+        const double phase = 2 * std::numbers::pi * frequency * n / sample_rate;
         out[n] = static_cast<std::int16_t>(12000.0 * envelope * std::sin(phase));
     }
     return data;

@@ -1,8 +1,6 @@
 // The short tone: 880 Hz for a given number of milliseconds, returning when it ends.
 #pragma once
 
-#include <vector>
-
 namespace ovrelan {
 
 class Tone {
@@ -15,12 +13,6 @@ public:
 class QtTone final : public Tone {
 public:
     void play(int milliseconds) override;
-};
-
-class RecordingTone final : public Tone {
-public:
-    void play(int milliseconds) override { played.push_back(milliseconds); }
-    std::vector<int> played;
 };
 
 } // namespace ovrelan

@@ -1,81 +1,91 @@
-// A run: plays the solution back point by point into the five graphs and animates the carriers,
-// driven by a timer instead of a nested event loop. The caption of the start button is the run
-// state: "ПУСК" idle, "СТОП" running, "STOP" for an instant at the end of the grid.
+// A run: plays the solution back point by point (the graph windows follow the simulation's
+// announcements) and animates the charge carriers on the scene picture, driven by a timer
+// instead of a nested event loop. The controller owns the run state; the start button's caption
+// is derived from it.
 #pragma once
 
-#include "model/simulation_state.h"
-#include "run/carrier_positions.h"
+#include "geometry/carrier_positions.h"
 
 #include <QObject>
 
-#include <array>
 #include <functional>
 #include <vector>
 
-class QMainWindow;
-class QPushButton;
 class QTimer;
 
 namespace ovrelan {
 
-class CircuitScene;
 class DrawingSurface;
-class GraphWindow;
+class Simulation;
+class Tone;
 
-inline const char* const caption_start = "ПУСК";
-inline const char* const caption_stop = "СТОП";
-inline const char* const caption_finished = "STOP";
-inline const char* const caption_running_window = "При работе размер окна изменить нельзя!";
-
-struct RunTargets {
-    QMainWindow* window;
-    QPushButton* CmdOK;
-    QWidget* Picture_K;
-    std::vector<QWidget*> inputs; // Frame1 and its boxes, Frame2 and its boxes, Text1 ... Text7
-    std::function<void()> main_form_resize;
-    std::array<GraphWindow*, 5> graphs; // Form_UL, Form_Uc, Form_Ur, form_Ik, form_W
-    DrawingSurface* Picture1;
-    CircuitScene* scene;
-    std::function<void(int)> beep2;
+enum class RunState {
+    idle,      // "ПУСК"
+    running,   // "СТОП"
+    finishing, // "STOP", for an instant at the end of the grid
 };
 
+// The caption of the start button in each state.
+const char* start_button_caption(RunState state);
+
 class RunController final : public QObject {
+    Q_OBJECT
+
 public:
     // Schedules `then` after a pause of `milliseconds`; a test can play pauses at once.
     using PauseScheduler = std::function<void(int milliseconds, std::function<void()> then)>;
 
-    RunController(SimulationState& state, RunTargets targets);
+    // The carriers are drawn on the scene picture; the tone marks the end of a complete run.
+    RunController(Simulation& simulation, DrawingSurface& scene_picture, Tone& tone);
     ~RunController() override;
 
-    // CmdOK_Click.
-    void start_stop();
+    // CmdOK_Click: starts a run when idle, otherwise stops it.
+    void start_or_stop();
     // Ends a run at once without drawing anything more (the program is closing).
     void abort();
-    bool running() const;
+    RunState state() const { return state_; }
+    bool running() const { return state_ == RunState::running; }
     // True while the loop or a frame still has work scheduled.
     bool busy() const;
+
+    // HScroll1: the pause of each carrier phase in hundredths of a second (1 ... 10).
+    void set_carrier_delay(int value) { carrier_delay_ = value; }
+    int carrier_delay() const { return carrier_delay_; }
+    // HScroll2: grid points per animation frame (1 ... 12).
+    void set_calc_speedup(int value) { calc_speedup_ = value; }
+    int calc_speedup() const { return calc_speedup_; }
+
     void set_pause_scheduler(PauseScheduler scheduler) { pause_ = std::move(scheduler); }
     int anim_count() const { return anim_count_; }
     int frames() const { return frames_; }
 
+signals:
+    // Entered a state. Idle to running: the window locks its inputs and recomputes before the
+    // first point is played; back to idle: it unlocks them.
+    void state_changed(RunState state);
+
 private:
     void start_branch();
     void stop_branch();
+    void set_state(RunState state);
     void run_loop();
     // One frame of the carrier animation; false when it had nothing to show.
     bool move_carriers();
     void carrier_phase();
-    void end_of_frame();
     void restore_picture();
     void finish_loop();
     void schedule_loop();
-    void Wait(double seconds, std::function<void()> then);
+    void pause(double seconds, std::function<void()> then); // Wait
     void draw_carriers(const QColor& colour);
 
-    SimulationState& state_;
-    RunTargets targets_;
+    Simulation& simulation_;
+    DrawingSurface& picture_;
+    Tone& tone_;
     QTimer* loop_timer_;
     PauseScheduler pause_;
+    RunState state_ = RunState::idle;
+    int carrier_delay_ = 1;
+    int calc_speedup_ = 1;
     int anim_count_ = 0;
     int frames_ = 0;
     // The frame in progress: its phase and the carriers drawn in it.

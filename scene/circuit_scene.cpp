@@ -1,8 +1,9 @@
 #include "scene/circuit_scene.h"
 
+#include "geometry/colours.h"
+#include "model/constants.h"
+#include "simulation/simulation.h"
 #include "solution/solution_arrays.h"
-
-#include <QCheckBox>
 
 #include <cmath>
 
@@ -10,17 +11,15 @@ namespace ovrelan {
 
 namespace {
 
-constexpr double pi = 3.1415926535;
-constexpr double two_pi_single = 6.2831855;
+// The numbers of field lines at the reference voltage and of loops at the largest current.
+constexpr double e_lines_max = 10;
+constexpr double b_lines_max = 10;
 
-const QColor red(255, 0, 0);
-const QColor blue(0, 0, 255);
-const QColor field_green(0, 255, 20);
-const QColor field_dark_red(130, 0, 0);
-
-QColor to_qcolor(Rgb c) {
-    return QColor(c.r, c.g, c.b);
-}
+const QColor red = to<QColor>(positive_red);
+const QColor blue = to<QColor>(negative_blue);
+const QColor grey = to<QColor>(wire_grey);
+const QColor field_green = to<QColor>(electric_green);
+const QColor field_dark_red = to<QColor>(magnetic_dark_red);
 
 DrawingSurface* make_element(QWidget* parent, const char* name, const char* tooltip) {
     auto* surface = new DrawingSurface(parent);
@@ -32,11 +31,11 @@ DrawingSurface* make_element(QWidget* parent, const char* name, const char* tool
 
 } // namespace
 
-CircuitScene::CircuitScene(SimulationState& state, const SceneControls& controls)
-    : state_(state), controls_(controls) {
-    QWidget* parent = controls.Picture1->parentWidget();
-    controls.Picture1->setToolTip("Элементы электрической цепи");
-    controls.Picture1->set_background(Qt::white);
+CircuitScene::CircuitScene(Simulation& simulation, DrawingSurface& picture)
+    : simulation_(simulation), picture_(picture) {
+    QWidget* parent = picture.parentWidget();
+    picture.setToolTip("Элементы электрической цепи");
+    picture.set_background(Qt::white);
     key_ = make_element(parent, "Picture_K", "Ключ");
     source_ = make_element(parent, "Picture_E", "Источник ЭДС");
     coil_ = make_element(parent, "Picture_L", "Катушка индуктивности");
@@ -45,10 +44,47 @@ CircuitScene::CircuitScene(SimulationState& state, const SceneControls& controls
     for (DrawingSurface* element : {key_, source_, coil_, resistor_, capacitor_}) {
         element->raise();
     }
+    QObject::connect(&simulation, &Simulation::recomputed, key_, [this] { build_scene(); });
+    QObject::connect(&simulation, &Simulation::frame_shown, key_, [this] { show_run_position(); });
+}
+
+const SimulationState& CircuitScene::state() const {
+    return simulation_.state();
+}
+
+double CircuitScene::wire_width() const {
+    return wire_width_for(picture_.width());
+}
+
+void CircuitScene::set_electric_field(bool shown) {
+    electric_field_ = shown;
+    if (state().C != 0) {
+        draw_capacitor_state();
+    }
+}
+
+void CircuitScene::set_magnetic_field(bool shown) {
+    magnetic_field_ = shown;
+    if (state().L != 0) {
+        draw_coil();
+    }
+}
+
+void CircuitScene::show_key(bool shown) {
+    key_->setVisible(shown);
+}
+
+void CircuitScene::show_run_position() {
+    if (state().C != 0) {
+        draw_capacitor_state();
+    }
+    if (state().L != 0) {
+        draw_coil();
+    }
 }
 
 void CircuitScene::prepare(DrawingSurface* surface, const ElementRect& rect, double pen_width) {
-    const QPoint origin = controls_.Picture1->pos();
+    const QPoint origin = picture_.pos();
     surface->resize(round_even(rect.width), round_even(rect.height));
     surface->set_pen_width(pen_width);
     surface->move(origin.x() + round_even(rect.left), origin.y() + round_even(rect.top));
@@ -57,40 +93,36 @@ void CircuitScene::prepare(DrawingSurface* surface, const ElementRect& rect, dou
 }
 
 void CircuitScene::build_scene() {
-    DrawingSurface& picture = *controls_.Picture1;
-    layout_ = scene_layout(picture.width(), picture.height(), state_.wire_width);
-    state_.scene_margin = layout_.m;
-    picture.set_scale(0, state_.scene_height, state_.scene_width, 0);
+    layout_ = scene_layout(picture_.width(), picture_.height(), wire_width());
+    picture_.set_scale(0, picture_.height(), picture_.width(), 0);
 
     draw_wires();
     draw_key();
 
-    const bool source = state_.Em != 0;
+    const bool source = state().Em != 0;
     source_->setVisible(source);
-    controls_.Text6->setVisible(source);
-    controls_.Label6->setVisible(source);
     if (source) {
         draw_source();
     }
-    coil_->setVisible(state_.L != 0);
-    if (state_.L != 0) {
+    coil_->setVisible(state().L != 0);
+    if (state().L != 0) {
         draw_coil();
     }
-    resistor_->setVisible(state_.R != 0);
-    if (state_.R != 0) {
+    resistor_->setVisible(state().R != 0);
+    if (state().R != 0) {
         draw_resistor();
     }
-    capacitor_->setVisible(state_.C != 0);
-    if (state_.C != 0) {
+    capacitor_->setVisible(state().C != 0);
+    if (state().C != 0) {
         draw_capacitor();
     }
 }
 
 void CircuitScene::draw_wires() {
-    DrawingSurface& p = *controls_.Picture1;
+    DrawingSurface& p = picture_;
     const SceneLayout& s = layout_;
-    const QColor wire = to_qcolor(state_.wire_color);
-    p.set_pen_width(state_.wire_width);
+    const QColor& wire = grey;
+    p.set_pen_width(wire_width());
     p.clear();
     p.line(s.wire_left, s.wire_bottom, s.wire_right, s.wire_bottom, wire);
     p.line(s.wire_right, s.wire_bottom, s.wire_right, s.wire_top, wire);
@@ -101,20 +133,19 @@ void CircuitScene::draw_wires() {
 
 // An open switch: the blade hangs from the upper end of the broken left wire.
 void CircuitScene::draw_key() {
-    prepare(key_, layout_.key, state_.wire_width);
+    prepare(key_, layout_.key, wire_width());
     const double p = key_->pen_width();
-    key_->line(0, 0, key_->width() - p / 2, key_->height(), to_qcolor(state_.wire_color));
+    key_->line(0, 0, key_->width() - p / 2, key_->height(), grey);
 }
 
 void CircuitScene::draw_resistor() {
-    prepare(resistor_, layout_.resistor, state_.wire_width);
+    prepare(resistor_, layout_.resistor, wire_width());
     resistor_->set_fill(FillStyle::transparent);
-    resistor_->rectangle(0, 0, resistor_->width(), resistor_->height(),
-                         to_qcolor(state_.wire_color));
+    resistor_->rectangle(0, 0, resistor_->width(), resistor_->height(), grey);
 }
 
 void CircuitScene::draw_capacitor() {
-    prepare(capacitor_, layout_.capacitor, state_.wire_width);
+    prepare(capacitor_, layout_.capacitor, wire_width());
     draw_capacitor_state();
 }
 
@@ -122,16 +153,15 @@ void CircuitScene::draw_capacitor() {
 void CircuitScene::draw_capacitor_state() {
     DrawingSurface& c = *capacitor_;
     c.clear();
-    const double u = state_.Uc_t.empty() ? 0 : state_.Uc_t[run_index(state_)];
+    const double u = state().Uc_t.empty() ? 0 : state().Uc_t[run_index(state())];
     const double p = c.pen_width();
     const double Cw = c.width();
     const double Ch = c.height();
-    const QColor grey = to_qcolor(state_.wire_color);
     const QColor left = u > 0 ? red : u < 0 ? blue : grey;
     const QColor right = u > 0 ? blue : u < 0 ? red : grey;
     c.line(p / 2, 0, p / 2, Ch, left);
     c.line(Cw - p / 2, 0, Cw - p / 2, Ch, right);
-    if (controls_.Check_E->isChecked()) {
+    if (electric_field_) {
         draw_electric_field(u);
         draw_field_arrow(u);
     }
@@ -142,8 +172,8 @@ void CircuitScene::draw_electric_field(double u) {
     const int pen = c.pen_width();
     c.set_pen_width(1);
     if (u != 0) {
-        const double reference = field_reference(state_.u0, state_.eps);
-        const double e_lines = state_.e_lines_max * std::fabs(u / reference);
+        const double reference = field_reference(state().u0, state().eps);
+        const double e_lines = e_lines_max * std::fabs(u / reference);
         const double p = pen;
         for (const double y : electric_field_lines(c.height(), e_lines).ys) {
             c.line(p + 2, y, c.width() - p - 2, y, field_green);
@@ -172,33 +202,33 @@ void CircuitScene::draw_field_arrow(double u) {
 // Four flattened turns between two leads on the top wire, and the field when B is ticked.
 void CircuitScene::draw_coil() {
     DrawingSurface& l = *coil_;
-    prepare(coil_, layout_.coil, state_.wire_width);
+    prepare(coil_, layout_.coil, wire_width());
     const double Lw = l.width();
     const double Lh = l.height();
     const double coil_step = round_even(Lw / 10);
-    const QColor wire = to_qcolor(state_.wire_color);
-    l.set_pen_width(state_.wire_width);
+    const QColor& wire = grey;
+    l.set_pen_width(wire_width());
     l.line(0, Lh / 2, coil_step, Lh / 2, wire);
-    l.set_pen_width(3 * state_.wire_width / 4);
+    l.set_pen_width(3 * wire_width() / 4);
     for (const double x : coil_turn_centres(coil_step)) {
         l.circle(x, Lh / 2, coil_step, wire, 0, pi, 0.7);
     }
-    l.set_pen_width(state_.wire_width);
+    l.set_pen_width(wire_width());
     l.line(Lw - coil_step + 1, Lh / 2, Lw, Lh / 2, wire);
-    if (controls_.Check_B->isChecked()) {
+    if (magnetic_field_) {
         draw_magnetic_field();
     }
 }
 
 void CircuitScene::draw_magnetic_field() {
     DrawingSurface& l = *coil_;
-    if (state_.I_t.empty() || !(state_.I_max > 0)) {
+    if (state().I_t.empty() || !(state().I_max > 0)) {
         return;
     }
     const int pen = l.pen_width();
     l.set_pen_width(2);
-    const double current = state_.I_t[run_index(state_)];
-    const double b_lines = state_.b_lines_max * std::fabs(current / state_.I_max);
+    const double current = state().I_t[run_index(state())];
+    const double b_lines = b_lines_max * std::fabs(current / state().I_max);
     const double coil_step = round_even(l.width() / 10.0);
     for (const Loop& loop : magnetic_loops(l.width(), l.height(), coil_step, b_lines)) {
         l.circle(loop.x, loop.y, loop.radius, field_dark_red, 0, 0, loop.aspect);
@@ -210,14 +240,14 @@ void CircuitScene::draw_magnetic_field() {
 // period of a sine wave for an alternating one.
 void CircuitScene::draw_source() {
     DrawingSurface& e = *source_;
-    prepare(source_, layout_.source, state_.wire_width);
+    prepare(source_, layout_.source, wire_width());
     const double Ew = e.width();
     const double Eh = e.height();
-    const QColor wire = to_qcolor(state_.wire_color);
-    if (state_.nu == 0) {
+    const QColor& wire = grey;
+    if (state().nu == 0) {
         e.line(Ew / 2, 0, Ew / 2, Eh / 4, wire);
         e.line(Ew / 2, Eh, Ew / 2, 3 * Eh / 4, wire);
-        if (state_.Em > 0) {
+        if (state().Em > 0) {
             e.line(0, 3 * Eh / 4, Ew, 3 * Eh / 4, red);
             e.line(0.2 * Ew, Eh / 4, 0.8 * Ew, Eh / 4, blue);
         } else {
@@ -226,10 +256,10 @@ void CircuitScene::draw_source() {
         }
         return;
     }
-    e.set_pen_width(state_.wire_width / 2);
+    e.set_pen_width(wire_width() / 2);
     const double p2 = e.pen_width();
     e.circle(Ew / 2, Eh / 2, (Ew - p2) / 2 + 1, wire);
-    e.set_pen_width(state_.wire_width / 4);
+    e.set_pen_width(wire_width() / 4);
     const double p4 = e.pen_width();
     const double r = (Ew / 2 - p4) / 2 - 3;
     e.circle(Ew / 4 + p4 / 2 + 3, Eh / 2, r, wire, 0, pi, 1);

@@ -1,28 +1,29 @@
 // The circuit picture of the main window: the wire loop on the scene picture and the key,
-// source, coil, resistor and capacitor on their own surfaces stacked above it.
+// source, coil, resistor and capacitor on their own surfaces stacked above it. It follows the
+// simulation: rebuilt after every recomputation, capacitor and coil redrawn after every
+// animation frame.
 #pragma once
 
-#include "model/simulation_state.h"
+#include "geometry/scene_geometry.h"
 #include "platform/drawing_surface.h"
-#include "scene/scene_geometry.h"
-
-class QCheckBox;
-class QWidget;
 
 namespace ovrelan {
 
-struct SceneControls {
-    DrawingSurface* Picture1; // the scene picture
-    QCheckBox* Check_E;
-    QCheckBox* Check_B;
-    QWidget* Text6; // the frequency field and its label, hidden without a source
-    QWidget* Label6;
-};
+class Simulation;
+struct SimulationState;
 
 class CircuitScene {
 public:
-    // Creates the element pictures as siblings above the scene picture.
-    CircuitScene(SimulationState& state, const SceneControls& controls);
+    // Creates the element pictures as siblings above the scene picture and subscribes to the
+    // simulation.
+    CircuitScene(Simulation& simulation, DrawingSurface& picture);
+
+    // Whether the field pictures are asked for (the boxes "E" and "B"); a change redraws the
+    // capacitor or the coil at once (Check_E_Click, Check_B_Click).
+    void set_electric_field(bool shown);
+    void set_magnetic_field(bool shown);
+    // The key shows while idle; a run closes it (the picture is hidden).
+    void show_key(bool shown);
 
     void build_scene();
     void draw_wires();
@@ -32,6 +33,8 @@ public:
     void draw_capacitor_state();
     void draw_coil();
     void draw_source();
+    // After an animation frame: the capacitor and the coil at the run position.
+    void show_run_position();
 
     DrawingSurface* Picture_K() const { return key_; }
     DrawingSurface* Picture_E() const { return source_; }
@@ -46,10 +49,14 @@ private:
     void draw_magnetic_field();
     // Size, pen width, white background, position and y-up scale of an element picture.
     void prepare(DrawingSurface* surface, const ElementRect& rect, double pen_width);
+    double wire_width() const;
+    const SimulationState& state() const;
 
-    SimulationState& state_;
-    SceneControls controls_;
+    Simulation& simulation_;
+    DrawingSurface& picture_;
     SceneLayout layout_;
+    bool electric_field_ = false;
+    bool magnetic_field_ = false;
     DrawingSurface* key_;
     DrawingSurface* source_;
     DrawingSurface* coil_;

@@ -1,5 +1,6 @@
 #include "ui/authors_window.h"
 
+#include "platform/fonts.h"
 #include "ui/texts.h"
 
 #include <QLabel>
@@ -7,15 +8,15 @@
 
 namespace ovrelan {
 
-Form2::Form2() : QWidget(nullptr, Qt::Window), Label1(new QLabel(this)) {
+AuthorsWindow::AuthorsWindow() : QWidget(nullptr, Qt::Window), credits_(new QLabel(this)) {
     setObjectName("Form2");
     setWindowTitle("Авторы");
-    Label1->setObjectName("Label1");
-    Label1->setFont(times_font());
-    Label1->setAlignment(Qt::AlignCenter);
+    credits_->setObjectName("Label1");
+    credits_->setFont(times_font());
+    credits_->setAlignment(Qt::AlignCenter);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(24, 18, 24, 18);
-    layout->addWidget(Label1);
+    layout->addWidget(credits_);
 }
 
 QPoint centred_over(const QRect& main_frame, const QSize& own_frame) {
@@ -23,8 +24,8 @@ QPoint centred_over(const QRect& main_frame, const QSize& own_frame) {
             main_frame.top() + (main_frame.height() - own_frame.height()) / 2};
 }
 
-void Form2::show_over(const QWidget& main) {
-    Label1->setText(authors_credits());
+void AuthorsWindow::show_over(const QWidget& main) {
+    credits_->setText(authors_credits());
     adjustSize();
     show(); // the frame's size is known once the window is shown
     move(centred_over(main.frameGeometry(), frameGeometry().size()));

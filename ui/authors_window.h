@@ -1,4 +1,4 @@
-// Form2, the authors window: one multi-line label, shown modeless over the main window.
+// The authors window (Form2): one multi-line label, shown modeless over the main window.
 #pragma once
 
 #include <QWidget>
@@ -7,15 +7,15 @@ class QLabel;
 
 namespace ovrelan {
 
-class Form2 final : public QWidget {
+class AuthorsWindow final : public QWidget {
 public:
-    Form2();
-    QLabel* label() const { return Label1; }
+    AuthorsWindow();
+    QLabel* label() const { return credits_; }
     // Sets the credits, centres the window over `main` and shows it.
     void show_over(const QWidget& main);
 
 private:
-    QLabel* Label1;
+    QLabel* credits_; // Label1
 };
 
 // Where the authors window goes: centred over the main window's frame.

@@ -1,12 +1,13 @@
 #include "ui/main_window.h"
 
+#include "geometry/colours.h"
+#include "geometry/main_layout.h"
 #include "graphs/graph_window.h"
-#include "model/defaults.h"
 #include "platform/drawing_surface.h"
-#include "run/run_controller.h"
+#include "platform/fonts.h"
+#include "platform/locale.h"
 #include "scene/circuit_scene.h"
 #include "ui/authors_window.h"
-#include "ui/main_layout.h"
 #include "ui/menu_icons.h"
 #include "ui/texts.h"
 
@@ -16,7 +17,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -29,10 +29,7 @@ namespace ovrelan {
 
 namespace {
 
-const QColor window_colour(224, 224, 224);
-const QColor field_colour(255, 255, 192);
-
-// Design-time tooltips of the value labels Label12 ... Label26.
+// Design-time tooltips of the value labels, in the order of PanelLabel.
 const char* const value_label_tooltips[] = {
     "Циклическая частота источника ЭДС",
     "Собственная циклическая частота контура",
@@ -51,6 +48,21 @@ const char* const value_label_tooltips[] = {
     "безразмерная частота колебаний в контуре",
 };
 
+const QString running_caption = QStringLiteral("При работе размер окна изменить нельзя!");
+
+// The graph boxes in the order of GraphId, with their captions and tooltips.
+struct GraphBoxText {
+    const char* caption;
+    const char* tooltip;
+};
+const GraphBoxText graph_box_texts[] = {
+    {"Ul(t)", "Зависимость напряжения на катушке от времени"},
+    {"Uc(t)", "Зависимость напряжения на конденсаторе от времени"},
+    {"Ur(t)", "Зависимость напряжения на резисторе от времени"},
+    {"I(t)", "Зависимость силы тока в цепи от времени"},
+    {"W(t)", "Зависимость энергии катушки и конденсатора от времени"},
+};
+
 QLabel* make_label(QWidget* parent, const QString& name, const QString& caption,
                    bool bold = false) {
     auto* label = new QLabel(caption, parent);
@@ -58,18 +70,18 @@ QLabel* make_label(QWidget* parent, const QString& name, const QString& caption,
     label->setFont(times_font(bold));
     label->setAutoFillBackground(true);
     QPalette palette = label->palette();
-    palette.setColor(QPalette::Window, window_colour);
+    palette.setColor(QPalette::Window, to<QColor>(window_background));
     label->setPalette(palette);
     return label;
 }
 
-QCheckBox* make_check(QWidget* parent, const QString& name, const QString& caption,
-                      const QRect& geometry) {
-    auto* check = new QCheckBox(caption, parent);
-    check->setObjectName(name);
-    check->setFont(times_font());
-    check->setGeometry(geometry);
-    return check;
+QCheckBox* make_box(QWidget* parent, const QString& name, const QString& caption,
+                    const QRect& geometry) {
+    auto* box = new QCheckBox(caption, parent);
+    box->setObjectName(name);
+    box->setFont(times_font());
+    box->setGeometry(geometry);
+    return box;
 }
 
 QRect to_rect(const Rect& r) {
@@ -77,143 +89,177 @@ QRect to_rect(const Rect& r) {
                  static_cast<int>(std::lround(r.width)), static_cast<int>(std::lround(r.height)));
 }
 
+QString qt(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+// Shows or hides a box of the panel; a box hidden and cleared also takes its window or field
+// picture away, through its own handler.
+void show_box(QWidget* control, Shown shown) {
+    control->setVisible(shown == Shown::show);
+    if (shown == Shown::hide_clear) {
+        if (auto* box = qobject_cast<QCheckBox*>(control)) {
+            box->setChecked(false);
+        }
+    }
+}
+
 } // namespace
 
-Form1::Form1(Platform& platform, QWidget* parent) : QMainWindow(parent), platform_(platform) {
+MainWindow::MainWindow(Platform& platform, QWidget* parent)
+    : QMainWindow(parent), platform_(platform) {
     setObjectName("Form1");
     setWindowTitle(main_caption);
     client_ = new QWidget(this);
     client_->setObjectName("client");
     client_->setAutoFillBackground(true);
     QPalette palette = client_->palette();
-    palette.setColor(QPalette::Window, window_colour);
+    palette.setColor(QPalette::Window, to<QColor>(window_background));
     client_->setPalette(palette);
     setCentralWidget(client_);
-    build_controls();
+
+    simulation_.set_presenter([this](const ChainResult& result) { present(result); });
+    // The panel is shown first, then the scene and the graph windows follow, in this order.
+    connect(&simulation_, &Simulation::recomputed, this,
+            [this] { apply_panel(characteristics_panel(state(), decimal_separator())); });
+
+    build_parameter_panel();
+    build_characteristics_panel();
+    build_boxes();
+    build_run_controls();
     build_menus();
     // Client area 800 x 480 at start.
     resize(800, 480 + menuBar()->sizeHint().height());
     client_->resize(800, 480);
     client_->installEventFilter(this);
-    Form_Load();
+    start_up();
 }
 
-Form1::~Form1() {
+MainWindow::~MainWindow() {
     delete authors_;
 }
 
-QCheckBox* Form1::graph_check(int index) const {
-    QCheckBox* const checks[] = {Check_L, Check_C, Check_R, Check_I, Check_W};
-    return checks[index];
-}
-
-void Form1::build_controls() {
-    param_labels_[0] = make_label(client_, "Label0", "Параметры задачи", true);
+void MainWindow::build_parameter_panel() {
+    parameters_header_ = make_label(client_, "Label0", "Параметры задачи", true);
     // The bold header is a few pixels wider than its two field widths: narrow it slightly so
     // that it reads whole.
-    QFont header = param_labels_[0]->font();
+    QFont header = parameters_header_->font();
     header.setStretch(92);
-    param_labels_[0]->setFont(header);
+    parameters_header_->setFont(header);
     for (const FieldEntry& entry : field_table()) {
-        const int k = static_cast<int>(entry.field) + 1;
-        QString caption = QString::fromStdString(std::string(entry.label));
-        if (entry.field == Field::Text5) {
+        const auto k = static_cast<std::size_t>(entry.field);
+        QString caption = qt(std::string(entry.label));
+        if (entry.field == Field::Em) {
             caption = "ε(B)="; // the EMF letter
         }
-        QLabel* label = make_label(client_, QString("Label%1").arg(k), caption);
-        label->setToolTip(QString::fromStdString(std::string(entry.tooltip)));
-        param_labels_[static_cast<std::size_t>(k)] = label;
+        QLabel* label = make_label(client_, QString("Label%1").arg(k + 1), caption);
+        label->setToolTip(qt(std::string(entry.tooltip)));
+        field_labels_[k] = label;
 
         auto* field = new QLineEdit(client_);
-        field->setObjectName(QString::fromStdString(std::string(entry.name)));
+        field->setObjectName(qt(std::string(entry.name)));
         field->setFont(times_font());
         field->setToolTip(label->toolTip());
         QPalette palette = field->palette();
-        palette.setColor(QPalette::Base, field_colour);
+        palette.setColor(QPalette::Base, to<QColor>(field_yellow));
         field->setPalette(palette);
-        fields_[static_cast<std::size_t>(k - 1)] = field;
+        fields_[k] = field;
         connect(field, &QLineEdit::textChanged, this,
                 [this, f = entry.field] { field_changed(f); });
     }
-
-    for (int n = 11; n <= 27; ++n) {
-        QLabel* label = make_label(client_, QString("Label%1").arg(n), QString(), n == 11);
-        panel_labels_[static_cast<std::size_t>(n - 11)] = label;
-        if (n >= 12 && n <= 26) {
-            label->setToolTip(value_label_tooltips[n - 12]);
-        }
-    }
-    panel_labels_[0]->setText("Характеристики");
-    panel_labels_[16]->hide(); // Label27: hidden by every layout, never shown again
-
-    Frame1 = new QGroupBox("Графики", client_);
-    Frame1->setObjectName("Frame1");
-    Frame1->setFont(times_font());
-    Check_L = make_check(Frame1, "Check_L", "Ul(t)", QRect(4, 16, 60, 18));
-    Check_C = make_check(Frame1, "Check_C", "Uc(t)", QRect(4, 34, 60, 18));
-    Check_R = make_check(Frame1, "Check_R", "Ur(t)", QRect(4, 52, 60, 18));
-    Check_I = make_check(Frame1, "Check_I", "I(t)", QRect(4, 70, 60, 18));
-    Check_W = make_check(Frame1, "Check_W", "W(t)", QRect(4, 88, 60, 18));
-    Frame1->setToolTip("Выбор показа графика");
-    Check_L->setToolTip("Зависимость напряжения на катушке от времени");
-    Check_C->setToolTip("Зависимость напряжения на конденсаторе от времени");
-    Check_R->setToolTip("Зависимость напряжения на резисторе от времени");
-    Check_I->setToolTip("Зависимость силы тока в цепи от времени");
-    Check_W->setToolTip("Зависимость энергии катушки и конденсатора от времени");
-    for (int i = 0; i < 5; ++i) {
-        connect(graph_check(i), &QCheckBox::toggled, this, [this, i] { graph_check_click(i); });
-    }
-
-    Frame2 = new QGroupBox("Поля", client_);
-    Frame2->setObjectName("Frame2");
-    Frame2->setFont(times_font());
-    Check_B = make_check(Frame2, "Check_B", "B", QRect(6, 18, 42, 20));
-    Check_E = make_check(Frame2, "Check_E", "E", QRect(6, 40, 42, 20));
-
-    CmdOK = new QPushButton("ПУСК", client_);
-    CmdOK->setObjectName("CmdOK");
-    CmdOK->setFont(sans_font(true));
-    CmdOK->setToolTip("Запуск (остановка) установки");
-
-    HScroll1 = new QScrollBar(Qt::Horizontal, client_);
-    HScroll1->setObjectName("HScroll1");
-    HScroll1->setRange(1, 10);
-    HScroll1->setValue(1);
-    Label31 = make_label(client_, "Label31", "1");
-    Label31->setToolTip("Замедление движения частиц");
-    Label31->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    HScroll2 = new QScrollBar(Qt::Horizontal, client_);
-    HScroll2->setObjectName("HScroll2");
-    HScroll2->setRange(1, 12);
-    HScroll2->setValue(1);
-    Label32 = make_label(client_, "Label32", "1");
-    Label32->setToolTip("Ускорение расчёта");
-    Label32->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    connect(HScroll1, &QScrollBar::valueChanged, this, [this](int v) { HScroll1_Change(v); });
-    connect(HScroll2, &QScrollBar::valueChanged, this, [this](int v) { HScroll2_Change(v); });
-
-    // The scene picture and the element pictures above it.
-    Picture1 = new DrawingSurface(client_);
-    Picture1->setObjectName("Picture1");
-    Picture1->setFont(sans_font());
-    scene_ = std::make_unique<CircuitScene>(
-        state_, SceneControls{Picture1, Check_E, Check_B, fields_[5], param_labels_[6]});
-    connect(Check_E, &QCheckBox::toggled, this, [this] {
-        if (state_.C != 0) {
-            scene_->draw_capacitor_state(); // Check_E_Click
-        }
-    });
-    connect(Check_B, &QCheckBox::toggled, this, [this] {
-        if (state_.L != 0) {
-            scene_->draw_coil(); // Check_B_Click
-        }
-    });
-    Check_E->setToolTip("Электрическое поле конденсатора");
-    Check_B->setToolTip("Магнитное поле катушки");
-    Frame2->setToolTip("Выбор показа полей");
 }
 
-void Form1::build_menus() {
+void MainWindow::build_characteristics_panel() {
+    characteristics_header_ = make_label(client_, "Label11", QString(), true);
+    for (std::size_t i = 0; i < panel_label_count; ++i) {
+        const auto label = static_cast<PanelLabel>(i);
+        value_labels_[i] = make_label(client_, qt(panel_label_name(label)), QString());
+        value_labels_[i]->setToolTip(value_label_tooltips[i]);
+    }
+    make_label(client_, "Label27", QString())->hide(); // hidden by every layout, never shown
+    characteristics_header_->setText("Характеристики");
+}
+
+void MainWindow::build_boxes() {
+    graphs_frame_ = new QGroupBox("Графики", client_);
+    graphs_frame_->setObjectName("Frame1");
+    graphs_frame_->setFont(times_font());
+    for (const GraphVariant& variant : graph_variants()) {
+        const auto i = static_cast<std::size_t>(variant.id);
+        const int top = 16 + 18 * static_cast<int>(i);
+        graph_boxes_[i] = make_box(graphs_frame_, variant.check_box, graph_box_texts[i].caption,
+                                   QRect(4, top, 60, 18));
+    }
+    graphs_frame_->setToolTip("Выбор показа графика");
+    for (const GraphVariant& variant : graph_variants()) {
+        const auto i = static_cast<std::size_t>(variant.id);
+        graph_boxes_[i]->setToolTip(graph_box_texts[i].tooltip);
+        connect(graph_boxes_[i], &QCheckBox::toggled, this,
+                [this, id = variant.id] { graph_box_toggled(id); });
+    }
+
+    fields_frame_ = new QGroupBox("Поля", client_);
+    fields_frame_->setObjectName("Frame2");
+    fields_frame_->setFont(times_font());
+    magnetic_field_box_ = make_box(fields_frame_, "Check_B", "B", QRect(6, 18, 42, 20));
+    electric_field_box_ = make_box(fields_frame_, "Check_E", "E", QRect(6, 40, 42, 20));
+}
+
+void MainWindow::build_run_controls() {
+    start_button_ = new QPushButton(start_button_caption(RunState::idle), client_);
+    start_button_->setObjectName("CmdOK");
+    start_button_->setFont(sans_font(true));
+    start_button_->setToolTip("Запуск (остановка) установки");
+
+    carrier_delay_bar_ = new QScrollBar(Qt::Horizontal, client_);
+    carrier_delay_bar_->setObjectName("HScroll1");
+    carrier_delay_bar_->setRange(1, 10);
+    carrier_delay_bar_->setValue(1);
+    carrier_delay_label_ = make_label(client_, "Label31", "1");
+    carrier_delay_label_->setToolTip("Замедление движения частиц");
+    carrier_delay_label_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    speedup_bar_ = new QScrollBar(Qt::Horizontal, client_);
+    speedup_bar_->setObjectName("HScroll2");
+    speedup_bar_->setRange(1, 12);
+    speedup_bar_->setValue(1);
+    speedup_label_ = make_label(client_, "Label32", "1");
+    speedup_label_->setToolTip("Ускорение расчёта");
+    speedup_label_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+
+    // The scene picture, the element pictures above it, the graph windows and the run.
+    scene_picture_ = new DrawingSurface(client_);
+    scene_picture_->setObjectName("Picture1");
+    scene_picture_->setFont(sans_font());
+    scene_ = std::make_unique<CircuitScene>(simulation_, *scene_picture_);
+    for (const GraphVariant& variant : graph_variants()) {
+        graphs_[static_cast<std::size_t>(variant.id)] =
+            std::make_unique<GraphWindow>(simulation_, variant);
+    }
+    run_ = std::make_unique<RunController>(simulation_, *scene_picture_, platform_.tone);
+
+    connect(electric_field_box_, &QCheckBox::toggled, this,
+            [this](bool on) { scene_->set_electric_field(on); }); // Check_E_Click
+    connect(magnetic_field_box_, &QCheckBox::toggled, this,
+            [this](bool on) { scene_->set_magnetic_field(on); }); // Check_B_Click
+    electric_field_box_->setToolTip("Электрическое поле конденсатора");
+    magnetic_field_box_->setToolTip("Магнитное поле катушки");
+    fields_frame_->setToolTip("Выбор показа полей");
+
+    connect(carrier_delay_bar_, &QScrollBar::valueChanged, this, [this](int value) {
+        run_->set_carrier_delay(value); // HScroll1_Change
+        carrier_delay_label_->setText(QString::number(value));
+    });
+    connect(speedup_bar_, &QScrollBar::valueChanged, this, [this](int value) {
+        run_->set_calc_speedup(value); // HScroll2_Change
+        speedup_label_->setText(QString::number(value));
+    });
+    connect(start_button_, &QPushButton::clicked, this,
+            [this] { run_->start_or_stop(); }); // CmdOK_Click
+    connect(run_.get(), &RunController::state_changed, this,
+            [this](RunState state) { run_state_changed(state); });
+}
+
+void MainWindow::build_menus() {
     struct Item {
         const char* name;
         const char* caption;
@@ -257,215 +303,120 @@ void Form1::build_menus() {
     help->addSeparator()->setObjectName("mnuHelpSep2");
     QAction* authors = help->addAction(letter_icon("А", QColor(150, 70, 150)), "Авторы");
     authors->setObjectName("mnuHelpAvtors");
-    connect(authors, &QAction::triggered, this, [this] { mnuHelpAvtors_Click(); });
+    connect(authors, &QAction::triggered, this, [this] { show_authors(); });
     QAction* about = help->addAction(letter_icon("i", QColor(30, 120, 200)), "О программе");
     about->setObjectName("mnuHelpAbout");
-    connect(about, &QAction::triggered, this, [this] { mnuHelpAbout_Click(); });
+    connect(about, &QAction::triggered, this, [this] { show_about(); });
     QAction* registration = help->addAction(letter_icon("Р", QColor(200, 150, 20)), "Регистрация");
     registration->setObjectName("mnuHelpAbout2");
-    connect(registration, &QAction::triggered, this, [this] { mnuHelpAbout2_Click(); });
+    connect(registration, &QAction::triggered, this, [this] { show_registration(); });
 }
 
-void Form1::Form_Load() {
-    state_.ready_flag = false;
+// Form_Load: place and lay out the window, the defaults into the fields, the first computation,
+// the graph windows placed (hidden), and only then the handlers become active.
+void MainWindow::start_up() {
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect g = screen->geometry();
         move(g.left() + static_cast<int>(g.width() * 0.05),
              g.top() + static_cast<int>(g.height() * 0.05));
     }
-    arrange_main_window();
-    const DefaultTexts texts = set_defaults(state_, decimal_separator());
+    arrange();
+    const DefaultTexts texts = simulation_.set_defaults(decimal_separator());
     for (std::size_t k = 0; k < fields_.size(); ++k) {
-        fields_[k]->setText(QString::fromStdString(texts.fields[k]));
+        fields_[k]->setText(qt(texts.fields[k]));
     }
-    Label31->setText(QString::fromStdString(texts.label31));
-    Label32->setText(QString::fromStdString(texts.label32));
-    calc_characteristics_pass();
-    // zapusk_UL, zapusk_Uc, zapusk_Ur, zapusk_Ik, zapusk_W: created and placed, hidden.
-    for (std::size_t i = 0; i < graphs_.size(); ++i) {
-        graphs_[i] = std::make_unique<GraphWindow>(state_, graph_variants()[i]);
-        graphs_[i]->zapusk(*this);
+    simulation_.compute_at_start_up();
+    for (const auto& graph : graphs_) {
+        graph->place_beside(*this);
     }
-    state_.ready_flag = true;
-
-    RunTargets targets{
-        this,     CmdOK,        scene_->Picture_K(),        {}, [this] { Form_Resize(); }, {},
-        Picture1, scene_.get(), [this](int n) { beep2(n); }};
-    targets.inputs = {Frame1,  Check_L, Check_C, Check_R, Check_I,
-                      Check_W, Frame2,  Check_E, Check_B};
-    for (QLineEdit* field : fields_) {
-        targets.inputs.push_back(field);
-    }
-    for (std::size_t i = 0; i < graphs_.size(); ++i) {
-        targets.graphs[i] = graphs_[i].get();
-    }
-    run_ = std::make_unique<RunController>(state_, std::move(targets));
-    connect(CmdOK, &QPushButton::clicked, this, [this] { run_->start_stop(); }); // CmdOK_Click
+    simulation_.set_ready();
 }
 
-bool Form1::eventFilter(QObject* watched, QEvent* event) {
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == client_ && event->type() == QEvent::Resize) {
-        Form_Resize();
+        client_resized();
     }
     return QMainWindow::eventFilter(watched, event);
 }
 
-void Form1::Form_Resize() {
-    if (!state_.ready_flag) {
+// Form_Resize: a new layout, then the recompute chain at the new size.
+void MainWindow::client_resized() {
+    if (!simulation_.ready()) {
         return;
     }
-    if (arrange_main_window()) {
-        parametr_new();
+    if (arrange()) {
+        simulation_.recompute();
     }
 }
 
-bool Form1::arrange_main_window() {
-    const MainLayout layout = ovrelan::arrange_main_window(client_->width(), client_->height());
+bool MainWindow::arrange() {
+    const MainLayout layout = arrange_main_window(client_->width(), client_->height());
     if (!layout.fits()) {
         return false;
     }
     for (const Placement& p : layout.controls) {
-        if (auto* control = client_->findChild<QWidget*>(QString::fromStdString(p.name),
-                                                         Qt::FindDirectChildrenOnly)) {
+        if (auto* control = client_->findChild<QWidget*>(qt(p.name), Qt::FindDirectChildrenOnly)) {
             control->setGeometry(to_rect(p.rect));
         }
     }
-    state_.scene_width = layout.scene_width;
-    state_.scene_height = layout.scene_height;
-    state_.wire_width = layout.wire_width;
-    state_.carrier_radius = layout.carrier_radius;
     return true;
 }
 
-QLineEdit* Form1::text_field(Field field) const {
-    return fields_[static_cast<std::size_t>(field)];
-}
-
-char Form1::decimal_separator() const {
-    const QString point = QLocale().decimalPoint();
-    return point.size() == 1 && point[0].unicode() < 128 ? static_cast<char>(point[0].unicode())
-                                                         : '.';
-}
-
-void Form1::beep2(int n) {
-    platform_.tone.play(12 * n);
-}
-
-// Text1_Change ... Text7_Change: read, convert, check, fall back, recompute.
-void Form1::field_changed(Field field) {
-    if (!state_.ready_flag) {
+void MainWindow::field_changed(Field field) {
+    if (writing_back_) {
         return;
     }
-    const FieldChange change = field_change(field, text_field(field)->text().toStdString());
-    store_field_value(state_, field, change.value);
-    if (change.rejected) {
-        beep2(change.beep_ms / 12);
-        platform_.boxes.show_ok(this, QString::fromStdString(change.message->title),
-                                QString::fromStdString(change.message->text));
-        store_field_value(state_, field, change.stored);
-        if (change.write_back) {
-            write_field(field, *change.write_back); // runs this handler again
+    simulation_.enter_text(field, this->field(field)->text().toStdString());
+}
+
+// What a chain has to tell: the tone, the box, then the texts written back into fields.
+void MainWindow::present(const ChainResult& result) {
+    for (const Notice& notice : result.notices) {
+        if (notice.beep_ms > 0) {
+            platform_.tone.play(notice.beep_ms);
         }
-    }
-    parametr_new();
-}
-
-void Form1::write_field(Field field, const std::string& text) {
-    text_field(field)->setText(QString::fromStdString(text));
-}
-
-void Form1::parametr_new() {
-    state_.k_now = 0;
-    calc_characteristics_pass();
-    for (const auto& graph : graphs_) { // Form_UL, Form_Uc, Form_Ur, form_Ik, form_W
-        if (graph) {
-            graph->Form_Resize();
+        platform_.boxes.show_ok(this, qt(notice.title), qt(notice.text));
+        for (const FieldWrite& write : notice.writes) {
+            write_back(write);
         }
     }
 }
 
-// One pass of calc_characteristics with what the window does about its result.
-void Form1::calc_characteristics_pass() {
-    const PassResult result = calc_characteristics(state_);
-    switch (result.kind) {
-    case PassKind::computed:
-        apply_panel(characteristics_panel(state_, decimal_separator()));
-        build_scene();
-        break;
-    case PassKind::guarded: {
-        const GuardWarning& guard = *result.guard;
-        platform_.boxes.show_ok(this, QString::fromStdString(guard.title),
-                                QString::fromStdString(guard.text));
-        // The corrected value goes into the field, whose handler runs the whole chain again;
-        // that inner pass rebuilds the solution from the same parameters.
-        write_field(guard.field, guard.field_text);
-        characteristics_tail();
-        break;
-    }
-    case PassKind::refused: {
-        const Refusal& refusal = *result.refusal;
-        platform_.boxes.show_ok(this, QString::fromStdString(refusal.title),
-                                QString::fromStdString(refusal.text));
-        for (const RestoredParameter& restored : refusal.restored) {
-            write_field(restored.field, restored.field_text);
-        }
-        break;
-    }
-    }
+void MainWindow::write_back(const FieldWrite& write) {
+    writing_back_ = true;
+    field(write.field)->setText(qt(write.text));
+    writing_back_ = false;
 }
 
-void Form1::show_check(QWidget* control, Shown shown) {
-    control->setVisible(shown == Shown::show);
-    if (shown == Shown::hide_clear) {
-        if (auto* check = qobject_cast<QCheckBox*>(control)) {
-            check->setChecked(false);
-        }
-    }
-}
-
-void Form1::apply_panel(const PanelView& view) {
-    show_check(Check_L, view.Check_L);
-    show_check(Check_C, view.Check_C);
-    show_check(Frame2, view.Frame2);
-    show_check(Check_E, view.Check_E);
-    show_check(Check_B, view.Check_B);
-    param_labels_[4]->setVisible(view.Label4_Text4);
-    fields_[3]->setVisible(view.Label4_Text4);
-    for (int n = first_value_label; n <= last_value_label; ++n) {
-        const ValueLabel& v = view.label(n);
-        QLabel* label = panel_labels_[static_cast<std::size_t>(n - 11)];
-        label->setVisible(v.visible);
+void MainWindow::apply_panel(const PanelView& view) {
+    show_box(graph_box(GraphId::UL), view.coil_emf_box);
+    show_box(graph_box(GraphId::Uc), view.capacitor_voltage_box);
+    show_box(fields_frame_, view.field_frame);
+    show_box(electric_field_box_, view.electric_field_box);
+    show_box(magnetic_field_box_, view.magnetic_field_box);
+    field_labels_[static_cast<std::size_t>(Field::Uo)]->setVisible(view.initial_voltage_field);
+    field(Field::Uo)->setVisible(view.initial_voltage_field);
+    for (std::size_t i = 0; i < panel_label_count; ++i) {
+        const ValueLabel& v = view.labels[i];
+        value_labels_[i]->setVisible(v.visible);
         if (v.caption) {
-            label->setText(QString::fromStdString(*v.caption));
+            value_labels_[i]->setText(qt(*v.caption));
         }
         if (v.tooltip) {
-            label->setToolTip(QString::fromStdString(*v.tooltip));
+            value_labels_[i]->setToolTip(qt(*v.tooltip));
         }
     }
-    if (graphs_[4]) {
-        graphs_[4]->setWindowTitle(QString::fromStdString(view.form_W_caption));
-    }
-    show_check(Check_R, view.Check_R);
-}
-
-// After every pass: the resistor graph exists only with a resistor.
-void Form1::characteristics_tail() {
-    show_check(Check_R, state_.R == 0 ? Shown::hide_clear : Shown::show);
-}
-
-// The end of every rebuild of the solution: the whole circuit picture.
-void Form1::build_scene() {
-    scene_->build_scene();
+    show_box(graph_box(GraphId::Ur), view.resistor_voltage_box);
+    // The frequency means nothing without a source.
+    field_labels_[static_cast<std::size_t>(Field::nu)]->setVisible(view.frequency_field);
+    field(Field::nu)->setVisible(view.frequency_field);
 }
 
 // A ticked box shows its window, modeless and without owner; a cleared one hides it, and the
 // window goes on being drawn into.
-void Form1::graph_check_click(int index) {
-    GraphWindow* window = graphs_[static_cast<std::size_t>(index)].get();
-    if (window == nullptr) {
-        return;
-    }
-    if (graph_check(index)->isChecked()) {
+void MainWindow::graph_box_toggled(GraphId id) {
+    GraphWindow* window = graph(id);
+    if (graph_box(id)->isChecked()) {
         window->show();
         window->raise();
     } else {
@@ -473,32 +424,56 @@ void Form1::graph_check_click(int index) {
     }
 }
 
-void Form1::HScroll1_Change(int value) {
-    state_.carrier_delay = value;
-    Label31->setText(QString::number(value));
+void MainWindow::lock_inputs(bool locked) {
+    graphs_frame_->setEnabled(!locked);
+    for (QCheckBox* box : graph_boxes_) {
+        box->setEnabled(!locked);
+    }
+    fields_frame_->setEnabled(!locked);
+    electric_field_box_->setEnabled(!locked);
+    magnetic_field_box_->setEnabled(!locked);
+    for (QLineEdit* f : fields_) {
+        f->setEnabled(!locked);
+    }
 }
 
-void Form1::HScroll2_Change(int value) {
-    state_.calc_speedup = value;
-    Label32->setText(QString::number(value));
+// The start button's caption follows the run state; a run locks the inputs, closes the key,
+// recomputes from the first point and fixes the window's size.
+void MainWindow::run_state_changed(RunState state) {
+    start_button_->setText(start_button_caption(state));
+    if (state == RunState::running) {
+        scene_->show_key(false);
+        lock_inputs(true);
+        arrange();
+        simulation_.recompute();
+        setFixedSize(size());
+        setWindowTitle(running_caption);
+    } else if (state == RunState::idle) {
+        scene_->show_key(true);
+        lock_inputs(false);
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        setWindowTitle(main_caption);
+    }
 }
 
-void Form1::mnuHelpAvtors_Click() {
+void MainWindow::show_authors() {
     if (authors_ == nullptr) {
-        authors_ = new Form2();
+        authors_ = new AuthorsWindow();
     }
     authors_->show_over(*this);
 }
 
-void Form1::mnuHelpAbout_Click() {
+void MainWindow::show_about() {
     platform_.boxes.show_ok(this, "О ПРОГРАММЕ", about_text());
 }
 
-void Form1::mnuHelpAbout2_Click() {
+void MainWindow::show_registration() {
     platform_.boxes.show_ok(this, "РЕГИСТРАЦИЯ", registration_text());
 }
 
-void Form1::closeEvent(QCloseEvent* event) {
+// Form_Unload: asks, and on Yes ends a run, closes every window and quits.
+void MainWindow::closeEvent(QCloseEvent* event) {
     if (!platform_.boxes.ask_yes_no(this, exit_title, exit_question)) {
         event->ignore();
         return;

@@ -1,12 +1,16 @@
-// Form1, the main window: parameter fields, characteristics panel, frames, run controls,
-// the scene picture and the menus. It owns the simulation state.
+// The main window (Form1): parameter fields, characteristics panel, graph and field boxes, run
+// controls, the scene picture and the menus. It builds the widgets, forwards input to the
+// simulation and shows the panel; the scene, the graph windows and the run controller follow
+// the simulation themselves.
 #pragma once
 
-#include "model/characteristics.h"
+#include "geometry/graph_variants.h"
 #include "model/characteristics_panel.h"
 #include "model/parameter_fields.h"
-#include "model/simulation_state.h"
+#include "model/recompute.h"
 #include "platform/platform.h"
+#include "run/run_controller.h"
+#include "simulation/simulation.h"
 
 #include <QMainWindow>
 
@@ -22,32 +26,26 @@ class QScrollBar;
 
 namespace ovrelan {
 
+class AuthorsWindow;
 class CircuitScene;
 class DrawingSurface;
-class Form2;
 class GraphWindow;
-class RunController;
 
-class Form1 final : public QMainWindow {
+class MainWindow final : public QMainWindow {
 public:
     // Creates the window and runs its start-up (Form_Load); the window is not shown yet.
-    explicit Form1(Platform& platform, QWidget* parent = nullptr);
-    ~Form1() override;
+    explicit MainWindow(Platform& platform, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
-    SimulationState& state() { return state_; }
-    const SimulationState& state() const { return state_; }
+    Simulation& simulation() { return simulation_; }
+    SimulationState& state() { return simulation_.state(); }
+    const SimulationState& state() const { return simulation_.state(); }
 
-    // The recompute chain: k_now to 0, calc_characteristics, then the graph windows.
-    void parametr_new();
-    // The short tone: 880 Hz for 12*n milliseconds, returning when it ends.
-    void beep2(int n);
-
-    QLineEdit* text_field(Field field) const;
+    QLineEdit* field(Field field) const { return fields_[static_cast<std::size_t>(field)]; }
     QWidget* client_area() const { return client_; }
-    Form2* authors_window() const { return authors_; }
-    // The graph windows in the order Form_UL, Form_Uc, Form_Ur, form_Ik, form_W.
-    GraphWindow* graph(int index) const { return graphs_[static_cast<std::size_t>(index)].get(); }
-    QCheckBox* graph_check(int index) const;
+    AuthorsWindow* authors_window() const { return authors_; }
+    GraphWindow* graph(GraphId id) const { return graphs_[static_cast<std::size_t>(id)].get(); }
+    QCheckBox* graph_box(GraphId id) const { return graph_boxes_[static_cast<std::size_t>(id)]; }
     CircuitScene* scene() const { return scene_.get(); }
     RunController* run() const { return run_.get(); }
 
@@ -56,51 +54,49 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void build_controls();
+    void build_parameter_panel();
+    void build_characteristics_panel();
+    void build_boxes();
+    void build_run_controls();
     void build_menus();
-    void Form_Load();
-    void Form_Resize();
-    bool arrange_main_window();
+    void start_up();                 // Form_Load
+    void client_resized();           // Form_Resize
+    bool arrange();                  // arrange_main_window, applied to the widgets
     void field_changed(Field field); // Text1_Change ... Text7_Change
-    void write_field(Field field, const std::string& text);
-    void calc_characteristics_pass();
+    void present(const ChainResult& result);
+    void write_back(const FieldWrite& write);
     void apply_panel(const PanelView& view);
-    void show_check(QWidget* control, Shown shown);
-    void characteristics_tail();
-    void build_scene();
-    void graph_check_click(int index); // Check_L_Click ... Check_W_Click
-    void HScroll1_Change(int value);
-    void HScroll2_Change(int value);
-    void mnuHelpAvtors_Click();
-    void mnuHelpAbout_Click();
-    void mnuHelpAbout2_Click();
-    char decimal_separator() const;
+    void graph_box_toggled(GraphId id); // Check_L_Click ... Check_W_Click
+    void run_state_changed(RunState state);
+    void lock_inputs(bool locked);
+    void show_authors();      // mnuHelpAvtors_Click
+    void show_about();        // mnuHelpAbout_Click
+    void show_registration(); // mnuHelpAbout2_Click
 
     Platform& platform_;
-    SimulationState state_;
+    Simulation simulation_;
+    bool writing_back_ = false; // the chain has already handled the texts it writes back
 
     QWidget* client_ = nullptr;
-    std::array<QLabel*, 8> param_labels_{};  // Label0 ... Label7
-    std::array<QLineEdit*, 7> fields_{};     // Text1 ... Text7
-    std::array<QLabel*, 17> panel_labels_{}; // Label11 ... Label27
-    QGroupBox* Frame1 = nullptr;
-    QGroupBox* Frame2 = nullptr;
-    QCheckBox* Check_L = nullptr;
-    QCheckBox* Check_C = nullptr;
-    QCheckBox* Check_R = nullptr;
-    QCheckBox* Check_I = nullptr;
-    QCheckBox* Check_W = nullptr;
-    QCheckBox* Check_B = nullptr;
-    QCheckBox* Check_E = nullptr;
-    QPushButton* CmdOK = nullptr;
-    QScrollBar* HScroll1 = nullptr;
-    QScrollBar* HScroll2 = nullptr;
-    QLabel* Label31 = nullptr;
-    QLabel* Label32 = nullptr;
-    DrawingSurface* Picture1 = nullptr;
-    Form2* authors_ = nullptr;
-    std::array<std::unique_ptr<GraphWindow>, 5> graphs_;
+    QLabel* parameters_header_ = nullptr;                   // Label0
+    std::array<QLabel*, 7> field_labels_{};                 // Label1 ... Label7
+    std::array<QLineEdit*, 7> fields_{};                    // Text1 ... Text7
+    QLabel* characteristics_header_ = nullptr;              // Label11
+    std::array<QLabel*, panel_label_count> value_labels_{}; // Label12 ... Label26
+    QGroupBox* graphs_frame_ = nullptr;                     // Frame1
+    std::array<QCheckBox*, 5> graph_boxes_{}; // Check_L, Check_C, Check_R, Check_I, Check_W
+    QGroupBox* fields_frame_ = nullptr;       // Frame2
+    QCheckBox* electric_field_box_ = nullptr; // Check_E
+    QCheckBox* magnetic_field_box_ = nullptr; // Check_B
+    QPushButton* start_button_ = nullptr;     // CmdOK
+    QScrollBar* carrier_delay_bar_ = nullptr; // HScroll1
+    QLabel* carrier_delay_label_ = nullptr;   // Label31
+    QScrollBar* speedup_bar_ = nullptr;       // HScroll2
+    QLabel* speedup_label_ = nullptr;         // Label32
+    DrawingSurface* scene_picture_ = nullptr; // Picture1
+    AuthorsWindow* authors_ = nullptr;        // Form2
     std::unique_ptr<CircuitScene> scene_;
+    std::array<std::unique_ptr<GraphWindow>, 5> graphs_;
     std::unique_ptr<RunController> run_; // destroyed first: it draws into the others
 };
 

@@ -14,8 +14,13 @@ namespace {
 using testing::circuit;
 using testing::started_state;
 
+// The value label by its designer number, Label12 ... Label26.
+PanelLabel label(int n) {
+    return static_cast<PanelLabel>(n - first_panel_label_number);
+}
+
 std::string caption(const PanelView& v, int n) {
-    return v.label(n).caption.value_or("<kept>");
+    return v.label(label(n)).caption.value_or("<kept>");
 }
 
 TEST(CharacteristicsPanel, DefaultCircuit) {
@@ -30,11 +35,11 @@ TEST(CharacteristicsPanel, DefaultCircuit) {
     EXPECT_EQ(caption(v, 23), "Vr= 5.032E+01 Гц");
     EXPECT_EQ(caption(v, 24), "α= 1.581E-02");
     EXPECT_EQ(caption(v, 25), "β= 9.339E-01");
-    for (int n = first_value_label; n <= last_value_label; ++n) {
-        EXPECT_TRUE(v.label(n).visible) << "Label" << n;
+    for (int n = 12; n <= 26; ++n) {
+        EXPECT_TRUE(v.label(label(n)).visible) << "Label" << n;
     }
-    EXPECT_EQ(v.form_W_caption, "Зависимость энергии конденсатора и катушки от времени");
-    EXPECT_EQ(v.label(17).tooltip, "Период колебаний в контуре (i -мнимый)");
+    EXPECT_EQ(v.energy_window_caption, "Зависимость энергии конденсатора и катушки от времени");
+    EXPECT_EQ(v.label(label(17)).tooltip, "Период колебаний в контуре (i -мнимый)");
 }
 
 TEST(CharacteristicsPanel, LocaleSeparatorInTheLabels) {
@@ -80,7 +85,7 @@ INSTANTIATE_TEST_SUITE_P(Regimes, RlcCaptions,
                                            RlcCase{"aperiodic",
                                                    {0.002, 0.005, 100, 15, 5, 47, 40},
                                                    {{20, "Q=0"}, {23, "нет"}}}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& test) { return std::string(test.param.name); });
 
 TEST(CharacteristicsPanel, AperiodicMarksImaginaryValues) {
     const PanelView v = characteristics_panel(circuit({0.002, 0.005, 100, 15, 5, 47, 40}), '.');
@@ -106,18 +111,19 @@ class Visibility : public ::testing::TestWithParam<VisibilityCase> {};
 TEST_P(Visibility, PerConfiguration) {
     const VisibilityCase& c = GetParam();
     const PanelView v = characteristics_panel(circuit(c.p), '.');
-    EXPECT_EQ(v.Check_L, c.L);
-    EXPECT_EQ(v.Check_C, c.C);
-    EXPECT_EQ(v.Check_R, c.R);
-    EXPECT_EQ(v.Frame2, c.frame2);
-    EXPECT_EQ(v.Check_E, c.E);
-    EXPECT_EQ(v.Check_B, c.B);
-    EXPECT_EQ(v.Label4_Text4, c.uo_field);
-    for (int n = first_value_label; n <= last_value_label; ++n) {
+    EXPECT_EQ(v.coil_emf_box, c.L);
+    EXPECT_EQ(v.capacitor_voltage_box, c.C);
+    EXPECT_EQ(v.resistor_voltage_box, c.R);
+    EXPECT_EQ(v.field_frame, c.frame2);
+    EXPECT_EQ(v.electric_field_box, c.E);
+    EXPECT_EQ(v.magnetic_field_box, c.B);
+    EXPECT_EQ(v.initial_voltage_field, c.uo_field);
+    for (int n = 12; n <= 26; ++n) {
         const bool expected = std::find(c.visible.begin(), c.visible.end(), n) != c.visible.end();
-        EXPECT_EQ(v.label(n).visible, expected) << "Label" << n;
+        EXPECT_EQ(v.label(label(n)).visible, expected) << "Label" << n;
         if (!expected) {
-            EXPECT_FALSE(v.label(n).caption.has_value()) << "a hidden label keeps its caption";
+            EXPECT_FALSE(v.label(label(n)).caption.has_value())
+                << "a hidden label keeps its caption";
         }
     }
 }
@@ -172,23 +178,24 @@ INSTANTIATE_TEST_SUITE_P(
                        S,
                        true,
                        {12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST(CharacteristicsPanel, FirstOrderCircuits) {
     const PanelView rc = characteristics_panel(circuit({0, 0.005, 2, 15, 5, 47, 40}), '.');
     EXPECT_EQ(caption(rc, 13).rfind("ωc= ", 0), 0U);
     EXPECT_EQ(caption(rc, 17), "Tr=1.0000E-02 c");
-    EXPECT_EQ(rc.label(13).tooltip, "Характерная частота");
-    EXPECT_EQ(rc.form_W_caption, "Зависимость энергии конденсатора от времени");
+    EXPECT_EQ(rc.label(label(13)).tooltip, "Характерная частота");
+    EXPECT_EQ(rc.energy_window_caption, "Зависимость энергии конденсатора от времени");
 
     const PanelView coil = characteristics_panel(circuit({0.002, 0, 0, 15, 5, 47, 40}), '.');
     EXPECT_EQ(caption(coil, 17), "Tr -> oo");
     EXPECT_EQ(caption(coil, 24), "α=0.0000E+00 ");
-    EXPECT_EQ(coil.form_W_caption, "Зависимость энергии магнитного поля в катушке от времени");
+    EXPECT_EQ(coil.energy_window_caption,
+              "Зависимость энергии магнитного поля в катушке от времени");
 
     const PanelView r = characteristics_panel(circuit({0, 0, 2, 15, 5, 47, 40}), '.');
-    EXPECT_FALSE(r.label(13).tooltip.has_value()) << "the resistor alone keeps the tooltips";
-    EXPECT_EQ(r.form_W_caption,
+    EXPECT_FALSE(r.label(label(13)).tooltip.has_value()) << "the resistor alone keeps the tooltips";
+    EXPECT_EQ(r.energy_window_caption,
               "Зависимость количества теплоты, выделяющегося на резисторе, от времени");
 }
 

@@ -17,8 +17,8 @@ namespace {
 
 using testing::circuit;
 using testing::defaults;
+using testing::guard_numbers;
 using testing::resonant_nu;
-using testing::settle;
 using testing::started_state;
 
 TEST(CalcCharacteristics, DefaultCircuit) {
@@ -92,62 +92,56 @@ INSTANTIATE_TEST_SUITE_P(
         GuardCase{"g1_nothing_to_study",
                   {0, 0, 0, 15, 0, 47, 40},
                   1,
-                  Field::Text3,
+                  Field::R,
                   " .02",
                   "А изучать-то что будете?!"},
-        GuardCase{"g2_resistor_without_source",
-                  {0, 0, 3, 15, 0, 47, 40},
-                  2,
-                  Field::Text5,
-                  " 5",
-                  no_current},
+        GuardCase{
+            "g2_resistor_without_source", {0, 0, 3, 15, 0, 47, 40}, 2, Field::Em, " 5", no_current},
         GuardCase{"g3_short_circuit",
                   {0, 0, 0, 15, 5, 47, 40},
                   3,
-                  Field::Text3,
+                  Field::R,
                   " .02",
                   "Это короткое замыкание!"},
         GuardCase{"g4_no_charge_no_source",
                   {0.002, 0.005, 0.02, 0, 0, 47, 40},
                   4,
-                  Field::Text5,
+                  Field::Em,
                   " 5",
                   no_current},
-        GuardCase{
-            "g4_before_g5", {0.002, 0, 0.02, 0, 0, 47, 40}, 4, Field::Text5, " 5", no_current},
+        GuardCase{"g4_before_g5", {0.002, 0, 0.02, 0, 0, 47, 40}, 4, Field::Em, " 5", no_current},
         GuardCase{"g5_coil_without_source",
                   {0.002, 0, 0.02, 15, 0, 47, 40},
                   5,
-                  Field::Text5,
+                  Field::Em,
                   " 5",
                   no_current},
         GuardCase{"g6_capacitor_on_dc",
                   {0, 0.005, 0, 15, 5, 0, 40},
                   6,
-                  Field::Text6,
+                  Field::nu,
                   " 50",
                   "Напряжение скачком меняется от Uo до - Em в начальный момент времени. Потом "
                   "постоянно. Ток в начальный момент времени бесконечен, а потом равен 0"},
         GuardCase{"g6_before_g7",
                   {0, 0.005, 0, 15, 0, 0, 40},
                   6,
-                  Field::Text6,
+                  Field::nu,
                   " 50",
                   "Напряжение скачком меняется от Uo до - Em в начальный момент времени. Потом "
                   "постоянно. Ток в начальный момент времени бесконечен, а потом равен 0"},
         GuardCase{"g7_instant_discharge",
                   {0, 0.005, 0, 15, 0, 47, 40},
                   7,
-                  Field::Text5,
+                  Field::Em,
                   " 5",
                   "Мгновенная разрядка конденсатора бесконечным током!"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST(Guards, ChainSixThenSevenEndsInTheCapacitorOnlyCircuit) {
     SimulationState s = started_state();
     static_cast<Parameters&>(s) = Parameters{0, 0.005, 0, 15, 0, 0, 40};
-    const auto settled = settle(s);
-    EXPECT_EQ(settled.guards, (std::vector<int>{6, 7}));
+    EXPECT_EQ(guard_numbers(recompute(s)), (std::vector<int>{6, 7}));
     EXPECT_EQ(s.nu, 50);
     EXPECT_EQ(s.Em, 5);
     EXPECT_EQ(configuration(s), Configuration::c_only);
@@ -156,8 +150,7 @@ TEST(Guards, ChainSixThenSevenEndsInTheCapacitorOnlyCircuit) {
 TEST(Guards, AllZeroWalksOneThenTwo) {
     SimulationState s = started_state();
     static_cast<Parameters&>(s) = Parameters{0, 0, 0, 0, 0, 47, 40};
-    const auto settled = settle(s);
-    EXPECT_EQ(settled.guards, (std::vector<int>{1, 2}));
+    EXPECT_EQ(guard_numbers(recompute(s)), (std::vector<int>{1, 2}));
     EXPECT_EQ(configuration(s), Configuration::r_only);
 }
 
@@ -191,7 +184,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ConfigCase{"rc", {0, 0.005, 0.02, 15, 5, 47, 40}, Configuration::rc},
                       ConfigCase{"rl", {0.002, 0, 0.02, 15, 5, 47, 40}, Configuration::rl},
                       ConfigCase{"lc", {0.002, 0.005, 0, 15, 5, 47, 40}, Configuration::rlc}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST(Configurations, ResistorOnly) {
     const SimulationState dc = circuit({0, 0, 2, 15, 5, 0, 40});
@@ -268,7 +261,7 @@ TEST(Configurations, AConfigurationWritesOnlyItsOwnFields) {
     SimulationState s = started_state();
     const SimulationScalars rlc = s;
     static_cast<Parameters&>(s) = Parameters{0, 0, 2, 15, 5, 47, 40};
-    settle(s);
+    recompute(s);
     ASSERT_EQ(configuration(s), Configuration::r_only);
     for (double SimulationScalars::*kept :
          {&SimulationScalars::wo, &SimulationScalars::d, &SimulationScalars::Rk,
@@ -335,14 +328,14 @@ INSTANTIATE_TEST_SUITE_P(
             "undamped_resonance", {1, 1, 0, 15, 5, resonant_nu(), 4}, Regime::undamped_resonance},
         RegimeCase{"near_critical_low", {0.25, 1, 0.999999, 15, 5, 0, 4}, Regime::oscillatory},
         RegimeCase{"near_critical_high", {0.25, 1, 1.000001, 15, 5, 0, 4}, Regime::aperiodic}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST(Regimes, CriticalLeavesPeriodAndDecrement) {
     SimulationState s = started_state();
     const double T = s.T;
     const double theta = s.theta;
     static_cast<Parameters&>(s) = Parameters{0.25, 1, 1, 15, 5, 0, 4};
-    settle(s);
+    recompute(s);
     EXPECT_EQ(s.wo, s.d);
     EXPECT_EQ(s.g, 0);
     EXPECT_EQ(s.T, T);
@@ -356,7 +349,7 @@ TEST(Regimes, UndampedLeavesQAndResonanceLeavesTheConstants) {
     SimulationState s = started_state();
     const double Q = s.Q;
     static_cast<Parameters&>(s) = Parameters{0.002, 0.005, 0, 15, 5, 47, 4};
-    settle(s);
+    recompute(s);
     EXPECT_EQ(s.d, 0);
     EXPECT_EQ(s.a, 0);
     EXPECT_EQ(s.theta, 0);
@@ -364,7 +357,7 @@ TEST(Regimes, UndampedLeavesQAndResonanceLeavesTheConstants) {
 
     const SimulationScalars before = s;
     static_cast<Parameters&>(s) = Parameters{1, 1, 0, 15, 5, resonant_nu(), 4};
-    settle(s);
+    recompute(s);
     ASSERT_EQ(regime(s), Regime::undamped_resonance);
     EXPECT_EQ(s.Acos, before.Acos);
     EXPECT_EQ(s.Asin, before.Asin);
@@ -482,22 +475,18 @@ constexpr const char* too_many = "Слишком много точек расч�
 INSTANTIATE_TEST_SUITE_P(
     NonFiniteOrTooLarge, Refusals,
     ::testing::Values(
-        RefusalCase{"huge_frequency", defaults(), Field::Text6, 1e308, impossible, " 47"},
-        RefusalCase{"infinite_inductance", defaults(), Field::Text1,
+        RefusalCase{"huge_frequency", defaults(), Field::nu, 1e308, impossible, " 47"},
+        RefusalCase{"infinite_inductance", defaults(), Field::L,
                     std::numeric_limits<double>::infinity(), impossible, " 2000"},
-        RefusalCase{"tiny_inductance", defaults(), Field::Text1, 1e-320, impossible, " 2000"},
-        RefusalCase{"too_many_points", defaults(), Field::Text7, 30000, too_many, " 40"},
-        RefusalCase{"absurd_interval", defaults(), Field::Text7, 1e300, too_many, " 40"},
-        RefusalCase{"negative_interval_set_directly", defaults(), Field::Text7, -2, impossible,
+        RefusalCase{"tiny_inductance", defaults(), Field::L, 1e-320, impossible, " 2000"},
+        RefusalCase{"too_many_points", defaults(), Field::Nmax, 30000, too_many, " 40"},
+        RefusalCase{"absurd_interval", defaults(), Field::Nmax, 1e300, too_many, " 40"},
+        RefusalCase{"negative_interval_set_directly", defaults(), Field::Nmax, -2, impossible,
                     " 40"},
         // The scalars are finite here, but the normalised capacitor voltage is not.
-        RefusalCase{"array_overflow",
-                    {0, 0.005, 2, 1e-150, 5, 47, 4},
-                    Field::Text5,
-                    1e300,
-                    impossible,
-                    " 5"}),
-    [](const auto& info) { return std::string(info.param.name); });
+        RefusalCase{
+            "array_overflow", {0, 0.005, 2, 1e-150, 5, 47, 4}, Field::Em, 1e300, impossible, " 5"}),
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST(Refusals, TheLargestGridIsAccepted) {
     // 20833 periods: 999 984 steps, 999 985 points.
@@ -509,8 +498,9 @@ TEST(Refusals, TheLargestGridIsAccepted) {
 TEST(Refusals, TheRestoredValueReadsBackAndCompletes) {
     SimulationState s = started_state();
     s.Nmax = 1e7;
-    const auto settled = settle(s);
-    EXPECT_EQ(settled.refusals, 1);
+    const ChainResult r = recompute(s);
+    ASSERT_EQ(r.notices.size(), 1U);
+    EXPECT_EQ(r.notices[0].cause, NoticeCause::refusal);
     EXPECT_EQ(s.Nmax, 40);
     EXPECT_EQ(s.t_grid.size(), 1921U);
 }

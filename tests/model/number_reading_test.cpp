@@ -54,7 +54,7 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"long_mantissa_overflow", std::string(400, '9'),
                  std::numeric_limits<double>::infinity()},
         ReadCase{"underflow", "1e-400", 0}, ReadCase{"zero_huge_exponent", "0e99999", 0}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST(ReadNumber, ConvertsToTheNearestDouble) {
     // Correct rounding: these are the doubles the compiler makes of the same literals.

@@ -59,7 +59,8 @@ TEST_P(ClosedForm, SolvesTheCircuitEquation) {
         const double xp = Uc_of_t(s, tau + h);
         const double dx = (xp - xm) / (2 * h);
         const double ddx = (xp - 2 * x0 + xm) / (h * h);
-        const double residual = ddx + 2 * s.a * dx + x0 + s.eps * std::cos(s.b * tau);
+        const double residual =
+            ddx + 2 * s.a * dx + x0 + static_cast<double>(s.eps) * std::cos(s.b * tau);
         EXPECT_NEAR(residual, 0, 2e-5) << "tau = " << tau;
         EXPECT_NEAR(I_of_t(s, tau), -dx, 1e-6) << "tau = " << tau;
     }
@@ -76,13 +77,13 @@ TEST_P(ClosedForm, BothAtOnceGivesTheSameNumbers) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Regimes, ClosedForm, ::testing::ValuesIn(regime_cases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& test) { return std::string(test.param.name); });
 
 TEST(ClosedForm, ResonanceGrowsLinearly) {
     const SimulationState s = circuit({1, 1, 0, 2, 3, resonant_nu(), 4});
     const double two_pi = 2 * 3.141592653589793;
     EXPECT_NEAR(Uc_of_t(s, two_pi), s.u0, 1e-12);
-    EXPECT_NEAR(I_of_t(s, two_pi), 3.141592653589793 * s.eps, 1e-12);
+    EXPECT_NEAR(I_of_t(s, two_pi), 3.141592653589793 * static_cast<double>(s.eps), 1e-12);
 }
 
 TEST(ClosedForm, UndampedDcSwingsAroundTheEmf) {
@@ -128,7 +129,7 @@ TEST_P(SteadyState, FreeMotionDiesOut) {
         const double tau = late + k * (2 * 3.141592653589793 / s.b) / 2000;
         peak = std::max(peak, std::fabs(Uc_of_t(s, tau)));
     }
-    EXPECT_NEAR(peak, s.eps / std::sqrt(den), 1e-5);
+    EXPECT_NEAR(peak, static_cast<double>(s.eps) / std::sqrt(den), 1e-5);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -139,7 +140,7 @@ INSTANTIATE_TEST_SUITE_P(
                       SteadyCase{"aperiodic_ac", {1, 1, 5, 2, 3, 1.3 / 6.283185307, 4}},
                       SteadyCase{"critical_dc", {0.25, 1, 1, 2, 3, 0, 4}},
                       SteadyCase{"critical_ac", {0.25, 1, 1, 2, 3, 1 / 6.283185307, 4}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST(ClosedForm, HeavyDampingKeepsTheSlowDecay) {
     // a = 1e8: the slow exponent g - a = -5e-9 would cancel to 0 if formed as a difference.

@@ -3,6 +3,7 @@
 
 #include "model/characteristics.h"
 #include "model/defaults.h"
+#include "model/recompute.h"
 #include "model/simulation_state.h"
 
 #include <cmath>
@@ -19,34 +20,22 @@ inline SimulationState started_state() {
     return s;
 }
 
-struct Settled {
-    std::vector<int> guards; // the guards that fired, in order
-    int refusals = 0;
-};
-
-// Runs the recompute chain as the window does: a guard's correction or a refusal's restored
-// value is written back into its field, which runs another pass.
-inline Settled settle(SimulationState& s) {
-    Settled out;
-    for (int pass = 0; pass < 32; ++pass) {
-        const PassResult r = calc_characteristics(s);
-        if (r.kind == PassKind::computed) {
-            break;
-        }
-        if (r.kind == PassKind::guarded) {
-            out.guards.push_back(r.guard->number);
-        } else {
-            ++out.refusals;
+// The guards that fired in a chain, in order.
+inline std::vector<int> guard_numbers(const ChainResult& r) {
+    std::vector<int> numbers;
+    for (const Notice& n : r.notices) {
+        if (n.cause == NoticeCause::guard) {
+            numbers.push_back(n.guard);
         }
     }
-    return out;
+    return numbers;
 }
 
 // The started state with these parameters, settled.
 inline SimulationState circuit(const Parameters& p) {
     SimulationState s = started_state();
     static_cast<Parameters&>(s) = p;
-    settle(s);
+    recompute(s);
     return s;
 }
 

@@ -1,7 +1,7 @@
 // The main window driven by a test, on recording stand-ins for the platform.
 #pragma once
 
-#include "platform/platform.h"
+#include "support/recording_platform.h"
 #include "ui/main_window.h"
 
 #include <QApplication>
@@ -13,20 +13,13 @@
 
 namespace ovrelan::testing {
 
-struct RecordingPlatform {
-    RecordingMessageBoxes boxes;
-    RecordingTone tone;
-    RecordingDocuments documents;
-    Platform platform{boxes, tone, documents};
-};
-
-// Opens Form1 before each test (shown, unless shown() says otherwise) and closes it after,
-// answering Yes to the exit question.
+// Opens the main window before each test (shown, unless shown() says otherwise) and closes it
+// after, answering Yes to the exit question.
 class WindowTest : public ::testing::Test, protected RecordingPlatform {
 protected:
     virtual bool shown() const { return true; }
     void SetUp() override {
-        window = std::make_unique<Form1>(platform);
+        window = std::make_unique<MainWindow>(platform);
         if (shown()) {
             window->show();
             QApplication::processEvents();
@@ -43,7 +36,7 @@ protected:
         window->findChild<QLineEdit*>(field)->setText(text);
     }
 
-    std::unique_ptr<Form1> window;
+    std::unique_ptr<MainWindow> window;
 };
 
 } // namespace ovrelan::testing

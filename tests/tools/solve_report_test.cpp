@@ -62,38 +62,35 @@ TEST_P(SolveMessages, ListEveryBoxInOrder) {
 INSTANTIATE_TEST_SUITE_P(
     Chains, SolveMessages,
     ::testing::Values(
-        MessageCase{"negative_inductance", typed({{Field::Text1, "-5"}}), {{"", ""}}, "RLC"},
-        MessageCase{"zero_interval", typed({{Field::Text7, "0"}}), {{"Text7", " 1"}}, "RLC"},
+        MessageCase{"negative_inductance", typed({{Field::L, "-5"}}), {{"", ""}}, "RLC"},
+        MessageCase{"zero_interval", typed({{Field::Nmax, "0"}}), {{"Text7", " 1"}}, "RLC"},
         MessageCase{"guard_six_then_seven",
-                    typed({{Field::Text1, "0"},
-                           {Field::Text3, "0"},
-                           {Field::Text5, "0"},
-                           {Field::Text6, "0"}}),
+                    typed({{Field::L, "0"}, {Field::R, "0"}, {Field::Em, "0"}, {Field::nu, "0"}}),
                     {{"Text6", " 50"}, {"Text5", " 5"}},
                     "C"},
         MessageCase{"everything_zero",
-                    typed({{Field::Text1, "0"},
-                           {Field::Text2, "0"},
-                           {Field::Text3, "0"},
-                           {Field::Text4, "0"},
-                           {Field::Text5, "0"}}),
+                    typed({{Field::L, "0"},
+                           {Field::C, "0"},
+                           {Field::R, "0"},
+                           {Field::Uo, "0"},
+                           {Field::Em, "0"}}),
                     {{"Text3", " .02"}, {"Text5", " 5"}},
                     "R"},
-        MessageCase{"too_many_points", typed({{Field::Text7, "1e6"}}), {{"Text7", " 40"}}, "RLC"},
+        MessageCase{"too_many_points", typed({{Field::Nmax, "1e6"}}), {{"Text7", " 40"}}, "RLC"},
         MessageCase{"overflow_restores_frequency",
-                    typed({{Field::Text6, "1e308"}}),
+                    typed({{Field::nu, "1e308"}}),
                     {{"Text6", " 47"}},
                     "RLC"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST(SolveReport, RegimeIsNullOutsideTheRlcCircuit) {
-    const nlohmann::ordered_json j = report_json(run_solve(typed({{Field::Text1, "0"}})));
+    const nlohmann::ordered_json j = report_json(run_solve(typed({{Field::L, "0"}})));
     EXPECT_EQ(j["configuration"], "RC");
     EXPECT_TRUE(j["regime"].is_null());
 }
 
 TEST(SolveReport, CsvHasOneRowPerElement) {
-    const SolveRun run = run_solve(typed({{Field::Text7, "1"}}));
+    const SolveRun run = run_solve(typed({{Field::Nmax, "1"}}));
     std::ostringstream out;
     write_csv(out, run.state);
     std::istringstream in(out.str());

@@ -1,7 +1,9 @@
 #include "support/window_fixture.h"
 #include "ui/main_window.h"
 
+#include "geometry/main_layout.h"
 #include "graphs/graph_window.h"
+#include "tools/solve_report.h"
 #include "ui/authors_window.h"
 
 #include <QAction>
@@ -23,7 +25,7 @@
 namespace ovrelan {
 namespace {
 
-class MainWindow : public testing::WindowTest {
+class MainWindowTest : public testing::WindowTest {
 protected:
     bool shown() const override { return false; }
 
@@ -49,7 +51,7 @@ protected:
     }
 };
 
-TEST_F(MainWindow, StartUpWritesTheDefaultsWithoutAnyMessage) {
+TEST_F(MainWindowTest, StartUpWritesTheDefaultsWithoutAnyMessage) {
     EXPECT_EQ(text("Text1"), " 2000");
     EXPECT_EQ(text("Text2"), " 5000");
     EXPECT_EQ(text("Text3"), " 0.020");
@@ -67,7 +69,7 @@ TEST_F(MainWindow, StartUpWritesTheDefaultsWithoutAnyMessage) {
     EXPECT_EQ(window->client_area()->size(), QSize(800, 480));
 }
 
-TEST_F(MainWindow, DefaultPanelCaptions) {
+TEST_F(MainWindowTest, DefaultPanelCaptions) {
     const char separator = QLocale().decimalPoint() == "," ? ',' : '.';
     auto localised = [&](QString s) { return s.replace('.', QChar(separator)); };
     EXPECT_EQ(caption("Label12"), localised("ω=   2.9531E+02рад/c"));
@@ -79,11 +81,11 @@ TEST_F(MainWindow, DefaultPanelCaptions) {
     for (int n = 12; n <= 26; ++n) {
         EXPECT_FALSE(control(QString("Label%1").arg(n).toUtf8().constData())->isHidden()) << n;
     }
-    EXPECT_EQ(window->graph(4)->windowTitle(),
+    EXPECT_EQ(window->graph(GraphId::W)->windowTitle(),
               "Зависимость энергии конденсатора и катушки от времени");
 }
 
-TEST_F(MainWindow, NegativeInductanceBeepsWarnsAndFallsBack) {
+TEST_F(MainWindowTest, NegativeInductanceBeepsWarnsAndFallsBack) {
     type("Text1", "-5");
     EXPECT_EQ(tone.played, std::vector<int>{60});
     ASSERT_EQ(boxes.boxes.size(), 1U);
@@ -94,7 +96,7 @@ TEST_F(MainWindow, NegativeInductanceBeepsWarnsAndFallsBack) {
     EXPECT_EQ(window->state().accepted.L, 0.005);
 }
 
-TEST_F(MainWindow, ZeroIntervalIsReplacedByOne) {
+TEST_F(MainWindowTest, ZeroIntervalIsReplacedByOne) {
     type("Text7", "0");
     EXPECT_EQ(tone.played, std::vector<int>{300});
     EXPECT_EQ(box_texts(),
@@ -104,7 +106,7 @@ TEST_F(MainWindow, ZeroIntervalIsReplacedByOne) {
     EXPECT_EQ(window->state().Nt, 48);
 }
 
-TEST_F(MainWindow, EveryKeystrokeRecomputes) {
+TEST_F(MainWindowTest, EveryKeystrokeRecomputes) {
     type("Text7", "12");
     EXPECT_EQ(window->state().Nmax, 12);
     EXPECT_EQ(window->state().t_grid.size(), 12U * 48 + 1);
@@ -113,7 +115,7 @@ TEST_F(MainWindow, EveryKeystrokeRecomputes) {
     EXPECT_TRUE(boxes.boxes.empty());
 }
 
-TEST_F(MainWindow, ZeroingElementsWalksTheGuards) {
+TEST_F(MainWindowTest, ZeroingElementsWalksTheGuards) {
     control<QLineEdit>("Text1")->setText("0"); // R-C
     control<QLineEdit>("Text5")->setText("0"); // R-C discharging
     EXPECT_TRUE(boxes.boxes.empty());
@@ -142,7 +144,7 @@ TEST_F(MainWindow, ZeroingElementsWalksTheGuards) {
     EXPECT_TRUE(control("Text4")->isHidden());
 }
 
-TEST_F(MainWindow, GuardSixThenSevenInsideOneEdit) {
+TEST_F(MainWindowTest, GuardSixThenSevenInsideOneEdit) {
     control<QLineEdit>("Text1")->setText("0"); // R-C
     control<QLineEdit>("Text5")->setText("0"); // discharging
     control<QLineEdit>("Text6")->setText("0"); // on a constant source
@@ -157,7 +159,7 @@ TEST_F(MainWindow, GuardSixThenSevenInsideOneEdit) {
     EXPECT_TRUE(control("Check_R")->isHidden());
 }
 
-TEST_F(MainWindow, ImpossibleValueIsRefusedAndPutBack) {
+TEST_F(MainWindowTest, ImpossibleValueIsRefusedAndPutBack) {
     const std::vector<double> uc_before = window->state().Uc_t;
     control<QLineEdit>("Text6")->setText("1e308");
     EXPECT_EQ(box_texts(), std::vector<std::string>{
@@ -168,7 +170,7 @@ TEST_F(MainWindow, ImpossibleValueIsRefusedAndPutBack) {
     EXPECT_EQ(window->state().Uc_t, uc_before);
 }
 
-TEST_F(MainWindow, SwitchingToRcClearsTheCoilBoxesAndBackDoesNotTickThem) {
+TEST_F(MainWindowTest, SwitchingToRcClearsTheCoilBoxesAndBackDoesNotTickThem) {
     auto* check_l = control<QCheckBox>("Check_L");
     auto* check_b = control<QCheckBox>("Check_B");
     check_l->setChecked(true);
@@ -186,7 +188,7 @@ TEST_F(MainWindow, SwitchingToRcClearsTheCoilBoxesAndBackDoesNotTickThem) {
     EXPECT_TRUE(caption("Label13").startsWith("ωo= "));
 }
 
-TEST_F(MainWindow, NoResistorHidesAndClearsItsGraphBox) {
+TEST_F(MainWindowTest, NoResistorHidesAndClearsItsGraphBox) {
     auto* check_r = control<QCheckBox>("Check_R");
     check_r->setChecked(true);
     control<QLineEdit>("Text3")->setText("0");
@@ -196,28 +198,27 @@ TEST_F(MainWindow, NoResistorHidesAndClearsItsGraphBox) {
     EXPECT_FALSE(check_r->isHidden());
 }
 
-TEST_F(MainWindow, LayoutFollowsTheClientArea) {
+TEST_F(MainWindowTest, LayoutFollowsTheClientArea) {
     window->show();
     window->client_area()->resize(800, 560);
     EXPECT_EQ(control("Text1")->geometry(), QRect(730, 44, 60, 24));
     EXPECT_EQ(control("Frame1")->geometry(), QRect(670, 282, 66, 106));
     EXPECT_EQ(control("CmdOK")->geometry(), QRect(700, 526, 60, 24));
     EXPECT_EQ(control("Picture1")->geometry(), QRect(10, 10, 650, 404));
-    EXPECT_EQ(window->state().scene_width, 650);
-    EXPECT_EQ(window->state().scene_height, 404);
+    EXPECT_EQ(control("Picture1")->size(), QSize(650, 404));
     window->hide();
 }
 
-TEST_F(MainWindow, ResizeRecomputesFromTheStart) {
+TEST_F(MainWindowTest, ResizeRecomputesFromTheStart) {
     window->show();
     window->state().k_now = 100;
     window->client_area()->resize(900, 500);
     EXPECT_EQ(window->state().k_now, 0);
-    EXPECT_EQ(window->state().scene_width, 750);
+    EXPECT_EQ(control("Picture1")->width(), 750);
     window->hide();
 }
 
-TEST_F(MainWindow, TooSmallClientAreaKeepsTheLayout) {
+TEST_F(MainWindowTest, TooSmallClientAreaKeepsTheLayout) {
     window->show();
     window->client_area()->resize(800, 560);
     const QRect before = control("Picture1")->geometry();
@@ -228,18 +229,18 @@ TEST_F(MainWindow, TooSmallClientAreaKeepsTheLayout) {
     window->hide();
 }
 
-TEST_F(MainWindow, SpeedScrollBars) {
+TEST_F(MainWindowTest, SpeedScrollBars) {
     control<QScrollBar>("HScroll1")->setValue(7);
     control<QScrollBar>("HScroll2")->setValue(12);
-    EXPECT_EQ(window->state().carrier_delay, 7);
-    EXPECT_EQ(window->state().calc_speedup, 12);
+    EXPECT_EQ(window->run()->carrier_delay(), 7);
+    EXPECT_EQ(window->run()->calc_speedup(), 12);
     EXPECT_EQ(caption("Label31"), "7");
     EXPECT_EQ(caption("Label32"), "12");
     control<QScrollBar>("HScroll2")->setValue(40);
-    EXPECT_EQ(window->state().calc_speedup, 12) << "the range ends at 12";
+    EXPECT_EQ(window->run()->calc_speedup(), 12) << "the range ends at 12";
 }
 
-TEST_F(MainWindow, ExitAsksAndNoKeepsEverything) {
+TEST_F(MainWindowTest, ExitAsksAndNoKeepsEverything) {
     window->show();
     control<QLineEdit>("Text7")->setText("3");
     boxes.answer_yes = false;
@@ -257,7 +258,7 @@ TEST_F(MainWindow, ExitAsksAndNoKeepsEverything) {
     EXPECT_FALSE(window->isVisible());
 }
 
-TEST_F(MainWindow, YesClosesTheAuthorsWindowToo) {
+TEST_F(MainWindowTest, YesClosesTheAuthorsWindowToo) {
     window->show();
     window->findChild<QAction*>("mnuHelpAvtors")->trigger();
     ASSERT_NE(window->authors_window(), nullptr);
@@ -267,7 +268,7 @@ TEST_F(MainWindow, YesClosesTheAuthorsWindowToo) {
     EXPECT_FALSE(window->authors_window()->isVisible());
 }
 
-TEST_F(MainWindow, MenusOpenTheDocuments) {
+TEST_F(MainWindowTest, MenusOpenTheDocuments) {
     const char* const actions[] = {"mnuFilespravka",  "mnuFilespravka1", "mnuFilespravka2",
                                    "mnuFilespravka3", "mnuFilespravka4", "mnuHelpUprav"};
     for (const char* name : actions) {
@@ -283,7 +284,7 @@ TEST_F(MainWindow, MenusOpenTheDocuments) {
     EXPECT_TRUE(boxes.boxes.empty());
 }
 
-TEST_F(MainWindow, AboutAndRegistrationBoxes) {
+TEST_F(MainWindowTest, AboutAndRegistrationBoxes) {
     window->findChild<QAction*>("mnuHelpAbout")->trigger();
     window->findChild<QAction*>("mnuHelpAbout2")->trigger();
     ASSERT_EQ(boxes.boxes.size(), 2U);
@@ -298,11 +299,11 @@ TEST_F(MainWindow, AboutAndRegistrationBoxes) {
     EXPECT_FALSE(boxes.boxes[1].text.isEmpty());
 }
 
-TEST_F(MainWindow, AuthorsWindowIsOneAndRecentres) {
+TEST_F(MainWindowTest, AuthorsWindowIsOneAndRecentres) {
     window->show();
     window->move(40, 30);
     window->findChild<QAction*>("mnuHelpAvtors")->trigger();
-    Form2* first = window->authors_window();
+    AuthorsWindow* first = window->authors_window();
     ASSERT_NE(first, nullptr);
     EXPECT_EQ(first->windowTitle(), "Авторы");
     EXPECT_TRUE(first->label()->text().contains("Ovrelan"));
@@ -315,10 +316,80 @@ TEST_F(MainWindow, AuthorsWindowIsOneAndRecentres) {
     window->hide();
 }
 
+TEST_F(MainWindowTest, EveryNameTheLayoutPlacesIsAWidget) {
+    for (const Placement& p : arrange_main_window(800, 480).controls) {
+        EXPECT_NE(window->client_area()->findChild<QWidget*>(QString::fromStdString(p.name),
+                                                             Qt::FindDirectChildrenOnly),
+                  nullptr)
+            << p.name;
+    }
+}
+
+// The same texts typed into the window's fields, in the order of the fields, and given to
+// ovrelan-solve leave the same model: one recompute chain behind both. (The cases keep one
+// configuration along the way: a field that a configuration does not compute keeps the value of
+// an earlier one, so typing through another configuration leaves other leftovers.)
+struct TypedCase {
+    const char* name;
+    std::vector<std::pair<Field, const char*>> typed;
+};
+
+void PrintTo(const TypedCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class WindowAndSolver : public testing::WindowTest,
+                        public ::testing::WithParamInterface<TypedCase> {
+protected:
+    bool shown() const override { return false; }
+};
+
+TEST_P(WindowAndSolver, LeaveTheSameState) {
+    FieldTexts texts;
+    for (const auto& [field, text] : GetParam().typed) {
+        window->field(field)->setText(text);
+        texts[static_cast<std::size_t>(field)] = text;
+    }
+    const SolveRun solved = run_solve(texts);
+    const SimulationState& a = window->state();
+    const SimulationState& b = solved.state;
+    for_each_model_scalar(a, [&](const char* name, double v) {
+        double other = 0;
+        for_each_model_scalar(b, [&](const char* n, double w) {
+            if (std::string_view(n) == name) {
+                other = w;
+            }
+        });
+        EXPECT_EQ(v, other) << name;
+    });
+    EXPECT_EQ(a.accepted, b.accepted);
+    EXPECT_EQ(a.t_grid, b.t_grid);
+    EXPECT_EQ(a.Uc_t, b.Uc_t);
+    EXPECT_EQ(a.I_t, b.I_t);
+    EXPECT_EQ(a.Ur_t, b.Ur_t);
+    EXPECT_EQ(a.UL_t, b.UL_t);
+    EXPECT_EQ(a.W_t, b.W_t);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Typed, WindowAndSolver,
+    ::testing::Values(TypedCase{"defaults", {}}, TypedCase{"negative_coil", {{Field::L, "-5"}}},
+                      TypedCase{"zero_interval", {{Field::Nmax, "0"}}},
+                      TypedCase{"too_many_points", {{Field::Nmax, "1e6"}}},
+                      TypedCase{"huge_frequency", {{Field::nu, "1e308"}}},
+                      TypedCase{"lc", {{Field::R, "0"}}}, TypedCase{"rc", {{Field::L, "0"}}},
+                      TypedCase{"rl", {{Field::C, "0"}}},
+                      TypedCase{"comma_reads_up_to_it", {{Field::R, "1,5"}}},
+                      TypedCase{"no_charge_no_source", {{Field::Uo, "0"}, {Field::Em, "0"}}},
+                      TypedCase{"rc_discharge", {{Field::L, "0"}, {Field::Em, "0"}}},
+                      TypedCase{"fractional_rc", {{Field::L, "0"}, {Field::Nmax, "2.55"}}},
+                      TypedCase{"aperiodic_dc", {{Field::R, "100"}, {Field::nu, "0"}}}),
+    [](const auto& test) { return std::string(test.param.name); });
+
 TEST(MainWindowLocale, CommaLocaleKeepsPointsInTheFields) {
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     testing::RecordingPlatform recording;
-    Form1 window(recording.platform);
+    MainWindow window(recording.platform);
     QLocale::setDefault(QLocale::c());
     EXPECT_EQ(window.findChild<QLineEdit*>("Text3")->text(), " 0.020");
     EXPECT_EQ(window.findChild<QLabel*>("Label12")->text(), "ω=   2,9531E+02рад/c");

@@ -1,4 +1,4 @@
-#include "graphs/graph_axes.h"
+#include "geometry/graph_axes.h"
 
 #include "support/model_fixtures.h"
 
@@ -20,12 +20,12 @@ TEST(GraphAxes, VerticalGridAndTimeLabels) {
         {1, {0, 0}}, {2, {1, 0}}, {5, {4, 2}}, {80, {79, 39}}, {5.1, {5, 2}}};
     for (const auto& [count, expected] : cases) {
         s.grid_count = count;
-        const GraphAxes a = graph_axes(s, graph_variant(GraphId::Uc), '.');
+        const GraphAxes a = graph_axes(s, graph_variant(GraphId::Uc), 1, '.');
         EXPECT_EQ(a.vertical_lines.size(), expected.first) << count;
         EXPECT_EQ(a.time_labels.size(), expected.second) << count;
     }
     s.grid_count = 5;
-    const GraphAxes a = graph_axes(s, graph_variant(GraphId::Uc), '.');
+    const GraphAxes a = graph_axes(s, graph_variant(GraphId::Uc), 1, '.');
     EXPECT_DOUBLE_EQ(a.vertical_lines[3], 4 * s.grid_step);
     EXPECT_EQ(a.time_labels[0].text, " 6.28");
     EXPECT_DOUBLE_EQ(a.time_labels[0].x, 1.7 * s.grid_step);
@@ -36,8 +36,7 @@ TEST(GraphAxes, VerticalGridAndTimeLabels) {
 TEST(GraphAxes, ValueLabelsFollowZoomAndMaximum) {
     SimulationState s = started_state();
     s.Uc_max = 1;
-    s.Uc_zoom = 1;
-    GraphAxes a = graph_axes(s, graph_variant(GraphId::Uc), '.');
+    GraphAxes a = graph_axes(s, graph_variant(GraphId::Uc), 1, '.');
     EXPECT_DOUBLE_EQ(a.y_top, 1.1);
     EXPECT_DOUBLE_EQ(a.y_bottom, -1.1);
     ASSERT_EQ(a.value_labels.size(), 21U);
@@ -51,16 +50,14 @@ TEST(GraphAxes, ValueLabelsFollowZoomAndMaximum) {
     EXPECT_EQ(labels.back(), "1.00");
     EXPECT_DOUBLE_EQ(a.value_labels[0].y, -1.1 + 1.2 * 0.1);
 
-    s.Uc_zoom = zoom_of_scroll(-9);
-    a = graph_axes(s, graph_variant(GraphId::Uc), ',');
+    a = graph_axes(s, graph_variant(GraphId::Uc), zoom_of_scroll(-9), ',');
     EXPECT_NEAR(a.y_top, 0.11, 1e-15);
     EXPECT_EQ(a.value_labels.back().text, "0,10");
-    s.Uc_zoom = zoom_of_scroll(9);
-    EXPECT_DOUBLE_EQ(graph_axes(s, graph_variant(GraphId::Uc), '.').y_top, 1.9 * 1.1);
+    EXPECT_DOUBLE_EQ(graph_axes(s, graph_variant(GraphId::Uc), zoom_of_scroll(9), '.').y_top,
+                     1.9 * 1.1);
 
     s.W_max = 1;
-    s.W_zoom = 1;
-    EXPECT_EQ(graph_axes(s, graph_variant(GraphId::W), '.').value_labels.back().text, "1.000");
+    EXPECT_EQ(graph_axes(s, graph_variant(GraphId::W), 1, '.').value_labels.back().text, "1.000");
 }
 
 TEST(GraphAxes, ZoomFromTheScrollBar) {
@@ -141,7 +138,7 @@ INSTANTIATE_TEST_SUITE_P(Circuits, Headers,
                                                       GraphId::Ur,
                                                       "Ur/Ur_norm,   Ur_norm=",
                                                       " B  "}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& test) { return std::string(test.param.name); });
 
 TEST(Headers, TheCurrentExampleInFull) {
     SimulationState s = circuit({0.002, 0, 0, 15, 5, 0, 4});
@@ -157,10 +154,10 @@ TEST(GraphVariants, TheTable) {
     const auto& v = graph_variants();
     const char* names[] = {"Form_UL", "Form_Uc", "Form_Ur", "form_Ik", "form_W"};
     const char* checks[] = {"Check_L", "Check_C", "Check_R", "Check_I", "Check_W"};
-    for (int i = 0; i < 5; ++i) {
+    for (std::size_t i = 0; i < 5; ++i) {
         EXPECT_STREQ(v[i].form_name, names[i]);
         EXPECT_STREQ(v[i].check_box, checks[i]);
-        EXPECT_EQ(v[i].top_offset, i);
+        EXPECT_EQ(v[i].top_offset, static_cast<int>(i));
     }
     SimulationState s = started_state();
     s.Ur_t[3] = 0.25F;

@@ -9,6 +9,12 @@ namespace ovrelan {
 // Rounds half to even, as every pen width and margin of the scene does.
 int round_even(double value);
 
+// The thickness of the wires for a scene picture this wide: width / 54.
+double wire_width_for(double picture_width);
+
+// The radius of a charge carrier on wires this thick: half the wire less two pixels.
+double carrier_radius_for(double wire_width);
+
 // A rectangle in window pixels measured from the scene picture's top-left corner.
 struct ElementRect {
     double left = 0;

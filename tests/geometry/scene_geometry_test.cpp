@@ -1,4 +1,4 @@
-#include "scene/scene_geometry.h"
+#include "geometry/scene_geometry.h"
 
 #include <gtest/gtest.h>
 

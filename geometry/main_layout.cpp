@@ -1,4 +1,6 @@
-#include "ui/main_layout.h"
+#include "geometry/main_layout.h"
+
+#include "geometry/scene_geometry.h"
 
 #include <cmath>
 #include <stdexcept>
@@ -92,8 +94,8 @@ MainLayout arrange_main_window(int scale_width, int scale_height) {
 
     layout.scene_width = std::floor(picture_width);
     layout.scene_height = std::floor(picture_height);
-    layout.wire_width = picture_width / 54;
-    layout.carrier_radius = layout.wire_width / 2 - 2;
+    layout.wire_width = wire_width_for(picture_width);
+    layout.carrier_radius = carrier_radius_for(layout.wire_width);
     return layout;
 }
 

@@ -1,4 +1,4 @@
-#include "scene/scene_geometry.h"
+#include "geometry/scene_geometry.h"
 
 #include <cmath>
 
@@ -6,6 +6,14 @@ namespace ovrelan {
 
 int round_even(double value) {
     return static_cast<int>(std::nearbyint(value));
+}
+
+double wire_width_for(double picture_width) {
+    return picture_width / 54;
+}
+
+double carrier_radius_for(double wire_width) {
+    return wire_width / 2 - 2;
 }
 
 SceneLayout scene_layout(double W, double H, double wire_width) {

@@ -1,4 +1,4 @@
-#include "run/carrier_positions.h"
+#include "geometry/carrier_positions.h"
 
 #include <gtest/gtest.h>
 

@@ -72,7 +72,7 @@ TEST_F(Run, OnePeriodDrawsFortyEightSegmentsAndBeepsOnce) {
     play_out();
     EXPECT_EQ(window->state().k_now, 48);
     for (int i = 0; i < 5; ++i) {
-        EXPECT_EQ(window->graph(i)->segments(), 48) << i;
+        EXPECT_EQ(window->graph(GraphId(i))->segments(), 48) << i;
     }
     EXPECT_EQ(tone.played, std::vector<int>{120});
     EXPECT_EQ(button()->text(), "ПУСК");
@@ -90,7 +90,7 @@ TEST_F(Run, EmptyGridEndsAtOnceWithTheBeep) {
     ASSERT_EQ(window->state().Nt, 0);
     press();
     play_out();
-    EXPECT_EQ(window->graph(1)->segments(), 0);
+    EXPECT_EQ(window->graph(GraphId(1))->segments(), 0);
     EXPECT_EQ(tone.played, std::vector<int>{120});
     EXPECT_EQ(button()->text(), "ПУСК");
 }
@@ -151,16 +151,16 @@ TEST_F(Run, StoppingKeepsTheGraphsAndDoesNotBeep) {
     const int reached = window->state().k_now;
     EXPECT_GT(reached, 0);
     EXPECT_LT(reached, 48);
-    EXPECT_EQ(window->graph(3)->segments(), reached) << "the graphs stay";
+    EXPECT_EQ(window->graph(GraphId(3))->segments(), reached) << "the graphs stay";
     EXPECT_EQ(carrier_pixels(), 0);
 
     // A new start rebuilds and plays from the beginning.
     during_pause = nullptr;
     press();
-    EXPECT_EQ(window->graph(3)->segments(), 0);
+    EXPECT_EQ(window->graph(GraphId(3))->segments(), 0);
     play_out();
     EXPECT_EQ(window->state().k_now, 48);
-    EXPECT_EQ(window->graph(3)->segments(), 48);
+    EXPECT_EQ(window->graph(GraphId(3))->segments(), 48);
     EXPECT_EQ(tone.played, std::vector<int>{120});
 }
 
@@ -174,7 +174,7 @@ TEST_F(Run, SmallCurrentGivesNoPause) {
     play_out();
     const SimulationState& s = window->state();
     ASSERT_EQ(s.Nt, 144);
-    EXPECT_LT(pauses.size(), 3U * window->run()->frames());
+    EXPECT_LT(pauses.size(), 3U * static_cast<unsigned>(window->run()->frames()));
     for (int k : pause_k) {
         EXPECT_GE(std::fabs(s.I_t[static_cast<std::size_t>(k)]), 0.01 * s.I_max) << k;
     }
@@ -199,8 +199,8 @@ TEST_F(Run, SpeedChangesApplyAtTheNextStep) {
 
 TEST_F(Run, ResizingAGraphDuringARunContinuesFromTheCurrentSample) {
     type("Text7", "1");
-    GraphWindow* g = window->graph(1);
-    window->graph_check(1)->setChecked(true);
+    GraphWindow* g = window->graph(GraphId(1));
+    window->graph_box(GraphId(1))->setChecked(true);
     during_pause = [&] {
         if (pause_k.size() == 10) {
             g->resize(g->width() + 30, g->height() + 10);
@@ -248,6 +248,65 @@ TEST_F(Run, ClosingWithYesEndsTheRunCleanly) {
     for (int i = 0; i < 20; ++i) {
         QApplication::processEvents();
     }
+}
+
+TEST_F(Run, AFractionalGridPlaysToItsEndInsideTheArrays) {
+    // R-C with Nmax = 2.55: Nt = 122.4 on 123 elements; the run ends at k_now = 123, one past
+    // the last element, and every read at the run position stays inside the arrays.
+    type("Text1", "0");
+    type("Text7", "2.55");
+    const SimulationState& s = window->state();
+    ASSERT_NEAR(s.Nt, 122.4, 1e-9);
+    ASSERT_EQ(s.t_grid.size(), 123U);
+    window->findChild<QCheckBox*>("Check_E")->setChecked(true);
+    press();
+    play_out();
+    EXPECT_EQ(s.k_now, 123);
+    EXPECT_EQ(window->graph(GraphId::Uc)->segments(), 123);
+    EXPECT_EQ(tone.played, std::vector<int>{120});
+    window->graph(GraphId::Uc)->redraw(); // a replot at the end position
+    EXPECT_EQ(window->graph(GraphId::Uc)->plot()->pen(), QPointF(s.t_grid[122], s.Uc_t[122]));
+}
+
+TEST_F(Run, StopThenStartWhileAPauseIsPendingDropsTheOldFrame) {
+    // Pauses wait until the test releases them.
+    std::vector<std::function<void()>> pending;
+    window->run()->set_pause_scheduler([&](int ms, std::function<void()> then) {
+        pauses.push_back(ms);
+        pending.push_back(std::move(then));
+    });
+    auto release_all = [&] {
+        while (!pending.empty()) {
+            auto then = std::move(pending.front());
+            pending.erase(pending.begin());
+            then();
+            QApplication::processEvents();
+        }
+    };
+    type("Text7", "1");
+    press();
+    QApplication::processEvents(); // the loop plays up to the first frame's first pause
+    ASSERT_EQ(pending.size(), 1U);
+    auto stale = std::move(pending.front());
+    pending.clear();
+    pauses.clear();
+    press(); // stop
+    press(); // and start again, while the old pause is still pending
+    QApplication::processEvents();
+    ASSERT_EQ(pending.size(), 1U) << "the new run's first frame waits in its first pause";
+    const DrawingSurface* picture = window->findChild<DrawingSurface*>("Picture1");
+    const QImage carriers_shown = picture->image().copy();
+    stale(); // the old frame's pause ends now: it must not touch the new run
+    QApplication::processEvents();
+    EXPECT_EQ(picture->image(), carriers_shown) << "the new frame's carriers stay";
+    EXPECT_EQ(pending.size(), 1U) << "no second chain of phases";
+    release_all();
+    play_out();
+    EXPECT_EQ(window->state().k_now, 48);
+    EXPECT_EQ(pauses.size(), 3U * static_cast<unsigned>(window->run()->frames() - 1))
+        << "three phases for each frame of the new run, none more";
+    EXPECT_EQ(tone.played, std::vector<int>{120});
+    EXPECT_EQ(carrier_pixels(), 0);
 }
 
 } // namespace

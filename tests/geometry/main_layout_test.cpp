@@ -1,4 +1,4 @@
-#include "ui/main_layout.h"
+#include "geometry/main_layout.h"
 
 #include <gtest/gtest.h>
 

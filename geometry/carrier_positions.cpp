@@ -1,4 +1,4 @@
-#include "run/carrier_positions.h"
+#include "geometry/carrier_positions.h"
 
 #include <cmath>
 
@@ -13,7 +13,8 @@ void add_run(std::vector<CarrierPoint>& out, T start, T step, T end, bool along_
     if (step == 0) {
         return;
     }
-    const double span = (static_cast<double>(end) - static_cast<double>(start)) / step;
+    const double span =
+        (static_cast<double>(end) - static_cast<double>(start)) / static_cast<double>(step);
     if (span < -1e-9) {
         return;
     }
@@ -47,10 +48,10 @@ std::vector<CarrierPoint> carrier_positions(const WireLoop& loop, int carrier_st
 
     add_run<double>(points, x_from + phase * dx, 3 * dx, x_to, true, y_low);
     // The vertical strings count in single precision.
-    add_run<float>(points, static_cast<float>(y_low + phase * dy), 3 * dy,
+    add_run<float>(points, static_cast<float>(y_low + phase * static_cast<double>(dy)), 3 * dy,
                    static_cast<float>(y_high), false, x_to);
     add_run<double>(points, x_to - phase * dx, -3 * dx, x_from, true, y_high);
-    add_run<float>(points, static_cast<float>(y_high - phase * dy), -3 * dy,
+    add_run<float>(points, static_cast<float>(y_high - phase * static_cast<double>(dy)), -3 * dy,
                    static_cast<float>(y_low), false, x_from);
     return points;
 }

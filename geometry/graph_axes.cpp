@@ -1,4 +1,4 @@
-#include "graphs/graph_axes.h"
+#include "geometry/graph_axes.h"
 
 #include "model/number_format.h"
 
@@ -19,12 +19,13 @@ std::string graph_header(const SimulationState& s, const GraphVariant& v, char d
     return text;
 }
 
-GraphAxes graph_axes(const SimulationState& s, const GraphVariant& v, char decimal_separator) {
+GraphAxes graph_axes(const SimulationState& s, const GraphVariant& v, double zoom,
+                     char decimal_separator) {
     GraphAxes a;
     const double M = s.*v.maximum;
-    a.y_top = s.*v.zoom * (M * 1.1);
+    a.y_top = zoom * (M * 1.1);
     a.y_bottom = -a.y_top;
-    a.y_step = a.y_top / s.y_half_steps;
+    a.y_step = a.y_top / y_half_steps;
     a.t_span = s.t_span;
 
     for (int k = 1; k < s.grid_count; ++k) {
@@ -38,7 +39,7 @@ GraphAxes graph_axes(const SimulationState& s, const GraphVariant& v, char decim
     }
     a.tau = {0.98 * s.t_span, 0, "τ"};
 
-    for (int k = 1; k <= 2 * s.y_half_steps - 1; ++k) {
+    for (int k = 1; k <= 2 * y_half_steps - 1; ++k) {
         const double y = a.y_bottom + k * a.y_step;
         a.horizontal_lines.push_back(y);
         a.value_labels.push_back({0.01 * s.t_span, a.y_bottom + (k + 0.2) * a.y_step,

@@ -1,4 +1,4 @@
-#include "graphs/graph_variants.h"
+#include "geometry/graph_variants.h"
 
 #include "model/characteristics_panel.h"
 #include "model/circuit_kind.h"
@@ -58,25 +58,20 @@ HeaderTexts header_W(const Parameters& p) {
 
 const std::array<GraphVariant, 5> variants{{
     {GraphId::UL, "Form_UL", "Check_L", sample_of<&SimulationState::UL_t>,
-     count_of<&SimulationState::UL_t>, &SimulationScalars::UL_max, &SimulationScalars::UL_zoom,
-     &SimulationScalars::UL_scale, 0, "#0.00", "Зависимость UL/Unorm=f(t/Tnorm)",
-     fixed_caption<caption_UL>, header_UL},
+     count_of<&SimulationState::UL_t>, &SimulationScalars::UL_max, &SimulationScalars::UL_scale, 0,
+     "#0.00", "Зависимость UL/Unorm=f(t/Tnorm)", fixed_caption<caption_UL>, header_UL},
     {GraphId::Uc, "Form_Uc", "Check_C", sample_of<&SimulationState::Uc_t>,
-     count_of<&SimulationState::Uc_t>, &SimulationScalars::Uc_max, &SimulationScalars::Uc_zoom,
-     &SimulationScalars::Uc_scale, 1, "#0.00", "Зависимость Uc/Unorm=f(t/Tnorm)",
-     fixed_caption<caption_Uc>, header_Uc},
+     count_of<&SimulationState::Uc_t>, &SimulationScalars::Uc_max, &SimulationScalars::Uc_scale, 1,
+     "#0.00", "Зависимость Uc/Unorm=f(t/Tnorm)", fixed_caption<caption_Uc>, header_Uc},
     {GraphId::Ur, "Form_Ur", "Check_R", sample_of<&SimulationState::Ur_t>,
-     count_of<&SimulationState::Ur_t>, &SimulationScalars::Ur_max, &SimulationScalars::Ur_zoom,
-     &SimulationScalars::Ur_scale, 2, "#0.00", "Зависимость Ur/Unorm=f(t/Tnorm)",
-     fixed_caption<caption_Ur>, header_Ur},
+     count_of<&SimulationState::Ur_t>, &SimulationScalars::Ur_max, &SimulationScalars::Ur_scale, 2,
+     "#0.00", "Зависимость Ur/Unorm=f(t/Tnorm)", fixed_caption<caption_Ur>, header_Ur},
     {GraphId::Ik, "form_Ik", "Check_I", sample_of<&SimulationState::I_t>,
-     count_of<&SimulationState::I_t>, &SimulationScalars::I_max, &SimulationScalars::I_zoom,
-     &SimulationScalars::I_scale, 3, "#0.00", "Зависимость I/I_norm=f(t/Tnorm)",
-     fixed_caption<caption_Ik>, header_Ik},
+     count_of<&SimulationState::I_t>, &SimulationScalars::I_max, &SimulationScalars::I_scale, 3,
+     "#0.00", "Зависимость I/I_norm=f(t/Tnorm)", fixed_caption<caption_Ik>, header_Ik},
     {GraphId::W, "form_W", "Check_W", sample_of<&SimulationState::W_t>,
-     count_of<&SimulationState::W_t>, &SimulationScalars::W_max, &SimulationScalars::W_zoom,
-     &SimulationScalars::W_scale, 4, "#0.000", "Зависимость W/Wnorm=f(t/Tnorm)", energy_caption,
-     header_W},
+     count_of<&SimulationState::W_t>, &SimulationScalars::W_max, &SimulationScalars::W_scale, 4,
+     "#0.000", "Зависимость W/Wnorm=f(t/Tnorm)", energy_caption, header_W},
 }};
 
 } // namespace

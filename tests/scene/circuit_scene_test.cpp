@@ -45,7 +45,7 @@ TEST_F(Scene, ElementsSitOnTheLoop) {
     window->client_area()->resize(800, 560); // scene 650 x 404
     const SceneLayout& s = scene().layout();
     EXPECT_EQ(s.m, 41);
-    EXPECT_EQ(window->state().scene_margin, 41);
+    EXPECT_EQ(window->scene()->layout().m, 41);
     const QPoint origin(10, 10);
     EXPECT_EQ(scene().Picture_L()->size(), QSize(205, 82));
     EXPECT_EQ(scene().Picture_L()->pos(), origin + QPoint(222, 0)); // 325 - 102.5

@@ -1,4 +1,4 @@
-#include "graphs/graph_axes.h"
+#include "geometry/graph_axes.h"
 #include "graphs/graph_window.h"
 #include "support/window_fixture.h"
 #include "ui/main_window.h"
@@ -17,13 +17,14 @@ namespace {
 
 class GraphWindows : public testing::WindowTest {
 protected:
-    GraphWindow* graph(GraphId id) const { return window->graph(static_cast<int>(id)); }
-    QCheckBox* check(GraphId id) const { return window->graph_check(static_cast<int>(id)); }
+    GraphWindow* graph(GraphId id) const { return window->graph(id); }
+    QCheckBox* check(GraphId id) const { return window->graph_box(id); }
     // Where a sample of a window lands on its plotting area.
     QPoint sample_pixel(GraphId id, int k) const {
         const GraphWindow* g = graph(id);
-        const QPointF p = g->plot()->to_pixels(window->state().t_grid[static_cast<std::size_t>(k)],
-                                               g->variant().sample(window->state(), k));
+        const QPointF p =
+            g->plot()->to_pixels(window->state().t_grid[static_cast<std::size_t>(k)],
+                                 g->variant().sample(window->state(), static_cast<std::size_t>(k)));
         return p.toPoint();
     }
     bool has_colour_near(GraphId id, QPoint at, const QColor& colour) const {
@@ -41,10 +42,10 @@ protected:
 TEST_F(GraphWindows, PlacedInAColumnToTheRightHidden) {
     // Placement happens at start-up from the main window's frame as it was then.
     testing::RecordingPlatform other;
-    Form1 fresh(other.platform);
+    MainWindow fresh(other.platform);
     const QRect main = fresh.frameGeometry();
     for (int i = 0; i < 5; ++i) {
-        GraphWindow* g = fresh.graph(i);
+        GraphWindow* g = fresh.graph(GraphId(i));
         ASSERT_NE(g, nullptr);
         EXPECT_TRUE(g->isHidden()) << i;
         EXPECT_EQ(g->frameGeometry().topLeft(),
@@ -53,8 +54,9 @@ TEST_F(GraphWindows, PlacedInAColumnToTheRightHidden) {
         EXPECT_EQ(g->frameGeometry().size(), QSize(main.width() / 2, main.height() / 3)) << i;
         EXPECT_EQ(g->zoom_bar()->value(), 1);
     }
-    EXPECT_EQ(fresh.graph(0)->windowTitle(), "Зависимость ЭДС самоиндукции в катушке от времени");
-    EXPECT_EQ(fresh.graph(3)->windowTitle(), "Зависимость силы тока от времени");
+    EXPECT_EQ(fresh.graph(GraphId(0))->windowTitle(),
+              "Зависимость ЭДС самоиндукции в катушке от времени");
+    EXPECT_EQ(fresh.graph(GraphId(3))->windowTitle(), "Зависимость силы тока от времени");
     other.boxes.answer_yes = true;
 }
 
@@ -96,11 +98,12 @@ TEST_F(GraphWindows, RemovingTheCapacitorHidesItsWindow) {
 TEST_F(GraphWindows, EveryParameterChangeReplotsEachWindowOnce) {
     int before[5];
     for (int i = 0; i < 5; ++i) {
-        before[i] = window->graph(i)->replots();
+        before[i] = window->graph(GraphId(i))->replots();
     }
     type("Text7", "7");
     for (int i = 0; i < 5; ++i) {
-        EXPECT_EQ(window->graph(i)->replots(), before[i] + 1) << "hidden windows included, " << i;
+        EXPECT_EQ(window->graph(GraphId(i))->replots(), before[i] + 1)
+            << "hidden windows included, " << i;
     }
     check(GraphId::Ur)->setChecked(true);
     check(GraphId::Ur)->setChecked(false);
@@ -112,12 +115,12 @@ TEST_F(GraphWindows, EveryParameterChangeReplotsEachWindowOnce) {
 TEST_F(GraphWindows, ZoomComesFromTheScrollBarAndSurvivesChanges) {
     GraphWindow* g = graph(GraphId::Uc);
     g->zoom_bar()->setValue(-9);
-    EXPECT_DOUBLE_EQ(window->state().Uc_zoom, 0.1);
+    EXPECT_DOUBLE_EQ(window->graph(GraphId::Uc)->zoom(), 0.1);
     type("Text3", "0.5");
-    EXPECT_DOUBLE_EQ(window->state().Uc_zoom, 0.1);
+    EXPECT_DOUBLE_EQ(window->graph(GraphId::Uc)->zoom(), 0.1);
     g->zoom_bar()->setValue(9);
-    EXPECT_DOUBLE_EQ(window->state().Uc_zoom, 1.9);
-    EXPECT_DOUBLE_EQ(window->state().I_zoom, 1);
+    EXPECT_DOUBLE_EQ(window->graph(GraphId::Uc)->zoom(), 1.9);
+    EXPECT_DOUBLE_EQ(window->graph(GraphId::Ik)->zoom(), 1);
 }
 
 TEST_F(GraphWindows, ReplotMarksTheCurrentSampleAndEndsTheCurveOnAnEvenOne) {
@@ -127,7 +130,7 @@ TEST_F(GraphWindows, ReplotMarksTheCurrentSampleAndEndsTheCurveOnAnEvenOne) {
     SimulationState& s = window->state();
     for (int k : {7, 8}) {
         s.k_now = k;
-        g->Form_Resize();
+        g->redraw();
         const QPointF pen = g->plot()->pen();
         const int last = k % 2 == 0 ? k : k - 1;
         EXPECT_EQ(pen, QPointF(s.t_grid[static_cast<std::size_t>(last)],
@@ -136,7 +139,7 @@ TEST_F(GraphWindows, ReplotMarksTheCurrentSampleAndEndsTheCurveOnAnEvenOne) {
         EXPECT_TRUE(has_colour_near(GraphId::Ik, sample_pixel(GraphId::Ik, last), Qt::red)) << k;
     }
     s.k_now = 0;
-    g->Form_Resize();
+    g->redraw();
     EXPECT_TRUE(has_colour_near(GraphId::Ik, sample_pixel(GraphId::Ik, 0), Qt::black));
     EXPECT_FALSE(has_colour_near(GraphId::Ik, sample_pixel(GraphId::Ik, 40), Qt::red))
         << "after a parameter change only the first sample is marked";

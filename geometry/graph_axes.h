@@ -2,7 +2,7 @@
 // from the state for one window, so the window only draws it.
 #pragma once
 
-#include "graphs/graph_variants.h"
+#include "geometry/graph_variants.h"
 #include "model/simulation_state.h"
 
 #include <string>
@@ -29,8 +29,12 @@ struct GraphAxes {
     PlacedText header;
 };
 
-// Vertical range from the zoom and the window's maximum, grid, labels and header.
-GraphAxes graph_axes(const SimulationState& s, const GraphVariant& v, char decimal_separator);
+// Horizontal grid intervals between the time axis and the top of every graph (and the bottom).
+inline constexpr int y_half_steps = 11;
+
+// Vertical range from the window's zoom and maximum, grid, labels and header.
+GraphAxes graph_axes(const SimulationState& s, const GraphVariant& v, double zoom,
+                     char decimal_separator);
 
 // The header: axis text, constant name and value, unit, "  Tnorm=", t_scale, " c".
 std::string graph_header(const SimulationState& s, const GraphVariant& v, char decimal_separator);

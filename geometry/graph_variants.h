@@ -1,5 +1,5 @@
-// What differs between the five graph windows: data, maximum, zoom, scale, place, check box,
-// label format, captions and header texts.
+// What differs between the five graph windows: data, maximum, scale, place, check box, label
+// format, captions and header texts.
 #pragma once
 
 #include "model/simulation_state.h"
@@ -25,7 +25,6 @@ struct GraphVariant {
     double (*sample)(const SimulationState&, std::size_t k);
     std::size_t (*sample_count)(const SimulationState&);
     double SimulationScalars::*maximum;
-    double SimulationScalars::*zoom;
     double SimulationScalars::*scale;
     int top_offset;            // j: top = main top + main height * j / 5
     const char* label_pattern; // "#0.00", or "#0.000" for the energy

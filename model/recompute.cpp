@@ -1,0 +1,92 @@
+#include "model/recompute.h"
+
+#include "model/characteristics.h"
+
+namespace ovrelan {
+
+namespace {
+
+// The chain settles within a few passes: each guard fixes one parameter, and a refusal goes back
+// to values that completed before. The bound only protects against a fault.
+constexpr int max_passes = 32;
+
+// Writing a text into a field by program runs its change handling: the field's reading of the
+// text is stored.
+void store_written(SimulationState& s, const FieldWrite& write) {
+    store_field_value(s, write.field, field_change(write.field, write.text).stored);
+}
+
+Notice guard_notice(const GuardWarning& g) {
+    return Notice{NoticeCause::guard, g.title, g.text, 0, {{g.field, g.field_text}}, g.number};
+}
+
+Notice refusal_notice(const Refusal& r) {
+    Notice notice{NoticeCause::refusal, r.title, r.text, 0, {}, 0};
+    for (const RestoredParameter& p : r.restored) {
+        notice.writes.push_back({p.field, p.field_text});
+    }
+    return notice;
+}
+
+} // namespace
+
+ChainResult recompute(SimulationState& s) {
+    ChainResult out;
+    s.k_now = 0;
+    for (int pass = 0; pass < max_passes; ++pass) {
+        const PassResult r = calc_characteristics(s);
+        if (r.kind == PassKind::computed) {
+            out.computed = true;
+            return out;
+        }
+        Notice notice =
+            r.kind == PassKind::guarded ? guard_notice(*r.guard) : refusal_notice(*r.refusal);
+        for (const FieldWrite& write : notice.writes) {
+            store_written(s, write);
+        }
+        const bool nothing_to_retry = notice.writes.empty();
+        out.notices.push_back(std::move(notice));
+        if (nothing_to_retry) {
+            return out; // refused with nothing accepted before: the state is as it was
+        }
+    }
+    return out;
+}
+
+ChainResult enter_texts(SimulationState& s, std::span<const FieldText> texts) {
+    ChainResult out;
+    if (!s.ready_flag) {
+        return out;
+    }
+    for (const FieldText& typed : texts) {
+        const FieldChange change = field_change(typed.field, typed.text);
+        store_field_value(s, typed.field, change.stored);
+        if (!change.rejected) {
+            continue;
+        }
+        Notice notice{NoticeCause::field_check,
+                      change.message->title,
+                      change.message->text,
+                      change.beep_ms,
+                      {},
+                      0};
+        if (change.write_back) {
+            notice.writes.push_back({typed.field, *change.write_back});
+            store_written(s, notice.writes.back());
+        }
+        out.notices.push_back(std::move(notice));
+    }
+    ChainResult chain = recompute(s);
+    for (Notice& notice : chain.notices) {
+        out.notices.push_back(std::move(notice));
+    }
+    out.computed = chain.computed;
+    return out;
+}
+
+ChainResult enter_text(SimulationState& s, Field field, std::string_view text) {
+    const FieldText typed{field, text};
+    return enter_texts(s, std::span<const FieldText>(&typed, 1));
+}
+
+} // namespace ovrelan

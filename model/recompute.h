@@ -1,0 +1,62 @@
+// The recompute chain, once for the whole program: what a change of a field's text does to the
+// state, and what the program must tell the student about it. The main window, ovrelan-solve and
+// the tests all go through here.
+#pragma once
+
+#include "model/parameter_fields.h"
+#include "model/simulation_state.h"
+
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace ovrelan {
+
+// A text the program writes back into a field after a message. The chain has already stored
+// what the field reads back from it and run the pass that follows, so the window only shows it.
+struct FieldWrite {
+    Field field = Field::L;
+    std::string text;
+    friend bool operator==(const FieldWrite&, const FieldWrite&) = default;
+};
+
+enum class NoticeCause {
+    field_check, // a value the field cannot hold (title "Ошибка")
+    guard,       // a degenerate circuit, corrected (title "Предупреждение")
+    refusal,     // a pass that cannot be computed; the last accepted values are put back
+};
+
+// One message box of the chain: the tone before it, its title and text, and the texts written
+// into fields once it is closed.
+struct Notice {
+    NoticeCause cause = NoticeCause::field_check;
+    std::string title;
+    std::string text;
+    int beep_ms = 0;
+    std::vector<FieldWrite> writes;
+    int guard = 0; // 1 ... 7 for a guard
+};
+
+struct ChainResult {
+    std::vector<Notice> notices; // in the order the program shows them
+    bool computed = false;       // the last pass completed: characteristics and arrays are new
+};
+
+struct FieldText {
+    Field field = Field::L;
+    std::string_view text;
+};
+
+// parametr_new: the run position to 0, then passes of calc_characteristics until one completes.
+// A guard's correction and a refusal's restored values are written into their fields; what the
+// field reads back from that text is stored, as when a student types it, and the next pass runs.
+ChainResult recompute(SimulationState& s);
+
+// Text1_Change ... Text7_Change for each text in turn: read it, store it, apply the field's check
+// (tone, message, fallback and, for Nmax, the fallback written back); then the recompute chain
+// once. Nothing happens before ready_flag is set.
+ChainResult enter_texts(SimulationState& s, std::span<const FieldText> texts);
+ChainResult enter_text(SimulationState& s, Field field, std::string_view text);
+
+} // namespace ovrelan

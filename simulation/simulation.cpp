@@ -1,0 +1,50 @@
+#include "simulation/simulation.h"
+
+#include "model/characteristics.h"
+
+namespace ovrelan {
+
+Simulation::Simulation() = default;
+
+DefaultTexts Simulation::set_defaults(char decimal_separator) {
+    state_.ready_flag = false;
+    return ovrelan::set_defaults(state_, decimal_separator);
+}
+
+void Simulation::compute_at_start_up() {
+    calc_characteristics(state_);
+    emit recomputed();
+}
+
+ChainResult Simulation::enter_text(Field field, std::string_view text) {
+    ChainResult result = ovrelan::enter_text(state_, field, text);
+    if (ready()) {
+        announce(result);
+    }
+    return result;
+}
+
+ChainResult Simulation::recompute() {
+    ChainResult result = ovrelan::recompute(state_);
+    announce(result);
+    return result;
+}
+
+void Simulation::announce(const ChainResult& result) {
+    if (presenter_) {
+        presenter_(result);
+    }
+    emit recomputed();
+}
+
+void Simulation::play_point() {
+    const int k = state_.k_now;
+    emit point_played(k);
+    state_.k_now = k + 1;
+}
+
+void Simulation::show_frame() {
+    emit frame_shown();
+}
+
+} // namespace ovrelan

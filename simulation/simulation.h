@@ -1,0 +1,67 @@
+// The simulation at the centre of the program: it owns the one SimulationState, runs the
+// recompute chain on it and announces what changed. The panel, the scene, the graph windows and
+// the run controller subscribe; nobody calls them one by one.
+#pragma once
+
+#include "model/defaults.h"
+#include "model/recompute.h"
+#include "model/simulation_state.h"
+
+#include <QObject>
+
+#include <functional>
+#include <string_view>
+
+namespace ovrelan {
+
+class Simulation final : public QObject {
+    Q_OBJECT
+
+public:
+    // Shows what a chain has to tell the student (tones, boxes, texts written back into
+    // fields); called before the change is announced.
+    using Presenter = std::function<void(const ChainResult&)>;
+
+    Simulation();
+
+    const SimulationState& state() const { return state_; }
+    // For the run controller and tests, which move the run position directly.
+    SimulationState& state() { return state_; }
+
+    void set_presenter(Presenter presenter) { presenter_ = std::move(presenter); }
+
+    // Start-up: the default values into the state; the texts for the seven fields.
+    DefaultTexts set_defaults(char decimal_separator);
+    // The first computation of start-up, before the field handlers are active.
+    void compute_at_start_up();
+    // From now on the field handlers act.
+    void set_ready() { state_.ready_flag = true; }
+    bool ready() const { return state_.ready_flag; }
+
+    // A field's text changed (TextN_Change): the whole chain, its notices presented, and the
+    // change announced. Nothing happens before start-up has ended.
+    ChainResult enter_text(Field field, std::string_view text);
+    // parametr_new: the run position to 0 and the chain over the current parameters.
+    ChainResult recompute();
+
+    // The run plays grid point k_now: the graphs draw up to it, then the position advances.
+    void play_point();
+    // An animation frame has ended: the circuit shows the run position.
+    void show_frame();
+
+signals:
+    // A chain has run: characteristics, arrays and k_now = 0 are new.
+    void recomputed();
+    // The run has played grid point k; k_now is k + 1 afterwards.
+    void point_played(int k);
+    // An animation frame has ended at the run position k_now.
+    void frame_shown();
+
+private:
+    void announce(const ChainResult& result);
+
+    SimulationState state_;
+    Presenter presenter_;
+};
+
+} // namespace ovrelan
