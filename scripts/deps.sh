@@ -4,7 +4,7 @@
 set -euo pipefail
 
 OVRELAN_PACKAGES=(
-    build-essential cmake ninja-build pkg-config
+    build-essential cmake ninja-build pkg-config clang-format git
     libgtest-dev libgmock-dev libbenchmark-dev
     nlohmann-json3-dev libcli11-dev
     qt6-base-dev qt6-multimedia-dev libgl-dev
