@@ -17,6 +17,7 @@ namespace {
 
 using testing::circuit;
 using testing::defaults;
+using testing::expect_same_state;
 using testing::guard_numbers;
 using testing::resonant_nu;
 using testing::started_state;
@@ -421,22 +422,6 @@ TEST(NegativeFrequency, ComputesWithItsMagnitude) {
     for (double v : res.Uc_t) {
         ASSERT_TRUE(std::isfinite(v));
     }
-}
-
-// Every scalar and every array element equal.
-void expect_same_state(const SimulationState& a, const SimulationState& b) {
-    std::vector<double> va;
-    std::vector<double> vb;
-    for_each_model_scalar(a, [&](const char*, double v) { va.push_back(v); });
-    for_each_model_scalar(b, [&](const char*, double v) { vb.push_back(v); });
-    EXPECT_EQ(va, vb);
-    EXPECT_EQ(a.accepted, b.accepted);
-    EXPECT_EQ(a.t_grid, b.t_grid);
-    EXPECT_EQ(a.Uc_t, b.Uc_t);
-    EXPECT_EQ(a.I_t, b.I_t);
-    EXPECT_EQ(a.Ur_t, b.Ur_t);
-    EXPECT_EQ(a.UL_t, b.UL_t);
-    EXPECT_EQ(a.W_t, b.W_t);
 }
 
 struct RefusalCase {

@@ -6,6 +6,8 @@
 #include "model/recompute.h"
 #include "model/simulation_state.h"
 
+#include <gtest/gtest.h>
+
 #include <cmath>
 #include <vector>
 
@@ -51,6 +53,22 @@ inline double resonant_nu() {
 // Default parameters with a few changed.
 inline Parameters defaults() {
     return Parameters{0.002, 0.005, 0.02, 15, 5, 47, 40};
+}
+
+// Every scalar and every array element equal.
+inline void expect_same_state(const SimulationState& a, const SimulationState& b) {
+    std::vector<double> va;
+    std::vector<double> vb;
+    for_each_model_scalar(a, [&](const char*, double v) { va.push_back(v); });
+    for_each_model_scalar(b, [&](const char*, double v) { vb.push_back(v); });
+    EXPECT_EQ(va, vb);
+    EXPECT_EQ(a.accepted, b.accepted);
+    EXPECT_EQ(a.t_grid, b.t_grid);
+    EXPECT_EQ(a.Uc_t, b.Uc_t);
+    EXPECT_EQ(a.I_t, b.I_t);
+    EXPECT_EQ(a.Ur_t, b.Ur_t);
+    EXPECT_EQ(a.UL_t, b.UL_t);
+    EXPECT_EQ(a.W_t, b.W_t);
 }
 
 } // namespace ovrelan::testing
