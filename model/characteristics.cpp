@@ -1,9 +1,12 @@
 #include "model/characteristics.h"
 
 #include "model/circuit_kind.h"
+#include "model/number_format.h"
 #include "solution/solution_arrays.h"
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 
 namespace ovrelan {
 
@@ -47,7 +50,7 @@ double source_w(const Parameters& p) {
 }
 
 // Common grid A: resistor only, capacitor only, coil only.
-void grid_a(SimulationState& s) {
+void grid_a(SimulationScalars& s) {
     s.dt = half_pi / s.steps_per_unit;
     s.t_span = two_pi * s.Nmax;
     s.Nt = std::floor(s.t_span / s.dt);
@@ -57,17 +60,17 @@ void grid_a(SimulationState& s) {
 
 // Common grid B: R-C and R-L. The quarter unit is the smaller of a quarter of the
 // characteristic period and the relaxation time, in tau: it switches at w = k*d.
-void grid_b(SimulationState& s) {
+void grid_b(SimulationScalars& s) {
     s.t_unit = static_cast<float>(s.w >= k_switch * s.d ? half_pi : s.wx / s.d);
     s.t_scale = 1 / s.wx;
     s.Nt = s.steps_per_unit * (s.Nmax * 4);
     s.t_span = static_cast<double>(s.t_unit) * (s.Nmax * 4);
     s.dt = static_cast<double>(s.t_unit) / s.steps_per_unit;
     s.grid_count = 2 * s.Nmax;
-    s.grid_step = static_cast<float>(2.0F * s.t_unit);
+    s.grid_step = static_cast<double>(2.0F * s.t_unit); // in single precision
 }
 
-void compute_r_only(SimulationState& s) {
+void compute_r_only(SimulationScalars& s) {
     s.w = source_w(s);
     if (s.w != 0) {
         s.Tv = two_pi / s.w;
@@ -79,7 +82,7 @@ void compute_r_only(SimulationState& s) {
     grid_a(s);
 }
 
-void compute_l_only(SimulationState& s) {
+void compute_l_only(SimulationScalars& s) {
     s.UL_scale = std::fabs(s.Em);
     s.I_scale = s.UL_scale / s.L;
     s.W_scale = s.Em * s.Em / 2 / s.L;
@@ -87,7 +90,7 @@ void compute_l_only(SimulationState& s) {
     grid_a(s);
 }
 
-void compute_c_only(SimulationState& s) {
+void compute_c_only(SimulationScalars& s) {
     s.w = source_w(s);
     s.Tv = two_pi / s.w;
     s.Uc_scale = std::fabs(s.Em);
@@ -98,7 +101,7 @@ void compute_c_only(SimulationState& s) {
 }
 
 // What R-C and R-L share once d is known: periods, b and a.
-void first_order_ratios(SimulationState& s) {
+void first_order_ratios(SimulationScalars& s) {
     if (s.w != 0) {
         s.Tv = two_pi / s.w;
     }
@@ -111,7 +114,7 @@ void first_order_ratios(SimulationState& s) {
     s.a = std::sqrt(1 - s.b * s.b);
 }
 
-void compute_rc(SimulationState& s) {
+void compute_rc(SimulationScalars& s) {
     s.w = source_w(s);
     s.d = (1 / s.R) / s.C;
     first_order_ratios(s);
@@ -122,7 +125,7 @@ void compute_rc(SimulationState& s) {
     grid_b(s);
 }
 
-void compute_rl(SimulationState& s) {
+void compute_rl(SimulationScalars& s) {
     s.w = source_w(s);
     s.d = s.R / s.L;
     first_order_ratios(s);
@@ -135,11 +138,11 @@ void compute_rl(SimulationState& s) {
 
 // Constants of the forced and the free motion of the normalised capacitor voltage, so that
 // x(0) = u0 and x'(0) = 0 for the source term -eps*cos(b*tau).
-void response_constants(SimulationState& s) {
+void response_constants(SimulationScalars& s) {
     const double a = s.a;
     const double b = s.b;
     const double g = s.g;
-    const double eps = s.eps;
+    const auto eps = static_cast<double>(s.eps);
     const double den = (1 - b * b) * (1 - b * b) + 4 * a * a * b * b;
     s.Acos = -eps * (1 - b * b) / den;
     s.Asin = -2 * eps * a * b / den;
@@ -161,7 +164,7 @@ void response_constants(SimulationState& s) {
     }
 }
 
-void compute_rlc(SimulationState& s) {
+void compute_rlc(SimulationScalars& s) {
     s.w = source_w(s);
     s.wo = 1 / std::sqrt(s.C * s.L);
     s.d = (s.R / 2) / s.L;
@@ -211,7 +214,7 @@ void compute_rlc(SimulationState& s) {
     s.grid_count = 2 * s.Nmax;
 }
 
-void compute_configuration(SimulationState& s) {
+void compute_configuration(SimulationScalars& s) {
     switch (configuration(s)) {
     case Configuration::r_only:
         compute_r_only(s);
@@ -240,6 +243,42 @@ bool all_scalars_finite(const SimulationScalars& s) {
     return finite;
 }
 
+// Grid steps of the configuration of s with this interval.
+double grid_steps(SimulationScalars s, double Nmax) {
+    s.Nmax = Nmax;
+    compute_configuration(s);
+    return s.Nt;
+}
+
+bool fits(double Nt) {
+    return Nt <= static_cast<double>(max_grid_points - 1);
+}
+
+// Digits in groups of three, joined by no-break spaces: "1 906 561".
+std::string grouped(double count) {
+    if (!(count < 1e15)) {
+        return format_general(count).substr(1);
+    }
+    std::string digits = std::to_string(static_cast<long long>(count));
+    for (auto i = static_cast<long>(digits.size()) - 3; i > 0; i -= 3) {
+        digits.insert(static_cast<std::size_t>(i), "\u00A0");
+    }
+    return digits;
+}
+
+// Rounded down to two significant digits below 100, to a whole number from 100 up.
+double round_down_readably(double x) {
+    if (!(x > 0)) {
+        return x;
+    }
+    if (x >= 100) {
+        return std::floor(x);
+    }
+    const double unit = std::pow(10.0, std::floor(std::log10(x)) - 1);
+    const double rounded = std::floor(x / unit) * unit;
+    return rounded > x ? x : rounded;
+}
+
 // Puts the state of the last completed pass back and says which parameters changed.
 Refusal refuse(SimulationState& s, const SimulationScalars& before, std::string_view text) {
     Refusal refusal{std::string(warning_title), std::string(text), {}};
@@ -259,6 +298,28 @@ Refusal refuse(SimulationState& s, const SimulationScalars& before, std::string_
 }
 
 } // namespace
+
+double largest_fitting_Nmax(const SimulationScalars& s) {
+    // Nt grows with Nmax. Positive doubles are ordered as their bit patterns, so bisecting the
+    // patterns between 0 (fits) and Nmax finds the largest fitting value in at most 64 steps.
+    if (fits(grid_steps(s, s.Nmax))) {
+        return s.Nmax;
+    }
+    auto low = std::bit_cast<std::uint64_t>(0.0);
+    auto high = std::bit_cast<std::uint64_t>(s.Nmax);
+    while (high - low > 1) {
+        const std::uint64_t middle = low + (high - low) / 2;
+        (fits(grid_steps(s, std::bit_cast<double>(middle))) ? low : high) = middle;
+    }
+    return std::bit_cast<double>(low);
+}
+
+std::string too_many_points_text(const SimulationScalars& s) {
+    const double largest = round_down_readably(largest_fitting_Nmax(s));
+    return "Слишком много точек расчёта (" + grouped(std::floor(s.Nt) + 1) +
+           ")! При этих значениях Nmax не больше" + format_general(largest) +
+           ". Значение не принято.";
+}
 
 std::optional<GuardWarning> find_guard(const Parameters& p) {
     int number = 0;
@@ -290,8 +351,9 @@ PassResult calc_characteristics(SimulationState& s) {
     if (!all_scalars_finite(s) || !(s.Nt >= 0)) {
         return PassResult{PassKind::refused, std::nullopt, refuse(s, before, refused_text)};
     }
-    if (s.Nt > static_cast<double>(max_grid_points - 1)) {
-        return PassResult{PassKind::refused, std::nullopt, refuse(s, before, too_many_points_text)};
+    if (!fits(s.Nt)) {
+        const std::string text = too_many_points_text(s);
+        return PassResult{PassKind::refused, std::nullopt, refuse(s, before, text)};
     }
 
     const bool had_solution = !s.t_grid.empty();
@@ -301,6 +363,7 @@ PassResult calc_characteristics(SimulationState& s) {
         // last completed pass, which rebuilds exactly the arrays it had.
         if (had_solution) {
             build_solution(s);
+            s.k_now = before.k_now; // and the run position stays where it was
         } else {
             release_solution(s);
         }

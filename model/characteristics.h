@@ -16,8 +16,14 @@ namespace ovrelan {
 inline constexpr std::string_view warning_title = "Предупреждение";
 inline constexpr std::string_view refused_text =
     "Расчёт с такими значениями невозможен! Значение не принято.";
-inline constexpr std::string_view too_many_points_text =
-    "Слишком много точек расчёта! Значение не принято.";
+
+// "Слишком много точек расчёта (1 906 561)! При этих значениях Nmax не больше 20. Значение не
+// принято.": the points the grid would need and the largest interval that fits at the other
+// values (rounded down to two significant digits below 100, to a whole number above).
+std::string too_many_points_text(const SimulationScalars& s);
+
+// The largest Nmax whose grid fits the point limit at the other values of s.
+double largest_fitting_Nmax(const SimulationScalars& s);
 
 // A degenerate combination caught by one of the seven guards: the corrected value is already
 // stored in the parameter; the UI shows the message and writes field_text into the field.

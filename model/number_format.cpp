@@ -109,7 +109,7 @@ std::string format_scientific_digits(double magnitude, const Picture& p, char se
 
 } // namespace
 
-std::string format_general(double value) {
+std::string format_general(double value, int significant_digits) {
     if (std::isnan(value)) {
         return " NaN";
     }
@@ -120,8 +120,9 @@ std::string format_general(double value) {
     if (value == 0) {
         return " 0";
     }
-    // Fifteen significant digits, then the trailing zeros of the mantissa removed.
-    const std::string text = chars(std::fabs(value), std::chars_format::scientific, 14);
+    // The significant digits, then the trailing zeros of the mantissa removed.
+    const std::string text =
+        chars(std::fabs(value), std::chars_format::scientific, significant_digits - 1);
     const auto e = text.find('e');
     int exponent = std::atoi(text.c_str() + e + 1);
     std::string digits;
@@ -134,7 +135,7 @@ std::string format_general(double value) {
         digits.pop_back();
     }
     std::string out = sign;
-    if (exponent >= 15 || exponent < -4) {
+    if (exponent >= 15 || exponent < -4) { // the plain form would need more than 15 places
         out.push_back(digits[0]);
         if (digits.size() > 1) {
             out.push_back('.');

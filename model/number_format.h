@@ -10,8 +10,9 @@ namespace ovrelan {
 // Shortest plain decimal form with up to 15 significant digits: a blank in front of a
 // non-negative number, a minus in front of a negative one, no zero before the point
 // (" 2000", " .02", "-1.5"). Magnitudes from 1E+15 up and below 1E-04 take the exponent
-// form (" 1E+15", " 2.5E-07"). The separator is always a point.
-std::string format_general(double value);
+// form (" 1E+15", " 2.5E-07"). The separator is always a point. With 17 digits every double
+// reads back as itself.
+std::string format_general(double value, int significant_digits = 15);
 
 // Formats by a picture pattern:
 //   leading literal blanks stay in the output;

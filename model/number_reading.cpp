@@ -49,7 +49,11 @@ long leading_exponent(std::string_view mantissa) {
 } // namespace
 
 double read_number(std::string_view text) {
-    const std::string s = compact(text);
+    return read_number_digits(text).value;
+}
+
+NumberRead read_number_digits(std::string_view text) {
+    std::string s = compact(text);
     std::size_t i = 0;
     bool negative = false;
     if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
@@ -62,7 +66,8 @@ double read_number(std::string_view text) {
         ++i;
         ++digits;
     }
-    if (i < s.size() && s[i] == '.') {
+    if (i < s.size() && (s[i] == '.' || s[i] == ',')) {
+        s[i] = '.'; // a decimal comma reads as the point
         ++i;
         while (i < s.size() && is_digit(s[i])) {
             ++i;
@@ -70,9 +75,11 @@ double read_number(std::string_view text) {
         }
     }
     if (digits == 0) {
-        return 0.0;
+        return {};
     }
     const std::size_t mantissa_end = i;
+    const std::string_view written(s.data() + mantissa_begin, mantissa_end - mantissa_begin);
+    const bool nonzero = written.find_first_of("123456789") != std::string_view::npos;
     long exponent = 0;
     if (i < s.size() && (s[i] == 'E' || s[i] == 'e')) {
         std::size_t j = i + 1;
@@ -106,7 +113,7 @@ double read_number(std::string_view text) {
     } else if (ec != std::errc{}) {
         value = 0.0;
     }
-    return negative ? -value : value;
+    return {negative ? -value : value, nonzero};
 }
 
 } // namespace ovrelan

@@ -3,11 +3,16 @@
 #include "model/number_format.h"
 #include "model/number_reading.h"
 
+#include <cmath>
+#include <limits>
 #include <stdexcept>
 
 namespace ovrelan {
 
 namespace {
+
+// The tone of a value that reads as zero although it was not written as zero.
+constexpr int underflow_beep_ms = 60;
 
 constexpr std::string_view negative_message =
     "не может быть отрицательным! Не вводите заново, а исправьте!";
@@ -97,8 +102,16 @@ Field field_of(double Parameters::*param) {
 FieldChange field_change(Field field, std::string_view text) {
     const FieldEntry& entry = field_entry(field);
     FieldChange change;
-    change.value = read_number(text) * entry.factor;
+    const NumberRead read = read_number_digits(text);
+    change.value = read.value * entry.factor;
     change.stored = change.value;
+    if (read.nonzero_digits && change.value == 0) {
+        change.rejected = true;
+        change.keeps_previous = true;
+        change.beep_ms = underflow_beep_ms;
+        change.message = FieldMessage{std::string(error_title), std::string(underflow_message)};
+        return change;
+    }
     if (fails(entry.check, change.value)) {
         change.rejected = true;
         change.stored = entry.fallback;
@@ -117,9 +130,32 @@ void store_field_value(SimulationState& s, Field field, double value) {
 
 std::string field_text_general(Field field, double value_held) {
     const FieldEntry& entry = field_entry(field);
+    const auto reads_back = [&](const std::string& text) {
+        return read_number(text) * entry.factor == value_held;
+    };
     // L and C are held in H and F but typed in µH and µF.
     const double shown = entry.factor == 1.0 ? value_held : value_held * 1e6;
-    return format_general(shown);
+    for (int digits = 15; digits <= 17; ++digits) {
+        std::string text = format_general(shown, digits);
+        if (reads_back(text)) {
+            return text;
+        }
+    }
+    // A value held in H or F whose micro-unit product rounds away from it: a neighbour of the
+    // product reads back exactly. Every value a field ever stored has one.
+    double up = shown;
+    double down = shown;
+    for (int step = 0; step < 64; ++step) {
+        up = std::nextafter(up, std::numeric_limits<double>::infinity());
+        down = std::nextafter(down, -std::numeric_limits<double>::infinity());
+        for (const double candidate : {up, down}) {
+            std::string text = format_general(candidate, 17);
+            if (reads_back(text)) {
+                return text;
+            }
+        }
+    }
+    return format_general(shown, 17);
 }
 
 } // namespace ovrelan

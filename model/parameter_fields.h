@@ -41,25 +41,33 @@ struct FieldMessage {
     std::string text;
 };
 
+inline constexpr std::string_view underflow_message =
+    "слишком мало: в расчёте оно стало бы нулём! Значение не принято.";
+
 // What the change handler does with the text of a field, once ready_flag is set:
 // the value it stores, and for a rejected value the beep, the message and, for Text7,
 // the text written back into the field (which runs the handler again).
 struct FieldChange {
     double value = 0; // read and converted
     bool rejected = false;
-    double stored = 0; // value, or the fallback when rejected
+    double stored = 0;           // value, or the fallback when rejected
+    bool keeps_previous = false; // rejected, and the parameter keeps its value (nothing stored)
     int beep_ms = 0;
     std::optional<FieldMessage> message;
     std::optional<std::string> write_back;
 };
 
+// A text that is a non-zero number but reads as 0 (below the double range, or below it once
+// converted from micro-units) is rejected with a message and the previous value kept; then the
+// field's own check (negative, not positive) with its fallback.
 FieldChange field_change(Field field, std::string_view text);
 
 // Stores the value a change leaves into the parameter of its field.
 void store_field_value(SimulationState& s, Field field, double value);
 
 // The text a field shows for a parameter value written by the program (corrections and
-// restored values): the general format in the typed unit (" 2000" for L = 0.002 H).
+// restored values): the general format in the typed unit (" 2000" for L = 0.002 H), with more
+// digits where fifteen do not read back as exactly this value.
 std::string field_text_general(Field field, double value_held);
 
 } // namespace ovrelan

@@ -60,7 +60,9 @@ ChainResult enter_texts(SimulationState& s, std::span<const FieldText> texts) {
     }
     for (const FieldText& typed : texts) {
         const FieldChange change = field_change(typed.field, typed.text);
-        store_field_value(s, typed.field, change.stored);
+        if (!change.keeps_previous) {
+            store_field_value(s, typed.field, change.stored);
+        }
         if (!change.rejected) {
             continue;
         }
@@ -82,6 +84,31 @@ ChainResult enter_texts(SimulationState& s, std::span<const FieldText> texts) {
     }
     out.computed = chain.computed;
     return out;
+}
+
+Typing type_text(SimulationState& s, Field field, std::string_view text) {
+    if (!s.ready_flag) {
+        return {};
+    }
+    const FieldChange change = field_change(field, text);
+    if (change.rejected) {
+        return {false, change.message->text};
+    }
+    double& param = s.*(field_entry(field).param);
+    if (param == change.stored) {
+        return {true, {}}; // the same value: nothing to recompute, the run position stays
+    }
+    const double previous = param;
+    param = change.stored;
+    if (const auto guard = find_guard(s)) {
+        param = previous;
+        return {false, guard->text};
+    }
+    const PassResult r = calc_characteristics(s);
+    if (r.kind == PassKind::refused) {
+        return {false, r.refusal->text}; // the pass put the state back as it was
+    }
+    return {true, {}, true};
 }
 
 ChainResult enter_text(SimulationState& s, Field field, std::string_view text) {

@@ -59,4 +59,17 @@ ChainResult recompute(SimulationState& s);
 ChainResult enter_texts(SimulationState& s, std::span<const FieldText> texts);
 ChainResult enter_text(SimulationState& s, Field field, std::string_view text);
 
+// What a keystroke does while the student is still typing.
+struct Typing {
+    bool taken = false;      // the text is in the model
+    std::string reason;      // why it is not: the message the finished edit would bring
+    bool recomputed = false; // taken with a new value: characteristics and arrays are new
+};
+
+// A text the chain takes as it stands is taken at once (one completed pass, no notice; the
+// same value as before recomputes nothing). A text that would bring a field message, a guard's
+// correction or a refusal is not acted on: the state stays exactly as it was, and the reason
+// says what the finished edit (enter_text) will tell the student.
+Typing type_text(SimulationState& s, Field field, std::string_view text);
+
 } // namespace ovrelan

@@ -9,7 +9,7 @@ ResponsePoint response_at(const SimulationScalars& s, Regime r, double tau, doub
     const double b = s.b;
     const double g = s.g;
     const double u0 = s.u0;
-    const double eps = s.eps;
+    const auto eps = static_cast<double>(s.eps);
     switch (r) {
     case Regime::undamped_resonance: {
         const double c = std::cos(tau);

@@ -17,26 +17,38 @@ inline void running_max(double value, double& max) {
     }
 }
 
-// Sum of (v - v) over every value written: NaN as soon as one of them is not finite.
-struct FiniteCheck {
+// True when every element of every array and every maximum is finite: the sum of (v - v) is
+// NaN as soon as one of them is not.
+bool all_finite(const SimulationState& s) {
     double sum = 0;
-    void add(double v) { sum += v - v; }
-    bool ok() const { return sum == 0; }
-};
+    for (const std::vector<double>* array : {&s.t_grid, &s.Uc_t, &s.I_t, &s.UL_t, &s.W_t}) {
+        for (const double v : *array) {
+            sum += v - v;
+        }
+    }
+    float single = 0;
+    for (const float v : s.Ur_t) {
+        single += v - v;
+    }
+    for (const double m : {s.Uc_max, s.I_max, s.Ur_max, s.UL_max, s.W_max}) {
+        sum += m - m;
+    }
+    return sum == 0 && single == 0;
+}
 
 // Number of loop passes k = 0, 1, ... while k <= Nt.
 std::size_t loop_count(double Nt) {
     return static_cast<std::size_t>(std::floor(Nt)) + 1;
 }
 
-void fill_r_only(SimulationState& s, std::size_t n, FiniteCheck& check) {
+void fill_r_only(SimulationState& s, std::size_t n) {
     const double S = s.Em / s.Ur_scale;
     for (std::size_t k = 0; k < n; ++k) {
         const double t = static_cast<double>(k) * s.dt;
         s.t_grid[k] = t;
         if (s.w != 0) {
             s.Ur_t[k] = static_cast<float>(S * std::cos(t));
-            s.I_t[k] = s.Ur_t[k];
+            s.I_t[k] = static_cast<double>(s.Ur_t[k]);
             s.W_t[k] = t + std::sin(2 * t) / 2;
         } else {
             s.Ur_t[k] = static_cast<float>(S);
@@ -44,13 +56,11 @@ void fill_r_only(SimulationState& s, std::size_t n, FiniteCheck& check) {
             s.W_t[k] = t;
         }
         running_max(s.W_t[k], s.W_max);
-        check.add(s.I_t[k]);
-        check.add(s.W_t[k]);
     }
     s.UL_max = s.Uc_max = s.Ur_max = s.I_max = 1;
 }
 
-void fill_c_only(SimulationState& s, std::size_t n, FiniteCheck& check) {
+void fill_c_only(SimulationState& s, std::size_t n) {
     const double S = s.Em / s.Uc_scale;
     for (std::size_t k = 0; k < n; ++k) {
         const double t = static_cast<double>(k) * s.dt;
@@ -58,13 +68,11 @@ void fill_c_only(SimulationState& s, std::size_t n, FiniteCheck& check) {
         s.Uc_t[k] = -S * std::cos(t);
         s.I_t[k] = -S * std::sin(t);
         s.W_t[k] = s.Uc_t[k] * s.Uc_t[k];
-        check.add(s.W_t[k]);
-        check.add(s.I_t[k]);
     }
     s.Uc_max = s.I_max = s.Ur_max = s.UL_max = s.W_max = 1;
 }
 
-void fill_l_only(SimulationState& s, std::size_t n, FiniteCheck& check) {
+void fill_l_only(SimulationState& s, std::size_t n) {
     const double S = s.Em / s.UL_scale;
     for (std::size_t k = 0; k < n; ++k) {
         const double t = static_cast<double>(k) * s.dt;
@@ -72,8 +80,6 @@ void fill_l_only(SimulationState& s, std::size_t n, FiniteCheck& check) {
         s.UL_t[k] = -S;
         s.I_t[k] = S * t;
         s.W_t[k] = t * t;
-        check.add(s.W_t[k]);
-        check.add(s.I_t[k]);
     }
     s.UL_max = s.Uc_max = s.Ur_max = 1;
     const double t_end = s.t_grid[n - 1];
@@ -81,7 +87,7 @@ void fill_l_only(SimulationState& s, std::size_t n, FiniteCheck& check) {
     s.W_max = t_end * t_end;
 }
 
-void fill_rc(SimulationState& s, std::size_t n, FiniteCheck& check) {
+void fill_rc(SimulationState& s, std::size_t n) {
     const double a = s.a;
     const double b = s.b;
     const double P = (s.Uo + s.Em * a * a) / s.Uc_scale;
@@ -98,15 +104,13 @@ void fill_rc(SimulationState& s, std::size_t n, FiniteCheck& check) {
         s.W_t[k] = s.Uc_t[k] * s.Uc_t[k];
         running_max(s.Uc_t[k], s.Uc_max);
         running_max(s.I_t[k], s.I_max);
-        check.add(s.W_t[k]);
-        check.add(s.I_t[k]);
     }
     s.UL_max = 1;
     s.Ur_max = s.I_max;
     s.W_max = s.Uc_max * s.Uc_max;
 }
 
-void fill_rl(SimulationState& s, std::size_t n, FiniteCheck& check) {
+void fill_rl(SimulationState& s, std::size_t n) {
     const double a = s.a;
     const double b = s.b;
     const double S = s.Em / s.UL_scale;
@@ -122,15 +126,13 @@ void fill_rl(SimulationState& s, std::size_t n, FiniteCheck& check) {
         s.W_t[k] = s.I_t[k] * s.I_t[k];
         running_max(s.UL_t[k], s.UL_max);
         running_max(s.I_t[k], s.I_max);
-        check.add(s.W_t[k]);
-        check.add(s.UL_t[k]);
     }
     s.Uc_max = 1;
     s.Ur_max = s.R != 0 ? a * s.I_max : 1;
     s.W_max = s.I_max * s.I_max;
 }
 
-void fill_rlc(SimulationState& s, std::size_t n, FiniteCheck& check) {
+void fill_rlc(SimulationState& s, std::size_t n) {
     const Regime r = regime(s);
     const double b = s.b;
     const double ur_factor = s.C * s.wo * s.R;
@@ -150,8 +152,6 @@ void fill_rlc(SimulationState& s, std::size_t n, FiniteCheck& check) {
         running_max(s.I_t[k], s.I_max);
         running_max(s.W_t[k], s.W_max);
         running_max(s.UL_t[k], s.UL_max);
-        check.add(s.W_t[k]);
-        check.add(s.UL_t[k]);
     }
     s.Ur_max = s.R != 0 ? ur_factor * s.I_max : 1;
 }
@@ -195,33 +195,31 @@ bool build_solution(SimulationState& s) {
     // Nt may keep a fraction (R-C and R-L with a fractional Nmax): the loop runs for the whole
     // k <= Nt, so the last element may stay 0.
     const std::size_t n = std::min(loop_count(s.Nt), size);
-    FiniteCheck check;
     switch (configuration(s)) {
     case Configuration::r_only:
-        fill_r_only(s, n, check);
+        fill_r_only(s, n);
         break;
     case Configuration::c_only:
-        fill_c_only(s, n, check);
+        fill_c_only(s, n);
         break;
     case Configuration::l_only:
-        fill_l_only(s, n, check);
+        fill_l_only(s, n);
         break;
     case Configuration::rc:
-        fill_rc(s, n, check);
+        fill_rc(s, n);
         break;
     case Configuration::rl:
-        fill_rl(s, n, check);
+        fill_rl(s, n);
         break;
     case Configuration::rlc:
-        fill_rlc(s, n, check);
+        fill_rlc(s, n);
         break;
     }
 
     s.k_now = 0;
     s.Uc_t[0] = s.Uo / s.Uc_scale;
     s.I_t[0] = 0;
-    check.add(s.Uc_t[0]);
-    return check.ok();
+    return all_finite(s);
 }
 
 } // namespace ovrelan

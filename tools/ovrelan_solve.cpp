@@ -5,8 +5,11 @@
 
 #include <CLI/CLI.hpp>
 
-#include <fstream>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <iostream>
+#include <string>
 
 namespace {
 
@@ -20,6 +23,35 @@ constexpr const char* description =
     "(every scalar of the model in SI units, plus Nt_points and the maxima).\n"
     "A pass refused for non-finite numbers or too many grid points lists one message\n"
     "per field it puts back.";
+
+// Writes the whole text and flushes it; false with errno set when any of it is lost.
+bool write_all(std::FILE* out, const std::string& text) {
+    errno = 0;
+    const bool written = std::fwrite(text.data(), 1, text.size(), out) == text.size();
+    return std::fflush(out) == 0 && written && std::ferror(out) == 0;
+}
+
+bool write_file(const std::string& path, const std::string& text) {
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (file == nullptr) {
+        return false;
+    }
+    const bool written = write_all(file, text);
+    const int error = errno;
+    const bool closed = std::fclose(file) == 0;
+    if (!written) {
+        errno = error;
+    }
+    return written && closed;
+}
+
+// Says what could not be written and why; exit status 1.
+int fail(const std::string& what) {
+    const int error = errno != 0 ? errno : EIO;
+    std::fprintf(stderr, "ovrelan-solve: cannot write %s: %s\n", what.c_str(),
+                 std::strerror(error));
+    return 1;
+}
 
 } // namespace
 
@@ -44,10 +76,11 @@ int main(int argc, char** argv) {
     for (int i = 0; i < 7; ++i) {
         options[i] = app.add_option(names[i], values[i], helps[i])->option_text("TEXT");
     }
-    app.add_option("--csv", csv,
-                   "write the arrays k,t_grid,Uc_t,I_t,Ur_t,UL_t,W_t to FILE; with '-' the CSV "
-                   "goes to stdout and the JSON to stderr")
-        ->option_text("FILE|-");
+    CLI::Option* csv_option =
+        app.add_option("--csv", csv,
+                       "write the arrays k,t_grid,Uc_t,I_t,Ur_t,UL_t,W_t to FILE; with '-' the CSV "
+                       "goes to stdout and the JSON to stderr")
+            ->option_text("FILE|-");
 
     try {
         app.parse(argc, argv);
@@ -64,26 +97,23 @@ int main(int argc, char** argv) {
         }
     }
 
-    const ovrelan::SolveRun run = ovrelan::run_solve(texts);
-    const std::string json = ovrelan::report_json(run).dump(2);
+    if (csv_option->count() > 0 && csv.empty()) {
+        std::cerr << "ovrelan-solve: --csv needs a file name, or '-' for stdout (see --help)\n";
+        return 2;
+    }
 
+    const ovrelan::SolveRun run = ovrelan::run_solve(texts);
+    const std::string json = ovrelan::report_json(run).dump(2) + '\n';
+
+    // The CSV first: a CSV that cannot be written prints no JSON.
     if (csv == "-") {
-        ovrelan::write_csv(std::cout, run.state);
-        std::cerr << json << '\n';
-        return 0;
-    }
-    std::cout << json << '\n';
-    if (!csv.empty()) {
-        std::ofstream file(csv);
-        if (!file) {
-            std::cerr << "ovrelan-solve: cannot write " << csv << '\n';
-            return 1;
+        if (!write_all(stdout, ovrelan::csv_text(run.state))) {
+            return fail("standard output");
         }
-        ovrelan::write_csv(file, run.state);
-        if (!file.flush()) {
-            std::cerr << "ovrelan-solve: cannot write " << csv << '\n';
-            return 1;
-        }
+        return write_all(stderr, json) ? 0 : fail("standard error");
     }
-    return 0;
+    if (!csv.empty() && !write_file(csv, ovrelan::csv_text(run.state))) {
+        return fail(csv);
+    }
+    return write_all(stdout, json) ? 0 : fail("standard output");
 }

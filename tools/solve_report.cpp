@@ -68,13 +68,22 @@ nlohmann::ordered_json report_json(const SolveRun& run) {
     return j;
 }
 
-void write_csv(std::ostream& out, const SimulationState& s) {
-    out << "k,t_grid,Uc_t,I_t,Ur_t,UL_t,W_t\n";
+std::string csv_text(const SimulationState& s) {
+    std::string out = "k,t_grid,Uc_t,I_t,Ur_t,UL_t,W_t\n";
     for (std::size_t k = 0; k < s.t_grid.size(); ++k) {
-        out << k << ',' << chars17(s.t_grid[k]) << ',' << chars17(s.Uc_t[k]) << ','
-            << chars17(s.I_t[k]) << ',' << chars17(s.Ur_t[k]) << ',' << chars17(s.UL_t[k]) << ','
-            << chars17(s.W_t[k]) << '\n';
+        out += std::to_string(k);
+        for (const double v : {s.t_grid[k], s.Uc_t[k], s.I_t[k], static_cast<double>(s.Ur_t[k]),
+                               s.UL_t[k], s.W_t[k]}) {
+            out += ',';
+            out += chars17(v);
+        }
+        out += '\n';
     }
+    return out;
+}
+
+void write_csv(std::ostream& out, const SimulationState& s) {
+    out << csv_text(s);
 }
 
 } // namespace ovrelan

@@ -38,6 +38,7 @@ SolveRun run_solve(const FieldTexts& texts);
 nlohmann::ordered_json report_json(const SolveRun& run);
 
 // The arrays, one row per element, 17 significant digits.
+std::string csv_text(const SimulationState& s);
 void write_csv(std::ostream& out, const SimulationState& s);
 
 } // namespace ovrelan

@@ -455,7 +455,6 @@ TEST_P(Refusals, LeaveTheStateExactlyAsItWas) {
 }
 
 constexpr const char* impossible = "Расчёт с такими значениями невозможен! Значение не принято.";
-constexpr const char* too_many = "Слишком много точек расчёта! Значение не принято.";
 
 INSTANTIATE_TEST_SUITE_P(
     NonFiniteOrTooLarge, Refusals,
@@ -464,8 +463,14 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"infinite_inductance", defaults(), Field::L,
                     std::numeric_limits<double>::infinity(), impossible, " 2000"},
         RefusalCase{"tiny_inductance", defaults(), Field::L, 1e-320, impossible, " 2000"},
-        RefusalCase{"too_many_points", defaults(), Field::Nmax, 30000, too_many, " 40"},
-        RefusalCase{"absurd_interval", defaults(), Field::Nmax, 1e300, too_many, " 40"},
+        RefusalCase{"too_many_points", defaults(), Field::Nmax, 30000,
+                    "Слишком много точек расчёта (1\u00A0440\u00A0001)! При этих значениях Nmax "
+                    "не больше 20833. Значение не принято.",
+                    " 40"},
+        RefusalCase{"absurd_interval", defaults(), Field::Nmax, 1e300,
+                    "Слишком много точек расчёта (4.8E+301)! При этих значениях Nmax не больше "
+                    "20833. Значение не принято.",
+                    " 40"},
         RefusalCase{"negative_interval_set_directly", defaults(), Field::Nmax, -2, impossible,
                     " 40"},
         // The scalars are finite here, but the normalised capacitor voltage is not.

@@ -56,7 +56,7 @@ INSTANTIATE_TEST_SUITE_P(
         ChangeCase{"L_micro_henry", Field::L, "2000", 0.002, false, 0, nullptr, {}},
         ChangeCase{"C_micro_farad", Field::C, "5000", 0.005, false, 0, nullptr, {}},
         ChangeCase{"C_negative", Field::C, "-1", 0.002, true, 60, negative_text, {}},
-        ChangeCase{"R_comma", Field::R, "1,5", 1, false, 0, nullptr, {}},
+        ChangeCase{"R_decimal_comma", Field::R, "1,5", 1.5, false, 0, nullptr, {}},
         ChangeCase{"R_point", Field::R, "1.5", 1.5, false, 0, nullptr, {}},
         ChangeCase{"R_blank_inside", Field::R, " 1 5", 15, false, 0, nullptr, {}},
         ChangeCase{"R_letters", Field::R, "abc", 0, false, 0, nullptr, {}},

@@ -117,8 +117,135 @@ INSTANTIATE_TEST_SUITE_P(
                   {{field_check, 0, 300, {{Field::Nmax, " 1"}}},
                    {refusal, 0, 0, {{Field::nu, " 47"}, {Field::Nmax, " 40"}}}},
                   start,
+                  Configuration::rlc},
+        // |Em/Uo| beyond single precision: the resistor voltage, a float copy of the current,
+        // would be infinite.
+        ChainCase{
+            "resistor_voltage_beyond_single_precision",
+            {{Field::L, "0"}, {Field::Uo, "1e-30"}, {Field::Em, "1e10"}, {Field::Nmax, "1"}},
+            {{refusal,
+              0,
+              0,
+              {{Field::L, " 2000"}, {Field::Uo, " 15"}, {Field::Em, " 5"}, {Field::Nmax, " 40"}}}},
+            start,
+            Configuration::rlc},
+        ChainCase{"underflow_keeps_the_previous_value",
+                  {{Field::L, "1e-320"}},
+                  {{field_check, 0, 60, {}}},
+                  start,
+                  Configuration::rlc},
+        ChainCase{"a_shorter_interval_fits_a_high_frequency",
+                  {{Field::nu, "50000"}, {Field::Nmax, "10"}},
+                  {},
+                  {0.002, 0.005, 0.02, 15, 5, 50000, 10},
                   Configuration::rlc}),
     [](const auto& test) { return std::string(test.param.name); });
+
+// --- Typing: what is taken at once and what waits for the end of the edit ------------------
+
+struct TypingCase {
+    const char* name;
+    Parameters base;
+    Field field;
+    const char* text;
+    bool taken;
+    const char* reason; // the start of the reason, for a text that waits
+};
+
+void PrintTo(const TypingCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class Typing : public ::testing::TestWithParam<TypingCase> {};
+
+TEST_P(Typing, TakesAtOnceOrLeavesTheStateExactlyAsItWas) {
+    const TypingCase& c = GetParam();
+    SimulationState s = testing::circuit(c.base);
+    s.k_now = 17; // somewhere in a finished run
+    const SimulationState before = s;
+    const ovrelan::Typing t = type_text(s, c.field, c.text);
+    EXPECT_EQ(t.taken, c.taken);
+    if (c.taken) {
+        EXPECT_TRUE(t.reason.empty());
+        EXPECT_EQ(s.*(field_entry(c.field).param), field_change(c.field, c.text).stored);
+        EXPECT_EQ(s.accepted, static_cast<const Parameters&>(s));
+        return;
+    }
+    EXPECT_EQ(t.reason.rfind(c.reason, 0), 0U) << t.reason;
+    EXPECT_FALSE(t.recomputed);
+    testing::expect_same_state(s, before);
+    EXPECT_EQ(s.k_now, 17) << "the run position stays";
+}
+
+const Parameters lone_resistor{0, 0, 2, 15, 5, 47, 40};
+const Parameters rc_circuit{0, 0.005, 2, 1e-150, 5, 47, 4};
+
+INSTANTIATE_TEST_SUITE_P(
+    Keystrokes, Typing,
+    ::testing::Values(
+        TypingCase{"accepted", start, Field::R, "0.5", true, ""},
+        TypingCase{"decimal_comma", start, Field::L, "2,5", true, ""},
+        TypingCase{"negative_waits", start, Field::L, "-", true, ""},
+        TypingCase{"negative_coil", start, Field::L, "-5", false, "не может быть отрицательным"},
+        TypingCase{"zero_interval", start, Field::Nmax, "0.00", false, "не может быть!"},
+        TypingCase{"tiny_interval", start, Field::Nmax, "0.001", true, ""},
+        TypingCase{"underflow", start, Field::C, "1e-320", false, "слишком мало"},
+        TypingCase{"short_circuit", lone_resistor, Field::R, "0", false, "Это короткое замыкание!"},
+        TypingCase{"impossible", start, Field::nu, "1e308", false, "Расчёт с такими значениями"},
+        TypingCase{"too_many_points", start, Field::nu, "50000", false,
+                   "Слишком много точек расчёта (1"},
+        TypingCase{"refused_after_the_arrays", rc_circuit, Field::Em, "1e300", false,
+                   "Расчёт с такими значениями"}),
+    [](const auto& test) { return std::string(test.param.name); });
+
+TEST(Typing, TheSameValueRecomputesNothing) {
+    SimulationState s = testing::started_state();
+    s.k_now = 17;
+    const ovrelan::Typing t = type_text(s, Field::L, "2000.0");
+    EXPECT_TRUE(t.taken);
+    EXPECT_FALSE(t.recomputed);
+    EXPECT_EQ(s.k_now, 17);
+}
+
+TEST(Typing, TooManyPointsSaysWhatWouldFit) {
+    SimulationState s = testing::started_state();
+    const ovrelan::Typing t = type_text(s, Field::nu, "50000");
+    ASSERT_FALSE(t.taken);
+    EXPECT_NE(t.reason.find(")! При этих значениях Nmax не больше 20. Значение не принято."),
+              std::string::npos)
+        << t.reason;
+}
+
+// --- Write-backs read back as exactly the kept value ------------------------------------------
+
+TEST(WriteBack, ReadsBackAsTheKeptValue) {
+    const std::pair<Field, const char*> typed[] = {
+        {Field::R, "1.7976931348623157e308"},
+        {Field::Nmax, "12.345678901234567"},
+        {Field::L, "2000"},
+        {Field::L, "0.1"},
+        {Field::C, "1.412543E-239"},
+        {Field::C, "3.3333333333333335"},
+        {Field::nu, "-47.123456789012345"},
+        {Field::Uo, "1e-300"},
+        {Field::L, "123456789012345678"},
+    };
+    for (const auto& [field, text] : typed) {
+        const double kept = field_change(field, text).stored;
+        const std::string written = field_text_general(field, kept);
+        EXPECT_EQ(field_change(field, written).stored, kept) << text << " -> " << written;
+    }
+}
+
+TEST(WriteBack, ARefusalRestoresTheExactValue) {
+    SimulationState s = testing::started_state();
+    enter_text(s, Field::Nmax, "12.345678901234567");
+    const double kept = s.Nmax;
+    const ChainResult r = enter_text(s, Field::Nmax, "1e300");
+    ASSERT_EQ(r.notices.size(), 1U);
+    EXPECT_EQ(s.Nmax, kept);
+    EXPECT_EQ(field_change(Field::Nmax, r.notices[0].writes.at(0).text).stored, kept);
+}
 
 TEST(Chain, NothingHappensBeforeStartUpEnds) {
     SimulationState s = started_state();
