@@ -1,5 +1,6 @@
 // Ovrelan: the main window with the platform's message boxes, tone and document viewer.
 #include "platform/platform.h"
+#include "platform/translations.h"
 #include "ui/main_window.h"
 #include "ui/menu_icons.h"
 
@@ -9,6 +10,7 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Ovrelan");
+    ovrelan::install_russian_qt_translations(app); // «Да», «Нет», the fields' context menus
     QApplication::setWindowIcon(ovrelan::letter_icon("LC", QColor(40, 110, 200)));
     // A machine without sound still plays nothing, silently.
     QLoggingCategory::setFilterRules(QStringLiteral("qt.multimedia*=false"));

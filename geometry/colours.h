@@ -25,6 +25,7 @@ template <class Colour> Colour to(Rgb c) {
 
 inline constexpr Rgb window_background{224, 224, 224}; // windows, labels, frames
 inline constexpr Rgb field_yellow{255, 255, 192};      // parameter fields
+inline constexpr Rgb pending_pink{255, 205, 195};      // a field whose text the model does not hold
 inline constexpr Rgb white{255, 255, 255};             // pictures and plots
 inline constexpr Rgb black{0, 0, 0};
 inline constexpr Rgb wire_grey{128, 128, 128};     // wires, leads, coil turns, bare plates

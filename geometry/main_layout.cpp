@@ -20,6 +20,15 @@ constexpr double frame2_width = 50;
 constexpr double frame2_height = 65;
 
 constexpr double grid_column_width = 120;
+constexpr double panel_width = 2 * field_width + gap_x; // from the window's right edge
+
+// The right edge of the characteristics grid: five columns from the left edge.
+constexpr double grid_right = gap_x + 2 * (field_width + 10) + 4 * (grid_column_width + gap_x);
+// The bottom of the frames under the seventh parameter row.
+constexpr double frames_bottom = gap_y + 8 * (row_height + gap_y) + frame1_height;
+// The speed labels stand between their scroll bars and the start button, which they must not
+// cover.
+constexpr double speed_label_height = row_height - 2;
 
 } // namespace
 
@@ -41,7 +50,7 @@ MainLayout arrange_main_window(int scale_width, int scale_height) {
     };
 
     // Parameter panel, right-aligned at the top; P is its left edge.
-    const double P = W - 2 * field_width - gap_x;
+    const double P = W - panel_width;
     const double panel_top = gap_y;
     place("Label0", P, panel_top, 2 * field_width, row_height);
     for (int k = 1; k <= 7; ++k) {
@@ -83,9 +92,10 @@ MainLayout arrange_main_window(int scale_width, int scale_height) {
     const double label_top = H - 1.5 * row_height - 2 * gap_y;
     const double scroll2_left = P + field_width + gap_x / 2;
     place("HScroll1", P, scroll_top, field_width, row_height / 2);
-    place("Label31", P + field_width / 4, label_top, field_width / 2, row_height);
+    place("Label31", P + field_width / 4, label_top, field_width / 2, speed_label_height);
     place("HScroll2", scroll2_left, scroll_top, field_width, row_height / 2);
-    place("Label32", scroll2_left + field_width / 4, label_top, field_width / 2, row_height);
+    place("Label32", scroll2_left + field_width / 4, label_top, field_width / 2,
+          speed_label_height);
 
     // The scene picture fills the space left of the panel and above the grid.
     const double picture_width = P - 2 * gap_x;
@@ -97,6 +107,33 @@ MainLayout arrange_main_window(int scale_width, int scale_height) {
     layout.wire_width = wire_width_for(picture_width);
     layout.carrier_radius = carrier_radius_for(layout.wire_width);
     return layout;
+}
+
+} // namespace ovrelan
+
+namespace ovrelan {
+
+ClientSize minimum_client_size() {
+    return {static_cast<int>(grid_right + panel_width),
+            static_cast<int>(frames_bottom + 2 * row_height + 2 * gap_y)};
+}
+
+std::vector<std::pair<std::string, std::string>> overlapping_controls(const MainLayout& layout) {
+    std::vector<std::pair<std::string, std::string>> pairs;
+    const auto overlap = [](const Rect& a, const Rect& b) {
+        return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height &&
+               b.top < a.top + a.height;
+    };
+    for (std::size_t i = 0; i < layout.controls.size(); ++i) {
+        for (std::size_t j = i + 1; j < layout.controls.size(); ++j) {
+            const Placement& a = layout.controls[i];
+            const Placement& b = layout.controls[j];
+            if (a.name != "Label27" && b.name != "Label27" && overlap(a.rect, b.rect)) {
+                pairs.emplace_back(a.name, b.name);
+            }
+        }
+    }
+    return pairs;
 }
 
 } // namespace ovrelan

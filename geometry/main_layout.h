@@ -37,4 +37,17 @@ struct MainLayout {
 // controls under the parameter panel, the scene picture in the space left over.
 MainLayout arrange_main_window(int scale_width, int scale_height);
 
+struct ClientSize {
+    int width = 0;
+    int height = 0;
+};
+
+// The smallest client area at which no two controls overlap: the characteristics grid ends
+// where the parameter panel begins, and the speed scroll bars begin where the frames end.
+ClientSize minimum_client_size();
+
+// The names of the pairs of controls whose rectangles overlap (the spare label Label27, always
+// hidden, left out).
+std::vector<std::pair<std::string, std::string>> overlapping_controls(const MainLayout& layout);
+
 } // namespace ovrelan

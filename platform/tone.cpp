@@ -11,8 +11,8 @@
 #include <QTimer>
 
 #include <cmath>
-#include <numbers>
 #include <cstdint>
+#include <numbers>
 #include <string_view>
 
 namespace ovrelan {

@@ -24,6 +24,22 @@ ChainResult Simulation::enter_text(Field field, std::string_view text) {
     return result;
 }
 
+ChainResult Simulation::enter_texts(std::span<const FieldText> texts) {
+    ChainResult result = ovrelan::enter_texts(state_, texts);
+    if (ready()) {
+        announce(result);
+    }
+    return result;
+}
+
+Typing Simulation::type_text(Field field, std::string_view text) {
+    Typing typing = ovrelan::type_text(state_, field, text);
+    if (typing.recomputed) {
+        emit recomputed();
+    }
+    return typing;
+}
+
 ChainResult Simulation::recompute() {
     ChainResult result = ovrelan::recompute(state_);
     announce(result);

@@ -10,6 +10,7 @@
 #include <QObject>
 
 #include <functional>
+#include <span>
 #include <string_view>
 
 namespace ovrelan {
@@ -38,9 +39,14 @@ public:
     void set_ready() { state_.ready_flag = true; }
     bool ready() const { return state_.ready_flag; }
 
-    // A field's text changed (TextN_Change): the whole chain, its notices presented, and the
-    // change announced. Nothing happens before start-up has ended.
+    // A field's edit is finished (TextN_Change): the whole chain, its notices presented, and
+    // the change announced. Nothing happens before start-up has ended.
     ChainResult enter_text(Field field, std::string_view text);
+    // Several fields at once (an example, a task): their checks, then one chain.
+    ChainResult enter_texts(std::span<const FieldText> texts);
+    // A keystroke: a text the chain takes as it stands is taken and announced at once; anything
+    // else leaves the state as it was (see type_text in model/recompute).
+    Typing type_text(Field field, std::string_view text);
     // parametr_new: the run position to 0 and the chain over the current parameters.
     ChainResult recompute();
 

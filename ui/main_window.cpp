@@ -22,6 +22,9 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTimer>
+
+#include <algorithm>
 
 #include <cmath>
 
@@ -120,15 +123,19 @@ MainWindow::MainWindow(Platform& platform, QWidget* parent)
 
     simulation_.set_presenter([this](const ChainResult& result) { present(result); });
     // The panel is shown first, then the scene and the graph windows follow, in this order.
-    connect(&simulation_, &Simulation::recomputed, this,
-            [this] { apply_panel(characteristics_panel(state(), decimal_separator())); });
+    connect(&simulation_, &Simulation::recomputed, this, [this] {
+        apply_panel(characteristics_panel(state(), decimal_separator()));
+        show_field_status();
+    });
 
     build_parameter_panel();
     build_characteristics_panel();
     build_boxes();
     build_run_controls();
     build_menus();
-    // Client area 800 x 480 at start.
+    // Client area 800 x 480 at start; never so small that the panels run into each other.
+    const ClientSize minimum = minimum_client_size();
+    client_->setMinimumSize(minimum.width, minimum.height);
     resize(800, 480 + menuBar()->sizeHint().height());
     client_->resize(800, 480);
     client_->installEventFilter(this);
@@ -164,8 +171,13 @@ void MainWindow::build_parameter_panel() {
         palette.setColor(QPalette::Base, to<QColor>(field_yellow));
         field->setPalette(palette);
         fields_[k] = field;
+        tooltips_[k] = field->toolTip();
         connect(field, &QLineEdit::textChanged, this,
-                [this, f = entry.field] { field_changed(f); });
+                [this, f = entry.field] { field_text_changed(f); });
+        // Enter or the focus leaving: the full behaviour runs once the event is over.
+        connect(field, &QLineEdit::editingFinished, this, [this, f = entry.field] {
+            QTimer::singleShot(0, this, [this, f] { finish_edit(f); });
+        });
     }
 }
 
@@ -253,8 +265,7 @@ void MainWindow::build_run_controls() {
         run_->set_calc_speedup(value); // HScroll2_Change
         speedup_label_->setText(QString::number(value));
     });
-    connect(start_button_, &QPushButton::clicked, this,
-            [this] { run_->start_or_stop(); }); // CmdOK_Click
+    connect(start_button_, &QPushButton::clicked, this, [this] { start_or_stop(); });
     connect(run_.get(), &RunController::state_changed, this,
             [this](RunState state) { run_state_changed(state); });
 }
@@ -330,6 +341,9 @@ void MainWindow::start_up() {
         graph->place_beside(*this);
     }
     simulation_.set_ready();
+    for (const auto& graph : graphs_) {
+        graph->redraw(); // laid out and drawn before the student first shows them
+    }
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -339,13 +353,14 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-// Form_Resize: a new layout, then the recompute chain at the new size.
+// Form_Resize: a new layout and the circuit drawn at the new size. Nothing physical changes:
+// the run position and the graphs stay, and nothing here can bring a message box.
 void MainWindow::client_resized() {
     if (!simulation_.ready()) {
         return;
     }
     if (arrange()) {
-        simulation_.recompute();
+        scene_->build_scene();
     }
 }
 
@@ -362,30 +377,126 @@ bool MainWindow::arrange() {
     return true;
 }
 
-void MainWindow::field_changed(Field field) {
+// Typing is live, corrections are not: a keystroke (the field is modified by the student) is
+// taken at once when it can be; a text written by the program is a finished edit.
+void MainWindow::field_text_changed(Field field) {
     if (writing_back_) {
         return;
     }
-    simulation_.enter_text(field, this->field(field)->text().toStdString());
+    if (this->field(field)->isModified()) {
+        typing(field);
+    } else {
+        pending_[static_cast<std::size_t>(field)] = true;
+        finish_edit(field);
+    }
 }
 
-// What a chain has to tell: the tone, the box, then the texts written back into fields.
+void MainWindow::typing(Field field) {
+    const auto k = static_cast<std::size_t>(field);
+    const Typing typed = simulation_.type_text(field, this->field(field)->text().toStdString());
+    pending_[k] = !typed.taken;
+    reasons_[k] = typed.reason;
+    show_field_status();
+}
+
+// The end of an edit (Enter, the focus leaving, ПУСК, a text written by the program): what the
+// text brings — tone, message, fallback or correction, write-back — happens now.
+void MainWindow::finish_edit(Field field) {
+    const auto k = static_cast<std::size_t>(field);
+    if (!pending_[k]) {
+        return;
+    }
+    pending_[k] = false;
+    reasons_[k].clear();
+    const ChainResult result =
+        simulation_.enter_text(field, this->field(field)->text().toStdString());
+    for (const Notice& notice : result.notices) {
+        if (notice.cause == NoticeCause::field_check) {
+            reasons_[k] = notice.text; // the field keeps a text the model does not hold
+        }
+    }
+    show_field_status();
+}
+
+void MainWindow::finish_pending_edits() {
+    for (const FieldEntry& entry : field_table()) {
+        finish_edit(entry.field);
+    }
+}
+
+// A field whose text is not the model's value (waiting for the end of its edit, or kept after a
+// message) is tinted, and its tooltip says why.
+void MainWindow::show_field_status() {
+    for (const FieldEntry& entry : field_table()) {
+        const auto k = static_cast<std::size_t>(entry.field);
+        QLineEdit* f = fields_[k];
+        const FieldChange reading = field_change(entry.field, f->text().toStdString());
+        const bool shown = !reading.rejected && reading.stored == state().*entry.param;
+        const bool tinted = pending_[k] || !shown;
+        QPalette palette = f->palette();
+        palette.setColor(QPalette::Base, to<QColor>(tinted ? pending_pink : field_yellow));
+        f->setPalette(palette);
+        QString tooltip = tooltips_[k];
+        if (tinted && !reasons_[k].empty()) {
+            tooltip += "\nЗначение не принято: " + qt(reasons_[k]);
+        }
+        f->setToolTip(tooltip);
+    }
+}
+
+// What a chain has to tell: the tone, the box, then the texts written back into fields (their
+// text selected, so the next keystroke replaces it). One box at a time: a chain that runs while
+// a box is open waits for it, and a box for the same cause as one open or waiting is not shown
+// again.
 void MainWindow::present(const ChainResult& result) {
     for (const Notice& notice : result.notices) {
-        if (notice.beep_ms > 0) {
-            platform_.tone.play(notice.beep_ms);
+        if (already_told(notice)) {
+            for (const FieldWrite& write : notice.writes) {
+                write_back(write);
+            }
+            continue;
         }
-        platform_.boxes.show_ok(this, qt(notice.title), qt(notice.text));
-        for (const FieldWrite& write : notice.writes) {
+        queue_.push_back(notice);
+    }
+    if (showing_) {
+        return; // the box open now shows the queue when it is closed
+    }
+    while (!queue_.empty()) {
+        showing_ = queue_.front();
+        queue_.pop_front();
+        if (showing_->beep_ms > 0) {
+            platform_.tone.play(showing_->beep_ms);
+        }
+        platform_.boxes.show_ok(this, qt(showing_->title), qt(showing_->text));
+        for (const FieldWrite& write : showing_->writes) {
             write_back(write);
         }
     }
+    showing_.reset();
+}
+
+bool MainWindow::already_told(const Notice& notice) const {
+    const auto same = [&](const Notice& other) {
+        return other.title == notice.title && other.text == notice.text;
+    };
+    return (showing_ && same(*showing_)) || std::any_of(queue_.begin(), queue_.end(), same);
 }
 
 void MainWindow::write_back(const FieldWrite& write) {
     writing_back_ = true;
-    field(write.field)->setText(qt(write.text));
+    QLineEdit* f = field(write.field);
+    f->setText(qt(write.text));
+    f->selectAll();
+    pending_[static_cast<std::size_t>(write.field)] = false;
     writing_back_ = false;
+}
+
+// ПУСК finishes an edit in progress first, then starts; СТОП stops.
+void MainWindow::start_or_stop() {
+    if (run_->state() == RunState::idle) {
+        finish_pending_edits();
+    }
+    run_->start_or_stop();
 }
 
 void MainWindow::apply_panel(const PanelView& view) {

@@ -15,7 +15,10 @@
 #include <QMainWindow>
 
 #include <array>
+#include <deque>
 #include <memory>
+#include <optional>
+#include <string>
 
 class QCheckBox;
 class QGroupBox;
@@ -59,12 +62,18 @@ private:
     void build_boxes();
     void build_run_controls();
     void build_menus();
-    void start_up();                 // Form_Load
-    void client_resized();           // Form_Resize
-    bool arrange();                  // arrange_main_window, applied to the widgets
-    void field_changed(Field field); // Text1_Change ... Text7_Change
+    void start_up();                      // Form_Load
+    void client_resized();                // Form_Resize
+    bool arrange();                       // arrange_main_window, applied to the widgets
+    void field_text_changed(Field field); // Text1_Change ... Text7_Change
+    void typing(Field field);
+    void finish_edit(Field field);
+    void finish_pending_edits();
+    void show_field_status();
     void present(const ChainResult& result);
+    bool already_told(const Notice& notice) const;
     void write_back(const FieldWrite& write);
+    void start_or_stop(); // CmdOK_Click
     void apply_panel(const PanelView& view);
     void graph_box_toggled(GraphId id); // Check_L_Click ... Check_W_Click
     void run_state_changed(RunState state);
@@ -76,6 +85,17 @@ private:
     Platform& platform_;
     Simulation simulation_;
     bool writing_back_ = false; // the chain has already handled the texts it writes back
+
+    // A field whose text waits for the end of its edit, and why a field's text is not the
+    // model's value (its tooltip says so).
+    std::array<bool, 7> pending_{};
+    std::array<std::string, 7> reasons_{};
+    std::array<QString, 7> tooltips_{};
+
+    // Message boxes waiting to be shown; one is shown at a time, and a second one for the same
+    // cause is not stacked on it.
+    std::deque<Notice> queue_;
+    std::optional<Notice> showing_;
 
     QWidget* client_ = nullptr;
     QLabel* parameters_header_ = nullptr;                   // Label0

@@ -25,8 +25,8 @@ TEST(ArrangeMainWindow, ClientAreaOf800By560) {
         {"Label18", {290, 458, 120, 24}}, {"Label20", {290, 526, 120, 24}},
         {"Label21", {420, 458, 120, 24}}, {"Label26", {550, 526, 120, 24}},
         {"CmdOK", {700, 526, 60, 24}},    {"HScroll1", {670, 492, 60, 12}},
-        {"HScroll2", {735, 492, 60, 12}}, {"Label31", {685, 504, 30, 24}},
-        {"Label32", {750, 504, 30, 24}},  {"Picture1", {10, 10, 650, 404}},
+        {"HScroll2", {735, 492, 60, 12}}, {"Label31", {685, 504, 30, 22}},
+        {"Label32", {750, 504, 30, 22}},  {"Picture1", {10, 10, 650, 404}},
     };
     for (const PlacementCase& c : cases) {
         EXPECT_EQ(layout.at(c.name), c.expected) << c.name;
@@ -73,6 +73,24 @@ TEST(ArrangeMainWindow, NarrowWindowLetsTheGridReachUnderTheRunControls) {
     EXPECT_EQ(layout.at("HScroll1").left, 570);
     EXPECT_LT(layout.at("HScroll1").left, layout.at("Label24").left + 120);
     EXPECT_TRUE(layout.fits());
+}
+
+TEST(ArrangeMainWindow, NothingOverlapsFromTheMinimumSizeUp) {
+    const ClientSize min = minimum_client_size();
+    EXPECT_EQ(min.width, 800);
+    EXPECT_EQ(min.height, 456);
+    for (int w = min.width; w <= 2600; w += 37) {
+        for (int h = min.height; h <= 2000; h += 41) {
+            const MainLayout layout = arrange_main_window(w, h);
+            EXPECT_TRUE(layout.fits()) << w << " x " << h;
+            const auto pairs = overlapping_controls(layout);
+            EXPECT_TRUE(pairs.empty())
+                << w << " x " << h << ": " << pairs.front().first << " " << pairs.front().second;
+        }
+    }
+    // One pixel less either way and the grid or the frames run under something.
+    EXPECT_FALSE(overlapping_controls(arrange_main_window(min.width - 1, min.height)).empty());
+    EXPECT_FALSE(overlapping_controls(arrange_main_window(min.width, min.height - 1)).empty());
 }
 
 TEST(ArrangeMainWindow, TooSmallForASceneDoesNotFit) {

@@ -1,6 +1,14 @@
 #include "platform/tone.h"
+#include "platform/translations.h"
 
+#include <QAbstractButton>
+#include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+
+#include <memory>
 
 #include <gtest/gtest.h>
 
@@ -16,6 +24,29 @@ TEST(QtTone, ReturnsWhenTheToneEndsOrAtOnceWithoutSound) {
     // With an audio device the call lasts about 60 ms, without one it returns at once; it
     // never hangs on a device that does not report the end.
     EXPECT_LT(timer.elapsed(), 5000);
+}
+
+} // namespace
+} // namespace ovrelan
+
+namespace ovrelan {
+namespace {
+
+TEST(RussianTranslations, StandardButtonsAndContextMenusReadRussian) {
+    ASSERT_TRUE(install_russian_qt_translations(*QCoreApplication::instance()))
+        << "Qt's translations (qt6-translations-l10n) are not installed";
+    // The exit question's buttons, as QtMessageBoxes::ask_yes_no makes them.
+    QMessageBox box(QMessageBox::NoIcon, "На Выход", "Вы абсолютно уверены?",
+                    QMessageBox::Yes | QMessageBox::No);
+    EXPECT_EQ(box.button(QMessageBox::Yes)->text().remove('&'), "Да");
+    EXPECT_EQ(box.button(QMessageBox::No)->text().remove('&'), "Нет");
+    QLineEdit field;
+    const std::unique_ptr<QMenu> menu(field.createStandardContextMenu());
+    QStringList items;
+    for (const QAction* action : menu->actions()) {
+        items << action->text().remove('&');
+    }
+    EXPECT_TRUE(items.join(' ').contains("Вставить")) << items.join(' ').toStdString();
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 
 #include "geometry/main_layout.h"
 #include "graphs/graph_window.h"
+#include "scene/circuit_scene.h"
 #include "tools/solve_report.h"
 #include "ui/authors_window.h"
 
@@ -14,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
 
@@ -42,6 +44,14 @@ protected:
         QLineEdit* field = control<QLineEdit>(name);
         field->selectAll();
         QTest::keyClicks(field, keys);
+    }
+    // Ends the edit of a field with Enter; what it brings runs once the key event is over.
+    void enter(const char* name) {
+        QTest::keyClick(control<QLineEdit>(name), Qt::Key_Return);
+        QApplication::processEvents();
+    }
+    bool tinted(const char* name) const {
+        return control<QLineEdit>(name)->palette().color(QPalette::Base) != QColor(255, 255, 192);
     }
     std::vector<std::string> box_texts() const {
         std::vector<std::string> texts;
@@ -88,6 +98,10 @@ TEST_F(MainWindowTest, DefaultPanelCaptions) {
 
 TEST_F(MainWindowTest, NegativeInductanceBeepsWarnsAndFallsBack) {
     type("Text1", "-5");
+    EXPECT_TRUE(boxes.boxes.empty()) << "nothing while the student is typing";
+    EXPECT_TRUE(tinted("Text1"));
+    EXPECT_EQ(window->state().L, 0) << "«-» alone reads as 0, a circuit without a coil: taken";
+    enter("Text1");
     EXPECT_EQ(tone.played, std::vector<int>{60});
     ASSERT_EQ(boxes.boxes.size(), 1U);
     EXPECT_EQ(boxes.boxes[0].title, "Ошибка");
@@ -95,14 +109,19 @@ TEST_F(MainWindowTest, NegativeInductanceBeepsWarnsAndFallsBack) {
     EXPECT_EQ(text("Text1"), "-5");
     EXPECT_EQ(window->state().L, 0.005);
     EXPECT_EQ(window->state().accepted.L, 0.005);
+    EXPECT_TRUE(tinted("Text1")) << "the field keeps a text the model does not hold";
+    EXPECT_TRUE(control<QLineEdit>("Text1")->toolTip().contains("не может быть отрицательным"));
 }
 
 TEST_F(MainWindowTest, ZeroIntervalIsReplacedByOne) {
     type("Text7", "0");
+    enter("Text7");
     EXPECT_EQ(tone.played, std::vector<int>{300});
     EXPECT_EQ(box_texts(),
               std::vector<std::string>{"не может быть! Не вводите заново, а исправьте!"});
     EXPECT_EQ(text("Text7"), " 1");
+    EXPECT_EQ(control<QLineEdit>("Text7")->selectedText(), " 1") << "the next key replaces it";
+    EXPECT_FALSE(tinted("Text7"));
     EXPECT_EQ(window->state().Nmax, 1);
     EXPECT_EQ(window->state().Nt, 48);
 }
@@ -210,23 +229,49 @@ TEST_F(MainWindowTest, LayoutFollowsTheClientArea) {
     window->hide();
 }
 
-TEST_F(MainWindowTest, ResizeRecomputesFromTheStart) {
+TEST_F(MainWindowTest, ResizeRedrawsTheSceneAndKeepsTheRunPosition) {
     window->show();
     window->state().k_now = 100;
     window->client_area()->resize(900, 500);
-    EXPECT_EQ(window->state().k_now, 0);
+    EXPECT_EQ(window->state().k_now, 100);
+    EXPECT_EQ(window->scene()->layout().m, 47) << "750 / 16";
     EXPECT_EQ(control("Picture1")->width(), 750);
     window->hide();
 }
 
-TEST_F(MainWindowTest, TooSmallClientAreaKeepsTheLayout) {
+// Qt's warnings while a test runs, but for the offscreen platform's own limitations.
+std::vector<std::string> warnings;
+void collect_warnings(QtMsgType type, const QMessageLogContext&, const QString& text) {
+    if (type != QtDebugMsg && type != QtInfoMsg &&
+        !text.startsWith("This plugin does not support")) {
+        warnings.push_back(text.toStdString());
+    }
+}
+
+TEST_F(MainWindowTest, AnySizeFromTinyToLargeKeepsTheControlsApartWithoutAWarning) {
     window->show();
-    window->client_area()->resize(800, 560);
-    const QRect before = control("Picture1")->geometry();
-    window->state().k_now = 7;
-    window->client_area()->resize(120, 100);
-    EXPECT_EQ(control("Picture1")->geometry(), before);
-    EXPECT_EQ(window->state().k_now, 7) << "no rebuild without a scene";
+    warnings.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(collect_warnings);
+    const ClientSize minimum = minimum_client_size();
+    for (const int w : {1, 50, 155, 156, 300, 799, 800, 1024, 1600, 2500}) {
+        for (const int h : {1, 60, 300, 455, 456, 768, 1400}) {
+            window->resize(w, h);
+            for (const GraphVariant& v : graph_variants()) {
+                window->graph(v.id)->resize(w / 2, h / 3);
+            }
+            QApplication::processEvents();
+            const QSize client = window->client_area()->size();
+            ASSERT_GE(client.width(), minimum.width) << w << " x " << h;
+            ASSERT_GE(client.height(), minimum.height) << w << " x " << h;
+            const MainLayout layout = arrange_main_window(client.width(), client.height());
+            EXPECT_TRUE(overlapping_controls(layout).empty()) << w << " x " << h;
+            EXPECT_EQ(control("Picture1")->geometry(),
+                      QRect(10, 10, static_cast<int>(layout.scene_width),
+                            static_cast<int>(layout.scene_height)));
+        }
+    }
+    qInstallMessageHandler(previous);
+    EXPECT_TRUE(warnings.empty()) << warnings.front();
     window->hide();
 }
 
@@ -317,6 +362,92 @@ TEST_F(MainWindowTest, AuthorsWindowIsOneAndRecentres) {
     window->hide();
 }
 
+// Typing one key at a time, then Enter: the field ends with exactly what was typed (taken) or
+// the kept value written back after one message, never the two spliced.
+struct KeystrokeCase {
+    const char* name;
+    std::vector<std::pair<const char*, const char*>> before; // written by the program first
+    const char* field;
+    const char* keys;
+    const char* shown; // the field's text after Enter
+    std::size_t boxes; // message boxes after Enter
+    double Parameters::*param;
+    double value;
+};
+
+void PrintTo(const KeystrokeCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class Keystrokes : public MainWindowTest, public ::testing::WithParamInterface<KeystrokeCase> {};
+
+TEST_P(Keystrokes, NeverSpliceTheTypedTextWithAWriteBack) {
+    const KeystrokeCase& c = GetParam();
+    for (const auto& [name, text] : c.before) {
+        control<QLineEdit>(name)->setText(text);
+    }
+    boxes.boxes.clear();
+    QLineEdit* field = control<QLineEdit>(c.field);
+    field->setFocus();
+    field->selectAll();
+    for (const QChar key : QString(c.keys)) {
+        QTest::keyClicks(field, QString(key));
+        EXPECT_TRUE(boxes.boxes.empty()) << "no message while typing";
+        EXPECT_TRUE(field->text().startsWith(QString(c.keys).left(field->text().size())))
+            << field->text().toStdString();
+    }
+    enter(c.field);
+    EXPECT_EQ(field->text(), c.shown);
+    EXPECT_EQ(boxes.boxes.size(), c.boxes);
+    EXPECT_EQ(window->state().*c.param, c.value);
+    EXPECT_EQ(window->state().accepted, static_cast<const Parameters&>(window->state()));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Typed, Keystrokes,
+    ::testing::Values(
+        KeystrokeCase{"huge_coil", {}, "Text1", "1e308", " 1000", 1, &Parameters::L, 1e-3},
+        KeystrokeCase{"lone_resistor_half_ohm",
+                      {{"Text1", "0"}, {"Text2", "0"}},
+                      "Text3",
+                      "0.5",
+                      "0.5",
+                      0,
+                      &Parameters::R,
+                      0.5},
+        KeystrokeCase{"tiny_interval", {}, "Text7", "0.001", "0.001", 0, &Parameters::Nmax, 0.001},
+        KeystrokeCase{
+            "decimal_comma", {}, "Text1", "2,5", "2,5", 0, &Parameters::L, 2.5 * 0.000001},
+        KeystrokeCase{"negative_interval", {}, "Text7", "-3", " 1", 1, &Parameters::Nmax, 1},
+        // The last value taken, 1e-32 µF, stays.
+        KeystrokeCase{
+            "underflow", {}, "Text2", "1e-320", "1e-320", 1, &Parameters::C, 1e-32 * 0.000001}),
+    [](const auto& test) { return std::string(test.param.name); });
+
+TEST_F(MainWindowTest, ATextWaitingForItsEditSaysWhyAndKeepsTheLastState) {
+    type("Text6", "5000");
+    const std::vector<double> uc = window->state().Uc_t;
+    QTest::keyClick(control<QLineEdit>("Text6"), Qt::Key_0);
+    EXPECT_TRUE(tinted("Text6"));
+    EXPECT_TRUE(control<QLineEdit>("Text6")->toolTip().contains("Nmax не больше 20"))
+        << control<QLineEdit>("Text6")->toolTip().toStdString();
+    EXPECT_EQ(window->state().nu, 5000) << "the last value taken";
+    EXPECT_EQ(window->state().Uc_t, uc);
+    type("Text6", "500");
+    EXPECT_FALSE(tinted("Text6"));
+    EXPECT_EQ(window->state().nu, 500);
+}
+
+TEST_F(MainWindowTest, StartFinishesTheEditFirst) {
+    type("Text7", "0");
+    control<QPushButton>("CmdOK")->click();
+    EXPECT_EQ(box_texts(),
+              std::vector<std::string>{"не может быть! Не вводите заново, а исправьте!"});
+    EXPECT_EQ(text("Text7"), " 1");
+    EXPECT_EQ(window->run()->state(), RunState::running);
+    window->run()->abort();
+}
+
 TEST_F(MainWindowTest, EveryNameTheLayoutPlacesIsAWidget) {
     for (const Placement& p : arrange_main_window(800, 480).controls) {
         EXPECT_NE(window->client_area()->findChild<QWidget*>(QString::fromStdString(p.name),
@@ -362,7 +493,7 @@ INSTANTIATE_TEST_SUITE_P(
                       TypedCase{"huge_frequency", {{Field::nu, "1e308"}}},
                       TypedCase{"lc", {{Field::R, "0"}}}, TypedCase{"rc", {{Field::L, "0"}}},
                       TypedCase{"rl", {{Field::C, "0"}}},
-                      TypedCase{"comma_reads_up_to_it", {{Field::R, "1,5"}}},
+                      TypedCase{"decimal_comma", {{Field::R, "1,5"}}},
                       TypedCase{"no_charge_no_source", {{Field::Uo, "0"}, {Field::Em, "0"}}},
                       TypedCase{"rc_discharge", {{Field::L, "0"}, {Field::Em, "0"}}},
                       TypedCase{"fractional_rc", {{Field::L, "0"}, {Field::Nmax, "2.55"}}},
