@@ -9,7 +9,8 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName("Ovrelan");
+    QApplication::setOrganizationName("Ovrelan");
+    QApplication::setApplicationName("Ovrelan");   // QSettings: ~/.config/Ovrelan/Ovrelan.conf
     ovrelan::install_russian_qt_translations(app); // «Да», «Нет», the fields' context menus
     QApplication::setWindowIcon(ovrelan::letter_icon("LC", QColor(40, 110, 200)));
     // A machine without sound still plays nothing, silently.

@@ -12,7 +12,9 @@ namespace {
 
 using namespace ovrelan;
 
-void replot_all(benchmark::State& state, const char* nmax) {
+// k_now at the end (as after a run: the bright curve whole) or at 0 (as after an edit: the
+// whole curve in its tint).
+void replot_all(benchmark::State& state, const char* nmax, bool after_run = true) {
     bench::Program program;
     MainWindow& window = program.window;
     window.findChild<QLineEdit*>("Text7")->setText(nmax);
@@ -20,7 +22,7 @@ void replot_all(benchmark::State& state, const char* nmax) {
         window.graph(GraphId(i))->resize(400, 170); // the size start-up gives them
     }
     SimulationState& s = window.state();
-    s.k_now = static_cast<int>(s.t_grid.size()) - 1;
+    s.k_now = after_run ? static_cast<int>(s.t_grid.size()) - 1 : 0;
     for (auto _ : state) {
         for (int i = 0; i < 5; ++i) {
             window.graph(GraphId(i))->redraw();
@@ -36,7 +38,16 @@ void BM_replot_five_100k(benchmark::State& state) {
     replot_all(state, "2084");
 }
 
+void BM_replot_five_defaults_after_edit(benchmark::State& state) {
+    replot_all(state, "40", false);
+}
+void BM_replot_five_100k_after_edit(benchmark::State& state) {
+    replot_all(state, "2084", false);
+}
+
 BENCHMARK(BM_replot_five_defaults)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_replot_five_defaults_after_edit)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_replot_five_100k_after_edit)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_replot_five_100k)->Unit(benchmark::kMillisecond);
 
 } // namespace

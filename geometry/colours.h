@@ -36,5 +36,6 @@ inline constexpr Rgb electric_green{0, 255, 20};   // field lines of the capacit
 inline constexpr Rgb magnetic_dark_red{130, 0, 0}; // field loops of the coil
 inline constexpr Rgb grid_green{128, 255, 128};    // graph grid
 inline constexpr Rgb curve_red{255, 0, 0};         // graph curves
+inline constexpr Rgb preview_red{255, 185, 185};   // the whole curve before a run
 
 } // namespace ovrelan

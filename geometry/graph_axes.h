@@ -1,10 +1,12 @@
 // The frame of a graph as data: vertical range, grid lines, tick labels and header, computed
-// from the state for one window, so the window only draws it.
+// from the state for one window; and which of them a plot of a given size shows, so that the
+// window only draws them.
 #pragma once
 
 #include "geometry/graph_variants.h"
 #include "model/simulation_state.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -16,38 +18,84 @@ struct PlacedText {
     std::string text;
 };
 
+// Horizontal grid intervals between the time axis and the top of every graph (and the bottom).
+inline constexpr int y_half_steps = 11;
+
 struct GraphAxes {
     double y_top = 0;
     double y_bottom = 0;
     double y_step = 0;
     double t_span = 0;
-    std::vector<double> vertical_lines;   // x of each vertical grid line
-    std::vector<PlacedText> time_labels;  // below the time axis, left of every second line
+    double grid_step = 0;
+    char decimal_separator = '.';
+    // Vertical grid lines at k·grid_step for k = 1 ... vertical_lines.
+    int vertical_lines = 0;
+    // Time labels for k = 1 ... time_labels: the value 2k·grid_step below the time axis, just
+    // left of every second line.
+    int time_labels = 0;
     PlacedText tau;                       // the name of the time axis
     std::vector<double> horizontal_lines; // y of each of the 2 * y_half_steps - 1 lines
-    std::vector<PlacedText> value_labels;
+    std::vector<PlacedText> value_labels; // one beside each horizontal line
     PlacedText header;
+
+    double vertical_line_x(int k) const { return k * grid_step; }
+    PlacedText time_label(int k) const;
 };
 
-// Horizontal grid intervals between the time axis and the top of every graph (and the bottom).
-inline constexpr int y_half_steps = 11;
-
-// Vertical range from the window's zoom and maximum, grid, labels and header.
+// Vertical range from the window's zoom and maximum (a maximum of 0 draws as 1: an empty graph
+// still has its grid), grid, labels and header.
 GraphAxes graph_axes(const SimulationState& s, const GraphVariant& v, double zoom,
                      char decimal_separator);
 
 // The header: axis text, constant name and value, unit, "  Tnorm=", t_scale, " c".
 std::string graph_header(const SimulationState& s, const GraphVariant& v, char decimal_separator);
 
-// Where a plot of width_px pixels spanning 0 ... span puts x: its pixel column.
-int pixel_column(double x, double span, int width_px);
+// --- What a plot of a given size shows ---------------------------------------------------------
 
-// Indices of the positions that fall into a pixel column none before them fell into. A second
-// grid line or label in the same column would draw the same pixels again.
-std::vector<std::size_t> distinct_columns(const std::vector<double>& xs, double span, int width_px);
+struct PlotPixels {
+    double width = 0;
+    double height = 0;
+};
 
-// Indices of the samples the full replot joins: 0, 2, 4, ... up to k_now.
-std::vector<std::size_t> replot_samples(int k_now);
+struct TextExtent {
+    double width = 0;
+    double height = 0;
+};
+using MeasureText = std::function<TextExtent(const std::string&)>;
+
+// A box on the plot in pixels, y down.
+struct PixelBox {
+    double left = 0;
+    double top = 0;
+    double width = 0;
+    double height = 0;
+    bool intersects(const PixelBox& other) const;
+};
+
+// Neighbouring grid lines at least this far apart, labels at least this far from each other.
+inline constexpr double min_line_spacing_px = 8;
+inline constexpr double label_gap_px = 3;
+
+struct AxesShown {
+    // Every n-th line or label is kept (n = 1, 2, 4, ...): 1 wherever everything fits.
+    int vertical_factor = 1;
+    int time_label_factor = 1;
+    int horizontal_factor = 1;
+    int value_label_factor = 1;
+    std::vector<int> vertical_lines;   // k of each line drawn
+    std::vector<int> time_labels;      // k of each time label drawn
+    std::vector<int> horizontal_lines; // indices into GraphAxes::horizontal_lines
+    std::vector<int> value_labels;     // indices into GraphAxes::value_labels
+    bool tau = true;
+    bool header = true;
+    std::vector<PixelBox> label_boxes; // every label drawn, header and τ included
+};
+
+// Which grid lines and labels a plot this large shows: the picture as it is wherever it fits;
+// otherwise the lines are thinned by a whole factor until neighbours are min_line_spacing_px
+// apart, the labels until no two overlap, and a label that would lie under the header (or the
+// τ) or be cut by the plot's edge is left out. Labels stand only on lines that are drawn.
+AxesShown shown_axes(const GraphAxes& a, PlotPixels plot, const MeasureText& measure);
 
 // The zoom a scroll-bar value gives: value * 0.1 + 1.
 double zoom_of_scroll(int value);

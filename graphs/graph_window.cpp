@@ -7,11 +7,16 @@
 #include "simulation/simulation.h"
 #include "solution/solution_arrays.h"
 
+#include <QScreen>
 #include <QScrollBar>
 
 #include <cmath>
 
 namespace ovrelan {
+
+ScreenRect to_screen_rect(const QRect& r) {
+    return {r.left(), r.top(), r.width(), r.height()};
+}
 
 namespace {
 
@@ -22,6 +27,8 @@ constexpr int scroll_top = 8; // 1/12 inch below the client area's top
 
 const QColor grid_colour = to<QColor>(grid_green);
 const QColor curve_colour = to<QColor>(curve_red);
+const QColor preview_colour = to<QColor>(preview_red);
+const QColor label_background(255, 255, 255, 200);
 
 QString qt(const std::string& text) {
     return QString::fromStdString(text);
@@ -56,6 +63,7 @@ GraphWindow::GraphWindow(Simulation& simulation, const GraphVariant& variant)
         setWindowTitle(qt(variant_.caption(simulation_.state())));
         redraw();
     });
+    connect(&simulation, &Simulation::position_jumped, this, [this] { redraw(); });
     connect(&simulation, &Simulation::point_played, this, [this](int k) { extend(k); });
 }
 
@@ -65,13 +73,24 @@ bool GraphWindow::ready() const {
 
 void GraphWindow::place_beside(const QWidget& main) {
     const QRect frame = main.frameGeometry();
-    const QSize decoration = frame.size() - main.geometry().size();
-    const int outer_width = frame.width() / 2;
-    const int outer_height = frame.height() / 3;
-    resize(std::max(1, outer_width - decoration.width()),
-           std::max(1, outer_height - decoration.height()));
-    move(frame.left() + frame.width(), frame.top() + frame.height() * variant_.top_offset / 5);
+    decoration_ = frame.size() - main.geometry().size();
+    const ScreenRect wanted{frame.left() + frame.width(),
+                            frame.top() + frame.height() * variant_.top_offset / 5,
+                            frame.width() / 2, frame.height() / 3};
+    // Moved into the screen that holds the main window where it would stand off it.
+    const QScreen* screen = main.screen();
+    place(screen != nullptr ? keep_on_screen(wanted, to_screen_rect(screen->availableGeometry()))
+                            : wanted);
     VScroll1->setValue(static_cast<int>(std::nearbyint(zoom_)));
+}
+
+void GraphWindow::place(const ScreenRect& frame) {
+    if (isVisible()) {
+        decoration_ = frameGeometry().size() - geometry().size();
+    }
+    resize(std::max(1, frame.width - decoration_.width()),
+           std::max(1, frame.height - decoration_.height()));
+    move(frame.left, frame.top);
 }
 
 void GraphWindow::resizeEvent(QResizeEvent* event) {
@@ -103,43 +122,93 @@ double GraphWindow::sample(int k) const {
     return variant_.sample(simulation_.state(), static_cast<std::size_t>(k));
 }
 
-// axes_*_t: range, grid, labels, header, axes and the current sample.
-void GraphWindow::draw_axes() {
-    const SimulationState& state = simulation_.state();
-    const GraphAxes a = graph_axes(state, variant_, zoom_, decimal_separator());
+// axes_*_t, first half: the grid and the labels a plot of this size shows.
+void GraphWindow::draw_grid_and_labels(const GraphAxes& a) {
     DrawingSurface& p = *Picture1;
-    p.set_scale(0, a.y_top, a.t_span, a.y_bottom);
+    const AxesShown shown =
+        shown_axes(a, {static_cast<double>(p.width()), static_cast<double>(p.height())},
+                   [&p](const std::string& text) {
+                       const QSizeF size = p.text_size(qt(text));
+                       return TextExtent{size.width(), size.height()};
+                   });
+    p.draw_on(Layer::picture);
     p.set_pen_width(1);
-    // However many grid intervals there are, each pixel column gets one line and one label.
-    const int columns = p.width();
-    for (const std::size_t i : distinct_columns(a.vertical_lines, a.t_span, columns)) {
-        const double x = (pixel_column(a.vertical_lines[i], a.t_span, columns) + 0.5) * a.t_span /
-                         columns; // the centre of its pixel column
+    const double columns = p.width();
+    for (const int k : shown.vertical_lines) {
+        // The centre of its pixel column.
+        const double x =
+            (std::floor(a.vertical_line_x(k) / a.t_span * columns) + 0.5) * a.t_span / columns;
         p.line(x, a.y_top, x, a.y_bottom, grid_colour);
     }
-    std::vector<double> label_x;
-    for (const PlacedText& label : a.time_labels) {
-        label_x.push_back(label.x);
-    }
-    for (const std::size_t i : distinct_columns(label_x, a.t_span, columns)) {
-        p.point(a.time_labels[i].x, a.time_labels[i].y, Qt::black);
-        p.text(qt(a.time_labels[i].text));
-    }
-    p.move_to(a.tau.x, a.tau.y);
-    p.text(qt(a.tau.text));
-    for (std::size_t k = 0; k < a.horizontal_lines.size(); ++k) {
-        const double y = a.horizontal_lines[k];
+    for (const int i : shown.horizontal_lines) {
+        const double y = a.horizontal_lines[static_cast<std::size_t>(i)];
         p.line(0, y, a.t_span, y, grid_colour);
-        p.move_to(a.value_labels[k].x, a.value_labels[k].y);
-        p.text(qt(a.value_labels[k].text));
     }
-    p.move_to(a.header.x, a.header.y);
-    p.text(qt(a.header.text));
+    draw_preview();
+    // The labels on the overlay, each on a light box: readable whatever curve passes under them.
+    p.draw_on(Layer::overlay);
+    p.set_pen_width(1);
+    p.set_text_background(label_background);
+    for (const int k : shown.time_labels) {
+        const PlacedText label = a.time_label(k);
+        p.point(label.x, label.y, Qt::black);
+        p.text(qt(label.text));
+    }
+    if (shown.tau) {
+        p.move_to(a.tau.x, a.tau.y);
+        p.text(qt(a.tau.text));
+    }
+    for (const int i : shown.value_labels) {
+        const PlacedText& label = a.value_labels[static_cast<std::size_t>(i)];
+        p.move_to(label.x, label.y);
+        p.text(qt(label.text));
+    }
+    if (shown.header) {
+        p.move_to(a.header.x, a.header.y);
+        p.text(qt(a.header.text));
+    }
+    p.set_text_background(Qt::transparent);
+}
+
+// axes_*_t, second half: the two axes (on the overlay) and the current sample.
+void GraphWindow::draw_axes(const GraphAxes& a) {
+    DrawingSurface& p = *Picture1;
+    const SimulationState& state = simulation_.state();
     p.set_pen_width(3);
     p.line(0, a.y_top, 0, a.y_bottom, Qt::black);
     p.line(0, 0, a.t_span, 0, Qt::black);
+    p.draw_on(Layer::picture);
     const auto k = run_index(state);
     p.point(state.t_grid[k], sample(static_cast<int>(k)), Qt::black);
+}
+
+// The whole curve in a light tint: what a run will draw, seen before it, through every second
+// sample as the replot joins them. Up to the run position the bright curve covers it, so it is
+// drawn from there on.
+void GraphWindow::draw_preview() {
+    const SimulationState& state = simulation_.state();
+    if (!preview_ || state.t_grid.empty()) {
+        return;
+    }
+    const std::size_t from = run_index(state) / 2 * 2;
+    std::size_t end = std::min(variant_.sample_count(state), grid_points(state.Nt));
+    if (static_cast<double>(end - 1) > state.Nt) {
+        --end; // the element a fractional grid leaves unwritten
+    }
+    if (end <= from + 1) {
+        return;
+    }
+    Picture1->set_pen_width(3);
+    Picture1->move_to(state.t_grid[from], variant_.sample(state, from));
+    const std::size_t count = (end - 1 - from) / 2; // samples from + 2, from + 4, ...
+    Picture1->polyline_to(
+        count,
+        [&](std::size_t i) {
+            const std::size_t k = from + 2 * (i + 1);
+            return QPointF(state.t_grid[k], variant_.sample(state, k));
+        },
+        preview_colour);
+    Picture1->set_pen_width(1);
 }
 
 // mas_*: full replot, the curve joining every second sample up to k_now.
@@ -148,16 +217,36 @@ void GraphWindow::replot() {
     ++replots_;
     segments_ = 0;
     Picture1->clear();
+    Picture1->clear_overlay();
     if (state.t_grid.empty()) {
         return;
     }
-    draw_axes();
+    const GraphAxes a = graph_axes(state, variant_, zoom_, decimal_separator());
+    Picture1->set_scale(0, a.y_top, a.t_span, a.y_bottom);
+    draw_grid_and_labels(a);
+    draw_axes(a);
     Picture1->point(state.t_grid[0], sample(0), Qt::black);
-    std::vector<QPointF> points;
-    for (const std::size_t i : replot_samples(static_cast<int>(run_index(state)))) {
-        points.emplace_back(state.t_grid[i], sample(static_cast<int>(i)));
+    // Every second sample up to the run position.
+    const std::size_t joined = run_index(state) / 2 + 1;
+    Picture1->polyline_to(
+        joined,
+        [&](std::size_t i) { return QPointF(state.t_grid[2 * i], variant_.sample(state, 2 * i)); },
+        curve_colour);
+}
+
+void GraphWindow::set_preview(bool shown) {
+    if (preview_ != shown) {
+        preview_ = shown;
+        redraw();
     }
-    Picture1->polyline_to(points, curve_colour);
+}
+
+// The title-bar button hides the window; the main window clears its box.
+void GraphWindow::closeEvent(QCloseEvent* event) {
+    QWidget::closeEvent(event);
+    if (closed_) {
+        closed_();
+    }
 }
 
 void GraphWindow::extend(int k) {

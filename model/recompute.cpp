@@ -32,6 +32,10 @@ Notice refusal_notice(const Refusal& r) {
 
 ChainResult recompute(SimulationState& s) {
     ChainResult out;
+    if (!s.t_grid.empty() && static_cast<const Parameters&>(s) == s.accepted) {
+        return out; // nothing changed: the arrays, the run position and the curves stay
+    }
+    const int position = s.k_now;
     s.k_now = 0;
     for (int pass = 0; pass < max_passes; ++pass) {
         const PassResult r = calc_characteristics(s);
@@ -44,10 +48,13 @@ ChainResult recompute(SimulationState& s) {
         for (const FieldWrite& write : notice.writes) {
             store_written(s, write);
         }
-        const bool nothing_to_retry = notice.writes.empty();
+        const bool refused = r.kind == PassKind::refused;
         out.notices.push_back(std::move(notice));
-        if (nothing_to_retry) {
-            return out; // refused with nothing accepted before: the state is as it was
+        if (refused && (s.t_grid.empty() || static_cast<const Parameters&>(s) == s.accepted)) {
+            // Back to the last completed pass, whose arrays are still there (or were never
+            // made): nothing to compute again, and the run position stays.
+            s.k_now = position;
+            return out;
         }
     }
     return out;

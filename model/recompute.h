@@ -49,6 +49,8 @@ struct FieldText {
 };
 
 // parametr_new: the run position to 0, then passes of calc_characteristics until one completes.
+// Parameters that are those of the last completed pass recompute nothing (computed stays false):
+// the arrays and the run position stay.
 // A guard's correction and a refusal's restored values are written into their fields; what the
 // field reads back from that text is stored, as when a student types it, and the next pass runs.
 ChainResult recompute(SimulationState& s);

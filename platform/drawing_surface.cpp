@@ -18,34 +18,59 @@ constexpr double radians_to_degrees = 180.0 / std::numbers::pi;
 
 } // namespace
 
-QPolygonF compress_columns(const QPolygonF& polyline) {
-    QPolygonF out;
-    out.reserve(std::min<qsizetype>(polyline.size(), 4096));
-    qsizetype i = 0;
-    while (i < polyline.size()) {
-        const double column = std::floor(polyline[i].x());
-        qsizetype end = i + 1;
-        qsizetype low = i;
-        qsizetype high = i;
-        while (end < polyline.size() && std::floor(polyline[end].x()) == column) {
-            if (polyline[end].y() < polyline[low].y()) {
-                low = end;
-            }
-            if (polyline[end].y() > polyline[high].y()) {
-                high = end;
-            }
-            ++end;
-        }
-        const qsizetype last = end - 1;
-        qsizetype order[] = {i, std::min(low, high), std::max(low, high), last};
-        for (int n = 0; n < 4; ++n) {
-            if (n == 0 || order[n] != order[n - 1]) {
-                out << polyline[order[n]];
-            }
-        }
-        i = end;
+void ColumnPolyline::add(QPointF p) {
+    const double column = std::floor(p.x());
+    if (open_ && column != column_) {
+        close_column();
     }
-    return out;
+    if (!open_) {
+        open_ = true;
+        column_ = column;
+        first_ = low_ = high_ = index_;
+        first_p_ = low_p_ = high_p_ = p;
+    } else {
+        if (p.y() < low_p_.y()) {
+            low_ = index_;
+            low_p_ = p;
+        }
+        if (p.y() > high_p_.y()) {
+            high_ = index_;
+            high_p_ = p;
+        }
+    }
+    last_ = index_;
+    last_p_ = p;
+    ++index_;
+}
+
+void ColumnPolyline::close_column() {
+    // first, then the lowest and the highest in the order they came, then the last; a point
+    // that is two of them is added once.
+    const bool low_first = low_ <= high_;
+    const long order[] = {first_, low_first ? low_ : high_, low_first ? high_ : low_, last_};
+    const QPointF points[] = {first_p_, low_first ? low_p_ : high_p_, low_first ? high_p_ : low_p_,
+                              last_p_};
+    for (int n = 0; n < 4; ++n) {
+        if (n == 0 || order[n] != order[n - 1]) {
+            out_ << points[n];
+        }
+    }
+    open_ = false;
+}
+
+const QPolygonF& ColumnPolyline::finish() {
+    if (open_) {
+        close_column();
+    }
+    return out_;
+}
+
+QPolygonF compress_columns(const QPolygonF& polyline) {
+    ColumnPolyline out;
+    for (const QPointF& p : polyline) {
+        out.add(p);
+    }
+    return out.finish();
 }
 
 DrawingSurface::DrawingSurface(QWidget* parent) : QWidget(parent) {
@@ -57,12 +82,30 @@ DrawingSurface::~DrawingSurface() {
     finish();
 }
 
+QImage& DrawingSurface::target() {
+    return layer_ == Layer::overlay ? overlay_ : image_;
+}
+
 QPainter& DrawingSurface::painter() {
     ensure_image();
     if (!painter_) {
-        painter_ = std::make_unique<QPainter>(&image_);
+        painter_ = std::make_unique<QPainter>(&target());
     }
     return *painter_;
+}
+
+void DrawingSurface::draw_on(Layer layer) {
+    if (layer != layer_) {
+        finish();
+        layer_ = layer;
+    }
+}
+
+void DrawingSurface::clear_overlay() {
+    ensure_image();
+    finish();
+    overlay_.fill(Qt::transparent);
+    update();
 }
 
 void DrawingSurface::finish() const {
@@ -90,6 +133,14 @@ void DrawingSurface::ensure_image() {
         painter.drawImage(QPointF(0, 0), image_);
     }
     image_ = resized;
+    QImage overlay(wanted, QImage::Format_ARGB32_Premultiplied);
+    overlay.setDevicePixelRatio(ratio);
+    overlay.fill(Qt::transparent);
+    if (!overlay_.isNull()) {
+        QPainter painter(&overlay);
+        painter.drawImage(QPointF(0, 0), overlay_);
+    }
+    overlay_ = overlay;
 }
 
 void DrawingSurface::clear() {
@@ -170,38 +221,49 @@ void DrawingSurface::line_to(double x, double y, const QColor& colour) {
 }
 
 void DrawingSurface::polyline_to(const std::vector<QPointF>& points, const QColor& colour) {
-    if (points.empty()) {
+    polyline_to(
+        points.size(), [&points](std::size_t i) { return points[i]; }, colour);
+}
+
+void DrawingSurface::polyline_to(std::size_t count,
+                                 const std::function<QPointF(std::size_t)>& point,
+                                 const QColor& colour) {
+    if (count == 0) {
         return;
     }
     ensure_image();
-    QPolygonF polygon;
-    polygon.reserve(static_cast<qsizetype>(points.size()) + 1);
-    polygon << to_pixels(pen_.x(), pen_.y());
-    for (const QPointF& p : points) {
-        polygon << to_pixels(p.x(), p.y());
+    ColumnPolyline polygon;
+    polygon.add(to_pixels(pen_.x(), pen_.y()));
+    QPointF last;
+    for (std::size_t i = 0; i < count; ++i) {
+        last = point(i);
+        polygon.add(to_pixels(last.x(), last.y()));
     }
-    polygon = compress_columns(polygon);
+    stroke_pixels(polygon.finish(), colour);
+    pen_ = last;
+    update();
+}
+
+void DrawingSurface::stroke_pixels(const QPolygonF& polygon, const QColor& colour) {
     QPainter& painter = this->painter();
     if (pen_width_ <= 1) {
         painter.setPen(make_pen(colour));
         painter.drawPolyline(polygon);
-    } else {
-        // A wide pen stroked with round joins costs microseconds per vertex; the same pixels
-        // come from one-pixel polylines laid side by side across the pen's round tip.
-        painter.setPen(QPen(colour, 0));
-        const double r = (pen_width_ - 1) / 2.0;
-        const int lo = -static_cast<int>(std::floor(r));
-        const int hi = static_cast<int>(std::ceil(r));
-        for (int dy = lo; dy <= hi; ++dy) {
-            for (int dx = lo; dx <= hi; ++dx) {
-                if (dx * dx + dy * dy <= r * r + 0.5) {
-                    painter.drawPolyline(polygon.translated(dx, dy));
-                }
+        return;
+    }
+    // A wide pen stroked with round joins costs microseconds per vertex; the same pixels come
+    // from one-pixel polylines laid side by side across the pen's round tip.
+    painter.setPen(QPen(colour, 0));
+    const double r = (pen_width_ - 1) / 2.0;
+    const int lo = -static_cast<int>(std::floor(r));
+    const int hi = static_cast<int>(std::ceil(r));
+    for (int dy = lo; dy <= hi; ++dy) {
+        for (int dx = lo; dx <= hi; ++dx) {
+            if (dx * dx + dy * dy <= r * r + 0.5) {
+                painter.drawPolyline(polygon.translated(dx, dy));
             }
         }
     }
-    pen_ = points.back();
-    update();
 }
 
 void DrawingSurface::rectangle(double x1, double y1, double x2, double y2, const QColor& colour) {
@@ -254,11 +316,21 @@ void DrawingSurface::text(const QString& text) {
     painter.setPen(text_colour_);
     const QFontMetricsF metrics(text_font_, &image_);
     const QPointF at = to_pixels(pen_.x(), pen_.y());
+    if (text_background_.alpha() > 0) {
+        painter.fillRect(QRectF(at, QSizeF(metrics.horizontalAdvance(text), metrics.height())),
+                         text_background_);
+    }
     painter.drawText(QPointF(at.x(), at.y() + metrics.ascent()), text);
     // The next line starts at the left edge, one line lower.
     const double line_height_units = metrics.height() * (bottom_ - top_) / std::max(1, height());
     pen_ = QPointF(left_, pen_.y() + (pixel_scale_ ? metrics.height() : line_height_units));
     update();
+}
+
+QSizeF DrawingSurface::text_size(const QString& text) {
+    ensure_image();
+    const QFontMetricsF metrics(text_font_, &image_);
+    return {metrics.horizontalAdvance(text), metrics.height()};
 }
 
 QColor DrawingSurface::pixel(int x, int y) const {
@@ -268,7 +340,20 @@ QColor DrawingSurface::pixel(int x, int y) const {
     }
     const qreal ratio = image_.devicePixelRatio();
     const QPoint at(static_cast<int>(x * ratio), static_cast<int>(y * ratio));
-    return image_.valid(at) ? image_.pixelColor(at) : background_;
+    if (!image_.valid(at)) {
+        return background_;
+    }
+    const QColor below = image_.pixelColor(at);
+    const QColor above = overlay_.valid(at) ? overlay_.pixelColor(at) : QColor(Qt::transparent);
+    const double a = above.alphaF();
+    if (a == 0) {
+        return below;
+    }
+    const auto mix = [a](double top, double bottom) {
+        return static_cast<int>(std::lround(255 * (top * a + bottom * (1 - a))));
+    };
+    return QColor(mix(above.redF(), below.redF()), mix(above.greenF(), below.greenF()),
+                  mix(above.blueF(), below.blueF()));
 }
 
 void DrawingSurface::paintEvent(QPaintEvent* event) {
@@ -278,9 +363,12 @@ void DrawingSurface::paintEvent(QPaintEvent* event) {
         painter.fillRect(event->rect(), background_);
         return;
     }
-    painter.drawImage(event->rect(), image_,
-                      QRectF(event->rect().topLeft() * image_.devicePixelRatio(),
-                             event->rect().size() * image_.devicePixelRatio()));
+    const QRectF source(event->rect().topLeft() * image_.devicePixelRatio(),
+                        event->rect().size() * image_.devicePixelRatio());
+    painter.drawImage(event->rect(), image_, source);
+    if (!overlay_.isNull()) {
+        painter.drawImage(event->rect(), overlay_, source);
+    }
 }
 
 void DrawingSurface::resizeEvent(QResizeEvent* event) {

@@ -11,6 +11,7 @@
 #include <QPolygonF>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -18,9 +19,31 @@ namespace ovrelan {
 
 enum class FillStyle { transparent, solid };
 
-// A polyline in pixels with every run of points that falls into one pixel column replaced by
-// its first, lowest, highest and last point in their order along the line: the same picture,
-// at most four points per column however many samples there are.
+// Where drawing goes: the picture, or a transparent overlay shown on top of it (labels that stay
+// readable whatever is drawn on the picture afterwards).
+enum class Layer { picture, overlay };
+
+// A polyline in pixels built point by point, every run of points that falls into one pixel
+// column replaced by its first, lowest, highest and last point in their order along the line:
+// the same picture, at most four points per column however many samples there are.
+class ColumnPolyline {
+public:
+    void add(QPointF p);
+    // The polyline so far, the open column included.
+    const QPolygonF& finish();
+
+private:
+    void close_column();
+
+    QPolygonF out_;
+    bool open_ = false;
+    double column_ = 0;
+    long index_ = 0; // of the point being added
+    long first_ = 0, low_ = 0, high_ = 0, last_ = 0;
+    QPointF first_p_, low_p_, high_p_, last_p_;
+};
+
+// The same for a whole polyline at once.
 QPolygonF compress_columns(const QPolygonF& polyline);
 
 class DrawingSurface : public QWidget {
@@ -32,6 +55,10 @@ public:
     void set_background(const QColor& colour);
     QColor background() const { return background_; }
     void clear();
+    // The layer the drawing operations draw on (the picture unless told otherwise).
+    void draw_on(Layer layer);
+    // Makes the overlay transparent again.
+    void clear_overlay();
 
     // User coordinates: (left, top) at the top-left corner, (right, bottom) at the bottom-right.
     // A y-up scale has top > bottom. The default is one unit per pixel, y down.
@@ -48,6 +75,8 @@ public:
     void set_fill(FillStyle style, const QColor& colour = Qt::black);
     void set_text_font(const QFont& font);
     void set_text_colour(const QColor& colour) { text_colour_ = colour; }
+    // A box of this colour behind every text (transparent: none).
+    void set_text_background(const QColor& colour) { text_background_ = colour; }
 
     // The pen position, in user coordinates.
     QPointF pen() const { return pen_; }
@@ -58,6 +87,9 @@ public:
     void line_to(double x, double y, const QColor& colour);
     // Line-tos through every point in turn, in one pass.
     void polyline_to(const std::vector<QPointF>& points, const QColor& colour);
+    // The same through count points that point(i) gives in user units, without a copy of them.
+    void polyline_to(std::size_t count, const std::function<QPointF(std::size_t)>& point,
+                     const QColor& colour);
     // Outline of the box with these corners (filled first when the fill style is solid).
     void rectangle(double x1, double y1, double x2, double y2, const QColor& colour);
     // Circle or ellipse around (x, y). The radius is in x units; aspect is height / width (below
@@ -69,12 +101,15 @@ public:
     // Text with its top-left corner at the pen; the pen then moves to the start of the next
     // line.
     void text(const QString& text);
+    // The size text() gives this text, in pixels: its advance and the font's line height.
+    QSizeF text_size(const QString& text);
 
     const QImage& image() const {
         finish();
         return image_;
     }
-    // The colour at a widget pixel (device independent coordinates).
+    // The colour at a widget pixel (device independent coordinates), the overlay over the
+    // picture.
     QColor pixel(int x, int y) const;
 
 protected:
@@ -88,11 +123,18 @@ private:
     QPainter& painter();
     void finish() const;
     QPen make_pen(const QColor& colour) const;
+    // Strokes a polyline given in pixels with the pen width (no scale, no compression).
+    void stroke_pixels(const QPolygonF& polygon, const QColor& colour);
+
+    QImage& target();
 
     QImage image_;
+    QImage overlay_;
+    Layer layer_ = Layer::picture;
     mutable std::unique_ptr<QPainter> painter_;
     QColor background_{Qt::white};
     QColor text_colour_{Qt::black};
+    QColor text_background_{Qt::transparent};
     QFont text_font_;
     FillStyle fill_style_ = FillStyle::transparent;
     QColor fill_colour_{Qt::black};

@@ -92,6 +92,29 @@ void RunController::abort() {
     in_frame_ = false;
 }
 
+void RunController::finish_now() {
+    if (state_ == RunState::idle) {
+        start_branch();
+    }
+    if (state_ != RunState::running) {
+        return;
+    }
+    ++generation_; // the pause in progress, if any, is dropped
+    loop_timer_->stop();
+    if (in_frame_) {
+        const QColor wire = from_long(rgb_long(wire_grey));
+        picture_.set_fill(FillStyle::solid, wire);
+        draw_carriers(wire); // the carriers of the frame in progress are erased
+        in_frame_ = false;
+    }
+    restore_picture();
+    anim_count_ = 0;
+    simulation_.play_to_end();
+    set_state(RunState::finishing);
+    stop_branch();
+    tone_.play(end_tone_ms);
+}
+
 void RunController::schedule_loop() {
     loop_timer_->start();
 }

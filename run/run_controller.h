@@ -43,6 +43,9 @@ public:
     void start_or_stop();
     // Ends a run at once without drawing anything more (the program is closing).
     void abort();
+    // Finishes the run now: every remaining point drawn, the end tone, the state a run that
+    // played to the end leaves. When no run is going, one is started and finished at once.
+    void finish_now();
     RunState state() const { return state_; }
     bool running() const { return state_ == RunState::running; }
     // True while the loop or a frame still has work scheduled.

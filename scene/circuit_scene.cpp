@@ -46,6 +46,8 @@ CircuitScene::CircuitScene(Simulation& simulation, DrawingSurface& picture)
     }
     QObject::connect(&simulation, &Simulation::recomputed, key_, [this] { build_scene(); });
     QObject::connect(&simulation, &Simulation::frame_shown, key_, [this] { show_run_position(); });
+    QObject::connect(&simulation, &Simulation::position_jumped, key_,
+                     [this] { show_run_position(); });
 }
 
 const SimulationState& CircuitScene::state() const {

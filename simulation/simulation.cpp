@@ -2,6 +2,9 @@
 
 #include "model/characteristics.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace ovrelan {
 
 Simulation::Simulation() = default;
@@ -40,23 +43,33 @@ Typing Simulation::type_text(Field field, std::string_view text) {
     return typing;
 }
 
-ChainResult Simulation::recompute() {
-    ChainResult result = ovrelan::recompute(state_);
-    announce(result);
-    return result;
+void Simulation::rewind() {
+    state_.k_now = 0;
+    emit recomputed();
 }
 
+// The notices first (the boxes show over the last picture), then the new state, when the chain
+// computed one: a chain that leaves the parameters as they were keeps the run position and the
+// curves drawn.
 void Simulation::announce(const ChainResult& result) {
     if (presenter_) {
         presenter_(result);
     }
-    emit recomputed();
+    if (result.computed) {
+        emit recomputed();
+    }
 }
 
 void Simulation::play_point() {
     const int k = state_.k_now;
     emit point_played(k);
     state_.k_now = k + 1;
+}
+
+void Simulation::play_to_end() {
+    const auto end = static_cast<int>(std::ceil(state_.Nt));
+    state_.k_now = std::max(state_.k_now, end);
+    emit position_jumped();
 }
 
 void Simulation::show_frame() {

@@ -47,21 +47,26 @@ public:
     // A keystroke: a text the chain takes as it stands is taken and announced at once; anything
     // else leaves the state as it was (see type_text in model/recompute).
     Typing type_text(Field field, std::string_view text);
-    // parametr_new: the run position to 0 and the chain over the current parameters.
-    ChainResult recompute();
+    // A new run starts from the first point: the arrays stay, the graphs and the scene start
+    // again from k = 0.
+    void rewind();
 
     // The run plays grid point k_now: the graphs draw up to it, then the position advances.
     void play_point();
+    // The run jumps to where playing every point would end: the graphs draw the whole curve.
+    void play_to_end();
     // An animation frame has ended: the circuit shows the run position.
     void show_frame();
 
 signals:
-    // A chain has run: characteristics, arrays and k_now = 0 are new.
+    // A chain has computed new characteristics and arrays (k_now = 0), or a run starts again.
     void recomputed();
     // The run has played grid point k; k_now is k + 1 afterwards.
     void point_played(int k);
     // An animation frame has ended at the run position k_now.
     void frame_shown();
+    // The run position jumped (to the end of the grid): the graphs and the scene show it.
+    void position_jumped();
 
 private:
     void announce(const ChainResult& result);

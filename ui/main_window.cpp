@@ -2,6 +2,7 @@
 
 #include "geometry/colours.h"
 #include "geometry/main_layout.h"
+#include "geometry/window_tiling.h"
 #include "graphs/graph_window.h"
 #include "platform/drawing_surface.h"
 #include "platform/fonts.h"
@@ -22,6 +23,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QSettings>
 #include <QTimer>
 
 #include <algorithm>
@@ -94,17 +96,6 @@ QRect to_rect(const Rect& r) {
 
 QString qt(const std::string& text) {
     return QString::fromStdString(text);
-}
-
-// Shows or hides a box of the panel; a box hidden and cleared also takes its window or field
-// picture away, through its own handler.
-void show_box(QWidget* control, Shown shown) {
-    control->setVisible(shown == Shown::show);
-    if (shown == Shown::hide_clear) {
-        if (auto* box = qobject_cast<QCheckBox*>(control)) {
-            box->setChecked(false);
-        }
-    }
 }
 
 } // namespace
@@ -209,12 +200,19 @@ void MainWindow::build_boxes() {
         connect(graph_boxes_[i], &QCheckBox::toggled, this,
                 [this, id = variant.id] { graph_box_toggled(id); });
     }
+    // A box the student clicks is the student's: the program no longer ticks it back.
+    for (QCheckBox* box : graph_boxes_) {
+        connect(box, &QCheckBox::clicked, this, [this, box] { cleared_by_program_.erase(box); });
+    }
 
     fields_frame_ = new QGroupBox("Поля", client_);
     fields_frame_->setObjectName("Frame2");
     fields_frame_->setFont(times_font());
     magnetic_field_box_ = make_box(fields_frame_, "Check_B", "B", QRect(6, 18, 42, 20));
     electric_field_box_ = make_box(fields_frame_, "Check_E", "E", QRect(6, 40, 42, 20));
+    for (QCheckBox* box : {magnetic_field_box_, electric_field_box_}) {
+        connect(box, &QCheckBox::clicked, this, [this, box] { cleared_by_program_.erase(box); });
+    }
 }
 
 void MainWindow::build_run_controls() {
@@ -243,9 +241,13 @@ void MainWindow::build_run_controls() {
     scene_picture_->setObjectName("Picture1");
     scene_picture_->setFont(sans_font());
     scene_ = std::make_unique<CircuitScene>(simulation_, *scene_picture_);
+    const bool preview = QSettings().value(preview_setting, true).toBool();
     for (const GraphVariant& variant : graph_variants()) {
-        graphs_[static_cast<std::size_t>(variant.id)] =
-            std::make_unique<GraphWindow>(simulation_, variant);
+        auto graph = std::make_unique<GraphWindow>(simulation_, variant);
+        graph->set_preview(preview);
+        // Closed with its title-bar button: its box is cleared, one click brings it back.
+        graph->on_closed([this, id = variant.id] { graph_box(id)->setChecked(false); });
+        graphs_[static_cast<std::size_t>(variant.id)] = std::move(graph);
     }
     run_ = std::make_unique<RunController>(simulation_, *scene_picture_, platform_.tone);
 
@@ -300,6 +302,27 @@ void MainWindow::build_menus() {
     QAction* exit = file->addAction(letter_icon("×", QColor(190, 40, 40)), "Выход");
     exit->setObjectName("mnuFileExit");
     connect(exit, &QAction::triggered, this, [this] { close(); });
+
+    QMenu* run = menuBar()->addMenu("&Расчёт");
+    run->setObjectName("mnuRun");
+    QAction* finish = run->addAction(letter_icon("»", QColor(200, 60, 40)), "Досчитать до конца");
+    finish->setObjectName("mnuRunFinish");
+    finish->setShortcut(Qt::Key_End);
+    connect(finish, &QAction::triggered, this, [this] {
+        finish_pending_edits();
+        run_->finish_now();
+    });
+
+    QMenu* graphs = menuBar()->addMenu("&Графики");
+    graphs->setObjectName("mnuGraphs");
+    QAction* preview = graphs->addAction("Вся кривая сразу (бледная)");
+    preview->setObjectName("mnuGraphsPreview");
+    preview->setCheckable(true);
+    preview->setChecked(QSettings().value(preview_setting, true).toBool());
+    connect(preview, &QAction::toggled, this, [this](bool on) { set_preview(on); });
+    QAction* tile = graphs->addAction(letter_icon("▦", QColor(60, 120, 60)), "Упорядочить графики");
+    tile->setObjectName("mnuGraphsArrange");
+    connect(tile, &QAction::triggered, this, [this] { arrange_graphs(); });
 
     QMenu* help = menuBar()->addMenu("&Помощь");
     help->setObjectName("mnuHelp");
@@ -499,10 +522,22 @@ void MainWindow::start_or_stop() {
     run_->start_or_stop();
 }
 
+// Shows or hides a box of the panel. A box hidden and cleared also takes its window or field
+// picture away, through its own handler; ticked again when its element returns.
+void MainWindow::show_box(QCheckBox* box, Shown shown) {
+    box->setVisible(shown == Shown::show);
+    if (shown == Shown::hide_clear && box->isChecked()) {
+        cleared_by_program_.insert(box);
+        box->setChecked(false);
+    } else if (shown == Shown::show && cleared_by_program_.erase(box) > 0) {
+        box->setChecked(true);
+    }
+}
+
 void MainWindow::apply_panel(const PanelView& view) {
     show_box(graph_box(GraphId::UL), view.coil_emf_box);
     show_box(graph_box(GraphId::Uc), view.capacitor_voltage_box);
-    show_box(fields_frame_, view.field_frame);
+    fields_frame_->setVisible(view.field_frame == Shown::show);
     show_box(electric_field_box_, view.electric_field_box);
     show_box(magnetic_field_box_, view.magnetic_field_box);
     field_labels_[static_cast<std::size_t>(Field::Uo)]->setVisible(view.initial_voltage_field);
@@ -556,7 +591,7 @@ void MainWindow::run_state_changed(RunState state) {
         scene_->show_key(false);
         lock_inputs(true);
         arrange();
-        simulation_.recompute();
+        simulation_.rewind();
         setFixedSize(size());
         setWindowTitle(running_caption);
     } else if (state == RunState::idle) {
@@ -565,6 +600,35 @@ void MainWindow::run_state_changed(RunState state) {
         setMinimumSize(0, 0);
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         setWindowTitle(main_caption);
+    }
+}
+
+void MainWindow::set_preview(bool shown) {
+    QSettings().setValue(preview_setting, shown);
+    for (const auto& graph : graphs_) {
+        graph->set_preview(shown);
+    }
+}
+
+// The open graph windows beside or below the main window, none over another, all on the screen.
+void MainWindow::arrange_graphs() {
+    std::vector<GraphWindow*> open;
+    for (const auto& graph : graphs_) {
+        if (graph->isVisible()) {
+            open.push_back(graph.get());
+        }
+    }
+    const QScreen* screen = this->screen();
+    if (screen == nullptr) {
+        return;
+    }
+    const Tiling t = tile_graph_windows(to_screen_rect(frameGeometry()),
+                                        to_screen_rect(screen->availableGeometry()),
+                                        static_cast<int>(open.size()));
+    move(t.main.left, t.main.top);
+    for (std::size_t i = 0; i < open.size(); ++i) {
+        open[i]->place(t.graphs[i]);
+        open[i]->raise();
     }
 }
 

@@ -19,6 +19,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <unordered_set>
 
 class QCheckBox;
 class QGroupBox;
@@ -52,6 +53,9 @@ public:
     CircuitScene* scene() const { return scene_.get(); }
     RunController* run() const { return run_.get(); }
 
+    // The settings key of the whole-curve preview, remembered from one start to the next.
+    static constexpr const char* preview_setting = "graphs/preview";
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -75,6 +79,9 @@ private:
     void write_back(const FieldWrite& write);
     void start_or_stop(); // CmdOK_Click
     void apply_panel(const PanelView& view);
+    void show_box(QCheckBox* box, Shown shown);
+    void set_preview(bool shown);
+    void arrange_graphs();              // «Упорядочить графики»
     void graph_box_toggled(GraphId id); // Check_L_Click ... Check_W_Click
     void run_state_changed(RunState state);
     void lock_inputs(bool locked);
@@ -118,6 +125,10 @@ private:
     std::unique_ptr<CircuitScene> scene_;
     std::array<std::unique_ptr<GraphWindow>, 5> graphs_;
     std::unique_ptr<RunController> run_; // destroyed first: it draws into the others
+
+    // Boxes the program cleared because their element vanished: ticked again when it returns,
+    // unless the student clicked them in between.
+    std::unordered_set<QCheckBox*> cleared_by_program_;
 };
 
 } // namespace ovrelan

@@ -21,16 +21,16 @@ TEST(GraphAxes, VerticalGridAndTimeLabels) {
     for (const auto& [count, expected] : cases) {
         s.grid_count = count;
         const GraphAxes a = graph_axes(s, graph_variant(GraphId::Uc), 1, '.');
-        EXPECT_EQ(a.vertical_lines.size(), expected.first) << count;
-        EXPECT_EQ(a.time_labels.size(), expected.second) << count;
+        EXPECT_EQ(a.vertical_lines, static_cast<int>(expected.first)) << count;
+        EXPECT_EQ(a.time_labels, static_cast<int>(expected.second)) << count;
     }
     s.grid_count = 5;
     const GraphAxes a = graph_axes(s, graph_variant(GraphId::Uc), 1, '.');
-    EXPECT_DOUBLE_EQ(a.vertical_lines[3], 4 * s.grid_step);
-    EXPECT_EQ(a.time_labels[0].text, " 6.28");
-    EXPECT_DOUBLE_EQ(a.time_labels[0].x, 1.7 * s.grid_step);
-    EXPECT_EQ(a.time_labels[1].text, " 12.57");
-    EXPECT_EQ(a.time_labels[1].y, 0);
+    EXPECT_DOUBLE_EQ(a.vertical_line_x(4), 4 * s.grid_step);
+    EXPECT_EQ(a.time_label(1).text, " 6.28");
+    EXPECT_DOUBLE_EQ(a.time_label(1).x, 1.7 * s.grid_step);
+    EXPECT_EQ(a.time_label(2).text, " 12.57");
+    EXPECT_EQ(a.time_label(2).y, 0);
 }
 
 TEST(GraphAxes, ValueLabelsFollowZoomAndMaximum) {
@@ -65,13 +65,6 @@ TEST(GraphAxes, ZoomFromTheScrollBar) {
     EXPECT_DOUBLE_EQ(zoom_of_scroll(0), 1);
     EXPECT_DOUBLE_EQ(zoom_of_scroll(2), 1.2);
     EXPECT_DOUBLE_EQ(zoom_of_scroll(9), 1.9);
-}
-
-TEST(GraphAxes, ReplotJoinsEverySecondSample) {
-    EXPECT_EQ(replot_samples(0), (std::vector<std::size_t>{0}));
-    EXPECT_EQ(replot_samples(4), (std::vector<std::size_t>{0, 2, 4}));
-    EXPECT_EQ(replot_samples(5), (std::vector<std::size_t>{0, 2, 4}));
-    EXPECT_EQ(replot_samples(40000).size(), 20001U) << "positions past 32 766 replot too";
 }
 
 struct HeaderCase {
@@ -173,16 +166,84 @@ TEST(GraphVariants, TheTable) {
 namespace ovrelan {
 namespace {
 
-TEST(DistinctColumns, OneLinePerPixelColumn) {
-    const std::vector<double> xs{0.5, 1.0, 1.4, 2.6, 99.9};
-    // 10 px over 0 ... 10: columns 0, 1, 1, 2, 99 -> the third falls where the second did.
-    EXPECT_EQ(distinct_columns(xs, 10, 10), (std::vector<std::size_t>{0, 1, 3, 4}));
-    EXPECT_EQ(pixel_column(2.6, 10, 10), 2);
-    std::vector<double> dense;
-    for (int k = 1; k < 4168; ++k) {
-        dense.push_back(k * 3.1415926535);
+// Text boxes as Times 11.25 pt roughly gives them: 7 px a character, 17 px a line.
+TextExtent approximate(const std::string& text) {
+    std::size_t characters = 0;
+    for (const char c : text) {
+        characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0; // UTF-8
     }
-    EXPECT_LE(distinct_columns(dense, 4168 * 3.1415926535, 360).size(), 360U);
+    return {7.0 * static_cast<double>(characters), 17};
+}
+
+// Legible at every size and interval: no two labels drawn overlap, neighbouring grid lines are
+// apart, and labels stand on drawn lines; where everything fits nothing is thinned.
+TEST(ShownAxes, NoTwoLabelsOverlapAtAnySizeAndInterval) {
+    SimulationState s = started_state();
+    for (const double nmax : {1.0, 2.5, 7.0, 40.0, 200.0, 2000.0, 20833.0}) {
+        s.Nmax = nmax;
+        s.t_span = 6.283185307 * nmax;
+        s.grid_count = 2 * nmax;
+        for (const GraphVariant& v : graph_variants()) {
+            const GraphAxes a = graph_axes(s, v, 1, '.');
+            for (double width = 60; width <= 2000; width *= 1.37) {
+                for (double height = 40; height <= 2000; height *= 1.53) {
+                    const AxesShown shown = shown_axes(a, {width, height}, approximate);
+                    const std::string where = std::to_string(nmax) + " " + v.form_name + " " +
+                                              std::to_string(width) + " x " +
+                                              std::to_string(height);
+                    for (std::size_t i = 0; i < shown.label_boxes.size(); ++i) {
+                        for (std::size_t j = i + 1; j < shown.label_boxes.size(); ++j) {
+                            ASSERT_FALSE(shown.label_boxes[i].intersects(shown.label_boxes[j]))
+                                << where << ": labels " << i << " and " << j;
+                        }
+                    }
+                    const double line_spacing = a.grid_step / a.t_span * width;
+                    ASSERT_TRUE(shown.vertical_lines.size() < 2 ||
+                                line_spacing * shown.vertical_factor >= min_line_spacing_px)
+                        << where;
+                    ASSERT_GE(height / 22 * shown.horizontal_factor, min_line_spacing_px) << where;
+                    for (const int k : shown.time_labels) {
+                        ASSERT_EQ((2 * k) % shown.vertical_factor, 0) << where;
+                    }
+                }
+            }
+        }
+    }
+}
+
+TEST(ShownAxes, NothingIsThinnedWhereEverythingFits) {
+    SimulationState s = started_state();
+    s.grid_count = 8; // Nmax = 4
+    s.t_span = 6.283185307 * 4;
+    const GraphAxes a = graph_axes(s, graph_variant(GraphId::Uc), 1, '.');
+    const AxesShown shown = shown_axes(a, {900, 600}, approximate);
+    EXPECT_EQ(shown.vertical_lines.size(), 7U);
+    EXPECT_EQ(shown.time_labels.size(), 3U);
+    EXPECT_EQ(shown.horizontal_lines.size(), 21U);
+    EXPECT_EQ(shown.value_labels.size(), 20U) << "the top one makes way for the header";
+    EXPECT_TRUE(shown.header);
+    EXPECT_TRUE(shown.tau);
+}
+
+TEST(ShownAxes, TheDefaultIntervalInTheStartUpWindowIsThinnedToWholeFactors) {
+    const SimulationState s = started_state(); // Nmax = 40: 79 lines, 39 time labels
+    const GraphAxes a = graph_axes(s, graph_variant(GraphId::Uc), 1, '.');
+    const AxesShown shown = shown_axes(a, {360, 150}, approximate);
+    EXPECT_EQ(shown.vertical_factor, 2) << "79 lines in 360 px are 4.5 px apart";
+    EXPECT_GT(shown.time_label_factor, 1);
+    EXPECT_LT(shown.time_labels.size(), 39U);
+    EXPECT_LT(shown.value_labels.size(), 21U) << "21 labels do not fit 150 px";
+    for (const int i : shown.value_labels) {
+        EXPECT_EQ((i - 10) % shown.value_label_factor, 0) << "symmetric about the time axis";
+    }
+}
+
+TEST(ShownAxes, AZeroMaximumStillDrawsAGrid) {
+    SimulationState s = started_state();
+    s.I_max = 0;
+    const GraphAxes a = graph_axes(s, graph_variant(GraphId::Ik), 1, '.');
+    EXPECT_DOUBLE_EQ(a.y_top, 1.1);
+    EXPECT_EQ(a.value_labels.back().text, "1.00");
 }
 
 } // namespace

@@ -3,9 +3,11 @@
 #include "support/window_fixture.h"
 #include "ui/main_window.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QScreen>
 #include <QScrollBar>
 
 #include <gtest/gtest.h>
@@ -44,14 +46,18 @@ TEST_F(GraphWindows, PlacedInAColumnToTheRightHidden) {
     testing::RecordingPlatform other;
     MainWindow fresh(other.platform);
     const QRect main = fresh.frameGeometry();
+    const ScreenRect screen = to_screen_rect(fresh.screen()->availableGeometry());
     for (int i = 0; i < 5; ++i) {
         GraphWindow* g = fresh.graph(GraphId(i));
         ASSERT_NE(g, nullptr);
         EXPECT_TRUE(g->isHidden()) << i;
-        EXPECT_EQ(g->frameGeometry().topLeft(),
-                  QPoint(main.left() + main.width(), main.top() + main.height() * i / 5))
-            << i;
-        EXPECT_EQ(g->frameGeometry().size(), QSize(main.width() / 2, main.height() / 3)) << i;
+        // Beside the main window, moved onto the screen where it would stand off it.
+        const ScreenRect wanted =
+            keep_on_screen({main.left() + main.width(), main.top() + main.height() * i / 5,
+                            main.width() / 2, main.height() / 3},
+                           screen);
+        EXPECT_EQ(to_screen_rect(g->frameGeometry()), wanted) << i;
+        EXPECT_TRUE(to_screen_rect(g->frameGeometry()).inside(screen)) << i;
         EXPECT_EQ(g->zoom_bar()->value(), 1);
     }
     EXPECT_EQ(fresh.graph(GraphId(0))->windowTitle(),
@@ -73,15 +79,14 @@ TEST_F(GraphWindows, TickingShowsAndClearingHidesAtTheSamePlace) {
     EXPECT_EQ(g->pos(), placed);
 }
 
-TEST_F(GraphWindows, ClosingLeavesTheBoxTickedAndTheWindowComesBack) {
+TEST_F(GraphWindows, ClosingClearsTheBoxAndOneClickBringsItBack) {
     GraphWindow* g = graph(GraphId::Ik);
     check(GraphId::Ik)->setChecked(true);
     g->resize(500, 260);
     g->close();
     EXPECT_FALSE(g->isVisible());
-    EXPECT_TRUE(check(GraphId::Ik)->isChecked());
-    check(GraphId::Ik)->setChecked(false);
-    check(GraphId::Ik)->setChecked(true);
+    EXPECT_FALSE(check(GraphId::Ik)->isChecked());
+    check(GraphId::Ik)->click();
     EXPECT_TRUE(g->isVisible());
     EXPECT_EQ(g->size(), QSize(500, 260));
 }
@@ -171,6 +176,72 @@ TEST_F(GraphWindows, ResizeLaysOutAndReplots) {
     const int middle = g->plot()->height() / 2;
     EXPECT_EQ(g->plot()->pixel(g->plot()->width() / 2, middle), QColor(Qt::black));
     EXPECT_EQ(g->plot()->pixel(1, middle / 2), QColor(Qt::black)) << "the vertical axis";
+}
+
+TEST_F(GraphWindows, TheWholeCurveShowsInATintBeforeAnyRun) {
+    const QColor tint(255, 185, 185);
+    check(GraphId::Uc)->setChecked(true);
+    GraphWindow* g = graph(GraphId::Uc);
+    g->resize(700, 300);
+    const int last = static_cast<int>(window->state().Nt);
+    const int samples[] = {last / 4, last / 2, last - 10};
+    for (const int k : samples) {
+        EXPECT_TRUE(has_colour_near(GraphId::Uc, sample_pixel(GraphId::Uc, k), tint)) << k;
+    }
+    // The menu item turns it off, for every window, and the program remembers it.
+    QAction* preview = window->findChild<QAction*>("mnuGraphsPreview");
+    ASSERT_TRUE(preview->isChecked());
+    preview->trigger();
+    for (const int k : samples) {
+        EXPECT_FALSE(has_colour_near(GraphId::Uc, sample_pixel(GraphId::Uc, k), tint)) << k;
+    }
+    EXPECT_FALSE(graph(GraphId::W)->preview());
+    {
+        testing::RecordingPlatform other;
+        MainWindow next(other.platform);
+        EXPECT_FALSE(next.graph(GraphId::Uc)->preview()) << "remembered";
+        EXPECT_FALSE(next.findChild<QAction*>("mnuGraphsPreview")->isChecked());
+        other.boxes.answer_yes = true;
+    }
+    preview->trigger();
+    EXPECT_TRUE(graph(GraphId::UL)->preview());
+}
+
+TEST_F(GraphWindows, AZeroMaximumDrawsAnEmptyGraphWithItsGrid) {
+    type("Text7", "0.001"); // Nt = 0: one point, no current
+    ASSERT_EQ(window->state().I_max, 0);
+    check(GraphId::Ik)->setChecked(true);
+    GraphWindow* g = graph(GraphId::Ik);
+    g->resize(500, 250);
+    int grid = 0;
+    int black = 0;
+    for (int y = 0; y < g->plot()->height(); ++y) {
+        for (int x = 0; x < g->plot()->width(); ++x) {
+            const QColor c = g->plot()->pixel(x, y);
+            grid += c == QColor(128, 255, 128) ? 1 : 0;
+            black += c == QColor(Qt::black) ? 1 : 0;
+        }
+    }
+    EXPECT_GT(grid, 1000) << "the horizontal grid";
+    EXPECT_GT(black, 1000) << "axes, header and labels";
+}
+
+TEST_F(GraphWindows, ArrangingPutsTheOpenWindowsOnTheScreenApart) {
+    for (const GraphVariant& v : graph_variants()) {
+        check(v.id)->setChecked(true);
+    }
+    window->findChild<QAction*>("mnuGraphsArrange")->trigger();
+    const ScreenRect screen = to_screen_rect(window->screen()->availableGeometry());
+    for (const GraphVariant& v : graph_variants()) {
+        const ScreenRect frame = to_screen_rect(graph(v.id)->frameGeometry());
+        EXPECT_TRUE(frame.inside(screen)) << v.form_name;
+        for (const GraphVariant& w : graph_variants()) {
+            if (w.id != v.id) {
+                EXPECT_FALSE(frame.intersects(to_screen_rect(graph(w.id)->frameGeometry())))
+                    << v.form_name << " " << w.form_name;
+            }
+        }
+    }
 }
 
 } // namespace

@@ -28,6 +28,7 @@ struct ChainCase {
     std::vector<ExpectedNotice> notices;
     Parameters result; // the parameters the chain leaves
     Configuration configuration;
+    bool computed = true; // false: the chain went back to the last completed pass
 };
 
 void PrintTo(const ChainCase& c, std::ostream* os) {
@@ -53,10 +54,21 @@ TEST_P(Chain, NoticesWritesAndTheParametersLeft) {
         EXPECT_EQ(n.writes, c.notices[i].writes) << i;
         EXPECT_EQ(n.title, n.cause == NoticeCause::field_check ? "Ошибка" : "Предупреждение");
     }
-    EXPECT_TRUE(r.computed);
+    EXPECT_EQ(r.computed, c.computed);
     EXPECT_EQ(static_cast<const Parameters&>(s), c.result);
     EXPECT_EQ(s.accepted, c.result) << "the last pass completed with these values";
     EXPECT_EQ(configuration(s), c.configuration);
+    EXPECT_EQ(s.k_now, 0);
+}
+
+TEST(Chain, AChainThatChangesNothingKeepsTheRunPosition) {
+    SimulationState s = started_state();
+    s.k_now = 300;
+    EXPECT_FALSE(enter_text(s, Field::L, "2000").computed) << "the value it already has";
+    EXPECT_EQ(s.k_now, 300);
+    EXPECT_FALSE(enter_text(s, Field::nu, "1e308").computed) << "refused: back where it was";
+    EXPECT_EQ(s.k_now, 300);
+    EXPECT_TRUE(enter_text(s, Field::nu, "50").computed);
     EXPECT_EQ(s.k_now, 0);
 }
 
@@ -106,18 +118,21 @@ INSTANTIATE_TEST_SUITE_P(
                   {{Field::Nmax, "1e6"}},
                   {{refusal, 0, 0, {{Field::Nmax, " 40"}}}},
                   start,
-                  Configuration::rlc},
+                  Configuration::rlc,
+                  false},
         ChainCase{"overflow_restores_the_frequency",
                   {{Field::nu, "1e308"}},
                   {{refusal, 0, 0, {{Field::nu, " 47"}}}},
                   start,
-                  Configuration::rlc},
+                  Configuration::rlc,
+                  false},
         ChainCase{"fallback_then_refusal",
                   {{Field::Nmax, "-1"}, {Field::nu, "1e308"}},
                   {{field_check, 0, 300, {{Field::Nmax, " 1"}}},
                    {refusal, 0, 0, {{Field::nu, " 47"}, {Field::Nmax, " 40"}}}},
                   start,
-                  Configuration::rlc},
+                  Configuration::rlc,
+                  false},
         // |Em/Uo| beyond single precision: the resistor voltage, a float copy of the current,
         // would be infinite.
         ChainCase{
@@ -128,12 +143,14 @@ INSTANTIATE_TEST_SUITE_P(
               0,
               {{Field::L, " 2000"}, {Field::Uo, " 15"}, {Field::Em, " 5"}, {Field::Nmax, " 40"}}}},
             start,
-            Configuration::rlc},
+            Configuration::rlc,
+            false},
         ChainCase{"underflow_keeps_the_previous_value",
                   {{Field::L, "1e-320"}},
                   {{field_check, 0, 60, {}}},
                   start,
-                  Configuration::rlc},
+                  Configuration::rlc,
+                  false},
         ChainCase{"a_shorter_interval_fits_a_high_frequency",
                   {{Field::nu, "50000"}, {Field::Nmax, "10"}},
                   {},

@@ -5,6 +5,7 @@
 #include "support/window_fixture.h"
 #include "ui/main_window.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QElapsedTimer>
@@ -307,6 +308,67 @@ TEST_F(Run, StopThenStartWhileAPauseIsPendingDropsTheOldFrame) {
         << "three phases for each frame of the new run, none more";
     EXPECT_EQ(tone.played, std::vector<int>{120});
     EXPECT_EQ(carrier_pixels(), 0);
+}
+
+TEST_F(Run, FinishNowDrawsTheRestAndEndsAsAFullRunDoes) {
+    type("Text7", "1");
+    QAction* finish = window->findChild<QAction*>("mnuRunFinish");
+    ASSERT_NE(finish, nullptr);
+    EXPECT_EQ(finish->shortcut(), QKeySequence(Qt::Key_End));
+    bool finished = false;
+    during_pause = [&] {
+        if (!finished && pause_k.size() == 10) {
+            finished = true;
+            finish->trigger(); // inside a pause, carriers on the wires
+        }
+    };
+    press();
+    play_out();
+    const SimulationState& s = window->state();
+    EXPECT_EQ(s.k_now, 48);
+    EXPECT_EQ(window->run()->state(), RunState::idle);
+    EXPECT_EQ(button()->text(), "ПУСК");
+    EXPECT_EQ(tone.played, std::vector<int>{120});
+    EXPECT_EQ(carrier_pixels(), 0) << "the frame in progress is erased";
+    EXPECT_LE(pauses.size(), 30U) << "no pause after the finish";
+    EXPECT_FALSE(window->scene()->Picture_K()->isHidden());
+    EXPECT_TRUE(window->findChild<QLineEdit*>("Text1")->isEnabled());
+    for (const GraphVariant& v : graph_variants()) {
+        EXPECT_EQ(window->graph(v.id)->plot()->pen().x(), s.t_grid[48]) << v.form_name;
+    }
+}
+
+TEST_F(Run, FinishNowWhenIdleShowsTheWholeResult) {
+    type("Text7", "3");
+    window->findChild<QAction*>("mnuRunFinish")->trigger();
+    EXPECT_EQ(window->state().k_now, 144);
+    EXPECT_EQ(tone.played, std::vector<int>{120});
+    EXPECT_TRUE(pauses.empty());
+    EXPECT_EQ(window->graph(GraphId::Ik)->plot()->pen().x(), window->state().t_grid[144]);
+}
+
+TEST_F(Run, ResultsStayUntilAParameterChanges) {
+    type("Text7", "1");
+    press();
+    play_out();
+    const SimulationState& s = window->state();
+    ASSERT_EQ(s.k_now, 48);
+    GraphWindow* g = window->graph(GraphId::Uc);
+    window->graph_box(GraphId::Uc)->setChecked(true);
+    const auto whole_curve = [&] { return g->plot()->pen() == QPointF(s.t_grid[48], s.Uc_t[48]); };
+    window->resize(window->width() + 120, window->height() + 60); // the main window
+    QApplication::processEvents();
+    EXPECT_EQ(s.k_now, 48);
+    g->resize(g->width() + 40, g->height() + 30); // the graph window
+    EXPECT_TRUE(whole_curve());
+    window->graph_box(GraphId::Uc)->setChecked(false); // hidden and shown again
+    window->graph_box(GraphId::Uc)->setChecked(true);
+    EXPECT_TRUE(whole_curve());
+    window->findChild<QLineEdit*>("Text7")->setText("1"); // the same value
+    EXPECT_EQ(s.k_now, 48);
+    EXPECT_TRUE(whole_curve());
+    window->findChild<QLineEdit*>("Text7")->setText("2"); // a new one starts again from 0
+    EXPECT_EQ(s.k_now, 0);
 }
 
 } // namespace

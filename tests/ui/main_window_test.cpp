@@ -190,7 +190,7 @@ TEST_F(MainWindowTest, ImpossibleValueIsRefusedAndPutBack) {
     EXPECT_EQ(window->state().Uc_t, uc_before);
 }
 
-TEST_F(MainWindowTest, SwitchingToRcClearsTheCoilBoxesAndBackDoesNotTickThem) {
+TEST_F(MainWindowTest, SwitchingToRcClearsTheCoilBoxesAndBackTicksThemAgain) {
     auto* check_l = control<QCheckBox>("Check_L");
     auto* check_b = control<QCheckBox>("Check_B");
     check_l->setChecked(true);
@@ -204,8 +204,27 @@ TEST_F(MainWindowTest, SwitchingToRcClearsTheCoilBoxesAndBackDoesNotTickThem) {
     EXPECT_TRUE(control("Label14")->isHidden());
     control<QLineEdit>("Text1")->setText("2000");
     EXPECT_FALSE(check_l->isHidden());
-    EXPECT_FALSE(check_l->isChecked());
+    EXPECT_TRUE(check_l->isChecked()) << "the program cleared it; the coil is back";
+    EXPECT_TRUE(check_b->isChecked());
+    EXPECT_TRUE(window->graph(GraphId::UL)->isVisible());
     EXPECT_TRUE(caption("Label13").startsWith("ωo= "));
+    // A box the student clears stays cleared.
+    check_l->click();
+    EXPECT_FALSE(check_l->isChecked());
+    control<QLineEdit>("Text1")->setText("0");
+    control<QLineEdit>("Text1")->setText("2000");
+    EXPECT_FALSE(check_l->isChecked());
+}
+
+TEST_F(MainWindowTest, ClearingAFieldOnTheWayToANewValueKeepsItsGraph) {
+    auto* check_r = control<QCheckBox>("Check_R");
+    check_r->setChecked(true);
+    control<QLineEdit>("Text3")->selectAll();
+    QTest::keyClick(control<QLineEdit>("Text3"), Qt::Key_Backspace); // R = 0 for a moment
+    EXPECT_FALSE(check_r->isChecked());
+    type("Text3", "2");
+    EXPECT_TRUE(check_r->isChecked());
+    EXPECT_TRUE(window->graph(GraphId::Ur)->isVisible());
 }
 
 TEST_F(MainWindowTest, NoResistorHidesAndClearsItsGraphBox) {

@@ -1,0 +1,36 @@
+// Where the graph windows go on the screen: never off it, and on request tiled beside or below
+// the main window so that none overlaps another. Frames in screen pixels.
+#pragma once
+
+#include <vector>
+
+namespace ovrelan {
+
+struct ScreenRect {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    int right() const { return left + width; }
+    int bottom() const { return top + height; }
+    bool intersects(const ScreenRect& o) const;
+    bool inside(const ScreenRect& o) const;
+    friend bool operator==(const ScreenRect&, const ScreenRect&) = default;
+};
+
+// The frame moved (and, where it is larger, shrunk) into the available area of the screen.
+ScreenRect keep_on_screen(ScreenRect frame, const ScreenRect& available);
+
+struct Tiling {
+    ScreenRect main;                // the main window, moved to the area's top-left corner
+    std::vector<ScreenRect> graphs; // one frame for each graph window, in order
+};
+
+// The main window goes to the top-left corner of the available area; the graph windows share
+// the space to its right or the space below it, whichever gives each the larger plot (graphs are
+// about 2.4 times as wide as high), in a grid of equal cells with a small gap. None overlaps
+// another or the main window, and all stay inside the area; where the main window leaves no room
+// at all they share the area's lower half over it.
+Tiling tile_graph_windows(const ScreenRect& main, const ScreenRect& available, int count);
+
+} // namespace ovrelan
