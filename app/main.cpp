@@ -19,9 +19,15 @@ int main(int argc, char** argv) {
     ovrelan::QtMessageBoxes boxes;
     ovrelan::QtTone tone;
     ovrelan::QtDocuments documents;
-    ovrelan::Platform platform{boxes, tone, documents};
+    ovrelan::QtDialogs dialogs;
+    ovrelan::Platform platform{boxes, tone, documents, dialogs};
 
     ovrelan::MainWindow main_window(platform);
     main_window.show();
+    // A task given on the command line: ovrelan задача.ovrelan
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() > 1) {
+        main_window.open_task(arguments.at(1));
+    }
     return QApplication::exec();
 }

@@ -31,6 +31,10 @@ struct GraphVariant {
     const char* tooltip;       // of the plotting area
     std::string (*caption)(const SimulationState&);
     HeaderTexts (*header)(const Parameters&);
+    const char* symbol; // the quantity in read-outs: "Uc"
+    const char* unit;   // its physical unit: "В"
+    const char* ratio;  // the ratio of two markers: "U_B/U_A"
+    const char* name;   // short, for file names: "Uc(t)"
 };
 
 // The five windows in the order Form_UL, Form_Uc, Form_Ur, form_Ik, form_W.

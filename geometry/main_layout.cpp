@@ -70,7 +70,8 @@ MainLayout arrange_main_window(int scale_width, int scale_height) {
     const double col3 = wide + grid_column_width + 3 * gap_x;
     const double col4 = col3 + grid_column_width + gap_x;
     const double col5 = col4 + grid_column_width + gap_x;
-    place("Label27", col2, row_top(4), grid_column_width, row_height);
+    // Beside the header: what the circuit is and its regime, across the four columns.
+    place("Label27", col2, row_top(4), col5 + grid_column_width - col2, row_height);
     const double columns[] = {col2, col3, col4, col5};
     const int first_label[] = {15, 18, 21, 24};
     for (int c = 0; c < 4; ++c) {
@@ -128,7 +129,7 @@ std::vector<std::pair<std::string, std::string>> overlapping_controls(const Main
         for (std::size_t j = i + 1; j < layout.controls.size(); ++j) {
             const Placement& a = layout.controls[i];
             const Placement& b = layout.controls[j];
-            if (a.name != "Label27" && b.name != "Label27" && overlap(a.rect, b.rect)) {
+            if (overlap(a.rect, b.rect)) {
                 pairs.emplace_back(a.name, b.name);
             }
         }

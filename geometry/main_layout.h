@@ -46,8 +46,7 @@ struct ClientSize {
 // where the parameter panel begins, and the speed scroll bars begin where the frames end.
 ClientSize minimum_client_size();
 
-// The names of the pairs of controls whose rectangles overlap (the spare label Label27, always
-// hidden, left out).
+// The names of the pairs of controls whose rectangles overlap.
 std::vector<std::pair<std::string, std::string>> overlapping_controls(const MainLayout& layout);
 
 } // namespace ovrelan

@@ -2,11 +2,19 @@
 
 #include "geometry/colours.h"
 #include "geometry/graph_axes.h"
+#include "graphs/graph_export.h"
 #include "platform/fonts.h"
 #include "platform/locale.h"
 #include "simulation/simulation.h"
 #include "solution/solution_arrays.h"
 
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
 #include <QScreen>
 #include <QScrollBar>
 
@@ -36,8 +44,8 @@ QString qt(const std::string& text) {
 
 } // namespace
 
-GraphWindow::GraphWindow(Simulation& simulation, const GraphVariant& variant)
-    : QWidget(nullptr, Qt::Window), simulation_(simulation), variant_(variant),
+GraphWindow::GraphWindow(Simulation& simulation, const GraphVariant& variant, Platform& platform)
+    : QWidget(nullptr, Qt::Window), simulation_(simulation), variant_(variant), platform_(platform),
       VScroll1(new QScrollBar(Qt::Vertical, this)), Picture1(new DrawingSurface(this)) {
     setObjectName(variant.form_name);
     setWindowTitle(qt(variant.caption(simulation.state())));
@@ -57,10 +65,16 @@ GraphWindow::GraphWindow(Simulation& simulation, const GraphVariant& variant)
     Picture1->setToolTip(variant.tooltip);
     Picture1->set_background(Qt::white);
     Picture1->set_text_font(times_font());
+    Picture1->setMouseTracking(true);
+    Picture1->setFocusPolicy(Qt::ClickFocus);
+    Picture1->installEventFilter(this);
+    Picture1->set_decoration([this](QPainter& painter) { decorate(painter); });
     resize(354, 134);
 
     connect(&simulation, &Simulation::recomputed, this, [this] {
         setWindowTitle(qt(variant_.caption(simulation_.state())));
+        markers_.clear(); // they read the arrays that were
+        hover_.reset();
         redraw();
     });
     connect(&simulation, &Simulation::position_jumped, this, [this] { redraw(); });
@@ -262,6 +276,169 @@ void GraphWindow::zoom_changed(int value) {
     }
     zoom_ = zoom_of_scroll(value);
     replot();
+}
+
+} // namespace ovrelan
+
+namespace ovrelan {
+
+namespace {
+
+const QColor cross_hair_colour(60, 60, 200);
+const QColor marker_colour(0, 110, 0);
+const QColor readout_background(255, 255, 255, 225);
+
+} // namespace
+
+GraphPoint GraphWindow::point_under(QPointF plot_pixels) const {
+    return graph_point(simulation_.state(), variant_, Picture1->to_user(plot_pixels).x());
+}
+
+void GraphWindow::point_at(QPointF plot_pixels) {
+    if (simulation_.state().t_grid.empty()) {
+        return;
+    }
+    hover_ = point_under(plot_pixels);
+    Picture1->update();
+}
+
+void GraphWindow::leave() {
+    hover_.reset();
+    Picture1->update();
+}
+
+void GraphWindow::pin_at(QPointF plot_pixels) {
+    if (simulation_.state().t_grid.empty()) {
+        return;
+    }
+    if (markers_.size() == 2) {
+        markers_.clear();
+    }
+    markers_.push_back(point_under(plot_pixels));
+    Picture1->update();
+}
+
+void GraphWindow::clear_markers() {
+    markers_.clear();
+    Picture1->update();
+}
+
+std::string GraphWindow::readout_text() const {
+    const char separator = decimal_separator();
+    if (markers_.size() == 2) {
+        return markers_readout(markers_[0], markers_[1], variant_, separator);
+    }
+    if (hover_) {
+        return point_readout(*hover_, variant_, separator);
+    }
+    if (markers_.size() == 1) {
+        return "A: " + point_readout(markers_[0], variant_, separator);
+    }
+    return {};
+}
+
+// The cross-hair at the grid point under the pointer, the markers with their letters, and the
+// read-out on a light box along the bottom of the plot.
+void GraphWindow::decorate(QPainter& painter) const {
+    const DrawingSurface& p = *Picture1;
+    const auto at = [&](const GraphPoint& g) { return p.to_pixels(g.tau, g.normalised); };
+    painter.save();
+    if (hover_) {
+        const QPointF c = at(*hover_);
+        painter.setPen(QPen(cross_hair_colour, 1, Qt::DashLine));
+        painter.drawLine(QPointF(c.x(), 0), QPointF(c.x(), p.height()));
+        painter.drawLine(QPointF(0, c.y()), QPointF(p.width(), c.y()));
+    }
+    QFont font = times_font(true);
+    painter.setFont(font);
+    const char* const letters[] = {"A", "B"};
+    for (std::size_t i = 0; i < markers_.size(); ++i) {
+        const QPointF c = at(markers_[i]);
+        painter.setPen(QPen(marker_colour, 1));
+        painter.drawLine(QPointF(c.x(), 0), QPointF(c.x(), p.height()));
+        painter.setBrush(marker_colour);
+        painter.drawEllipse(c, 4, 4);
+        painter.drawText(c + QPointF(6, -6), letters[i]);
+    }
+    const QString text = qt(readout_text());
+    if (!text.isEmpty()) {
+        painter.setFont(times_font());
+        const QRectF area(4, 0, p.width() - 8, p.height());
+        const QRectF box = painter.boundingRect(area, Qt::TextWordWrap, text);
+        const QRectF placed(4, p.height() - box.height() - 4, box.width(), box.height());
+        painter.fillRect(placed.adjusted(-3, -1, 3, 1), readout_background);
+        painter.setPen(Qt::black);
+        painter.drawText(placed, Qt::TextWordWrap, text);
+    }
+    painter.restore();
+}
+
+bool GraphWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Picture1) {
+        switch (event->type()) {
+        case QEvent::MouseMove:
+            point_at(static_cast<QMouseEvent*>(event)->position());
+            break;
+        case QEvent::Leave:
+            leave();
+            break;
+        case QEvent::MouseButtonPress: {
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            if (mouse->button() == Qt::LeftButton) {
+                pin_at(mouse->position());
+                return true;
+            }
+            break;
+        }
+        case QEvent::ContextMenu:
+            context_menu(static_cast<QContextMenuEvent*>(event)->globalPos());
+            return true;
+        default:
+            break;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void GraphWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape || event->key() == Qt::Key_Delete) {
+        clear_markers();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void GraphWindow::context_menu(const QPoint& global) {
+    QMenu menu(this);
+    QAction* clear = menu.addAction("Убрать метки", [this] { clear_markers(); });
+    clear->setShortcut(Qt::Key_Escape);
+    clear->setEnabled(!markers_.empty());
+    menu.addSeparator();
+    menu.addAction("Копировать изображение", [this] { copy_picture(); });
+    menu.addAction("Сохранить изображение…", [this] { save_picture(); });
+    menu.addAction("Сохранить данные…", [this] { save_data(); });
+    menu.addAction("Печать…", [this] { print_picture(); });
+    menu.exec(global);
+}
+
+QImage GraphWindow::picture() {
+    return titled_picture(windowTitle(), Picture1->grab());
+}
+
+void GraphWindow::copy_picture() {
+    QGuiApplication::clipboard()->setImage(picture());
+}
+
+void GraphWindow::save_picture() {
+    save_image(this, platform_, picture(), QString(variant_.name) + ".png");
+}
+
+void GraphWindow::save_data() {
+    save_results(this, platform_, simulation_.state());
+}
+
+void GraphWindow::print_picture() {
+    platform_.dialogs.print(this, picture());
 }
 
 } // namespace ovrelan

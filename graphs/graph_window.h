@@ -4,13 +4,18 @@
 // every point a run plays.
 #pragma once
 
+#include "geometry/graph_readout.h"
 #include "geometry/graph_variants.h"
 #include "geometry/window_tiling.h"
 #include "platform/drawing_surface.h"
+#include "platform/platform.h"
 
 #include <QWidget>
 
 #include <functional>
+#include <optional>
+#include <string>
+#include <vector>
 
 class QScrollBar;
 
@@ -23,7 +28,7 @@ ScreenRect to_screen_rect(const QRect& r);
 
 class GraphWindow final : public QWidget {
 public:
-    GraphWindow(Simulation& simulation, const GraphVariant& variant);
+    GraphWindow(Simulation& simulation, const GraphVariant& variant, Platform& platform);
 
     const GraphVariant& variant() const { return variant_; }
     DrawingSurface* plot() const { return Picture1; }
@@ -47,9 +52,28 @@ public:
     int replots() const { return replots_; }
     int segments() const { return segments_; }
 
+    // Read-out and markers: the pointer over the plot shows a cross-hair and the values there;
+    // a click pins marker A, a second one B (a third starts again at A).
+    void point_at(QPointF plot_pixels); // the pointer moved over the plot
+    void leave();                       // the pointer left it
+    void pin_at(QPointF plot_pixels);   // a click there
+    void clear_markers();               // Escape, or the context menu
+    const std::vector<GraphPoint>& markers() const { return markers_; }
+    // What the read-out line under the plot says now (empty: nothing to read).
+    std::string readout_text() const;
+
+    // The picture for a report: the window's title over the plot, at the device pixel ratio.
+    QImage picture();
+    void copy_picture();
+    void save_picture();
+    void save_data();
+    void print_picture();
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void lay_out();
@@ -60,9 +84,15 @@ private:
     void zoom_changed(int value);
     double sample(int k) const;
     bool ready() const;
+    GraphPoint point_under(QPointF plot_pixels) const;
+    void decorate(QPainter& painter) const;
+    void context_menu(const QPoint& global);
 
     Simulation& simulation_;
     const GraphVariant& variant_;
+    Platform& platform_;
+    std::optional<GraphPoint> hover_;
+    std::vector<GraphPoint> markers_;
     QScrollBar* VScroll1;
     DrawingSurface* Picture1;
     double zoom_ = 1; // never reset: only the scroll bar changes it

@@ -135,6 +135,38 @@ std::string energy_window_caption(Configuration c) {
     return {};
 }
 
+std::string circuit_caption(Configuration c, std::optional<Regime> r) {
+    switch (c) {
+    case Configuration::r_only:
+        return "Цепь R: резистор и источник";
+    case Configuration::l_only:
+        return "Цепь L: катушка и постоянная ЭДС";
+    case Configuration::c_only:
+        return "Цепь C: конденсатор и переменная ЭДС";
+    case Configuration::rc:
+        return "Цепь RC: резистор и конденсатор";
+    case Configuration::rl:
+        return "Цепь RL: резистор и катушка";
+    case Configuration::rlc:
+        break;
+    }
+    switch (r.value_or(Regime::oscillatory)) {
+    case Regime::oscillatory:
+        return "Контур RLC: колебательный режим (затухающие колебания)";
+    case Regime::critical:
+        return "Контур RLC: критический режим";
+    case Regime::aperiodic:
+        return "Контур RLC: апериодический режим";
+    case Regime::undamped_dc:
+        return "Контур LC: незатухающие колебания";
+    case Regime::undamped:
+        return "Контур LC: незатухающие и вынужденные колебания";
+    case Regime::undamped_resonance:
+        return "Контур LC: резонанс без потерь, амплитуда растёт";
+    }
+    return {};
+}
+
 std::string panel_label_name(PanelLabel label) {
     return "Label" + std::to_string(first_panel_label_number + static_cast<int>(label));
 }
@@ -160,6 +192,11 @@ PanelView characteristics_panel(const SimulationScalars& s, char decimal_separat
                                               : vis.first_order;
     }
     v.energy_window_caption = energy_window_caption(c);
+    v.configuration = c;
+    if (c == Configuration::rlc) {
+        v.regime = regime(s);
+    }
+    v.circuit_caption = circuit_caption(c, v.regime);
 
     if (c == Configuration::l_only) {
         return v; // nothing is shown for a coil alone on a constant source

@@ -59,6 +59,10 @@ struct PanelView {
     bool frequency_field = true;               // Label6 and Text6: only with a source
     std::array<ValueLabel, panel_label_count> labels;
     std::string energy_window_caption;
+    // What the circuit is and, with both L and C, its regime (Label27, beside the header).
+    Configuration configuration = Configuration::rlc;
+    std::optional<Regime> regime;
+    std::string circuit_caption;
 
     const ValueLabel& label(PanelLabel l) const { return labels[static_cast<std::size_t>(l)]; }
     ValueLabel& label(PanelLabel l) { return labels[static_cast<std::size_t>(l)]; }
@@ -69,5 +73,9 @@ PanelView characteristics_panel(const SimulationScalars& s, char decimal_separat
 
 // The caption of the energy window for a configuration.
 std::string energy_window_caption(Configuration c);
+
+// "Контур RLC: колебательный режим (затухающие колебания)", "Цепь RC: резистор и
+// конденсатор", ...
+std::string circuit_caption(Configuration c, std::optional<Regime> r);
 
 } // namespace ovrelan

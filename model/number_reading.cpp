@@ -52,6 +52,44 @@ double read_number(std::string_view text) {
     return read_number_digits(text).value;
 }
 
+bool reads_whole(std::string_view text) {
+    const std::string s = compact(text);
+    std::size_t i = 0;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+        ++i;
+    }
+    std::size_t digits = 0;
+    while (i < s.size() && is_digit(s[i])) {
+        ++i;
+        ++digits;
+    }
+    if (i < s.size() && (s[i] == '.' || s[i] == ',')) {
+        ++i;
+        while (i < s.size() && is_digit(s[i])) {
+            ++i;
+            ++digits;
+        }
+    }
+    if (digits == 0) {
+        return false;
+    }
+    if (i < s.size() && (s[i] == 'E' || s[i] == 'e')) {
+        ++i;
+        if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+            ++i;
+        }
+        std::size_t exponent_digits = 0;
+        while (i < s.size() && is_digit(s[i])) {
+            ++i;
+            ++exponent_digits;
+        }
+        if (exponent_digits == 0) {
+            return false;
+        }
+    }
+    return i == s.size();
+}
+
 NumberRead read_number_digits(std::string_view text) {
     std::string s = compact(text);
     std::size_t i = 0;

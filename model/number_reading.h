@@ -20,4 +20,8 @@ NumberRead read_number_digits(std::string_view text);
 
 double read_number(std::string_view text);
 
+// True when the text is one number and nothing else (blanks aside): what a task file's value
+// must be.
+bool reads_whole(std::string_view text);
+
 } // namespace ovrelan

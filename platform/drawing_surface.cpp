@@ -170,6 +170,19 @@ QPointF DrawingSurface::to_pixels(double x, double y) const {
     return {(x - left_) / (right_ - left_) * width(), (y - top_) / (bottom_ - top_) * height()};
 }
 
+QPointF DrawingSurface::to_user(QPointF pixels) const {
+    if (pixel_scale_) {
+        return pixels;
+    }
+    return {left_ + pixels.x() / width() * (right_ - left_),
+            top_ + pixels.y() / height() * (bottom_ - top_)};
+}
+
+void DrawingSurface::set_decoration(std::function<void(QPainter&)> decoration) {
+    decoration_ = std::move(decoration);
+    update();
+}
+
 double DrawingSurface::pixels_per_unit_x() const {
     return pixel_scale_ ? 1.0 : width() / std::fabs(right_ - left_);
 }
@@ -368,6 +381,9 @@ void DrawingSurface::paintEvent(QPaintEvent* event) {
     painter.drawImage(event->rect(), image_, source);
     if (!overlay_.isNull()) {
         painter.drawImage(event->rect(), overlay_, source);
+    }
+    if (decoration_) {
+        decoration_(painter);
     }
 }
 

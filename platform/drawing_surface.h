@@ -65,8 +65,12 @@ public:
     void set_scale(double left, double top, double right, double bottom);
     // One unit per pixel with the origin at the bottom-left corner and y up.
     void set_scale_y_up();
-    // Where a user point lands, in the widget's pixels (device independent).
+    // Where a user point lands, in the widget's pixels (device independent), and back.
     QPointF to_pixels(double x, double y) const;
+    QPointF to_user(QPointF pixels) const;
+    // Drawn over the picture and the overlay at every paint, in pixels, and never kept: a
+    // cross-hair or markers that follow the pointer.
+    void set_decoration(std::function<void(QPainter&)> decoration);
     double pixels_per_unit_x() const;
 
     // Pen width in pixels; a real width is rounded half to even.
@@ -135,6 +139,7 @@ private:
     QColor background_{Qt::white};
     QColor text_colour_{Qt::black};
     QColor text_background_{Qt::transparent};
+    std::function<void(QPainter&)> decoration_;
     QFont text_font_;
     FillStyle fill_style_ = FillStyle::transparent;
     QColor fill_colour_{Qt::black};

@@ -9,7 +9,7 @@ OVRELAN_PACKAGES=(
     nlohmann-json3-dev libcli11-dev
     qt6-base-dev qt6-multimedia-dev qt6-translations-l10n libgl-dev
     fonts-liberation2 fonts-dejavu-core
-    xvfb xauth imagemagick
+    xvfb xauth imagemagick python3
 )
 
 ovrelan_install_packages() {

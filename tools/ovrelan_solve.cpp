@@ -1,6 +1,7 @@
 // ovrelan-solve: the circuit model without a window. Takes the seven parameters as a student
 // types them, prints the messages, configuration, regime and state as JSON, and optionally the
 // solution arrays as CSV.
+#include "model/task_file.h"
 #include "tools/solve_report.h"
 
 #include <CLI/CLI.hpp>
@@ -78,9 +79,16 @@ int main(int argc, char** argv) {
     }
     CLI::Option* csv_option =
         app.add_option("--csv", csv,
-                       "write the arrays k,t_grid,Uc_t,I_t,Ur_t,UL_t,W_t to FILE; with '-' the CSV "
-                       "goes to stdout and the JSON to stderr")
+                       "write the arrays k,t_grid,Uc_t,I_t,Ur_t,UL_t,W_t and the circuit's SI "
+                       "columns t_s,tau,Uc_V,UL_V,Ur_V,I_A,W_J to FILE; with '-' the CSV goes to "
+                       "stdout and the JSON to stderr")
             ->option_text("FILE|-");
+    std::string task_path;
+    CLI::Option* task_option =
+        app.add_option("--task", task_path,
+                       "take the seven fields from a task file (.ovrelan, as the program saves "
+                       "it); a field given on the command line as well wins")
+            ->option_text("FILE");
 
     try {
         app.parse(argc, argv);
@@ -90,6 +98,16 @@ int main(int argc, char** argv) {
     } catch (const CLI::ParseError& e) {
         std::cerr << "ovrelan-solve: " << e.what() << " (see --help)\n";
         return 2;
+    }
+    if (task_option->count() > 0) {
+        const auto task = ovrelan::read_task_file(task_path);
+        if (const auto* error = std::get_if<ovrelan::TaskError>(&task)) {
+            std::cerr << "ovrelan-solve: " << task_path << ": " << error->text << '\n';
+            return 2;
+        }
+        for (std::size_t k = 0; k < texts.size(); ++k) {
+            texts[k] = std::get<ovrelan::Task>(task).texts[k];
+        }
     }
     for (int i = 0; i < 7; ++i) {
         if (options[i]->count() > 0) {

@@ -4,6 +4,7 @@
 #include "model/circuit_kind.h"
 #include "model/defaults.h"
 #include "model/recompute.h"
+#include "solution/results_csv.h"
 
 #include <charconv>
 
@@ -69,13 +70,29 @@ nlohmann::ordered_json report_json(const SolveRun& run) {
 }
 
 std::string csv_text(const SimulationState& s) {
-    std::string out = "k,t_grid,Uc_t,I_t,Ur_t,UL_t,W_t\n";
+    // The normalised arrays as they are (17 significant digits), then the circuit's columns in
+    // SI units as the program's «Сохранить результаты…» writes them.
+    const std::vector<CsvColumn> si = results_columns(s);
+    std::string out = "k,t_grid,Uc_t,I_t,Ur_t,UL_t,W_t";
+    for (const CsvColumn& column : si) {
+        out += ',';
+        out += column.name;
+    }
+    out += '\n';
+    out.reserve(s.t_grid.size() * (7 + si.size()) * 24);
+    const std::size_t computed = computed_points(s);
     for (std::size_t k = 0; k < s.t_grid.size(); ++k) {
         out += std::to_string(k);
         for (const double v : {s.t_grid[k], s.Uc_t[k], s.I_t[k], static_cast<double>(s.Ur_t[k]),
                                s.UL_t[k], s.W_t[k]}) {
             out += ',';
             out += chars17(v);
+        }
+        for (const CsvColumn& column : si) {
+            out += ',';
+            if (k < computed) {
+                out += csv_number(column.value(s, k), CsvDialect::comma_point);
+            }
         }
         out += '\n';
     }

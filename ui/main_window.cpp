@@ -3,7 +3,10 @@
 #include "geometry/colours.h"
 #include "geometry/main_layout.h"
 #include "geometry/window_tiling.h"
+#include "graphs/graph_export.h"
 #include "graphs/graph_window.h"
+#include "model/examples.h"
+#include "model/task_file.h"
 #include "platform/drawing_surface.h"
 #include "platform/fonts.h"
 #include "platform/locale.h"
@@ -54,6 +57,7 @@ const char* const value_label_tooltips[] = {
 };
 
 const QString running_caption = QStringLiteral("При работе размер окна изменить нельзя!");
+const QString task_filter = QStringLiteral("Задачи Ovrelan (*.ovrelan)");
 
 // The graph boxes in the order of GraphId, with their captions and tooltips.
 struct GraphBoxText {
@@ -179,7 +183,8 @@ void MainWindow::build_characteristics_panel() {
         value_labels_[i] = make_label(client_, qt(panel_label_name(label)), QString());
         value_labels_[i]->setToolTip(value_label_tooltips[i]);
     }
-    make_label(client_, "Label27", QString())->hide(); // hidden by every layout, never shown
+    circuit_label_ = make_label(client_, "Label27", QString()); // the circuit and its regime
+    circuit_label_->setToolTip("Вид цепи и режим");
     characteristics_header_->setText("Характеристики");
 }
 
@@ -243,7 +248,7 @@ void MainWindow::build_run_controls() {
     scene_ = std::make_unique<CircuitScene>(simulation_, *scene_picture_);
     const bool preview = QSettings().value(preview_setting, true).toBool();
     for (const GraphVariant& variant : graph_variants()) {
-        auto graph = std::make_unique<GraphWindow>(simulation_, variant);
+        auto graph = std::make_unique<GraphWindow>(simulation_, variant, platform_);
         graph->set_preview(preview);
         // Closed with its title-bar button: its box is cleared, one click brings it back.
         graph->on_closed([this, id = variant.id] { graph_box(id)->setChecked(false); });
@@ -298,10 +303,37 @@ void MainWindow::build_menus() {
         connect(action, &QAction::triggered, this,
                 [this, document] { platform_.documents.open_document(document); });
     }
+    file->addSeparator();
+    QAction* open_task_action = file->addAction("Открыть задачу…");
+    open_task_action->setObjectName("mnuFileOpenTask");
+    open_task_action->setShortcut(QKeySequence::Open);
+    connect(open_task_action, &QAction::triggered, this, [this] { ask_and_open_task(); });
+    QAction* save_task_action = file->addAction("Сохранить задачу…");
+    save_task_action->setObjectName("mnuFileSaveTask");
+    save_task_action->setShortcut(QKeySequence::Save);
+    connect(save_task_action, &QAction::triggered, this, [this] { save_task(); });
+    QAction* save_results_action = file->addAction("Сохранить результаты…");
+    save_results_action->setObjectName("mnuFileSaveResults");
+    connect(save_results_action, &QAction::triggered, this,
+            [this] { save_results(this, platform_, state()); });
     file->addSeparator()->setObjectName("mnuHelpSep1");
     QAction* exit = file->addAction(letter_icon("×", QColor(190, 40, 40)), "Выход");
     exit->setObjectName("mnuFileExit");
     connect(exit, &QAction::triggered, this, [this] { close(); });
+
+    QMenu* examples_menu = menuBar()->addMenu("Пр&имеры");
+    examples_menu->setObjectName("mnuExamples");
+    for (const Example& example : examples()) {
+        QAction* item = examples_menu->addAction(qt(std::string(example.name)));
+        connect(item, &QAction::triggered, this, [this, &example] {
+            std::array<std::string, 7> texts;
+            for (std::size_t k = 0; k < texts.size(); ++k) {
+                texts[k] = std::string(example.texts[k]);
+            }
+            task_comment_.clear();
+            enter_all(texts);
+        });
+    }
 
     QMenu* run = menuBar()->addMenu("&Расчёт");
     run->setObjectName("mnuRun");
@@ -553,6 +585,7 @@ void MainWindow::apply_panel(const PanelView& view) {
         }
     }
     show_box(graph_box(GraphId::Ur), view.resistor_voltage_box);
+    circuit_label_->setText(qt(view.circuit_caption));
     // The frequency means nothing without a source.
     field_labels_[static_cast<std::size_t>(Field::nu)]->setVisible(view.frequency_field);
     field(Field::nu)->setVisible(view.frequency_field);
@@ -601,6 +634,85 @@ void MainWindow::run_state_changed(RunState state) {
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         setWindowTitle(main_caption);
     }
+}
+
+// All seven fields at once (an example, a task): their texts written, one chain over them.
+void MainWindow::enter_all(const std::array<std::string, 7>& texts) {
+    if (run_->state() != RunState::idle) {
+        run_->start_or_stop(); // a running run ends first
+    }
+    std::vector<FieldText> typed;
+    writing_back_ = true;
+    for (const FieldEntry& entry : field_table()) {
+        const auto k = static_cast<std::size_t>(entry.field);
+        fields_[k]->setText(qt(texts[k]));
+        pending_[k] = false;
+        reasons_[k].clear();
+        typed.push_back({entry.field, texts[k]});
+    }
+    writing_back_ = false;
+    const ChainResult result = simulation_.enter_texts(typed);
+    for (const Notice& notice : result.notices) {
+        for (const FieldEntry& entry : field_table()) {
+            if (notice.cause == NoticeCause::field_check && notice.writes.empty() &&
+                field_change(entry.field, texts[static_cast<std::size_t>(entry.field)]).rejected) {
+                reasons_[static_cast<std::size_t>(entry.field)] = notice.text;
+            }
+        }
+    }
+    show_field_status();
+}
+
+bool MainWindow::open_task(const QString& path) {
+    const auto read = read_task_file(path.toStdString());
+    if (const auto* error = std::get_if<TaskError>(&read)) {
+        platform_.boxes.show_ok(this, "Ошибка",
+                                "Задача из файла «" + path + "» не открыта: " + qt(error->text) +
+                                    ". Ничего не изменилось.");
+        return false;
+    }
+    const Task& task = std::get<Task>(read);
+    task_comment_ = task.comment;
+    enter_all(task.texts);
+    if (!task.comment.empty()) {
+        platform_.boxes.show_ok(this, "Задача", qt(task.comment));
+    }
+    return true;
+}
+
+void MainWindow::ask_and_open_task() {
+    const QString path =
+        platform_.dialogs.open_file(this, "Открыть задачу", {task_filter, "Все файлы (*)"});
+    if (!path.isEmpty()) {
+        open_task(path);
+    }
+}
+
+void MainWindow::save_task() {
+    const std::optional<QString> comment = platform_.dialogs.ask_text(
+        this, "Сохранить задачу",
+        "Комментарий для учащегося (можно оставить пустым):", qt(task_comment_));
+    if (!comment) {
+        return;
+    }
+    int chosen = 0;
+    const QString path = platform_.dialogs.save_file(this, "Сохранить задачу", "задача.ovrelan",
+                                                     {task_filter}, &chosen);
+    if (path.isEmpty()) {
+        return;
+    }
+    Task task;
+    for (std::size_t k = 0; k < fields_.size(); ++k) {
+        task.texts[k] = fields_[k]->text().toStdString();
+    }
+    task.comment = comment->toStdString();
+    QString error;
+    if (!write_file(path, QByteArray::fromStdString(write_task(task)), &error)) {
+        platform_.boxes.show_ok(this, "Ошибка",
+                                "Не удалось сохранить файл «" + path + "»: " + error);
+        return;
+    }
+    task_comment_ = task.comment;
 }
 
 void MainWindow::set_preview(bool shown) {

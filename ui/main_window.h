@@ -53,6 +53,10 @@ public:
     CircuitScene* scene() const { return scene_.get(); }
     RunController* run() const { return run_.get(); }
 
+    // Opens a task file (the menu, or a file given on the command line): its fields entered,
+    // its comment shown. A broken file changes nothing and says why.
+    bool open_task(const QString& path);
+
     // The settings key of the whole-curve preview, remembered from one start to the next.
     static constexpr const char* preview_setting = "graphs/preview";
 
@@ -81,7 +85,10 @@ private:
     void apply_panel(const PanelView& view);
     void show_box(QCheckBox* box, Shown shown);
     void set_preview(bool shown);
-    void arrange_graphs();              // «Упорядочить графики»
+    void arrange_graphs(); // «Упорядочить графики»
+    void enter_all(const std::array<std::string, 7>& texts);
+    void ask_and_open_task();
+    void save_task();
     void graph_box_toggled(GraphId id); // Check_L_Click ... Check_W_Click
     void run_state_changed(RunState state);
     void lock_inputs(bool locked);
@@ -109,6 +116,7 @@ private:
     std::array<QLabel*, 7> field_labels_{};                 // Label1 ... Label7
     std::array<QLineEdit*, 7> fields_{};                    // Text1 ... Text7
     QLabel* characteristics_header_ = nullptr;              // Label11
+    QLabel* circuit_label_ = nullptr;                       // Label27
     std::array<QLabel*, panel_label_count> value_labels_{}; // Label12 ... Label26
     QGroupBox* graphs_frame_ = nullptr;                     // Frame1
     std::array<QCheckBox*, 5> graph_boxes_{}; // Check_L, Check_C, Check_R, Check_I, Check_W
@@ -129,6 +137,7 @@ private:
     // Boxes the program cleared because their element vanished: ticked again when it returns,
     // unless the student clicked them in between.
     std::unordered_set<QCheckBox*> cleared_by_program_;
+    std::string task_comment_; // of the task opened last, offered again when saving
 };
 
 } // namespace ovrelan

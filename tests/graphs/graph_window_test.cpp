@@ -6,12 +6,19 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <memory>
 
 namespace ovrelan {
@@ -242,6 +249,83 @@ TEST_F(GraphWindows, ArrangingPutsTheOpenWindowsOnTheScreenApart) {
             }
         }
     }
+}
+
+TEST_F(GraphWindows, HoverReadsTheNearestGridPointAndTwoClicksMeasure) {
+    // The default circuit's free oscillations (its source off) over six periods.
+    type("Text5", "0");
+    type("Text7", "6");
+    check(GraphId::Uc)->setChecked(true);
+    GraphWindow* g = graph(GraphId::Uc);
+    g->resize(900, 400);
+    const SimulationState& s = window->state();
+    std::vector<int> maxima;
+    for (int k = 1; k + 1 < static_cast<int>(s.Uc_t.size()); ++k) {
+        const auto i = static_cast<std::size_t>(k);
+        if (s.Uc_t[i] > s.Uc_t[i - 1] && s.Uc_t[i] >= s.Uc_t[i + 1]) {
+            maxima.push_back(k);
+        }
+    }
+    ASSERT_GE(maxima.size(), 3U);
+    DrawingSurface* plot = g->plot();
+    const QPointF over = sample_pixel(GraphId::Uc, maxima[1]);
+    QMouseEvent move(QEvent::MouseMove, over, plot->mapToGlobal(over), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(plot, &move);
+    EXPECT_EQ(g->readout_text().rfind("t = ", 0), 0U) << g->readout_text();
+    EXPECT_NE(g->readout_text().find("Uc = "), std::string::npos);
+    QTest::mouseClick(plot, Qt::LeftButton, {}, sample_pixel(GraphId::Uc, maxima[1]));
+    QTest::mouseClick(plot, Qt::LeftButton, {}, sample_pixel(GraphId::Uc, maxima[2]));
+    ASSERT_EQ(g->markers().size(), 2U);
+    const GraphPoint& a = g->markers()[0];
+    const GraphPoint& b = g->markers()[1];
+    EXPECT_NEAR(b.seconds - a.seconds, s.T, s.dt * s.t_scale) << "Δt is the period";
+    EXPECT_NEAR(std::log(b.normalised / a.normalised), -s.theta, 0.005) << "ln is −Θ";
+    EXPECT_EQ(g->readout_text().rfind("Δt = ", 0), 0U) << g->readout_text();
+    // The markers and the cross-hair are drawn over the plot, and Escape clears the markers.
+    const QImage shown = plot->grab().toImage();
+    EXPECT_NE(shown, plot->image()) << "decorations on the screen, not in the picture";
+    QTest::keyClick(g, Qt::Key_Escape);
+    EXPECT_TRUE(g->markers().empty());
+}
+
+TEST_F(GraphWindows, PictureDataAndPrintForAReport) {
+    check(GraphId::Ik)->setChecked(true);
+    GraphWindow* g = graph(GraphId::Ik);
+    g->resize(500, 220);
+    const QImage picture = g->picture();
+    EXPECT_EQ(picture.deviceIndependentSize().width(), g->plot()->width());
+    EXPECT_GT(picture.deviceIndependentSize().height(), g->plot()->height()) << "a title band";
+    const QString dir = QDir::temp().filePath("ovrelan_export_test");
+    QDir().mkpath(dir);
+    dialogs.save_as = dir + "/I.png";
+    g->save_picture();
+    EXPECT_EQ(dialogs.suggestions.back(), "I(t).png");
+    QImage saved(dialogs.save_as);
+    EXPECT_EQ(saved.size(), picture.size());
+    for (const int dialect : {0, 1}) {
+        dialogs.filter = dialect;
+        dialogs.save_as = dir + QString("/data%1.csv").arg(dialect);
+        g->save_data();
+        QFile file(dialogs.save_as);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QList<QByteArray> lines = file.readAll().split('\n');
+        EXPECT_EQ(lines[0], dialect == 0 ? "t_s,tau,Uc_V,UL_V,Ur_V,I_A,W_J"
+                                         : "t_s;tau;Uc_V;UL_V;Ur_V;I_A;W_J");
+        EXPECT_EQ(lines.size(), 1921 + 2) << "a header, a row per point, the last line break";
+    }
+    g->print_picture();
+    ASSERT_EQ(dialogs.printed.size(), 1U);
+    EXPECT_EQ(dialogs.printed[0], picture);
+    g->copy_picture();
+    EXPECT_EQ(QGuiApplication::clipboard()->image().size(), picture.size());
+    // A file that cannot be written says so.
+    dialogs.save_as = "/nonexistent-dir/x.png";
+    g->save_picture();
+    ASSERT_FALSE(boxes.boxes.empty());
+    EXPECT_EQ(boxes.boxes.back().title, "Ошибка");
+    EXPECT_TRUE(boxes.boxes.back().text.contains("/nonexistent-dir/x.png"));
+    QDir(dir).removeRecursively();
 }
 
 } // namespace

@@ -4,8 +4,11 @@
 
 #include "platform/platform.h"
 
+#include <QImage>
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 #include <vector>
 
@@ -45,11 +48,48 @@ public:
     QStringList edited;
 };
 
+// Answers the dialogs with preset answers and records what was printed.
+class RecordingDialogs final : public Dialogs {
+public:
+    QString save_file(QWidget*, const QString& title, const QString& suggested,
+                      const QStringList& filters, int* chosen) override {
+        asked << title;
+        suggestions << suggested;
+        if (chosen != nullptr) {
+            *chosen = filter;
+        }
+        (void)filters;
+        return save_as;
+    }
+    QString open_file(QWidget*, const QString& title, const QStringList&) override {
+        asked << title;
+        return open;
+    }
+    std::optional<QString> ask_text(QWidget*, const QString& title, const QString&,
+                                    const QString& text) override {
+        asked << title;
+        return answer ? std::optional<QString>(*answer) : std::optional<QString>(text);
+    }
+    bool print(QWidget*, const QImage& picture) override {
+        printed.push_back(picture);
+        return true;
+    }
+
+    QString save_as;               // the file name "chosen" in a save dialog
+    int filter = 0;                // the filter "chosen" there
+    QString open;                  // the file "chosen" in an open dialog
+    std::optional<QString> answer; // the text "typed" (nothing: the text offered stays)
+    QStringList asked;
+    QStringList suggestions;
+    std::vector<QImage> printed;
+};
+
 struct RecordingPlatform {
     RecordingMessageBoxes boxes;
     RecordingTone tone;
     RecordingDocuments documents;
-    Platform platform{boxes, tone, documents};
+    RecordingDialogs dialogs;
+    Platform platform{boxes, tone, documents, dialogs};
 };
 
 } // namespace ovrelan::testing

@@ -27,4 +27,23 @@ grep -q "No such file or directory" "$tmp/err" || fail "reason: $(cat "$tmp/err"
 [ "$status" -eq 0 ] || fail "a good CSV: exit $status"
 [ "$(wc -l < "$tmp/a.csv")" -eq 50 ] || fail "CSV rows: $(wc -l < "$tmp/a.csv")"
 grep -q '"configuration": "RLC"' "$tmp/out" || fail "no JSON after a good CSV"
+# The CSV reads with Python's csv module; its SI columns are the arrays times their scales.
+python3 - "$tmp/a.csv" <<'PY' || fail "the CSV as a spreadsheet reads it"
+import csv, sys
+rows = list(csv.DictReader(open(sys.argv[1], newline="")))
+assert len(rows) == 49, len(rows)
+for row in rows:
+    assert abs(float(row["Uc_V"]) - 15 * float(row["Uc_t"])) <= 1e-12 * 15, row
+PY
+
+# A task file gives the fields; a broken one is a usage error that says why.
+printf 'L = 0\nC = 1000\nR = 10\nUo = 0\nEm = 5\nnu = 0\nNmax = 5\ncomment = заряд\n' > "$tmp/t.ovrelan"
+"$solve" --task "$tmp/t.ovrelan" > "$tmp/out" || fail "a good task: exit $?"
+grep -q '"configuration": "RC"' "$tmp/out" || fail "the task's circuit"
+"$solve" --task "$tmp/t.ovrelan" --R 20 > "$tmp/out" || fail "a task and a field"
+grep -q '"R": 20' "$tmp/out" || fail "the field given on the command line wins"
+printf 'L = 2000\n' > "$tmp/broken.ovrelan"
+"$solve" --task "$tmp/broken.ovrelan" > "$tmp/out" 2> "$tmp/err"; status=$?
+[ "$status" -eq 2 ] || fail "a broken task: exit $status"
+grep -q "не заданы поля" "$tmp/err" || fail "reason: $(cat "$tmp/err")"
 echo "ok"

@@ -96,7 +96,7 @@ TEST(SolveReport, CsvHasOneRowPerElement) {
     std::istringstream in(out.str());
     std::string line;
     std::getline(in, line);
-    EXPECT_EQ(line, "k,t_grid,Uc_t,I_t,Ur_t,UL_t,W_t");
+    EXPECT_EQ(line, "k,t_grid,Uc_t,I_t,Ur_t,UL_t,W_t,t_s,tau,Uc_V,UL_V,Ur_V,I_A,W_J");
     int rows = 0;
     std::string first;
     while (std::getline(in, line)) {
@@ -106,7 +106,8 @@ TEST(SolveReport, CsvHasOneRowPerElement) {
         ++rows;
     }
     EXPECT_EQ(rows, 49);
-    EXPECT_EQ(first, "0,0,1,0,0,-1.3333333333333333,1");
+    // The normalised arrays, then SI: Uc = 15 V, UL = -20 V, W = C·Uc²/2 = 0.5625 J.
+    EXPECT_EQ(first, "0,0,1,0,0,-1.3333333333333333,1,0,0,15,-20,0,0,0.5625");
 }
 
 } // namespace

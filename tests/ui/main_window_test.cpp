@@ -4,6 +4,8 @@
 
 #include "geometry/main_layout.h"
 #include "graphs/graph_window.h"
+#include "model/characteristics_panel.h"
+#include "model/examples.h"
 #include "scene/circuit_scene.h"
 #include "tools/solve_report.h"
 #include "ui/authors_window.h"
@@ -11,10 +13,13 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
@@ -88,7 +93,7 @@ TEST_F(MainWindowTest, DefaultPanelCaptions) {
     EXPECT_EQ(caption("Label18"), localised("δ=  5.0000E+00 1/c"));
     EXPECT_EQ(caption("Label23"), localised("Vr= 5.032E+01 Гц"));
     EXPECT_EQ(caption("Label11"), "Характеристики");
-    EXPECT_TRUE(control("Label27")->isHidden());
+    EXPECT_EQ(caption("Label27"), "Контур RLC: колебательный режим (затухающие колебания)");
     for (int n = 12; n <= 26; ++n) {
         EXPECT_FALSE(control(QString("Label%1").arg(n).toUtf8().constData())->isHidden()) << n;
     }
@@ -518,6 +523,60 @@ INSTANTIATE_TEST_SUITE_P(
                       TypedCase{"fractional_rc", {{Field::L, "0"}, {Field::Nmax, "2.55"}}},
                       TypedCase{"aperiodic_dc", {{Field::R, "100"}, {Field::nu, "0"}}}),
     [](const auto& test) { return std::string(test.param.name); });
+
+TEST_F(MainWindowTest, EveryExampleLoadsWithoutAMessageAndNamesItsRegime) {
+    const QList<QAction*> items = window->findChild<QMenu*>("mnuExamples")->actions();
+    ASSERT_EQ(items.size(), static_cast<qsizetype>(examples().size()));
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        const Example& example = examples()[static_cast<std::size_t>(i)];
+        items[i]->trigger();
+        EXPECT_TRUE(boxes.boxes.empty()) << example.name;
+        for (std::size_t k = 0; k < 7; ++k) {
+            EXPECT_EQ(window->field(static_cast<Field>(k))->text().toStdString(), example.texts[k]);
+        }
+        EXPECT_EQ(configuration(window->state()), example.configuration) << example.name;
+        EXPECT_EQ(caption("Label27").toStdString(),
+                  circuit_caption(example.configuration, example.regime));
+    }
+}
+
+TEST_F(MainWindowTest, ATaskIsSavedAndOpenedAgain) {
+    type("Text1", "2,5");
+    enter("Text1");
+    const QString path = QDir::temp().filePath("ovrelan_main_window_test.ovrelan");
+    dialogs.answer = "Найдите период.";
+    dialogs.save_as = path;
+    window->findChild<QAction*>("mnuFileSaveTask")->trigger();
+    ASSERT_TRUE(QFile::exists(path));
+    window->findChild<QMenu*>("mnuExamples")->actions().at(1)->trigger();
+    ASSERT_EQ(text("Text1"), "2000");
+    dialogs.open = path;
+    window->findChild<QAction*>("mnuFileOpenTask")->trigger();
+    EXPECT_EQ(text("Text1"), "2,5");
+    EXPECT_EQ(window->state().L, 2.5 * 0.000001);
+    ASSERT_EQ(boxes.boxes.size(), 1U) << "the comment for the student";
+    EXPECT_EQ(boxes.boxes[0].title, "Задача");
+    EXPECT_EQ(boxes.boxes[0].text, "Найдите период.");
+    QFile::remove(path);
+}
+
+TEST_F(MainWindowTest, ABrokenTaskChangesNothing) {
+    const QString path = QDir::temp().filePath("ovrelan_broken_task.ovrelan");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("L = 2000\nC = много\n");
+    file.close();
+    const SimulationState before = window->state();
+    const QString shown = text("Text2");
+    EXPECT_FALSE(window->open_task(path));
+    ASSERT_EQ(boxes.boxes.size(), 1U);
+    EXPECT_EQ(boxes.boxes[0].title, "Ошибка");
+    EXPECT_TRUE(boxes.boxes[0].text.contains("строка 2: «много» — не число"))
+        << boxes.boxes[0].text.toStdString();
+    EXPECT_EQ(text("Text2"), shown);
+    testing::expect_same_state(window->state(), before);
+    QFile::remove(path);
+}
 
 TEST(MainWindowLocale, CommaLocaleKeepsPointsInTheFields) {
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));

@@ -100,7 +100,8 @@ protected:
     QtMessageBoxes real_boxes;
     testing::RecordingTone tone;
     testing::RecordingDocuments documents;
-    Platform platform{real_boxes, tone, documents};
+    testing::RecordingDialogs dialogs;
+    Platform platform{real_boxes, tone, documents, dialogs};
     std::unique_ptr<MainWindow> window;
     int boxes_seen = 0;
     double value_while_open = -1;

@@ -1,0 +1,108 @@
+#include "geometry/graph_readout.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <string_view>
+
+namespace ovrelan {
+
+namespace {
+
+constexpr std::string_view minus = "\u2212"; // the typographic minus
+
+// value with `digits` significant digits in the plain form, the separator put in.
+std::string significant(double value, int digits, bool drop_trailing_zeros, char separator) {
+    if (value == 0 || !std::isfinite(value)) {
+        return std::isfinite(value) ? "0" : (std::isnan(value) ? "—" : "∞");
+    }
+    const double magnitude = std::fabs(value);
+    const int exponent = static_cast<int>(std::floor(std::log10(magnitude)));
+    const int decimals = std::max(0, digits - 1 - exponent);
+    char buffer[64];
+    const auto r = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
+                                 std::chars_format::fixed, decimals);
+    std::string text(buffer, r.ptr);
+    if (drop_trailing_zeros && text.find('.') != std::string::npos) {
+        while (text.back() == '0') {
+            text.pop_back();
+        }
+        if (text.back() == '.') {
+            text.pop_back();
+        }
+    }
+    std::replace(text.begin(), text.end(), '.', separator);
+    return (value < 0 ? std::string(minus) : std::string()) + text;
+}
+
+struct Prefix {
+    double factor;
+    const char* name;
+};
+
+constexpr Prefix prefixes[] = {{1e-12, "п"}, {1e-9, "н"}, {1e-6, "мк"}, {1e-3, "м"},
+                               {1, ""},      {1e3, "к"},  {1e6, "М"},   {1e9, "Г"}};
+
+} // namespace
+
+GraphPoint graph_point(const SimulationState& s, const GraphVariant& v, double tau) {
+    GraphPoint p;
+    if (s.t_grid.empty() || !(s.dt > 0)) {
+        return p;
+    }
+    // The computed points: 0 ... floor(Nt) (a fractional grid leaves its last element unset).
+    const std::size_t last = std::min(s.t_grid.size() - 1, static_cast<std::size_t>(s.Nt));
+    const double nearest = std::nearbyint(tau / s.dt);
+    p.k = nearest <= 0 ? 0 : std::min(last, static_cast<std::size_t>(nearest));
+    p.tau = s.t_grid[p.k];
+    p.seconds = p.tau * s.t_scale;
+    p.normalised = v.sample(s, p.k);
+    p.physical = p.normalised * s.*v.scale;
+    return p;
+}
+
+std::string si_text(double value, const char* unit, char decimal_separator) {
+    const double magnitude = std::fabs(value);
+    const Prefix* chosen = &prefixes[4];
+    if (magnitude > 0 && std::isfinite(magnitude)) {
+        for (const Prefix& p : prefixes) {
+            if (magnitude >= p.factor * 0.9995) { // 999.95 m reads as 1 (no "1000 м")
+                chosen = &p;
+            }
+        }
+    }
+    return significant(value / chosen->factor, 4, true, decimal_separator) + " " + chosen->name +
+           unit;
+}
+
+std::string plain_text(double value, char decimal_separator) {
+    return significant(value, 3, false, decimal_separator);
+}
+
+std::string point_readout(const GraphPoint& p, const GraphVariant& v, char decimal_separator) {
+    return "t = " + si_text(p.seconds, "с", decimal_separator) +
+           " (τ = " + plain_text(p.tau, decimal_separator) + "); " + v.symbol + " = " +
+           si_text(p.physical, v.unit, decimal_separator) + " (" +
+           plain_text(p.normalised, decimal_separator) + ")";
+}
+
+std::string markers_readout(const GraphPoint& a, const GraphPoint& b, const GraphVariant& v,
+                            char decimal_separator) {
+    const std::string ratio_name = v.ratio;
+    const std::string value_name = ratio_name.substr(0, ratio_name.find('/')); // "U_B"
+    const std::string symbol_a = value_name.substr(0, value_name.size() - 1) + "A";
+    std::string text = "Δt = " + si_text(b.seconds - a.seconds, "с", decimal_separator) + "; " +
+                       symbol_a + " = " + si_text(a.physical, v.unit, decimal_separator) + "; " +
+                       value_name + " = " + si_text(b.physical, v.unit, decimal_separator);
+    if (a.normalised != 0) {
+        const double ratio = b.normalised / a.normalised;
+        text += "; " + ratio_name + " = " + plain_text(ratio, decimal_separator);
+        if (ratio > 0) {
+            text += "; ln = " + plain_text(std::log(ratio), decimal_separator);
+        }
+    }
+    return text;
+}
+
+} // namespace ovrelan
