@@ -421,8 +421,13 @@ void GraphWindow::context_menu(const QPoint& global) {
     menu.exec(global);
 }
 
+// Without the cross-hair that follows the pointer; the markers stay.
 QImage GraphWindow::picture() {
-    return titled_picture(windowTitle(), Picture1->grab());
+    const std::optional<GraphPoint> pointer = hover_;
+    hover_.reset();
+    QImage image = titled_picture(windowTitle(), Picture1->grab());
+    hover_ = pointer;
+    return image;
 }
 
 void GraphWindow::copy_picture() {
