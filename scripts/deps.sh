@@ -10,6 +10,7 @@ OVRELAN_PACKAGES=(
     qt6-base-dev qt6-multimedia-dev qt6-translations-l10n libgl-dev
     fonts-liberation2 fonts-dejavu-core
     xvfb xauth imagemagick python3
+    qt6-svg-dev poppler-utils desktop-file-utils appstream dpkg-dev file
 )
 
 ovrelan_install_packages() {

@@ -17,13 +17,13 @@ namespace {
 constexpr const char* description =
     "ovrelan-solve: the Ovrelan series-circuit model without a window.\n"
     "Starts from the program's start-up state, takes each given text as typed into\n"
-    "that field (read as the fields read it: blanks ignored, '1,5' reads as 1, 'abc'\n"
-    "as 0), applies the field checks and the circuit guards with their corrections,\n"
-    "and prints one JSON object: \"messages\" (every message box the program would\n"
-    "show, with the field text written back), \"configuration\", \"regime\" and \"state\"\n"
-    "(every scalar of the model in SI units, plus Nt_points and the maxima).\n"
-    "A pass refused for non-finite numbers or too many grid points lists one message\n"
-    "per field it puts back.";
+    "that field (read as the fields read it: blanks ignored, '1,5' reads as 1.5,\n"
+    "'abc' as 0), applies the field checks and the circuit guards with their\n"
+    "corrections, and prints one JSON object: \"messages\" (every message box the\n"
+    "program would show, with the field text written back), \"configuration\",\n"
+    "\"regime\" and \"state\" (every scalar of the model in SI units, plus Nt_points\n"
+    "and the maxima). A pass refused for non-finite numbers or too many grid points\n"
+    "lists one message per field it puts back.";
 
 // Writes the whole text and flushes it; false with errno set when any of it is lost.
 bool write_all(std::FILE* out, const std::string& text) {

@@ -1,0 +1,248 @@
+// ovrelan-make-docs: made at build time, never installed. Draws the documents' figures with the
+// program itself, turns the Markdown sources into PDFs (QTextDocument → QPdfWriter) and draws the
+// program's icon as PNGs and an SVG, all on the offscreen platform.
+//
+//   ovrelan-make-docs docs SOURCE_DIR OUT_DIR
+//   ovrelan-make-docs icons OUT_DIR
+#include "graphs/graph_window.h"
+#include "platform/drawing_surface.h"
+#include "platform/platform.h"
+#include "run/run_controller.h"
+#include "scene/circuit_scene.h"
+#include "ui/main_window.h"
+#include "ui/menu_icons.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSvgGenerator>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextFragment>
+#include <QTextImageFormat>
+
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+using namespace ovrelan;
+
+// The platform of a program nobody looks at: boxes, tones and dialogs answer nothing.
+struct SilentPlatform {
+    struct Boxes final : MessageBoxes {
+        void show_ok(QWidget*, const QString&, const QString&) override {}
+        bool ask_yes_no(QWidget*, const QString&, const QString&) override { return true; }
+    } boxes;
+    struct Silence final : Tone {
+        void play(int) override {}
+    } tone;
+    struct NoDocuments final : Documents {
+        void open_document(const QString&) override {}
+        void edit_text(const QString&) override {}
+    } documents;
+    struct NoDialogs final : Dialogs {
+        QString save_file(QWidget*, const QString&, const QString&, const QStringList&,
+                          int*) override {
+            return {};
+        }
+        QString open_file(QWidget*, const QString&, const QStringList&) override { return {}; }
+        std::optional<QString> ask_text(QWidget*, const QString&, const QString&,
+                                        const QString&) override {
+            return std::nullopt;
+        }
+        bool print(QWidget*, const QImage&) override { return false; }
+    } dialogs;
+    Platform platform{boxes, tone, documents, dialogs};
+};
+
+void settle() {
+    for (int i = 0; i < 5; ++i) {
+        QApplication::processEvents();
+    }
+}
+
+bool save(const QImage& image, const QString& path) {
+    if (!image.save(path)) {
+        std::fprintf(stderr, "ovrelan-make-docs: cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    return true;
+}
+
+// One graph of a circuit after its whole run, as the program saves it for a report.
+struct Figure {
+    const char* file;
+    GraphId graph;
+    std::array<const char*, 7> texts; // L, C, R, Uo, Em, nu, Nmax
+};
+
+const Figure figures[] = {
+    {"kolebatelnyi.png", GraphId::Uc, {"2000", "5000", "0.02", "15", "0", "0", "10"}},
+    {"kriticheskii.png", GraphId::Uc, {"2000", "500", "4", "15", "0", "0", "3"}},
+    {"aperiodicheskii.png", GraphId::Uc, {"2000", "500", "20", "15", "0", "0", "3"}},
+    {"rezonans.png", GraphId::Uc, {"2000", "5000", "0.02", "0", "5", "50.32", "60"}},
+    {"bienia.png", GraphId::Uc, {"2000", "5000", "0", "0", "5", "45", "40"}},
+    {"zaryad_rc.png", GraphId::Uc, {"0", "1000", "10", "0", "5", "0", "5"}},
+    {"tok_rl.png", GraphId::Ik, {"100000", "0", "10", "0", "5", "0", "5"}},
+    {"lc_napryazhenie.png", GraphId::Uc, {"2000", "5000", "0", "15", "0", "0", "3"}},
+    {"lc_tok.png", GraphId::Ik, {"2000", "5000", "0", "15", "0", "0", "3"}},
+};
+
+bool draw_figures(const QString& out) {
+    QDir().mkpath(out);
+    SilentPlatform silent;
+    MainWindow window(silent.platform);
+    window.show();
+    settle();
+    bool ok = save(window.grab().toImage(), out + "/glavnoe_okno.png");
+    for (const Figure& f : figures) {
+        for (std::size_t k = 0; k < 7; ++k) {
+            window.field(static_cast<Field>(k))->setText(f.texts[k]);
+        }
+        GraphWindow* graph = window.graph(f.graph);
+        window.graph_box(f.graph)->setChecked(true);
+        graph->resize(760, 300);
+        window.findChild<QAction*>("mnuRunFinish")->trigger();
+        settle();
+        ok = save(graph->picture(), out + "/" + f.file) && ok;
+        window.graph_box(f.graph)->setChecked(false);
+    }
+    // The circuit during a run, with both fields: the start-up circuit where the current is large
+    // and the capacitor still charged.
+    for (std::size_t k = 0; k < 7; ++k) {
+        const char* const start[] = {"2000", "5000", "0.020", "15.00", "5.00", "47.00", "40"};
+        window.field(static_cast<Field>(k))->setText(start[k]);
+    }
+    window.findChild<QCheckBox*>("Check_E")->setChecked(true);
+    window.findChild<QCheckBox*>("Check_B")->setChecked(true);
+    SimulationState& s = window.state();
+    std::size_t best = 0;
+    for (std::size_t k = 0; k < 100 && k < s.I_t.size(); ++k) {
+        if (std::fabs(s.I_t[k] * s.Uc_t[k]) > std::fabs(s.I_t[best] * s.Uc_t[best])) {
+            best = k;
+        }
+    }
+    s.k_now = static_cast<int>(best);
+    window.scene()->show_run_position();
+    window.scene()->show_key(false);
+    settle();
+    const QWidget* picture = window.findChild<DrawingSurface*>("Picture1");
+    ok = save(window.client_area()->grab(picture->geometry()).toImage(), out + "/polya.png") && ok;
+    window.run()->abort();
+    return ok;
+}
+
+// Figures no wider than the text.
+void fit_images(QTextDocument& document, double width) {
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            QTextCharFormat format = fragment.charFormat();
+            if (!format.isImageFormat()) {
+                continue;
+            }
+            QTextImageFormat image = format.toImageFormat();
+            const QVariant resource =
+                document.resource(QTextDocument::ImageResource, QUrl(image.name()));
+            const QImage picture = resource.value<QImage>();
+            if (picture.isNull() || picture.width() <= width) {
+                continue;
+            }
+            image.setWidth(width);
+            image.setHeight(width * picture.height() / picture.width());
+            QTextCursor cursor(&document);
+            cursor.setPosition(fragment.position());
+            cursor.setPosition(fragment.position() + fragment.length(), QTextCursor::KeepAnchor);
+            cursor.setCharFormat(image);
+        }
+    }
+}
+
+bool make_pdf(const QString& source, const QString& out_dir, const QString& name) {
+    QFile file(source);
+    if (!file.open(QIODevice::ReadOnly)) {
+        std::fprintf(stderr, "ovrelan-make-docs: cannot read %s\n", qPrintable(source));
+        return false;
+    }
+    const QString markdown = QString::fromUtf8(file.readAll());
+    QPdfWriter writer(out_dir + "/" + name + ".pdf");
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setPageMargins(QMarginsF(20, 18, 20, 18), QPageLayout::Millimeter);
+    writer.setResolution(144);
+    writer.setCreator("Ovrelan");
+    QTextDocument document;
+    document.setBaseUrl(QUrl::fromLocalFile(out_dir + "/"));
+    QFont font(QStringLiteral("Liberation Serif"));
+    font.setStyleHint(QFont::Serif);
+    font.setPointSizeF(11.5);
+    document.setDefaultFont(font);
+    document.setMarkdown(markdown);
+    const QRectF page = writer.pageLayout().paintRectPixels(writer.resolution());
+    document.setPageSize(page.size());
+    fit_images(document, page.width() * 0.95);
+    const QString title = document.firstBlock().text();
+    writer.setTitle(title);
+    document.print(&writer);
+    return true;
+}
+
+bool make_documents(const QString& sources, const QString& out) {
+    bool ok = draw_figures(out + "/figures");
+    for (const char* name : {"spravka", "kontur", "katushka", "kondensator", "resistor", "uprav"}) {
+        const QString source = sources + "/" + name + ".md";
+        ok = make_pdf(source, out, name) && ok;
+        QFile::remove(out + "/" + name + ".md");
+        ok = QFile::copy(source, out + "/" + name + ".md") && ok; // for the program's own window
+    }
+    QFile::remove(out + "/instruction.txt");
+    return QFile::copy(sources + "/instruction.txt", out + "/instruction.txt") && ok;
+}
+
+bool make_icons(const QString& out) {
+    bool ok = true;
+    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+        const QString dir = QString("%1/hicolor/%2x%2/apps").arg(out).arg(size);
+        QDir().mkpath(dir);
+        QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        paint_app_icon(painter, QRectF(0, 0, size, size));
+        painter.end();
+        ok = save(image, dir + "/org.ovrelan.Ovrelan.png") && ok;
+    }
+    const QString scalable = out + "/hicolor/scalable/apps";
+    QDir().mkpath(scalable);
+    QSvgGenerator svg;
+    svg.setFileName(scalable + "/org.ovrelan.Ovrelan.svg");
+    svg.setSize(QSize(64, 64));
+    svg.setViewBox(QRect(0, 0, 64, 64));
+    svg.setTitle("Ovrelan");
+    QPainter painter(&svg);
+    paint_app_icon(painter, QRectF(0, 0, 64, 64));
+    painter.end();
+    return ok;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName("OvrelanBuild");
+    const QStringList args = QApplication::arguments();
+    bool ok = false;
+    if (args.size() == 4 && args[1] == "docs") {
+        ok = make_documents(args[2], args[3]);
+    } else if (args.size() == 3 && args[1] == "icons") {
+        ok = make_icons(args[2]);
+    } else {
+        std::fprintf(stderr, "usage: ovrelan-make-docs docs SOURCE_DIR OUT_DIR | icons OUT_DIR\n");
+        return 2;
+    }
+    return ok ? 0 : 1;
+}

@@ -1,0 +1,65 @@
+#include "ui/application.h"
+
+#include "platform/platform.h"
+#include "platform/translations.h"
+#include "ui/main_window.h"
+#include "ui/menu_icons.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QLoggingCategory>
+#include <QTimer>
+
+namespace ovrelan {
+
+namespace {
+
+// Quits once the watched window has painted.
+class QuitAfterPaint final : public QObject {
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+} // namespace
+
+int run_program(int argc, char** argv, StartOptions options) {
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName("Ovrelan");
+    QApplication::setApplicationName("Ovrelan"); // QSettings: ~/.config/Ovrelan/Ovrelan.conf
+    install_russian_qt_translations(app);        // «Да», «Нет», the fields' context menus
+    QApplication::setWindowIcon(app_icon());
+    QApplication::setDesktopFileName("org.ovrelan.Ovrelan");
+    // A machine without sound still plays nothing, silently.
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.multimedia*=false"));
+
+    QtMessageBoxes boxes;
+    QtTone tone;
+    QtDocuments documents;
+    QtDialogs dialogs;
+    Platform platform{boxes, tone, documents, dialogs};
+
+    MainWindow main_window(platform);
+    QuitAfterPaint quit;
+    if (options.quit_after_first_paint) {
+        main_window.client_area()->installEventFilter(&quit);
+    }
+    main_window.show();
+    // A task given on the command line: ovrelan задача.ovrelan
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() > 1 && !options.quit_after_first_paint) {
+        main_window.open_task(arguments.at(1));
+    }
+    const int status = QApplication::exec();
+    if (options.quit_after_first_paint) {
+        main_window.hide();
+        return 0; // no exit question: nobody is there to answer it
+    }
+    return status;
+}
+
+} // namespace ovrelan
