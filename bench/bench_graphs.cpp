@@ -38,6 +38,9 @@ void BM_replot_five_100k(benchmark::State& state) {
     replot_all(state, "2084");
 }
 
+void BM_replot_five_1M(benchmark::State& state) {
+    replot_all(state, "20833");
+}
 void BM_replot_five_defaults_after_edit(benchmark::State& state) {
     replot_all(state, "40", false);
 }
@@ -49,6 +52,7 @@ BENCHMARK(BM_replot_five_defaults)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_replot_five_defaults_after_edit)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_replot_five_100k_after_edit)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_replot_five_100k)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_replot_five_1M)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

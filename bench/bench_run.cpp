@@ -8,6 +8,7 @@
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTimer>
 
 #include <benchmark/benchmark.h>
@@ -56,21 +57,38 @@ void BM_run_without_pauses(benchmark::State& state) {
                            benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
-// One period at carrier_delay = 1 and calc_speedup = 1 with real pauses: about 30 ms a point.
-void BM_run_real_pace(benchmark::State& state) {
+// A run with real pauses: how long it takes against what its pauses add up to (three pauses of
+// 10·carrier_delay ms in every frame that shows the carriers). pace_ratio = 1 is the exact pace.
+void real_pace(benchmark::State& state, const char* nmax, int speedup) {
     Program p;
-    p.window.findChild<QLineEdit*>("Text7")->setText("1");
+    p.window.field(Field::Nmax)->setText(nmax);
+    p.window.findChild<QScrollBar*>("HScroll2")->setValue(speedup);
+    double ratio = 0;
     for (auto _ : state) {
+        const int frames_before = p.window.run()->paused_frames();
+        QElapsedTimer clock;
+        clock.start();
         p.play();
+        const double took = static_cast<double>(clock.nsecsElapsed()) / 1e6;
+        const int frames = p.window.run()->paused_frames() - frames_before;
+        const double specified = frames * 3.0 * 10 * p.window.run()->carrier_delay();
+        ratio = took / specified;
     }
-    state.counters["ms_per_point"] =
-        benchmark::Counter(p.window.state().Nt * static_cast<double>(state.iterations()) / 1e3,
-                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["pace_ratio"] = ratio;
+    state.counters["points"] = p.window.state().Nt;
+}
+
+void BM_run_real_pace_nmax40(benchmark::State& state) {
+    real_pace(state, "40", 1);
+}
+void BM_run_real_pace_fastest(benchmark::State& state) {
+    real_pace(state, "40", 12);
 }
 
 BENCHMARK(BM_playback_step)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_run_without_pauses)->Unit(benchmark::kMillisecond)->Iterations(3);
-BENCHMARK(BM_run_real_pace)->Unit(benchmark::kMillisecond)->Iterations(1)->UseRealTime();
+BENCHMARK(BM_run_real_pace_fastest)->Unit(benchmark::kMillisecond)->Iterations(1)->UseRealTime();
+BENCHMARK(BM_run_real_pace_nmax40)->Unit(benchmark::kMillisecond)->Iterations(1)->UseRealTime();
 
 } // namespace
 

@@ -43,6 +43,9 @@ void BM_rlc_defaults(benchmark::State& state) {
 void BM_rlc_nmax_10000(benchmark::State& state) {
     run_pass(state, {0.002, 0.005, 0.02, 15, 5, 47, 10000});
 }
+void BM_rlc_1M_points(benchmark::State& state) {
+    run_pass(state, {0.002, 0.005, 0.02, 15, 5, 47, 20833});
+}
 void BM_rlc_aperiodic_nmax_10000(benchmark::State& state) {
     run_pass(state, {0.002, 0.005, 5, 15, 5, 47, 10000});
 }
@@ -55,6 +58,7 @@ void BM_rl_nmax_10000(benchmark::State& state) {
 
 BENCHMARK(BM_rlc_defaults)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_rlc_nmax_10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_rlc_1M_points)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_rlc_aperiodic_nmax_10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_rc_nmax_10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_rl_nmax_10000)->Unit(benchmark::kMillisecond);

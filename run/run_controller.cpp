@@ -161,6 +161,7 @@ bool RunController::move_carriers() {
         return false;
     }
     picture_.set_fill(FillStyle::solid, to<QColor>(carrier_yellow));
+    ++paused_frames_;
     in_frame_ = true;
     frame_current_ = I;
     carrier_phase_ = 0;

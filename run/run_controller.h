@@ -61,6 +61,8 @@ public:
     void set_pause_scheduler(PauseScheduler scheduler) { pause_ = std::move(scheduler); }
     int anim_count() const { return anim_count_; }
     int frames() const { return frames_; }
+    // Frames that showed the carriers, with their three pauses each.
+    int paused_frames() const { return paused_frames_; }
 
 signals:
     // Entered a state. Idle to running: the window locks its inputs and recomputes before the
@@ -91,6 +93,7 @@ private:
     int calc_speedup_ = 1;
     int anim_count_ = 0;
     int frames_ = 0;
+    int paused_frames_ = 0;
     // The frame in progress: its phase and the carriers drawn in it.
     bool in_frame_ = false;
     int carrier_phase_ = 0;

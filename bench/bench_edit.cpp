@@ -1,0 +1,59 @@
+// Edit -> everything redrawn: the CPU time of the GUI thread from a changed field until the
+// event loop is idle, with all five graph windows open, at 2 k, 100 k and 1 M grid points; and
+// the peak memory.
+#include "graphs/graph_window.h"
+#include "ui/main_window.h"
+#include "window_bench.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+
+#include <benchmark/benchmark.h>
+
+#include <sys/resource.h>
+
+namespace {
+
+using namespace ovrelan;
+
+void edit(benchmark::State& state, const char* nmax) {
+    bench::Program program;
+    MainWindow& window = program.window;
+    for (int i = 0; i < 5; ++i) {
+        window.graph_box(GraphId(i))->setChecked(true);
+        window.graph(GraphId(i))->resize(400, 170);
+    }
+    window.field(Field::Nmax)->setText(nmax);
+    QApplication::processEvents();
+    const char* const resistances[] = {"0.021", "0.020"};
+    int i = 0;
+    for (auto _ : state) {
+        window.field(Field::R)->setText(resistances[i++ % 2]); // the chain and every view
+        QApplication::processEvents();                         // and their paint events
+    }
+    state.counters["points"] = static_cast<double>(window.state().t_grid.size());
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    state.counters["peak_rss_MiB"] = static_cast<double>(usage.ru_maxrss) / 1024.0;
+}
+
+void BM_edit_2k(benchmark::State& state) {
+    edit(state, "40");
+}
+void BM_edit_100k(benchmark::State& state) {
+    edit(state, "2084");
+}
+void BM_edit_1M(benchmark::State& state) {
+    edit(state, "20833");
+}
+
+BENCHMARK(BM_edit_2k)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_edit_100k)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_edit_1M)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    return ovrelan::bench::run_window_benchmarks(argc, argv);
+}
