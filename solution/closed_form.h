@@ -5,6 +5,8 @@
 #include "model/circuit_kind.h"
 #include "model/simulation_state.h"
 
+#include <type_traits>
+
 namespace ovrelan {
 
 // Normalised capacitor voltage x(tau).
@@ -13,13 +15,104 @@ double Uc_of_t(const SimulationScalars& s, double tau);
 // Normalised current i(tau) = -x'(tau).
 double I_of_t(const SimulationScalars& s, double tau);
 
+// What a response is made of at one instant: the cosine and sine of two turning phases and up to
+// two decaying exponentials, cos(turn·tau), sin(turn·tau) and exp(-decay·tau). Which rates a
+// regime uses is rates_of's business; an unused rate is 0 (cos 1, sin 0, exp 1).
+struct Rates {
+    double turn1 = 0;
+    double turn2 = 0;
+    double decay1 = 0;
+    double decay2 = 0;
+};
+
+struct Phases {
+    double c1 = 1, s1 = 0;
+    double c2 = 1, s2 = 0;
+    double e1 = 1, e2 = 1;
+};
+
+Rates rates_of(const SimulationScalars& s, Regime r);
+
+// The phases at tau straight from the library functions.
+Phases phases_at(const Rates& rates, double tau);
+
 struct ResponsePoint {
     double x;
     double i;
+    double source; // cos(b·tau): the EMF's phase, for the coil's voltage
 };
 
-// Both values at once, given cos(b*tau) and sin(b*tau): the same numbers as Uc_of_t and I_of_t,
-// with the shared sines, cosines and exponentials evaluated once.
-ResponsePoint response_at(const SimulationScalars& s, Regime r, double tau, double cb, double sb);
+// The response at tau from its phases there (as rates_of(s, r) defines them), for one regime.
+// Inline and chosen at compile time: the solution arrays evaluate it a million times in a row.
+template <Regime R>
+inline ResponsePoint response(const SimulationScalars& s, double tau, const Phases& p) {
+    const double a = s.a;
+    const double b = s.b;
+    const double g = s.g;
+    const double u0 = s.u0;
+    const auto eps = static_cast<double>(s.eps);
+    if constexpr (R == Regime::undamped_resonance) {
+        const double c = p.c1;
+        const double sn = p.s1;
+        return {u0 * c - (eps * tau / 2) * sn, (u0 + eps / 2) * sn + (eps * tau / 2) * c, c};
+    } else if constexpr (R == Regime::undamped_dc) {
+        return {(u0 + eps) * p.c1 - eps, (u0 + eps) * p.s1, 1};
+    } else if constexpr (R == Regime::undamped) {
+        // With h = (b + 1)/2 and d = (b - 1)/2: tau = h·tau - d·tau and b·tau = h·tau + d·tau,
+        // and the forced part eps/(1 - b²)·(cos b·tau - cos tau) = -eps·sin(h·tau)·sin(d·tau)/(2hd)
+        // keeps its digits however close b is to 1.
+        const double h = (b + 1) / 2;
+        const double d = (b - 1) / 2;
+        const double ch = p.c1, sh = p.s1, cd = p.c2, sd = p.s2;
+        const double c = ch * cd + sh * sd;
+        const double sn = sh * cd - ch * sd;
+        const double sd_by_d = sd / d;
+        return {u0 * c - eps * sh * sd_by_d / (2 * h),
+                u0 * sn + (eps / 2) * (ch * sd_by_d + sh * cd / h), ch * cd - sh * sd};
+    } else if constexpr (R == Regime::oscillatory) {
+        const double e = p.e1;
+        const double sg = p.s1, cg = p.c1, cb = p.c2, sb = p.s2;
+        return {e * (s.K1 * sg + s.K2 * cg) + s.Acos * cb + s.Asin * sb,
+                e * ((a * s.K1 + g * s.K2) * sg + (a * s.K2 - g * s.K1) * cg) + b * s.Acos * sb -
+                    b * s.Asin * cb,
+                cb};
+    } else if constexpr (R == Regime::aperiodic) {
+        const double fast = g + a;
+        const double slow = 1 / (a + g);
+        const double cb = p.c2, sb = p.s2;
+        return {s.K1 * p.e1 + s.K2 * p.e2 + s.Acos * cb + s.Asin * sb,
+                fast * s.K1 * p.e1 + slow * s.K2 * p.e2 + b * s.Acos * sb - b * s.Asin * cb, cb};
+    } else {
+        static_assert(R == Regime::critical);
+        const double e = p.e1;
+        const double cb = p.c2, sb = p.s2;
+        return {e * (s.K1 * tau + s.K2) + s.Acos * cb + s.Asin * sb,
+                e * (s.K1 * tau + s.K2 - s.K1) + b * s.Acos * sb - b * s.Asin * cb, cb};
+    }
+}
+
+// Calls f(std::integral_constant<Regime, r>{}): code that runs per point chooses its regime once.
+template <class F> decltype(auto) with_regime(Regime r, F&& f) {
+    switch (r) {
+    case Regime::undamped_resonance:
+        return f(std::integral_constant<Regime, Regime::undamped_resonance>{});
+    case Regime::undamped_dc:
+        return f(std::integral_constant<Regime, Regime::undamped_dc>{});
+    case Regime::undamped:
+        return f(std::integral_constant<Regime, Regime::undamped>{});
+    case Regime::oscillatory:
+        return f(std::integral_constant<Regime, Regime::oscillatory>{});
+    case Regime::aperiodic:
+        return f(std::integral_constant<Regime, Regime::aperiodic>{});
+    case Regime::critical:
+        break;
+    }
+    return f(std::integral_constant<Regime, Regime::critical>{});
+}
+
+inline ResponsePoint response(const SimulationScalars& s, Regime r, double tau, const Phases& p) {
+    return with_regime(r,
+                       [&](auto regime) { return response<decltype(regime)::value>(s, tau, p); });
+}
 
 } // namespace ovrelan

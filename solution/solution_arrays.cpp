@@ -2,163 +2,246 @@
 
 #include "model/circuit_kind.h"
 #include "solution/closed_form.h"
+#include "solution/phase_steps.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <limits>
 
 namespace ovrelan {
 
 namespace {
 
-// Running maximum of |value|, strictly greater.
+// Running maximum of |value|: taken when strictly greater (a NaN never is), which is what
+// std::max does with the old maximum first, without a branch.
 inline void running_max(double value, double& max) {
-    if (std::fabs(value) > max) {
-        max = std::fabs(value);
-    }
+    max = std::max(max, std::fabs(value));
 }
 
-// True when every element of every array and every maximum is finite: the sum of (v - v) is
-// NaN as soon as one of them is not.
-bool all_finite(const SimulationState& s) {
-    double sum = 0;
-    for (const std::vector<double>* array : {&s.t_grid, &s.Uc_t, &s.I_t, &s.UL_t, &s.W_t}) {
-        for (const double v : *array) {
-            sum += v - v;
+// A block of grid points of all six arrays, filled together and then copied out. What a
+// circuit does not have stays 0.
+struct Block {
+    static constexpr std::size_t size = PhaseSteps::block;
+    std::array<double, size> t{};
+    std::array<double, size> Uc{};
+    std::array<double, size> I{};
+    std::array<float, size> Ur{};
+    std::array<double, size> UL{};
+    std::array<double, size> W{};
+};
+
+// Copies blocks into the arrays and notes whether every value was finite. A value that is not
+// has all its exponent bits set, and adding one unit to the exponent field then carries into the
+// sign bit: an or of such sums is an integer reduction the compiler vectorises.
+class Rows {
+public:
+    explicit Rows(SimulationState& s)
+        : t_(s.t_grid.data()), Uc_(s.Uc_t.data()), I_(s.I_t.data()), Ur_(s.Ur_t.data()),
+          UL_(s.UL_t.data()), W_(s.W_t.data()) {}
+
+    void put(std::size_t k0, const Block& b, std::size_t count) {
+        copy(b.t.data(), t_ + k0, count, wide_);
+        copy(b.Uc.data(), Uc_ + k0, count, wide_);
+        copy(b.I.data(), I_ + k0, count, wide_);
+        copy(b.UL.data(), UL_ + k0, count, wide_);
+        copy(b.W.data(), W_ + k0, count, wide_);
+        copy(b.Ur.data(), Ur_ + k0, count, narrow_);
+    }
+    bool all_finite() const {
+        return (wide_ & 0x8000'0000'0000'0000) == 0 && (narrow_ & 0x8000'0000) == 0;
+    }
+
+private:
+    template <class Real, class Bits>
+    static void copy(const Real* from, Real* to, std::size_t count, Bits& sums) {
+        static_assert(sizeof(Real) == sizeof(Bits));
+        constexpr int mantissa = std::numeric_limits<Real>::digits - 1;
+        constexpr Bits exponent = ~Bits{0} >> 1 & ~((Bits{1} << mantissa) - 1);
+        std::copy_n(from, count, to);
+        for (std::size_t j = 0; j < count; ++j) {
+            Bits bits = 0;
+            std::memcpy(&bits, from + j, sizeof bits);
+            sums |= (bits & exponent) + (Bits{1} << mantissa);
         }
     }
-    float single = 0;
-    for (const float v : s.Ur_t) {
-        single += v - v;
+
+    double* t_;
+    double* Uc_;
+    double* I_;
+    float* Ur_;
+    double* UL_;
+    double* W_;
+    std::uint64_t wide_ = 0;
+    std::uint32_t narrow_ = 0;
+};
+
+// Calls point(block, j, t, phases) for every grid point k = k0 + j < n, t = k·dt, with the
+// phases of these rates, and writes the blocks out.
+template <class Point>
+void over_grid(const SimulationState& s, std::size_t n, const Rates& rates, Rows& out,
+               Point&& point) {
+    PhaseSteps steps(rates, s.dt);
+    Block block;
+    for (std::size_t k0 = 0; k0 < n; k0 += Block::size) {
+        steps.start(k0);
+        const std::size_t count = std::min(n - k0, Block::size);
+        for (std::size_t j = 0; j < count; ++j) {
+            point(block, j, static_cast<double>(k0 + j) * s.dt, steps.at(j));
+        }
+        out.put(k0, block, count);
     }
-    for (const double m : {s.Uc_max, s.I_max, s.Ur_max, s.UL_max, s.W_max}) {
-        sum += m - m;
-    }
-    return sum == 0 && single == 0;
 }
 
-// Number of loop passes k = 0, 1, ... while k <= Nt.
-std::size_t loop_count(double Nt) {
-    return static_cast<std::size_t>(std::floor(Nt)) + 1;
-}
+// cos t and sin 2t.
+constexpr Rates resistor_rates{.turn1 = 1, .turn2 = 2};
+constexpr Rates unit_turn{.turn1 = 1};
 
-void fill_r_only(SimulationState& s, std::size_t n) {
+void fill_r_only(SimulationState& s, std::size_t n, Rows& out) {
     const double S = s.Em / s.Ur_scale;
-    for (std::size_t k = 0; k < n; ++k) {
-        const double t = static_cast<double>(k) * s.dt;
-        s.t_grid[k] = t;
-        if (s.w != 0) {
-            s.Ur_t[k] = static_cast<float>(S * std::cos(t));
-            s.I_t[k] = static_cast<double>(s.Ur_t[k]);
-            s.W_t[k] = t + std::sin(2 * t) / 2;
+    const bool alternating = s.w != 0;
+    double W_max = s.W_max;
+    over_grid(s, n, resistor_rates, out, [&](Block& b, std::size_t j, double t, const Phases& p) {
+        b.t[j] = t;
+        if (alternating) {
+            b.Ur[j] = static_cast<float>(S * p.c1);
+            b.I[j] = static_cast<double>(b.Ur[j]);
+            b.W[j] = t + p.s2 / 2;
         } else {
-            s.Ur_t[k] = static_cast<float>(S);
-            s.I_t[k] = S;
-            s.W_t[k] = t;
+            b.Ur[j] = static_cast<float>(S);
+            b.I[j] = S;
+            b.W[j] = t;
         }
-        running_max(s.W_t[k], s.W_max);
-    }
+        running_max(b.W[j], W_max);
+    });
+    s.W_max = W_max;
     s.UL_max = s.Uc_max = s.Ur_max = s.I_max = 1;
 }
 
-void fill_c_only(SimulationState& s, std::size_t n) {
+void fill_c_only(SimulationState& s, std::size_t n, Rows& out) {
     const double S = s.Em / s.Uc_scale;
-    for (std::size_t k = 0; k < n; ++k) {
-        const double t = static_cast<double>(k) * s.dt;
-        s.t_grid[k] = t;
-        s.Uc_t[k] = -S * std::cos(t);
-        s.I_t[k] = -S * std::sin(t);
-        s.W_t[k] = s.Uc_t[k] * s.Uc_t[k];
-    }
+    over_grid(s, n, unit_turn, out, [&](Block& b, std::size_t j, double t, const Phases& p) {
+        b.t[j] = t;
+        b.Uc[j] = -S * p.c1;
+        b.I[j] = -S * p.s1;
+        b.W[j] = b.Uc[j] * b.Uc[j];
+    });
     s.Uc_max = s.I_max = s.Ur_max = s.UL_max = s.W_max = 1;
 }
 
-void fill_l_only(SimulationState& s, std::size_t n) {
+void fill_l_only(SimulationState& s, std::size_t n, Rows& out) {
     const double S = s.Em / s.UL_scale;
-    for (std::size_t k = 0; k < n; ++k) {
-        const double t = static_cast<double>(k) * s.dt;
-        s.t_grid[k] = t;
-        s.UL_t[k] = -S;
-        s.I_t[k] = S * t;
-        s.W_t[k] = t * t;
-    }
+    over_grid(s, n, {}, out, [&](Block& b, std::size_t j, double t, const Phases&) {
+        b.t[j] = t;
+        b.UL[j] = -S;
+        b.I[j] = S * t;
+        b.W[j] = t * t;
+    });
     s.UL_max = s.Uc_max = s.Ur_max = 1;
-    const double t_end = s.t_grid[n - 1];
+    const double t_end = static_cast<double>(n - 1) * s.dt;
     s.I_max = t_end;
     s.W_max = t_end * t_end;
 }
 
-void fill_rc(SimulationState& s, std::size_t n) {
+void fill_rc(SimulationState& s, std::size_t n, Rows& out) {
     const double a = s.a;
     const double b = s.b;
     const double P = (s.Uo + s.Em * a * a) / s.Uc_scale;
     const double S = s.Em / s.Uc_scale;
-    for (std::size_t k = 0; k < n; ++k) {
-        const double t = static_cast<double>(k) * s.dt;
-        s.t_grid[k] = t;
-        const double E = std::exp(-a * t);
-        const double cb = std::cos(b * t);
-        const double sb = std::sin(b * t);
-        s.Uc_t[k] = P * E - S * a * (a * cb + b * sb);
-        s.I_t[k] = P * E + S * b * (b * cb - a * sb);
-        s.Ur_t[k] = static_cast<float>(s.I_t[k]);
-        s.W_t[k] = s.Uc_t[k] * s.Uc_t[k];
-        running_max(s.Uc_t[k], s.Uc_max);
-        running_max(s.I_t[k], s.I_max);
-    }
+    double Uc_max = s.Uc_max;
+    double I_max = s.I_max;
+    const Rates rates{.turn2 = b, .decay1 = a};
+    over_grid(s, n, rates, out, [&](Block& o, std::size_t j, double t, const Phases& p) {
+        o.t[j] = t;
+        o.Uc[j] = P * p.e1 - S * a * (a * p.c2 + b * p.s2);
+        o.I[j] = P * p.e1 + S * b * (b * p.c2 - a * p.s2);
+        o.Ur[j] = static_cast<float>(o.I[j]);
+        o.W[j] = o.Uc[j] * o.Uc[j];
+        running_max(o.Uc[j], Uc_max);
+        running_max(o.I[j], I_max);
+    });
+    s.Uc_max = Uc_max;
+    s.I_max = I_max;
     s.UL_max = 1;
     s.Ur_max = s.I_max;
     s.W_max = s.Uc_max * s.Uc_max;
 }
 
-void fill_rl(SimulationState& s, std::size_t n) {
+void fill_rl(SimulationState& s, std::size_t n, Rows& out) {
     const double a = s.a;
     const double b = s.b;
     const double S = s.Em / s.UL_scale;
-    for (std::size_t k = 0; k < n; ++k) {
-        const double t = static_cast<double>(k) * s.dt;
-        s.t_grid[k] = t;
-        const double E = std::exp(-a * t);
-        const double cb = std::cos(b * t);
-        const double sb = std::sin(b * t);
-        s.I_t[k] = -S * (a * E - a * cb - b * sb);
-        s.UL_t[k] = a * s.I_t[k] - S * cb;
-        s.Ur_t[k] = static_cast<float>(a * s.I_t[k]);
-        s.W_t[k] = s.I_t[k] * s.I_t[k];
-        running_max(s.UL_t[k], s.UL_max);
-        running_max(s.I_t[k], s.I_max);
-    }
+    double UL_max = s.UL_max;
+    double I_max = s.I_max;
+    const Rates rates{.turn2 = b, .decay1 = a};
+    over_grid(s, n, rates, out, [&](Block& o, std::size_t j, double t, const Phases& p) {
+        o.t[j] = t;
+        o.I[j] = -S * (a * p.e1 - a * p.c2 - b * p.s2);
+        o.UL[j] = a * o.I[j] - S * p.c2;
+        o.Ur[j] = static_cast<float>(a * o.I[j]);
+        o.W[j] = o.I[j] * o.I[j];
+        running_max(o.UL[j], UL_max);
+        running_max(o.I[j], I_max);
+    });
+    s.UL_max = UL_max;
+    s.I_max = I_max;
     s.Uc_max = 1;
     s.Ur_max = s.R != 0 ? a * s.I_max : 1;
     s.W_max = s.I_max * s.I_max;
 }
 
-void fill_rlc(SimulationState& s, std::size_t n) {
-    const Regime r = regime(s);
-    const double b = s.b;
-    const double ur_factor = s.C * s.wo * s.R;
-    const double source = s.Em / s.Uc_scale;
-    for (std::size_t k = 0; k < n; ++k) {
-        const double t = static_cast<double>(k) * s.dt;
-        s.t_grid[k] = t;
-        const double cb = std::cos(b * t);
-        const double sb = std::sin(b * t);
-        const ResponsePoint p = response_at(s, r, t, cb, sb);
-        s.Uc_t[k] = p.x;
-        s.I_t[k] = p.i;
-        s.Ur_t[k] = static_cast<float>(ur_factor * p.i);
-        s.UL_t[k] = static_cast<double>(s.Ur_t[k]) - source * cb - p.x;
-        s.W_t[k] = p.x * p.x + p.i * p.i;
-        running_max(s.Uc_t[k], s.Uc_max);
-        running_max(s.I_t[k], s.I_max);
-        running_max(s.W_t[k], s.W_max);
-        running_max(s.UL_t[k], s.UL_max);
-    }
+void fill_rlc(SimulationState& s, std::size_t n, Rows& out) {
+    const SimulationScalars c = s; // a copy the stores into the arrays cannot touch
+    const Regime r = regime(c);
+    const double ur_factor = c.C * c.wo * c.R;
+    const double source = c.Em / c.Uc_scale;
+    double Uc_max = c.Uc_max;
+    double I_max = c.I_max;
+    double W_max = c.W_max;
+    double UL_max = c.UL_max;
+    with_regime(r, [&](auto regime) {
+        over_grid(s, n, rates_of(c, r), out,
+                  [&](Block& o, std::size_t j, double t, const Phases& p) {
+                      const ResponsePoint q = response<decltype(regime)::value>(c, t, p);
+                      o.t[j] = t;
+                      o.Uc[j] = q.x;
+                      o.I[j] = q.i;
+                      o.Ur[j] = static_cast<float>(ur_factor * q.i);
+                      o.UL[j] = static_cast<double>(o.Ur[j]) - source * q.source - q.x;
+                      o.W[j] = q.x * q.x + q.i * q.i;
+                      running_max(o.Uc[j], Uc_max);
+                      running_max(o.I[j], I_max);
+                      running_max(o.W[j], W_max);
+                      running_max(o.UL[j], UL_max);
+                  });
+    });
+    s.Uc_max = Uc_max;
+    s.I_max = I_max;
+    s.W_max = W_max;
+    s.UL_max = UL_max;
     s.Ur_max = s.R != 0 ? ur_factor * s.I_max : 1;
 }
 
+// The arrays are reused while they are large enough and not more than twice as large: making
+// them afresh on every edit would fault in and zero tens of megabytes each time. When they must
+// grow they are let go first, so there is never a second set.
 template <class T> void redimension(std::vector<T>& v, std::size_t size) {
-    std::vector<T>().swap(v); // old contents and capacity go first
-    v.assign(size, T{});
+    if (v.capacity() < size || v.capacity() / 2 > size) {
+        std::vector<T>().swap(v);
+    }
+    v.resize(size);
+}
+
+bool maxima_finite(const SimulationScalars& s) {
+    return std::isfinite(s.Uc_max) && std::isfinite(s.I_max) && std::isfinite(s.Ur_max) &&
+           std::isfinite(s.UL_max) && std::isfinite(s.W_max);
+}
+
+// Number of loop passes k = 0, 1, ... while k <= Nt.
+std::size_t loop_count(double Nt) {
+    return static_cast<std::size_t>(std::floor(Nt)) + 1;
 }
 
 } // namespace
@@ -195,31 +278,33 @@ bool build_solution(SimulationState& s) {
     // Nt may keep a fraction (R-C and R-L with a fractional Nmax): the loop runs for the whole
     // k <= Nt, so the last element may stay 0.
     const std::size_t n = std::min(loop_count(s.Nt), size);
+    Rows rows(s);
     switch (configuration(s)) {
     case Configuration::r_only:
-        fill_r_only(s, n);
+        fill_r_only(s, n, rows);
         break;
     case Configuration::c_only:
-        fill_c_only(s, n);
+        fill_c_only(s, n, rows);
         break;
     case Configuration::l_only:
-        fill_l_only(s, n);
+        fill_l_only(s, n, rows);
         break;
     case Configuration::rc:
-        fill_rc(s, n);
+        fill_rc(s, n, rows);
         break;
     case Configuration::rl:
-        fill_rl(s, n);
+        fill_rl(s, n, rows);
         break;
     case Configuration::rlc:
-        fill_rlc(s, n);
+        fill_rlc(s, n, rows);
         break;
     }
+    rows.put(n, Block{}, size - n);
 
     s.k_now = 0;
     s.Uc_t[0] = s.Uo / s.Uc_scale;
     s.I_t[0] = 0;
-    return all_finite(s);
+    return rows.all_finite() && std::isfinite(s.Uc_t[0]) && maxima_finite(s);
 }
 
 } // namespace ovrelan
