@@ -26,11 +26,13 @@ void edit(benchmark::State& state, const char* nmax) {
     }
     window.field(Field::Nmax)->setText(nmax);
     QApplication::processEvents();
-    const char* const resistances[] = {"0.021", "0.020"};
+    // A new resistance every time, as a student types: nothing drawn for an earlier value can be
+    // reused by value, only what an edit leaves as it was.
     int i = 0;
     for (auto _ : state) {
-        window.field(Field::R)->setText(resistances[i++ % 2]); // the chain and every view
-        QApplication::processEvents();                         // and their paint events
+        const QString r = QString::number(0.020 + 1e-5 * (++i % 1000), 'f', 5);
+        window.field(Field::R)->setText(r); // the chain and every view
+        QApplication::processEvents();      // and their paint events
     }
     state.counters["points"] = static_cast<double>(window.state().t_grid.size());
     rusage usage{};

@@ -121,6 +121,13 @@ void GraphWindow::redraw() {
     replot();
 }
 
+void GraphWindow::set_fast_paths(bool on) {
+    Picture1->set_fast_paths(on);
+    grid_key_ = {};
+    labels_key_ = {};
+    redraw();
+}
+
 // ekran_*: the scroll bar at the left edge, the plotting area beside it.
 void GraphWindow::lay_out() {
     const int client_width = width();
@@ -136,64 +143,122 @@ double GraphWindow::sample(int k) const {
     return variant_.sample(simulation_.state(), static_cast<std::size_t>(k));
 }
 
-// axes_*_t, first half: the grid and the labels a plot of this size shows.
-void GraphWindow::draw_grid_and_labels(const GraphAxes& a) {
+// A place on the plot as the rasteriser sees it: it works in 1/64 of a pixel (a coordinate is
+// cut to that), so places equal there are drawn alike, whatever rounding the range left in the
+// last digits of the doubles.
+void GraphWindow::add_place(LayerKey& key, QPointF pixels) {
+    const qreal ratio = Picture1->devicePixelRatioF();
+    key.numbers.push_back(std::trunc(pixels.x() * ratio * 64));
+    key.numbers.push_back(std::trunc(pixels.y() * ratio * 64));
+}
+
+// Which grid lines and labels a plot of this size shows.
+AxesShown GraphWindow::axes_shown(const GraphAxes& a) {
     DrawingSurface& p = *Picture1;
-    const AxesShown shown =
-        shown_axes(a, {static_cast<double>(p.width()), static_cast<double>(p.height())},
-                   [&p](const std::string& text) {
-                       const QSizeF size = p.text_size(qt(text));
-                       return TextExtent{size.width(), size.height()};
-                   });
-    p.draw_on(Layer::picture);
-    p.set_pen_width(1);
-    const double columns = p.width();
+    return shown_axes(a, {static_cast<double>(p.width()), static_cast<double>(p.height())},
+                      [&p](const std::string& text) {
+                          const QSizeF size = p.text_size(qt(text));
+                          return TextExtent{size.width(), size.height()};
+                      });
+}
+
+// axes_*_t, first half: the grid on a clean picture. It depends on the plot's size and grid only,
+// so the picture of it is kept and put back while they stay the same.
+void GraphWindow::draw_grid(const GraphAxes& a, const AxesShown& shown) {
+    DrawingSurface& p = *Picture1;
+    std::vector<double> lines;
     for (const int k : shown.vertical_lines) {
         // The centre of its pixel column.
+        const double columns = p.width();
         const double x =
             (std::floor(a.vertical_line_x(k) / a.t_span * columns) + 0.5) * a.t_span / columns;
-        p.line(x, a.y_top, x, a.y_bottom, grid_colour);
+        lines.insert(lines.end(), {x, a.y_top, x, a.y_bottom});
     }
     for (const int i : shown.horizontal_lines) {
         const double y = a.horizontal_lines[static_cast<std::size_t>(i)];
-        p.line(0, y, a.t_span, y, grid_colour);
+        lines.insert(lines.end(), {0, y, a.t_span, y});
     }
-    draw_preview();
-    // The labels on the overlay, each on a light box: readable whatever curve passes under them.
-    p.draw_on(Layer::overlay);
+    LayerKey key{p.size(), p.devicePixelRatioF(), {}, {}};
+    for (std::size_t i = 0; i < lines.size(); i += 2) {
+        add_place(key, p.to_pixels(lines[i], lines[i + 1]));
+    }
+    p.draw_on(Layer::picture);
+    if (p.fast_paths() && key == grid_key_ && p.restore_picture(grid_)) {
+        return;
+    }
+    ++layers_drawn_;
+    p.clear();
     p.set_pen_width(1);
-    p.set_text_background(label_background);
-    for (const int k : shown.time_labels) {
-        const PlacedText label = a.time_label(k);
-        p.point(label.x, label.y, Qt::black);
-        p.text(qt(label.text));
+    for (std::size_t i = 0; i < lines.size(); i += 4) {
+        p.line(lines[i], lines[i + 1], lines[i + 2], lines[i + 3], grid_colour);
     }
-    if (shown.tau) {
-        p.move_to(a.tau.x, a.tau.y);
-        p.text(qt(a.tau.text));
-    }
-    for (const int i : shown.value_labels) {
-        const PlacedText& label = a.value_labels[static_cast<std::size_t>(i)];
-        p.move_to(label.x, label.y);
-        p.text(qt(label.text));
-    }
-    if (shown.header) {
-        p.move_to(a.header.x, a.header.y);
-        p.text(qt(a.header.text));
-    }
-    p.set_text_background(Qt::transparent);
+    grid_key_ = std::move(key);
+    grid_ = p.picture_copy();
 }
 
-// axes_*_t, second half: the two axes (on the overlay) and the current sample.
-void GraphWindow::draw_axes(const GraphAxes& a) {
+// axes_*_t, second half: the labels and the two axes on the overlay, each label on a light box:
+// readable whatever curve passes under them. Kept while the same texts stand at the same places.
+void GraphWindow::draw_labels_and_axes(const GraphAxes& a, const AxesShown& shown) {
     DrawingSurface& p = *Picture1;
-    const SimulationState& state = simulation_.state();
-    p.set_pen_width(3);
-    p.line(0, a.y_top, 0, a.y_bottom, Qt::black);
-    p.line(0, 0, a.t_span, 0, Qt::black);
+    std::vector<PlacedText> labels;
+    for (const int k : shown.time_labels) {
+        labels.push_back(a.time_label(k));
+    }
+    if (shown.tau) {
+        labels.push_back(a.tau);
+    }
+    for (const int i : shown.value_labels) {
+        labels.push_back(a.value_labels[static_cast<std::size_t>(i)]);
+    }
+    if (shown.header) {
+        labels.push_back(a.header);
+    }
+    const std::size_t time_labels = shown.time_labels.size();
+    LayerKey key{p.size(), p.devicePixelRatioF(), {}, {}};
+    for (const PlacedText& label : labels) {
+        add_place(key, p.to_pixels(label.x, label.y));
+        key.texts.push_back(label.text);
+    }
+    for (const QPointF& end : {p.to_pixels(0, a.y_top), p.to_pixels(0, a.y_bottom),
+                               p.to_pixels(0, 0), p.to_pixels(a.t_span, 0)}) {
+        add_place(key, end);
+    }
+    p.draw_on(Layer::overlay);
+    if (!p.fast_paths() || key != labels_key_) {
+        ++layers_drawn_;
+        p.clear_overlay();
+        p.set_pen_width(1);
+        p.set_text_background(label_background);
+        for (std::size_t i = 0; i < labels.size(); ++i) {
+            if (i < time_labels) {
+                p.point(labels[i].x, labels[i].y, Qt::black); // the time labels start at a dot
+            } else {
+                p.move_to(labels[i].x, labels[i].y);
+            }
+            p.text(qt(labels[i].text));
+        }
+        p.set_text_background(Qt::transparent);
+        p.set_pen_width(3);
+        p.line(0, a.y_top, 0, a.y_bottom, Qt::black);
+        p.line(0, 0, a.t_span, 0, Qt::black);
+        labels_key_ = std::move(key);
+    }
     p.draw_on(Layer::picture);
-    const auto k = run_index(state);
-    p.point(state.t_grid[k], sample(static_cast<int>(k)), Qt::black);
+}
+
+// Samples first, first + step, ... (count of them) joined from the pen.
+void GraphWindow::draw_samples(std::size_t first, std::size_t count, std::size_t step,
+                               const QColor& colour) {
+    const SimulationState& state = simulation_.state();
+    const double* t = state.t_grid.data() + first;
+    if (variant_.id == GraphId::Ur) {
+        Picture1->polyline_through(t, state.Ur_t.data() + first, count, step, colour);
+        return;
+    }
+    const std::vector<double>* values[] = {&state.UL_t, &state.Uc_t, nullptr, &state.I_t,
+                                           &state.W_t};
+    const double* v = values[static_cast<std::size_t>(variant_.id)]->data() + first;
+    Picture1->polyline_through(t, v, count, step, colour);
 }
 
 // The whole curve in a light tint: what a run will draw, seen before it, through every second
@@ -215,13 +280,7 @@ void GraphWindow::draw_preview() {
     Picture1->set_pen_width(3);
     Picture1->move_to(state.t_grid[from], variant_.sample(state, from));
     const std::size_t count = (end - 1 - from) / 2; // samples from + 2, from + 4, ...
-    Picture1->polyline_to(
-        count,
-        [&](std::size_t i) {
-            const std::size_t k = from + 2 * (i + 1);
-            return QPointF(state.t_grid[k], variant_.sample(state, k));
-        },
-        preview_colour);
+    draw_samples(from + 2, count, 2, preview_colour);
     Picture1->set_pen_width(1);
 }
 
@@ -230,22 +289,25 @@ void GraphWindow::replot() {
     const SimulationState& state = simulation_.state();
     ++replots_;
     segments_ = 0;
-    Picture1->clear();
-    Picture1->clear_overlay();
     if (state.t_grid.empty()) {
+        Picture1->clear();
+        Picture1->clear_overlay();
+        grid_key_ = labels_key_ = {};
         return;
     }
     const GraphAxes a = graph_axes(state, variant_, zoom_, decimal_separator());
     Picture1->set_scale(0, a.y_top, a.t_span, a.y_bottom);
-    draw_grid_and_labels(a);
-    draw_axes(a);
+    const AxesShown shown = axes_shown(a);
+    draw_grid(a, shown);
+    draw_preview();
+    draw_labels_and_axes(a, shown);
+    // The current sample, then the curve joining every second sample up to the run position.
+    Picture1->set_pen_width(3);
+    const auto k = run_index(state);
+    Picture1->point(state.t_grid[k], sample(static_cast<int>(k)), Qt::black);
     Picture1->point(state.t_grid[0], sample(0), Qt::black);
-    // Every second sample up to the run position.
     const std::size_t joined = run_index(state) / 2 + 1;
-    Picture1->polyline_to(
-        joined,
-        [&](std::size_t i) { return QPointF(state.t_grid[2 * i], variant_.sample(state, 2 * i)); },
-        curve_colour);
+    draw_samples(0, joined, 2, curve_colour);
 }
 
 void GraphWindow::set_preview(bool shown) {

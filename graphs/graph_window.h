@@ -23,6 +23,7 @@ namespace ovrelan {
 
 class Simulation;
 struct GraphAxes;
+struct AxesShown;
 
 ScreenRect to_screen_rect(const QRect& r);
 
@@ -50,6 +51,8 @@ public:
     // The run's step: one red line-to from the pen to sample k, shown or hidden.
     void extend(int k);
     int replots() const { return replots_; }
+    // How often the grid or the labels were drawn afresh rather than kept.
+    int layers_drawn() const { return layers_drawn_; }
     int segments() const { return segments_; }
 
     // Read-out and markers: the pointer over the plot shows a cross-hair and the values there;
@@ -61,6 +64,10 @@ public:
     const std::vector<GraphPoint>& markers() const { return markers_; }
     // What the read-out line under the plot says now (empty: nothing to read).
     std::string readout_text() const;
+
+    // Off: every replot draws the grid, the labels and the curves afresh the plain way, which is
+    // what the kept layers and the quick strokes must reproduce pixel for pixel.
+    void set_fast_paths(bool on);
 
     // The picture for a report: the window's title over the plot, at the device pixel ratio.
     QImage picture();
@@ -76,10 +83,22 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // What a layer was drawn from: when it is the same again, the layer is kept.
+    struct LayerKey {
+        QSize size;
+        qreal ratio = 0;
+        std::vector<double> numbers;
+        std::vector<std::string> texts;
+        bool operator==(const LayerKey&) const = default;
+    };
+
+    void add_place(LayerKey& key, QPointF pixels);
     void lay_out();
-    void draw_grid_and_labels(const GraphAxes& a);
-    void draw_axes(const GraphAxes& a);
+    AxesShown axes_shown(const GraphAxes& a);
+    void draw_grid(const GraphAxes& a, const AxesShown& shown);
+    void draw_labels_and_axes(const GraphAxes& a, const AxesShown& shown);
     void draw_preview();
+    void draw_samples(std::size_t first, std::size_t count, std::size_t step, const QColor& colour);
     void replot();
     void zoom_changed(int value);
     double sample(int k) const;
@@ -100,6 +119,10 @@ private:
     QSize decoration_; // the frame around the client area
     std::function<void()> closed_;
     int replots_ = 0;
+    int layers_drawn_ = 0;
+    LayerKey grid_key_;
+    QImage grid_;
+    LayerKey labels_key_;
     int segments_ = 0; // drawn by extend() since the last replot
 };
 

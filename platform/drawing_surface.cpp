@@ -7,6 +7,8 @@
 #include <QResizeEvent>
 
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <numbers>
 
 namespace ovrelan {
@@ -17,31 +19,6 @@ constexpr double full_turn_degrees = 360.0;
 constexpr double radians_to_degrees = 180.0 / std::numbers::pi;
 
 } // namespace
-
-void ColumnPolyline::add(QPointF p) {
-    const double column = std::floor(p.x());
-    if (open_ && column != column_) {
-        close_column();
-    }
-    if (!open_) {
-        open_ = true;
-        column_ = column;
-        first_ = low_ = high_ = index_;
-        first_p_ = low_p_ = high_p_ = p;
-    } else {
-        if (p.y() < low_p_.y()) {
-            low_ = index_;
-            low_p_ = p;
-        }
-        if (p.y() > high_p_.y()) {
-            high_ = index_;
-            high_p_ = p;
-        }
-    }
-    last_ = index_;
-    last_p_ = p;
-    ++index_;
-}
 
 void ColumnPolyline::close_column() {
     // first, then the lowest and the highest in the order they came, then the last; a point
@@ -124,7 +101,12 @@ void DrawingSurface::ensure_image() {
         return;
     }
     finish();
-    QImage resized(wanted, QImage::Format_ARGB32_Premultiplied);
+    if (image_.devicePixelRatio() != ratio) {
+        text_sizes_.clear();
+        sprites_.clear();
+    }
+    // The picture is opaque: shown by copying, not blending.
+    QImage resized(wanted, QImage::Format_RGB32);
     resized.setDevicePixelRatio(ratio);
     resized.fill(background_);
     if (!image_.isNull()) {
@@ -163,11 +145,15 @@ void DrawingSurface::set_scale_y_up() {
     set_scale(0, height(), width(), 0);
 }
 
-QPointF DrawingSurface::to_pixels(double x, double y) const {
+PixelMap DrawingSurface::pixel_map() const {
     if (pixel_scale_) {
-        return {x, y};
+        return {};
     }
-    return {(x - left_) / (right_ - left_) * width(), (y - top_) / (bottom_ - top_) * height()};
+    return {left_, top_, width() / (right_ - left_), height() / (bottom_ - top_)};
+}
+
+QPointF DrawingSurface::to_pixels(double x, double y) const {
+    return pixel_map()(x, y);
 }
 
 QPointF DrawingSurface::to_user(QPointF pixels) const {
@@ -198,6 +184,24 @@ void DrawingSurface::set_fill(FillStyle style, const QColor& colour) {
 
 void DrawingSurface::set_text_font(const QFont& font) {
     text_font_ = font;
+    text_sizes_.clear();
+}
+
+void DrawingSurface::touched(const QRectF& pixels) {
+    const int margin = pen_width_ + 2;
+    update(pixels.normalized().toAlignedRect().adjusted(-margin, -margin, margin, margin));
+}
+
+bool DrawingSurface::restore_picture(const QImage& copy) {
+    ensure_image();
+    if (copy.size() != image_.size() || copy.devicePixelRatio() != image_.devicePixelRatio() ||
+        copy.format() != image_.format()) {
+        return false;
+    }
+    finish();
+    image_ = copy;
+    update();
+    return true;
 }
 
 QPen DrawingSurface::make_pen(const QColor& colour) const {
@@ -218,15 +222,17 @@ void DrawingSurface::point(double x, double y, const QColor& colour) {
         painter.drawPoint(p);
     }
     pen_ = QPointF(x, y);
-    update();
+    touched(QRectF(p, p));
 }
 
 void DrawingSurface::line(double x1, double y1, double x2, double y2, const QColor& colour) {
     QPainter& painter = this->painter();
     painter.setPen(make_pen(colour));
-    painter.drawLine(to_pixels(x1, y1), to_pixels(x2, y2));
+    const QPointF from = to_pixels(x1, y1);
+    const QPointF to = to_pixels(x2, y2);
+    painter.drawLine(from, to);
     pen_ = QPointF(x2, y2);
-    update();
+    touched(QRectF(from, to));
 }
 
 void DrawingSurface::line_to(double x, double y, const QColor& colour) {
@@ -234,48 +240,168 @@ void DrawingSurface::line_to(double x, double y, const QColor& colour) {
 }
 
 void DrawingSurface::polyline_to(const std::vector<QPointF>& points, const QColor& colour) {
-    polyline_to(
-        points.size(), [&points](std::size_t i) { return points[i]; }, colour);
-}
-
-void DrawingSurface::polyline_to(std::size_t count,
-                                 const std::function<QPointF(std::size_t)>& point,
-                                 const QColor& colour) {
-    if (count == 0) {
+    if (points.empty()) {
         return;
     }
-    ensure_image();
+    const PixelMap map = pixel_map();
     ColumnPolyline polygon;
-    polygon.add(to_pixels(pen_.x(), pen_.y()));
-    QPointF last;
-    for (std::size_t i = 0; i < count; ++i) {
-        last = point(i);
-        polygon.add(to_pixels(last.x(), last.y()));
+    polygon.add(map(pen_.x(), pen_.y()));
+    for (const QPointF& p : points) {
+        polygon.add(map(p.x(), p.y()));
     }
-    stroke_pixels(polygon.finish(), colour);
+    finish_polyline(polygon.finish(), points.back(), colour);
+}
+
+void DrawingSurface::finish_polyline(const QPolygonF& pixels, QPointF last, const QColor& colour) {
+    ensure_image();
+    stroke_pixels(pixels, colour);
     pen_ = last;
     update();
 }
 
+namespace {
+
+// True for 1, 2, 4, ...: whole device pixels are then exact steps in the widget's units.
+bool power_of_two(qreal ratio) {
+    int exponent = 0;
+    return ratio >= 1 && std::frexp(ratio, &exponent) == 0.5;
+}
+
+// Each coordinate cut to the 1/64 device pixel the rasteriser cuts it to anyway, so that moving
+// the polyline by whole pixels moves its pixels exactly: no last-digit rounding of the moved
+// coordinates can then tip a pixel over.
+QPolygonF snapped(const QPolygonF& polygon, qreal ratio) {
+    const double unit = 64 * ratio;
+    QPolygonF out(polygon.size());
+    for (qsizetype i = 0; i < polygon.size(); ++i) {
+        out[i] = QPointF(std::trunc(polygon[i].x() * unit) / unit,
+                         std::trunc(polygon[i].y() * unit) / unit);
+    }
+    return out;
+}
+
+} // namespace
+
 void DrawingSurface::stroke_pixels(const QPolygonF& polygon, const QColor& colour) {
-    QPainter& painter = this->painter();
     if (pen_width_ <= 1) {
+        QPainter& painter = this->painter();
         painter.setPen(make_pen(colour));
         painter.drawPolyline(polygon);
         return;
     }
-    // A wide pen stroked with round joins costs microseconds per vertex; the same pixels come
-    // from one-pixel polylines laid side by side across the pen's round tip.
-    painter.setPen(QPen(colour, 0));
-    const double r = (pen_width_ - 1) / 2.0;
+    const qreal ratio = image_.devicePixelRatio();
+    if (!power_of_two(ratio)) {
+        stroke_by_copies(polygon, colour);
+        return;
+    }
+    const QPolygonF exact = snapped(polygon, ratio);
+    if (fast_paths_ && colour.alpha() == 255 && inside_unclipped(exact)) {
+        stroke_by_mask(exact, colour);
+    } else {
+        stroke_by_copies(exact, colour);
+    }
+}
+
+// The rasteriser clips a line that runs more than a pixel past the picture, and a clipped line
+// may take other pixels near the edge: the one stroke on the larger mask draws the copies the
+// same only where none of them is clipped.
+bool DrawingSurface::inside_unclipped(const QPolygonF& polygon) const {
+    int reach = 0;
+    for (const QPoint& o : pen_tip()) {
+        reach = std::max({reach, std::abs(o.x()), std::abs(o.y())});
+    }
+    const qreal ratio = image_.devicePixelRatio();
+    const QRectF box = polygon.boundingRect();
+    return box.left() * ratio - reach >= -1 && box.top() * ratio - reach >= -1 &&
+           box.right() * ratio + reach <= image_.width() + 1 &&
+           box.bottom() * ratio + reach <= image_.height() + 1;
+}
+
+std::vector<QPoint> DrawingSurface::pen_tip() const {
+    // Round, pen_width device-independent pixels across, in device pixels.
+    const double r = (pen_width_ - 1) / 2.0 * image_.devicePixelRatio();
     const int lo = -static_cast<int>(std::floor(r));
     const int hi = static_cast<int>(std::ceil(r));
+    std::vector<QPoint> tip;
     for (int dy = lo; dy <= hi; ++dy) {
         for (int dx = lo; dx <= hi; ++dx) {
             if (dx * dx + dy * dy <= r * r + 0.5) {
-                painter.drawPolyline(polygon.translated(dx, dy));
+                tip.emplace_back(dx, dy);
             }
         }
+    }
+    return tip;
+}
+
+// A wide pen stroked with round joins costs microseconds per vertex; the same pixels come from
+// one-pixel polylines laid side by side across the pen's round tip.
+void DrawingSurface::stroke_by_copies(const QPolygonF& polygon, const QColor& colour) {
+    QPainter& painter = this->painter();
+    painter.setPen(QPen(colour, 0));
+    const qreal ratio = image_.devicePixelRatio();
+    for (const QPoint& o : pen_tip()) {
+        painter.drawPolyline(polygon.translated(o.x() / ratio, o.y() / ratio));
+    }
+}
+
+// The union of the copies is the one polyline widened by the tip: it is drawn once on a mask,
+// which reaches past the picture by the tip's reach (what lies just outside still reaches in),
+// and every picture pixel that some tip offset carries onto a set mask pixel takes the colour.
+void DrawingSurface::stroke_by_mask(const QPolygonF& polygon, const QColor& colour) {
+    const std::vector<QPoint> tip = pen_tip();
+    int reach = 0;
+    for (const QPoint& o : tip) {
+        reach = std::max({reach, std::abs(o.x()), std::abs(o.y())});
+    }
+    const qreal ratio = image_.devicePixelRatio();
+    QPolygonF device(polygon.size());
+    for (qsizetype i = 0; i < polygon.size(); ++i) {
+        device[i] = polygon[i] * ratio;
+    }
+    // Where the thin line may fall and matter, and where the wide one lands (device pixels).
+    const QRect drawn = device.boundingRect().toAlignedRect().adjusted(-2, -2, 2, 2) &
+                        image_.rect().adjusted(-reach, -reach, reach, reach);
+    const QRect widened = drawn.adjusted(-reach, -reach, reach, reach) & image_.rect();
+    if (drawn.isEmpty() || widened.isEmpty()) {
+        return;
+    }
+    // The mask holds `drawn` inside a clear border twice the reach wide, so every offset read
+    // below stays on it. It is kept between strokes (a new image each time would be faulted in
+    // page by page), in the picture's own depth: the rasteriser's quick path.
+    const int border = 2 * reach;
+    const QSize needed = drawn.size() + QSize(2 * border, 2 * border);
+    if (mask_.width() < needed.width() || mask_.height() < needed.height()) {
+        mask_ = QImage(needed.expandedTo(mask_.size()), QImage::Format_ARGB32_Premultiplied);
+        mask_.fill(0);
+    }
+    const QPoint origin = drawn.topLeft() - QPoint(border, border); // the mask's (0, 0)
+    {
+        QPainter painter(&mask_);
+        painter.setPen(QPen(Qt::black, 0));
+        device.translate(-origin.x(), -origin.y());
+        painter.drawPolyline(device);
+    }
+    finish();
+    const auto value = static_cast<QRgb>(colour.rgba());
+    const int width = widened.width();
+    std::vector<QRgb> any(static_cast<std::size_t>(width));
+    for (int y = widened.top(); y <= widened.bottom(); ++y) {
+        std::fill(any.begin(), any.end(), 0);
+        for (const QPoint& o : tip) {
+            const auto* from =
+                reinterpret_cast<const QRgb*>(mask_.constScanLine(y - o.y() - origin.y())) +
+                (widened.left() - o.x() - origin.x());
+            for (int x = 0; x < width; ++x) {
+                any[static_cast<std::size_t>(x)] |= from[x];
+            }
+        }
+        auto* to = reinterpret_cast<QRgb*>(image_.scanLine(y)) + widened.left();
+        for (int x = 0; x < width; ++x) {
+            to[x] = any[static_cast<std::size_t>(x)] != 0 ? value : to[x];
+        }
+    }
+    for (int y = 0; y < needed.height(); ++y) {
+        std::memset(mask_.scanLine(y), 0, static_cast<std::size_t>(needed.width()) * 4);
     }
 }
 
@@ -289,22 +415,31 @@ void DrawingSurface::rectangle(double x1, double y1, double x2, double y2, const
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(box);
     pen_ = QPointF(x2, y2);
-    update();
+    touched(box);
 }
+
+namespace {
+
+// Half width and half height of a circle of radius r (pixels) drawn with this aspect.
+QSizeF circle_radii(double r, double aspect) {
+    if (aspect < 1) {
+        return {r, r * aspect};
+    }
+    if (aspect > 1) {
+        return {r / aspect, r};
+    }
+    return {r, r};
+}
+
+} // namespace
 
 void DrawingSurface::circle(double x, double y, double radius, const QColor& colour, double start,
                             double end, double aspect) {
     ensure_image();
-    const double r = std::fabs(radius) * pixels_per_unit_x();
-    double rx = r;
-    double ry = r;
-    if (aspect < 1) {
-        ry = r * aspect;
-    } else if (aspect > 1) {
-        rx = r / aspect;
-    }
+    const QSizeF radii = circle_radii(std::fabs(radius) * pixels_per_unit_x(), aspect);
     const QPointF centre = to_pixels(x, y);
-    const QRectF box(centre.x() - rx, centre.y() - ry, 2 * rx, 2 * ry);
+    const QRectF box(centre.x() - radii.width(), centre.y() - radii.height(), 2 * radii.width(),
+                     2 * radii.height());
     QPainter& painter = this->painter();
     painter.setPen(make_pen(colour));
     if (start == 0 && end == 0) {
@@ -320,7 +455,73 @@ void DrawingSurface::circle(double x, double y, double radius, const QColor& col
                         static_cast<int>(std::lround(span * 16)));
     }
     pen_ = QPointF(x, y);
-    update();
+    touched(box);
+}
+
+void DrawingSurface::discs(const std::vector<QPointF>& centres, double radius,
+                           const QColor& colour) {
+    ensure_image();
+    set_fill(FillStyle::solid, colour);
+    const bool stamped = fast_paths_ && colour.alpha() == 255;
+    const QSizeF radii = circle_radii(std::fabs(radius) * pixels_per_unit_x(), 1);
+    for (const QPointF& c : centres) {
+        if (stamped) {
+            stamp_disc(to_pixels(c.x(), c.y()), radii.width(), radii.height(), colour);
+            pen_ = c;
+        } else {
+            circle(c.x(), c.y(), radius, colour);
+        }
+    }
+}
+
+// The rasteriser draws the same pixels for a shape moved by whole device pixels, so one sprite
+// serves every disc whose box starts at the same place within its pixel. Its pixels are opaque
+// or empty (no antialiasing): copying the opaque ones is what drawing the disc would do.
+void DrawingSurface::stamp_disc(QPointF centre, double rx, double ry, const QColor& colour) {
+    const qreal ratio = image_.devicePixelRatio();
+    const QRectF box(centre.x() - rx, centre.y() - ry, 2 * rx, 2 * ry);
+    const QPointF corner = box.topLeft() * ratio; // device pixels
+    const QPoint whole(static_cast<int>(std::floor(corner.x())),
+                       static_cast<int>(std::floor(corner.y())));
+    const int margin = pen_width_ + 2;
+    const QString key =
+        QString::asprintf("%a %a %a %a %d %x", corner.x() - whole.x(), corner.y() - whole.y(), rx,
+                          ry, pen_width_, static_cast<unsigned>(colour.rgba()));
+    auto found = sprites_.constFind(key);
+    if (found == sprites_.constEnd()) {
+        if (sprites_.size() > 4096) {
+            sprites_.clear();
+        }
+        const QSize size(static_cast<int>(std::ceil(2 * rx * ratio)) + 2 * margin + 2,
+                         static_cast<int>(std::ceil(2 * ry * ratio)) + 2 * margin + 2);
+        QImage sprite(size, QImage::Format_ARGB32_Premultiplied);
+        sprite.fill(Qt::transparent);
+        sprite.setDevicePixelRatio(ratio);
+        {
+            QPainter painter(&sprite);
+            painter.setPen(make_pen(colour));
+            painter.setBrush(colour);
+            const QPointF offset =
+                (box.topLeft() * ratio - QPointF(whole - QPoint(margin, margin)));
+            painter.drawEllipse(QRectF(offset / ratio, box.size()));
+        }
+        found = sprites_.insert(key, sprite);
+    }
+    finish();
+    const QImage& sprite = *found;
+    const QPoint origin = whole - QPoint(margin, margin);
+    const QRect target = QRect(origin, sprite.size()) & image_.rect();
+    for (int y = target.top(); y <= target.bottom(); ++y) {
+        const auto* from = reinterpret_cast<const QRgb*>(sprite.constScanLine(y - origin.y()));
+        auto* to = reinterpret_cast<QRgb*>(image_.scanLine(y));
+        for (int x = target.left(); x <= target.right(); ++x) {
+            const QRgb p = from[x - origin.x()];
+            if (qAlpha(p) != 0) {
+                to[x] = p;
+            }
+        }
+    }
+    touched(box);
 }
 
 void DrawingSurface::text(const QString& text) {
@@ -330,8 +531,7 @@ void DrawingSurface::text(const QString& text) {
     const QFontMetricsF metrics(text_font_, &image_);
     const QPointF at = to_pixels(pen_.x(), pen_.y());
     if (text_background_.alpha() > 0) {
-        painter.fillRect(QRectF(at, QSizeF(metrics.horizontalAdvance(text), metrics.height())),
-                         text_background_);
+        painter.fillRect(QRectF(at, text_size(text)), text_background_);
     }
     painter.drawText(QPointF(at.x(), at.y() + metrics.ascent()), text);
     // The next line starts at the left edge, one line lower.
@@ -342,8 +542,18 @@ void DrawingSurface::text(const QString& text) {
 
 QSizeF DrawingSurface::text_size(const QString& text) {
     ensure_image();
+    if (fast_paths_) {
+        if (const auto known = text_sizes_.constFind(text); known != text_sizes_.constEnd()) {
+            return *known;
+        }
+    }
     const QFontMetricsF metrics(text_font_, &image_);
-    return {metrics.horizontalAdvance(text), metrics.height()};
+    const QSizeF size(metrics.horizontalAdvance(text), metrics.height());
+    if (text_sizes_.size() > 4096) {
+        text_sizes_.clear();
+    }
+    text_sizes_.insert(text, size);
+    return size;
 }
 
 QColor DrawingSurface::pixel(int x, int y) const {
@@ -376,11 +586,14 @@ void DrawingSurface::paintEvent(QPaintEvent* event) {
         painter.fillRect(event->rect(), background_);
         return;
     }
-    const QRectF source(event->rect().topLeft() * image_.devicePixelRatio(),
-                        event->rect().size() * image_.devicePixelRatio());
-    painter.drawImage(event->rect(), image_, source);
-    if (!overlay_.isNull()) {
-        painter.drawImage(event->rect(), overlay_, source);
+    // Only what changed: during a run that is a few short strips.
+    for (const QRect& r : event->region()) {
+        const QRectF source(r.topLeft() * image_.devicePixelRatio(),
+                            r.size() * image_.devicePixelRatio());
+        painter.drawImage(r, image_, source);
+        if (!overlay_.isNull()) {
+            painter.drawImage(r, overlay_, source);
+        }
     }
     if (decoration_) {
         decoration_(painter);

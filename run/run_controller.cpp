@@ -102,9 +102,7 @@ void RunController::finish_now() {
     ++generation_; // the pause in progress, if any, is dropped
     loop_timer_->stop();
     if (in_frame_) {
-        const QColor wire = from_long(rgb_long(wire_grey));
-        picture_.set_fill(FillStyle::solid, wire);
-        draw_carriers(wire); // the carriers of the frame in progress are erased
+        draw_carriers(from_long(rgb_long(wire_grey))); // the frame in progress is erased
         in_frame_ = false;
     }
     restore_picture();
@@ -160,7 +158,6 @@ bool RunController::move_carriers() {
         restore_picture();
         return false;
     }
-    picture_.set_fill(FillStyle::solid, to<QColor>(carrier_yellow));
     ++paused_frames_;
     in_frame_ = true;
     frame_current_ = I;
@@ -175,16 +172,13 @@ void RunController::carrier_phase() {
     const SceneLayout s = scene_layout(W, picture_.height(), wire_width_for(W));
     carriers_ = carrier_positions({s.wire_left, s.wire_right, s.wire_bottom, s.wire_top},
                                   carrier_steps, frame_current_, carrier_phase_);
-    picture_.set_fill(FillStyle::solid, to<QColor>(carrier_yellow));
     draw_carriers(to<QColor>(carrier_yellow));
     const unsigned generation = generation_;
     pause(carrier_delay_ * 0.01, [this, generation] {
         if (generation != generation_) {
             return;
         }
-        const QColor wire = from_long(rgb_long(wire_grey));
-        picture_.set_fill(FillStyle::solid, wire);
-        draw_carriers(wire);
+        draw_carriers(from_long(rgb_long(wire_grey)));
         if (++carrier_phase_ < 3) {
             carrier_phase();
             return;
@@ -199,9 +193,12 @@ void RunController::carrier_phase() {
 
 void RunController::draw_carriers(const QColor& colour) {
     const double radius = carrier_radius_for(wire_width_for(picture_.width()));
+    std::vector<QPointF> centres;
+    centres.reserve(carriers_.size());
     for (const CarrierPoint& p : carriers_) {
-        picture_.circle(p.x, p.y, radius, colour);
+        centres.emplace_back(p.x, p.y);
     }
+    picture_.discs(centres, radius, colour);
 }
 
 void RunController::restore_picture() {

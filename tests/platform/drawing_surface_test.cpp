@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <random>
+#include <vector>
 
 namespace ovrelan {
 namespace {
@@ -165,6 +168,39 @@ TEST(WidePolyline, SamePixelsAsTheRoundPen) {
     }
     EXPECT_EQ(a.pixel(50, 33), QColor(Qt::white));
     EXPECT_EQ(a.pixel(50, 27), QColor(Qt::white));
+}
+
+// The quick stroke (one thin line widened on a mask) against the plain one (thin lines side by
+// side), for several pens, with curves inside the picture and curves that leave it.
+TEST(WidePolyline, QuickAndPlainStrokesGiveTheSamePixels) {
+    struct Case {
+        int pen;
+        double past_the_edge; // how far the points may lie outside the picture (below 0: in)
+        unsigned seed;
+    };
+    const Case cases[] = {{2, 0, 1},  {3, 0, 2}, {3, 0.9, 3}, {3, 12, 4}, {4, -2, 5},
+                          {5, -3, 6}, {5, 6, 7}, {3, -1, 8},  {6, -3, 9}, {6, 3, 10}};
+    for (const Case& c : cases) {
+        DrawingSurface quick;
+        DrawingSurface plain;
+        plain.set_fast_paths(false);
+        std::mt19937 random(c.seed);
+        std::uniform_real_distribution<double> x(-c.past_the_edge, 160 + c.past_the_edge);
+        std::uniform_real_distribution<double> y(-c.past_the_edge, 90 + c.past_the_edge);
+        std::vector<QPointF> points;
+        for (int i = 0; i < 300; ++i) {
+            points.emplace_back(x(random), y(random));
+        }
+        std::sort(points.begin(), points.end(), [](QPointF a, QPointF b) { return a.x() < b.x(); });
+        for (DrawingSurface* s : {&quick, &plain}) {
+            s->resize(160, 90);
+            s->clear();
+            s->set_pen_width(c.pen);
+            s->move_to(points.front().x(), points.front().y());
+            s->polyline_to(points, Qt::red);
+        }
+        EXPECT_EQ(quick.image(), plain.image()) << "pen " << c.pen << ", seed " << c.seed;
+    }
 }
 
 } // namespace
