@@ -9,6 +9,8 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <functional>
+#include <map>
 #include <numbers>
 
 namespace ovrelan {
@@ -458,37 +460,85 @@ void DrawingSurface::circle(double x, double y, double radius, const QColor& col
     touched(box);
 }
 
+std::vector<QRect> strips_of(const std::vector<QRect>& rects) {
+    const auto merged = [](const std::vector<QRect>& in, auto line_of) {
+        std::map<std::pair<int, int>, std::vector<QRect>> lines;
+        for (const QRect& r : in) {
+            lines[line_of(r)].push_back(r);
+        }
+        std::vector<QRect> out;
+        std::vector<QRect> alone;
+        for (const auto& [line, members] : lines) {
+            if (members.size() == 1) {
+                alone.push_back(members.front());
+                continue;
+            }
+            QRect strip;
+            for (const QRect& r : members) {
+                strip |= r;
+            }
+            out.push_back(strip);
+        }
+        return std::pair{out, alone};
+    };
+    auto [columns, rest] = merged(rects, [](const QRect& r) {
+        return std::pair{r.left(), r.right()};
+    });
+    auto [rows, alone] = merged(rest, [](const QRect& r) {
+        return std::pair{r.top(), r.bottom()};
+    });
+    columns.insert(columns.end(), rows.begin(), rows.end());
+    columns.insert(columns.end(), alone.begin(), alone.end());
+    return columns;
+}
+
 void DrawingSurface::discs(const std::vector<QPointF>& centres, double radius,
                            const QColor& colour) {
     ensure_image();
     set_fill(FillStyle::solid, colour);
-    const bool stamped = fast_paths_ && colour.alpha() == 255;
-    const QSizeF radii = circle_radii(std::fabs(radius) * pixels_per_unit_x(), 1);
-    for (const QPointF& c : centres) {
-        if (stamped) {
-            stamp_disc(to_pixels(c.x(), c.y()), radii.width(), radii.height(), colour);
-            pen_ = c;
-        } else {
+    if (!fast_paths_ || colour.alpha() != 255) {
+        for (const QPointF& c : centres) {
             circle(c.x(), c.y(), radius, colour);
         }
+        return;
     }
+    const QSizeF radii = circle_radii(std::fabs(radius) * pixels_per_unit_x(), 1);
+    std::vector<QRect> changed;
+    changed.reserve(centres.size());
+    for (const QPointF& c : centres) {
+        changed.push_back(
+            stamp_disc(to_pixels(c.x(), c.y()), radii.width(), radii.height(), colour));
+        pen_ = c;
+    }
+    for (const QRect& strip : strips_of(changed)) {
+        update(strip);
+    }
+}
+
+std::size_t DrawingSurface::SpriteHash::operator()(const SpriteKey& k) const {
+    std::size_t h = std::hash<double>()(k.fraction_x);
+    for (const std::size_t part :
+         {std::hash<double>()(k.fraction_y), std::hash<double>()(k.rx), std::hash<double>()(k.ry),
+          std::hash<int>()(k.pen_width), std::hash<QRgb>()(k.colour)}) {
+        h = h * 1'000'003 ^ part;
+    }
+    return h;
 }
 
 // The rasteriser draws the same pixels for a shape moved by whole device pixels, so one sprite
 // serves every disc whose box starts at the same place within its pixel. Its pixels are opaque
 // or empty (no antialiasing): copying the opaque ones is what drawing the disc would do.
-void DrawingSurface::stamp_disc(QPointF centre, double rx, double ry, const QColor& colour) {
+QRect DrawingSurface::stamp_disc(QPointF centre, double rx, double ry, const QColor& colour) {
     const qreal ratio = image_.devicePixelRatio();
     const QRectF box(centre.x() - rx, centre.y() - ry, 2 * rx, 2 * ry);
     const QPointF corner = box.topLeft() * ratio; // device pixels
     const QPoint whole(static_cast<int>(std::floor(corner.x())),
                        static_cast<int>(std::floor(corner.y())));
     const int margin = pen_width_ + 2;
-    const QString key =
-        QString::asprintf("%a %a %a %a %d %x", corner.x() - whole.x(), corner.y() - whole.y(), rx,
-                          ry, pen_width_, static_cast<unsigned>(colour.rgba()));
-    auto found = sprites_.constFind(key);
-    if (found == sprites_.constEnd()) {
+    const SpriteKey key{corner.x() - whole.x(), corner.y() - whole.y(), rx, ry, pen_width_,
+                        colour.rgba()};
+    auto found = sprites_.find(key);
+    if (found == sprites_.end()) {
         if (sprites_.size() > 4096) {
             sprites_.clear();
         }
@@ -501,19 +551,20 @@ void DrawingSurface::stamp_disc(QPointF centre, double rx, double ry, const QCol
             QPainter painter(&sprite);
             painter.setPen(make_pen(colour));
             painter.setBrush(colour);
-            const QPointF offset =
-                (box.topLeft() * ratio - QPointF(whole - QPoint(margin, margin)));
+            const QPointF offset = box.topLeft() * ratio - QPointF(whole - QPoint(margin, margin));
             painter.drawEllipse(QRectF(offset / ratio, box.size()));
         }
-        found = sprites_.insert(key, sprite);
+        found = sprites_.emplace(key, sprite).first;
     }
     finish();
-    const QImage& sprite = *found;
+    const QImage& sprite = found->second;
     const QPoint origin = whole - QPoint(margin, margin);
     const QRect target = QRect(origin, sprite.size()) & image_.rect();
+    const qsizetype line = image_.bytesPerLine();
+    uchar* bits = image_.bits();
     for (int y = target.top(); y <= target.bottom(); ++y) {
         const auto* from = reinterpret_cast<const QRgb*>(sprite.constScanLine(y - origin.y()));
-        auto* to = reinterpret_cast<QRgb*>(image_.scanLine(y));
+        auto* to = reinterpret_cast<QRgb*>(bits + y * line);
         for (int x = target.left(); x <= target.right(); ++x) {
             const QRgb p = from[x - origin.x()];
             if (qAlpha(p) != 0) {
@@ -521,7 +572,9 @@ void DrawingSurface::stamp_disc(QPointF centre, double rx, double ry, const QCol
             }
         }
     }
-    touched(box);
+    // In device-independent pixels, rounded outwards.
+    const QRectF changed(QPointF(origin) / ratio, QSizeF(sprite.size()) / ratio);
+    return changed.toAlignedRect();
 }
 
 void DrawingSurface::text(const QString& text) {

@@ -15,6 +15,7 @@
 #include <cmath>
 #include <functional>
 #include <memory>
+#include <unordered_map>
 #include <vector>
 
 namespace ovrelan {
@@ -107,6 +108,12 @@ template <class Point> void ColumnPolyline::add_all(std::size_t count, Point&& p
 
 // The same for a whole polyline at once.
 QPolygonF compress_columns(const QPolygonF& polyline);
+
+// Rectangles to repaint for many small ones: those in one column (as discs along an upright wire)
+// become one strip, then those left in one row (along a level wire) another; a rectangle that
+// shares neither stays as it is. Few rectangles for the window system instead of a region of
+// hundreds.
+std::vector<QRect> strips_of(const std::vector<QRect>& rects);
 
 // User units to the widget's pixels: x' = (x - left)·sx, y' = (y - top)·sy.
 struct PixelMap {
@@ -222,8 +229,9 @@ private:
     bool inside_unclipped(const QPolygonF& polygon) const;
     // The offsets, in device pixels, of the wide pen's tip.
     std::vector<QPoint> pen_tip() const;
-    // A disc as a sprite: drawn once per colour, size and position within its pixel.
-    void stamp_disc(QPointF centre, double rx, double ry, const QColor& colour);
+    // A disc as a sprite: drawn once per colour, size and position within its pixel. Returns the
+    // device-independent rectangle it may have changed.
+    QRect stamp_disc(QPointF centre, double rx, double ry, const QColor& colour);
     // Schedules a repaint of what a drawing in this rectangle (pixels) may have touched.
     void touched(const QRectF& pixels);
 
@@ -245,7 +253,16 @@ private:
     QPointF pen_{0, 0};
     bool fast_paths_ = true;
     QHash<QString, QSizeF> text_sizes_;
-    QHash<QString, QImage> sprites_;
+    struct SpriteKey {
+        double fraction_x, fraction_y, rx, ry; // the box's place within its pixel, its radii
+        int pen_width;
+        QRgb colour;
+        bool operator==(const SpriteKey&) const = default;
+    };
+    struct SpriteHash {
+        std::size_t operator()(const SpriteKey& k) const;
+    };
+    std::unordered_map<SpriteKey, QImage, SpriteHash> sprites_;
     double left_ = 0, top_ = 0, right_ = 1, bottom_ = 1;
     bool pixel_scale_ = true; // the default scale: follows the size
 };

@@ -48,8 +48,13 @@ RunController::RunController(Simulation& simulation, DrawingSurface& scene_pictu
     loop_timer_->setSingleShot(true);
     loop_timer_->setInterval(0);
     connect(loop_timer_, &QTimer::timeout, this, [this] { run_loop(); });
+    clock_.start();
     pause_ = [this](int ms, std::function<void()> then) {
-        QTimer::singleShot(ms, Qt::PreciseTimer, this, std::move(then));
+        const std::int64_t wait = pause_clock_.wait(clock_.nsecsElapsed(), ms * 1'000'000LL);
+        // Whole milliseconds, rounded up: a pause never ends before its time, and the next one
+        // still counts from that time, not from when the timer fired.
+        const auto wait_ms = static_cast<int>((wait + 999'999) / 1'000'000);
+        QTimer::singleShot(wait_ms, Qt::PreciseTimer, this, std::move(then));
     };
 }
 
@@ -77,6 +82,7 @@ void RunController::start_or_stop() {
 void RunController::start_branch() {
     ++generation_; // a frame left over from a stopped run is dropped
     in_frame_ = false;
+    pause_clock_.restart();
     anim_count_ = 0;
     set_state(RunState::running); // the window locks its inputs and recomputes from k = 0
     schedule_loop();

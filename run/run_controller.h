@@ -5,7 +5,9 @@
 #pragma once
 
 #include "geometry/carrier_positions.h"
+#include "run/pause_clock.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 
 #include <functional>
@@ -88,6 +90,8 @@ private:
     Tone& tone_;
     QTimer* loop_timer_;
     PauseScheduler pause_;
+    QElapsedTimer clock_; // monotonic
+    PauseClock pause_clock_;
     RunState state_ = RunState::idle;
     int carrier_delay_ = 1;
     int calc_speedup_ = 1;

@@ -170,6 +170,36 @@ TEST(WidePolyline, SamePixelsAsTheRoundPen) {
     EXPECT_EQ(a.pixel(50, 27), QColor(Qt::white));
 }
 
+TEST(StripsOf, OneStripPerWire) {
+    const auto disc = [](int x, int y) { return QRect(x - 4, y - 4, 9, 9); };
+    struct Case {
+        const char* name;
+        std::vector<QRect> rects;
+        std::vector<QRect> strips;
+    };
+    const Case cases[] = {
+        {"a_level_wire", {disc(10, 5), disc(40, 5), disc(70, 5)}, {QRect(6, 1, 69, 9)}},
+        {"an_upright_wire", {disc(3, 20), disc(3, 50)}, {QRect(-1, 16, 9, 39)}},
+        {"both_upright_wires_at_one_height",
+         {disc(3, 20), disc(3, 50), disc(200, 20), disc(200, 50)},
+         {QRect(-1, 16, 9, 39), QRect(196, 16, 9, 39)}},
+        {"a_lone_disc",
+         {disc(10, 5), disc(40, 5), disc(100, 100)},
+         {QRect(6, 1, 39, 9), QRect(96, 96, 9, 9)}},
+        {"nothing", {}, {}},
+    };
+    for (const Case& c : cases) {
+        std::vector<QRect> got = strips_of(c.rects);
+        std::vector<QRect> want = c.strips;
+        const auto order = [](const QRect& a, const QRect& b) {
+            return std::pair{a.left(), a.top()} < std::pair{b.left(), b.top()};
+        };
+        std::sort(got.begin(), got.end(), order);
+        std::sort(want.begin(), want.end(), order);
+        EXPECT_EQ(got, want) << c.name;
+    }
+}
+
 // The quick stroke (one thin line widened on a mask) against the plain one (thin lines side by
 // side), for several pens, with curves inside the picture and curves that leave it.
 TEST(WidePolyline, QuickAndPlainStrokesGiveTheSamePixels) {
