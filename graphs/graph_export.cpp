@@ -80,10 +80,17 @@ void save_results(QWidget* parent, Platform& platform, const SimulationState& st
         return;
     }
     const CsvDialect dialect = chosen == 1 ? CsvDialect::semicolon_comma : CsvDialect::comma_point;
-    const std::string table = results_csv(state, dialect);
-    QString error;
-    if (!write_file(path, QByteArray::fromStdString(table), &error)) {
-        cannot_write(parent, platform, path, error);
+    // Written piece by piece: a million rows never stand in memory at once.
+    QSaveFile file(path);
+    const bool written = file.open(QIODevice::WriteOnly) &&
+                         write_results_csv(state, dialect,
+                                           [&file](std::string_view piece) {
+                                               const auto size = static_cast<qint64>(piece.size());
+                                               return file.write(piece.data(), size) == size;
+                                           }) &&
+                         file.commit();
+    if (!written) {
+        cannot_write(parent, platform, path, file.errorString());
     }
 }
 

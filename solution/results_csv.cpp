@@ -65,32 +65,45 @@ std::string csv_number(double v, CsvDialect dialect) {
     return text;
 }
 
-std::string results_csv(const SimulationState& s, CsvDialect dialect) {
+bool write_results_csv(const SimulationState& s, CsvDialect dialect, const CsvSink& sink) {
     const char separator = dialect == CsvDialect::comma_point ? ',' : ';';
     const std::vector<CsvColumn> columns = results_columns(s);
     const std::size_t rows = computed_points(s);
-    std::string out;
-    out.reserve((rows + 1) * columns.size() * 24);
+    CsvPieces out(sink);
     for (std::size_t c = 0; c < columns.size(); ++c) {
-        out += c == 0 ? "" : std::string(1, separator);
-        out += columns[c].name;
+        if (c > 0) {
+            out.put(separator);
+        }
+        out.put(columns[c].name);
     }
-    out += '\n';
-    char buffer[64];
+    out.put('\n');
+    char buffer[32];
     for (std::size_t k = 0; k < rows; ++k) {
+        out.start_row();
         for (std::size_t c = 0; c < columns.size(); ++c) {
             if (c > 0) {
-                out += separator;
+                out.put(separator);
+            }
+            if (dialect == CsvDialect::comma_point) {
+                out.put_number(columns[c].value(s, k));
+                continue;
             }
             const auto r = std::to_chars(buffer, buffer + sizeof buffer, columns[c].value(s, k));
-            if (dialect == CsvDialect::semicolon_comma) {
-                std::replace(buffer, r.ptr, '.', ',');
-            }
-            out.append(buffer, r.ptr);
+            std::replace(buffer, r.ptr, '.', ',');
+            out.put(std::string_view(buffer, static_cast<std::size_t>(r.ptr - buffer)));
         }
-        out += '\n';
+        out.put('\n');
     }
-    return out;
+    return out.finish();
+}
+
+std::string results_csv(const SimulationState& s, CsvDialect dialect) {
+    std::string text;
+    write_results_csv(s, dialect, [&text](std::string_view piece) {
+        text.append(piece);
+        return true;
+    });
+    return text;
 }
 
 } // namespace ovrelan

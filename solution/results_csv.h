@@ -5,7 +5,11 @@
 
 #include "model/simulation_state.h"
 
+#include <charconv>
+#include <cstring>
+#include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace ovrelan {
@@ -27,10 +31,62 @@ std::vector<CsvColumn> results_columns(const SimulationState& s);
 // The number of computed grid points: 0 ... floor(Nt).
 std::size_t computed_points(const SimulationState& s);
 
-// The whole table; every number in its shortest form that reads back exactly.
+// Receives the table piece by piece; false stops the writing (the file could not take it).
+using CsvSink = std::function<bool(std::string_view piece)>;
+
+// The table in pieces of about 64 KiB, every number in its shortest form that reads back exactly:
+// a million rows never stand in memory at once. False when the sink refused a piece.
+bool write_results_csv(const SimulationState& s, CsvDialect dialect, const CsvSink& sink);
+
+// The whole table as one text.
 std::string results_csv(const SimulationState& s, CsvDialect dialect);
 
-// One number as the table writes it.
-std::string csv_number(double v, CsvDialect dialect);
+// Rows of text gathered into pieces for a sink: a row is formatted in place in a fixed buffer,
+// numbers with std::to_chars, and the piece goes out when it is full.
+class CsvPieces {
+public:
+    explicit CsvPieces(const CsvSink& sink)
+        : sink_(sink), text_(piece_size + row_room), at_(text_.data()) {}
+    // Room for one more row (of up to 32 numbers and their separators).
+    void start_row() {
+        if (static_cast<std::size_t>(at_ - text_.data()) >= piece_size) {
+            flush();
+        }
+    }
+    void put(char c) { *at_++ = c; }
+    void put(std::string_view text) {
+        std::memcpy(at_, text.data(), text.size());
+        at_ += text.size();
+    }
+    template <class Number> void put_number(Number v) {
+        at_ = std::to_chars(at_, text_.data() + text_.size(), v).ptr;
+    }
+    void put_number(double v, int precision) {
+        at_ = std::to_chars(at_, text_.data() + text_.size(), v, std::chars_format::general,
+                            precision)
+                  .ptr;
+    }
+    // The rest, once at the end; false when any piece was refused.
+    bool finish() {
+        flush();
+        return ok_;
+    }
+
+private:
+    static constexpr std::size_t piece_size = 64 * 1024;
+    static constexpr std::size_t row_room = 32 * 32;
+    void flush() {
+        const auto size = static_cast<std::size_t>(at_ - text_.data());
+        if (ok_ && size > 0) {
+            ok_ = sink_(std::string_view(text_.data(), size));
+        }
+        at_ = text_.data();
+    }
+
+    const CsvSink& sink_;
+    std::vector<char> text_;
+    char* at_;
+    bool ok_ = true;
+};
 
 } // namespace ovrelan

@@ -32,12 +32,26 @@ bool write_all(std::FILE* out, const std::string& text) {
     return std::fflush(out) == 0 && written && std::ferror(out) == 0;
 }
 
-bool write_file(const std::string& path, const std::string& text) {
+// Writes the table piece by piece and flushes it; false with errno set when any of it is lost.
+bool write_csv(std::FILE* out, const ovrelan::SimulationState& s) {
+    errno = 0;
+    const bool written = ovrelan::write_csv_text(s, [out](std::string_view piece) {
+        return std::fwrite(piece.data(), 1, piece.size(), out) == piece.size();
+    });
+    const int error = errno;
+    const bool flushed = std::fflush(out) == 0 && std::ferror(out) == 0;
+    if (!written && error != 0) {
+        errno = error;
+    }
+    return written && flushed;
+}
+
+bool write_csv_file(const std::string& path, const ovrelan::SimulationState& s) {
     std::FILE* file = std::fopen(path.c_str(), "wb");
     if (file == nullptr) {
         return false;
     }
-    const bool written = write_all(file, text);
+    const bool written = write_csv(file, s);
     const int error = errno;
     const bool closed = std::fclose(file) == 0;
     if (!written) {
@@ -125,12 +139,12 @@ int main(int argc, char** argv) {
 
     // The CSV first: a CSV that cannot be written prints no JSON.
     if (csv == "-") {
-        if (!write_all(stdout, ovrelan::csv_text(run.state))) {
+        if (!write_csv(stdout, run.state)) {
             return fail("standard output");
         }
         return write_all(stderr, json) ? 0 : fail("standard error");
     }
-    if (!csv.empty() && !write_file(csv, ovrelan::csv_text(run.state))) {
+    if (!csv.empty() && !write_csv_file(csv, run.state)) {
         return fail(csv);
     }
     return write_all(stdout, json) ? 0 : fail("standard output");

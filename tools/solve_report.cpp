@@ -10,16 +10,7 @@
 
 namespace ovrelan {
 
-namespace {
-
-std::string chars17(double v) {
-    char buffer[64];
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::general, 17);
-    return std::string(buffer, result.ptr);
-}
-
-} // namespace
+namespace {} // namespace
 
 SolveRun run_solve(const FieldTexts& texts) {
     SolveRun run;
@@ -69,38 +60,51 @@ nlohmann::ordered_json report_json(const SolveRun& run) {
     return j;
 }
 
-std::string csv_text(const SimulationState& s) {
+bool write_csv_text(const SimulationState& s, const CsvSink& sink) {
     // The normalised arrays as they are (17 significant digits), then the circuit's columns in
     // SI units as the program's «Сохранить результаты…» writes them.
     const std::vector<CsvColumn> si = results_columns(s);
-    std::string out = "k,t_grid,Uc_t,I_t,Ur_t,UL_t,W_t";
+    CsvPieces out(sink);
+    out.put("k,t_grid,Uc_t,I_t,Ur_t,UL_t,W_t");
     for (const CsvColumn& column : si) {
-        out += ',';
-        out += column.name;
+        out.put(',');
+        out.put(column.name);
     }
-    out += '\n';
-    out.reserve(s.t_grid.size() * (7 + si.size()) * 24);
+    out.put('\n');
     const std::size_t computed = computed_points(s);
     for (std::size_t k = 0; k < s.t_grid.size(); ++k) {
-        out += std::to_string(k);
+        out.start_row();
+        out.put_number(k);
         for (const double v : {s.t_grid[k], s.Uc_t[k], s.I_t[k], static_cast<double>(s.Ur_t[k]),
                                s.UL_t[k], s.W_t[k]}) {
-            out += ',';
-            out += chars17(v);
+            out.put(',');
+            out.put_number(v, 17);
         }
         for (const CsvColumn& column : si) {
-            out += ',';
+            out.put(',');
             if (k < computed) {
-                out += csv_number(column.value(s, k), CsvDialect::comma_point);
+                out.put_number(column.value(s, k));
             }
         }
-        out += '\n';
+        out.put('\n');
     }
-    return out;
+    return out.finish();
+}
+
+std::string csv_text(const SimulationState& s) {
+    std::string text;
+    write_csv_text(s, [&text](std::string_view piece) {
+        text.append(piece);
+        return true;
+    });
+    return text;
 }
 
 void write_csv(std::ostream& out, const SimulationState& s) {
-    out << csv_text(s);
+    write_csv_text(s, [&out](std::string_view piece) {
+        out.write(piece.data(), static_cast<std::streamsize>(piece.size()));
+        return static_cast<bool>(out);
+    });
 }
 
 } // namespace ovrelan

@@ -4,6 +4,7 @@
 
 #include "model/parameter_fields.h"
 #include "model/simulation_state.h"
+#include "solution/results_csv.h"
 
 #include <nlohmann/json.hpp>
 
@@ -37,7 +38,9 @@ SolveRun run_solve(const FieldTexts& texts);
 
 nlohmann::ordered_json report_json(const SolveRun& run);
 
-// The arrays, one row per element, 17 significant digits.
+// The arrays, one row per element, 17 significant digits, then the SI columns: in pieces to a
+// sink, as one text, or onto a stream.
+bool write_csv_text(const SimulationState& s, const CsvSink& sink);
 std::string csv_text(const SimulationState& s);
 void write_csv(std::ostream& out, const SimulationState& s);
 
