@@ -282,6 +282,15 @@ QPolygonF snapped(const QPolygonF& polygon, qreal ratio) {
     return out;
 }
 
+// How far the pen's tip reaches from its centre, in device pixels.
+int reach_of(const std::vector<QPoint>& tip) {
+    int reach = 0;
+    for (const QPoint& o : tip) {
+        reach = std::max({reach, std::abs(o.x()), std::abs(o.y())});
+    }
+    return reach;
+}
+
 } // namespace
 
 void DrawingSurface::stroke_pixels(const QPolygonF& polygon, const QColor& colour) {
@@ -308,10 +317,7 @@ void DrawingSurface::stroke_pixels(const QPolygonF& polygon, const QColor& colou
 // may take other pixels near the edge: the one stroke on the larger mask draws the copies the
 // same only where none of them is clipped.
 bool DrawingSurface::inside_unclipped(const QPolygonF& polygon) const {
-    int reach = 0;
-    for (const QPoint& o : pen_tip()) {
-        reach = std::max({reach, std::abs(o.x()), std::abs(o.y())});
-    }
+    const int reach = reach_of(pen_tip());
     const qreal ratio = image_.devicePixelRatio();
     const QRectF box = polygon.boundingRect();
     return box.left() * ratio - reach >= -1 && box.top() * ratio - reach >= -1 &&
@@ -351,10 +357,7 @@ void DrawingSurface::stroke_by_copies(const QPolygonF& polygon, const QColor& co
 // and every picture pixel that some tip offset carries onto a set mask pixel takes the colour.
 void DrawingSurface::stroke_by_mask(const QPolygonF& polygon, const QColor& colour) {
     const std::vector<QPoint> tip = pen_tip();
-    int reach = 0;
-    for (const QPoint& o : tip) {
-        reach = std::max({reach, std::abs(o.x()), std::abs(o.y())});
-    }
+    const int reach = reach_of(tip);
     const qreal ratio = image_.devicePixelRatio();
     QPolygonF device(polygon.size());
     for (qsizetype i = 0; i < polygon.size(); ++i) {

@@ -55,16 +55,6 @@ std::size_t computed_points(const SimulationState& s) {
     return std::min(s.t_grid.size(), static_cast<std::size_t>(std::floor(s.Nt)) + 1);
 }
 
-std::string csv_number(double v, CsvDialect dialect) {
-    char buffer[64];
-    const auto r = std::to_chars(buffer, buffer + sizeof buffer, v);
-    std::string text(buffer, r.ptr);
-    if (dialect == CsvDialect::semicolon_comma) {
-        std::replace(text.begin(), text.end(), '.', ',');
-    }
-    return text;
-}
-
 bool write_results_csv(const SimulationState& s, CsvDialect dialect, const CsvSink& sink) {
     const char separator = dialect == CsvDialect::comma_point ? ',' : ';';
     const std::vector<CsvColumn> columns = results_columns(s);
