@@ -4,6 +4,7 @@
 #pragma once
 
 #include "model/simulation_state.h"
+#include "solution/decimal_text.h"
 
 #include <charconv>
 #include <cstring>
@@ -41,8 +42,8 @@ bool write_results_csv(const SimulationState& s, CsvDialect dialect, const CsvSi
 // The whole table as one text.
 std::string results_csv(const SimulationState& s, CsvDialect dialect);
 
-// Rows of text gathered into pieces for a sink: a row is formatted in place in a fixed buffer,
-// numbers with std::to_chars, and the piece goes out when it is full.
+// Rows of text gathered into pieces for a sink: a row is formatted in place in a fixed buffer
+// and the piece goes out when it is full.
 class CsvPieces {
 public:
     explicit CsvPieces(const CsvSink& sink)
@@ -58,14 +59,11 @@ public:
         std::memcpy(at_, text.data(), text.size());
         at_ += text.size();
     }
-    template <class Number> void put_number(Number v) {
-        at_ = std::to_chars(at_, text_.data() + text_.size(), v).ptr;
-    }
-    void put_number(double v, int precision) {
-        at_ = std::to_chars(at_, text_.data() + text_.size(), v, std::chars_format::general,
-                            precision)
-                  .ptr;
-    }
+    void put_count(std::size_t n) { at_ = std::to_chars(at_, text_.data() + text_.size(), n).ptr; }
+    // The shortest text that reads back as v.
+    void put_number(double v) { at_ = std::to_chars(at_, text_.data() + text_.size(), v).ptr; }
+    // Seventeen significant digits, as "%.17g".
+    void put_17_digits(double v) { at_ = write_17_digits(at_, v); }
     // The rest, once at the end; false when any piece was refused.
     bool finish() {
         flush();
@@ -74,7 +72,7 @@ public:
 
 private:
     static constexpr std::size_t piece_size = 64 * 1024;
-    static constexpr std::size_t row_room = 32 * 32;
+    static constexpr std::size_t row_room = 32 * (decimal_text_room + 1);
     void flush() {
         const auto size = static_cast<std::size_t>(at_ - text_.data());
         if (ok_ && size > 0) {

@@ -74,11 +74,11 @@ bool write_csv_text(const SimulationState& s, const CsvSink& sink) {
     const std::size_t computed = computed_points(s);
     for (std::size_t k = 0; k < s.t_grid.size(); ++k) {
         out.start_row();
-        out.put_number(k);
+        out.put_count(k);
         for (const double v : {s.t_grid[k], s.Uc_t[k], s.I_t[k], static_cast<double>(s.Ur_t[k]),
                                s.UL_t[k], s.W_t[k]}) {
             out.put(',');
-            out.put_number(v, 17);
+            out.put_17_digits(v);
         }
         for (const CsvColumn& column : si) {
             out.put(',');

@@ -1,0 +1,260 @@
+#include "solution/decimal_text.h"
+
+#include <array>
+#include <bit>
+#include <charconv>
+#include <cstdint>
+#include <cstring>
+
+namespace ovrelan {
+
+namespace {
+
+__extension__ using u128 = unsigned __int128;
+
+// 10^22 is the largest power of ten that, times a 54-bit integer, still fits in 128 bits.
+constexpr int max_power = 22;
+
+constexpr std::array<u128, max_power + 1> powers_of_ten = [] {
+    std::array<u128, max_power + 1> p{};
+    p[0] = 1;
+    for (std::size_t k = 1; k < p.size(); ++k) {
+        p[k] = p[k - 1] * 10;
+    }
+    return p;
+}();
+
+constexpr std::array<std::uint64_t, 20> powers_of_ten_64 = [] {
+    std::array<std::uint64_t, 20> p{};
+    p[0] = 1;
+    for (std::size_t k = 1; k < p.size(); ++k) {
+        p[k] = p[k - 1] * 10;
+    }
+    return p;
+}();
+
+constexpr char digit_pairs[] = "00010203040506070809"
+                               "10111213141516171819"
+                               "20212223242526272829"
+                               "30313233343536373839"
+                               "40414243444546474849"
+                               "50515253545556575859"
+                               "60616263646566676869"
+                               "70717273747576777879"
+                               "80818283848586878889"
+                               "90919293949596979899";
+
+void put_pair(char* at, std::uint32_t v) {
+    std::memcpy(at, digit_pairs + static_cast<std::size_t>(v) * 2, 2);
+}
+
+// The eight digits of v < 1e8 as the characters of a word, the first digit in the lowest byte:
+// the halves, quarters and single digits split off in all lanes at once.
+std::uint64_t eight_digits(std::uint32_t v) {
+    const std::uint64_t halves = (v / 10000) | (std::uint64_t{v % 10000} << 32);
+    const std::uint64_t high_pairs = ((halves * 10486) >> 20) & 0x0000007f0000007fULL; // /100
+    const std::uint64_t pairs = ((halves - 100 * high_pairs) << 16) | high_pairs;
+    const std::uint64_t tens = ((pairs * 103) >> 10) & 0x000f000f000f000fULL; // /10
+    return tens + ((pairs - 10 * tens) << 8) + 0x3030303030303030ULL;
+}
+
+// Stores a word of characters, its lowest byte first.
+void store_word(char* at, std::uint64_t word) {
+    if constexpr (std::endian::native == std::endian::little) {
+        std::memcpy(at, &word, sizeof word);
+    } else {
+        for (int i = 0; i < 8; ++i) {
+            at[i] = static_cast<char>(word >> (8 * i));
+        }
+    }
+}
+
+// floor(b · log10 2), for |b| below about 1600.
+int floor_log10_of_power_of_two(int b) {
+    return (b * 78913) >> 18;
+}
+
+// A positive double as m · 2^e with its hidden bit; false for zero, subnormals, infinities and
+// NaN, which the fast paths leave to std::to_chars.
+struct Binary {
+    std::uint64_t m;
+    int e;
+};
+bool split(double v, Binary& out) {
+    const auto bits = std::bit_cast<std::uint64_t>(v);
+    const auto biased = static_cast<int>((bits >> 52) & 0x7ff);
+    if (biased == 0 || biased == 0x7ff) {
+        return false;
+    }
+    out = {(bits & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1} << 52), biased - 1075};
+    return true;
+}
+
+// Powers of ten as doubles, 1e-7 ... 1e17, to find a double's decade by one comparison (those
+// below 1 are the nearest doubles, not the powers).
+constexpr int lowest_decade = -7;
+constexpr std::array<double, 25> decades = {1e-7, 1e-6, 1e-5, 1e-4, 1e-3, 1e-2, 1e-1, 1e0, 1e1,
+                                            1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9, 1e10,
+                                            1e11, 1e12, 1e13, 1e14, 1e15, 1e16, 1e17};
+
+// v · 10^k = whole + rest / 2^s exactly, with whole of 17 digits.
+struct Scaled {
+    std::uint64_t whole;
+    u128 rest;
+    int s;
+    int k;
+};
+
+// v = m / 2^s scaled by the power of ten that brings it to 17 digits before the point; false
+// when v is not below 2^52 or so small that m · 10^k would not fit in 128 bits.
+bool scale_to_17_digits(double v, Binary b, Scaled& out) {
+    constexpr std::uint64_t low = powers_of_ten_64[16];
+    if (b.e >= 0) {
+        return false;
+    }
+    const int s = -b.e;
+    // The decade of v is that of its leading bit or the next: one comparison tells which.
+    int decade = floor_log10_of_power_of_two(b.e + 52);
+    if (decade < lowest_decade || decade + 1 - lowest_decade >= static_cast<int>(decades.size())) {
+        return false;
+    }
+    if (v >= decades[static_cast<std::size_t>(decade + 1 - lowest_decade)]) {
+        ++decade;
+    }
+    const int k = 16 - decade;
+    if (k < 0 || k > max_power) {
+        return false;
+    }
+    const u128 product = u128{b.m} * powers_of_ten[static_cast<std::size_t>(k)];
+    const u128 whole = product >> s;
+    // The double nearest 10^-n can lie below it (that of 1e-6 does): the comparison then puts it
+    // a decade too high and it is left to std::to_chars.
+    if (whole < low) {
+        return false;
+    }
+    out = {static_cast<std::uint64_t>(whole), product - (whole << s), s, k};
+    return true;
+}
+
+// A 17-digit integer (d in [1e16, 1e17]) times 10^exponent.
+struct Decimal {
+    std::uint64_t digits;
+    int exponent;
+};
+
+Decimal normalised(std::uint64_t digits, int exponent) {
+    if (digits == powers_of_ten_64[17]) {
+        return {powers_of_ten_64[16], exponent + 1};
+    }
+    return {digits, exponent};
+}
+
+// v rounded to 17 significant digits, ties to even.
+Decimal round_to_17_digits(const Scaled& v) {
+    // Past the half, or on it with an odd last digit (rest is whole units of 2^-s).
+    const bool up = 2 * v.rest + (v.whole & 1) > (u128{1} << v.s);
+    return normalised(v.whole + (up ? 1 : 0), -v.k);
+}
+
+// Seventeen digits as text: the first, then sixteen in two words, and how many of them count
+// (the rest are trailing zeros).
+struct Digits {
+    char first;
+    std::uint64_t middle; // digits 2 ... 9
+    std::uint64_t last;   // digits 10 ... 17
+    int n;
+};
+
+Digits digits_of(std::uint64_t d) { // d in [1e16, 1e17)
+    Digits out{};
+    out.first = static_cast<char>('0' + d / powers_of_ten_64[16]);
+    const std::uint64_t rest = d % powers_of_ten_64[16];
+    out.middle = eight_digits(static_cast<std::uint32_t>(rest / 100000000));
+    out.last = eight_digits(static_cast<std::uint32_t>(rest % 100000000));
+    // A '0' character is 0x30: the trailing zeros are the top bytes that differ from it in nothing.
+    constexpr std::uint64_t zeros = 0x3030303030303030ULL;
+    const std::uint64_t last_marks = out.last ^ zeros;
+    const std::uint64_t middle_marks = out.middle ^ zeros;
+    int trailing = 0;
+    if (last_marks != 0) {
+        trailing = std::countl_zero(last_marks) / 8;
+    } else if (middle_marks != 0) {
+        trailing = 8 + std::countl_zero(middle_marks) / 8;
+    } else {
+        trailing = 16;
+    }
+    out.n = 17 - trailing;
+    return out;
+}
+
+// The seventeen digits from 'at' on (the trailing zeros too; the caller counts what it keeps).
+void put_17(char* at, const Digits& d) {
+    at[0] = d.first;
+    store_word(at + 1, d.middle);
+    store_word(at + 9, d.last);
+}
+
+// "d.ddde-05": the digits with the point after the first, then the exponent of at least two
+// digits.
+char* put_scientific(char* at, const Digits& d, int x) {
+    at[0] = d.first;
+    at[1] = '.';
+    store_word(at + 2, d.middle);
+    store_word(at + 10, d.last);
+    at += d.n > 1 ? d.n + 1 : 1;
+    at[0] = 'e';
+    at[1] = x < 0 ? '-' : '+';
+    const auto magnitude = static_cast<std::uint32_t>(x < 0 ? -x : x);
+    if (magnitude < 100) {
+        put_pair(at + 2, magnitude);
+        return at + 4;
+    }
+    at[2] = static_cast<char>('0' + magnitude / 100);
+    put_pair(at + 3, magnitude % 100);
+    return at + 5;
+}
+
+// "123.45", "12300", "0.0012345": the digits placed around the point, x (from -4 to 16) the
+// exponent of the first digit.
+char* put_fixed(char* at, const Digits& d, int x) {
+    if (x < 0) {
+        std::memcpy(at, "0.000", 5);
+        at += 1 - x;
+        put_17(at, d);
+        return at + d.n;
+    }
+    if (d.n <= x + 1) {
+        put_17(at, d); // the digits and the zeros after them up to the 17th place
+        return at + x + 1;
+    }
+    // The point after digit x + 1: the sixteen digits after the first as one 128-bit number of
+    // characters, the part from the point on moved up by a byte and the point put in the gap.
+    const u128 tail = u128{d.middle} | (u128{d.last} << 64);
+    const int before = 8 * x; // bits of the digits between the first and the point
+    const u128 kept = before == 0 ? 0 : tail & ((u128{1} << before) - 1);
+    const u128 text = kept | (u128{'.'} << before) | ((tail ^ kept) << 8);
+    at[0] = d.first;
+    store_word(at + 1, static_cast<std::uint64_t>(text));
+    store_word(at + 9, static_cast<std::uint64_t>(text >> 64));
+    at[17] = static_cast<char>(d.last >> 56);
+    return at + d.n + 1;
+}
+
+} // namespace
+
+char* write_17_digits(char* at, double v) {
+    Binary b{};
+    Scaled scaled{};
+    if (!split(v, b) || !scale_to_17_digits(v < 0 ? -v : v, b, scaled)) {
+        return std::to_chars(at, at + decimal_text_room, v, std::chars_format::general, 17).ptr;
+    }
+    if (v < 0) {
+        *at++ = '-';
+    }
+    const Decimal d = round_to_17_digits(scaled);
+    const int x = d.exponent + 16;
+    const Digits digits = digits_of(d.digits);
+    return x < -4 || x >= 17 ? put_scientific(at, digits, x) : put_fixed(at, digits, x);
+}
+
+} // namespace ovrelan

@@ -1,0 +1,114 @@
+#include "solution/decimal_text.h"
+
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <functional>
+#include <limits>
+#include <ostream>
+#include <random>
+#include <string>
+
+namespace ovrelan {
+namespace {
+
+std::string library_text(double v) {
+    char text[64];
+    const auto r = std::to_chars(text, text + sizeof text, v, std::chars_format::general, 17);
+    return {text, r.ptr};
+}
+
+std::string our_text(double v) {
+    // Marks after the room show a write past it; marks inside it must not leak into the text.
+    char text[decimal_text_room + 8];
+    std::fill(std::begin(text), std::end(text), '#');
+    const char* end = write_17_digits(text, v);
+    for (std::size_t i = decimal_text_room; i < sizeof text; ++i) {
+        EXPECT_EQ(text[i], '#') << "written past the room for " << v;
+    }
+    return std::string(static_cast<const char*>(text), end);
+}
+
+// A family of doubles: the i-th of a run, from a seeded generator.
+struct Family {
+    const char* name;
+    std::function<double(std::mt19937_64&, int i)> value;
+    int count;
+};
+
+void PrintTo(const Family& f, std::ostream* os) {
+    *os << f.name;
+}
+
+double nudged(double v, int ulps) {
+    for (int i = 0; i < std::abs(ulps); ++i) {
+        v = std::nextafter(v, ulps < 0 ? 0.0 : std::numeric_limits<double>::infinity());
+    }
+    return v;
+}
+
+const Family families[] = {
+    // Every kind of double: zeros, subnormals, infinities and NaNs go the library's way.
+    {"any_bit_pattern", [](std::mt19937_64& g, int) { return std::bit_cast<double>(g()); }, 100000},
+    {"magnitudes_of_a_table",
+     [](std::mt19937_64& g, int i) {
+         const double v = std::pow(10.0, std::uniform_real_distribution<double>(-8, 18)(g));
+         return i % 2 == 0 ? v : -v;
+     },
+     100000},
+    // The edges of the decades and of the fixed and scientific layouts (1e-5, 1e17).
+    {"around_powers_of_ten",
+     [](std::mt19937_64&, int i) { return nudged(std::pow(10.0, i / 9 - 9), i % 9 - 4); }, 9 * 28},
+    // Exactly halfway between two 17-digit texts: N / 2^s with N odd and N · 5^s of 18 digits,
+    // which rounds to the even one.
+    {"halfway_at_the_17th_digit",
+     [](std::mt19937_64& g, int i) {
+         const int s = 2 + i % 4;                       // 2 ... 5
+         const double lowest = 1e17 / std::pow(5.0, s); // N · 5^s >= 1e17
+         const double highest = std::min(1e18 / std::pow(5.0, s), 0x1p53);
+         const auto n = static_cast<std::uint64_t>(
+                            std::uniform_real_distribution<double>(lowest, highest)(g)) |
+                        1;
+         return std::ldexp(static_cast<double>(n), -s);
+     },
+     100000},
+    // Short decimals, integers and binary fractions: trailing zeros to drop.
+    {"short_numbers",
+     [](std::mt19937_64&, int i) {
+         switch (i % 3) {
+         case 0:
+             return static_cast<double>(i);
+         case 1:
+             return i * 0.001;
+         default:
+             return i / 1024.0;
+         }
+     },
+     100000},
+};
+
+class SeventeenDigits : public ::testing::TestWithParam<Family> {};
+
+TEST_P(SeventeenDigits, AreTheLibrarysTextByteForByte) {
+    const Family& f = GetParam();
+    std::mt19937_64 generator(20261208);
+    int mismatches = 0;
+    for (int i = 0; i < f.count && mismatches < 5; ++i) {
+        const double v = f.value(generator, i);
+        const std::string want = library_text(v);
+        const std::string got = our_text(v);
+        if (got != want) {
+            ++mismatches;
+            ADD_FAILURE() << std::hexfloat << v << ": " << got << " instead of " << want;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Families, SeventeenDigits, ::testing::ValuesIn(families),
+                         [](const auto& test) { return std::string(test.param.name); });
+
+} // namespace
+} // namespace ovrelan
