@@ -61,8 +61,8 @@ void BM_rl_nmax_10000(benchmark::State& state) {
     run_pass(state, {0.002, 0, 0.5, 15, 5, 47, 10000});
 }
 
-// Seventeen significant digits of every point of the capacitor voltage at 480 001 points, by
-// our writer or by the library; ns_per_number is the figure to compare.
+// Every point of the capacitor voltage at 480 001 points as text, at 17 digits or shortest, by
+// our writers or by the library; ns_per_number is the figure to compare.
 template <class Write> void write_numbers(benchmark::State& state, Write write) {
     SimulationState s;
     set_defaults(s);
@@ -90,6 +90,9 @@ void BM_text_17_digits_by_the_library(benchmark::State& state) {
         return std::to_chars(at, at + decimal_text_room, v, std::chars_format::general, 17).ptr;
     });
 }
+void BM_text_shortest(benchmark::State& state) {
+    write_numbers(state, [](char* at, double v) { return write_shortest(at, v); });
+}
 void BM_text_shortest_by_the_library(benchmark::State& state) {
     write_numbers(
         state, [](char* at, double v) { return std::to_chars(at, at + decimal_text_room, v).ptr; });
@@ -103,6 +106,7 @@ BENCHMARK(BM_rc_nmax_10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_rl_nmax_10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_text_17_digits)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_text_17_digits_by_the_library)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_text_shortest)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_text_shortest_by_the_library)->Unit(benchmark::kMillisecond);
 
 } // namespace

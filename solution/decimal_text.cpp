@@ -240,7 +240,126 @@ char* put_fixed(char* at, const Digits& d, int x) {
     return at + d.n + 1;
 }
 
+// The text of a decimal d · 10^(x - 16) (d of 17 digits) with n significant digits, laid out
+// as std::to_chars lays out a shortest text: fixed or scientific, whichever is shorter, fixed
+// when they tie.
+char* put_shortest_layout(char* at, const Digits& digits, int x) {
+    const int n = digits.n;
+    const int magnitude = x < 0 ? -x : x;
+    const int scientific = n + (n > 1 ? 1 : 0) + 2 + (magnitude >= 100 ? 3 : 2);
+    const int fixed = x < 0 ? n + 1 - x : (n <= x + 1 ? x + 1 : n + 1);
+    return fixed <= scientific ? put_fixed(at, digits, x) : put_scientific(at, digits, x);
+}
+
+// The multiple of 'unit' nearest v (ties to even), v = whole + a fraction, 'fraction_left'
+// whether that fraction is not zero. For units of 10 and more.
+std::uint64_t nearest_multiple(std::uint64_t whole, bool fraction_left, std::uint64_t unit) {
+    const std::uint64_t q = whole / unit;
+    const std::uint64_t r = whole - q * unit;
+    const std::uint64_t half = unit / 2;
+    const bool up = (r > half) | ((r == half) & (fraction_left | ((q & 1) != 0)));
+    return (q + (up ? 1 : 0)) * unit;
+}
+
+// The shortest choice the long way: the unit grows tenfold while a multiple of it still lies
+// from 'lowest' to 'highest', and of the two multiples around v the nearer one there is taken
+// (the other when it is not: below a power of two the ends lie unevenly around v).
+std::uint64_t shortest_by_search(const Scaled& v, std::uint64_t lowest, std::uint64_t highest) {
+    // In units of 10^p: the multiples from 'first' to 'last' lie inside, v is between 'below'
+    // and below + 1, 'dropped' the digits under the unit.
+    std::uint64_t first = lowest;
+    std::uint64_t last = highest;
+    std::uint64_t below = v.whole;
+    std::uint64_t dropped = 0;
+    std::uint64_t unit = 1;
+    while ((first + 9) / 10 <= last / 10) {
+        first = (first + 9) / 10;
+        last /= 10;
+        dropped += unit * (below % 10);
+        below /= 10;
+        unit *= 10;
+    }
+    // Above the midpoint of 'below' and below + 1, or on it.
+    bool above = false;
+    bool on = false;
+    if (unit == 1) {
+        const u128 twice = 2 * v.rest;
+        const u128 one = u128{1} << v.s;
+        above = twice > one;
+        on = twice == one;
+    } else {
+        const std::uint64_t half = unit / 2;
+        above = dropped > half || (dropped == half && v.rest != 0);
+        on = dropped == half && v.rest == 0;
+    }
+    const bool up = above || (on && (below & 1) != 0);
+    std::uint64_t chosen = up ? below + 1 : below;
+    if (chosen < first || chosen > last) {
+        chosen = up ? below : below + 1;
+    }
+    return chosen * unit;
+}
+
+// The shortest decimal that reads back as v, as 17 digits with trailing zeros; false when it is
+// 10^17 units or more (v just below a power of ten), which the caller leaves to the library.
+//
+// Every real strictly between v - half the gap below and v + half the gap above reads back as
+// v. In units of 2^-(s+1) of the scaled value X = 2 · v · 10^k, half a gap is 10^k (half of it
+// below a power of two). The ends become whole units of the scaled value; the text is the
+// multiple of the largest power of ten between them that is nearest v (ties to even).
+//
+// Half a gap is 0.55 to 11 units, so that power is 10 about as often as 1, and more only now and
+// then. With v midway between the ends, some multiple of a unit lies between them exactly when
+// the one nearest v does: the nearest ten and unit are both found, and the choice between them
+// made, without a branch.
+bool shortest_digits(const Scaled& v, Binary b, std::uint64_t& out) {
+    constexpr std::uint64_t limit = powers_of_ten_64[17];
+    const int shift = v.s + 1;
+    const u128 mask = (u128{1} << shift) - 1;
+    const u128 x = ((u128{v.whole} << v.s) + v.rest) << 1;
+    const u128 gap = powers_of_ten[static_cast<std::size_t>(v.k)];
+    const bool power_of_two = b.m == (std::uint64_t{1} << 52);
+    const u128 gap_below = power_of_two ? gap / 2 : gap;
+    // The ends are never whole units: that would take 2^(s+1) to divide 10^k · (2m ± 1), and
+    // a double of this range has more binary places than 10^k has factors of two (s + 1 > k),
+    // so whether the ends themselves read back as v never matters.
+    const auto highest = static_cast<std::uint64_t>((x + gap) >> shift);
+    const auto lowest = static_cast<std::uint64_t>((x - gap_below + mask) >> shift);
+    if (highest >= limit) {
+        return false;
+    }
+    const std::uint64_t width = highest - lowest;
+    const auto inside = [&](std::uint64_t c) { return c - lowest <= width; };
+    const bool fraction_left = v.rest != 0;
+    if (power_of_two || inside(nearest_multiple(v.whole, fraction_left, 100))) {
+        out = shortest_by_search(v, lowest, highest);
+        return true;
+    }
+    const u128 twice = 2 * v.rest;
+    const u128 one = u128{1} << v.s;
+    const bool up = (twice > one) | ((twice == one) & ((v.whole & 1) != 0));
+    const std::uint64_t units = v.whole + (up ? 1 : 0);
+    const std::uint64_t tens = nearest_multiple(v.whole, fraction_left, 10);
+    const std::uint64_t take_tens = std::uint64_t{0} - (inside(tens) ? 1 : 0);
+    out = (tens & take_tens) | (units & ~take_tens);
+    return true;
+}
+
 } // namespace
+
+char* write_shortest(char* at, double v) {
+    Binary b{};
+    Scaled scaled{};
+    std::uint64_t digits = 0;
+    if (!split(v, b) || !scale_to_17_digits(v < 0 ? -v : v, b, scaled) ||
+        !shortest_digits(scaled, b, digits)) {
+        return std::to_chars(at, at + decimal_text_room, v).ptr;
+    }
+    if (v < 0) {
+        *at++ = '-';
+    }
+    return put_shortest_layout(at, digits_of(digits), 16 - scaled.k);
+}
 
 char* write_17_digits(char* at, double v) {
     Binary b{};

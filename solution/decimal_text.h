@@ -1,6 +1,5 @@
-// Seventeen significant digits of a double, byte for byte as printf's "%.17g" (and
-// std::to_chars with the general format and precision 17) writes them, at a fraction of their
-// cost: a double between 1e-6 and 2^53, what a table of results mostly holds, is rounded
+// A double as text, byte for byte as std::to_chars writes it, at a fraction of its cost: a
+// double between 1e-6 and 2^52, what a table of results mostly holds, is scaled to 17 digits
 // with exact 128-bit integer arithmetic and its digits are made eight at a time; any other
 // value goes to std::to_chars.
 #pragma once
@@ -11,6 +10,11 @@ namespace ovrelan {
 // stored in whole words that may reach past its end, never past this.
 inline constexpr int decimal_text_room = 32;
 
+// Seventeen significant digits, as printf's "%.17g" (and std::to_chars with the general format
+// and precision 17).
 char* write_17_digits(char* at, double v);
+
+// The shortest text that reads back as v, as std::to_chars(first, last, v).
+char* write_shortest(char* at, double v);
 
 } // namespace ovrelan

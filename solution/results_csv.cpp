@@ -1,7 +1,6 @@
 #include "solution/results_csv.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 
 namespace ovrelan {
@@ -67,7 +66,7 @@ bool write_results_csv(const SimulationState& s, CsvDialect dialect, const CsvSi
         out.put(columns[c].name);
     }
     out.put('\n');
-    char buffer[32];
+    char buffer[decimal_text_room];
     for (std::size_t k = 0; k < rows; ++k) {
         out.start_row();
         for (std::size_t c = 0; c < columns.size(); ++c) {
@@ -78,9 +77,9 @@ bool write_results_csv(const SimulationState& s, CsvDialect dialect, const CsvSi
                 out.put_number(columns[c].value(s, k));
                 continue;
             }
-            const auto r = std::to_chars(buffer, buffer + sizeof buffer, columns[c].value(s, k));
-            std::replace(buffer, r.ptr, '.', ',');
-            out.put(std::string_view(buffer, static_cast<std::size_t>(r.ptr - buffer)));
+            char* end = write_shortest(buffer, columns[c].value(s, k));
+            std::replace(buffer, end, '.', ',');
+            out.put(std::string_view(buffer, static_cast<std::size_t>(end - buffer)));
         }
         out.put('\n');
     }

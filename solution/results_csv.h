@@ -61,7 +61,7 @@ public:
     }
     void put_count(std::size_t n) { at_ = std::to_chars(at_, text_.data() + text_.size(), n).ptr; }
     // The shortest text that reads back as v.
-    void put_number(double v) { at_ = std::to_chars(at_, text_.data() + text_.size(), v).ptr; }
+    void put_number(double v) { at_ = write_shortest(at_, v); }
     // Seventeen significant digits, as "%.17g".
     void put_17_digits(double v) { at_ = write_17_digits(at_, v); }
     // The rest, once at the end; false when any piece was refused.

@@ -11,21 +11,40 @@
 #include <ostream>
 #include <random>
 #include <string>
+#include <tuple>
 
 namespace ovrelan {
 namespace {
 
-std::string library_text(double v) {
+// A writer of ours and the library's text it must match.
+struct Writer {
+    const char* name;
+    char* (*ours)(char*, double);
+    std::string (*library)(double);
+};
+
+std::string library_17_digits(double v) {
     char text[64];
     const auto r = std::to_chars(text, text + sizeof text, v, std::chars_format::general, 17);
     return {text, r.ptr};
 }
 
-std::string our_text(double v) {
+std::string library_shortest(double v) {
+    char text[64];
+    const auto r = std::to_chars(text, text + sizeof text, v);
+    return {text, r.ptr};
+}
+
+const Writer writers[] = {
+    {"seventeen_digits", write_17_digits, library_17_digits},
+    {"shortest", write_shortest, library_shortest},
+};
+
+std::string our_text(const Writer& w, double v) {
     // Marks after the room show a write past it; marks inside it must not leak into the text.
     char text[decimal_text_room + 8];
     std::fill(std::begin(text), std::end(text), '#');
-    const char* end = write_17_digits(text, v);
+    const char* end = w.ours(text, v);
     for (std::size_t i = decimal_text_room; i < sizeof text; ++i) {
         EXPECT_EQ(text[i], '#') << "written past the room for " << v;
     }
@@ -62,6 +81,10 @@ const Family families[] = {
     // The edges of the decades and of the fixed and scientific layouts (1e-5, 1e17).
     {"around_powers_of_ten",
      [](std::mt19937_64&, int i) { return nudged(std::pow(10.0, i / 9 - 9), i % 9 - 4); }, 9 * 28},
+    // A power of two has half the gap below it that it has above.
+    {"around_powers_of_two",
+     [](std::mt19937_64&, int i) { return nudged(std::ldexp(1.0, i / 3 - 80), i % 3 - 1); },
+     3 * 140},
     // Exactly halfway between two 17-digit texts: N / 2^s with N odd and N · 5^s of 18 digits,
     // which rounds to the even one.
     {"halfway_at_the_17th_digit",
@@ -90,16 +113,16 @@ const Family families[] = {
      100000},
 };
 
-class SeventeenDigits : public ::testing::TestWithParam<Family> {};
+class DecimalText : public ::testing::TestWithParam<std::tuple<Writer, Family>> {};
 
-TEST_P(SeventeenDigits, AreTheLibrarysTextByteForByte) {
-    const Family& f = GetParam();
+TEST_P(DecimalText, IsTheLibrarysTextByteForByte) {
+    const auto& [w, f] = GetParam();
     std::mt19937_64 generator(20261208);
     int mismatches = 0;
     for (int i = 0; i < f.count && mismatches < 5; ++i) {
         const double v = f.value(generator, i);
-        const std::string want = library_text(v);
-        const std::string got = our_text(v);
+        const std::string want = w.library(v);
+        const std::string got = our_text(w, v);
         if (got != want) {
             ++mismatches;
             ADD_FAILURE() << std::hexfloat << v << ": " << got << " instead of " << want;
@@ -107,8 +130,13 @@ TEST_P(SeventeenDigits, AreTheLibrarysTextByteForByte) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Families, SeventeenDigits, ::testing::ValuesIn(families),
-                         [](const auto& test) { return std::string(test.param.name); });
+INSTANTIATE_TEST_SUITE_P(WritersAndFamilies, DecimalText,
+                         ::testing::Combine(::testing::ValuesIn(writers),
+                                            ::testing::ValuesIn(families)),
+                         [](const auto& test) {
+                             return std::string(std::get<0>(test.param).name) + "_" +
+                                    std::get<1>(test.param).name;
+                         });
 
 } // namespace
 } // namespace ovrelan
