@@ -149,11 +149,15 @@ Decimal normalised(std::uint64_t digits, int exponent) {
     return {digits, exponent};
 }
 
+// Whether v rounds up to whole + 1: past the half, or on it with an odd last digit (rest is
+// whole units of 2^-s).
+bool rounds_up(const Scaled& v) {
+    return 2 * v.rest + (v.whole & 1) > (u128{1} << v.s);
+}
+
 // v rounded to 17 significant digits, ties to even.
 Decimal round_to_17_digits(const Scaled& v) {
-    // Past the half, or on it with an odd last digit (rest is whole units of 2^-s).
-    const bool up = 2 * v.rest + (v.whole & 1) > (u128{1} << v.s);
-    return normalised(v.whole + (up ? 1 : 0), -v.k);
+    return normalised(v.whole + (rounds_up(v) ? 1 : 0), -v.k);
 }
 
 // Seventeen digits as text: the first, then sixteen in two words, and how many of them count
@@ -335,10 +339,7 @@ bool shortest_digits(const Scaled& v, Binary b, std::uint64_t& out) {
         out = shortest_by_search(v, lowest, highest);
         return true;
     }
-    const u128 twice = 2 * v.rest;
-    const u128 one = u128{1} << v.s;
-    const bool up = (twice > one) | ((twice == one) & ((v.whole & 1) != 0));
-    const std::uint64_t units = v.whole + (up ? 1 : 0);
+    const std::uint64_t units = v.whole + (rounds_up(v) ? 1 : 0); // below 'highest' < 10^17
     const std::uint64_t tens = nearest_multiple(v.whole, fraction_left, 10);
     const std::uint64_t take_tens = std::uint64_t{0} - (inside(tens) ? 1 : 0);
     out = (tens & take_tens) | (units & ~take_tens);
