@@ -269,39 +269,14 @@ std::uint64_t nearest_multiple(std::uint64_t whole, bool fraction_left, std::uin
 // from 'lowest' to 'highest', and of the two multiples around v the nearer one there is taken
 // (the other when it is not: below a power of two the ends lie unevenly around v).
 std::uint64_t shortest_by_search(const Scaled& v, std::uint64_t lowest, std::uint64_t highest) {
-    // In units of 10^p: the multiples from 'first' to 'last' lie inside, v is between 'below'
-    // and below + 1, 'dropped' the digits under the unit.
-    std::uint64_t first = lowest;
-    std::uint64_t last = highest;
-    std::uint64_t below = v.whole;
-    std::uint64_t dropped = 0;
     std::uint64_t unit = 1;
-    while ((first + 9) / 10 <= last / 10) {
-        first = (first + 9) / 10;
-        last /= 10;
-        dropped += unit * (below % 10);
-        below /= 10;
-        unit *= 10;
+    for (std::uint64_t next = 10; (lowest + next - 1) / next * next <= highest; next *= 10) {
+        unit = next;
     }
-    // Above the midpoint of 'below' and below + 1, or on it.
-    bool above = false;
-    bool on = false;
-    if (unit == 1) {
-        const u128 twice = 2 * v.rest;
-        const u128 one = u128{1} << v.s;
-        above = twice > one;
-        on = twice == one;
-    } else {
-        const std::uint64_t half = unit / 2;
-        above = dropped > half || (dropped == half && v.rest != 0);
-        on = dropped == half && v.rest == 0;
-    }
-    const bool up = above || (on && (below & 1) != 0);
-    std::uint64_t chosen = up ? below + 1 : below;
-    if (chosen < first || chosen > last) {
-        chosen = up ? below : below + 1;
-    }
-    return chosen * unit;
+    const std::uint64_t nearer =
+        unit == 1 ? v.whole + (rounds_up(v) ? 1 : 0) : nearest_multiple(v.whole, v.rest != 0, unit);
+    const std::uint64_t farther = nearer > v.whole ? nearer - unit : nearer + unit;
+    return nearer >= lowest && nearer <= highest ? nearer : farther;
 }
 
 // The shortest decimal that reads back as v, as 17 digits with trailing zeros; false when it is
