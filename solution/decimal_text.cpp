@@ -12,18 +12,6 @@ namespace {
 
 __extension__ using u128 = unsigned __int128;
 
-// 10^22 is the largest power of ten that, times a 54-bit integer, still fits in 128 bits.
-constexpr int max_power = 22;
-
-constexpr std::array<u128, max_power + 1> powers_of_ten = [] {
-    std::array<u128, max_power + 1> p{};
-    p[0] = 1;
-    for (std::size_t k = 1; k < p.size(); ++k) {
-        p[k] = p[k - 1] * 10;
-    }
-    return p;
-}();
-
 constexpr std::array<std::uint64_t, 20> powers_of_ten_64 = [] {
     std::array<std::uint64_t, 20> p{};
     p[0] = 1;
@@ -69,70 +57,110 @@ void store_word(char* at, std::uint64_t word) {
     }
 }
 
-// floor(b · log10 2), for |b| below about 1600.
-int floor_log10_of_power_of_two(int b) {
-    return (b * 78913) >> 18;
-}
+// A double of the fast range is m · 2^-s with m its 53 bits (the hidden one set): binades from
+// 2^-24 (about 6e-8) up to 2^52, biased exponents 999 ... 1074, s = 1075 - the biased one.
+constexpr int lowest_binade = 999;
+constexpr int highest_binade = 1074;
 
-// A positive double as m · 2^e with its hidden bit; false for zero, subnormals, infinities and
-// NaN, which the fast paths leave to std::to_chars.
-struct Binary {
-    std::uint64_t m;
-    int e;
-};
-bool split(double v, Binary& out) {
-    const auto bits = std::bit_cast<std::uint64_t>(v);
-    const auto biased = static_cast<int>((bits >> 52) & 0x7ff);
-    if (biased == 0 || biased == 0x7ff) {
-        return false;
-    }
-    out = {(bits & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1} << 52), biased - 1075};
-    return true;
-}
-
-// Powers of ten as doubles, 1e-7 ... 1e17, to find a double's decade by one comparison (those
-// below 1 are the nearest doubles, not the powers).
-constexpr int lowest_decade = -7;
-constexpr std::array<double, 25> decades = {1e-7, 1e-6, 1e-5, 1e-4, 1e-3, 1e-2, 1e-1, 1e0, 1e1,
-                                            1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9, 1e10,
-                                            1e11, 1e12, 1e13, 1e14, 1e15, 1e16, 1e17};
-
-// v · 10^k = whole + rest / 2^s exactly, with whole of 17 digits.
-struct Scaled {
-    std::uint64_t whole;
-    u128 rest;
-    int s;
+// For one binade: v · 10^k · 2^64 = m · factor exactly, with 10^k bringing v to 17 digits
+// before the point. The binade spans at most two decades: 'factor' and 'k' for the lower one,
+// 'factor_up' (a tenth of it) for the mantissas from 'threshold' on (2^53 when there are none).
+struct Binade {
+    u128 factor;
+    u128 factor_up;
+    std::uint64_t threshold;
     int k;
 };
 
-// v = m / 2^s scaled by the power of ten that brings it to 17 digits before the point; false
-// when v is not below 2^52 or so small that m · 10^k would not fit in 128 bits.
-bool scale_to_17_digits(double v, Binary b, Scaled& out) {
-    constexpr std::uint64_t low = powers_of_ten_64[16];
-    if (b.e >= 0) {
+constexpr u128 power(u128 base, int n) {
+    u128 p = 1;
+    for (int i = 0; i < n; ++i) {
+        p *= base;
+    }
+    return p;
+}
+
+// 10^k · 2^(64 - s) = 5^k · 2^(k + 64 - s), a whole number throughout the range (k + 62 >= s
+// even keeps a quarter of it whole, the half gap below a power of two).
+constexpr u128 fixed_point_factor(int k, int s) {
+    const int twos = k + 64 - s;
+    if (k < 0 || twos < 2 || twos > 127) {
+        throw "the fast range's factor is not a whole number";
+    }
+    const u128 factor = power(5, k) << twos;
+    // v · 10^k < 10^17, so m · factor < 2^121 with m >= 2^52: the factor is below 2^69.
+    if (factor >> 69 != 0) {
+        throw "the fast range's factor does not fit";
+    }
+    return factor;
+}
+
+constexpr Binade binade_of(int biased) {
+    const int s = 1075 - biased;
+    const int p = 52 - s; // the binade is [2^p, 2^(p+1))
+    // d: the decade of 2^p, the largest d with 10^d <= 2^p.
+    int d = 0;
+    if (p >= 0) {
+        while (power(10, d + 1) <= power(2, p)) {
+            ++d;
+        }
+    } else {
+        while (power(10, -d) < power(2, -p)) {
+            --d;
+        }
+    }
+    // The least m with m · 2^-s >= 10^(d + 1).
+    u128 threshold = 0;
+    if (d + 1 >= 0) {
+        threshold = power(10, d + 1) << s;
+    } else {
+        const u128 divisor = power(10, -(d + 1));
+        threshold = ((u128{1} << s) + divisor - 1) / divisor;
+    }
+    const u128 none = u128{1} << 53;
+    const int k = 16 - d;
+    // The ends of the interval that reads back as v are never whole units when s + 1 > k: see
+    // shortest_digits.
+    if (s + 1 <= k) {
+        throw "the ends of the interval could be whole units";
+    }
+    return {fixed_point_factor(k, s), fixed_point_factor(k - 1, s),
+            static_cast<std::uint64_t>(threshold < none ? threshold : none), k};
+}
+
+constexpr std::array<Binade, highest_binade - lowest_binade + 1> binades = [] {
+    std::array<Binade, highest_binade - lowest_binade + 1> table{};
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        table[i] = binade_of(lowest_binade + static_cast<int>(i));
+    }
+    return table;
+}();
+
+// v · 10^k = whole + fraction / 2^64 exactly, whole of 17 digits; 'factor' is 10^k · 2^64 times
+// the gap between v and the next double up, in the same units.
+struct Scaled {
+    std::uint64_t whole;
+    std::uint64_t fraction;
+    u128 factor;
+    int k;
+};
+
+// The magnitude of v scaled to 17 digits before the point; false outside the fast range.
+bool scale_to_17_digits(std::uint64_t bits, Scaled& out) {
+    const auto biased = static_cast<int>((bits >> 52) & 0x7ff);
+    const auto index = static_cast<unsigned>(biased - lowest_binade);
+    if (index >= binades.size()) {
         return false;
     }
-    const int s = -b.e;
-    // The decade of v is that of its leading bit or the next: one comparison tells which.
-    int decade = floor_log10_of_power_of_two(b.e + 52);
-    if (decade < lowest_decade || decade + 1 - lowest_decade >= static_cast<int>(decades.size())) {
-        return false;
-    }
-    if (v >= decades[static_cast<std::size_t>(decade + 1 - lowest_decade)]) {
-        ++decade;
-    }
-    const int k = 16 - decade;
-    if (k < 0 || k > max_power) {
-        return false;
-    }
-    const u128 product = u128{b.m} * powers_of_ten[static_cast<std::size_t>(k)];
-    const u128 whole = product >> s;
-    // The double nearest 10^-n can lie below it (that of 1e-6 does): the comparison then puts it
-    // a decade too high and it is left to std::to_chars.
-    if (whole < low) {
-        return false;
-    }
-    out = {static_cast<std::uint64_t>(whole), product - (whole << s), s, k};
+    const Binade& binade = binades[index];
+    const std::uint64_t m = (bits & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1} << 52);
+    const bool up = m >= binade.threshold;
+    const u128 factor = up ? binade.factor_up : binade.factor;
+    // factor < 2^69: its high word times m fits in 64 bits.
+    const u128 product = u128{m} * static_cast<std::uint64_t>(factor) +
+                         (u128{m * static_cast<std::uint64_t>(factor >> 64)} << 64);
+    out = {static_cast<std::uint64_t>(product >> 64), static_cast<std::uint64_t>(product), factor,
+           binade.k - (up ? 1 : 0)};
     return true;
 }
 
@@ -149,10 +177,10 @@ Decimal normalised(std::uint64_t digits, int exponent) {
     return {digits, exponent};
 }
 
-// Whether v rounds up to whole + 1: past the half, or on it with an odd last digit (rest is
-// whole units of 2^-s).
+// Whether v rounds up to whole + 1: past the half, or on it with an odd last digit.
 bool rounds_up(const Scaled& v) {
-    return 2 * v.rest + (v.whole & 1) > (u128{1} << v.s);
+    constexpr std::uint64_t half = std::uint64_t{1} << 63;
+    return v.fraction >= half + 1 - (v.whole & 1);
 }
 
 // v rounded to 17 significant digits, ties to even.
@@ -273,8 +301,8 @@ std::uint64_t shortest_by_search(const Scaled& v, std::uint64_t lowest, std::uin
     for (std::uint64_t next = 10; (lowest + next - 1) / next * next <= highest; next *= 10) {
         unit = next;
     }
-    const std::uint64_t nearer =
-        unit == 1 ? v.whole + (rounds_up(v) ? 1 : 0) : nearest_multiple(v.whole, v.rest != 0, unit);
+    const std::uint64_t nearer = unit == 1 ? v.whole + (rounds_up(v) ? 1 : 0)
+                                           : nearest_multiple(v.whole, v.fraction != 0, unit);
     const std::uint64_t farther = nearer > v.whole ? nearer - unit : nearer + unit;
     return nearer >= lowest && nearer <= highest ? nearer : farther;
 }
@@ -283,7 +311,7 @@ std::uint64_t shortest_by_search(const Scaled& v, std::uint64_t lowest, std::uin
 // 10^17 units or more (v just below a power of ten), which the caller leaves to the library.
 //
 // Every real strictly between v - half the gap below and v + half the gap above reads back as
-// v. In units of 2^-(s+1) of the scaled value X = 2 · v · 10^k, half a gap is 10^k (half of it
+// v. In units of 2^-64 of the scaled value X = v · 10^k, half a gap is factor / 2 (half of that
 // below a power of two). The ends become whole units of the scaled value; the text is the
 // multiple of the largest power of ten between them that is nearest v (ties to even).
 //
@@ -291,25 +319,22 @@ std::uint64_t shortest_by_search(const Scaled& v, std::uint64_t lowest, std::uin
 // then. With v midway between the ends, some multiple of a unit lies between them exactly when
 // the one nearest v does: the nearest ten and unit are both found, and the choice between them
 // made, without a branch.
-bool shortest_digits(const Scaled& v, Binary b, std::uint64_t& out) {
+bool shortest_digits(const Scaled& v, bool power_of_two, std::uint64_t& out) {
     constexpr std::uint64_t limit = powers_of_ten_64[17];
-    const int shift = v.s + 1;
-    const u128 mask = (u128{1} << shift) - 1;
-    const u128 x = ((u128{v.whole} << v.s) + v.rest) << 1;
-    const u128 gap = powers_of_ten[static_cast<std::size_t>(v.k)];
-    const bool power_of_two = b.m == (std::uint64_t{1} << 52);
-    const u128 gap_below = power_of_two ? gap / 2 : gap;
+    const u128 x = (u128{v.whole} << 64) | v.fraction;
+    const u128 half_gap = v.factor >> 1;
+    const u128 half_gap_below = power_of_two ? v.factor >> 2 : half_gap;
     // The ends are never whole units: that would take 2^(s+1) to divide 10^k · (2m ± 1), and
     // a double of this range has more binary places than 10^k has factors of two (s + 1 > k),
     // so whether the ends themselves read back as v never matters.
-    const auto highest = static_cast<std::uint64_t>((x + gap) >> shift);
-    const auto lowest = static_cast<std::uint64_t>((x - gap_below + mask) >> shift);
+    const auto highest = static_cast<std::uint64_t>((x + half_gap) >> 64);
+    const auto lowest = static_cast<std::uint64_t>((x - half_gap_below) >> 64) + 1;
     if (highest >= limit) {
         return false;
     }
     const std::uint64_t width = highest - lowest;
     const auto inside = [&](std::uint64_t c) { return c - lowest <= width; };
-    const bool fraction_left = v.rest != 0;
+    const bool fraction_left = v.fraction != 0;
     if (power_of_two || inside(nearest_multiple(v.whole, fraction_left, 100))) {
         out = shortest_by_search(v, lowest, highest);
         return true;
@@ -321,29 +346,37 @@ bool shortest_digits(const Scaled& v, Binary b, std::uint64_t& out) {
     return true;
 }
 
+bool negative(std::uint64_t bits) {
+    return (bits >> 63) != 0;
+}
+
+bool is_power_of_two(std::uint64_t bits) {
+    return (bits & ((std::uint64_t{1} << 52) - 1)) == 0;
+}
+
 } // namespace
 
 char* write_shortest(char* at, double v) {
-    Binary b{};
+    const auto bits = std::bit_cast<std::uint64_t>(v);
     Scaled scaled{};
     std::uint64_t digits = 0;
-    if (!split(v, b) || !scale_to_17_digits(v < 0 ? -v : v, b, scaled) ||
-        !shortest_digits(scaled, b, digits)) {
+    if (!scale_to_17_digits(bits, scaled) ||
+        !shortest_digits(scaled, is_power_of_two(bits), digits)) {
         return std::to_chars(at, at + decimal_text_room, v).ptr;
     }
-    if (v < 0) {
+    if (negative(bits)) {
         *at++ = '-';
     }
     return put_shortest_layout(at, digits_of(digits), 16 - scaled.k);
 }
 
 char* write_17_digits(char* at, double v) {
-    Binary b{};
+    const auto bits = std::bit_cast<std::uint64_t>(v);
     Scaled scaled{};
-    if (!split(v, b) || !scale_to_17_digits(v < 0 ? -v : v, b, scaled)) {
+    if (!scale_to_17_digits(bits, scaled)) {
         return std::to_chars(at, at + decimal_text_room, v, std::chars_format::general, 17).ptr;
     }
-    if (v < 0) {
+    if (negative(bits)) {
         *at++ = '-';
     }
     const Decimal d = round_to_17_digits(scaled);
