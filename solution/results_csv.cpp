@@ -5,45 +5,20 @@
 
 namespace ovrelan {
 
-namespace {
-
-double seconds(const SimulationState& s, std::size_t k) {
-    return s.t_grid[k] * s.t_scale;
-}
-double tau(const SimulationState& s, std::size_t k) {
-    return s.t_grid[k];
-}
-double capacitor_volts(const SimulationState& s, std::size_t k) {
-    return s.Uc_t[k] * s.Uc_scale;
-}
-double coil_volts(const SimulationState& s, std::size_t k) {
-    return s.UL_t[k] * s.UL_scale;
-}
-double resistor_volts(const SimulationState& s, std::size_t k) {
-    return static_cast<double>(s.Ur_t[k]) * s.Ur_scale;
-}
-double amperes(const SimulationState& s, std::size_t k) {
-    return s.I_t[k] * s.I_scale;
-}
-double joules(const SimulationState& s, std::size_t k) {
-    return s.W_t[k] * s.W_scale;
-}
-
-} // namespace
-
 std::vector<CsvColumn> results_columns(const SimulationState& s) {
-    std::vector<CsvColumn> columns{{"t_s", seconds}, {"tau", tau}};
+    std::vector<CsvColumn> columns{{"t_s", s.t_grid.data(), nullptr, s.t_scale},
+                                   {"tau", s.t_grid.data(), nullptr, 1.0}};
     if (s.C != 0) {
-        columns.push_back({"Uc_V", capacitor_volts});
+        columns.push_back({"Uc_V", s.Uc_t.data(), nullptr, s.Uc_scale});
     }
     if (s.L != 0) {
-        columns.push_back({"UL_V", coil_volts});
+        columns.push_back({"UL_V", s.UL_t.data(), nullptr, s.UL_scale});
     }
     if (s.R != 0) {
-        columns.push_back({"Ur_V", resistor_volts});
+        columns.push_back({"Ur_V", nullptr, s.Ur_t.data(), s.Ur_scale});
     }
-    columns.push_back({"I_A", amperes});
-    columns.push_back({"W_J", joules});
+    columns.push_back({"I_A", s.I_t.data(), nullptr, s.I_scale});
+    columns.push_back({"W_J", s.W_t.data(), nullptr, s.W_scale});
     return columns;
 }
 
@@ -74,10 +49,10 @@ bool write_results_csv(const SimulationState& s, CsvDialect dialect, const CsvSi
                 out.put(separator);
             }
             if (dialect == CsvDialect::comma_point) {
-                out.put_number(columns[c].value(s, k));
+                out.put_number(columns[c].value(k));
                 continue;
             }
-            char* end = write_shortest(buffer, columns[c].value(s, k));
+            char* end = write_shortest(buffer, columns[c].value(k));
             std::replace(buffer, end, '.', ',');
             out.put(std::string_view(buffer, static_cast<std::size_t>(end - buffer)));
         }

@@ -6,7 +6,6 @@
 #include "model/simulation_state.h"
 #include "solution/decimal_text.h"
 
-#include <charconv>
 #include <cstring>
 #include <functional>
 #include <string>
@@ -20,9 +19,16 @@ enum class CsvDialect {
     semicolon_comma, // "t_s;tau;Uc_V;...": a decimal comma, as a Russian spreadsheet opens it
 };
 
+// A column in SI units: an array of the state times its scale (the normalised time as it is).
 struct CsvColumn {
-    const char* name; // "Uc_V"
-    double (*value)(const SimulationState&, std::size_t k);
+    const char* name;          // "Uc_V"
+    const double* values;      // the array, or null for the resistor's single-precision one
+    const float* float_values; // the resistor's array when 'values' is null
+    double scale;
+
+    double value(std::size_t k) const {
+        return (values != nullptr ? values[k] : static_cast<double>(float_values[k])) * scale;
+    }
 };
 
 // The columns of this circuit: t_s, tau, then Uc_V (with a capacitor), UL_V (with a coil), Ur_V
@@ -42,6 +48,25 @@ bool write_results_csv(const SimulationState& s, CsvDialect dialect, const CsvSi
 // The whole table as one text.
 std::string results_csv(const SimulationState& s, CsvDialect dialect);
 
+// 0, 1, 2, ... as text, each from the last by moving its digits on in place.
+class DecimalCounter {
+public:
+    DecimalCounter() { std::memset(digits_, '0', sizeof digits_); }
+    std::string_view text() const { return {digits_ + first_, sizeof digits_ - first_}; }
+    void count() {
+        std::size_t i = sizeof digits_ - 1;
+        while (digits_[i] == '9') {
+            digits_[i--] = '0';
+        }
+        ++digits_[i];
+        first_ = i < first_ ? i : first_;
+    }
+
+private:
+    char digits_[20]; // room for any std::size_t
+    std::size_t first_ = sizeof digits_ - 1;
+};
+
 // Rows of text gathered into pieces for a sink: a row is formatted in place in a fixed buffer
 // and the piece goes out when it is full.
 class CsvPieces {
@@ -59,7 +84,6 @@ public:
         std::memcpy(at_, text.data(), text.size());
         at_ += text.size();
     }
-    void put_count(std::size_t n) { at_ = std::to_chars(at_, text_.data() + text_.size(), n).ptr; }
     // The shortest text that reads back as v.
     void put_number(double v) { at_ = write_shortest(at_, v); }
     // Seventeen significant digits, as "%.17g".

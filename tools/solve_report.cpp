@@ -6,8 +6,6 @@
 #include "model/recompute.h"
 #include "solution/results_csv.h"
 
-#include <charconv>
-
 namespace ovrelan {
 
 namespace {} // namespace
@@ -72,9 +70,10 @@ bool write_csv_text(const SimulationState& s, const CsvSink& sink) {
     }
     out.put('\n');
     const std::size_t computed = computed_points(s);
-    for (std::size_t k = 0; k < s.t_grid.size(); ++k) {
+    DecimalCounter row;
+    for (std::size_t k = 0; k < s.t_grid.size(); ++k, row.count()) {
         out.start_row();
-        out.put_count(k);
+        out.put(row.text());
         for (const double v : {s.t_grid[k], s.Uc_t[k], s.I_t[k], static_cast<double>(s.Ur_t[k]),
                                s.UL_t[k], s.W_t[k]}) {
             out.put(',');
@@ -83,7 +82,7 @@ bool write_csv_text(const SimulationState& s, const CsvSink& sink) {
         for (const CsvColumn& column : si) {
             out.put(',');
             if (k < computed) {
-                out.put_number(column.value(s, k));
+                out.put_number(column.value(k));
             }
         }
         out.put('\n');
