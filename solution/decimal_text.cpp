@@ -36,14 +36,20 @@ void put_pair(char* at, std::uint32_t v) {
     std::memcpy(at, digit_pairs + static_cast<std::size_t>(v) * 2, 2);
 }
 
-// The eight digits of v < 1e8 as the characters of a word, the first digit in the lowest byte:
-// the halves, quarters and single digits split off in all lanes at once.
-std::uint64_t eight_digits(std::uint32_t v) {
-    const std::uint64_t halves = (v / 10000) | (std::uint64_t{v % 10000} << 32);
-    const std::uint64_t high_pairs = ((halves * 10486) >> 20) & 0x0000007f0000007fULL; // /100
-    const std::uint64_t pairs = ((halves - 100 * high_pairs) << 16) | high_pairs;
-    const std::uint64_t tens = ((pairs * 103) >> 10) & 0x000f000f000f000fULL; // /10
-    return tens + ((pairs - 10 * tens) << 8) + 0x3030303030303030ULL;
+// The four characters of every v < 10000, the first in the lowest byte.
+constexpr std::array<std::uint32_t, 10000> digit_quads = [] {
+    std::array<std::uint32_t, 10000> q{};
+    for (std::uint32_t v = 0; v < q.size(); ++v) {
+        q[v] = (0x30 + v / 1000) | ((0x30 + v / 100 % 10) << 8) | ((0x30 + v / 10 % 10) << 16) |
+               ((0x30 + v % 10) << 24);
+    }
+    return q;
+}();
+
+// The eight digits of v < 1e8 as the characters of a word, the first digit in the lowest byte.
+[[gnu::always_inline]] inline std::uint64_t eight_digits(std::uint32_t v) {
+    const std::uint32_t high = v / 10000;
+    return digit_quads[high] | (std::uint64_t{digit_quads[v - high * 10000]} << 32);
 }
 
 // Stores a word of characters, its lowest byte first.
@@ -197,12 +203,14 @@ struct Digits {
     int n;
 };
 
-Digits digits_of(std::uint64_t d) { // d in [1e16, 1e17)
+[[gnu::always_inline]] inline Digits digits_of(std::uint64_t d) { // d in [1e16, 1e17)
     Digits out{};
-    out.first = static_cast<char>('0' + d / powers_of_ten_64[16]);
-    const std::uint64_t rest = d % powers_of_ten_64[16];
-    out.middle = eight_digits(static_cast<std::uint32_t>(rest / 100000000));
-    out.last = eight_digits(static_cast<std::uint32_t>(rest % 100000000));
+    const std::uint64_t high = d / 100000000;
+    const auto low = static_cast<std::uint32_t>(d - high * 100000000);
+    const auto first = static_cast<std::uint32_t>(high / 100000000);
+    out.first = static_cast<char>('0' + first);
+    out.middle = eight_digits(static_cast<std::uint32_t>(high - std::uint64_t{first} * 100000000));
+    out.last = eight_digits(low);
     // A '0' character is 0x30: the trailing zeros are the top bytes that differ from it in nothing.
     constexpr std::uint64_t zeros = 0x3030303030303030ULL;
     const std::uint64_t last_marks = out.last ^ zeros;
@@ -228,7 +236,7 @@ void put_17(char* at, const Digits& d) {
 
 // "d.ddde-05": the digits with the point after the first, then the exponent of at least two
 // digits.
-char* put_scientific(char* at, const Digits& d, int x) {
+[[gnu::always_inline]] inline char* put_scientific(char* at, const Digits& d, int x) {
     at[0] = d.first;
     at[1] = '.';
     store_word(at + 2, d.middle);
@@ -248,7 +256,7 @@ char* put_scientific(char* at, const Digits& d, int x) {
 
 // "123.45", "12300", "0.0012345": the digits placed around the point, x (from -4 to 16) the
 // exponent of the first digit.
-char* put_fixed(char* at, const Digits& d, int x) {
+[[gnu::always_inline]] inline char* put_fixed(char* at, const Digits& d, int x) {
     if (x < 0) {
         std::memcpy(at, "0.000", 5);
         at += 1 - x;
@@ -275,7 +283,7 @@ char* put_fixed(char* at, const Digits& d, int x) {
 // The text of a decimal d · 10^(x - 16) (d of 17 digits) with n significant digits, laid out
 // as std::to_chars lays out a shortest text: fixed or scientific, whichever is shorter, fixed
 // when they tie.
-char* put_shortest_layout(char* at, const Digits& digits, int x) {
+[[gnu::always_inline]] inline char* put_shortest_layout(char* at, const Digits& digits, int x) {
     const int n = digits.n;
     const int magnitude = x < 0 ? -x : x;
     const int scientific = n + (n > 1 ? 1 : 0) + 2 + (magnitude >= 100 ? 3 : 2);
@@ -319,7 +327,8 @@ std::uint64_t shortest_by_search(const Scaled& v, std::uint64_t lowest, std::uin
 // then. With v midway between the ends, some multiple of a unit lies between them exactly when
 // the one nearest v does: the nearest ten and unit are both found, and the choice between them
 // made, without a branch.
-bool shortest_digits(const Scaled& v, bool power_of_two, std::uint64_t& out) {
+[[gnu::always_inline]] inline bool shortest_digits(const Scaled& v, bool power_of_two,
+                                                   std::uint64_t& out) {
     constexpr std::uint64_t limit = powers_of_ten_64[17];
     const u128 x = (u128{v.whole} << 64) | v.fraction;
     const u128 half_gap = v.factor >> 1;

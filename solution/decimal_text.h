@@ -1,6 +1,6 @@
 // A double as text, byte for byte as std::to_chars writes it, at a fraction of its cost: a
 // double between 2^-24 (about 6e-8) and 2^52, what a table of results mostly holds, is scaled to
-// 17 digits with one exact 128-bit product and its digits are made eight at a time; any other
+// 17 digits with one exact 128-bit product and its digits are looked up four at a time; any other
 // value goes to std::to_chars.
 #pragma once
 
