@@ -254,6 +254,13 @@ void put_17(char* at, const Digits& d) {
     return at + 5;
 }
 
+// A word of characters with a point put in before character i (0 ... 7) and the characters
+// from there on moved up a byte (the last one falls out).
+std::uint64_t with_point(std::uint64_t word, int i) {
+    const std::uint64_t kept = (std::uint64_t{1} << (8 * i)) - 1;
+    return (word & kept) | (std::uint64_t{'.'} << (8 * i)) | ((word & ~kept) << 8);
+}
+
 // "123.45", "12300", "0.0012345": the digits placed around the point, x (from -4 to 16) the
 // exponent of the first digit.
 [[gnu::always_inline]] inline char* put_fixed(char* at, const Digits& d, int x) {
@@ -267,15 +274,13 @@ void put_17(char* at, const Digits& d) {
         put_17(at, d); // the digits and the zeros after them up to the 17th place
         return at + x + 1;
     }
-    // The point after digit x + 1: the sixteen digits after the first as one 128-bit number of
-    // characters, the part from the point on moved up by a byte and the point put in the gap.
-    const u128 tail = u128{d.middle} | (u128{d.last} << 64);
-    const int before = 8 * x; // bits of the digits between the first and the point
-    const u128 kept = before == 0 ? 0 : tail & ((u128{1} << before) - 1);
-    const u128 text = kept | (u128{'.'} << before) | ((tail ^ kept) << 8);
+    // The point after digit x + 1: in the word that holds that place, the characters from it on
+    // move up a byte and the point goes in the gap; the byte pushed out starts the next word.
+    const bool in_middle = x < 8;
+    const std::uint64_t moved = with_point(in_middle ? d.middle : d.last, x & 7);
     at[0] = d.first;
-    store_word(at + 1, static_cast<std::uint64_t>(text));
-    store_word(at + 9, static_cast<std::uint64_t>(text >> 64));
+    store_word(at + 1, in_middle ? moved : d.middle);
+    store_word(at + 9, in_middle ? (d.middle >> 56) | (d.last << 8) : moved);
     at[17] = static_cast<char>(d.last >> 56);
     return at + d.n + 1;
 }
@@ -296,9 +301,9 @@ void put_17(char* at, const Digits& d) {
 std::uint64_t nearest_multiple(std::uint64_t whole, bool fraction_left, std::uint64_t unit) {
     const std::uint64_t q = whole / unit;
     const std::uint64_t r = whole - q * unit;
-    const std::uint64_t half = unit / 2;
-    const bool up = (r > half) | ((r == half) & (fraction_left | ((q & 1) != 0)));
-    return (q + (up ? 1 : 0)) * unit;
+    // Up past the half, or on it with a fraction left or an odd multiple below.
+    const std::uint64_t past = fraction_left | (q & 1);
+    return (q + (2 * r + past > unit ? 1 : 0)) * unit;
 }
 
 // The shortest choice the long way: the unit grows tenfold while a multiple of it still lies
