@@ -368,9 +368,8 @@ bool is_power_of_two(std::uint64_t bits) {
     return (bits & ((std::uint64_t{1} << 52) - 1)) == 0;
 }
 
-} // namespace
-
-char* write_shortest(char* at, double v) {
+// The shortest text, inlined into each of the writers below.
+[[gnu::always_inline]] inline char* put_shortest(char* at, double v) {
     const auto bits = std::bit_cast<std::uint64_t>(v);
     Scaled scaled{};
     std::uint64_t digits = 0;
@@ -384,7 +383,8 @@ char* write_shortest(char* at, double v) {
     return put_shortest_layout(at, digits_of(digits), 16 - scaled.k);
 }
 
-char* write_17_digits(char* at, double v) {
+// Seventeen digits, inlined into each of the writers below.
+[[gnu::always_inline]] inline char* put_17_digits(char* at, double v) {
     const auto bits = std::bit_cast<std::uint64_t>(v);
     Scaled scaled{};
     if (!scale_to_17_digits(bits, scaled)) {
@@ -397,6 +397,32 @@ char* write_17_digits(char* at, double v) {
     const int x = d.exponent + 16;
     const Digits digits = digits_of(d.digits);
     return x < -4 || x >= 17 ? put_scientific(at, digits, x) : put_fixed(at, digits, x);
+}
+
+} // namespace
+
+char* write_shortest(char* at, double v) {
+    return put_shortest(at, v);
+}
+
+char* write_17_digits(char* at, double v) {
+    return put_17_digits(at, v);
+}
+
+char* write_shortest_each(char* at, char separator, std::span<const double> values) {
+    for (const double v : values) {
+        *at++ = separator;
+        at = put_shortest(at, v);
+    }
+    return at;
+}
+
+char* write_17_digits_each(char* at, char separator, std::span<const double> values) {
+    for (const double v : values) {
+        *at++ = separator;
+        at = put_17_digits(at, v);
+    }
+    return at;
 }
 
 } // namespace ovrelan

@@ -4,6 +4,8 @@
 // value goes to std::to_chars.
 #pragma once
 
+#include <span>
+
 namespace ovrelan {
 
 // Room a caller leaves from "at" on: the text is at most 24 characters, and the digits are
@@ -16,5 +18,10 @@ char* write_17_digits(char* at, double v);
 
 // The shortest text that reads back as v, as std::to_chars(first, last, v).
 char* write_shortest(char* at, double v);
+
+// The values in a row, each after the separator (",1.5,-2"), in one call: the room is
+// values.size() times (decimal_text_room + 1).
+char* write_17_digits_each(char* at, char separator, std::span<const double> values);
+char* write_shortest_each(char* at, char separator, std::span<const double> values);
 
 } // namespace ovrelan

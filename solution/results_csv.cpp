@@ -41,21 +41,14 @@ bool write_results_csv(const SimulationState& s, CsvDialect dialect, const CsvSi
         out.put(columns[c].name);
     }
     out.put('\n');
-    char buffer[decimal_text_room];
+    const char decimal = dialect == CsvDialect::comma_point ? '.' : ',';
+    std::vector<double> values(columns.size());
     for (std::size_t k = 0; k < rows; ++k) {
         out.start_row();
         for (std::size_t c = 0; c < columns.size(); ++c) {
-            if (c > 0) {
-                out.put(separator);
-            }
-            if (dialect == CsvDialect::comma_point) {
-                out.put_number(columns[c].value(k));
-                continue;
-            }
-            char* end = write_shortest(buffer, columns[c].value(k));
-            std::replace(buffer, end, '.', ',');
-            out.put(std::string_view(buffer, static_cast<std::size_t>(end - buffer)));
+            values[c] = columns[c].value(k);
         }
+        out.put_numbers(values, separator, decimal);
         out.put('\n');
     }
     return out.finish();

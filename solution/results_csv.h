@@ -6,8 +6,10 @@
 #include "model/simulation_state.h"
 #include "solution/decimal_text.h"
 
+#include <algorithm>
 #include <cstring>
 #include <functional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -84,10 +86,26 @@ public:
         std::memcpy(at_, text.data(), text.size());
         at_ += text.size();
     }
-    // The shortest text that reads back as v.
-    void put_number(double v) { at_ = write_shortest(at_, v); }
-    // Seventeen significant digits, as "%.17g".
-    void put_17_digits(double v) { at_ = write_17_digits(at_, v); }
+    // The values in the shortest texts that read back exactly, parted by the separator, with
+    // 'decimal' for the point.
+    void put_numbers(std::span<const double> values, char separator, char decimal) {
+        char* const first = at_;
+        if (!values.empty()) {
+            at_ = write_shortest(at_, values.front());
+            at_ = write_shortest_each(at_, separator, values.subspan(1));
+        }
+        if (decimal != '.') {
+            std::replace(first, at_, '.', decimal);
+        }
+    }
+    // The values, each after the separator: in the shortest texts, and at 17 significant digits
+    // (as "%.17g").
+    void put_numbers_each(char separator, std::span<const double> values) {
+        at_ = write_shortest_each(at_, separator, values);
+    }
+    void put_17_digits_each(char separator, std::span<const double> values) {
+        at_ = write_17_digits_each(at_, separator, values);
+    }
     // The rest, once at the end; false when any piece was refused.
     bool finish() {
         flush();

@@ -70,19 +70,22 @@ bool write_csv_text(const SimulationState& s, const CsvSink& sink) {
     }
     out.put('\n');
     const std::size_t computed = computed_points(s);
+    std::vector<double> si_values(si.size());
     DecimalCounter row;
     for (std::size_t k = 0; k < s.t_grid.size(); ++k, row.count()) {
         out.start_row();
         out.put(row.text());
-        for (const double v : {s.t_grid[k], s.Uc_t[k], s.I_t[k], static_cast<double>(s.Ur_t[k]),
-                               s.UL_t[k], s.W_t[k]}) {
-            out.put(',');
-            out.put_17_digits(v);
-        }
-        for (const CsvColumn& column : si) {
-            out.put(',');
-            if (k < computed) {
-                out.put_number(column.value(k));
+        const double normalised[] = {
+            s.t_grid[k], s.Uc_t[k], s.I_t[k], static_cast<double>(s.Ur_t[k]), s.UL_t[k], s.W_t[k]};
+        out.put_17_digits_each(',', normalised);
+        if (k < computed) {
+            for (std::size_t c = 0; c < si.size(); ++c) {
+                si_values[c] = si[c].value(k);
+            }
+            out.put_numbers_each(',', std::span(si_values.data(), si.size()));
+        } else {
+            for (std::size_t c = 0; c < si.size(); ++c) {
+                out.put(',');
             }
         }
         out.put('\n');
