@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <bit>
 #include <charconv>
 #include <cmath>
@@ -10,16 +11,19 @@
 #include <limits>
 #include <ostream>
 #include <random>
+#include <span>
 #include <string>
 #include <tuple>
+#include <vector>
 
 namespace ovrelan {
 namespace {
 
-// A writer of ours and the library's text it must match.
+// A writer of ours, its row form, and the library's text it must match.
 struct Writer {
     const char* name;
     char* (*ours)(char*, double);
+    char* (*each)(char*, char, std::span<const double>);
     std::string (*library)(double);
 };
 
@@ -36,8 +40,8 @@ std::string library_shortest(double v) {
 }
 
 const Writer writers[] = {
-    {"seventeen_digits", write_17_digits, library_17_digits},
-    {"shortest", write_shortest, library_shortest},
+    {"seventeen_digits", write_17_digits, write_17_digits_each, library_17_digits},
+    {"shortest", write_shortest, write_shortest_each, library_shortest},
 };
 
 std::string our_text(const Writer& w, double v) {
@@ -127,6 +131,31 @@ TEST_P(DecimalText, IsTheLibrarysTextByteForByte) {
             ++mismatches;
             ADD_FAILURE() << std::hexfloat << v << ": " << got << " instead of " << want;
         }
+    }
+}
+
+// A row of the family's values in one call: each after the separator, within the room promised.
+TEST_P(DecimalText, ARowInOneCallIsTheLibrarysTextsInTurn) {
+    const auto& [w, f] = GetParam();
+    std::mt19937_64 generator(20261208);
+    constexpr std::size_t row = 13;
+    std::vector<double> values;
+    for (int i = 0; i < f.count; ++i) {
+        values.push_back(f.value(generator, i));
+    }
+    for (std::size_t first = 0; first < values.size(); first += row) {
+        const std::span<const double> some =
+            std::span(values).subspan(first, std::min(row, values.size() - first));
+        std::string want;
+        for (const double v : some) {
+            want += ";" + w.library(v);
+        }
+        std::vector<char> text(some.size() * (decimal_text_room + 1) + 8, '#');
+        const char* end = w.each(text.data(), ';', some);
+        const std::size_t room = text.size() - 8;
+        ASSERT_EQ(std::string(text.data() + room, text.data() + text.size()), "########")
+            << "written past the room";
+        ASSERT_EQ(std::string(static_cast<const char*>(text.data()), end), want);
     }
 }
 

@@ -86,6 +86,14 @@ INSTANTIATE_TEST_SUITE_P(
         TableCase{"resistor", {0, 0, 2, 15, 5, 47, 2}, "t_s,tau,Ur_V,I_A,W_J"}),
     [](const auto& test) { return std::string(test.param.name); });
 
+// Every carry, up to seven digits: 9 -> 10, 99 -> 100, ..., 999999 -> 1000000.
+TEST(DecimalCounter, CountsAsToString) {
+    DecimalCounter counter;
+    for (std::size_t k = 0; k <= 1'000'000; ++k, counter.count()) {
+        ASSERT_EQ(counter.text(), std::to_string(k));
+    }
+}
+
 TEST(ResultsTable, SiValuesAreTheScaledArrays) {
     const SimulationState s = circuit(testing::defaults());
     const auto rows = read_csv(results_csv(s, CsvDialect::comma_point), ',');
