@@ -21,21 +21,6 @@ constexpr std::array<std::uint64_t, 20> powers_of_ten_64 = [] {
     return p;
 }();
 
-constexpr char digit_pairs[] = "00010203040506070809"
-                               "10111213141516171819"
-                               "20212223242526272829"
-                               "30313233343536373839"
-                               "40414243444546474849"
-                               "50515253545556575859"
-                               "60616263646566676869"
-                               "70717273747576777879"
-                               "80818283848586878889"
-                               "90919293949596979899";
-
-void put_pair(char* at, std::uint32_t v) {
-    std::memcpy(at, digit_pairs + static_cast<std::size_t>(v) * 2, 2);
-}
-
 // The four characters of every v < 10000, the first in the lowest byte.
 constexpr std::array<std::uint32_t, 10000> digit_quads = [] {
     std::array<std::uint32_t, 10000> q{};
@@ -45,6 +30,12 @@ constexpr std::array<std::uint32_t, 10000> digit_quads = [] {
     }
     return q;
 }();
+
+// The two characters of v < 100.
+void put_pair(char* at, std::uint32_t v) {
+    at[0] = static_cast<char>(digit_quads[v] >> 16);
+    at[1] = static_cast<char>(digit_quads[v] >> 24);
+}
 
 // The eight digits of v < 1e8 as the characters of a word, the first digit in the lowest byte.
 [[gnu::always_inline]] inline std::uint64_t eight_digits(std::uint32_t v) {
@@ -142,8 +133,8 @@ constexpr std::array<Binade, highest_binade - lowest_binade + 1> binades = [] {
     return table;
 }();
 
-// v · 10^k = whole + fraction / 2^64 exactly, whole of 17 digits; 'factor' is 10^k · 2^64 times
-// the gap between v and the next double up, in the same units.
+// v · 10^k = whole + fraction / 2^64 exactly, whole of 17 digits; 'factor' is the gap from v to
+// the next double up, scaled the same way (times 10^k · 2^64).
 struct Scaled {
     std::uint64_t whole;
     std::uint64_t fraction;
@@ -339,8 +330,9 @@ std::uint64_t shortest_by_search(const Scaled& v, std::uint64_t lowest, std::uin
     const u128 half_gap = v.factor >> 1;
     const u128 half_gap_below = power_of_two ? v.factor >> 2 : half_gap;
     // The ends are never whole units: that would take 2^(s+1) to divide 10^k · (2m ± 1), and
-    // a double of this range has more binary places than 10^k has factors of two (s + 1 > k),
-    // so whether the ends themselves read back as v never matters.
+    // a double of this range has more binary places than 10^k has factors of two (s + 1 > k,
+    // which binade_of checks for every binade), so whether the ends themselves read back as v
+    // never matters.
     const auto highest = static_cast<std::uint64_t>((x + half_gap) >> 64);
     const auto lowest = static_cast<std::uint64_t>((x - half_gap_below) >> 64) + 1;
     if (highest >= limit) {
