@@ -148,7 +148,8 @@ TEST_P(DecimalText, ARowInOneCallIsTheLibrarysTextsInTurn) {
             std::span(values).subspan(first, std::min(row, values.size() - first));
         std::string want;
         for (const double v : some) {
-            want += ";" + w.library(v);
+            want += ';';
+            want += w.library(v);
         }
         std::vector<char> text(some.size() * (decimal_text_room + 1) + 8, '#');
         const char* end = w.each(text.data(), ';', some);
