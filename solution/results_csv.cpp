@@ -45,9 +45,7 @@ bool write_results_csv(const SimulationState& s, CsvDialect dialect, const CsvSi
     std::vector<double> values(columns.size());
     for (std::size_t k = 0; k < rows; ++k) {
         out.start_row();
-        for (std::size_t c = 0; c < columns.size(); ++c) {
-            values[c] = columns[c].value(k);
-        }
+        column_values(columns, k, values);
         out.put_numbers(values, separator, decimal);
         out.put('\n');
     }

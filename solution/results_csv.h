@@ -37,6 +37,14 @@ struct CsvColumn {
 // (with a resistor), I_A and W_J.
 std::vector<CsvColumn> results_columns(const SimulationState& s);
 
+// The columns' values at grid point k, one per column into 'row'.
+inline void column_values(std::span<const CsvColumn> columns, std::size_t k,
+                          std::span<double> row) {
+    for (std::size_t c = 0; c < columns.size(); ++c) {
+        row[c] = columns[c].value(k);
+    }
+}
+
 // The number of computed grid points: 0 ... floor(Nt).
 std::size_t computed_points(const SimulationState& s);
 

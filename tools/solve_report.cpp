@@ -8,8 +8,6 @@
 
 namespace ovrelan {
 
-namespace {} // namespace
-
 SolveRun run_solve(const FieldTexts& texts) {
     SolveRun run;
     SimulationState& s = run.state;
@@ -79,10 +77,8 @@ bool write_csv_text(const SimulationState& s, const CsvSink& sink) {
             s.t_grid[k], s.Uc_t[k], s.I_t[k], static_cast<double>(s.Ur_t[k]), s.UL_t[k], s.W_t[k]};
         out.put_17_digits_each(',', normalised);
         if (k < computed) {
-            for (std::size_t c = 0; c < si.size(); ++c) {
-                si_values[c] = si[c].value(k);
-            }
-            out.put_numbers_each(',', std::span(si_values.data(), si.size()));
+            column_values(si, k, si_values);
+            out.put_numbers_each(',', si_values);
         } else {
             for (std::size_t c = 0; c < si.size(); ++c) {
                 out.put(',');
