@@ -1,12 +1,16 @@
 // The recompute chain's core: calc_characteristics with build_solution, per grid point; and
-// the text of the numbers a CSV table is made of.
+// ovrelan-solve's CSV table against the library's number texts it is made of.
 #include "model/characteristics.h"
 #include "model/defaults.h"
-#include "solution/decimal_text.h"
+#include "model/recompute.h"
+#include "solution/results_csv.h"
+#include "tools/solve_report.h"
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <charconv>
+#include <ctime>
 #include <vector>
 
 #include <sys/resource.h>
@@ -61,41 +65,64 @@ void BM_rl_nmax_10000(benchmark::State& state) {
     run_pass(state, {0.002, 0, 0.5, 15, 5, 47, 10000});
 }
 
-// Every point of the capacitor voltage at 480 001 points as text, at 17 digits or shortest, by
-// our writers or by the library; ns_per_number is the figure to compare.
-template <class Write> void write_numbers(benchmark::State& state, Write write) {
+double cpu_seconds() {
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
+}
+
+double median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+// ovrelan-solve's table at 480 001 rows (the six arrays at 17 digits, then the SI columns in
+// their shortest texts) into a sink that keeps nothing, beside a bare std::to_chars loop over the
+// same numbers into one buffer: csv_vs_to_chars is the ratio of their median CPU times.
+void BM_csv_480001_rows(benchmark::State& state) {
     SimulationState s;
     set_defaults(s);
-    calc_characteristics(s);
     static_cast<Parameters&>(s) = {0.002, 0.005, 0.02, 15, 5, 47, 10000};
-    calc_characteristics(s);
-    std::vector<char> text(s.Uc_t.size() * (decimal_text_room + 1));
-    for (auto _ : state) {
-        char* at = text.data();
-        for (const double v : s.Uc_t) {
-            at = write(at, v);
-            *at++ = ',';
+    recompute(s);
+    const std::vector<CsvColumn> si = results_columns(s);
+    std::vector<char> buffer(64 * 1024 + 1024);
+    const auto bare = [&] {
+        char* at = buffer.data();
+        for (std::size_t k = 0; k < s.t_grid.size(); ++k) {
+            if (at - buffer.data() > 64 * 1024) {
+                at = buffer.data();
+            }
+            for (const double v : {s.t_grid[k], s.Uc_t[k], s.I_t[k], static_cast<double>(s.Ur_t[k]),
+                                   s.UL_t[k], s.W_t[k]}) {
+                at = std::to_chars(at, at + 32, v, std::chars_format::general, 17).ptr;
+            }
+            for (const CsvColumn& column : si) {
+                at = std::to_chars(at, at + 32, column.value(k)).ptr;
+            }
         }
         benchmark::DoNotOptimize(at);
+    };
+    std::size_t bytes = 0;
+    const CsvSink sink = [&bytes](std::string_view piece) {
+        bytes += piece.size();
+        return true;
+    };
+    std::vector<double> bare_times;
+    std::vector<double> csv_times;
+    for (auto _ : state) {
+        const double t0 = cpu_seconds();
+        bare();
+        const double t1 = cpu_seconds();
+        write_csv_text(s, sink);
+        const double t2 = cpu_seconds();
+        bare_times.push_back(t1 - t0);
+        csv_times.push_back(t2 - t1);
     }
-    state.counters["ns_per_number"] = benchmark::Counter(
-        static_cast<double>(s.Uc_t.size()) * static_cast<double>(state.iterations()),
-        benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
-}
-void BM_text_17_digits(benchmark::State& state) {
-    write_numbers(state, [](char* at, double v) { return write_17_digits(at, v); });
-}
-void BM_text_17_digits_by_the_library(benchmark::State& state) {
-    write_numbers(state, [](char* at, double v) {
-        return std::to_chars(at, at + decimal_text_room, v, std::chars_format::general, 17).ptr;
-    });
-}
-void BM_text_shortest(benchmark::State& state) {
-    write_numbers(state, [](char* at, double v) { return write_shortest(at, v); });
-}
-void BM_text_shortest_by_the_library(benchmark::State& state) {
-    write_numbers(
-        state, [](char* at, double v) { return std::to_chars(at, at + decimal_text_room, v).ptr; });
+    state.counters["csv_ms"] = median(csv_times) * 1e3;
+    state.counters["to_chars_ms"] = median(bare_times) * 1e3;
+    state.counters["csv_vs_to_chars"] = median(csv_times) / median(bare_times);
+    state.counters["MB"] =
+        static_cast<double>(bytes) / static_cast<double>(state.iterations()) / 1e6;
 }
 
 BENCHMARK(BM_rlc_defaults)->Unit(benchmark::kMicrosecond);
@@ -104,10 +131,7 @@ BENCHMARK(BM_rlc_1M_points)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_rlc_aperiodic_nmax_10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_rc_nmax_10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_rl_nmax_10000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_text_17_digits)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_text_17_digits_by_the_library)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_text_shortest)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_text_shortest_by_the_library)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_csv_480001_rows)->Unit(benchmark::kMillisecond)->Iterations(9);
 
 } // namespace
 

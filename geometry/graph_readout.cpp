@@ -1,5 +1,7 @@
 #include "geometry/graph_readout.h"
 
+#include "solution/solution_arrays.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -51,8 +53,7 @@ GraphPoint graph_point(const SimulationState& s, const GraphVariant& v, double t
     if (s.t_grid.empty() || !(s.dt > 0)) {
         return p;
     }
-    // The computed points: 0 ... floor(Nt) (a fractional grid leaves its last element unset).
-    const std::size_t last = std::min(s.t_grid.size() - 1, static_cast<std::size_t>(s.Nt));
+    const std::size_t last = last_computed_index(s);
     const double nearest = std::nearbyint(tau / s.dt);
     p.k = nearest <= 0 ? 0 : std::min(last, static_cast<std::size_t>(nearest));
     p.tau = s.t_grid[p.k];

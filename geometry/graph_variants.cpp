@@ -11,10 +11,6 @@ template <auto Array> double sample_of(const SimulationState& s, std::size_t k) 
     return static_cast<double>((s.*Array)[k]);
 }
 
-template <auto Array> std::size_t count_of(const SimulationState& s) {
-    return (s.*Array).size();
-}
-
 template <const char* Caption> std::string fixed_caption(const SimulationState&) {
     return Caption;
 }
@@ -58,25 +54,23 @@ HeaderTexts header_W(const Parameters& p) {
 
 const std::array<GraphVariant, 5> variants{{
     {GraphId::UL, "Form_UL", "Check_L", sample_of<&SimulationState::UL_t>,
-     count_of<&SimulationState::UL_t>, &SimulationScalars::UL_max, &SimulationScalars::UL_scale, 0,
-     "#0.00", "Зависимость UL/Unorm=f(t/Tnorm)", fixed_caption<caption_UL>, header_UL, "UL", "В",
-     "U_B/U_A", "UL(t)"},
+     &SimulationScalars::UL_max, &SimulationScalars::UL_scale, 0, "#0.00",
+     "Зависимость UL/Unorm=f(t/Tnorm)", fixed_caption<caption_UL>, header_UL, "UL", "В", "U_B/U_A",
+     "UL(t)"},
     {GraphId::Uc, "Form_Uc", "Check_C", sample_of<&SimulationState::Uc_t>,
-     count_of<&SimulationState::Uc_t>, &SimulationScalars::Uc_max, &SimulationScalars::Uc_scale, 1,
-     "#0.00", "Зависимость Uc/Unorm=f(t/Tnorm)", fixed_caption<caption_Uc>, header_Uc, "Uc", "В",
-     "U_B/U_A", "Uc(t)"},
+     &SimulationScalars::Uc_max, &SimulationScalars::Uc_scale, 1, "#0.00",
+     "Зависимость Uc/Unorm=f(t/Tnorm)", fixed_caption<caption_Uc>, header_Uc, "Uc", "В", "U_B/U_A",
+     "Uc(t)"},
     {GraphId::Ur, "Form_Ur", "Check_R", sample_of<&SimulationState::Ur_t>,
-     count_of<&SimulationState::Ur_t>, &SimulationScalars::Ur_max, &SimulationScalars::Ur_scale, 2,
-     "#0.00", "Зависимость Ur/Unorm=f(t/Tnorm)", fixed_caption<caption_Ur>, header_Ur, "Ur", "В",
-     "U_B/U_A", "Ur(t)"},
-    {GraphId::Ik, "form_Ik", "Check_I", sample_of<&SimulationState::I_t>,
-     count_of<&SimulationState::I_t>, &SimulationScalars::I_max, &SimulationScalars::I_scale, 3,
-     "#0.00", "Зависимость I/I_norm=f(t/Tnorm)", fixed_caption<caption_Ik>, header_Ik, "I", "А",
-     "I_B/I_A", "I(t)"},
-    {GraphId::W, "form_W", "Check_W", sample_of<&SimulationState::W_t>,
-     count_of<&SimulationState::W_t>, &SimulationScalars::W_max, &SimulationScalars::W_scale, 4,
-     "#0.000", "Зависимость W/Wnorm=f(t/Tnorm)", energy_caption, header_W, "W", "Дж", "W_B/W_A",
-     "W(t)"},
+     &SimulationScalars::Ur_max, &SimulationScalars::Ur_scale, 2, "#0.00",
+     "Зависимость Ur/Unorm=f(t/Tnorm)", fixed_caption<caption_Ur>, header_Ur, "Ur", "В", "U_B/U_A",
+     "Ur(t)"},
+    {GraphId::Ik, "form_Ik", "Check_I", sample_of<&SimulationState::I_t>, &SimulationScalars::I_max,
+     &SimulationScalars::I_scale, 3, "#0.00", "Зависимость I/I_norm=f(t/Tnorm)",
+     fixed_caption<caption_Ik>, header_Ik, "I", "А", "I_B/I_A", "I(t)"},
+    {GraphId::W, "form_W", "Check_W", sample_of<&SimulationState::W_t>, &SimulationScalars::W_max,
+     &SimulationScalars::W_scale, 4, "#0.000", "Зависимость W/Wnorm=f(t/Tnorm)", energy_caption,
+     header_W, "W", "Дж", "W_B/W_A", "W(t)"},
 }};
 
 } // namespace

@@ -23,7 +23,6 @@ struct GraphVariant {
     const char* form_name; // "Form_Uc"
     const char* check_box; // "Check_C"
     double (*sample)(const SimulationState&, std::size_t k);
-    std::size_t (*sample_count)(const SimulationState&);
     double SimulationScalars::*maximum;
     double SimulationScalars::*scale;
     int top_offset;            // j: top = main top + main height * j / 5

@@ -270,10 +270,7 @@ void GraphWindow::draw_preview() {
         return;
     }
     const std::size_t from = run_index(state) / 2 * 2;
-    std::size_t end = std::min(variant_.sample_count(state), grid_points(state.Nt));
-    if (static_cast<double>(end - 1) > state.Nt) {
-        --end; // the element a fractional grid leaves unwritten
-    }
+    const std::size_t end = computed_points(state);
     if (end <= from + 1) {
         return;
     }

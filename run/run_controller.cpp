@@ -128,7 +128,7 @@ void RunController::run_loop() {
     QElapsedTimer slice;
     slice.start();
     const SimulationState& s = simulation_.state();
-    while (running() && s.k_now < s.Nt) {
+    while (running() && s.k_now < run_end(s)) {
         simulation_.play_point();
         if (anim_count_ == calc_speedup_) {
             anim_count_ = 0;
@@ -150,7 +150,7 @@ void RunController::run_loop() {
 void RunController::finish_loop() {
     anim_count_ = 0;
     const SimulationState& s = simulation_.state();
-    if (s.k_now >= s.Nt && running()) {
+    if (s.k_now >= run_end(s) && running()) {
         set_state(RunState::finishing);
         stop_branch();
         tone_.play(end_tone_ms);

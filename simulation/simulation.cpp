@@ -1,6 +1,7 @@
 #include "simulation/simulation.h"
 
 #include "model/characteristics.h"
+#include "solution/solution_arrays.h"
 
 #include <algorithm>
 #include <cmath>
@@ -67,8 +68,7 @@ void Simulation::play_point() {
 }
 
 void Simulation::play_to_end() {
-    const auto end = static_cast<int>(std::ceil(state_.Nt));
-    state_.k_now = std::max(state_.k_now, end);
+    state_.k_now = std::max(state_.k_now, run_end(state_));
     emit position_jumped();
 }
 

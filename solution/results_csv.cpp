@@ -1,9 +1,18 @@
 #include "solution/results_csv.h"
 
+#include "solution/solution_arrays.h"
+
 #include <algorithm>
-#include <cmath>
 
 namespace ovrelan {
+
+namespace {
+
+constexpr std::size_t piece_size = 64 * 1024;
+// The longest number std::to_chars writes for a double: "-2.2250738585072014e-308".
+constexpr std::size_t number_room = 32;
+
+} // namespace
 
 std::vector<CsvColumn> results_columns(const SimulationState& s) {
     std::vector<CsvColumn> columns{{"t_s", s.t_grid.data(), nullptr, s.t_scale},
@@ -22,17 +31,57 @@ std::vector<CsvColumn> results_columns(const SimulationState& s) {
     return columns;
 }
 
-std::size_t computed_points(const SimulationState& s) {
-    if (s.t_grid.empty()) {
-        return 0;
+CsvPieces::CsvPieces(const CsvSink& sink) : sink_(sink) {
+    text_.reserve(piece_size + 1024);
+}
+
+template <class... Format> void CsvPieces::put_number(const Format&... format) {
+    const std::size_t at = text_.size();
+    text_.resize(at + number_room);
+    char* const first = text_.data() + at;
+    const auto written = std::to_chars(first, first + number_room, format...);
+    text_.resize(static_cast<std::size_t>(written.ptr - text_.data()));
+}
+
+void CsvPieces::put_shortest(double v, char decimal) {
+    const std::size_t at = text_.size();
+    put_number(v);
+    if (decimal != '.') {
+        std::replace(text_.begin() + static_cast<std::ptrdiff_t>(at), text_.end(), '.', decimal);
     }
-    return std::min(s.t_grid.size(), static_cast<std::size_t>(std::floor(s.Nt)) + 1);
+}
+
+void CsvPieces::put_17_digits(double v) {
+    put_number(v, std::chars_format::general, 17);
+}
+
+void CsvPieces::put_count(std::size_t n) {
+    put_number(n);
+}
+
+void CsvPieces::end_row() {
+    text_.push_back('\n');
+    if (text_.size() >= piece_size) {
+        flush();
+    }
+}
+
+bool CsvPieces::finish() {
+    flush();
+    return ok_;
+}
+
+void CsvPieces::flush() {
+    if (ok_ && !text_.empty()) {
+        ok_ = sink_(text_);
+    }
+    text_.clear();
 }
 
 bool write_results_csv(const SimulationState& s, CsvDialect dialect, const CsvSink& sink) {
     const char separator = dialect == CsvDialect::comma_point ? ',' : ';';
+    const char decimal = dialect == CsvDialect::comma_point ? '.' : ',';
     const std::vector<CsvColumn> columns = results_columns(s);
-    const std::size_t rows = computed_points(s);
     CsvPieces out(sink);
     for (std::size_t c = 0; c < columns.size(); ++c) {
         if (c > 0) {
@@ -40,14 +89,16 @@ bool write_results_csv(const SimulationState& s, CsvDialect dialect, const CsvSi
         }
         out.put(columns[c].name);
     }
-    out.put('\n');
-    const char decimal = dialect == CsvDialect::comma_point ? '.' : ',';
-    std::vector<double> values(columns.size());
+    out.end_row();
+    const std::size_t rows = computed_points(s);
     for (std::size_t k = 0; k < rows; ++k) {
-        out.start_row();
-        column_values(columns, k, values);
-        out.put_numbers(values, separator, decimal);
-        out.put('\n');
+        for (std::size_t c = 0; c < columns.size(); ++c) {
+            if (c > 0) {
+                out.put(separator);
+            }
+            out.put_shortest(columns[c].value(k), decimal);
+        }
+        out.end_row();
     }
     return out.finish();
 }

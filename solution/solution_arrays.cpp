@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cassert>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -282,9 +283,30 @@ std::size_t grid_points(double Nt) {
     return static_cast<std::size_t>(std::nearbyint(Nt)) + 1;
 }
 
+std::size_t computed_points(const SimulationState& s) {
+    if (s.t_grid.empty()) {
+        return 0;
+    }
+    const std::size_t points = loop_count(s.Nt);
+    assert(points <= s.t_grid.size() && "the arrays hold every computed point");
+    return points;
+}
+
+std::size_t last_computed_index(const SimulationState& s) {
+    assert(!s.t_grid.empty());
+    return computed_points(s) - 1;
+}
+
+int run_end(const SimulationScalars& s) {
+    return static_cast<int>(std::ceil(s.Nt));
+}
+
 std::size_t run_index(const SimulationState& s) {
-    const auto k = static_cast<std::size_t>(std::max(0, s.k_now));
-    return s.t_grid.empty() ? 0 : std::min(k, s.t_grid.size() - 1);
+    assert(s.k_now >= 0 && s.k_now <= run_end(s) && "the run stands within its grid");
+    if (s.t_grid.empty()) {
+        return 0;
+    }
+    return std::min(static_cast<std::size_t>(s.k_now), last_computed_index(s));
 }
 
 void release_solution(SimulationState& s) {

@@ -5,6 +5,7 @@
 #include "model/defaults.h"
 #include "model/recompute.h"
 #include "solution/results_csv.h"
+#include "solution/solution_arrays.h"
 
 namespace ovrelan {
 
@@ -58,7 +59,7 @@ nlohmann::ordered_json report_json(const SolveRun& run) {
 
 bool write_csv_text(const SimulationState& s, const CsvSink& sink) {
     // The normalised arrays as they are (17 significant digits), then the circuit's columns in
-    // SI units as the program's «Сохранить результаты…» writes them.
+    // SI units as the program's «Сохранить результаты…» writes them; one row per computed point.
     const std::vector<CsvColumn> si = results_columns(s);
     CsvPieces out(sink);
     out.put("k,t_grid,Uc_t,I_t,Ur_t,UL_t,W_t");
@@ -66,25 +67,20 @@ bool write_csv_text(const SimulationState& s, const CsvSink& sink) {
         out.put(',');
         out.put(column.name);
     }
-    out.put('\n');
-    const std::size_t computed = computed_points(s);
-    std::vector<double> si_values(si.size());
-    DecimalCounter row;
-    for (std::size_t k = 0; k < s.t_grid.size(); ++k, row.count()) {
-        out.start_row();
-        out.put(row.text());
-        const double normalised[] = {
-            s.t_grid[k], s.Uc_t[k], s.I_t[k], static_cast<double>(s.Ur_t[k]), s.UL_t[k], s.W_t[k]};
-        out.put_17_digits_each(',', normalised);
-        if (k < computed) {
-            column_values(si, k, si_values);
-            out.put_numbers_each(',', si_values);
-        } else {
-            for (std::size_t c = 0; c < si.size(); ++c) {
-                out.put(',');
-            }
+    out.end_row();
+    const std::size_t rows = computed_points(s);
+    for (std::size_t k = 0; k < rows; ++k) {
+        out.put_count(k);
+        for (const double v : {s.t_grid[k], s.Uc_t[k], s.I_t[k], static_cast<double>(s.Ur_t[k]),
+                               s.UL_t[k], s.W_t[k]}) {
+            out.put(',');
+            out.put_17_digits(v);
         }
-        out.put('\n');
+        for (const CsvColumn& column : si) {
+            out.put(',');
+            out.put_shortest(column.value(k));
+        }
+        out.end_row();
     }
     return out.finish();
 }

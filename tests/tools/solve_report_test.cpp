@@ -1,5 +1,7 @@
 #include "tools/solve_report.h"
 
+#include "solution/results_csv.h"
+
 #include <gtest/gtest.h>
 
 #include <ostream>
@@ -89,7 +91,7 @@ TEST(SolveReport, RegimeIsNullOutsideTheRlcCircuit) {
     EXPECT_TRUE(j["regime"].is_null());
 }
 
-TEST(SolveReport, CsvHasOneRowPerElement) {
+TEST(SolveReport, CsvStartsWithTheNormalisedArraysThenSi) {
     const SolveRun run = run_solve(typed({{Field::Nmax, "1"}}));
     std::ostringstream out;
     write_csv(out, run.state);
@@ -97,18 +99,77 @@ TEST(SolveReport, CsvHasOneRowPerElement) {
     std::string line;
     std::getline(in, line);
     EXPECT_EQ(line, "k,t_grid,Uc_t,I_t,Ur_t,UL_t,W_t,t_s,tau,Uc_V,UL_V,Ur_V,I_A,W_J");
-    int rows = 0;
-    std::string first;
-    while (std::getline(in, line)) {
-        if (rows == 0) {
-            first = line;
+    std::getline(in, line);
+    // The normalised arrays, then SI: Uc = 15 V, UL = -20 V, W = C·Uc²/2 = 0.5625 J.
+    EXPECT_EQ(line, "0,0,1,0,0,-1.3333333333333333,1,0,0,15,-20,0,0,0.5625");
+}
+
+struct GridCase {
+    const char* name;
+    FieldTexts texts;
+    std::size_t rows; // the computed points, floor(Nt) + 1
+};
+
+void PrintTo(const GridCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class ComputedRows : public ::testing::TestWithParam<GridCase> {};
+
+// ovrelan-solve's table and the window's «Сохранить результаты…» write exactly the computed
+// points, row for row the same SI values; a fractional grid's last element, which no pass
+// computes, is in neither.
+TEST_P(ComputedRows, BothTablesStopAtTheLastComputedPoint) {
+    const SolveRun run = run_solve(GetParam().texts);
+    const std::string cli = csv_text(run.state);
+    const std::string gui = results_csv(run.state, CsvDialect::comma_point);
+    std::istringstream cli_lines(cli);
+    std::istringstream gui_lines(gui);
+    std::string cli_line;
+    std::string gui_line;
+    std::getline(cli_lines, cli_line);
+    std::getline(gui_lines, gui_line);
+    const std::size_t si_start = cli_line.find(",t_s,") + 1;
+    ASSERT_EQ(cli_line.substr(si_start), gui_line);
+    std::size_t rows = 0;
+    std::string last;
+    while (std::getline(cli_lines, cli_line)) {
+        ASSERT_TRUE(std::getline(gui_lines, gui_line)) << "the window's table ends first";
+        // After k and the six normalised values come the SI ones.
+        std::size_t at = 0;
+        for (int comma = 0; comma < 7; ++comma) {
+            at = cli_line.find(',', at) + 1;
         }
+        ASSERT_EQ(cli_line.substr(at), gui_line) << "row " << rows;
+        EXPECT_EQ(cli_line.find(",,"), std::string::npos) << cli_line;
+        EXPECT_EQ(cli_line.rfind(std::to_string(rows) + ",", 0), 0U) << cli_line;
+        last = cli_line;
         ++rows;
     }
-    EXPECT_EQ(rows, 49);
-    // The normalised arrays, then SI: Uc = 15 V, UL = -20 V, W = C·Uc²/2 = 0.5625 J.
-    EXPECT_EQ(first, "0,0,1,0,0,-1.3333333333333333,1,0,0,15,-20,0,0,0.5625");
+    EXPECT_FALSE(std::getline(gui_lines, gui_line)) << "the window's table goes on";
+    EXPECT_EQ(rows, GetParam().rows);
+    const double tau = std::stod(last.substr(last.find(',') + 1));
+    EXPECT_EQ(tau, run.state.t_grid[rows - 1]);
+    EXPECT_DOUBLE_EQ(tau, static_cast<double>(rows - 1) * run.state.dt);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Grids, ComputedRows,
+    ::testing::Values(
+        GridCase{"rc_2_55", typed({{Field::L, "0"}, {Field::Nmax, "2.55"}}), 123},
+        GridCase{"rc_2_6",
+                 typed({{Field::L, "0"},
+                        {Field::R, "1"},
+                        {Field::Uo, "0"},
+                        {Field::Em, "-5"},
+                        {Field::Nmax, "2.6"}}),
+                 125},
+        GridCase{"rl_2_55", typed({{Field::C, "0"}, {Field::R, "0.5"}, {Field::Nmax, "2.55"}}),
+                 123},
+        GridCase{"rl_2_6", typed({{Field::C, "0"}, {Field::R, "0.5"}, {Field::Nmax, "2.6"}}), 125},
+        GridCase{"rlc_2_3", typed({{Field::Nmax, "2.3"}}), 111},
+        GridCase{"rlc_whole", typed({{Field::Nmax, "1"}}), 49}),
+    [](const auto& test) { return std::string(test.param.name); });
 
 } // namespace
 } // namespace ovrelan
