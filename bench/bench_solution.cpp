@@ -1,9 +1,8 @@
-// The recompute chain's core: calc_characteristics with build_solution, per grid point; and
+// One pass of the chain: calc_characteristics with build_solution, per grid point; and
 // ovrelan-solve's CSV table against the library's number texts it is made of.
-#include "model/characteristics.h"
+#include "chain/recompute.h"
+#include "io/results_csv.h"
 #include "model/defaults.h"
-#include "model/recompute.h"
-#include "solution/results_csv.h"
 #include "tools/solve_report.h"
 
 #include <benchmark/benchmark.h>
@@ -23,15 +22,15 @@ void run_pass(benchmark::State& state, Parameters p) {
     // From the start-up state, as in the program: the first pass is the default circuit.
     SimulationState s;
     set_defaults(s);
-    calc_characteristics(s);
+    compute_pass(s);
     static_cast<Parameters&>(s) = p;
-    if (calc_characteristics(s).kind != PassKind::computed) {
+    if (compute_pass(s).kind != PassKind::computed) {
         state.SkipWithError("the pass was not computed");
         return;
     }
     for (auto _ : state) {
         s.k_now = 0;
-        const PassResult r = calc_characteristics(s);
+        const PassResult r = compute_pass(s);
         benchmark::DoNotOptimize(r);
         benchmark::DoNotOptimize(s.Uc_t.data());
     }

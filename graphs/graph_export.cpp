@@ -1,7 +1,7 @@
 #include "graphs/graph_export.h"
 
+#include "io/results_csv.h"
 #include "platform/fonts.h"
-#include "solution/results_csv.h"
 
 #include <QBuffer>
 #include <QPainter>

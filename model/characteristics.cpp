@@ -2,7 +2,6 @@
 
 #include "model/circuit_kind.h"
 #include "model/number_format.h"
-#include "solution/solution_arrays.h"
 
 #include <bit>
 #include <cmath>
@@ -279,10 +278,11 @@ double round_down_readably(double x) {
     return rounded > x ? x : rounded;
 }
 
-// Puts the state of the last completed pass back and says which parameters changed.
-Refusal refuse(SimulationState& s, const SimulationScalars& before, std::string_view text) {
+} // namespace
+
+Refusal refuse_pass(SimulationScalars& s, const SimulationScalars& before, std::string_view text) {
     Refusal refusal{std::string(warning_title), std::string(text), {}};
-    static_cast<SimulationScalars&>(s) = before;
+    s = before;
     if (before.accepted.Nmax == 0) {
         return refusal; // nothing was ever accepted: there is nothing to go back to
     }
@@ -296,8 +296,6 @@ Refusal refuse(SimulationState& s, const SimulationScalars& before, std::string_
     }
     return refusal;
 }
-
-} // namespace
 
 double largest_fitting_Nmax(const SimulationScalars& s) {
     // Nt grows with Nmax. Positive doubles are ordered as their bit patterns, so bisecting the
@@ -338,7 +336,7 @@ std::optional<GuardWarning> find_guard(const Parameters& p) {
     return std::nullopt;
 }
 
-PassResult calc_characteristics(SimulationState& s) {
+PassResult calc_characteristics(SimulationScalars& s) {
     if (auto guard = find_guard(s)) {
         store_field_value(s, guard->field, guard->corrected);
         return PassResult{PassKind::guarded, std::move(guard), std::nullopt};
@@ -349,27 +347,12 @@ PassResult calc_characteristics(SimulationState& s) {
     // A grid needs at least its first point: an interval typed around the field check
     // (Nmax <= 0 never reaches here from a field) cannot be computed either.
     if (!all_scalars_finite(s) || !(s.Nt >= 0)) {
-        return PassResult{PassKind::refused, std::nullopt, refuse(s, before, refused_text)};
+        return PassResult{PassKind::refused, std::nullopt, refuse_pass(s, before, refused_text)};
     }
     if (!fits(s.Nt)) {
         const std::string text = too_many_points_text(s);
-        return PassResult{PassKind::refused, std::nullopt, refuse(s, before, text)};
+        return PassResult{PassKind::refused, std::nullopt, refuse_pass(s, before, text)};
     }
-
-    const bool had_solution = !s.t_grid.empty();
-    if (!build_solution(s) || !all_scalars_finite(s)) {
-        Refusal refusal = refuse(s, before, refused_text);
-        // The arrays were rebuilt in place to keep memory at one set: the state is back to the
-        // last completed pass, which rebuilds exactly the arrays it had.
-        if (had_solution) {
-            build_solution(s);
-            s.k_now = before.k_now; // and the run position stays where it was
-        } else {
-            release_solution(s);
-        }
-        return PassResult{PassKind::refused, std::nullopt, std::move(refusal)};
-    }
-    s.accepted = static_cast<const Parameters&>(s);
     return PassResult{};
 }
 

@@ -1,11 +1,12 @@
 // calc_characteristics: guards, configuration, characteristics, response constants, scales and
-// time grid, then the solution arrays.
+// time grid. The solution arrays are built from them by the chain (chain/recompute).
 #pragma once
 
 #include "model/constants.h"
 #include "model/parameter_fields.h"
 #include "model/simulation_state.h"
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -16,6 +17,9 @@ namespace ovrelan {
 inline constexpr std::string_view warning_title = "Предупреждение";
 inline constexpr std::string_view refused_text =
     "Расчёт с такими значениями невозможен! Значение не принято.";
+
+// A grid larger than this is refused before anything is allocated.
+inline constexpr std::size_t max_grid_points = 1'000'000;
 
 // "Слишком много точек расчёта (1 906 561)! При этих значениях Nmax не больше 20. Значение не
 // принято.": the points the grid would need and the largest interval that fits at the other
@@ -44,7 +48,7 @@ struct RestoredParameter {
 };
 
 // A pass refused because it would give numbers that are not finite or too many grid points.
-// The state, arrays and maxima are exactly those of the last completed pass.
+// The state is exactly that of the last completed pass.
 struct Refusal {
     std::string title;
     std::string text;
@@ -52,7 +56,7 @@ struct Refusal {
 };
 
 enum class PassKind {
-    computed, // characteristics and solution rebuilt; the UI redraws the scene
+    computed, // characteristics computed (the chain then rebuilds the solution)
     guarded,  // a guard fired: nothing computed; the UI writes the correction into the field
     refused,  // nothing changed but the offending parameter, put back
 };
@@ -63,8 +67,13 @@ struct PassResult {
     std::optional<Refusal> refusal;
 };
 
-// One pass of the recompute chain over the state.
-PassResult calc_characteristics(SimulationState& s);
+// One pass over the scalars of the state: a guard's correction stored, or the characteristics,
+// constants, scales and grid computed, or the pass refused with the scalars put back.
+PassResult calc_characteristics(SimulationScalars& s);
+
+// Puts the scalars of the last completed pass (before) back and restores every parameter that
+// differs from the ones it accepted, with the texts for their fields.
+Refusal refuse_pass(SimulationScalars& s, const SimulationScalars& before, std::string_view text);
 
 // The guard that holds for these parameters, tested in order, without changing anything.
 std::optional<GuardWarning> find_guard(const Parameters& p);

@@ -124,7 +124,7 @@ FieldChange field_change(Field field, std::string_view text) {
     return change;
 }
 
-void store_field_value(SimulationState& s, Field field, double value) {
+void store_field_value(Parameters& s, Field field, double value) {
     s.*(field_entry(field).param) = value;
 }
 

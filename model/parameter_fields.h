@@ -44,7 +44,7 @@ struct FieldMessage {
 inline constexpr std::string_view underflow_message =
     "слишком мало: в расчёте оно стало бы нулём! Значение не принято.";
 
-// What the change handler does with the text of a field, once ready_flag is set:
+// What the change handler does with the text of a field:
 // the value it stores, and for a rejected value the beep, the message and, for Text7,
 // the text written back into the field (which runs the handler again).
 struct FieldChange {
@@ -63,7 +63,7 @@ struct FieldChange {
 FieldChange field_change(Field field, std::string_view text);
 
 // Stores the value a change leaves into the parameter of its field.
-void store_field_value(SimulationState& s, Field field, double value);
+void store_field_value(Parameters& s, Field field, double value);
 
 // The text a field shows for a parameter value written by the program (corrections and
 // restored values): the general format in the typed unit (" 2000" for L = 0.002 H), with more

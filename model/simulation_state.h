@@ -43,9 +43,6 @@ struct SimulationScalars : Parameters {
     double Uc_max = 0, I_max = 0, Ur_max = 0, UL_max = 0, W_max = 0;
     int k_now = 0;
 
-    // False while start-up runs: the field handlers do nothing until it is set.
-    bool ready_flag = false;
-
     // The parameters of the last pass that completed; a refused pass restores them.
     Parameters accepted{};
 };

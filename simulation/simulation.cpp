@@ -11,12 +11,12 @@ namespace ovrelan {
 Simulation::Simulation() = default;
 
 DefaultTexts Simulation::set_defaults(char decimal_separator) {
-    state_.ready_flag = false;
+    ready_ = false;
     return ovrelan::set_defaults(state_, decimal_separator);
 }
 
 void Simulation::compute_at_start_up() {
-    calc_characteristics(state_);
+    recompute(state_);
     emit recomputed();
 }
 

@@ -3,8 +3,8 @@
 // the run controller subscribe; nobody calls them one by one.
 #pragma once
 
+#include "chain/recompute.h"
 #include "model/defaults.h"
-#include "model/recompute.h"
 #include "model/simulation_state.h"
 
 #include <QObject>
@@ -36,8 +36,8 @@ public:
     // The first computation of start-up, before the field handlers are active.
     void compute_at_start_up();
     // From now on the field handlers act.
-    void set_ready() { state_.ready_flag = true; }
-    bool ready() const { return state_.ready_flag; }
+    void set_ready() { ready_ = true; }
+    bool ready() const { return ready_; }
 
     // A field's edit is finished (TextN_Change): the whole chain, its notices presented, and
     // the change announced. Nothing happens before start-up has ended.
@@ -72,6 +72,8 @@ private:
     void announce(const ChainResult& result);
 
     SimulationState state_;
+    // False while start-up runs (ready_flag): edits and resizes do nothing until it is set.
+    bool ready_ = false;
     Presenter presenter_;
 };
 

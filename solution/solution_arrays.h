@@ -7,9 +7,6 @@
 
 namespace ovrelan {
 
-// A grid larger than this is refused before anything is allocated.
-inline constexpr std::size_t max_grid_points = 1'000'000;
-
 // Elements of each array for the index of the last grid point: Nt to the nearest whole number
 // (ties to even), plus one. Nt is finite and not above max_grid_points - 1.
 std::size_t grid_points(double Nt);

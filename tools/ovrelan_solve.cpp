@@ -1,7 +1,7 @@
 // ovrelan-solve: the circuit model without a window. Takes the seven parameters as a student
 // types them, prints the messages, configuration, regime and state as JSON, and optionally the
 // solution arrays as CSV.
-#include "model/task_file.h"
+#include "io/task_file.h"
 #include "tools/solve_report.h"
 
 #include <CLI/CLI.hpp>

@@ -1,10 +1,10 @@
 #include "tools/solve_report.h"
 
+#include "chain/recompute.h"
+#include "io/results_csv.h"
 #include "model/characteristics.h"
 #include "model/circuit_kind.h"
 #include "model/defaults.h"
-#include "model/recompute.h"
-#include "solution/results_csv.h"
 #include "solution/solution_arrays.h"
 
 namespace ovrelan {
@@ -13,8 +13,7 @@ SolveRun run_solve(const FieldTexts& texts) {
     SolveRun run;
     SimulationState& s = run.state;
     set_defaults(s);
-    calc_characteristics(s);
-    s.ready_flag = true;
+    recompute(s); // start-up's first computation
 
     std::vector<FieldText> typed;
     for (const FieldEntry& entry : field_table()) {
@@ -51,7 +50,6 @@ nlohmann::ordered_json report_json(const SolveRun& run) {
     nlohmann::ordered_json state = nlohmann::ordered_json::object();
     for_each_model_scalar(s, [&](const char* name, double v) { state[name] = v; });
     state["k_now"] = s.k_now;
-    state["ready_flag"] = s.ready_flag;
     state["Nt_points"] = s.t_grid.size();
     j["state"] = state;
     return j;

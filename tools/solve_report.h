@@ -2,9 +2,9 @@
 // chain with its messages, and the JSON and CSV reports.
 #pragma once
 
+#include "io/results_csv.h"
 #include "model/parameter_fields.h"
 #include "model/simulation_state.h"
-#include "solution/results_csv.h"
 
 #include <nlohmann/json.hpp>
 

@@ -4,10 +4,10 @@
 // the simulation themselves.
 #pragma once
 
+#include "chain/recompute.h"
 #include "geometry/graph_variants.h"
 #include "model/characteristics_panel.h"
 #include "model/parameter_fields.h"
-#include "model/recompute.h"
 #include "platform/platform.h"
 #include "run/run_controller.h"
 #include "simulation/simulation.h"

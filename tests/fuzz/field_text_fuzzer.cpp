@@ -1,9 +1,9 @@
 // libFuzzer target on the field-text path: any bytes, cut into texts typed into the seven fields
 // key by key and then entered, as the window does. Stops on a sanitizer report or when the model
 // leaves its invariants. Built with clang when OVRELAN_FUZZ is on; run by hand (README).
+#include "chain/recompute.h"
 #include "model/characteristics.h"
 #include "model/defaults.h"
-#include "model/recompute.h"
 #include "solution/solution_arrays.h"
 
 #include <cmath>
@@ -48,8 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static SimulationState start = [] {
         SimulationState s;
         set_defaults(s);
-        calc_characteristics(s);
-        s.ready_flag = true;
+        recompute(s);
         enter_text(s, Field::Nmax, "2");
         return s;
     }();

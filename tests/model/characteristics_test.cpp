@@ -444,7 +444,7 @@ TEST_P(Refusals, LeaveTheStateExactlyAsItWas) {
     SimulationState s = circuit(c.base);
     const SimulationState before = s;
     store_field_value(s, c.field, c.typed);
-    const PassResult r = calc_characteristics(s);
+    const PassResult r = compute_pass(s);
     ASSERT_EQ(r.kind, PassKind::refused);
     EXPECT_EQ(r.refusal->title, "Предупреждение");
     EXPECT_EQ(r.refusal->text, c.text);

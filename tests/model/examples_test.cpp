@@ -1,7 +1,7 @@
 #include "model/examples.h"
 
+#include "chain/recompute.h"
 #include "model/characteristics_panel.h"
-#include "model/recompute.h"
 #include "support/model_fixtures.h"
 
 #include <gtest/gtest.h>

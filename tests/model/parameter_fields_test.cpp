@@ -104,7 +104,6 @@ TEST(SetDefaults, StartValuesAndFieldTexts) {
         EXPECT_EQ(s.nu, 47);
         EXPECT_EQ(s.Nmax, 40);
         EXPECT_EQ(s.steps_per_unit, 12);
-        EXPECT_FALSE(s.ready_flag);
         EXPECT_EQ(s.wo, 0) << "nothing is computed by the defaults";
     }
 }

@@ -1,7 +1,7 @@
 // Properties of the recompute chain over many random inputs, with fixed seeds: parameter sets
 // across many decades, and field texts of every kind typed key by key through the same entry
 // path as the window. Under the sanitizers every run also checks memory and undefined behaviour.
-#include "model/recompute.h"
+#include "chain/recompute.h"
 
 #include "model/number_format.h"
 #include "solution/solution_arrays.h"

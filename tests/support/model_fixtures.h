@@ -1,9 +1,9 @@
 // States the core tests start from.
 #pragma once
 
+#include "chain/recompute.h"
 #include "model/characteristics.h"
 #include "model/defaults.h"
-#include "model/recompute.h"
 #include "model/simulation_state.h"
 
 #include <gtest/gtest.h>
@@ -13,12 +13,11 @@
 
 namespace ovrelan::testing {
 
-// The state right after start-up: defaults, one pass, ready.
+// The state right after start-up: defaults and the first computation.
 inline SimulationState started_state() {
     SimulationState s;
     set_defaults(s);
-    calc_characteristics(s);
-    s.ready_flag = true;
+    recompute(s);
     return s;
 }
 

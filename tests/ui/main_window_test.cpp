@@ -79,7 +79,7 @@ TEST_F(MainWindowTest, StartUpWritesTheDefaultsWithoutAnyMessage) {
     EXPECT_EQ(caption("Label32"), "1");
     EXPECT_TRUE(boxes.boxes.empty());
     EXPECT_TRUE(tone.played.empty());
-    EXPECT_TRUE(window->state().ready_flag);
+    EXPECT_TRUE(window->simulation().ready());
     EXPECT_EQ(window->state().Nt, 1920);
     EXPECT_EQ(window->windowTitle(), "Ovrelan");
     EXPECT_EQ(window->client_area()->size(), QSize(800, 480));

@@ -3,6 +3,7 @@
 // the tests all go through here.
 #pragma once
 
+#include "model/characteristics.h"
 #include "model/parameter_fields.h"
 #include "model/simulation_state.h"
 
@@ -48,6 +49,12 @@ struct FieldText {
     std::string_view text;
 };
 
+// One pass of the chain: calc_characteristics, then, when it computed, the solution arrays
+// (build_solution). A pass whose arrays are not all finite is refused like any other: the state
+// and the arrays are those of the last completed pass again. A computed pass records its
+// parameters as the accepted ones.
+PassResult compute_pass(SimulationState& s);
+
 // parametr_new: the run position to 0, then passes of calc_characteristics until one completes.
 // Parameters that are those of the last completed pass recompute nothing (computed stays false):
 // the arrays and the run position stay.
@@ -57,7 +64,7 @@ ChainResult recompute(SimulationState& s);
 
 // Text1_Change ... Text7_Change for each text in turn: read it, store it, apply the field's check
 // (tone, message, fallback and, for Nmax, the fallback written back); then the recompute chain
-// once. Nothing happens before ready_flag is set.
+// once.
 ChainResult enter_texts(SimulationState& s, std::span<const FieldText> texts);
 ChainResult enter_text(SimulationState& s, Field field, std::string_view text);
 

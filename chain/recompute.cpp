@@ -1,6 +1,6 @@
-#include "model/recompute.h"
+#include "chain/recompute.h"
 
-#include "model/characteristics.h"
+#include "solution/solution_arrays.h"
 
 namespace ovrelan {
 
@@ -30,6 +30,29 @@ Notice refusal_notice(const Refusal& r) {
 
 } // namespace
 
+PassResult compute_pass(SimulationState& s) {
+    const SimulationScalars before = s;
+    PassResult r = calc_characteristics(s);
+    if (r.kind != PassKind::computed) {
+        return r;
+    }
+    const bool had_solution = !s.t_grid.empty();
+    if (!build_solution(s)) {
+        r = PassResult{PassKind::refused, std::nullopt, refuse_pass(s, before, refused_text)};
+        // The arrays were rebuilt in place to keep memory at one set: the state is back to the
+        // last completed pass, which rebuilds exactly the arrays it had.
+        if (had_solution) {
+            build_solution(s);
+            s.k_now = before.k_now; // and the run position stays where it was
+        } else {
+            release_solution(s);
+        }
+        return r;
+    }
+    s.accepted = static_cast<const Parameters&>(s);
+    return r;
+}
+
 ChainResult recompute(SimulationState& s) {
     ChainResult out;
     if (!s.t_grid.empty() && static_cast<const Parameters&>(s) == s.accepted) {
@@ -38,7 +61,7 @@ ChainResult recompute(SimulationState& s) {
     const int position = s.k_now;
     s.k_now = 0;
     for (int pass = 0; pass < max_passes; ++pass) {
-        const PassResult r = calc_characteristics(s);
+        const PassResult r = compute_pass(s);
         if (r.kind == PassKind::computed) {
             out.computed = true;
             return out;
@@ -62,9 +85,6 @@ ChainResult recompute(SimulationState& s) {
 
 ChainResult enter_texts(SimulationState& s, std::span<const FieldText> texts) {
     ChainResult out;
-    if (!s.ready_flag) {
-        return out;
-    }
     for (const FieldText& typed : texts) {
         const FieldChange change = field_change(typed.field, typed.text);
         if (!change.keeps_previous) {
@@ -94,9 +114,6 @@ ChainResult enter_texts(SimulationState& s, std::span<const FieldText> texts) {
 }
 
 Typing type_text(SimulationState& s, Field field, std::string_view text) {
-    if (!s.ready_flag) {
-        return {};
-    }
     const FieldChange change = field_change(field, text);
     if (change.rejected) {
         return {false, change.message->text};
@@ -111,7 +128,7 @@ Typing type_text(SimulationState& s, Field field, std::string_view text) {
         param = previous;
         return {false, guard->text};
     }
-    const PassResult r = calc_characteristics(s);
+    const PassResult r = compute_pass(s);
     if (r.kind == PassKind::refused) {
         return {false, r.refusal->text}; // the pass put the state back as it was
     }

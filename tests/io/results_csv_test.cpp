@@ -1,4 +1,4 @@
-#include "solution/results_csv.h"
+#include "io/results_csv.h"
 
 #include "support/model_fixtures.h"
 

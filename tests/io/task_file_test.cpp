@@ -1,4 +1,4 @@
-#include "model/task_file.h"
+#include "io/task_file.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "model/recompute.h"
+#include "chain/recompute.h"
 
 #include "model/circuit_kind.h"
 #include "support/model_fixtures.h"
@@ -262,15 +262,6 @@ TEST(WriteBack, ARefusalRestoresTheExactValue) {
     ASSERT_EQ(r.notices.size(), 1U);
     EXPECT_EQ(s.Nmax, kept);
     EXPECT_EQ(field_change(Field::Nmax, r.notices[0].writes.at(0).text).stored, kept);
-}
-
-TEST(Chain, NothingHappensBeforeStartUpEnds) {
-    SimulationState s = started_state();
-    s.ready_flag = false;
-    const ChainResult r = enter_text(s, Field::L, "-5");
-    EXPECT_TRUE(r.notices.empty());
-    EXPECT_FALSE(r.computed);
-    EXPECT_EQ(s.L, 0.002);
 }
 
 TEST(Chain, AWrittenTextIsStoredAsTheFieldReadsIt) {
