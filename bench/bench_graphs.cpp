@@ -21,8 +21,10 @@ void replot_all(benchmark::State& state, const char* nmax, bool after_run = true
     for (int i = 0; i < 5; ++i) {
         window.graph(GraphId(i))->resize(400, 170); // the size start-up gives them
     }
-    SimulationState& s = window.state();
-    s.k_now = after_run ? static_cast<int>(s.t_grid.size()) - 1 : 0;
+    const SimulationState& s = window.state();
+    if (after_run) {
+        window.simulation().play_to_end();
+    }
     for (auto _ : state) {
         for (int i = 0; i < 5; ++i) {
             window.graph(GraphId(i))->redraw();

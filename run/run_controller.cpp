@@ -84,7 +84,8 @@ void RunController::start_branch() {
     in_frame_ = false;
     pause_clock_.restart();
     anim_count_ = 0;
-    set_state(RunState::running); // the window locks its inputs and recomputes from k = 0
+    simulation_.rewind();         // the graphs and the scene start again from k = 0
+    set_state(RunState::running); // the window locks its inputs
     schedule_loop();
 }
 

@@ -67,8 +67,8 @@ public:
     int paused_frames() const { return paused_frames_; }
 
 signals:
-    // Entered a state. Idle to running: the window locks its inputs and recomputes before the
-    // first point is played; back to idle: it unlocks them.
+    // Entered a state. Idle to running (the simulation has been rewound to the first point):
+    // the window locks its inputs; back to idle: it unlocks them.
     void state_changed(RunState state);
 
 private:

@@ -1,6 +1,5 @@
 #include "simulation/simulation.h"
 
-#include "model/characteristics.h"
 #include "solution/solution_arrays.h"
 
 #include <algorithm>
@@ -63,12 +62,17 @@ void Simulation::announce(const ChainResult& result) {
 
 void Simulation::play_point() {
     const int k = state_.k_now;
+    Q_ASSERT(k < run_end(state_));
     emit point_played(k);
     state_.k_now = k + 1;
 }
 
 void Simulation::play_to_end() {
-    state_.k_now = std::max(state_.k_now, run_end(state_));
+    show_position(std::max(state_.k_now, run_end(state_)));
+}
+
+void Simulation::show_position(int k) {
+    state_.k_now = std::clamp(k, 0, run_end(state_));
     emit position_jumped();
 }
 

@@ -25,9 +25,9 @@ public:
 
     Simulation();
 
+    // The simulation is the only writer of the state: everything else reads it and asks for a
+    // change by one of the commands below.
     const SimulationState& state() const { return state_; }
-    // For the run controller and tests, which move the run position directly.
-    SimulationState& state() { return state_; }
 
     void set_presenter(Presenter presenter) { presenter_ = std::move(presenter); }
 
@@ -55,6 +55,8 @@ public:
     void play_point();
     // The run jumps to where playing every point would end: the graphs draw the whole curve.
     void play_to_end();
+    // The run position moves to k (0 ... the run's end): the graphs and the scene show it.
+    void show_position(int k);
     // An animation frame has ended: the circuit shows the run position.
     void show_frame();
 
@@ -65,7 +67,7 @@ signals:
     void point_played(int k);
     // An animation frame has ended at the run position k_now.
     void frame_shown();
-    // The run position jumped (to the end of the grid): the graphs and the scene show it.
+    // The run position jumped: the graphs and the scene show it.
     void position_jumped();
 
 private:

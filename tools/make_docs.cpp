@@ -121,15 +121,14 @@ bool draw_figures(const QString& out) {
     }
     window.findChild<QCheckBox*>("Check_E")->setChecked(true);
     window.findChild<QCheckBox*>("Check_B")->setChecked(true);
-    SimulationState& s = window.state();
+    const SimulationState& s = window.state();
     std::size_t best = 0;
     for (std::size_t k = 0; k < 100 && k < s.I_t.size(); ++k) {
         if (std::fabs(s.I_t[k] * s.Uc_t[k]) > std::fabs(s.I_t[best] * s.Uc_t[best])) {
             best = k;
         }
     }
-    s.k_now = static_cast<int>(best);
-    window.scene()->show_run_position();
+    window.simulation().show_position(static_cast<int>(best));
     window.scene()->show_key(false);
     settle();
     const QWidget* picture = window.findChild<DrawingSurface*>("Picture1");

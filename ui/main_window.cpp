@@ -616,15 +616,14 @@ void MainWindow::lock_inputs(bool locked) {
     }
 }
 
-// The start button's caption follows the run state; a run locks the inputs, closes the key,
-// recomputes from the first point and fixes the window's size.
+// The start button's caption follows the run state; a run locks the inputs, closes the key and
+// fixes the window's size.
 void MainWindow::run_state_changed(RunState state) {
     start_button_->setText(start_button_caption(state));
     if (state == RunState::running) {
         scene_->show_key(false);
         lock_inputs(true);
         arrange();
-        simulation_.rewind();
         setFixedSize(size());
         setWindowTitle(running_caption);
     } else if (state == RunState::idle) {

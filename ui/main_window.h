@@ -42,7 +42,6 @@ public:
     ~MainWindow() override;
 
     Simulation& simulation() { return simulation_; }
-    SimulationState& state() { return simulation_.state(); }
     const SimulationState& state() const { return simulation_.state(); }
 
     QLineEdit* field(Field field) const { return fields_[static_cast<std::size_t>(field)]; }

@@ -139,10 +139,9 @@ TEST_F(GraphWindows, ReplotMarksTheCurrentSampleAndEndsTheCurveOnAnEvenOne) {
     check(GraphId::Ik)->setChecked(true);
     GraphWindow* g = graph(GraphId::Ik);
     g->resize(600, 300);
-    SimulationState& s = window->state();
+    const SimulationState& s = window->state();
     for (int k : {7, 8}) {
-        s.k_now = k;
-        g->redraw();
+        window->simulation().show_position(k);
         const QPointF pen = g->plot()->pen();
         const int last = k % 2 == 0 ? k : k - 1;
         EXPECT_EQ(pen, QPointF(s.t_grid[static_cast<std::size_t>(last)],
@@ -150,8 +149,7 @@ TEST_F(GraphWindows, ReplotMarksTheCurrentSampleAndEndsTheCurveOnAnEvenOne) {
             << k;
         EXPECT_TRUE(has_colour_near(GraphId::Ik, sample_pixel(GraphId::Ik, last), Qt::red)) << k;
     }
-    s.k_now = 0;
-    g->redraw();
+    window->simulation().rewind();
     EXPECT_TRUE(has_colour_near(GraphId::Ik, sample_pixel(GraphId::Ik, 0), Qt::black));
     EXPECT_FALSE(has_colour_near(GraphId::Ik, sample_pixel(GraphId::Ik, 40), Qt::red))
         << "after a parameter change only the first sample is marked";
@@ -160,11 +158,11 @@ TEST_F(GraphWindows, ReplotMarksTheCurrentSampleAndEndsTheCurveOnAnEvenOne) {
 TEST_F(GraphWindows, TheRunExtendsHiddenWindowsToo) {
     GraphWindow* g = graph(GraphId::W);
     ASSERT_TRUE(g->isHidden());
-    SimulationState& s = window->state();
+    const SimulationState& s = window->state();
     for (int k = 0; k < 30; ++k) {
-        g->extend(k);
-        s.k_now = k + 1;
+        window->simulation().play_point();
     }
+    EXPECT_EQ(g->segments(), 30);
     EXPECT_TRUE(has_colour_near(GraphId::W, sample_pixel(GraphId::W, 29), Qt::red));
     EXPECT_EQ(g->plot()->pen(), QPointF(s.t_grid[29], s.W_t[29]));
     EXPECT_EQ(g->plot()->pen_width(), 3);

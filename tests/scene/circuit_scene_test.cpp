@@ -69,16 +69,16 @@ TEST_F(Scene, CapacitorPlatesFollowTheSignOfTheCharge) {
     EXPECT_EQ(left_plate(), blue);
     EXPECT_EQ(right_plate(), red);
     // During a run the state at k_now is drawn: find a sample of the other sign.
-    SimulationState& s = window->state();
+    const SimulationState& s = window->state();
     std::size_t k = 1;
     while (k < s.Uc_t.size() && s.Uc_t[k] < 0) {
         ++k;
     }
     ASSERT_LT(k, s.Uc_t.size());
-    s.k_now = static_cast<int>(k);
-    scene().draw_capacitor_state();
+    window->simulation().show_position(static_cast<int>(k));
     EXPECT_EQ(left_plate(), s.Uc_t[k] > 0 ? red : grey);
-    s.Uc_t[k] = 0;
+    type("Text4", "0"); // the key closes on an uncharged capacitor
+    ASSERT_EQ(s.Uc_t[0], 0);
     check("Check_E")->setChecked(true);
     EXPECT_EQ(left_plate(), grey) << "uncharged";
     EXPECT_EQ(right_plate(), grey);
@@ -104,15 +104,14 @@ TEST_F(Scene, MagneticFieldFollowsTheCurrent) {
     const DrawingSurface* l = scene().Picture_L();
     check("Check_B")->setChecked(true);
     EXPECT_EQ(count(l, dark_red), 0) << "no current when the key closes";
-    SimulationState& s = window->state();
+    const SimulationState& s = window->state();
     std::size_t peak = 0;
     for (std::size_t k = 0; k < s.I_t.size(); ++k) {
         if (std::fabs(s.I_t[k]) == s.I_max) {
             peak = k;
         }
     }
-    s.k_now = static_cast<int>(peak);
-    scene().draw_coil();
+    window->simulation().show_position(static_cast<int>(peak));
     const int at_peak = count(l, dark_red);
     EXPECT_GT(at_peak, 0);
     check("Check_B")->setChecked(false);

@@ -75,8 +75,8 @@ TEST_P(GraphBothWays, SamePixels) {
     }
     type("Text3", "0.03");
     type("Text3", "0.02");
-    SimulationState& s = window->state();
-    s.k_now = static_cast<int>(c.position * s.Nt);
+    const SimulationState& s = window->state();
+    window->simulation().show_position(static_cast<int>(c.position * s.Nt));
     for (int i = 0; i < 5; ++i) {
         GraphWindow* g = window->graph(GraphId(i));
         g->redraw();

@@ -255,7 +255,7 @@ TEST_F(MainWindowTest, LayoutFollowsTheClientArea) {
 
 TEST_F(MainWindowTest, ResizeRedrawsTheSceneAndKeepsTheRunPosition) {
     window->show();
-    window->state().k_now = 100;
+    window->simulation().show_position(100);
     window->client_area()->resize(900, 500);
     EXPECT_EQ(window->state().k_now, 100);
     EXPECT_EQ(window->scene()->layout().m, 47) << "750 / 16";
