@@ -1,0 +1,43 @@
+#include "ui/characteristics_view.h"
+
+#include "ui/form_widgets.h"
+#include "ui/texts.h"
+
+#include <QLabel>
+
+namespace ovrelan {
+
+namespace {
+
+QString qt(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+} // namespace
+
+CharacteristicsView::CharacteristicsView(QWidget* client) {
+    header_ = make_label(client, "Label11", "Характеристики", true);
+    for (std::size_t i = 0; i < panel_label_count; ++i) {
+        const auto label = static_cast<PanelLabel>(i);
+        values_[i] = make_label(client, qt(panel_label_name(label)), QString());
+        values_[i]->setToolTip(value_label_tooltip(label));
+    }
+    circuit_ = make_label(client, "Label27", QString());
+    circuit_->setToolTip("Вид цепи и режим");
+}
+
+void CharacteristicsView::show(const PanelView& view) {
+    for (std::size_t i = 0; i < panel_label_count; ++i) {
+        const ValueLabel& v = view.labels[i];
+        values_[i]->setVisible(v.visible);
+        if (v.caption) {
+            values_[i]->setText(qt(*v.caption));
+        }
+        if (v.tooltip) {
+            values_[i]->setToolTip(qt(*v.tooltip));
+        }
+    }
+    circuit_->setText(qt(view.circuit_caption));
+}
+
+} // namespace ovrelan

@@ -1,0 +1,166 @@
+#include "ui/parameter_panel.h"
+
+#include "geometry/colours.h"
+#include "platform/fonts.h"
+#include "simulation/simulation.h"
+#include "ui/form_widgets.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QTimer>
+
+namespace ovrelan {
+
+namespace {
+
+QString qt(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+void tint(QLineEdit* field, Rgb colour) {
+    QPalette palette = field->palette();
+    palette.setColor(QPalette::Base, to<QColor>(colour));
+    field->setPalette(palette);
+}
+
+} // namespace
+
+ParameterPanel::ParameterPanel(QWidget* client, Simulation& simulation)
+    : QObject(client), simulation_(simulation) {
+    header_ = make_label(client, "Label0", "Параметры задачи", true);
+    // The bold header is a few pixels wider than its two field widths: narrow it slightly so
+    // that it reads whole.
+    QFont header = header_->font();
+    header.setStretch(92);
+    header_->setFont(header);
+    for (const FieldEntry& entry : field_table()) {
+        const auto k = static_cast<std::size_t>(entry.field);
+        // The EMF's letter is ε on screen.
+        const QString caption = entry.field == Field::Em ? QString("ε(B)=") : qt(entry.label);
+        labels_[k] = make_label(client, QString("Label%1").arg(k + 1), caption);
+        labels_[k]->setToolTip(qt(entry.tooltip));
+
+        auto* field = new QLineEdit(client);
+        field->setObjectName(qt(entry.name));
+        field->setFont(times_font());
+        field->setToolTip(labels_[k]->toolTip());
+        tint(field, field_yellow);
+        fields_[k] = field;
+        tooltips_[k] = field->toolTip();
+        connect(field, &QLineEdit::textChanged, this, [this, f = entry.field] { text_changed(f); });
+        // Enter or the focus leaving: the full behaviour runs once the event is over.
+        connect(field, &QLineEdit::editingFinished, this, [this, f = entry.field] {
+            QTimer::singleShot(0, this, [this, f] { finish_edit(f); });
+        });
+    }
+}
+
+void ParameterPanel::write_texts(const std::array<std::string, 7>& texts) {
+    for (std::size_t k = 0; k < fields_.size(); ++k) {
+        fields_[k]->setText(qt(texts[k]));
+    }
+}
+
+// A keystroke (the field is modified by the student) is taken at once when it can be; a text
+// written by the program is a finished edit.
+void ParameterPanel::text_changed(Field f) {
+    if (writing_) {
+        return;
+    }
+    if (field(f)->isModified()) {
+        typing(f);
+    } else {
+        pending_[static_cast<std::size_t>(f)] = true;
+        finish_edit(f);
+    }
+}
+
+void ParameterPanel::typing(Field f) {
+    const auto k = static_cast<std::size_t>(f);
+    const Typing typed = simulation_.type_text(f, field(f)->text().toStdString());
+    pending_[k] = !typed.taken;
+    reasons_[k] = typed.reason;
+    show_status();
+}
+
+// The end of an edit: what the text brings (tone, message, fallback or correction, write-back)
+// happens now.
+void ParameterPanel::finish_edit(Field f) {
+    const auto k = static_cast<std::size_t>(f);
+    if (!pending_[k]) {
+        return;
+    }
+    pending_[k] = false;
+    reasons_[k].clear();
+    const ChainResult result = simulation_.enter_text(f, field(f)->text().toStdString());
+    for (const Notice& notice : result.notices) {
+        if (notice.cause == NoticeCause::field_check) {
+            reasons_[k] = notice.text; // the field keeps a text the model does not hold
+        }
+    }
+    show_status();
+}
+
+void ParameterPanel::finish_pending_edits() {
+    for (const FieldEntry& entry : field_table()) {
+        finish_edit(entry.field);
+    }
+}
+
+void ParameterPanel::write_back(const FieldWrite& write) {
+    writing_ = true;
+    QLineEdit* f = field(write.field);
+    f->setText(qt(write.text));
+    f->selectAll(); // the next keystroke replaces it
+    pending_[static_cast<std::size_t>(write.field)] = false;
+    writing_ = false;
+}
+
+void ParameterPanel::enter_all(const std::array<std::string, 7>& texts) {
+    std::vector<FieldText> typed;
+    writing_ = true;
+    for (const FieldEntry& entry : field_table()) {
+        const auto k = static_cast<std::size_t>(entry.field);
+        fields_[k]->setText(qt(texts[k]));
+        pending_[k] = false;
+        reasons_[k].clear();
+        typed.push_back({entry.field, texts[k]});
+    }
+    writing_ = false;
+    const ChainResult result = simulation_.enter_texts(typed);
+    for (const Notice& notice : result.notices) {
+        for (const FieldEntry& entry : field_table()) {
+            const auto k = static_cast<std::size_t>(entry.field);
+            if (notice.cause == NoticeCause::field_check && notice.writes.empty() &&
+                field_change(entry.field, texts[k]).rejected) {
+                reasons_[k] = notice.text;
+            }
+        }
+    }
+    show_status();
+}
+
+void ParameterPanel::set_locked(bool locked) {
+    for (QLineEdit* f : fields_) {
+        f->setEnabled(!locked);
+    }
+}
+
+void ParameterPanel::show_status() {
+    const SimulationState& s = simulation_.state();
+    for (const FieldEntry& entry : field_table()) {
+        const auto k = static_cast<std::size_t>(entry.field);
+        QLineEdit* f = fields_[k];
+        const FieldChange reading = field_change(entry.field, f->text().toStdString());
+        const bool shown = !reading.rejected && reading.stored == s.*entry.param;
+        const bool tinted = pending_[k] || !shown;
+        tint(f, tinted ? pending_pink : field_yellow);
+        QString tooltip = tooltips_[k];
+        if (tinted && !reasons_[k].empty()) {
+            tooltip += "\nЗначение не принято: " + qt(reasons_[k]);
+        }
+        f->setToolTip(tooltip);
+    }
+}
+
+} // namespace ovrelan

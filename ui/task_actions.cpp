@@ -1,0 +1,100 @@
+#include "ui/task_actions.h"
+
+#include "graphs/graph_export.h"
+#include "io/task_file.h"
+#include "run/run_controller.h"
+#include "simulation/simulation.h"
+#include "ui/parameter_panel.h"
+
+#include <QLineEdit>
+
+namespace ovrelan {
+
+namespace {
+
+const QString task_filter = QStringLiteral("Задачи Ovrelan (*.ovrelan)");
+
+QString qt(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+} // namespace
+
+TaskActions::TaskActions(QWidget* parent, Platform& platform, Simulation& simulation,
+                         ParameterPanel& panel, RunController& run)
+    : parent_(parent), platform_(platform), simulation_(simulation), panel_(panel), run_(run) {}
+
+void TaskActions::enter_all(const std::array<std::string, 7>& texts) {
+    if (run_.state() != RunState::idle) {
+        run_.start_or_stop(); // a running run ends first
+    }
+    panel_.enter_all(texts);
+}
+
+void TaskActions::load_example(const Example& example) {
+    std::array<std::string, 7> texts;
+    for (std::size_t k = 0; k < texts.size(); ++k) {
+        texts[k] = std::string(example.texts[k]);
+    }
+    task_comment_.clear();
+    enter_all(texts);
+}
+
+bool TaskActions::open_task(const QString& path) {
+    const auto read = read_task_file(path.toStdString());
+    if (const auto* error = std::get_if<TaskError>(&read)) {
+        platform_.boxes.show_ok(parent_, "Ошибка",
+                                "Задача из файла «" + path + "» не открыта: " + qt(error->text) +
+                                    ". Ничего не изменилось.");
+        return false;
+    }
+    const Task& task = std::get<Task>(read);
+    task_comment_ = task.comment;
+    enter_all(task.texts);
+    if (!task.comment.empty()) {
+        platform_.boxes.show_ok(parent_, "Задача", qt(task.comment));
+    }
+    return true;
+}
+
+void TaskActions::ask_and_open_task() {
+    const QString path =
+        platform_.dialogs.open_file(parent_, "Открыть задачу", {task_filter, "Все файлы (*)"});
+    if (!path.isEmpty()) {
+        open_task(path);
+    }
+}
+
+void TaskActions::save_task() {
+    const std::optional<QString> comment = platform_.dialogs.ask_text(
+        parent_, "Сохранить задачу",
+        "Комментарий для учащегося (можно оставить пустым):", qt(task_comment_));
+    if (!comment) {
+        return;
+    }
+    int chosen = 0;
+    const QString path = platform_.dialogs.save_file(parent_, "Сохранить задачу", "задача.ovrelan",
+                                                     {task_filter}, &chosen);
+    if (path.isEmpty()) {
+        return;
+    }
+    Task task;
+    for (const FieldEntry& entry : field_table()) {
+        task.texts[static_cast<std::size_t>(entry.field)] =
+            panel_.field(entry.field)->text().toStdString();
+    }
+    task.comment = comment->toStdString();
+    QString error;
+    if (!write_file(path, QByteArray::fromStdString(write_task(task)), &error)) {
+        platform_.boxes.show_ok(parent_, "Ошибка",
+                                "Не удалось сохранить файл «" + path + "»: " + error);
+        return;
+    }
+    task_comment_ = task.comment;
+}
+
+void TaskActions::save_results() {
+    ovrelan::save_results(parent_, platform_, simulation_.state());
+}
+
+} // namespace ovrelan
