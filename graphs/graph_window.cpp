@@ -46,7 +46,7 @@ QString qt(const std::string& text) {
 
 GraphWindow::GraphWindow(Simulation& simulation, const GraphVariant& variant, Platform& platform)
     : QWidget(nullptr, Qt::Window), simulation_(simulation), variant_(variant), platform_(platform),
-      VScroll1(new QScrollBar(Qt::Vertical, this)), Picture1(new DrawingSurface(this)) {
+      zoom_bar_(new QScrollBar(Qt::Vertical, this)), plot_(new DrawingSurface(this)) {
     setObjectName(variant.form_name);
     setWindowTitle(qt(variant.caption(simulation.state())));
     QPalette palette = this->palette();
@@ -54,21 +54,21 @@ GraphWindow::GraphWindow(Simulation& simulation, const GraphVariant& variant, Pl
     setPalette(palette);
     setAutoFillBackground(true);
 
-    VScroll1->setObjectName("VScroll1");
-    VScroll1->setRange(-9, 9);
-    VScroll1->setSingleStep(1);
-    VScroll1->setPageStep(1);
-    VScroll1->move(gap_x, scroll_top);
-    connect(VScroll1, &QScrollBar::valueChanged, this, [this](int v) { zoom_changed(v); });
+    zoom_bar_->setObjectName("VScroll1");
+    zoom_bar_->setRange(-9, 9);
+    zoom_bar_->setSingleStep(1);
+    zoom_bar_->setPageStep(1);
+    zoom_bar_->move(gap_x, scroll_top);
+    connect(zoom_bar_, &QScrollBar::valueChanged, this, [this](int v) { zoom_changed(v); });
 
-    Picture1->setObjectName("Picture1");
-    Picture1->setToolTip(variant.tooltip);
-    Picture1->set_background(Qt::white);
-    Picture1->set_text_font(times_font());
-    Picture1->setMouseTracking(true);
-    Picture1->setFocusPolicy(Qt::ClickFocus);
-    Picture1->installEventFilter(this);
-    Picture1->set_decoration([this](QPainter& painter) { decorate(painter); });
+    plot_->setObjectName("Picture1");
+    plot_->setToolTip(variant.tooltip);
+    plot_->set_background(Qt::white);
+    plot_->set_text_font(times_font());
+    plot_->setMouseTracking(true);
+    plot_->setFocusPolicy(Qt::ClickFocus);
+    plot_->installEventFilter(this);
+    plot_->set_decoration([this](QPainter& painter) { decorate(painter); });
     resize(354, 134);
 
     connect(&simulation, &Simulation::recomputed, this, [this] {
@@ -95,7 +95,7 @@ void GraphWindow::place_beside(const QWidget& main) {
     const QScreen* screen = main.screen();
     place(screen != nullptr ? keep_on_screen(wanted, to_screen_rect(screen->availableGeometry()))
                             : wanted);
-    VScroll1->setValue(static_cast<int>(std::nearbyint(zoom_)));
+    zoom_bar_->setValue(static_cast<int>(std::nearbyint(zoom_)));
 }
 
 void GraphWindow::place(const ScreenRect& frame) {
@@ -122,7 +122,7 @@ void GraphWindow::redraw() {
 }
 
 void GraphWindow::set_fast_paths(bool on) {
-    Picture1->set_fast_paths(on);
+    plot_->set_fast_paths(on);
     grid_key_ = {};
     labels_key_ = {};
     redraw();
@@ -132,11 +132,11 @@ void GraphWindow::set_fast_paths(bool on) {
 void GraphWindow::lay_out() {
     const int client_width = width();
     const int client_height = height();
-    VScroll1->resize(scroll_width, std::max(0, client_height - 2 * gap_y));
-    VScroll1->move(gap_x, VScroll1->y());
-    Picture1->setGeometry(scroll_width + gap_x, gap_y,
-                          std::max(1, client_width - 2 * gap_x - scroll_width),
-                          std::max(1, client_height - 2 * gap_y));
+    zoom_bar_->resize(scroll_width, std::max(0, client_height - 2 * gap_y));
+    zoom_bar_->move(gap_x, zoom_bar_->y());
+    plot_->setGeometry(scroll_width + gap_x, gap_y,
+                       std::max(1, client_width - 2 * gap_x - scroll_width),
+                       std::max(1, client_height - 2 * gap_y));
 }
 
 double GraphWindow::sample(int k) const {
@@ -147,14 +147,14 @@ double GraphWindow::sample(int k) const {
 // cut to that), so places equal there are drawn alike, whatever rounding the range left in the
 // last digits of the doubles.
 void GraphWindow::add_place(LayerKey& key, QPointF pixels) {
-    const qreal ratio = Picture1->devicePixelRatioF();
+    const qreal ratio = plot_->devicePixelRatioF();
     key.numbers.push_back(std::trunc(pixels.x() * ratio * 64));
     key.numbers.push_back(std::trunc(pixels.y() * ratio * 64));
 }
 
 // Which grid lines and labels a plot of this size shows.
 AxesShown GraphWindow::axes_shown(const GraphAxes& a) {
-    DrawingSurface& p = *Picture1;
+    DrawingSurface& p = *plot_;
     return shown_axes(a, {static_cast<double>(p.width()), static_cast<double>(p.height())},
                       [&p](const std::string& text) {
                           const QSizeF size = p.text_size(qt(text));
@@ -165,7 +165,7 @@ AxesShown GraphWindow::axes_shown(const GraphAxes& a) {
 // axes_*_t, first half: the grid on a clean picture. It depends on the plot's size and grid only,
 // so the picture of it is kept and put back while they stay the same.
 void GraphWindow::draw_grid(const GraphAxes& a, const AxesShown& shown) {
-    DrawingSurface& p = *Picture1;
+    DrawingSurface& p = *plot_;
     std::vector<double> lines;
     for (const int k : shown.vertical_lines) {
         // The centre of its pixel column.
@@ -199,7 +199,7 @@ void GraphWindow::draw_grid(const GraphAxes& a, const AxesShown& shown) {
 // axes_*_t, second half: the labels and the two axes on the overlay, each label on a light box:
 // readable whatever curve passes under them. Kept while the same texts stand at the same places.
 void GraphWindow::draw_labels_and_axes(const GraphAxes& a, const AxesShown& shown) {
-    DrawingSurface& p = *Picture1;
+    DrawingSurface& p = *plot_;
     std::vector<PlacedText> labels;
     for (const int k : shown.time_labels) {
         labels.push_back(a.time_label(k));
@@ -252,13 +252,13 @@ void GraphWindow::draw_samples(std::size_t first, std::size_t count, std::size_t
     const SimulationState& state = simulation_.state();
     const double* t = state.t_grid.data() + first;
     if (variant_.id == GraphId::Ur) {
-        Picture1->polyline_through(t, state.Ur_t.data() + first, count, step, colour);
+        plot_->polyline_through(t, state.Ur_t.data() + first, count, step, colour);
         return;
     }
     const std::vector<double>* values[] = {&state.UL_t, &state.Uc_t, nullptr, &state.I_t,
                                            &state.W_t};
     const double* v = values[static_cast<std::size_t>(variant_.id)]->data() + first;
-    Picture1->polyline_through(t, v, count, step, colour);
+    plot_->polyline_through(t, v, count, step, colour);
 }
 
 // The whole curve in a light tint: what a run will draw, seen before it, through every second
@@ -274,11 +274,11 @@ void GraphWindow::draw_preview() {
     if (end <= from + 1) {
         return;
     }
-    Picture1->set_pen_width(3);
-    Picture1->move_to(state.t_grid[from], variant_.sample(state, from));
+    plot_->set_pen_width(3);
+    plot_->move_to(state.t_grid[from], variant_.sample(state, from));
     const std::size_t count = (end - 1 - from) / 2; // samples from + 2, from + 4, ...
     draw_samples(from + 2, count, 2, preview_colour);
-    Picture1->set_pen_width(1);
+    plot_->set_pen_width(1);
 }
 
 // mas_*: full replot, the curve joining every second sample up to k_now.
@@ -287,22 +287,22 @@ void GraphWindow::replot() {
     ++replots_;
     segments_ = 0;
     if (state.t_grid.empty()) {
-        Picture1->clear();
-        Picture1->clear_overlay();
+        plot_->clear();
+        plot_->clear_overlay();
         grid_key_ = labels_key_ = {};
         return;
     }
     const GraphAxes a = graph_axes(state, variant_, zoom_, decimal_separator());
-    Picture1->set_scale(0, a.y_top, a.t_span, a.y_bottom);
+    plot_->set_scale(0, a.y_top, a.t_span, a.y_bottom);
     const AxesShown shown = axes_shown(a);
     draw_grid(a, shown);
     draw_preview();
     draw_labels_and_axes(a, shown);
     // The current sample, then the curve joining every second sample up to the run position.
-    Picture1->set_pen_width(3);
+    plot_->set_pen_width(3);
     const auto k = run_index(state);
-    Picture1->point(state.t_grid[k], sample(static_cast<int>(k)), Qt::black);
-    Picture1->point(state.t_grid[0], sample(0), Qt::black);
+    plot_->point(state.t_grid[k], sample(static_cast<int>(k)), Qt::black);
+    plot_->point(state.t_grid[0], sample(0), Qt::black);
     const std::size_t joined = run_index(state) / 2 + 1;
     draw_samples(0, joined, 2, curve_colour);
 }
@@ -324,8 +324,8 @@ void GraphWindow::closeEvent(QCloseEvent* event) {
 
 void GraphWindow::extend(int k) {
     ++segments_;
-    Picture1->line_to(simulation_.state().t_grid[static_cast<std::size_t>(k)], sample(k),
-                      curve_colour);
+    plot_->line_to(simulation_.state().t_grid[static_cast<std::size_t>(k)], sample(k),
+                   curve_colour);
 }
 
 // VScroll1_Change.
@@ -350,7 +350,7 @@ const QColor readout_background(255, 255, 255, 225);
 } // namespace
 
 GraphPoint GraphWindow::point_under(QPointF plot_pixels) const {
-    return graph_point(simulation_.state(), variant_, Picture1->to_user(plot_pixels).x());
+    return graph_point(simulation_.state(), variant_, plot_->to_user(plot_pixels).x());
 }
 
 void GraphWindow::point_at(QPointF plot_pixels) {
@@ -358,12 +358,12 @@ void GraphWindow::point_at(QPointF plot_pixels) {
         return;
     }
     hover_ = point_under(plot_pixels);
-    Picture1->update();
+    plot_->update();
 }
 
 void GraphWindow::leave() {
     hover_.reset();
-    Picture1->update();
+    plot_->update();
 }
 
 void GraphWindow::pin_at(QPointF plot_pixels) {
@@ -374,12 +374,12 @@ void GraphWindow::pin_at(QPointF plot_pixels) {
         markers_.clear();
     }
     markers_.push_back(point_under(plot_pixels));
-    Picture1->update();
+    plot_->update();
 }
 
 void GraphWindow::clear_markers() {
     markers_.clear();
-    Picture1->update();
+    plot_->update();
 }
 
 std::string GraphWindow::readout_text() const {
@@ -399,7 +399,7 @@ std::string GraphWindow::readout_text() const {
 // The cross-hair at the grid point under the pointer, the markers with their letters, and the
 // read-out on a light box along the bottom of the plot.
 void GraphWindow::decorate(QPainter& painter) const {
-    const DrawingSurface& p = *Picture1;
+    const DrawingSurface& p = *plot_;
     const auto at = [&](const GraphPoint& g) { return p.to_pixels(g.tau, g.normalised); };
     painter.save();
     if (hover_) {
@@ -433,7 +433,7 @@ void GraphWindow::decorate(QPainter& painter) const {
 }
 
 bool GraphWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == Picture1) {
+    if (watched == plot_) {
         switch (event->type()) {
         case QEvent::MouseMove:
             point_at(static_cast<QMouseEvent*>(event)->position());
@@ -484,7 +484,7 @@ void GraphWindow::context_menu(const QPoint& global) {
 QImage GraphWindow::picture() {
     const std::optional<GraphPoint> pointer = hover_;
     hover_.reset();
-    QImage image = titled_picture(windowTitle(), Picture1->grab());
+    QImage image = titled_picture(windowTitle(), plot_->grab());
     hover_ = pointer;
     return image;
 }

@@ -32,8 +32,8 @@ public:
     GraphWindow(Simulation& simulation, const GraphVariant& variant, Platform& platform);
 
     const GraphVariant& variant() const { return variant_; }
-    DrawingSurface* plot() const { return Picture1; }
-    QScrollBar* zoom_bar() const { return VScroll1; }
+    DrawingSurface* plot() const { return plot_; }
+    QScrollBar* zoom_bar() const { return zoom_bar_; }
     double zoom() const { return zoom_; }
 
     // Start-up place (zapusk_*): to the right of the main window, half its width and a third of
@@ -112,8 +112,8 @@ private:
     Platform& platform_;
     std::optional<GraphPoint> hover_;
     std::vector<GraphPoint> markers_;
-    QScrollBar* VScroll1;
-    DrawingSurface* Picture1;
+    QScrollBar* zoom_bar_;
+    DrawingSurface* plot_;
     double zoom_ = 1; // never reset: only the scroll bar changes it
     bool preview_ = true;
     QSize decoration_; // the frame around the client area

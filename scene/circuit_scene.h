@@ -36,11 +36,11 @@ public:
     // After an animation frame: the capacitor and the coil at the run position.
     void show_run_position();
 
-    DrawingSurface* Picture_K() const { return key_; }
-    DrawingSurface* Picture_E() const { return source_; }
-    DrawingSurface* Picture_L() const { return coil_; }
-    DrawingSurface* Picture_R() const { return resistor_; }
-    DrawingSurface* Picture_C() const { return capacitor_; }
+    DrawingSurface* key_picture() const { return key_; }
+    DrawingSurface* source_picture() const { return source_; }
+    DrawingSurface* coil_picture() const { return coil_; }
+    DrawingSurface* resistor_picture() const { return resistor_; }
+    DrawingSurface* capacitor_picture() const { return capacitor_; }
     const SceneLayout& layout() const { return layout_; }
 
 private:

@@ -122,7 +122,7 @@ TEST_F(Run, InputsAreLockedWhileRunning) {
         EXPECT_TRUE(window->findChild<QScrollBar*>("HScroll1")->isEnabled());
         EXPECT_EQ(window->minimumSize(), window->maximumSize()) << "not resizable";
         EXPECT_EQ(window->windowTitle(), "При работе размер окна изменить нельзя!");
-        EXPECT_TRUE(window->scene()->Picture_K()->isHidden()) << "the key is closed";
+        EXPECT_TRUE(window->scene()->key_picture()->isHidden()) << "the key is closed";
         EXPECT_GT(carrier_pixels(), 0) << "the carriers show during the pause";
     };
     press();
@@ -132,7 +132,7 @@ TEST_F(Run, InputsAreLockedWhileRunning) {
     EXPECT_TRUE(window->findChild<QCheckBox*>("Check_I")->isEnabled());
     EXPECT_NE(window->minimumSize(), window->maximumSize());
     EXPECT_EQ(window->windowTitle(), "Ovrelan");
-    EXPECT_FALSE(window->scene()->Picture_K()->isHidden());
+    EXPECT_FALSE(window->scene()->key_picture()->isHidden());
     EXPECT_EQ(carrier_pixels(), 0) << "no carrier remains after a frame";
 }
 
@@ -331,7 +331,7 @@ TEST_F(Run, FinishNowDrawsTheRestAndEndsAsAFullRunDoes) {
     EXPECT_EQ(tone.played, std::vector<int>{120});
     EXPECT_EQ(carrier_pixels(), 0) << "the frame in progress is erased";
     EXPECT_LE(pauses.size(), 30U) << "no pause after the finish";
-    EXPECT_FALSE(window->scene()->Picture_K()->isHidden());
+    EXPECT_FALSE(window->scene()->key_picture()->isHidden());
     EXPECT_TRUE(window->findChild<QLineEdit*>("Text1")->isEnabled());
     for (const GraphVariant& v : graph_variants()) {
         EXPECT_EQ(window->graph(v.id)->plot()->pen().x(), s.t_grid[48]) << v.form_name;

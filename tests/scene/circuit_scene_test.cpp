@@ -47,10 +47,10 @@ TEST_F(Scene, ElementsSitOnTheLoop) {
     EXPECT_EQ(s.m, 41);
     EXPECT_EQ(window->scene()->layout().m, 41);
     const QPoint origin(10, 10);
-    EXPECT_EQ(scene().Picture_L()->size(), QSize(205, 82));
-    EXPECT_EQ(scene().Picture_L()->pos(), origin + QPoint(222, 0)); // 325 - 102.5
-    EXPECT_EQ(scene().Picture_C()->size(), QSize(123, 72));         // 71.75 rounds to 72
-    EXPECT_EQ(scene().Picture_R()->size(), QSize(41, 82));
+    EXPECT_EQ(scene().coil_picture()->size(), QSize(205, 82));
+    EXPECT_EQ(scene().coil_picture()->pos(), origin + QPoint(222, 0)); // 325 - 102.5
+    EXPECT_EQ(scene().capacitor_picture()->size(), QSize(123, 72));    // 71.75 rounds to 72
+    EXPECT_EQ(scene().resistor_picture()->size(), QSize(41, 82));
     // Wires: grey and wire_width thick, the bottom wire at y = m from the scene's bottom.
     const DrawingSurface* picture = window->findChild<DrawingSurface*>("Picture1");
     EXPECT_EQ(at(picture, 100, 41), grey);
@@ -59,7 +59,7 @@ TEST_F(Scene, ElementsSitOnTheLoop) {
 }
 
 TEST_F(Scene, CapacitorPlatesFollowTheSignOfTheCharge) {
-    const DrawingSurface* c = scene().Picture_C();
+    const DrawingSurface* c = scene().capacitor_picture();
     const int p = c->pen_width();
     auto left_plate = [&] { return at(c, p / 2.0, c->height() / 2.0); };
     auto right_plate = [&] { return at(c, c->width() - p / 2.0, c->height() / 2.0); };
@@ -86,7 +86,7 @@ TEST_F(Scene, CapacitorPlatesFollowTheSignOfTheCharge) {
 }
 
 TEST_F(Scene, ElectricFieldAndChevron) {
-    const DrawingSurface* c = scene().Picture_C();
+    const DrawingSurface* c = scene().capacitor_picture();
     EXPECT_EQ(count(c, green), 0);
     check("Check_E")->setChecked(true);
     EXPECT_GT(count(c, green), 0);
@@ -101,7 +101,7 @@ TEST_F(Scene, ElectricFieldAndChevron) {
 }
 
 TEST_F(Scene, MagneticFieldFollowsTheCurrent) {
-    const DrawingSurface* l = scene().Picture_L();
+    const DrawingSurface* l = scene().coil_picture();
     check("Check_B")->setChecked(true);
     EXPECT_EQ(count(l, dark_red), 0) << "no current when the key closes";
     const SimulationState& s = window->state();
@@ -119,7 +119,7 @@ TEST_F(Scene, MagneticFieldFollowsTheCurrent) {
 }
 
 TEST_F(Scene, BatteryPolarityAndGenerator) {
-    const DrawingSurface* e = scene().Picture_E();
+    const DrawingSurface* e = scene().source_picture();
     type("Text6", "0");
     const double Ew = e->width();
     const double Eh = e->height();
@@ -137,28 +137,28 @@ TEST_F(Scene, BatteryPolarityAndGenerator) {
 
 TEST_F(Scene, AbsentElementsLeaveTheBareWire) {
     type("Text1", "0");
-    EXPECT_TRUE(scene().Picture_L()->isHidden());
+    EXPECT_TRUE(scene().coil_picture()->isHidden());
     const DrawingSurface* picture = window->findChild<DrawingSurface*>("Picture1");
     const double m = scene().layout().m;
     EXPECT_EQ(at(picture, picture->width() / 2.0, picture->height() - m), grey);
     type("Text5", "0");
-    EXPECT_TRUE(scene().Picture_E()->isHidden());
+    EXPECT_TRUE(scene().source_picture()->isHidden());
     EXPECT_TRUE(window->findChild<QLineEdit*>("Text6")->isHidden());
     EXPECT_TRUE(window->findChild<QLabel*>("Label6")->isHidden());
     type("Text5", "3");
-    EXPECT_FALSE(scene().Picture_E()->isHidden());
+    EXPECT_FALSE(scene().source_picture()->isHidden());
     EXPECT_FALSE(window->findChild<QLineEdit*>("Text6")->isHidden());
     type("Text3", "0"); // capacitor on AC
-    EXPECT_TRUE(scene().Picture_R()->isHidden());
-    EXPECT_FALSE(scene().Picture_C()->isHidden());
+    EXPECT_TRUE(scene().resistor_picture()->isHidden());
+    EXPECT_FALSE(scene().capacitor_picture()->isHidden());
 }
 
 TEST_F(Scene, FollowsAResize) {
     window->client_area()->resize(800, 560);
-    const QSize before = scene().Picture_L()->size();
+    const QSize before = scene().coil_picture()->size();
     window->client_area()->resize(1000, 560); // scene 850 wide: m = 53
     EXPECT_EQ(scene().layout().m, 53);
-    EXPECT_GT(scene().Picture_L()->width(), before.width());
+    EXPECT_GT(scene().coil_picture()->width(), before.width());
     EXPECT_EQ(scene().layout().wire_pen, 16); // 850/54 = 15.7
 }
 
