@@ -1,5 +1,6 @@
 #include "model/number_reading.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -29,6 +30,54 @@ std::string compact(std::string_view text) {
     return out;
 }
 
+// Where the parts of the leading number of a compacted text lie: one scan for the reader and for
+// the check that a text is one number and nothing else.
+struct Scan {
+    bool negative = false;
+    std::size_t mantissa_begin = 0; // after the sign
+    std::size_t mantissa_end = 0;   // digits with at most one decimal separator
+    std::size_t digits = 0;         // in the mantissa
+    std::size_t end = 0;            // after the exponent, when it has digits
+    bool dangling_exponent = false; // an E (and sign) without digits follows the mantissa
+};
+
+Scan scan(std::string_view s) {
+    Scan r;
+    std::size_t i = 0;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+        r.negative = s[i] == '-';
+        ++i;
+    }
+    r.mantissa_begin = i;
+    const auto digits = [&] {
+        while (i < s.size() && is_digit(s[i])) {
+            ++i;
+            ++r.digits;
+        }
+    };
+    digits();
+    if (i < s.size() && (s[i] == '.' || s[i] == ',')) {
+        ++i;
+        digits();
+    }
+    r.mantissa_end = r.end = i;
+    if (r.digits > 0 && i < s.size() && (s[i] == 'E' || s[i] == 'e')) {
+        std::size_t j = i + 1;
+        if (j < s.size() && (s[j] == '+' || s[j] == '-')) {
+            ++j;
+        }
+        if (j < s.size() && is_digit(s[j])) {
+            while (j < s.size() && is_digit(s[j])) {
+                ++j;
+            }
+            r.end = j;
+        } else {
+            r.dangling_exponent = true;
+        }
+    }
+    return r;
+}
+
 // Decimal exponent of the leading significant digit of an unsigned mantissa "ddd.ddd",
 // or 0 when every digit is zero.
 long leading_exponent(std::string_view mantissa) {
@@ -46,6 +95,23 @@ long leading_exponent(std::string_view mantissa) {
     return nonzero == std::string_view::npos ? 0 : -static_cast<long>(nonzero) - 1;
 }
 
+// The exponent's value, capped far beyond the double range.
+long exponent_value(std::string_view s, std::size_t from, std::size_t end) {
+    if (from >= end) {
+        return 0;
+    }
+    std::size_t j = from + 1; // past the letter
+    const bool negative = s[j] == '-';
+    if (s[j] == '+' || s[j] == '-') {
+        ++j;
+    }
+    long e = 0;
+    for (; j < end; ++j) {
+        e = std::min(100000L, e * 10 + (s[j] - '0'));
+    }
+    return negative ? -e : e;
+}
+
 } // namespace
 
 double read_number(std::string_view text) {
@@ -54,104 +120,35 @@ double read_number(std::string_view text) {
 
 bool reads_whole(std::string_view text) {
     const std::string s = compact(text);
-    std::size_t i = 0;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
-        ++i;
-    }
-    std::size_t digits = 0;
-    while (i < s.size() && is_digit(s[i])) {
-        ++i;
-        ++digits;
-    }
-    if (i < s.size() && (s[i] == '.' || s[i] == ',')) {
-        ++i;
-        while (i < s.size() && is_digit(s[i])) {
-            ++i;
-            ++digits;
-        }
-    }
-    if (digits == 0) {
-        return false;
-    }
-    if (i < s.size() && (s[i] == 'E' || s[i] == 'e')) {
-        ++i;
-        if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
-            ++i;
-        }
-        std::size_t exponent_digits = 0;
-        while (i < s.size() && is_digit(s[i])) {
-            ++i;
-            ++exponent_digits;
-        }
-        if (exponent_digits == 0) {
-            return false;
-        }
-    }
-    return i == s.size();
+    const Scan r = scan(s);
+    return r.digits > 0 && !r.dangling_exponent && r.end == s.size();
 }
 
 NumberRead read_number_digits(std::string_view text) {
     std::string s = compact(text);
-    std::size_t i = 0;
-    bool negative = false;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
-        negative = s[i] == '-';
-        ++i;
-    }
-    const std::size_t mantissa_begin = i;
-    std::size_t digits = 0;
-    while (i < s.size() && is_digit(s[i])) {
-        ++i;
-        ++digits;
-    }
-    if (i < s.size() && (s[i] == '.' || s[i] == ',')) {
-        s[i] = '.'; // a decimal comma reads as the point
-        ++i;
-        while (i < s.size() && is_digit(s[i])) {
-            ++i;
-            ++digits;
-        }
-    }
-    if (digits == 0) {
+    const Scan r = scan(s);
+    if (r.digits == 0) {
         return {};
     }
-    const std::size_t mantissa_end = i;
-    const std::string_view written(s.data() + mantissa_begin, mantissa_end - mantissa_begin);
-    const bool nonzero = written.find_first_of("123456789") != std::string_view::npos;
-    long exponent = 0;
-    if (i < s.size() && (s[i] == 'E' || s[i] == 'e')) {
-        std::size_t j = i + 1;
-        bool exp_negative = false;
-        if (j < s.size() && (s[j] == '+' || s[j] == '-')) {
-            exp_negative = s[j] == '-';
-            ++j;
-        }
-        if (j < s.size() && is_digit(s[j])) {
-            long e = 0;
-            while (j < s.size() && is_digit(s[j])) {
-                if (e < 100000) {
-                    e = e * 10 + (s[j] - '0');
-                }
-                ++j;
-            }
-            exponent = exp_negative ? -e : e;
-            i = j;
-        }
-    }
+    std::replace(s.begin() + static_cast<long>(r.mantissa_begin),
+                 s.begin() + static_cast<long>(r.mantissa_end), ',',
+                 '.'); // a comma reads as a point
+    const std::string_view mantissa(s.data() + r.mantissa_begin, r.mantissa_end - r.mantissa_begin);
+    const bool nonzero = mantissa.find_first_of("123456789") != std::string_view::npos;
     // from_chars takes no leading sign: convert the unsigned number, then apply it.
-    const std::string_view number(s.data() + mantissa_begin, i - mantissa_begin);
+    const std::string_view number(s.data() + r.mantissa_begin, r.end - r.mantissa_begin);
     double value = 0.0;
     const auto [ptr, ec] = std::from_chars(number.data(), number.data() + number.size(), value,
                                            std::chars_format::general);
     (void)ptr;
     if (ec == std::errc::result_out_of_range) {
-        const std::string_view mantissa(s.data() + mantissa_begin, mantissa_end - mantissa_begin);
+        const long exponent = exponent_value(s, r.mantissa_end, r.end);
         value = leading_exponent(mantissa) + exponent > 0 ? std::numeric_limits<double>::infinity()
                                                           : 0.0;
     } else if (ec != std::errc{}) {
         value = 0.0;
     }
-    return {negative ? -value : value, nonzero};
+    return {r.negative ? -value : value, nonzero};
 }
 
 } // namespace ovrelan

@@ -21,7 +21,7 @@ jobs="$(nproc)"
 BUILD_DIR=build-tests
 cmake -S . -B "$BUILD_DIR" -G Ninja \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DOVRELAN_SANITIZE=ON \
+    -DOVRELAN_SANITIZE=ON -DOVRELAN_ASSERTIONS=ON \
     -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
 cmake --build "$BUILD_DIR" --parallel "$jobs"
 ctest --test-dir "$BUILD_DIR" --output-on-failure --parallel "$jobs" --timeout 300
@@ -29,6 +29,7 @@ ctest --test-dir "$BUILD_DIR" --output-on-failure --parallel "$jobs" --timeout 3
 # The core and the solver build and pass their tests on a machine without Qt.
 CORE_DIR=build-core
 cmake -S . -B "$CORE_DIR" -G Ninja -DCMAKE_BUILD_TYPE=Release -DOVRELAN_BUILD_GUI=OFF \
+    -DOVRELAN_ASSERTIONS=ON \
     -DOVRELAN_BUILD_BENCH=OFF -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
 cmake --build "$CORE_DIR" --parallel "$jobs"
 ctest --test-dir "$CORE_DIR" --output-on-failure --parallel "$jobs" --timeout 300

@@ -332,6 +332,7 @@ bool build_solution(SimulationState& s) {
     // Nt may keep a fraction (R-C and R-L with a fractional Nmax): the loop runs for the whole
     // k <= Nt, so the last element may stay 0.
     const std::size_t n = std::min(loop_count(s.Nt), size);
+    assert(n == loop_count(s.Nt) && n + 1 >= size && "at most the last element is left unwritten");
     Rows rows(s);
     switch (configuration(s)) {
     case Configuration::r_only:

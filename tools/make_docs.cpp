@@ -5,6 +5,7 @@
 //   ovrelan-make-docs docs SOURCE_DIR OUT_DIR
 //   ovrelan-make-docs icons OUT_DIR
 #include "graphs/graph_window.h"
+#include "model/examples.h"
 #include "platform/drawing_surface.h"
 #include "platform/platform.h"
 #include "run/run_controller.h"
@@ -28,6 +29,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -75,24 +77,53 @@ bool save(const QImage& image, const QString& path) {
     return true;
 }
 
-// One graph of a circuit after its whole run, as the program saves it for a report.
+// One graph of a ready-made circuit (an example of the menu) after its whole run, as the program
+// saves it for a report; a field given in `changes` replaces the example's text.
 struct Figure {
     const char* file;
     GraphId graph;
-    std::array<const char*, 7> texts; // L, C, R, Uo, Em, nu, Nmax
+    const char* example;
+    std::array<const char*, 7> changes{}; // L, C, R, Uo, Em, nu, Nmax
 };
 
 const Figure figures[] = {
-    {"kolebatelnyi.png", GraphId::Uc, {"2000", "5000", "0.02", "15", "0", "0", "10"}},
-    {"kriticheskii.png", GraphId::Uc, {"2000", "500", "4", "15", "0", "0", "3"}},
-    {"aperiodicheskii.png", GraphId::Uc, {"2000", "500", "20", "15", "0", "0", "3"}},
-    {"rezonans.png", GraphId::Uc, {"2000", "5000", "0.02", "0", "5", "50.32", "60"}},
-    {"bienia.png", GraphId::Uc, {"2000", "5000", "0", "0", "5", "45", "40"}},
-    {"zaryad_rc.png", GraphId::Uc, {"0", "1000", "10", "0", "5", "0", "5"}},
-    {"tok_rl.png", GraphId::Ik, {"100000", "0", "10", "0", "5", "0", "5"}},
-    {"lc_napryazhenie.png", GraphId::Uc, {"2000", "5000", "0", "15", "0", "0", "3"}},
-    {"lc_tok.png", GraphId::Ik, {"2000", "5000", "0", "15", "0", "0", "3"}},
+    {"kolebatelnyi.png",
+     GraphId::Uc,
+     "Слабое затухание",
+     {nullptr, nullptr, nullptr, nullptr, "0", "0", "10"}},
+    {"kriticheskii.png", GraphId::Uc, "Критический режим"},
+    {"aperiodicheskii.png", GraphId::Uc, "Апериодический режим"},
+    {"rezonans.png", GraphId::Uc, "Резонанс"},
+    {"bienia.png", GraphId::Uc, "Биения"},
+    {"zaryad_rc.png", GraphId::Uc, "Заряд конденсатора (RC, постоянная ЭДС)"},
+    {"tok_rl.png", GraphId::Ik, "Установление тока в катушке (RL)"},
+    {"lc_napryazhenie.png",
+     GraphId::Uc,
+     "Контур без потерь (LC)",
+     {nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, "3"}},
+    {"lc_tok.png",
+     GraphId::Ik,
+     "Контур без потерь (LC)",
+     {nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, "3"}},
 };
+
+// The texts of a figure's circuit: its example's, with its changes.
+std::array<QString, 7> figure_texts(const Figure& f) {
+    std::array<QString, 7> texts;
+    for (const Example& example : examples()) {
+        if (example.name == f.example) {
+            for (std::size_t k = 0; k < 7; ++k) {
+                texts[k] = f.changes[k] != nullptr
+                               ? QString(f.changes[k])
+                               : QString::fromUtf8(example.texts[k].data(),
+                                                   static_cast<qsizetype>(example.texts[k].size()));
+            }
+            return texts;
+        }
+    }
+    std::fprintf(stderr, "ovrelan-make-docs: no example «%s»\n", f.example);
+    std::exit(1);
+}
 
 bool draw_figures(const QString& out) {
     QDir().mkpath(out);
@@ -102,8 +133,9 @@ bool draw_figures(const QString& out) {
     settle();
     bool ok = save(window.grab().toImage(), out + "/glavnoe_okno.png");
     for (const Figure& f : figures) {
+        const std::array<QString, 7> texts = figure_texts(f);
         for (std::size_t k = 0; k < 7; ++k) {
-            window.field(static_cast<Field>(k))->setText(f.texts[k]);
+            window.field(static_cast<Field>(k))->setText(texts[k]);
         }
         GraphWindow* graph = window.graph(f.graph);
         window.graph_box(f.graph)->setChecked(true);
@@ -115,8 +147,8 @@ bool draw_figures(const QString& out) {
     }
     // The circuit during a run, with both fields: the start-up circuit where the current is large
     // and the capacitor still charged.
+    const std::array<QString, 7> start = figure_texts({"", GraphId::Uc, "Слабое затухание"});
     for (std::size_t k = 0; k < 7; ++k) {
-        const char* const start[] = {"2000", "5000", "0.020", "15.00", "5.00", "47.00", "40"};
         window.field(static_cast<Field>(k))->setText(start[k]);
     }
     window.findChild<QCheckBox*>("Check_E")->setChecked(true);

@@ -156,7 +156,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {},
                   {0.002, 0.005, 0.02, 15, 5, 50000, 10},
                   Configuration::rlc}),
-    [](const auto& test) { return std::string(test.param.name); });
+    testing::CaseName{});
 
 // --- Typing: what is taken at once and what waits for the end of the edit ------------------
 
@@ -213,7 +213,7 @@ INSTANTIATE_TEST_SUITE_P(
                    "Слишком много точек расчёта (1"},
         TypingCase{"refused_after_the_arrays", rc_circuit, Field::Em, "1e300", false,
                    "Расчёт с такими значениями"}),
-    [](const auto& test) { return std::string(test.param.name); });
+    testing::CaseName{});
 
 TEST(Typing, TheSameValueRecomputesNothing) {
     SimulationState s = testing::started_state();

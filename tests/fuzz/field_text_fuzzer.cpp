@@ -5,6 +5,7 @@
 #include "model/characteristics.h"
 #include "model/defaults.h"
 #include "solution/solution_arrays.h"
+#include "support/finite.h"
 
 #include <cmath>
 #include <cstddef>
@@ -21,23 +22,11 @@ void require(bool condition) {
     }
 }
 
-bool finite(const SimulationState& s) {
-    const auto all = [](const auto& array) {
-        for (const auto v : array) {
-            if (!std::isfinite(v)) {
-                return false;
-            }
-        }
-        return true;
-    };
-    return all(s.t_grid) && all(s.Uc_t) && all(s.I_t) && all(s.Ur_t) && all(s.UL_t) && all(s.W_t);
-}
-
 void check(const SimulationState& s) {
     require(static_cast<const Parameters&>(s) == s.accepted);
     require(s.t_grid.size() <= max_grid_points);
     require(s.t_grid.size() == grid_points(s.Nt));
-    require(finite(s));
+    require(testing::all_finite(s));
 }
 
 } // namespace

@@ -131,7 +131,7 @@ INSTANTIATE_TEST_SUITE_P(Circuits, Headers,
                                                       GraphId::Ur,
                                                       "Ur/Ur_norm,   Ur_norm=",
                                                       " B  "}),
-                         [](const auto& test) { return std::string(test.param.name); });
+                         testing::CaseName{});
 
 TEST(Headers, TheCurrentExampleInFull) {
     SimulationState s = circuit({0.002, 0, 0, 15, 5, 0, 4});

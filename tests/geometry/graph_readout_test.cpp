@@ -20,10 +20,18 @@ TEST(ReadOut, NumbersWithTheirPrefixesAndTheLocalesSeparator) {
         char separator;
         const char* expected;
     } si[] = {
-        {0.01234, "с", ',', "12,34 мс"},  {7.41, "В", ',', "7,41 В"},
-        {-0.003, "А", '.', "\u22123 мА"}, {1500, "В", ',', "1,5 кВ"},
-        {0, "Дж", ',', "0 Дж"},           {0.0099996, "с", ',', "10 мс"},
-        {2.5e-7, "с", '.', "250 нс"},     {123456, "В", '.', "123.5 кВ"},
+        {0.01234, "с", ',', "12,34 мс"},
+        {7.41, "В", ',', "7,41 В"},
+        {-0.003, "А", '.', "\u22123 мА"},
+        {1500, "В", ',', "1,5 кВ"},
+        {0, "Дж", ',', "0 Дж"},
+        {0.0099996, "с", ',', "10 мс"},
+        {2.5e-7, "с", '.', "250 нс"},
+        {123456, "В", '.', "123.5 кВ"},
+        // Four digits that round up to the next prefix take it: never "1000 мВ".
+        {0.9999996, "В", '.', "1 В"},
+        {999.9996, "В", '.', "1 кВ"},
+        {-0.00099999, "А", ',', "\u22121 мА"},
     };
     for (const auto& c : si) {
         EXPECT_EQ(si_text(c.value, c.unit, c.separator), c.expected) << c.value;
@@ -40,7 +48,16 @@ TEST(ReadOut, NumbersWithTheirPrefixesAndTheLocalesSeparator) {
 TEST(ReadOut, TheNearestGridPointInPhysicalAndNormalisedUnits) {
     const SimulationState s = circuit(testing::defaults());
     const GraphVariant& uc = graph_variant(GraphId::Uc);
-    const GraphPoint p = graph_point(s, uc, 10 * s.dt + 0.4 * s.dt); // nearest: k = 10
+    // The nearest grid point, not the one before: the pointer between two points reads the
+    // closer one.
+    const struct {
+        double steps;
+        std::size_t k;
+    } nearest[] = {{10.4, 10}, {10.6, 11}, {9.51, 10}, {0.6, 1}, {0.4, 0}, {1919.7, 1920}};
+    for (const auto& c : nearest) {
+        EXPECT_EQ(graph_point(s, uc, c.steps * s.dt).k, c.k) << c.steps << " steps";
+    }
+    const GraphPoint p = graph_point(s, uc, 10 * s.dt + 0.4 * s.dt);
     EXPECT_EQ(p.k, 10U);
     EXPECT_EQ(p.tau, s.t_grid[10]);
     EXPECT_DOUBLE_EQ(p.seconds, s.t_grid[10] * s.t_scale);
@@ -75,10 +92,16 @@ TEST(ReadOut, MarkersOnNeighbouringMaximaGiveThePeriodAndTheDecrement) {
     EXPECT_EQ(text.rfind("Δt = 19,", 0), 0U) << text; // T = 19.87 ms
     EXPECT_NE(text.find("; U_B/U_A = 0,90"), std::string::npos) << text;
     EXPECT_NE(text.find("; ln = \u22120,09"), std::string::npos) << text;
-    // A zero at A: no ratio.
+    // A zero at A: no ratio. A ratio of zero or below: no logarithm.
     GraphPoint zero = a;
     zero.normalised = 0;
     EXPECT_EQ(markers_readout(zero, b, uc, ',').find("U_B/U_A"), std::string::npos);
+    const std::string to_zero = markers_readout(a, zero, uc, ',');
+    EXPECT_NE(to_zero.find("U_B/U_A = 0"), std::string::npos) << to_zero;
+    EXPECT_EQ(to_zero.find("ln"), std::string::npos) << to_zero;
+    GraphPoint opposite = b;
+    opposite.normalised = -b.normalised;
+    EXPECT_EQ(markers_readout(a, opposite, uc, ',').find("ln"), std::string::npos);
 }
 
 } // namespace

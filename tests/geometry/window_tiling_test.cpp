@@ -1,5 +1,7 @@
 #include "geometry/window_tiling.h"
 
+#include "support/case_name.h"
+
 #include <gtest/gtest.h>
 
 #include <ostream>
@@ -49,13 +51,14 @@ INSTANTIATE_TEST_SUITE_P(
                       ScreenCase{"full_hd", {0, 28, 1920, 1052}, {96, 82, 802, 530}},
                       ScreenCase{"second_screen", {1920, 0, 1280, 1024}, {2000, 40, 802, 530}},
                       ScreenCase{"maximised", {0, 0, 1024, 740}, {0, 0, 1024, 740}}),
-    [](const auto& test) { return std::string(test.param.name); });
+    testing::CaseName{});
 
 TEST(KeepOnScreen, MovesAndShrinksIntoTheArea) {
     const ScreenRect screen{0, 0, 1024, 740};
     EXPECT_EQ(keep_on_screen({852, 38, 400, 170}, screen), (ScreenRect{624, 38, 400, 170}));
     EXPECT_EQ(keep_on_screen({-50, -20, 400, 170}, screen), (ScreenRect{0, 0, 400, 170}));
     EXPECT_EQ(keep_on_screen({10, 10, 2000, 170}, screen), (ScreenRect{0, 10, 1024, 170}));
+    EXPECT_EQ(keep_on_screen({10, 300, 400, 900}, screen), (ScreenRect{10, 0, 400, 740}));
 }
 
 } // namespace

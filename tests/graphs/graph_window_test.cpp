@@ -317,12 +317,17 @@ TEST_F(GraphWindows, PictureDataAndPrintForAReport) {
     EXPECT_EQ(dialogs.printed[0], picture);
     g->copy_picture();
     EXPECT_EQ(QGuiApplication::clipboard()->image().size(), picture.size());
-    // A file that cannot be written says so.
-    dialogs.save_as = "/nonexistent-dir/x.png";
-    g->save_picture();
-    ASSERT_FALSE(boxes.boxes.empty());
-    EXPECT_EQ(boxes.boxes.back().title, "Ошибка");
-    EXPECT_TRUE(boxes.boxes.back().text.contains("/nonexistent-dir/x.png"));
+    // A file that cannot be written says so, a picture or a table.
+    for (const auto& [path, save] :
+         {std::pair{"/nonexistent-dir/x.png", &GraphWindow::save_picture},
+          std::pair{"/nonexistent-dir/x.csv", &GraphWindow::save_data}}) {
+        boxes.boxes.clear();
+        dialogs.save_as = path;
+        (g->*save)();
+        ASSERT_EQ(boxes.boxes.size(), 1U) << path;
+        EXPECT_EQ(boxes.boxes.back().title, "Ошибка");
+        EXPECT_TRUE(boxes.boxes.back().text.contains(path));
+    }
     QDir(dir).removeRecursively();
 }
 

@@ -137,7 +137,7 @@ INSTANTIATE_TEST_SUITE_P(
         TableCase{"rl_2_55", {0.002, 0, 0.5, 15, 5, 0, 2.55}, "t_s,tau,UL_V,Ur_V,I_A,W_J", 123},
         TableCase{"rl_2_6", {0.002, 0, 0.5, 15, 5, 47, 2.6}, "t_s,tau,UL_V,Ur_V,I_A,W_J", 125},
         TableCase{"resistor", {0, 0, 2, 15, 5, 47, 2}, "t_s,tau,Ur_V,I_A,W_J", 97}),
-    [](const auto& test) { return std::string(test.param.name); });
+    testing::CaseName{});
 
 // The start-up circuit's first row in numbers worked out by hand: Uc = Uo = 15 V, no current,
 // εL = −(Em + Uo) = −20 V, W = C·Uo²/2 = 0.5625 J; and a decimal comma in the Russian dialect.

@@ -1,5 +1,7 @@
 #include "io/task_file.h"
 
+#include "support/case_name.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -26,6 +28,18 @@ TEST(TaskFile, ReadsAndWritesTheSameTask) {
     Task no_comment = task;
     no_comment.comment.clear();
     EXPECT_EQ(std::get<Task>(parse_task(write_task(no_comment))), no_comment);
+}
+
+// A file written on Windows: every line ends in CR LF; nothing of the CR stays in a value or a
+// comment.
+TEST(TaskFile, CarriageReturnsAreNotPartOfTheTask) {
+    std::string crlf;
+    for (const char c : std::string(good)) {
+        crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    }
+    const auto read = parse_task(crlf);
+    ASSERT_TRUE(std::holds_alternative<Task>(read)) << std::get<TaskError>(read).text;
+    EXPECT_EQ(std::get<Task>(read), std::get<Task>(parse_task(good)));
 }
 
 struct BrokenCase {
@@ -67,7 +81,7 @@ INSTANTIATE_TEST_SUITE_P(
         BrokenCase{"empty", "", "файл пуст"}, BrokenCase{"blank", " \n\n\t\n", "файл пуст"},
         BrokenCase{"huge", std::string(good) + std::string(70000, '#'), "файл слишком велик"},
         BrokenCase{"foreign_text", "Это просто письмо.\nДо свидания.", "строка 1: нет знака"}),
-    [](const auto& test) { return std::string(test.param.name); });
+    testing::CaseName{});
 
 TEST(TaskFile, FilesOnDisk) {
     const std::string path = ::testing::TempDir() + "task_file_test.ovrelan";

@@ -85,7 +85,7 @@ INSTANTIATE_TEST_SUITE_P(Regimes, RlcCaptions,
                                            RlcCase{"aperiodic",
                                                    {0.002, 0.005, 100, 15, 5, 47, 40},
                                                    {{20, "Q=0"}, {23, "нет"}}}),
-                         [](const auto& test) { return std::string(test.param.name); });
+                         testing::CaseName{});
 
 TEST(CharacteristicsPanel, AperiodicMarksImaginaryValues) {
     const PanelView v = characteristics_panel(circuit({0.002, 0.005, 100, 15, 5, 47, 40}), '.');
@@ -178,7 +178,7 @@ INSTANTIATE_TEST_SUITE_P(
                        S,
                        true,
                        {12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26}}),
-    [](const auto& test) { return std::string(test.param.name); });
+    testing::CaseName{});
 
 TEST(CharacteristicsPanel, FirstOrderCircuits) {
     const PanelView rc = characteristics_panel(circuit({0, 0.005, 2, 15, 5, 47, 40}), '.');

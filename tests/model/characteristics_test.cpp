@@ -137,7 +137,7 @@ INSTANTIATE_TEST_SUITE_P(
                   Field::Em,
                   " 5",
                   "Мгновенная разрядка конденсатора бесконечным током!"}),
-    [](const auto& test) { return std::string(test.param.name); });
+    testing::CaseName{});
 
 TEST(Guards, ChainSixThenSevenEndsInTheCapacitorOnlyCircuit) {
     SimulationState s = started_state();
@@ -185,7 +185,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ConfigCase{"rc", {0, 0.005, 0.02, 15, 5, 47, 40}, Configuration::rc},
                       ConfigCase{"rl", {0.002, 0, 0.02, 15, 5, 47, 40}, Configuration::rl},
                       ConfigCase{"lc", {0.002, 0.005, 0, 15, 5, 47, 40}, Configuration::rlc}),
-    [](const auto& test) { return std::string(test.param.name); });
+    testing::CaseName{});
 
 TEST(Configurations, ResistorOnly) {
     const SimulationState dc = circuit({0, 0, 2, 15, 5, 0, 40});
@@ -329,7 +329,7 @@ INSTANTIATE_TEST_SUITE_P(
             "undamped_resonance", {1, 1, 0, 15, 5, resonant_nu(), 4}, Regime::undamped_resonance},
         RegimeCase{"near_critical_low", {0.25, 1, 0.999999, 15, 5, 0, 4}, Regime::oscillatory},
         RegimeCase{"near_critical_high", {0.25, 1, 1.000001, 15, 5, 0, 4}, Regime::aperiodic}),
-    [](const auto& test) { return std::string(test.param.name); });
+    testing::CaseName{});
 
 TEST(Regimes, CriticalLeavesPeriodAndDecrement) {
     SimulationState s = started_state();
@@ -476,7 +476,7 @@ INSTANTIATE_TEST_SUITE_P(
         // The scalars are finite here, but the normalised capacitor voltage is not.
         RefusalCase{
             "array_overflow", {0, 0.005, 2, 1e-150, 5, 47, 4}, Field::Em, 1e300, impossible, " 5"}),
-    [](const auto& test) { return std::string(test.param.name); });
+    testing::CaseName{});
 
 TEST(Refusals, TheLargestGridIsAccepted) {
     // 20833 periods: 999 984 steps, 999 985 points.

@@ -1,5 +1,7 @@
 #include "model/number_reading.h"
 
+#include "support/case_name.h"
+
 #include <gtest/gtest.h>
 
 #include <ostream>
@@ -54,7 +56,21 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"long_mantissa_overflow", std::string(400, '9'),
                  std::numeric_limits<double>::infinity()},
         ReadCase{"underflow", "1e-400", 0}, ReadCase{"zero_huge_exponent", "0e99999", 0}),
-    [](const auto& test) { return std::string(test.param.name); });
+    testing::CaseName{});
+
+// A task file's value must be one number and nothing else, by the same grammar the fields read.
+TEST(ReadsWhole, OneNumberAndNothingElse) {
+    const struct {
+        const char* text;
+        bool whole;
+    } cases[] = {{"2000", true},   {" 1 5 ", true},   {"0,020", true}, {"-5e0", true},
+                 {".5", true},     {"5.", true},      {"1e+5", true},  {"3E", false},
+                 {"3e-", false},   {"", false},       {"-", false},    {".", false},
+                 {"1.2.3", false}, {"5 мкГн", false}, {"abc", false},  {"1e5x", false}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(reads_whole(c.text), c.whole) << "«" << c.text << "»";
+    }
+}
 
 TEST(ReadNumber, ConvertsToTheNearestDouble) {
     // Correct rounding: these are the doubles the compiler makes of the same literals.

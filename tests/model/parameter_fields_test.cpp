@@ -1,6 +1,8 @@
 #include "model/defaults.h"
 #include "model/parameter_fields.h"
 
+#include "support/case_name.h"
+
 #include <gtest/gtest.h>
 
 #include <ostream>
@@ -68,7 +70,7 @@ INSTANTIATE_TEST_SUITE_P(
         ChangeCase{"Nmax_negative", Field::Nmax, "-3", 1, true, 300, nmax_text, " 1"},
         ChangeCase{"Nmax_empty", Field::Nmax, "", 1, true, 300, nmax_text, " 1"},
         ChangeCase{"Nmax_fraction", Field::Nmax, "2.5", 2.5, false, 0, nullptr, {}}),
-    [](const auto& test) { return std::string(test.param.name); });
+    testing::CaseName{});
 
 TEST(FieldTable, NamesLabelsAndTooltips) {
     const auto& t = field_table();

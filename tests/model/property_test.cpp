@@ -19,20 +19,8 @@
 namespace ovrelan {
 namespace {
 
+using testing::all_finite;
 using testing::started_state;
-
-bool all_finite(const SimulationState& s) {
-    const auto finite = [](const auto& array) {
-        for (const auto v : array) {
-            if (!std::isfinite(v)) {
-                return false;
-            }
-        }
-        return true;
-    };
-    return finite(s.t_grid) && finite(s.Uc_t) && finite(s.I_t) && finite(s.Ur_t) &&
-           finite(s.UL_t) && finite(s.W_t);
-}
 
 // What must hold after every step: the model holds the values of its last completed pass, with
 // finite arrays of the size its grid gives, never above the limit, and every text the chain

@@ -67,7 +67,7 @@ TEST_P(ClosedForm, SolvesTheCircuitEquation) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Regimes, ClosedForm, ::testing::ValuesIn(regime_cases),
-                         [](const auto& test) { return std::string(test.param.name); });
+                         testing::CaseName{});
 
 TEST(ClosedForm, UndampedNextToResonanceKeepsItsDigits) {
     // A source a few units in the last place off resonance: eps/(1 - b²) is about 1e15 and the
@@ -115,14 +115,7 @@ TEST(ClosedForm, UndampedTwiceTheNaturalFrequency) {
     }
 }
 
-struct SteadyCase {
-    const char* name;
-    Parameters p;
-};
-
-void PrintTo(const SteadyCase& c, std::ostream* os) {
-    *os << c.name;
-}
+using SteadyCase = testing::NamedCircuit;
 
 class SteadyState : public ::testing::TestWithParam<SteadyCase> {};
 
@@ -152,7 +145,7 @@ INSTANTIATE_TEST_SUITE_P(
                       SteadyCase{"aperiodic_ac", {1, 1, 5, 2, 3, 1.3 / 6.283185307, 4}},
                       SteadyCase{"critical_dc", {0.25, 1, 1, 2, 3, 0, 4}},
                       SteadyCase{"critical_ac", {0.25, 1, 1, 2, 3, 1 / 6.283185307, 4}}),
-    [](const auto& test) { return std::string(test.param.name); });
+    testing::CaseName{});
 
 TEST(ClosedForm, HeavyDampingKeepsTheSlowDecay) {
     // a = 1e8: the slow exponent g - a = -5e-9 would cancel to 0 if formed as a difference.

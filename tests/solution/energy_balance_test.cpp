@@ -17,14 +17,7 @@ namespace {
 using testing::circuit;
 using testing::resonant_nu;
 
-struct BalanceCase {
-    const char* name;
-    Parameters p;
-};
-
-void PrintTo(const BalanceCase& c, std::ostream* os) {
-    *os << c.name;
-}
+using BalanceCase = testing::NamedCircuit;
 
 class EnergyBalance : public ::testing::TestWithParam<BalanceCase> {};
 
@@ -77,7 +70,7 @@ INSTANTIATE_TEST_SUITE_P(
                       BalanceCase{"coil_on_dc", {0.002, 0, 0, 15, 5, 0, 3}},
                       BalanceCase{"resistor_ac", {0, 0, 2, 15, 5, 47, 3}},
                       BalanceCase{"capacitor_ac", {0, 0.005, 0, 15, 5, 47, 3}}),
-    [](const auto& test) { return std::string(test.param.name); });
+    testing::CaseName{});
 
 } // namespace
 } // namespace ovrelan

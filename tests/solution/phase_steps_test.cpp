@@ -1,5 +1,7 @@
 #include "solution/phase_steps.h"
 
+#include "support/case_name.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -64,7 +66,7 @@ INSTANTIATE_TEST_SUITE_P(
                       StepsCase{"aperiodic", {0, 2.1, 9.95, 0.1005}, 0.05, 200000},
                       StepsCase{"slow_decay", {0, 0, 5e-9, 0}, 1e4, 100000},
                       StepsCase{"no_rates", {}, 0.1, 300}),
-    [](const auto& test) { return std::string(test.param.name); });
+    testing::CaseName{});
 
 } // namespace
 } // namespace ovrelan

@@ -42,14 +42,7 @@ TEST(BuildSolution, SourceAboveResonanceDoublesThePoints) {
     EXPECT_DOUBLE_EQ(fast.dt, slow.dt / 2);
 }
 
-struct ElementZeroCase {
-    const char* name;
-    Parameters p;
-};
-
-void PrintTo(const ElementZeroCase& c, std::ostream* os) {
-    *os << c.name;
-}
+using ElementZeroCase = testing::NamedCircuit;
 
 class ElementZero : public ::testing::TestWithParam<ElementZeroCase> {};
 
@@ -68,7 +61,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ElementZeroCase{"rc", {0, 0.005, 2, 15, 5, 47, 2}},
                       ElementZeroCase{"rl", {0.002, 0, 0.5, 15, 5, 47, 2}},
                       ElementZeroCase{"rlc", {0.002, 0.005, 0.02, 15, 5, 47, 2}}),
-    [](const auto& test) { return std::string(test.param.name); });
+    testing::CaseName{});
 
 TEST(BuildSolution, ResistorOnly) {
     const SimulationState dc = circuit({0, 0, 2, 15, -5, 0, 2});
@@ -138,14 +131,7 @@ double max_abs_after_first(const std::vector<double>& v) {
     return max_abs(std::vector<double>(v.begin() + 1, v.end()));
 }
 
-struct ArrayCase {
-    const char* name;
-    Parameters p;
-};
-
-void PrintTo(const ArrayCase& c, std::ostream* os) {
-    *os << c.name;
-}
+using ArrayCase = testing::NamedCircuit;
 
 class Arrays : public ::testing::TestWithParam<ArrayCase> {};
 
@@ -212,7 +198,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ArrayCase{"rc_charging", {0, 0.005, 2, 0, 5, 0, 3}},
                       ArrayCase{"rl_ac", {0.002, 0, 0.5, 15, 5, 47, 3}},
                       ArrayCase{"rl_dc", {0.002, 0, 0.5, 15, -5, 0, 3}}),
-    [](const auto& test) { return std::string(test.param.name); });
+    testing::CaseName{});
 
 TEST(BuildSolution, RebuildDiscardsOldContents) {
     SimulationState s = started_state();

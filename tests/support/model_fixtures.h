@@ -5,10 +5,14 @@
 #include "model/characteristics.h"
 #include "model/defaults.h"
 #include "model/simulation_state.h"
+#include "support/case_name.h"
+#include "support/finite.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <ostream>
+#include <string>
 #include <vector>
 
 namespace ovrelan::testing {
@@ -19,6 +23,16 @@ inline SimulationState started_state() {
     set_defaults(s);
     recompute(s);
     return s;
+}
+
+// A circuit with a name, for tables of parameterised tests.
+struct NamedCircuit {
+    const char* name;
+    Parameters p;
+};
+
+inline void PrintTo(const NamedCircuit& c, std::ostream* os) {
+    *os << c.name;
 }
 
 // The guards that fired in a chain, in order.

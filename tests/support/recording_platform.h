@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 #include <vector>
@@ -24,6 +25,9 @@ public:
     };
     void show_ok(QWidget*, const QString& title, const QString& text) override {
         boxes.push_back({title, text, false});
+        if (while_open) {
+            while_open(); // what happens while the box is open, before it is answered
+        }
     }
     bool ask_yes_no(QWidget*, const QString& title, const QString& text) override {
         boxes.push_back({title, text, true});
@@ -32,6 +36,7 @@ public:
 
     std::vector<Box> boxes;
     bool answer_yes = false;
+    std::function<void()> while_open;
 };
 
 class RecordingTone final : public Tone {

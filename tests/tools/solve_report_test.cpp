@@ -2,6 +2,8 @@
 
 #include "io/results_csv.h"
 
+#include "support/case_name.h"
+
 #include <gtest/gtest.h>
 
 #include <ostream>
@@ -83,7 +85,7 @@ INSTANTIATE_TEST_SUITE_P(
                     typed({{Field::nu, "1e308"}}),
                     {{"Text6", " 47"}},
                     "RLC"}),
-    [](const auto& test) { return std::string(test.param.name); });
+    testing::CaseName{});
 
 TEST(SolveReport, RegimeIsNullOutsideTheRlcCircuit) {
     const nlohmann::ordered_json j = report_json(run_solve(typed({{Field::L, "0"}})));
@@ -169,7 +171,7 @@ INSTANTIATE_TEST_SUITE_P(
         GridCase{"rl_2_6", typed({{Field::C, "0"}, {Field::R, "0.5"}, {Field::Nmax, "2.6"}}), 125},
         GridCase{"rlc_2_3", typed({{Field::Nmax, "2.3"}}), 111},
         GridCase{"rlc_whole", typed({{Field::Nmax, "1"}}), 49}),
-    [](const auto& test) { return std::string(test.param.name); });
+    testing::CaseName{});
 
 } // namespace
 } // namespace ovrelan

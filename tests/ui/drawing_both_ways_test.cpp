@@ -13,6 +13,8 @@
 #include <QScrollBar>
 #include <QTimer>
 
+#include "support/case_name.h"
+
 #include <gtest/gtest.h>
 
 #include <ostream>
@@ -102,7 +104,7 @@ INSTANTIATE_TEST_SUITE_P(Plots, GraphBothWays,
                                            GraphCase{"after_a_run", "40", 0, 1},
                                            GraphCase{"zoomed_in_past_the_edges", "40", -9, 0.3},
                                            GraphCase{"a_hundred_thousand_points", "2084", 0, 0.7}),
-                         [](const auto& test) { return std::string(test.param.name); });
+                         testing::CaseName{});
 
 // A run stopped in the pause of a frame's second phase: the carriers, the fields and the wires.
 class SceneBothWays : public ::testing::Test {

@@ -446,7 +446,7 @@ INSTANTIATE_TEST_SUITE_P(
         // The last value taken, 1e-32 µF, stays.
         KeystrokeCase{
             "underflow", {}, "Text2", "1e-320", "1e-320", 1, &Parameters::C, 1e-32 * 0.000001}),
-    [](const auto& test) { return std::string(test.param.name); });
+    testing::CaseName{});
 
 TEST_F(MainWindowTest, ATextWaitingForItsEditSaysWhyAndKeepsTheLastState) {
     type("Text6", "5000");
@@ -522,7 +522,7 @@ INSTANTIATE_TEST_SUITE_P(
                       TypedCase{"rc_discharge", {{Field::L, "0"}, {Field::Em, "0"}}},
                       TypedCase{"fractional_rc", {{Field::L, "0"}, {Field::Nmax, "2.55"}}},
                       TypedCase{"aperiodic_dc", {{Field::R, "100"}, {Field::nu, "0"}}}),
-    [](const auto& test) { return std::string(test.param.name); });
+    testing::CaseName{});
 
 TEST_F(MainWindowTest, EveryExampleLoadsWithoutAMessageAndNamesItsRegime) {
     const QList<QAction*> items = window->findChild<QMenu*>("mnuExamples")->actions();
