@@ -17,7 +17,7 @@ Rates rates_of(const SimulationScalars& s, Regime r) {
         return {.turn1 = s.g, .turn2 = s.b, .decay1 = s.a};
     case Regime::aperiodic:
         // The slow exponent g - a equals -1/(a + g); this form keeps its digits when a >> 1.
-        return {.turn2 = s.b, .decay1 = s.g + s.a, .decay2 = 1 / (s.a + s.g)};
+        return {.turn2 = s.b, .decay2 = 1 / (s.a + s.g), .spread = 2 * s.g};
     case Regime::critical:
         return {.turn2 = s.b, .decay1 = 1};
     }
@@ -25,9 +25,10 @@ Rates rates_of(const SimulationScalars& s, Regime r) {
 }
 
 Phases phases_at(const Rates& rates, double tau) {
-    return {std::cos(rates.turn1 * tau),   std::sin(rates.turn1 * tau),
-            std::cos(rates.turn2 * tau),   std::sin(rates.turn2 * tau),
-            std::exp(-rates.decay1 * tau), std::exp(-rates.decay2 * tau)};
+    return {std::cos(rates.turn1 * tau),    std::sin(rates.turn1 * tau),
+            std::cos(rates.turn2 * tau),    std::sin(rates.turn2 * tau),
+            std::exp(-rates.decay1 * tau),  std::exp(-rates.decay2 * tau),
+            std::expm1(-rates.spread * tau)};
 }
 
 namespace {

@@ -15,20 +15,23 @@ double Uc_of_t(const SimulationScalars& s, double tau);
 // Normalised current i(tau) = -x'(tau).
 double I_of_t(const SimulationScalars& s, double tau);
 
-// What a response is made of at one instant: the cosine and sine of two turning phases and up to
-// two decaying exponentials, cos(turn·tau), sin(turn·tau) and exp(-decay·tau). Which rates a
-// regime uses is rates_of's business; an unused rate is 0 (cos 1, sin 0, exp 1).
+// What a response is made of at one instant: the cosine and sine of two turning phases, up to
+// two decaying exponentials and a spread, cos(turn·tau), sin(turn·tau), exp(-decay·tau) and
+// expm1(-spread·tau). Which rates a regime uses is rates_of's business; an unused rate is 0
+// (cos 1, sin 0, exp 1, expm1 0).
 struct Rates {
     double turn1 = 0;
     double turn2 = 0;
     double decay1 = 0;
     double decay2 = 0;
+    double spread = 0;
 };
 
 struct Phases {
     double c1 = 1, s1 = 0;
     double c2 = 1, s2 = 0;
     double e1 = 1, e2 = 1;
+    double m = 0;
 };
 
 Rates rates_of(const SimulationScalars& s, Regime r);
@@ -77,11 +80,18 @@ inline ResponsePoint response(const SimulationScalars& s, double tau, const Phas
                     b * s.Asin * cb,
                 cb};
     } else if constexpr (R == Regime::aperiodic) {
-        const double fast = g + a;
-        const double slow = 1 / (a + g);
+        // The free motion as e^(-a·tau)·(A·cosh(g·tau) + B·sinh(g·tau)/g), the oscillatory form
+        // with hyperbolic functions, from the slow exponential e^(-(a - g)·tau) and
+        // m = expm1(-2g·tau): no two large terms cancel however close a is to 1 (K1 and K2 of
+        // the two exponentials grow as 1/g there), and nothing overflows however large a is.
+        const double e = p.e2;
+        const double ch = e * (2 + p.m) / 2;  // e^(-a·tau)·cosh(g·tau)
+        const double sh = e * -p.m / (2 * g); // e^(-a·tau)·sinh(g·tau)/g
+        const double free = u0 - s.Acos;
         const double cb = p.c2, sb = p.s2;
-        return {s.K1 * p.e1 + s.K2 * p.e2 + s.Acos * cb + s.Asin * sb,
-                fast * s.K1 * p.e1 + slow * s.K2 * p.e2 + b * s.Acos * sb - b * s.Asin * cb, cb};
+        return {free * ch + (a * free - b * s.Asin) * sh + s.Acos * cb + s.Asin * sb,
+                b * s.Asin * ch + (free - a * b * s.Asin) * sh + b * s.Acos * sb - b * s.Asin * cb,
+                cb};
     } else {
         static_assert(R == Regime::critical);
         const double e = p.e1;

@@ -11,6 +11,7 @@ PhaseSteps::PhaseSteps(const Rates& rates, double dt) : rates_(rates), dt_(dt) {
         s2_[j] = p.s2;
         e1_[j] = p.e1;
         e2_[j] = p.e2;
+        m_[j] = p.m;
     }
 }
 

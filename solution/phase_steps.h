@@ -1,7 +1,8 @@
 // The phases of a response (closed_form.h) over the time grid t = k·dt, a block of points at a
 // time: the first point of every block from the library functions, the others by the addition
-// theorems from a table of the offsets 0 ... block - 1 steps, so rounding never builds up beyond
-// one block and the library is called once for every `block` points.
+// theorems from a table of the offsets 0 ... block - 1 steps (for the spread, expm1(x + y) =
+// expm1 x + expm1 y + expm1 x·expm1 y), so rounding never builds up beyond one block and the
+// library is called once for every `block` points.
 #pragma once
 
 #include "solution/closed_form.h"
@@ -25,14 +26,15 @@ public:
                 base_.c2 * c2_[j] - base_.s2 * s2_[j],
                 base_.s2 * c2_[j] + base_.c2 * s2_[j],
                 base_.e1 * e1_[j],
-                base_.e2 * e2_[j]};
+                base_.e2 * e2_[j],
+                base_.m + m_[j] + base_.m * m_[j]};
     }
 
 private:
     Rates rates_;
     double dt_;
     Phases base_;
-    std::array<double, block> c1_, s1_, c2_, s2_, e1_, e2_;
+    std::array<double, block> c1_, s1_, c2_, s2_, e1_, e2_, m_;
 };
 
 } // namespace ovrelan

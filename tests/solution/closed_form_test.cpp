@@ -69,6 +69,63 @@ TEST_P(ClosedForm, SolvesTheCircuitEquation) {
 INSTANTIATE_TEST_SUITE_P(Regimes, ClosedForm, ::testing::ValuesIn(regime_cases),
                          testing::CaseName{});
 
+// Just above the critical damping the two exponentials of the free motion nearly cancel (their
+// constants grow as 1/g): the response keeps its digits there, against values worked out to
+// 50 digits from the same a, b, u0 and eps (decimal arithmetic, the closed form written with
+// cosh and sinh).
+TEST(ClosedForm, JustAboveTheCriticalDampingKeepsItsDigits) {
+    const struct {
+        Parameters p;
+        double a, b, eps;
+        struct {
+            double tau, x, i;
+        } points[4];
+    } cases[] = {
+        {{1, 1, 2.000001, 1, 0.5, 0.08, 4},
+         1.0000005,
+         0.50265482456,
+         0.5,
+         {{0.5, 8.64964089782852222220e-1, 4.52842392035713383679e-1},
+          {2.0, 1.48207678564216112015e-1, 3.42129668868113136640e-1},
+          {7.5, 3.87429337018158598543e-1, -5.41936545839154252758e-2},
+          {20.0, 3.80940694159289656593e-1, -5.99084313387974083010e-2}}},
+        {{1, 1, 2.000000000002, 1, 0.5, 0.08, 4},
+         1.000000000001,
+         0.50265482456,
+         0.5,
+         {{0.5, 8.64964070852438410841e-1, 4.52842486585163227567e-1},
+          {2.0, 1.48207417076998431368e-1, 3.42129787094409220549e-1},
+          {7.5, 3.87429437136978676942e-1, -5.41936581266162992385e-2},
+          {20.0, 3.80940845363492031898e-1, -5.99084047944413689864e-2}}},
+        {{1, 1, 2.0000019, 1, -3, 0, 4},
+         1.00000095,
+         0,
+         -3,
+         {{0.5, 1.18040797284509943226e+0, -6.06530419627650185425e-1},
+          {2.0, 2.18798761488194629820e+0, -5.41340790097327133647e-1},
+          {7.5, 2.99059741792999345233e+0, -8.29635421857314146023e-3},
+          {20.0, 2.99999991342110438159e+0, -8.24550218174070864600e-8}}},
+    };
+    for (const auto& c : cases) {
+        const SimulationState s = circuit(c.p);
+        ASSERT_EQ(regime(s), Regime::aperiodic);
+        ASSERT_EQ(s.a, c.a) << "the inputs of the reference values";
+        ASSERT_EQ(s.b, c.b);
+        ASSERT_EQ(s.u0, 1);
+        ASSERT_EQ(static_cast<double>(s.eps), c.eps);
+        for (const auto& point : c.points) {
+            EXPECT_NEAR(Uc_of_t(s, point.tau) / point.x, 1, 1e-12)
+                << "a = " << c.a << ", τ = " << point.tau;
+            EXPECT_NEAR(I_of_t(s, point.tau) / point.i, 1, 1e-12)
+                << "a = " << c.a << ", τ = " << point.tau;
+        }
+        // The arrays, stepped along the grid, agree with the single evaluations.
+        for (std::size_t k = 0; k < s.t_grid.size(); k += 97) {
+            EXPECT_NEAR(s.Uc_t[k], Uc_of_t(s, s.t_grid[k]), 1e-13) << k;
+        }
+    }
+}
+
 TEST(ClosedForm, UndampedNextToResonanceKeepsItsDigits) {
     // A source a few units in the last place off resonance: eps/(1 - b²) is about 1e15 and the
     // response must still be the resonant one to many digits, not the rounding of two large

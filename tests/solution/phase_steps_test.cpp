@@ -47,7 +47,8 @@ TEST_P(Steps, AgreeWithTheLibraryAllAlongTheGrid) {
                 worst_turn = std::max(worst_turn, std::fabs(g - w) / (eps * (1 + arg)));
             }
             for (const auto& [g, w, arg] : {std::tuple{got.e1, want.e1, c.rates.decay1 * t},
-                                            std::tuple{got.e2, want.e2, c.rates.decay2 * t}}) {
+                                            std::tuple{got.e2, want.e2, c.rates.decay2 * t},
+                                            std::tuple{-got.m, -want.m, c.rates.spread * t}}) {
                 // Relative, down to where the exponential has underflowed anyway.
                 const double scale = std::max(w, 1e-290);
                 worst_decay = std::max(worst_decay, std::fabs(g - w) / (eps * (1 + arg) * scale));
@@ -63,7 +64,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(StepsCase{"default_circuit", {0.9997, 0.9339, 0.0158, 0}, 0.1309, 1921},
                       StepsCase{"a_million_points", {0.9997, 0.9339, 0.0158, 0}, 0.1309, 1000000},
                       StepsCase{"half_turn_per_step", {3.1, 0.5, 0, 0}, 1.0, 5000},
-                      StepsCase{"aperiodic", {0, 2.1, 9.95, 0.1005}, 0.05, 200000},
+                      StepsCase{"aperiodic", {0, 2.1, 0, 0.1005, 19.8}, 0.05, 200000},
+                      StepsCase{"near_critical", {0, 0.5, 0, 0.999, 0.002}, 0.1309, 200000},
                       StepsCase{"slow_decay", {0, 0, 5e-9, 0}, 1e4, 100000},
                       StepsCase{"no_rates", {}, 0.1, 300}),
     testing::CaseName{});
