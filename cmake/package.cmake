@@ -20,4 +20,8 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n, fonts-liberation2")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core")
 set(CPACK_GENERATOR "DEB")
+
+# The package's copyright file in Debian's machine-readable format, where Debian keeps it;
+# cmake --install puts it there too.
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/copyright DESTINATION ${OVRELAN_DOC_INSTALL_DIR})
 include(CPack)
