@@ -6,6 +6,8 @@ cd "$(dirname "$0")/.."
 source scripts/deps.sh
 ovrelan_install_packages "${OVRELAN_PACKAGES[@]}" "${OVRELAN_PACKAGING_PACKAGES[@]}"
 
+# The folders in the package get their modes from the umask: 022, as dpkg-buildpackage sets it.
+umask 022
 BUILD_DIR=build-package
 cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
     -DOVRELAN_BUILD_TESTS=OFF -DOVRELAN_BUILD_BENCH=OFF
