@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and the program need, when missing.
-# Sourced by run.sh and test.sh.
+# Sourced by run.sh, test.sh and package.sh.
 set -euo pipefail
 
 OVRELAN_PACKAGES=(
@@ -13,10 +13,19 @@ OVRELAN_PACKAGES=(
     qt6-svg-dev poppler-utils desktop-file-utils appstream dpkg-dev file
 )
 
+# What package.sh needs besides: Debian's package checker.
+OVRELAN_PACKAGING_PACKAGES=(lintian)
+
+# ovrelan_install_packages [PACKAGE...]: installs those of the packages named (OVRELAN_PACKAGES
+# when none are) that are missing.
 ovrelan_install_packages() {
+    local wanted=("$@")
+    if [ ${#wanted[@]} -eq 0 ]; then
+        wanted=("${OVRELAN_PACKAGES[@]}")
+    fi
     local missing=()
     local pkg
-    for pkg in "${OVRELAN_PACKAGES[@]}"; do
+    for pkg in "${wanted[@]}"; do
         if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
             missing+=("$pkg")
         fi
