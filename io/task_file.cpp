@@ -1,12 +1,17 @@
 #include "io/task_file.h"
 
+#include "chain/recompute.h"
+#include "io/system_errors.h"
+#include "io/text_encoding.h"
 #include "model/number_reading.h"
+#include "model/parameter_fields.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
+#include <filesystem>
 #include <string>
+#include <system_error>
 #include <vector>
 
 namespace ovrelan {
@@ -22,52 +27,24 @@ std::string_view trim(std::string_view s) {
     return s.substr(first, last - first + 1);
 }
 
-// Well-formed UTF-8 without NUL or other control characters but tabs and line breaks.
-bool is_text(std::string_view s) {
-    std::size_t i = 0;
-    while (i < s.size()) {
-        const auto c = static_cast<unsigned char>(s[i]);
-        if (c < 0x80) {
-            if (c < 0x20 && c != '\t' && c != '\n' && c != '\r') {
-                return false;
-            }
-            ++i;
-            continue;
-        }
-        const int length = c >= 0xF0 && c < 0xF5   ? 4
-                           : c >= 0xE0             ? 3
-                           : c >= 0xC2 && c < 0xE0 ? 2
-                                                   : 0;
-        if (length == 0 || i + static_cast<std::size_t>(length) > s.size()) {
-            return false;
-        }
-        for (int k = 1; k < length; ++k) {
-            if ((static_cast<unsigned char>(s[i + static_cast<std::size_t>(k)]) & 0xC0) != 0x80) {
-                return false;
-            }
-        }
-        i += static_cast<std::size_t>(length);
-    }
-    return true;
+// No NUL or other control character but tabs and line breaks.
+bool is_plain_text(std::string_view s) {
+    return std::none_of(s.begin(), s.end(), [](char ch) {
+        const auto c = static_cast<unsigned char>(ch);
+        return c < 0x20 && c != '\t' && c != '\n' && c != '\r';
+    });
 }
 
 std::string at_line(std::size_t line) {
     return "строка " + std::to_string(line) + ": ";
 }
 
-} // namespace
+std::string limit_text() {
+    return "файл слишком велик для задачи: задача занимает не больше " +
+           std::to_string(task_file_limit / 1024) + " КиБ";
+}
 
-std::variant<Task, TaskError> parse_task(std::string_view content) {
-    if (content.find_first_not_of(" \t\r\n") == std::string_view::npos) {
-        return TaskError{"файл пуст"};
-    }
-    if (content.size() > task_file_limit) {
-        return TaskError{"файл слишком велик для задачи (" + std::to_string(content.size()) +
-                         " байт)"};
-    }
-    if (!is_text(content)) {
-        return TaskError{"это не текстовый файл"};
-    }
+std::variant<Task, TaskError> parse_lines(std::string_view content) {
     Task task;
     std::array<bool, 7> given{};
     std::vector<std::string> comment;
@@ -104,6 +81,7 @@ std::variant<Task, TaskError> parse_task(std::string_view content) {
         }
         given[k] = true;
         task.texts[k] = std::string(value);
+        task.lines[k] = line_number;
     }
     std::string missing;
     for (std::size_t k = 0; k < given.size(); ++k) {
@@ -118,6 +96,41 @@ std::variant<Task, TaskError> parse_task(std::string_view content) {
         task.comment += (i == 0 ? "" : "\n") + comment[i];
     }
     return task;
+}
+
+// A text the parser takes: the decoded file, checked for control characters.
+std::variant<Task, TaskError> parse_decoded(const DecodedText& decoded) {
+    const std::string_view note = decoded.encoding == Encoding::windows_1251
+                                      ? " (файл прочитан в кодировке Windows-1251)"
+                                      : "";
+    if (!is_plain_text(decoded.text)) {
+        return TaskError{"это не текстовый файл" + std::string(note)};
+    }
+    auto parsed = parse_lines(decoded.text);
+    if (auto* error = std::get_if<TaskError>(&parsed)) {
+        error->text += note;
+    }
+    return parsed;
+}
+
+} // namespace
+
+std::variant<Task, TaskError> parse_task(std::string_view content) {
+    if (content.size() > task_file_limit) {
+        return TaskError{limit_text()};
+    }
+    if (content.find_first_not_of(" \t\r\n") == std::string_view::npos) {
+        return TaskError{"файл пуст"};
+    }
+    const auto decoded = decode_text_file(content);
+    if (!decoded) {
+        return TaskError{"это не текстовый файл: его нельзя прочитать ни как UTF-8, ни как "
+                         "Windows-1251"};
+    }
+    if (decoded->text.find_first_not_of(" \t\r\n") == std::string::npos) {
+        return TaskError{"файл пуст"};
+    }
+    return parse_decoded(*decoded);
 }
 
 std::string write_task(const Task& task) {
@@ -136,39 +149,114 @@ std::string write_task(const Task& task) {
 }
 
 std::variant<Task, TaskError> read_task_file(const std::string& path) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    const fs::file_status status = fs::status(path, ec);
+    if (ec) {
+        return TaskError{"не удалось прочитать файл: " + system_reason(ec.value())};
+    }
+    if (fs::is_directory(status)) {
+        return TaskError{"это папка, а не файл"};
+    }
+    if (!fs::is_regular_file(status)) {
+        // A pipe would keep the program waiting, a device would never end.
+        return TaskError{"это не обычный файл, а устройство, канал или сокет"};
+    }
+    const std::uintmax_t size = fs::file_size(path, ec);
+    if (!ec && size > task_file_limit) {
+        return TaskError{limit_text()};
+    }
+    errno = 0;
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (file == nullptr) {
-        return TaskError{std::string("не удалось прочитать: ") + std::strerror(errno)};
+        return TaskError{"не удалось прочитать файл: " + system_reason(errno)};
     }
     std::string content;
     char buffer[8192];
     std::size_t n = 0;
-    while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
+    while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0 &&
+           content.size() <= task_file_limit) {
         content.append(buffer, n);
-        if (content.size() > task_file_limit) {
-            break; // no need to read a large file to the end
-        }
     }
-    const bool failed = std::ferror(file) != 0;
+    const int error = std::ferror(file) != 0 ? (errno != 0 ? errno : EIO) : 0;
     std::fclose(file);
-    if (failed) {
-        return TaskError{"не удалось прочитать файл"};
+    if (error != 0) {
+        return TaskError{"не удалось прочитать файл: " + system_reason(error)};
     }
     return parse_task(content);
 }
 
 bool write_task_file(const std::string& path, const Task& task, std::string* error) {
     const std::string text = write_task(task);
+    errno = 0;
     std::FILE* file = std::fopen(path.c_str(), "wb");
     bool ok = file != nullptr && std::fwrite(text.data(), 1, text.size(), file) == text.size();
-    const int saved = errno;
+    int saved = errno;
     if (file != nullptr && std::fclose(file) != 0) {
         ok = false;
+        saved = saved != 0 ? saved : errno;
     }
     if (!ok && error != nullptr) {
-        *error = std::strerror(saved != 0 ? saved : EIO);
+        *error = system_reason(saved != 0 ? saved : EIO);
     }
     return ok;
+}
+
+std::optional<TaskError> check_task_values(const SimulationState& current, const Task& task) {
+    // The fields in their order up to `count` entered together on a copy of the state: what
+    // the model would say.
+    const auto entered = [&](std::size_t count) {
+        SimulationState trial = current;
+        std::vector<FieldText> typed;
+        for (std::size_t k = 0; k < count; ++k) {
+            typed.push_back({static_cast<Field>(k), task.texts[k]});
+        }
+        return enter_texts(trial, typed);
+    };
+    const ChainResult whole = entered(task.texts.size());
+    if (whole.notices.empty()) {
+        return std::nullopt;
+    }
+    // A field's own check names its field. A guard or a refusal comes from the values together:
+    // the first field that, with those before it, brings it is the one named.
+    Notice first = whole.notices.front();
+    if (first.cause != NoticeCause::field_check) {
+        for (std::size_t count = 1; count <= task.texts.size(); ++count) {
+            ChainResult r = entered(count);
+            if (!r.notices.empty()) {
+                first = std::move(r.notices.front());
+                first.field = static_cast<Field>(count - 1);
+                break;
+            }
+        }
+    }
+    const Field field = first.field.value_or(Field::Nmax);
+    const std::size_t line = task.lines[static_cast<std::size_t>(field)];
+    return TaskError{(line > 0 ? at_line(line) : std::string()) + "поле " + field_caption(field) +
+                     ": " + first.text};
+}
+
+Task task_to_save(const std::array<std::string, 7>& typed, const Parameters& held,
+                  std::string_view comment) {
+    Task task;
+    for (const FieldEntry& entry : field_table()) {
+        const auto k = static_cast<std::size_t>(entry.field);
+        const std::string_view text = trim(typed[k]);
+        const FieldChange reading = field_change(entry.field, text);
+        const bool as_typed =
+            reads_whole(text) && !reading.rejected && reading.stored == held.*entry.param;
+        task.texts[k] = as_typed
+                            ? std::string(text)
+                            : std::string(trim(field_text_general(entry.field, held.*entry.param)));
+    }
+    for (const char c : comment) {
+        const auto u = static_cast<unsigned char>(c);
+        if (c == '\r') {
+            continue;
+        }
+        task.comment += u < 0x20 && c != '\n' && c != '\t' ? ' ' : c;
+    }
+    return task;
 }
 
 } // namespace ovrelan

@@ -1,5 +1,5 @@
-// A task a teacher hands to students: the seven fields as typed and a comment, in a small UTF-8
-// text file (extension .ovrelan):
+// A task a teacher hands to students: the seven fields and a comment, in a small text file
+// (extension .ovrelan):
 //
 //   # Ovrelan: задача
 //   L = 2000          (µH)
@@ -12,12 +12,16 @@
 //   comment = Найдите период колебаний и сравните его с T на панели.
 //
 // A line starting with # is a remark. Each of the seven names stands exactly once; its value is
-// a number as a field reads it (a decimal point or comma, an exponent). "comment" may stand on
-// several lines, which join with line breaks.
+// one number as a field reads it (a decimal point or comma, an exponent). "comment" may stand on
+// several lines, which join with line breaks. The file is UTF-8 (a byte-order mark and CR LF line
+// ends as Windows editors write them are fine) or Windows-1251.
 #pragma once
+
+#include "model/simulation_state.h"
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -27,7 +31,10 @@ namespace ovrelan {
 struct Task {
     std::array<std::string, 7> texts; // L, C, R, Uo, Em, nu, Nmax, as typed
     std::string comment;
-    friend bool operator==(const Task&, const Task&) = default;
+    std::array<std::size_t, 7> lines{}; // the line each field stands on in its file (0: none)
+    friend bool operator==(const Task& a, const Task& b) {
+        return a.texts == b.texts && a.comment == b.comment;
+    }
 };
 
 struct TaskError {
@@ -41,12 +48,25 @@ inline constexpr std::size_t task_file_limit = 64 * 1024;
 inline constexpr std::array<std::string_view, 7> task_names{"L",  "C",  "R",   "Uo",
                                                             "Em", "nu", "Nmax"};
 
+// The task in a text (UTF-8, a byte-order mark allowed).
 std::variant<Task, TaskError> parse_task(std::string_view content);
 std::string write_task(const Task& task);
 
-// The file read and parsed; a file that cannot be read or is too large is an error too.
+// The file read and parsed. Only a regular file is read (a folder, a device or a pipe is refused
+// at once); one larger than the limit, empty, or in neither UTF-8 nor Windows-1251 is an error.
 std::variant<Task, TaskError> read_task_file(const std::string& path);
 // False with the reason in *error when the file cannot be written.
 bool write_task_file(const std::string& path, const Task& task, std::string* error);
+
+// Whether the task's values open as they stand on the state `current`: nothing when they do; the
+// line, the field and the message when the model would refuse or correct one of them, for then
+// the task is not opened at all.
+std::optional<TaskError> check_task_values(const SimulationState& current, const Task& task);
+
+// What «Сохранить задачу» writes for the values the model holds: each field's text as typed when
+// it is one number that reads as exactly that value, the value itself otherwise; the comment
+// without control characters. It always opens again to the same values.
+Task task_to_save(const std::array<std::string, 7>& typed, const Parameters& held,
+                  std::string_view comment);
 
 } // namespace ovrelan

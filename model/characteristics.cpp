@@ -242,9 +242,9 @@ bool all_scalars_finite(const SimulationScalars& s) {
     return finite;
 }
 
-// Grid steps of the configuration of s with this interval.
-double grid_steps(SimulationScalars s, double Nmax) {
-    s.Nmax = Nmax;
+// Grid steps of the configuration of s with this value of a parameter.
+double grid_steps(SimulationScalars s, double Parameters::*param, double value) {
+    s.*param = value;
     compute_configuration(s);
     return s.Nt;
 }
@@ -280,43 +280,62 @@ double round_down_readably(double x) {
 
 } // namespace
 
-Refusal refuse_pass(SimulationScalars& s, const SimulationScalars& before, std::string_view text) {
-    Refusal refusal{std::string(warning_title), std::string(text), {}};
-    s = before;
-    if (before.accepted.Nmax == 0) {
-        return refusal; // nothing was ever accepted: there is nothing to go back to
-    }
+std::vector<RestoredParameter> restore_parameters(Parameters& s, const Parameters& to) {
+    std::vector<RestoredParameter> restored;
     for (const FieldEntry& entry : field_table()) {
-        const double previous = before.accepted.*entry.param;
+        const double previous = to.*entry.param;
         if (!(s.*entry.param == previous)) {
             s.*entry.param = previous;
-            refusal.restored.push_back(
-                {entry.field, previous, field_text_general(entry.field, previous)});
+            restored.push_back({entry.field, previous, field_text_general(entry.field, previous)});
         }
     }
-    return refusal;
+    return restored;
+}
+
+std::optional<double> largest_fitting(const SimulationScalars& s, Field field) {
+    // The grid grows with the interval, and in the R-L-C circuit with L, C and the magnitude of
+    // the frequency (through b = w/wo, once the source turns faster than the circuit).
+    if (field == Field::R || field == Field::Uo || field == Field::Em) {
+        return std::nullopt;
+    }
+    const auto param = field_entry(field).param;
+    const double value = s.*param;
+    if (fits(grid_steps(s, param, value))) {
+        return value;
+    }
+    // Positive doubles are ordered as their bit patterns: bisecting the patterns between the
+    // smallest positive value and the value's magnitude finds the largest fitting magnitude in
+    // at most 64 steps.
+    const double sign = std::signbit(value) ? -1.0 : 1.0;
+    const auto fits_at = [&](std::uint64_t bits) {
+        return fits(grid_steps(s, param, sign * std::bit_cast<double>(bits)));
+    };
+    std::uint64_t low = 1;
+    std::uint64_t high = std::bit_cast<std::uint64_t>(std::fabs(value));
+    if (!fits_at(low)) {
+        return std::nullopt; // the other values alone make the grid too large
+    }
+    while (high - low > 1) {
+        const std::uint64_t middle = low + (high - low) / 2;
+        (fits_at(middle) ? low : high) = middle;
+    }
+    return sign * std::bit_cast<double>(low);
 }
 
 double largest_fitting_Nmax(const SimulationScalars& s) {
-    // Nt grows with Nmax. Positive doubles are ordered as their bit patterns, so bisecting the
-    // patterns between 0 (fits) and Nmax finds the largest fitting value in at most 64 steps.
-    if (fits(grid_steps(s, s.Nmax))) {
-        return s.Nmax;
-    }
-    auto low = std::bit_cast<std::uint64_t>(0.0);
-    auto high = std::bit_cast<std::uint64_t>(s.Nmax);
-    while (high - low > 1) {
-        const std::uint64_t middle = low + (high - low) / 2;
-        (fits(grid_steps(s, std::bit_cast<double>(middle))) ? low : high) = middle;
-    }
-    return std::bit_cast<double>(low);
+    return largest_fitting(s, Field::Nmax).value_or(0);
 }
 
-std::string too_many_points_text(const SimulationScalars& s) {
-    const double largest = round_down_readably(largest_fitting_Nmax(s));
+std::string too_many_points_text(const SimulationScalars& s, Field field) {
+    std::optional<double> largest = largest_fitting(s, field);
+    if (!largest) {
+        field = Field::Nmax;
+        largest = largest_fitting(s, field);
+    }
+    const double shown = round_down_readably(*largest / field_entry(field).factor);
     return "Слишком много точек расчёта (" + grouped(std::floor(s.Nt) + 1) +
-           ")! При этих значениях Nmax не больше" + format_general(largest) +
-           ". Значение не принято.";
+           ")! При этих значениях " + field_caption(field) + " не больше " +
+           field_value_text(field, shown * field_entry(field).factor) + ". Значение не принято.";
 }
 
 std::optional<GuardWarning> find_guard(const Parameters& p) {
@@ -336,7 +355,7 @@ std::optional<GuardWarning> find_guard(const Parameters& p) {
     return std::nullopt;
 }
 
-PassResult calc_characteristics(SimulationScalars& s) {
+PassResult calc_characteristics(SimulationScalars& s, Field advice) {
     if (auto guard = find_guard(s)) {
         store_field_value(s, guard->field, guard->corrected);
         return PassResult{PassKind::guarded, std::move(guard), std::nullopt};
@@ -347,11 +366,14 @@ PassResult calc_characteristics(SimulationScalars& s) {
     // A grid needs at least its first point: an interval typed around the field check
     // (Nmax <= 0 never reaches here from a field) cannot be computed either.
     if (!all_scalars_finite(s) || !(s.Nt >= 0)) {
-        return PassResult{PassKind::refused, std::nullopt, refuse_pass(s, before, refused_text)};
+        s = before;
+        return PassResult{PassKind::refused, std::nullopt,
+                          Refusal{std::string(warning_title), std::string(refused_text), {}}};
     }
     if (!fits(s.Nt)) {
-        const std::string text = too_many_points_text(s);
-        return PassResult{PassKind::refused, std::nullopt, refuse_pass(s, before, text)};
+        Refusal refusal{std::string(warning_title), too_many_points_text(s, advice), {}};
+        s = before;
+        return PassResult{PassKind::refused, std::nullopt, std::move(refusal)};
     }
     return PassResult{};
 }

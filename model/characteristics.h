@@ -22,11 +22,15 @@ inline constexpr std::string_view refused_text =
 inline constexpr std::size_t max_grid_points = 1'000'000;
 
 // "Слишком много точек расчёта (1 906 561)! При этих значениях Nmax не больше 20. Значение не
-// принято.": the points the grid would need and the largest interval that fits at the other
-// values (rounded down to two significant digits below 100, to a whole number above).
-std::string too_many_points_text(const SimulationScalars& s);
+// принято.": the points the grid would need and the largest value of the field that fits at the
+// other values (rounded down to two significant digits below 100, to a whole number above), in
+// the field's unit. A field the grid does not grow with (or that cannot make it fit) is advised
+// about through the interval, Nmax.
+std::string too_many_points_text(const SimulationScalars& s, Field field = Field::Nmax);
 
-// The largest Nmax whose grid fits the point limit at the other values of s.
+// The largest value of a field's parameter (in the unit held) whose grid fits the point limit at
+// the other values of s; nothing when the grid does not grow with it or no value fits.
+std::optional<double> largest_fitting(const SimulationScalars& s, Field field);
 double largest_fitting_Nmax(const SimulationScalars& s);
 
 // A degenerate combination caught by one of the seven guards: the corrected value is already
@@ -47,8 +51,8 @@ struct RestoredParameter {
     std::string field_text;
 };
 
-// A pass refused because it would give numbers that are not finite or too many grid points.
-// The state is exactly that of the last completed pass.
+// A pass refused because it would give numbers that are not finite or too many grid points,
+// and the parameters put back.
 struct Refusal {
     std::string title;
     std::string text;
@@ -68,12 +72,14 @@ struct PassResult {
 };
 
 // One pass over the scalars of the state: a guard's correction stored, or the characteristics,
-// constants, scales and grid computed, or the pass refused with the scalars put back.
-PassResult calc_characteristics(SimulationScalars& s);
+// constants, scales and grid computed, or the pass refused with every scalar as it was before
+// (the refused values among the parameters: the chain decides which go back). A refusal for too
+// many points advises about the `advice` field.
+PassResult calc_characteristics(SimulationScalars& s, Field advice = Field::Nmax);
 
-// Puts the scalars of the last completed pass (before) back and restores every parameter that
-// differs from the ones it accepted, with the texts for their fields.
-Refusal refuse_pass(SimulationScalars& s, const SimulationScalars& before, std::string_view text);
+// Puts back every parameter that differs from `to`, and says which, with the texts for their
+// fields.
+std::vector<RestoredParameter> restore_parameters(Parameters& s, const Parameters& to);
 
 // The guard that holds for these parameters, tested in order, without changing anything.
 std::optional<GuardWarning> find_guard(const Parameters& p);

@@ -14,6 +14,7 @@ DefaultTexts set_defaults(SimulationState& s, char decimal_separator) {
     s.Em = 5;
     s.nu = 47;
     s.Nmax = 40;
+    s.committed = s;
 
     DefaultTexts texts;
     texts.fields[0] = format_general(s.L * 1e6);

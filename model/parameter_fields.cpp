@@ -128,6 +128,22 @@ void store_field_value(Parameters& s, Field field, double value) {
     s.*(field_entry(field).param) = value;
 }
 
+std::string field_caption(Field field) {
+    if (field == Field::Em) {
+        return "ε(B)"; // the EMF's letter, as the window writes it
+    }
+    const std::string_view label = field_entry(field).label;
+    return std::string(label.substr(0, label.find('=')));
+}
+
+std::string field_value_text(Field field, double value_held) {
+    const std::string text = field_text_general(field, value_held);
+    const std::string_view sign = text.front() == '-' ? "-" : "";
+    std::string_view digits = std::string_view(text).substr(1); // after the blank or the minus
+    // ".02" reads better as "0.02" in a sentence.
+    return std::string(sign) + (digits.front() == '.' ? "0" : "") + std::string(digits);
+}
+
 std::string field_text_general(Field field, double value_held) {
     const FieldEntry& entry = field_entry(field);
     const auto reads_back = [&](const std::string& text) {

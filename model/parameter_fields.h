@@ -65,6 +65,13 @@ FieldChange field_change(Field field, std::string_view text);
 // Stores the value a change leaves into the parameter of its field.
 void store_field_value(Parameters& s, Field field, double value);
 
+// The field's name as the window shows it, for messages: "L(мкГн)", "ε(B)", "Nmax".
+std::string field_caption(Field field);
+
+// A value held by a field's parameter as a message writes it, in the typed unit: "2000",
+// "0.02", "-1.5".
+std::string field_value_text(Field field, double value_held);
+
 // The text a field shows for a parameter value written by the program (corrections and
 // restored values): the general format in the typed unit (" 2000" for L = 0.002 H), with more
 // digits where fifteen do not read back as exactly this value.

@@ -43,8 +43,11 @@ struct SimulationScalars : Parameters {
     double Uc_max = 0, I_max = 0, Ur_max = 0, UL_max = 0, W_max = 0;
     int k_now = 0;
 
-    // The parameters of the last pass that completed; a refused pass restores them.
+    // The parameters of the last pass that completed (a keystroke may have been taken live).
     Parameters accepted{};
+    // The value of each parameter when the edit of its field began: what a refused or vanishing
+    // value puts back. A finished edit and a value the program writes into a field commit it.
+    Parameters committed{};
 };
 
 struct SimulationState : SimulationScalars {

@@ -45,8 +45,10 @@ public:
     // Several fields at once (an example, a task): their checks, then one chain.
     ChainResult enter_texts(std::span<const FieldText> texts);
     // A keystroke: a text the chain takes as it stands is taken and announced at once; anything
-    // else leaves the state as it was (see type_text in model/recompute).
+    // else leaves the state as it was (see type_text in chain/recompute).
     Typing type_text(Field field, std::string_view text);
+    // An edit ended with its typed value taken: a later refusal goes back to that value.
+    void commit_edit(Field field) { ovrelan::commit_edit(state_, field); }
     // A new run starts from the first point: the arrays stay, the graphs and the scene start
     // again from k = 0.
     void rewind();

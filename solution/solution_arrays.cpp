@@ -18,16 +18,16 @@ namespace {
 
 // The largest |v| over a block and m, a NaN left out as std::max leaves it: in two lanes, which
 // the compiler pairs into one instruction.
-double block_max(const double* v, std::size_t count, double m) {
+template <class Real> double block_max(const Real* v, std::size_t count, double m) {
     double even = m;
     double odd = m;
     std::size_t j = 0;
     for (; j + 1 < count; j += 2) {
-        even = std::max(even, std::fabs(v[j]));
-        odd = std::max(odd, std::fabs(v[j + 1]));
+        even = std::max(even, std::fabs(static_cast<double>(v[j])));
+        odd = std::max(odd, std::fabs(static_cast<double>(v[j + 1])));
     }
     if (j < count) {
-        even = std::max(even, std::fabs(v[j]));
+        even = std::max(even, std::fabs(static_cast<double>(v[j])));
     }
     return std::max(even, odd);
 }
@@ -44,9 +44,10 @@ struct Block {
     std::array<double, size> W{};
 };
 
-// Copies blocks into the arrays and notes whether every value was finite. A value that is not
-// has all its exponent bits set, and adding one unit to the exponent field then carries into the
-// sign bit: an or of such sums is an integer reduction the compiler vectorises.
+// Copies blocks into the arrays and notes whether every value was finite, and the largest
+// magnitude of each array. A value that is not finite has all its exponent bits set, and adding
+// one unit to the exponent field then carries into the sign bit: an or of such sums is an integer
+// reduction the compiler vectorises.
 class Rows {
 public:
     explicit Rows(SimulationState& s)
@@ -54,6 +55,12 @@ public:
           UL_(s.UL_t.data()), W_(s.W_t.data()) {}
 
     void put(std::size_t k0, const Block& b, std::size_t count) {
+        peak_.t = block_max(b.t.data(), count, peak_.t);
+        peak_.Uc = block_max(b.Uc.data(), count, peak_.Uc);
+        peak_.I = block_max(b.I.data(), count, peak_.I);
+        peak_.Ur = block_max(b.Ur.data(), count, peak_.Ur);
+        peak_.UL = block_max(b.UL.data(), count, peak_.UL);
+        peak_.W = block_max(b.W.data(), count, peak_.W);
         copy(b.t.data(), t_ + k0, count, wide_);
         copy(b.Uc.data(), Uc_ + k0, count, wide_);
         copy(b.I.data(), I_ + k0, count, wide_);
@@ -63,6 +70,13 @@ public:
     }
     bool all_finite() const {
         return (wide_ & 0x8000'0000'0000'0000) == 0 && (narrow_ & 0x8000'0000) == 0;
+    }
+    // The arrays times their scales stay finite: the values in seconds, volts, amperes and
+    // joules that the tables and the read-outs make of them.
+    bool si_finite(const SimulationScalars& s) const {
+        return std::isfinite(peak_.t * s.t_scale) && std::isfinite(peak_.Uc * s.Uc_scale) &&
+               std::isfinite(peak_.I * s.I_scale) && std::isfinite(peak_.Ur * s.Ur_scale) &&
+               std::isfinite(peak_.UL * s.UL_scale) && std::isfinite(peak_.W * s.W_scale);
     }
 
 private:
@@ -87,6 +101,9 @@ private:
     double* W_;
     std::uint64_t wide_ = 0;
     std::uint32_t narrow_ = 0;
+    struct {
+        double t = 0, Uc = 0, I = 0, Ur = 0, UL = 0, W = 0;
+    } peak_;
 };
 
 // Calls point(block, j, t, phases) for every grid point k = k0 + j < n, t = k·dt, with the
@@ -359,7 +376,8 @@ bool build_solution(SimulationState& s) {
     s.k_now = 0;
     s.Uc_t[0] = s.Uo / s.Uc_scale;
     s.I_t[0] = 0;
-    return rows.all_finite() && std::isfinite(s.Uc_t[0]) && maxima_finite(s);
+    return rows.all_finite() && rows.si_finite(s) && std::isfinite(s.Uc_t[0]) &&
+           std::isfinite(s.Uc_t[0] * s.Uc_scale) && maxima_finite(s);
 }
 
 } // namespace ovrelan

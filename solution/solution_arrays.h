@@ -24,7 +24,8 @@ std::size_t last_computed_index(const SimulationState& s);
 int run_end(const SimulationScalars& s);
 
 // Redimensions and fills t_grid, Uc_t, I_t, Ur_t, UL_t, W_t for k = 0 ... Nt and sets the
-// maxima; leaves k_now at 0. Returns false when some value is not finite.
+// maxima; leaves k_now at 0. Returns false when some value is not finite, or would not be once
+// turned into SI units (times its scale).
 // The caller (the UI) then redraws the circuit scene: build_scene.
 bool build_solution(SimulationState& s);
 

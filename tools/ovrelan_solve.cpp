@@ -23,7 +23,13 @@ constexpr const char* description =
     "program would show, with the field text written back), \"configuration\",\n"
     "\"regime\" and \"state\" (every scalar of the model in SI units, plus Nt_points\n"
     "and the maxima). A pass refused for non-finite numbers or too many grid points\n"
-    "lists one message per field it puts back.";
+    "lists one message per field it puts back.\n"
+    "\n"
+    "Exit status: 0 when every value was taken as given; 3 when a value was refused\n"
+    "or corrected (the JSON and the CSV are still written, with the values the model\n"
+    "kept, and \"messages\" says which), or when a task file holds values the model\n"
+    "would refuse or correct (then nothing is computed); 2 for a usage error or a\n"
+    "task file that cannot be read; 1 when the output cannot be written.";
 
 // Writes the whole text and flushes it; false with errno set when any of it is lost.
 bool write_all(std::FILE* out, const std::string& text) {
@@ -119,6 +125,13 @@ int main(int argc, char** argv) {
             std::cerr << "ovrelan-solve: " << task_path << ": " << error->text << '\n';
             return 2;
         }
+        // A task the model would not take as it stands is not opened, as in the window.
+        if (const auto error = ovrelan::check_task_values(ovrelan::run_solve({}).state,
+                                                          std::get<ovrelan::Task>(task))) {
+            std::cerr << "ovrelan-solve: " << task_path << ": " << error->text
+                      << " Задача не открыта.\n";
+            return ovrelan::exit_values_changed;
+        }
         for (std::size_t k = 0; k < texts.size(); ++k) {
             texts[k] = std::get<ovrelan::Task>(task).texts[k];
         }
@@ -136,16 +149,17 @@ int main(int argc, char** argv) {
 
     const ovrelan::SolveRun run = ovrelan::run_solve(texts);
     const std::string json = ovrelan::report_json(run).dump(2) + '\n';
+    const int status = run.changed() ? ovrelan::exit_values_changed : 0;
 
     // The CSV first: a CSV that cannot be written prints no JSON.
     if (csv == "-") {
         if (!write_csv(stdout, run.state)) {
             return fail("standard output");
         }
-        return write_all(stderr, json) ? 0 : fail("standard error");
+        return write_all(stderr, json) ? status : fail("standard error");
     }
     if (!csv.empty() && !write_csv_file(csv, run.state)) {
         return fail(csv);
     }
-    return write_all(stdout, json) ? 0 : fail("standard output");
+    return write_all(stdout, json) ? status : fail("standard output");
 }

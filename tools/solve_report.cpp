@@ -24,10 +24,10 @@ SolveRun run_solve(const FieldTexts& texts) {
     // Every message box, once per field written back after it (or once when none is).
     for (const Notice& notice : enter_texts(s, typed).notices) {
         if (notice.writes.empty()) {
-            run.messages.push_back({notice.title, notice.text, "", ""});
+            run.messages.push_back({notice.title, notice.text, notice.detail, "", ""});
         }
         for (const FieldWrite& write : notice.writes) {
-            run.messages.push_back({notice.title, notice.text,
+            run.messages.push_back({notice.title, notice.text, notice.detail,
                                     std::string(field_entry(write.field).name), write.text});
         }
     }
@@ -39,8 +39,11 @@ nlohmann::ordered_json report_json(const SolveRun& run) {
     nlohmann::ordered_json j;
     j["messages"] = nlohmann::ordered_json::array();
     for (const SolveMessage& m : run.messages) {
-        j["messages"].push_back(
-            {{"title", m.title}, {"text", m.text}, {"field", m.field}, {"written", m.written}});
+        j["messages"].push_back({{"title", m.title},
+                                 {"text", m.text},
+                                 {"detail", m.detail},
+                                 {"field", m.field},
+                                 {"written", m.written}});
     }
     const Configuration c = configuration(s);
     j["configuration"] = std::string(configuration_name(c));

@@ -19,6 +19,7 @@ namespace ovrelan {
 struct SolveMessage {
     std::string title;
     std::string text;
+    std::string detail; // the field it is about and what it holds: «Поле L(мкГн): оставлено 2000»
     std::string field;   // "Text3", or empty when nothing is written back
     std::string written; // the text written into that field
 };
@@ -26,7 +27,12 @@ struct SolveMessage {
 struct SolveRun {
     SimulationState state;
     std::vector<SolveMessage> messages;
+    // A value given was refused or corrected: the model does not hold every value as given.
+    bool changed() const { return !messages.empty(); }
 };
+
+// The exit status of ovrelan-solve when a value given was refused or corrected.
+inline constexpr int exit_values_changed = 3;
 
 // Texts for Text1 ... Text7; a missing one keeps the start-up value.
 using FieldTexts = std::array<std::optional<std::string>, 7>;

@@ -30,7 +30,7 @@ void NoticeQueue::present(const ChainResult& result) {
             tone_.play(showing_->beep_ms);
         }
         boxes_.show_ok(parent_, QString::fromStdString(showing_->title),
-                       QString::fromStdString(showing_->text));
+                       QString::fromStdString(showing_->shown()));
         // The writes may run the chain again, whose notices join the queue behind this one.
         for (const FieldWrite& write : showing_->writes) {
             write_back_(write);
@@ -42,7 +42,7 @@ void NoticeQueue::present(const ChainResult& result) {
 
 bool NoticeQueue::already_told(const Notice& notice) const {
     const auto same = [&](const Notice& other) {
-        return other.title == notice.title && other.text == notice.text;
+        return other.title == notice.title && other.shown() == notice.shown();
     };
     return (showing_ && same(*showing_)) || std::any_of(queue_.begin(), queue_.end(), same);
 }

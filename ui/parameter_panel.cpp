@@ -88,6 +88,7 @@ void ParameterPanel::typing(Field f) {
 void ParameterPanel::finish_edit(Field f) {
     const auto k = static_cast<std::size_t>(f);
     if (!pending_[k]) {
+        simulation_.commit_edit(f); // its last keystroke was taken: that is the value now
         return;
     }
     pending_[k] = false;

@@ -147,7 +147,7 @@ INSTANTIATE_TEST_SUITE_P(
             false},
         ChainCase{"underflow_keeps_the_previous_value",
                   {{Field::L, "1e-320"}},
-                  {{field_check, 0, 60, {}}},
+                  {{field_check, 0, 60, {{Field::L, " 2000"}}}},
                   start,
                   Configuration::rlc,
                   false},
@@ -226,9 +226,10 @@ TEST(Typing, TheSameValueRecomputesNothing) {
 
 TEST(Typing, TooManyPointsSaysWhatWouldFit) {
     SimulationState s = testing::started_state();
+    // b = w/wo may reach 999 999 / 1920 at Nmax = 40: ν up to 26 213 Hz.
     const ovrelan::Typing t = type_text(s, Field::nu, "50000");
     ASSERT_FALSE(t.taken);
-    EXPECT_NE(t.reason.find(")! При этих значениях Nmax не больше 20. Значение не принято."),
+    EXPECT_NE(t.reason.find(")! При этих значениях v(Гц) не больше 26213. Значение не принято."),
               std::string::npos)
         << t.reason;
 }

@@ -439,18 +439,26 @@ void PrintTo(const RefusalCase& c, std::ostream* os) {
 
 class Refusals : public ::testing::TestWithParam<RefusalCase> {};
 
+// The pass refuses; the chain puts the value from before the edit back into the field and the
+// model, and the arrays are those of the last completed pass.
 TEST_P(Refusals, LeaveTheStateExactlyAsItWas) {
     const RefusalCase& c = GetParam();
     SimulationState s = circuit(c.base);
     const SimulationState before = s;
     store_field_value(s, c.field, c.typed);
-    const PassResult r = compute_pass(s);
-    ASSERT_EQ(r.kind, PassKind::refused);
-    EXPECT_EQ(r.refusal->title, "Предупреждение");
-    EXPECT_EQ(r.refusal->text, c.text);
-    ASSERT_EQ(r.refusal->restored.size(), 1U);
-    EXPECT_EQ(r.refusal->restored[0].field, c.field);
-    EXPECT_EQ(r.refusal->restored[0].field_text, c.restored_as);
+    const SimulationScalars typed = s;
+    EXPECT_EQ(compute_pass(s, c.field).kind, PassKind::refused);
+    EXPECT_EQ(static_cast<const SimulationScalars&>(s).Uc_scale, before.Uc_scale);
+    EXPECT_EQ(static_cast<const Parameters&>(s), static_cast<const Parameters&>(typed))
+        << "the refused value stays for the chain to put back";
+    const ChainResult r = recompute(s, c.field);
+    ASSERT_EQ(r.notices.size(), 1U);
+    const Notice& n = r.notices[0];
+    EXPECT_EQ(n.cause, NoticeCause::refusal);
+    EXPECT_EQ(n.title, "Предупреждение");
+    EXPECT_EQ(n.text, c.text);
+    EXPECT_EQ(n.writes, (std::vector<FieldWrite>{{c.field, c.restored_as}}));
+    EXPECT_EQ(n.field, c.field);
     expect_same_state(s, before);
 }
 

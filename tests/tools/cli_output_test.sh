@@ -46,4 +46,43 @@ printf 'L = 2000\n' > "$tmp/broken.ovrelan"
 "$solve" --task "$tmp/broken.ovrelan" > "$tmp/out" 2> "$tmp/err"; status=$?
 [ "$status" -eq 2 ] || fail "a broken task: exit $status"
 grep -q "не заданы поля" "$tmp/err" || fail "reason: $(cat "$tmp/err")"
+
+# Files from Windows editors: a byte-order mark and CR LF, or Windows-1251; both give the state
+# the same texts typed give.
+"$solve" --L 0 --C 1000 --R 10 --Uo 0 --Em 5 --nu 0 --Nmax 5 > "$tmp/typed.json" || fail "typed"
+printf '\357\273\277# задача\r\nL = 0\r\nC = 1000\r\nR = 10\r\nUo = 0\r\nEm = 5\r\nnu = 0\r\nNmax = 5\r\ncomment = заряд\r\n' \
+    > "$tmp/bom.ovrelan"
+"$solve" --task "$tmp/bom.ovrelan" > "$tmp/bom.json" || fail "a BOM and CR LF task: exit $?"
+cmp -s "$tmp/typed.json" "$tmp/bom.json" || fail "the BOM task differs from typing"
+tail -c +4 "$tmp/bom.ovrelan" | iconv -f UTF-8 -t CP1251 > "$tmp/cp1251.ovrelan"
+"$solve" --task "$tmp/cp1251.ovrelan" > "$tmp/cp1251.json" || fail "a Windows-1251 task: exit $?"
+cmp -s "$tmp/typed.json" "$tmp/cp1251.json" || fail "the Windows-1251 task differs from typing"
+
+# A task the model would correct is not opened: exit 3, the file, the line and the field named.
+sed 's/C = 1000/C = -5/' "$tmp/bom.ovrelan" > "$tmp/negative.ovrelan"
+"$solve" --task "$tmp/negative.ovrelan" > "$tmp/out" 2> "$tmp/err"; status=$?
+[ "$status" -eq 3 ] || fail "a task with C = -5: exit $status"
+grep -q "negative.ovrelan: строка 3: поле С(мкФ): не может быть отрицательным" "$tmp/err" \
+    || fail "reason: $(cat "$tmp/err")"
+
+# A value refused is not a success: exit 3, and the JSON says which.
+"$solve" --L 100 --Nmax 1e9 --csv "$tmp/r.csv" > "$tmp/out" 2> "$tmp/err"; status=$?
+[ "$status" -eq 3 ] || fail "a refused Nmax: exit $status"
+grep -q '"detail": "Поле L(мкГн): оставлено 2000; поле Nmax: оставлено 40"' "$tmp/out" \
+    || fail "no detail: $(cat "$tmp/out")"
+
+# A pipe is refused at once, without waiting for a writer.
+mkfifo "$tmp/pipe.ovrelan"
+timeout 10 "$solve" --task "$tmp/pipe.ovrelan" > "$tmp/out" 2> "$tmp/err"; status=$?
+[ "$status" -eq 2 ] || fail "a task from a pipe: exit $status"
+grep -q "это не обычный файл" "$tmp/err" || fail "reason: $(cat "$tmp/err")"
+
+# No infinity leaves the program: times or energies beyond the double range are refused.
+for args in "--L 0 --C 0 --nu 1e-308 --Em 1e-100 --Nmax 2" \
+            "--C 1.7e6 --Uo 1e154 --Em 1e154 --R 0 --nu 0 --Nmax 1"; do
+    # shellcheck disable=SC2086
+    "$solve" $args --csv - > "$tmp/inf.csv" 2> "$tmp/inf.json"; status=$?
+    [ "$status" -eq 3 ] || fail "$args: exit $status"
+    ! grep -qi 'inf\|nan' "$tmp/inf.csv" || fail "$args: infinity in the CSV"
+done
 echo "ok"

@@ -58,12 +58,21 @@ protected:
     bool tinted(const char* name) const {
         return control<QLineEdit>(name)->palette().color(QPalette::Base) != QColor(255, 255, 192);
     }
+    // The messages of the boxes shown, without the line that names the field.
     std::vector<std::string> box_texts() const {
         std::vector<std::string> texts;
         for (const auto& box : boxes.boxes) {
-            texts.push_back(box.text.toStdString());
+            texts.push_back(box.text.section('\n', 0, 0).toStdString());
         }
         return texts;
+    }
+    // The line that names the field, of each box.
+    std::vector<std::string> box_fields() const {
+        std::vector<std::string> lines;
+        for (const auto& box : boxes.boxes) {
+            lines.push_back(box.text.section('\n', 1).toStdString());
+        }
+        return lines;
     }
 };
 
@@ -110,7 +119,8 @@ TEST_F(MainWindowTest, NegativeInductanceBeepsWarnsAndFallsBack) {
     EXPECT_EQ(tone.played, std::vector<int>{60});
     ASSERT_EQ(boxes.boxes.size(), 1U);
     EXPECT_EQ(boxes.boxes[0].title, "Ошибка");
-    EXPECT_EQ(boxes.boxes[0].text, "не может быть отрицательным! Не вводите заново, а исправьте!");
+    EXPECT_EQ(boxes.boxes[0].text, "не может быть отрицательным! Не вводите заново, а исправьте!\n"
+                                   "Поле L(мкГн): в расчёте 5000");
     EXPECT_EQ(text("Text1"), "-5");
     EXPECT_EQ(window->state().L, 0.005);
     EXPECT_EQ(window->state().accepted.L, 0.005);
@@ -124,6 +134,7 @@ TEST_F(MainWindowTest, ZeroIntervalIsReplacedByOne) {
     EXPECT_EQ(tone.played, std::vector<int>{300});
     EXPECT_EQ(box_texts(),
               std::vector<std::string>{"не может быть! Не вводите заново, а исправьте!"});
+    EXPECT_EQ(box_fields(), std::vector<std::string>{"Поле Nmax: в расчёте 1"});
     EXPECT_EQ(text("Text7"), " 1");
     EXPECT_EQ(control<QLineEdit>("Text7")->selectedText(), " 1") << "the next key replaces it";
     EXPECT_FALSE(tinted("Text7"));
@@ -155,6 +166,9 @@ TEST_F(MainWindowTest, ZeroingElementsWalksTheGuards) {
                                "Это короткое замыкание!",
                                "А откуда ток возьмется?!",
                            }));
+    EXPECT_EQ(box_fields(), (std::vector<std::string>{"Поле ε(B): исправлено на 5",
+                                                      "Поле R(Ом): исправлено на 0.02",
+                                                      "Поле ε(B): исправлено на 5"}));
     for (const auto& box : boxes.boxes) {
         EXPECT_EQ(box.title, "Предупреждение");
     }
@@ -179,7 +193,7 @@ TEST_F(MainWindowTest, GuardSixThenSevenInsideOneEdit) {
     EXPECT_EQ(text("Text5"), " 5");
     ASSERT_EQ(boxes.boxes.size(), 2U);
     EXPECT_TRUE(boxes.boxes[0].text.startsWith("Напряжение скачком меняется от Uo до - Em"));
-    EXPECT_EQ(boxes.boxes[1].text, "Мгновенная разрядка конденсатора бесконечным током!");
+    EXPECT_EQ(box_texts()[1], "Мгновенная разрядка конденсатора бесконечным током!");
     EXPECT_FALSE(control("Check_C")->isHidden()) << "the capacitor alone on AC";
     EXPECT_TRUE(control("Check_R")->isHidden());
 }
@@ -189,6 +203,7 @@ TEST_F(MainWindowTest, ImpossibleValueIsRefusedAndPutBack) {
     control<QLineEdit>("Text6")->setText("1e308");
     EXPECT_EQ(box_texts(), std::vector<std::string>{
                                "Расчёт с такими значениями невозможен! Значение не принято."});
+    EXPECT_EQ(box_fields(), std::vector<std::string>{"Поле v(Гц): оставлено 47"});
     EXPECT_EQ(boxes.boxes[0].title, "Предупреждение");
     EXPECT_EQ(text("Text6"), " 47");
     EXPECT_EQ(window->state().nu, 47);
@@ -387,7 +402,8 @@ TEST_F(MainWindowTest, AuthorsWindowIsOneAndRecentres) {
 }
 
 // Typing one key at a time, then Enter: the field ends with exactly what was typed (taken) or
-// the kept value written back after one message, never the two spliced.
+// the value from before the edit written back after one message naming the field, never the two
+// spliced, and never a value taken on the way.
 struct KeystrokeCase {
     const char* name;
     std::vector<std::pair<const char*, const char*>> before; // written by the program first
@@ -397,6 +413,7 @@ struct KeystrokeCase {
     std::size_t boxes; // message boxes after Enter
     double Parameters::*param;
     double value;
+    const char* names = ""; // the line of the box that names the field
 };
 
 void PrintTo(const KeystrokeCase& c, std::ostream* os) {
@@ -423,14 +440,55 @@ TEST_P(Keystrokes, NeverSpliceTheTypedTextWithAWriteBack) {
     enter(c.field);
     EXPECT_EQ(field->text(), c.shown);
     EXPECT_EQ(boxes.boxes.size(), c.boxes);
+    if (c.boxes > 0) {
+        EXPECT_EQ(box_fields().back(), c.names);
+    }
     EXPECT_EQ(window->state().*c.param, c.value);
     EXPECT_EQ(window->state().accepted, static_cast<const Parameters&>(window->state()));
+    if (c.shown != std::string(c.keys)) {
+        EXPECT_FALSE(tinted(c.field)) << "a text written back is the model's value";
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Typed, Keystrokes,
     ::testing::Values(
-        KeystrokeCase{"huge_coil", {}, "Text1", "1e308", " 1000", 1, &Parameters::L, 1e-3},
+        KeystrokeCase{"huge_coil",
+                      {},
+                      "Text1",
+                      "1e308",
+                      " 2000",
+                      1,
+                      &Parameters::L,
+                      0.002,
+                      "Поле L(мкГн): оставлено 2000"},
+        KeystrokeCase{"tiny_coil",
+                      {},
+                      "Text1",
+                      "1e-320",
+                      " 2000",
+                      1,
+                      &Parameters::L,
+                      0.002,
+                      "Поле L(мкГн): оставлено 2000"},
+        KeystrokeCase{"too_many_points",
+                      {},
+                      "Text7",
+                      "100000",
+                      " 40",
+                      1,
+                      &Parameters::Nmax,
+                      40,
+                      "Поле Nmax: оставлено 40"},
+        KeystrokeCase{"infinite_interval",
+                      {},
+                      "Text7",
+                      "1e400",
+                      " 40",
+                      1,
+                      &Parameters::Nmax,
+                      40,
+                      "Поле Nmax: оставлено 40"},
         KeystrokeCase{"lone_resistor_half_ohm",
                       {{"Text1", "0"}, {"Text2", "0"}},
                       "Text3",
@@ -442,10 +500,24 @@ INSTANTIATE_TEST_SUITE_P(
         KeystrokeCase{"tiny_interval", {}, "Text7", "0.001", "0.001", 0, &Parameters::Nmax, 0.001},
         KeystrokeCase{
             "decimal_comma", {}, "Text1", "2,5", "2,5", 0, &Parameters::L, 2.5 * 0.000001},
-        KeystrokeCase{"negative_interval", {}, "Text7", "-3", " 1", 1, &Parameters::Nmax, 1},
-        // The last value taken, 1e-32 µF, stays.
-        KeystrokeCase{
-            "underflow", {}, "Text2", "1e-320", "1e-320", 1, &Parameters::C, 1e-32 * 0.000001}),
+        KeystrokeCase{"negative_interval",
+                      {},
+                      "Text7",
+                      "-3",
+                      " 1",
+                      1,
+                      &Parameters::Nmax,
+                      1,
+                      "Поле Nmax: в расчёте 1"},
+        KeystrokeCase{"underflow",
+                      {},
+                      "Text2",
+                      "1e-320",
+                      " 5000",
+                      1,
+                      &Parameters::C,
+                      0.005,
+                      "Поле С(мкФ): оставлено 5000"}),
     testing::CaseName{});
 
 TEST_F(MainWindowTest, ATextWaitingForItsEditSaysWhyAndKeepsTheLastState) {
@@ -453,7 +525,7 @@ TEST_F(MainWindowTest, ATextWaitingForItsEditSaysWhyAndKeepsTheLastState) {
     const std::vector<double> uc = window->state().Uc_t;
     QTest::keyClick(control<QLineEdit>("Text6"), Qt::Key_0);
     EXPECT_TRUE(tinted("Text6"));
-    EXPECT_TRUE(control<QLineEdit>("Text6")->toolTip().contains("Nmax не больше 20"))
+    EXPECT_TRUE(control<QLineEdit>("Text6")->toolTip().contains("v(Гц) не больше 26213"))
         << control<QLineEdit>("Text6")->toolTip().toStdString();
     EXPECT_EQ(window->state().nu, 5000) << "the last value taken";
     EXPECT_EQ(window->state().Uc_t, uc);
@@ -481,10 +553,13 @@ TEST_F(MainWindowTest, EveryNameTheLayoutPlacesIsAWidget) {
     }
 }
 
-// The same texts typed into the window's fields, in the order of the fields, and given to
-// ovrelan-solve leave the same model: one recompute chain behind both. (The cases keep one
-// configuration along the way: a field that a configuration does not compute keeps the value of
-// an earlier one, so typing through another configuration leaves other leftovers.)
+// The same texts typed into the window's fields one key at a time, each edit ended with Enter,
+// in the order of the fields, and given to ovrelan-solve leave the same model: one recompute
+// chain behind both, and a refusal goes back to the value from before the edit in both. (The
+// cases keep one configuration along the way: a field that a configuration does not compute
+// keeps the value of an earlier one, so typing through another configuration leaves other
+// leftovers; and a keystroke on the way may visit another regime, whose leftovers differ: the
+// parameters, the values to go back to and the whole solution are compared.)
 struct TypedCase {
     const char* name;
     std::vector<std::pair<Field, const char*>> typed;
@@ -503,10 +578,27 @@ protected:
 TEST_P(WindowAndSolver, LeaveTheSameState) {
     FieldTexts texts;
     for (const auto& [field, text] : GetParam().typed) {
-        window->field(field)->setText(text);
+        QLineEdit* f = window->field(field);
+        f->setFocus();
+        f->selectAll();
+        for (const QChar key : QString(text)) {
+            QTest::keyClicks(f, QString(key));
+        }
+        QTest::keyClick(f, Qt::Key_Return);
+        QApplication::processEvents();
         texts[static_cast<std::size_t>(field)] = text;
     }
-    testing::expect_same_state(window->state(), run_solve(texts).state);
+    const SimulationState& typed = window->state();
+    const SimulationState solved = run_solve(texts).state;
+    EXPECT_EQ(static_cast<const Parameters&>(typed), static_cast<const Parameters&>(solved));
+    EXPECT_EQ(typed.accepted, solved.accepted);
+    EXPECT_EQ(typed.committed, solved.committed);
+    EXPECT_EQ(typed.t_grid, solved.t_grid);
+    EXPECT_EQ(typed.Uc_t, solved.Uc_t);
+    EXPECT_EQ(typed.I_t, solved.I_t);
+    EXPECT_EQ(typed.Ur_t, solved.Ur_t);
+    EXPECT_EQ(typed.UL_t, solved.UL_t);
+    EXPECT_EQ(typed.W_t, solved.W_t);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -521,7 +613,12 @@ INSTANTIATE_TEST_SUITE_P(
                       TypedCase{"no_charge_no_source", {{Field::Uo, "0"}, {Field::Em, "0"}}},
                       TypedCase{"rc_discharge", {{Field::L, "0"}, {Field::Em, "0"}}},
                       TypedCase{"fractional_rc", {{Field::L, "0"}, {Field::Nmax, "2.55"}}},
-                      TypedCase{"aperiodic_dc", {{Field::R, "100"}, {Field::nu, "0"}}}),
+                      TypedCase{"aperiodic_dc", {{Field::R, "100"}, {Field::nu, "0"}}},
+                      TypedCase{"too_many_points_typed", {{Field::Nmax, "100000"}}},
+                      TypedCase{"infinite_interval", {{Field::Nmax, "1e400"}}},
+                      TypedCase{"huge_coil", {{Field::L, "1e308"}}},
+                      TypedCase{"tiny_coil", {{Field::L, "1e-320"}}},
+                      TypedCase{"tiny_capacitor", {{Field::C, "1e-320"}}}),
     testing::CaseName{});
 
 TEST_F(MainWindowTest, EveryExampleLoadsWithoutAMessageAndNamesItsRegime) {

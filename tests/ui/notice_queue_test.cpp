@@ -11,7 +11,14 @@ namespace ovrelan {
 namespace {
 
 Notice notice(const char* text, std::vector<FieldWrite> writes = {}, int beep_ms = 0) {
-    return Notice{NoticeCause::guard, "Предупреждение", text, beep_ms, std::move(writes), 0};
+    return Notice{NoticeCause::guard,
+                  "Предупреждение",
+                  text,
+                  beep_ms,
+                  std::move(writes),
+                  0,
+                  std::nullopt,
+                  {}};
 }
 
 ChainResult chain(std::vector<Notice> notices) {
