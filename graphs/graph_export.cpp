@@ -1,11 +1,13 @@
 #include "graphs/graph_export.h"
 
+#include "io/file_writer.h"
 #include "io/results_csv.h"
 #include "platform/fonts.h"
+#include "platform/locale.h"
 
 #include <QBuffer>
+#include <QFile>
 #include <QPainter>
-#include <QSaveFile>
 
 namespace ovrelan {
 
@@ -41,14 +43,14 @@ QImage titled_picture(const QString& title, const QPixmap& picture) {
 }
 
 bool write_file(const QString& path, const QByteArray& data, QString* error) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.commit()) {
-        if (error != nullptr) {
-            *error = file.errorString();
-        }
-        return false;
+    std::string reason;
+    const bool ok = write_file_whole(
+        QFile::encodeName(path).toStdString(),
+        std::string_view(data.constData(), static_cast<std::size_t>(data.size())), &reason);
+    if (!ok && error != nullptr) {
+        *error = QString::fromStdString(reason);
     }
-    return true;
+    return ok;
 }
 
 void save_image(QWidget* parent, Platform& platform, const QImage& image,
@@ -70,27 +72,25 @@ void save_image(QWidget* parent, Platform& platform, const QImage& image,
 }
 
 void save_results(QWidget* parent, Platform& platform, const SimulationState& state) {
+    // A spreadsheet set to a decimal comma opens the semicolon table directly: offered first.
+    const int preselected = decimal_separator() == ',' ? 1 : 0;
     int chosen = 0;
     const QString path = platform.dialogs.save_file(
         parent, "Сохранить результаты", "ovrelan.csv",
         {"CSV: запятая, десятичная точка (*.csv)",
          "CSV для русской таблицы: точка с запятой, десятичная запятая (*.csv)"},
-        &chosen);
+        &chosen, preselected);
     if (path.isEmpty()) {
         return;
     }
     const CsvDialect dialect = chosen == 1 ? CsvDialect::semicolon_comma : CsvDialect::comma_point;
     // Written piece by piece: a million rows never stand in memory at once.
-    QSaveFile file(path);
-    const bool written = file.open(QIODevice::WriteOnly) &&
-                         write_results_csv(state, dialect,
-                                           [&file](std::string_view piece) {
-                                               const auto size = static_cast<qint64>(piece.size());
-                                               return file.write(piece.data(), size) == size;
-                                           }) &&
-                         file.commit();
+    std::string reason;
+    const bool written = write_file_whole(
+        QFile::encodeName(path).toStdString(),
+        [&](const FilePut& put) { return write_results_csv(state, dialect, put); }, &reason);
     if (!written) {
-        cannot_write(parent, platform, path, file.errorString());
+        cannot_write(parent, platform, path, QString::fromStdString(reason));
     }
 }
 

@@ -17,14 +17,15 @@ namespace ovrelan {
 // The window's title in a band over the picture, at the picture's device pixel ratio.
 QImage titled_picture(const QString& title, const QPixmap& picture);
 
-// Writes the file whole or not at all; false with the system's reason.
+// Writes the file whole or not at all; false with the reason, in Russian.
 bool write_file(const QString& path, const QByteArray& data, QString* error);
 
 // The save dialog, then the PNG; a message when it cannot be written.
 void save_image(QWidget* parent, Platform& platform, const QImage& image, const QString& suggested);
 
-// The save dialog with the two dialects (comma and point; semicolon and decimal comma), then
-// the whole grid as a CSV table; a message when it cannot be written.
+// The save dialog with the two dialects (comma and point; semicolon and decimal comma, offered
+// first where the locale writes a decimal comma), then the computed grid as a CSV table; a
+// message when it cannot be written.
 void save_results(QWidget* parent, Platform& platform, const SimulationState& state);
 
 } // namespace ovrelan

@@ -489,19 +489,24 @@ QImage GraphWindow::picture() {
     return image;
 }
 
+// Each of these reads the model: an edit still waiting is finished first.
 void GraphWindow::copy_picture() {
+    simulation_.finish_pending_edits();
     QGuiApplication::clipboard()->setImage(picture());
 }
 
 void GraphWindow::save_picture() {
+    simulation_.finish_pending_edits();
     save_image(this, platform_, picture(), QString(variant_.name) + ".png");
 }
 
 void GraphWindow::save_data() {
+    simulation_.finish_pending_edits();
     save_results(this, platform_, simulation_.state());
 }
 
 void GraphWindow::print_picture() {
+    simulation_.finish_pending_edits();
     platform_.dialogs.print(this, picture());
 }
 

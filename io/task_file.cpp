@@ -1,6 +1,7 @@
 #include "io/task_file.h"
 
 #include "chain/recompute.h"
+#include "io/file_writer.h"
 #include "io/system_errors.h"
 #include "io/text_encoding.h"
 #include "model/number_reading.h"
@@ -187,19 +188,7 @@ std::variant<Task, TaskError> read_task_file(const std::string& path) {
 }
 
 bool write_task_file(const std::string& path, const Task& task, std::string* error) {
-    const std::string text = write_task(task);
-    errno = 0;
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    bool ok = file != nullptr && std::fwrite(text.data(), 1, text.size(), file) == text.size();
-    int saved = errno;
-    if (file != nullptr && std::fclose(file) != 0) {
-        ok = false;
-        saved = saved != 0 ? saved : errno;
-    }
-    if (!ok && error != nullptr) {
-        *error = system_reason(saved != 0 ? saved : EIO);
-    }
-    return ok;
+    return write_file_whole(path, write_task(task), error);
 }
 
 std::optional<TaskError> check_task_values(const SimulationState& current, const Task& task) {

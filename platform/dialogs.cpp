@@ -1,26 +1,58 @@
 #include "platform/dialogs.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QRegularExpression>
+#include <QSettings>
 
 namespace ovrelan {
 
-QString QtDialogs::save_file(QWidget* parent, const QString& title, const QString& suggested,
-                             const QStringList& filters, int* chosen) {
-    QString selected = filters.value(0);
-    const QString name =
-        QFileDialog::getSaveFileName(parent, title, suggested, filters.join(";;"), &selected);
-    if (chosen != nullptr) {
-        *chosen = std::max(0, static_cast<int>(filters.indexOf(selected)));
+namespace {
+
+QString last_folder() {
+    return QSettings().value(last_folder_setting, QDir::homePath()).toString();
+}
+
+void remember_folder(const QString& file) {
+    if (!file.isEmpty()) {
+        QSettings().setValue(last_folder_setting, QFileInfo(file).absolutePath());
     }
-    return name;
+}
+
+} // namespace
+
+QString with_extension(const QString& path, const QString& filter) {
+    static const QRegularExpression pattern(QStringLiteral("\\*(\\.[^ )]+)"));
+    const QRegularExpressionMatch match = pattern.match(filter);
+    if (path.isEmpty() || !QFileInfo(path).suffix().isEmpty() || !match.hasMatch()) {
+        return path;
+    }
+    return path + match.captured(1);
+}
+
+QString QtDialogs::save_file(QWidget* parent, const QString& title, const QString& suggested,
+                             const QStringList& filters, int* chosen, int preselected) {
+    QString selected = filters.value(preselected);
+    const QString name = QFileDialog::getSaveFileName(
+        parent, title, QDir(last_folder()).filePath(suggested), filters.join(";;"), &selected);
+    const int index = std::max(0, static_cast<int>(filters.indexOf(selected)));
+    if (chosen != nullptr) {
+        *chosen = index;
+    }
+    remember_folder(name);
+    return with_extension(name, filters.value(index));
 }
 
 QString QtDialogs::open_file(QWidget* parent, const QString& title, const QStringList& filters) {
-    return QFileDialog::getOpenFileName(parent, title, QString(), filters.join(";;"));
+    const QString name =
+        QFileDialog::getOpenFileName(parent, title, last_folder(), filters.join(";;"));
+    remember_folder(name);
+    return name;
 }
 
 std::optional<QString> QtDialogs::ask_text(QWidget* parent, const QString& title,

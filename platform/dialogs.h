@@ -16,9 +16,10 @@ class Dialogs {
 public:
     virtual ~Dialogs() = default;
     // A file name to save to, or an empty string when cancelled. filters: "Описание (*.csv)";
-    // *chosen gets the index of the filter the student chose.
+    // the filter `preselected` is offered first and *chosen gets the index of the filter the
+    // student chose. A name without an extension gets the chosen filter's.
     virtual QString save_file(QWidget* parent, const QString& title, const QString& suggested,
-                              const QStringList& filters, int* chosen) = 0;
+                              const QStringList& filters, int* chosen, int preselected = 0) = 0;
     // A file to open, or an empty string when cancelled.
     virtual QString open_file(QWidget* parent, const QString& title,
                               const QStringList& filters) = 0;
@@ -30,10 +31,11 @@ public:
     virtual bool print(QWidget* parent, const QImage& picture) = 0;
 };
 
+// The dialogs of Qt, opening in the folder used last (remembered from one start to the next).
 class QtDialogs final : public Dialogs {
 public:
     QString save_file(QWidget* parent, const QString& title, const QString& suggested,
-                      const QStringList& filters, int* chosen) override;
+                      const QStringList& filters, int* chosen, int preselected = 0) override;
     QString open_file(QWidget* parent, const QString& title, const QStringList& filters) override;
     std::optional<QString> ask_text(QWidget* parent, const QString& title, const QString& label,
                                     const QString& text) override;
@@ -42,5 +44,12 @@ public:
 
 // Draws the picture as large as the page allows, keeping its proportions, centred at the top.
 void paint_on_page(class QPainter& painter, const QRect& page, const QImage& picture);
+
+// The file name with the first extension of a filter "Описание (*.csv *.txt)" added when the
+// name has none: "урок1" becomes "урок1.csv".
+QString with_extension(const QString& path, const QString& filter);
+
+// The settings key of the folder the file dialogs open in.
+inline constexpr const char* last_folder_setting = "dialogs/folder";
 
 } // namespace ovrelan

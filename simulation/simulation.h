@@ -30,6 +30,16 @@ public:
     const SimulationState& state() const { return state_; }
 
     void set_presenter(Presenter presenter) { presenter_ = std::move(presenter); }
+    // Whoever holds edits not yet finished (the parameter fields) finishes them when asked.
+    void set_edit_finisher(std::function<void()> finish) { finish_edits_ = std::move(finish); }
+    // Every action that reads the model (saving, printing, exporting, a run) asks first: the
+    // messages of a text still waiting come before any dialog, and the model then holds what the
+    // fields show.
+    void finish_pending_edits() {
+        if (finish_edits_) {
+            finish_edits_();
+        }
+    }
 
     // Start-up: the default values into the state; the texts for the seven fields.
     DefaultTexts set_defaults(char decimal_separator);
@@ -79,6 +89,7 @@ private:
     // False while start-up runs (ready_flag): edits and resizes do nothing until it is set.
     bool ready_ = false;
     Presenter presenter_;
+    std::function<void()> finish_edits_;
 };
 
 } // namespace ovrelan

@@ -49,8 +49,8 @@ struct SilentPlatform {
         void edit_text(const QString&) override {}
     } documents;
     struct NoDialogs final : Dialogs {
-        QString save_file(QWidget*, const QString&, const QString&, const QStringList&,
-                          int*) override {
+        QString save_file(QWidget*, const QString&, const QString&, const QStringList&, int*,
+                          int) override {
             return {};
         }
         QString open_file(QWidget*, const QString&, const QStringList&) override { return {}; }

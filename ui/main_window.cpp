@@ -87,6 +87,7 @@ MainWindow::MainWindow(Platform& platform, QWidget* parent)
         this, platform_.boxes, platform_.tone,
         [this](const FieldWrite& write) { parameters_->write_back(write); });
     simulation_.set_presenter([this](const ChainResult& result) { notices_->present(result); });
+    simulation_.set_edit_finisher([this] { parameters_->finish_pending_edits(); });
     // The panel is shown first, then the scene and the graph windows follow, in this order.
     connect(&simulation_, &Simulation::recomputed, this, [this] {
         apply_panel(characteristics_panel(state(), decimal_separator()));
@@ -191,7 +192,7 @@ void MainWindow::build_menus() {
 
     QMenu* run = add_menu(menuBar(), "mnuRun", "&Расчёт");
     QAction* finish = add_item(run, "mnuRunFinish", "Досчитать до конца", [this] {
-        parameters_->finish_pending_edits();
+        simulation_.finish_pending_edits();
         run_->finish_now();
     });
     finish->setIcon(letter_icon("»", QColor(200, 60, 40)));
@@ -279,7 +280,7 @@ bool MainWindow::arrange() {
 // ПУСК finishes an edit in progress first, then starts; СТОП stops.
 void MainWindow::start_or_stop() {
     if (run_->state() == RunState::idle) {
-        parameters_->finish_pending_edits();
+        simulation_.finish_pending_edits();
     }
     run_->start_or_stop();
 }

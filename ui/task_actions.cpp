@@ -6,6 +6,7 @@
 #include "simulation/simulation.h"
 #include "ui/parameter_panel.h"
 
+#include <QFile>
 #include <QLineEdit>
 
 namespace ovrelan {
@@ -31,7 +32,14 @@ void TaskActions::enter_all(const std::array<std::string, 7>& texts) {
     panel_.enter_all(texts);
 }
 
+void TaskActions::cannot(const QString& what, const QString& path, const std::string& reason) {
+    platform_.boxes.show_ok(parent_, "Ошибка",
+                            what + " «" + path + "» не открыта: " + qt(reason) +
+                                ". Ничего не изменилось.");
+}
+
 void TaskActions::load_example(const Example& example) {
+    simulation_.finish_pending_edits();
     std::array<std::string, 7> texts;
     for (std::size_t k = 0; k < texts.size(); ++k) {
         texts[k] = std::string(example.texts[k]);
@@ -41,14 +49,18 @@ void TaskActions::load_example(const Example& example) {
 }
 
 bool TaskActions::open_task(const QString& path) {
-    const auto read = read_task_file(path.toStdString());
+    simulation_.finish_pending_edits();
+    const auto read = read_task_file(QFile::encodeName(path).toStdString());
     if (const auto* error = std::get_if<TaskError>(&read)) {
-        platform_.boxes.show_ok(parent_, "Ошибка",
-                                "Задача из файла «" + path + "» не открыта: " + qt(error->text) +
-                                    ". Ничего не изменилось.");
+        cannot("Задача из файла", path, error->text);
         return false;
     }
     const Task& task = std::get<Task>(read);
+    // Values the model would refuse or correct: the task is not opened at all.
+    if (const auto error = check_task_values(simulation_.state(), task)) {
+        cannot("Задача из файла", path, error->text);
+        return false;
+    }
     task_comment_ = task.comment;
     enter_all(task.texts);
     if (!task.comment.empty()) {
@@ -66,6 +78,7 @@ void TaskActions::ask_and_open_task() {
 }
 
 void TaskActions::save_task() {
+    simulation_.finish_pending_edits();
     const std::optional<QString> comment = platform_.dialogs.ask_text(
         parent_, "Сохранить задачу",
         "Комментарий для учащегося (можно оставить пустым):", qt(task_comment_));
@@ -78,12 +91,13 @@ void TaskActions::save_task() {
     if (path.isEmpty()) {
         return;
     }
-    Task task;
+    // What the model holds, in texts that open again to the same values.
+    std::array<std::string, 7> typed;
     for (const FieldEntry& entry : field_table()) {
-        task.texts[static_cast<std::size_t>(entry.field)] =
+        typed[static_cast<std::size_t>(entry.field)] =
             panel_.field(entry.field)->text().toStdString();
     }
-    task.comment = comment->toStdString();
+    const Task task = task_to_save(typed, simulation_.state(), comment->toStdString());
     QString error;
     if (!write_file(path, QByteArray::fromStdString(write_task(task)), &error)) {
         platform_.boxes.show_ok(parent_, "Ошибка",
@@ -94,6 +108,7 @@ void TaskActions::save_task() {
 }
 
 void TaskActions::save_results() {
+    simulation_.finish_pending_edits();
     ovrelan::save_results(parent_, platform_, simulation_.state());
 }
 

@@ -33,6 +33,8 @@ public:
 
 private:
     void enter_all(const std::array<std::string, 7>& texts);
+    // «Задача из файла «…» не открыта: reason. Ничего не изменилось.»
+    void cannot(const QString& what, const QString& path, const std::string& reason);
 
     QWidget* parent_;
     Platform& platform_;

@@ -1,3 +1,4 @@
+#include "platform/dialogs.h"
 #include "platform/tone.h"
 #include "platform/translations.h"
 
@@ -22,6 +23,26 @@ TEST(QtTone, ReturnsWhenTheToneEndsOrAtOnceWithoutSound) {
     tone.play(0);
     tone.play(-5);
     SUCCEED();
+}
+
+// A name saved without an extension gets the chosen filter's.
+TEST(Dialogs, AddTheFiltersExtensionWhenTheNameHasNone) {
+    const struct {
+        const char* path;
+        const char* filter;
+        const char* expected;
+    } cases[] = {
+        {"/home/t/урок1", "Задачи Ovrelan (*.ovrelan)", "/home/t/урок1.ovrelan"},
+        {"/home/t/урок1.ovrelan", "Задачи Ovrelan (*.ovrelan)", "/home/t/урок1.ovrelan"},
+        {"/home/t/data", "CSV для русской таблицы (*.csv)", "/home/t/data.csv"},
+        {"/home/t/data.txt", "CSV (*.csv)", "/home/t/data.txt"},
+        {"/home/t/graph", "Изображение PNG (*.png *.PNG)", "/home/t/graph.png"},
+        {"", "CSV (*.csv)", ""},
+        {"/home/t/plain", "Все файлы (*)", "/home/t/plain"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(with_extension(c.path, c.filter), c.expected) << c.path;
+    }
 }
 
 } // namespace

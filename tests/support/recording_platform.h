@@ -57,14 +57,14 @@ public:
 class RecordingDialogs final : public Dialogs {
 public:
     QString save_file(QWidget*, const QString& title, const QString& suggested,
-                      const QStringList& filters, int* chosen) override {
+                      const QStringList& filters, int* chosen, int preselected) override {
         asked << title;
         suggestions << suggested;
+        offered_first.push_back(preselected);
         if (chosen != nullptr) {
             *chosen = filter;
         }
-        (void)filters;
-        return save_as;
+        return with_extension(save_as, filters.value(filter));
     }
     QString open_file(QWidget*, const QString& title, const QStringList&) override {
         asked << title;
@@ -86,6 +86,7 @@ public:
     std::optional<QString> answer; // the text "typed" (nothing: the text offered stays)
     QStringList asked;
     QStringList suggestions;
+    std::vector<int> offered_first; // the filter each save dialog offered first
     std::vector<QImage> printed;
 };
 

@@ -657,6 +657,49 @@ TEST_F(MainWindowTest, ATaskIsSavedAndOpenedAgain) {
     QFile::remove(path);
 }
 
+// Saving while a refused text still waits in its field: the refusal comes first, before any
+// dialog, and the file holds what the model holds after it.
+TEST_F(MainWindowTest, SavingFinishesTheEditFirst) {
+    QLineEdit* nmax = control<QLineEdit>("Text7");
+    nmax->setFocus();
+    nmax->selectAll();
+    for (const QChar key : QString("100000")) {
+        QTest::keyClicks(nmax, QString(key));
+    }
+    ASSERT_EQ(window->state().Nmax, 10000) << "the last keystroke taken on the way";
+    boxes.while_open = [this] { EXPECT_TRUE(dialogs.asked.empty()) << "a dialog before the box"; };
+    const QString path = QDir::temp().filePath("ovrelan_pending_edit");
+    dialogs.save_as = path; // no extension: the dialog adds it
+    window->findChild<QAction*>("mnuFileSaveTask")->trigger();
+    boxes.while_open = nullptr;
+    ASSERT_EQ(box_texts().size(), 1U);
+    EXPECT_EQ(box_fields()[0], "Поле Nmax: оставлено 40");
+    QFile file(path + ".ovrelan");
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << "saved with its extension";
+    EXPECT_TRUE(QString::fromUtf8(file.readAll()).contains("\nNmax = 40\n"));
+    file.remove();
+}
+
+// What a task file holds is checked before anything changes: a value the model would correct
+// keeps the task closed, and the box names the file, the line and the field.
+TEST_F(MainWindowTest, ATaskWithAValueTheModelWouldCorrectIsNotOpened) {
+    const QString path = QDir::temp().filePath("ovrelan_negative_task.ovrelan");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("\xEF\xBB\xBF# задача\r\nL = 2000\r\nC = -5\r\nR = 1\r\nUo = 15\r\nEm = 5\r\n"
+               "nu = 47\r\nNmax = 10\r\n");
+    file.close();
+    const SimulationState before = window->state();
+    EXPECT_FALSE(window->open_task(path));
+    ASSERT_EQ(boxes.boxes.size(), 1U);
+    EXPECT_EQ(boxes.boxes[0].text,
+              "Задача из файла «" + path +
+                  "» не открыта: строка 3: поле С(мкФ): не может быть отрицательным! Не вводите "
+                  "заново, а исправьте!. Ничего не изменилось.");
+    testing::expect_same_state(window->state(), before);
+    QFile::remove(path);
+}
+
 TEST_F(MainWindowTest, ABrokenTaskChangesNothing) {
     const QString path = QDir::temp().filePath("ovrelan_broken_task.ovrelan");
     QFile file(path);
@@ -673,6 +716,22 @@ TEST_F(MainWindowTest, ABrokenTaskChangesNothing) {
     EXPECT_EQ(text("Text2"), shown);
     testing::expect_same_state(window->state(), before);
     QFile::remove(path);
+}
+
+// Where the locale writes a decimal comma, the results dialog offers the table a spreadsheet of
+// that locale opens directly: semicolons and decimal commas.
+TEST(MainWindowLocale, TheResultsDialogOffersTheLocalesTable) {
+    testing::RecordingPlatform recording;
+    MainWindow window(recording.platform);
+    for (const auto& [locale, offered] :
+         {std::pair{QLocale(QLocale::Russian, QLocale::Russia), 1}, std::pair{QLocale::c(), 0}}) {
+        QLocale::setDefault(locale);
+        window.findChild<QAction*>("mnuFileSaveResults")->trigger(); // cancelled: no file
+        EXPECT_EQ(recording.dialogs.offered_first.back(), offered) << locale.name().toStdString();
+    }
+    QLocale::setDefault(QLocale::c());
+    recording.boxes.answer_yes = true;
+    window.close();
 }
 
 TEST(MainWindowLocale, CommaLocaleKeepsPointsInTheFields) {
