@@ -2,6 +2,7 @@
 
 #include "platform/platform.h"
 #include "platform/translations.h"
+#include "ui/command_line.h"
 #include "ui/main_window.h"
 #include "ui/menu_icons.h"
 
@@ -9,6 +10,8 @@
 #include <QEvent>
 #include <QLoggingCategory>
 #include <QTimer>
+
+#include <cstdio>
 
 namespace ovrelan {
 
@@ -29,7 +32,20 @@ protected:
 } // namespace
 
 int run_program(int argc, char** argv, StartOptions options) {
+    // The command line first: --help and --version need no display.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    const CommandLine line = parse_command_line(arguments);
+    if (line.action != CommandLine::Action::run) {
+        std::fputs(line.output.toLocal8Bit().constData(),
+                   line.action == CommandLine::Action::error ? stderr : stdout);
+        return line.exit_status;
+    }
+
     QApplication app(argc, argv);
+    QApplication::setApplicationVersion(OVRELAN_VERSION);
     QApplication::setOrganizationName("Ovrelan");
     QApplication::setApplicationName("Ovrelan"); // QSettings: ~/.config/Ovrelan/Ovrelan.conf
     install_russian_qt_translations(app);        // «Да», «Нет», the fields' context menus
@@ -51,9 +67,8 @@ int run_program(int argc, char** argv, StartOptions options) {
     }
     main_window.show();
     // A task given on the command line: ovrelan задача.ovrelan
-    const QStringList arguments = QApplication::arguments();
-    if (arguments.size() > 1 && !options.quit_after_first_paint) {
-        main_window.open_task(arguments.at(1));
+    if (!line.task.isEmpty() && !options.quit_after_first_paint) {
+        main_window.open_task(line.task);
     }
     const int status = QApplication::exec();
     if (options.quit_after_first_paint) {
