@@ -6,6 +6,7 @@
 //   ovrelan-make-docs icons OUT_DIR
 #include "graphs/graph_window.h"
 #include "model/examples.h"
+#include "platform/document_viewer.h"
 #include "platform/drawing_surface.h"
 #include "platform/platform.h"
 #include "run/run_controller.h"
@@ -169,32 +170,6 @@ bool draw_figures(const QString& out) {
     return ok;
 }
 
-// Figures no wider than the text.
-void fit_images(QTextDocument& document, double width) {
-    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-        for (auto it = block.begin(); !it.atEnd(); ++it) {
-            const QTextFragment fragment = it.fragment();
-            QTextCharFormat format = fragment.charFormat();
-            if (!format.isImageFormat()) {
-                continue;
-            }
-            QTextImageFormat image = format.toImageFormat();
-            const QVariant resource =
-                document.resource(QTextDocument::ImageResource, QUrl(image.name()));
-            const QImage picture = resource.value<QImage>();
-            if (picture.isNull() || picture.width() <= width) {
-                continue;
-            }
-            image.setWidth(width);
-            image.setHeight(width * picture.height() / picture.width());
-            QTextCursor cursor(&document);
-            cursor.setPosition(fragment.position());
-            cursor.setPosition(fragment.position() + fragment.length(), QTextCursor::KeepAnchor);
-            cursor.setCharFormat(image);
-        }
-    }
-}
-
 bool make_pdf(const QString& source, const QString& out_dir, const QString& name) {
     QFile file(source);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -216,7 +191,7 @@ bool make_pdf(const QString& source, const QString& out_dir, const QString& name
     document.setMarkdown(markdown);
     const QRectF page = writer.pageLayout().paintRectPixels(writer.resolution());
     document.setPageSize(page.size());
-    fit_images(document, page.width() * 0.95);
+    fit_figures(document, page.width() * 0.95); // no wider than the text
     const QString title = document.firstBlock().text();
     writer.setTitle(title);
     document.print(&writer);

@@ -1,10 +1,18 @@
 #include "platform/document_viewer.h"
 #include "platform/documents.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QTemporaryDir>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextDocument>
+#include <QTextFragment>
+#include <QTextImageFormat>
+
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -25,7 +33,8 @@ protected:
         ASSERT_TRUE(first.isValid() && second.isValid());
         write(second.filePath("kontur.md"), "# Контур\n\nСм. также [Катушка](katushka.md).\n");
         write(second.filePath("katushka.md"), "# Катушка\n\nИндуктивность.\n");
-        write(second.filePath("instruction.txt"), "Краткая инструкция\n");
+        write(second.filePath("instruction.txt"),
+              "Краткая инструкция\n\n1. Введите L.\n2. Нажмите ПУСК.\n");
     }
     QTemporaryDir first;  // the current directory, say
     QTemporaryDir second; // the installed data folder, say
@@ -47,10 +56,16 @@ TEST_F(DocumentsTest, WithoutAViewerTheProgramShowsTheSourceWithWorkingLinks) {
     browser->setSource(QUrl("katushka.md")); // the link, as a click follows it
     EXPECT_TRUE(browser->toPlainText().contains("Индуктивность"));
     EXPECT_EQ(documents.viewer()->windowTitle(), "Катушка");
+    ASSERT_TRUE(documents.viewer()->back()->isEnabled());
+    documents.viewer()->back()->trigger();
+    EXPECT_EQ(documents.viewer()->windowTitle(), "Контур") << "Back returns to the first one";
+    EXPECT_TRUE(documents.viewer()->forward()->isEnabled());
     EXPECT_TRUE(opened.isEmpty()) << "there is no PDF to hand to a viewer";
     documents.edit_text("instruction.txt");
     EXPECT_EQ(opened, QStringList{second.filePath("instruction.txt")});
-    EXPECT_TRUE(browser->toPlainText().contains("Краткая инструкция"));
+    EXPECT_TRUE(browser->toPlainText().contains("1. Введите L.\n2. Нажмите ПУСК."))
+        << "a plain text keeps its lines";
+    EXPECT_EQ(documents.viewer()->windowTitle(), "Краткая инструкция");
     documents.viewer()->close();
 }
 
@@ -74,6 +89,28 @@ TEST_F(DocumentsTest, AMissingDocumentSaysWhereItWasLookedFor) {
     EXPECT_TRUE(text.contains("resistor.pdf"));
     EXPECT_TRUE(text.contains(first.path()));
     documents.viewer()->close();
+}
+
+// A figure wider than the window is drawn as wide as the window, in proportion; a narrow one
+// keeps its size.
+TEST(DocumentViewer, FiguresNoWiderThanTheWindow) {
+    QTextDocument document;
+    QImage wide(800, 400, QImage::Format_RGB32);
+    QImage narrow(200, 100, QImage::Format_RGB32);
+    document.setMarkdown("![широкий](wide.png)\n\n![узкий](narrow.png)\n");
+    document.addResource(QTextDocument::ImageResource, QUrl("wide.png"), wide);
+    document.addResource(QTextDocument::ImageResource, QUrl("narrow.png"), narrow);
+    fit_figures(document, 500);
+    std::vector<QSizeF> sizes;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat f = it.fragment().charFormat();
+            if (f.isImageFormat()) {
+                sizes.emplace_back(f.toImageFormat().width(), f.toImageFormat().height());
+            }
+        }
+    }
+    EXPECT_EQ(sizes, (std::vector<QSizeF>{{500, 250}, {200, 100}}));
 }
 
 TEST(DocumentFolders, TheCurrentDirectoryBesideTheProgramAndTheInstalledFolder) {
