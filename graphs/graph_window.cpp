@@ -58,6 +58,7 @@ GraphWindow::GraphWindow(Simulation& simulation, const GraphVariant& variant, Pl
     zoom_bar_->setRange(-9, 9);
     zoom_bar_->setSingleStep(1);
     zoom_bar_->setPageStep(1);
+    zoom_bar_->setFocusPolicy(Qt::StrongFocus);
     zoom_bar_->move(gap_x, scroll_top);
     connect(zoom_bar_, &QScrollBar::valueChanged, this, [this](int v) { zoom_changed(v); });
 
@@ -66,7 +67,7 @@ GraphWindow::GraphWindow(Simulation& simulation, const GraphVariant& variant, Pl
     plot_->set_background(Qt::white);
     plot_->set_text_font(times_font());
     plot_->setMouseTracking(true);
-    plot_->setFocusPolicy(Qt::ClickFocus);
+    plot_->setFocusPolicy(Qt::StrongFocus); // Tab reaches it: the markers by keyboard
     plot_->installEventFilter(this);
     plot_->set_decoration([this](QPainter& painter) { decorate(painter); });
     resize(354, 134);
@@ -370,10 +371,26 @@ void GraphWindow::pin_at(QPointF plot_pixels) {
     if (simulation_.state().t_grid.empty()) {
         return;
     }
+    pin(point_under(plot_pixels));
+}
+
+void GraphWindow::pin(const GraphPoint& point) {
     if (markers_.size() == 2) {
         markers_.clear();
     }
-    markers_.push_back(point_under(plot_pixels));
+    markers_.push_back(point);
+    plot_->update();
+}
+
+void GraphWindow::move_read_out(int steps) {
+    const SimulationState& s = simulation_.state();
+    if (s.t_grid.empty()) {
+        return;
+    }
+    const auto from = static_cast<long>(hover_ ? hover_->k : run_index(s));
+    const auto last = static_cast<long>(last_computed_index(s));
+    const auto k = static_cast<std::size_t>(std::clamp(from + steps, 0L, last));
+    hover_ = graph_point(s, variant_, s.t_grid[k]);
     plot_->update();
 }
 
@@ -459,12 +476,30 @@ bool GraphWindow::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
+// The markers by keyboard: the arrows move the read-out point by a grid point (ten with Shift),
+// Enter pins a marker there, Escape clears them.
 void GraphWindow::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape || event->key() == Qt::Key_Delete) {
+    const int step = event->modifiers() & Qt::ShiftModifier ? 10 : 1;
+    switch (event->key()) {
+    case Qt::Key_Escape:
+    case Qt::Key_Delete:
         clear_markers();
         return;
+    case Qt::Key_Left:
+        move_read_out(-step);
+        return;
+    case Qt::Key_Right:
+        move_read_out(step);
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (hover_) {
+            pin(*hover_);
+        }
+        return;
+    default:
+        QWidget::keyPressEvent(event);
     }
-    QWidget::keyPressEvent(event);
 }
 
 void GraphWindow::context_menu(const QPoint& global) {

@@ -61,6 +61,8 @@ public:
     void leave();                       // the pointer left it
     void pin_at(QPointF plot_pixels);   // a click there
     void clear_markers();               // Escape, or the context menu
+    void move_read_out(int steps);      // the arrow keys: the read-out point by grid points
+    void pin(const GraphPoint& point);  // Enter, or a click: a marker
     const std::vector<GraphPoint>& markers() const { return markers_; }
     // What the read-out line under the plot says now (empty: nothing to read).
     std::string readout_text() const;

@@ -1,11 +1,13 @@
 #include "platform/message_boxes.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace ovrelan {
 
 void QtMessageBoxes::show_ok(QWidget* parent, const QString& title, const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent);
+    box.button(QMessageBox::Ok)->setText("ОК"); // in Cyrillic letters, as the rest of the text
     box.exec();
 }
 

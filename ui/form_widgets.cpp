@@ -35,6 +35,7 @@ SpeedControl make_speed_control(QWidget* parent, const QString& bar_name, const 
     bar->setObjectName(bar_name);
     bar->setRange(1, maximum);
     bar->setValue(1);
+    bar->setFocusPolicy(Qt::StrongFocus); // Tab reaches it; the arrow keys move it
     QLabel* label = make_label(parent, label_name, "1");
     label->setToolTip(tooltip);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);

@@ -11,7 +11,7 @@
 #include "scene/circuit_scene.h"
 #include "ui/authors_window.h"
 #include "ui/form_widgets.h"
-#include "ui/menu_icons.h"
+#include "ui/main_menus.h"
 #include "ui/selection_boxes.h"
 #include "ui/texts.h"
 
@@ -41,32 +41,6 @@ QRect to_rect(const Rect& r) {
 QString qt(const std::string& text) {
     return QString::fromStdString(text);
 }
-
-QMenu* add_menu(QMenuBar* bar, const char* name, const char* caption) {
-    QMenu* menu = bar->addMenu(caption);
-    menu->setObjectName(name);
-    return menu;
-}
-
-// A menu item with its designer name; the icon and the shortcut are set on what it returns.
-QAction* add_item(QMenu* menu, const char* name, const char* caption,
-                  std::function<void()> handler = {}) {
-    QAction* action = menu->addAction(caption);
-    action->setObjectName(name);
-    if (handler) {
-        QObject::connect(action, &QAction::triggered, menu, std::move(handler));
-    }
-    return action;
-}
-
-// A menu's document: its item, the letter and colour of its icon, the file it opens.
-struct DocumentItem {
-    const char* name;
-    const char* caption;
-    const char* letter;
-    QColor colour;
-    const char* file;
-};
 
 } // namespace
 
@@ -156,74 +130,26 @@ void MainWindow::build_run_controls() {
 }
 
 void MainWindow::build_menus() {
-    QMenu* file = add_menu(menuBar(), "mnuFile", "&Файл");
-    const DocumentItem documents[] = {
-        {"mnuFilespravka", "Обзор", "О", QColor(40, 110, 200), "spravka.pdf"},
-        {"mnuFilespravka1", "Контур", "К", QColor(40, 150, 90), "kontur.pdf"},
-        {"mnuFilespravka2", "Катушка", "L", QColor(170, 90, 30), "katushka.pdf"},
-        {"mnuFilespravka3", "Конденсатор", "C", QColor(30, 60, 190), "kondensator.pdf"},
-        {"mnuFilespravka4", "Резистор", "R", QColor(120, 120, 120), "resistor.pdf"},
-    };
-    for (const DocumentItem& d : documents) {
-        add_item(file, d.name, d.caption, [this, f = QString(d.file)] {
-            platform_.documents.open_document(f);
-        })->setIcon(letter_icon(d.letter, d.colour));
-    }
-    file->addSeparator();
-    add_item(file, "mnuFileOpenTask", "Открыть задачу…", [this] {
-        tasks_->ask_and_open_task();
-    })->setShortcut(QKeySequence::Open);
-    add_item(file, "mnuFileSaveTask", "Сохранить задачу…", [this] {
-        tasks_->save_task();
-    })->setShortcut(QKeySequence::Save);
-    add_item(file, "mnuFileSaveResults", "Сохранить результаты…",
-             [this] { tasks_->save_results(); });
-    file->addSeparator()->setObjectName("mnuHelpSep1");
-    add_item(file, "mnuFileExit", "Выход", [this] {
-        close();
-    })->setIcon(letter_icon("×", QColor(190, 40, 40)));
-
-    QMenu* examples_menu = add_menu(menuBar(), "mnuExamples", "Пр&имеры");
-    for (const Example& example : examples()) {
-        QAction* item = examples_menu->addAction(qt(std::string(example.name)));
-        connect(item, &QAction::triggered, this,
-                [this, &example] { tasks_->load_example(example); });
-    }
-
-    QMenu* run = add_menu(menuBar(), "mnuRun", "&Расчёт");
-    QAction* finish = add_item(run, "mnuRunFinish", "Досчитать до конца", [this] {
+    MenuHandlers h;
+    h.open_document = [this](const QString& f) { platform_.documents.open_document(f); };
+    h.edit_instruction = [this] { platform_.documents.edit_text("instruction.txt"); };
+    h.open_task = [this] { tasks_->ask_and_open_task(); };
+    h.save_task = [this] { tasks_->save_task(); };
+    h.save_results = [this] { tasks_->save_results(); };
+    h.exit = [this] { close(); };
+    h.load_example = [this](const Example& example) { tasks_->load_example(example); };
+    h.start_or_stop = [this] { start_or_stop(); };
+    h.finish_run = [this] {
         simulation_.finish_pending_edits();
         run_->finish_now();
-    });
-    finish->setIcon(letter_icon("»", QColor(200, 60, 40)));
-    finish->setShortcut(Qt::Key_End);
-
-    QMenu* graphs = add_menu(menuBar(), "mnuGraphs", "&Графики");
-    QAction* preview = add_item(graphs, "mnuGraphsPreview", "Вся кривая сразу (бледная)");
-    preview->setCheckable(true);
-    preview->setChecked(QSettings().value(preview_setting, true).toBool());
-    connect(preview, &QAction::toggled, this, [this](bool on) { set_preview(on); });
-    add_item(graphs, "mnuGraphsArrange", "Упорядочить графики", [this] {
-        arrange_graphs();
-    })->setIcon(letter_icon("▦", QColor(60, 120, 60)));
-
-    QMenu* help = add_menu(menuBar(), "mnuHelp", "&Помощь");
-    add_item(help, "mnuHelpInstruction", "Инструкция", [this] {
-        platform_.documents.edit_text("instruction.txt");
-    })->setIcon(letter_icon("И", QColor(90, 90, 160)));
-    add_item(help, "mnuHelpUprav", "Управление", [this] {
-        platform_.documents.open_document("uprav.pdf");
-    })->setIcon(letter_icon("У", QColor(40, 130, 140)));
-    help->addSeparator()->setObjectName("mnuHelpSep2");
-    add_item(help, "mnuHelpAvtors", "Авторы", [this] {
-        show_authors();
-    })->setIcon(letter_icon("А", QColor(150, 70, 150)));
-    add_item(help, "mnuHelpAbout", "О программе", [this] {
-        show_about();
-    })->setIcon(letter_icon("i", QColor(30, 120, 200)));
-    add_item(help, "mnuHelpAbout2", "Регистрация", [this] {
-        show_registration();
-    })->setIcon(letter_icon("Р", QColor(200, 150, 20)));
+    };
+    h.preview = QSettings().value(preview_setting, true).toBool();
+    h.set_preview = [this](bool on) { set_preview(on); };
+    h.arrange_graphs = [this] { arrange_graphs(); };
+    h.show_authors = [this] { show_authors(); };
+    h.show_about = [this] { show_about(); };
+    h.show_registration = [this] { show_registration(); };
+    build_main_menus(menuBar(), h);
 }
 
 // Form_Load: place and lay out the window, the defaults into the fields, the first computation,

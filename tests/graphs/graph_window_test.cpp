@@ -287,6 +287,34 @@ TEST_F(GraphWindows, HoverReadsTheNearestGridPointAndTwoClicksMeasure) {
     EXPECT_TRUE(g->markers().empty());
 }
 
+// The markers without a mouse: the arrows move the read-out point by grid points, Enter pins a
+// marker there; two markers read Δt.
+TEST_F(GraphWindows, MarkersByKeyboard) {
+    check(GraphId::Uc)->setChecked(true);
+    GraphWindow* g = graph(GraphId::Uc);
+    g->plot()->setFocus();
+    QTest::keyClick(g, Qt::Key_Right, Qt::ShiftModifier); // from the run position 0: 10
+    QTest::keyClick(g, Qt::Key_Left);                     // 9
+    QTest::keyClick(g, Qt::Key_Return);
+    for (int i = 0; i < 48; ++i) {
+        QTest::keyClick(g, Qt::Key_Right);
+    }
+    QTest::keyClick(g, Qt::Key_Enter);
+    ASSERT_EQ(g->markers().size(), 2U);
+    EXPECT_EQ(g->markers()[0].k, 9U);
+    EXPECT_EQ(g->markers()[1].k, 57U);
+    EXPECT_EQ(g->readout_text().rfind("Δt = ", 0), 0U) << g->readout_text();
+    QTest::keyClick(g, Qt::Key_Left, Qt::ShiftModifier);
+    for (int i = 0; i < 300; ++i) {
+        QTest::keyClick(g, Qt::Key_Left, Qt::ShiftModifier);
+    }
+    QTest::keyClick(g, Qt::Key_Return);
+    EXPECT_EQ(g->markers().size(), 1U) << "a third starts again";
+    EXPECT_EQ(g->markers()[0].k, 0U) << "never before the first point";
+    QTest::keyClick(g, Qt::Key_Escape);
+    EXPECT_TRUE(g->markers().empty());
+}
+
 TEST_F(GraphWindows, PictureDataAndPrintForAReport) {
     check(GraphId::Ik)->setChecked(true);
     GraphWindow* g = graph(GraphId::Ik);

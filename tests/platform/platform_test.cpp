@@ -1,12 +1,15 @@
 #include "platform/dialogs.h"
+#include "platform/message_boxes.h"
 #include "platform/tone.h"
 #include "platform/translations.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QTimer>
 
 #include <memory>
 
@@ -50,6 +53,18 @@ TEST(Dialogs, AddTheFiltersExtensionWhenTheNameHasNone) {
 
 namespace ovrelan {
 namespace {
+
+// The OK button of the program's boxes in Cyrillic letters, as their text.
+TEST(QtMessageBoxes, TheButtonReadsOkInCyrillic) {
+    QTimer::singleShot(0, [] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->button(QMessageBox::Ok)->text(), "ОК");
+        box->button(QMessageBox::Ok)->click();
+    });
+    QtMessageBoxes boxes;
+    boxes.show_ok(nullptr, "Ошибка", "текст");
+}
 
 TEST(RussianTranslations, StandardButtonsAndContextMenusReadRussian) {
     ASSERT_TRUE(install_russian_qt_translations(*QCoreApplication::instance()))

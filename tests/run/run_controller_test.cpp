@@ -314,7 +314,7 @@ TEST_F(Run, FinishNowDrawsTheRestAndEndsAsAFullRunDoes) {
     type("Text7", "1");
     QAction* finish = window->findChild<QAction*>("mnuRunFinish");
     ASSERT_NE(finish, nullptr);
-    EXPECT_EQ(finish->shortcut(), QKeySequence(Qt::Key_End));
+    EXPECT_EQ(finish->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_End));
     bool finished = false;
     during_pause = [&] {
         if (!finished && pause_k.size() == 10) {

@@ -9,6 +9,7 @@
 #include "scene/circuit_scene.h"
 #include "tools/solve_report.h"
 #include "ui/authors_window.h"
+#include "ui/main_menus.h"
 
 #include <QAction>
 #include <QApplication>
@@ -26,6 +27,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -542,6 +544,55 @@ TEST_F(MainWindowTest, StartFinishesTheEditFirst) {
     EXPECT_EQ(text("Text7"), " 1");
     EXPECT_EQ(window->run()->state(), RunState::running);
     window->run()->abort();
+}
+
+// The keyboard reaches everything: F5 starts and stops a run and the «Расчёт» menu shows it,
+// every menu item has a mnemonic, Tab reaches the speed bars.
+TEST_F(MainWindowTest, EverythingByKeyboard) {
+    window->show();
+    QApplication::setActiveWindow(window.get());
+    QAction* start = window->findChild<QAction*>("mnuRunStart");
+    ASSERT_NE(start, nullptr);
+    EXPECT_EQ(start->shortcut(), QKeySequence(Qt::Key_F5));
+    EXPECT_TRUE(window->findChild<QMenu*>("mnuRun")->actions().contains(start));
+    start->trigger();
+    EXPECT_EQ(window->run()->state(), RunState::running);
+    start->trigger();
+    EXPECT_EQ(window->run()->state(), RunState::idle);
+    for (const QMenu* menu : window->findChildren<QMenu*>()) {
+        for (const QAction* action : menu->actions()) {
+            if (!action->isSeparator()) {
+                EXPECT_TRUE(action->text().contains('&')) << action->text().toStdString();
+            }
+        }
+    }
+    std::vector<std::string> reached;
+    window->field(Field::L)->setFocus();
+    for (int i = 0; i < 30; ++i) {
+        QWidget* focus = QApplication::focusWidget();
+        if (focus != nullptr) {
+            reached.push_back(focus->objectName().toStdString());
+        }
+        QTest::keyClick(focus != nullptr ? focus : window.get(), Qt::Key_Tab);
+    }
+    for (const char* name : {"Text1", "Text7", "Check_C", "CmdOK", "HScroll1", "HScroll2"}) {
+        EXPECT_NE(std::find(reached.begin(), reached.end(), name), reached.end()) << name;
+    }
+    window->hide();
+}
+
+// With a Latin layout, Alt and the key of a menu's Cyrillic mnemonic open it: Ф shares its key
+// with A.
+TEST(MainMenus, LatinKeysOfTheCyrillicMnemonics) {
+    EXPECT_EQ(latin_key_of(u'Ф'), 'A');
+    EXPECT_EQ(latin_key_of(u'и'), 'B');
+    EXPECT_EQ(latin_key_of(u'Р'), 'H');
+    EXPECT_EQ(latin_key_of(u'Г'), 'U');
+    EXPECT_EQ(latin_key_of(u'П'), 'G');
+    EXPECT_TRUE(latin_key_of('Q').isNull());
+    EXPECT_EQ(with_mnemonic("Биения", u'Б'), "&Биения");
+    EXPECT_EQ(with_mnemonic("Контур без потерь (LC)", u'Н'), "Ко&нтур без потерь (LC)");
+    EXPECT_EQ(with_mnemonic("Резонанс", u'Ж'), "Резонанс");
 }
 
 TEST_F(MainWindowTest, EveryNameTheLayoutPlacesIsAWidget) {

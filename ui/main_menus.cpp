@@ -1,0 +1,140 @@
+#include "ui/main_menus.h"
+
+#include "ui/menu_icons.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QShortcut>
+
+namespace ovrelan {
+
+namespace {
+
+QMenu* add_menu(QMenuBar* bar, const char* name, const char* caption) {
+    QMenu* menu = bar->addMenu(caption);
+    menu->setObjectName(name);
+    return menu;
+}
+
+// A menu item with its designer name; the icon and the shortcut are set on what it returns.
+QAction* add_item(QMenu* menu, const char* name, const char* caption,
+                  std::function<void()> handler = {}) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(name);
+    if (handler) {
+        QObject::connect(action, &QAction::triggered, menu, std::move(handler));
+    }
+    return action;
+}
+
+// A menu's document: its item, the letter and colour of its icon, the file it opens.
+struct DocumentItem {
+    const char* name;
+    const char* caption;
+    const char* letter;
+    QColor colour;
+    const char* file;
+};
+
+// The mnemonics of the examples, in their order.
+const QChar example_mnemonics[] = {u'С', u'К', u'А', u'Р', u'Б', u'З', u'У', u'Н'};
+
+// With a Latin layout, Alt and the key of a menu's Cyrillic mnemonic open it as well.
+void add_latin_keys(QMenuBar* bar) {
+    for (QAction* title : bar->actions()) {
+        const QString text = title->text();
+        const qsizetype amp = text.indexOf('&');
+        const QChar latin = amp >= 0 ? latin_key_of(text.at(amp + 1)) : QChar();
+        if (latin.isNull()) {
+            continue;
+        }
+        auto* shortcut = new QShortcut(QKeySequence(QString("Alt+") + latin), bar->window());
+        QObject::connect(shortcut, &QShortcut::activated, bar,
+                         [bar, title] { bar->setActiveAction(title); });
+    }
+}
+
+} // namespace
+
+QString with_mnemonic(const QString& caption, QChar letter) {
+    const qsizetype at = caption.indexOf(letter, 0, Qt::CaseInsensitive);
+    return at < 0 ? caption : caption.left(at) + '&' + caption.mid(at);
+}
+
+QChar latin_key_of(QChar cyrillic) {
+    // The Russian and the US layouts, key by key.
+    static const QString russian = QStringLiteral("ЙЦУКЕНГШЩЗХЪФЫВАПРОЛДЖЭЯЧСМИТЬБЮ");
+    static const QString latin = QStringLiteral("QWERTYUIOP[]ASDFGHJKL;'ZXCVBNM,.");
+    const qsizetype at = russian.indexOf(cyrillic.toUpper());
+    return at < 0 ? QChar() : latin.at(at);
+}
+
+void build_main_menus(QMenuBar* bar, const MenuHandlers& h) {
+    QMenu* file = add_menu(bar, "mnuFile", "&Файл");
+    const DocumentItem documents[] = {
+        {"mnuFilespravka", "&Обзор", "О", QColor(40, 110, 200), "spravka.pdf"},
+        {"mnuFilespravka1", "&Контур", "К", QColor(40, 150, 90), "kontur.pdf"},
+        {"mnuFilespravka2", "К&атушка", "L", QColor(170, 90, 30), "katushka.pdf"},
+        {"mnuFilespravka3", "Ко&нденсатор", "C", QColor(30, 60, 190), "kondensator.pdf"},
+        {"mnuFilespravka4", "&Резистор", "R", QColor(120, 120, 120), "resistor.pdf"},
+    };
+    for (const DocumentItem& d : documents) {
+        add_item(file, d.name, d.caption, [open = h.open_document, f = QString(d.file)] {
+            open(f);
+        })->setIcon(letter_icon(d.letter, d.colour));
+    }
+    file->addSeparator();
+    add_item(file, "mnuFileOpenTask", "Открыть &задачу…", h.open_task)
+        ->setShortcut(QKeySequence::Open);
+    add_item(file, "mnuFileSaveTask", "&Сохранить задачу…", h.save_task)
+        ->setShortcut(QKeySequence::Save);
+    add_item(file, "mnuFileSaveResults", "Сохранить р&езультаты…", h.save_results);
+    file->addSeparator()->setObjectName("mnuHelpSep1");
+    add_item(file, "mnuFileExit", "&Выход", h.exit)->setIcon(letter_icon("×", QColor(190, 40, 40)));
+
+    QMenu* examples_menu = add_menu(bar, "mnuExamples", "Пр&имеры");
+    for (std::size_t i = 0; i < examples().size(); ++i) {
+        const Example& example = examples()[i];
+        const QString name =
+            QString::fromUtf8(example.name.data(), static_cast<qsizetype>(example.name.size()));
+        QAction* item = examples_menu->addAction(
+            i < std::size(example_mnemonics) ? with_mnemonic(name, example_mnemonics[i]) : name);
+        QObject::connect(item, &QAction::triggered, examples_menu,
+                         [load = h.load_example, &example] { load(example); });
+    }
+
+    QMenu* run = add_menu(bar, "mnuRun", "&Расчёт");
+    QAction* start = add_item(run, "mnuRunStart", "&Пуск / стоп", h.start_or_stop);
+    start->setIcon(letter_icon("▶", QColor(40, 140, 60)));
+    start->setShortcut(Qt::Key_F5);
+    QAction* finish = add_item(run, "mnuRunFinish", "&Досчитать до конца", h.finish_run);
+    finish->setIcon(letter_icon("»", QColor(200, 60, 40)));
+    finish->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_End));
+
+    QMenu* graphs = add_menu(bar, "mnuGraphs", "&Графики");
+    QAction* preview = add_item(graphs, "mnuGraphsPreview", "&Вся кривая сразу (бледная)");
+    preview->setCheckable(true);
+    preview->setChecked(h.preview);
+    QObject::connect(preview, &QAction::toggled, graphs, h.set_preview);
+    add_item(graphs, "mnuGraphsArrange", "&Упорядочить графики", h.arrange_graphs)
+        ->setIcon(letter_icon("▦", QColor(60, 120, 60)));
+
+    QMenu* help = add_menu(bar, "mnuHelp", "&Помощь");
+    add_item(help, "mnuHelpInstruction", "&Инструкция", h.edit_instruction)
+        ->setIcon(letter_icon("И", QColor(90, 90, 160)));
+    add_item(help, "mnuHelpUprav", "&Управление", [open = h.open_document] {
+        open("uprav.pdf");
+    })->setIcon(letter_icon("У", QColor(40, 130, 140)));
+    help->addSeparator()->setObjectName("mnuHelpSep2");
+    add_item(help, "mnuHelpAvtors", "&Авторы", h.show_authors)
+        ->setIcon(letter_icon("А", QColor(150, 70, 150)));
+    add_item(help, "mnuHelpAbout", "&О программе", h.show_about)
+        ->setIcon(letter_icon("i", QColor(30, 120, 200)));
+    add_item(help, "mnuHelpAbout2", "&Регистрация", h.show_registration)
+        ->setIcon(letter_icon("Р", QColor(200, 150, 20)));
+
+    add_latin_keys(bar);
+}
+
+} // namespace ovrelan

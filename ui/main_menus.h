@@ -1,0 +1,43 @@
+// The main window's menu bar: the items, their designer names, captions with a mnemonic each,
+// icons and shortcuts. The window gives what each item does.
+#pragma once
+
+#include "model/examples.h"
+
+#include <QChar>
+#include <QString>
+
+#include <functional>
+
+class QMenuBar;
+
+namespace ovrelan {
+
+struct MenuHandlers {
+    std::function<void(const QString& file_name)> open_document;
+    std::function<void()> edit_instruction;
+    std::function<void()> open_task;
+    std::function<void()> save_task;
+    std::function<void()> save_results;
+    std::function<void()> exit;
+    std::function<void(const Example&)> load_example;
+    std::function<void()> start_or_stop;
+    std::function<void()> finish_run;
+    bool preview = true; // the whole-curve preview is on
+    std::function<void(bool)> set_preview;
+    std::function<void()> arrange_graphs;
+    std::function<void()> show_authors;
+    std::function<void()> show_about;
+    std::function<void()> show_registration;
+};
+
+void build_main_menus(QMenuBar* bar, const MenuHandlers& handlers);
+
+// The caption with an ampersand before the first `letter` (either case): its mnemonic.
+QString with_mnemonic(const QString& caption, QChar letter);
+
+// The letter of the Latin keyboard on the key that carries this Cyrillic letter (Ф and A share a
+// key): with a Latin layout, Alt and that key open the same menu. A null QChar for others.
+QChar latin_key_of(QChar cyrillic);
+
+} // namespace ovrelan
