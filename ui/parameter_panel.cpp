@@ -77,6 +77,13 @@ void ParameterPanel::text_changed(Field f) {
 
 void ParameterPanel::typing(Field f) {
     const auto k = static_cast<std::size_t>(f);
+    // Typing here means the edits of the other fields are over, whether or not the focus
+    // leaving them was noticed: their values taken as typed are theirs now.
+    for (const FieldEntry& entry : field_table()) {
+        if (entry.field != f && !pending_[static_cast<std::size_t>(entry.field)]) {
+            simulation_.commit_edit(entry.field);
+        }
+    }
     const Typing typed = simulation_.type_text(f, field(f)->text().toStdString());
     pending_[k] = !typed.taken;
     reasons_[k] = typed.reason;

@@ -483,7 +483,21 @@ INSTANTIATE_TEST_SUITE_P(
                     " 40"},
         // The scalars are finite here, but the normalised capacitor voltage is not.
         RefusalCase{
-            "array_overflow", {0, 0.005, 2, 1e-150, 5, 47, 4}, Field::Em, 1e300, impossible, " 5"}),
+            "array_overflow", {0, 0.005, 2, 1e-150, 5, 47, 4}, Field::Em, 1e300, impossible, " 5"},
+        // Finite normalised arrays whose values in SI units are not: times beyond the double
+        // range (a source turning once in 1e308 s), energies beyond it.
+        RefusalCase{"seconds_beyond_doubles",
+                    {0, 0, 0.02, 15, 1e-100, 47, 2},
+                    Field::nu,
+                    1e-308,
+                    impossible,
+                    " 47"},
+        RefusalCase{"joules_beyond_doubles",
+                    {0.002, 1.7, 0, 1e154, 1e150, 0, 1},
+                    Field::Em,
+                    1e154,
+                    impossible,
+                    " 1E+150"}),
     testing::CaseName{});
 
 TEST(Refusals, TheLargestGridIsAccepted) {

@@ -3,6 +3,8 @@
 // path as the window. Under the sanitizers every run also checks memory and undefined behaviour.
 #include "chain/recompute.h"
 
+#include "io/results_csv.h"
+
 #include "model/number_format.h"
 #include "solution/solution_arrays.h"
 #include "support/model_fixtures.h"
@@ -22,12 +24,25 @@ namespace {
 using testing::all_finite;
 using testing::started_state;
 
+// Every value the tables would hold, in seconds, volts, amperes and joules, is finite.
+bool si_finite(const SimulationState& s) {
+    for (const CsvColumn& column : results_columns(s)) {
+        for (std::size_t k = 0; k < s.t_grid.size(); ++k) {
+            if (!std::isfinite(column.value(k))) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
 // What must hold after every step: the model holds the values of its last completed pass, with
-// finite arrays of the size its grid gives, never above the limit, and every text the chain
-// wrote back reads as exactly the value the model keeps.
+// finite arrays of the size its grid gives (and finite in SI units), never above the limit, and
+// every text the chain wrote back reads as exactly the value the model keeps.
 void expect_consistent(const SimulationState& s, const ChainResult& r, const std::string& what) {
     ASSERT_EQ(static_cast<const Parameters&>(s), s.accepted) << what;
     ASSERT_TRUE(all_finite(s)) << what;
+    ASSERT_TRUE(si_finite(s)) << what;
     ASSERT_LE(s.t_grid.size(), max_grid_points) << what;
     ASSERT_EQ(s.t_grid.size(), grid_points(s.Nt)) << what;
     std::array<const FieldWrite*, 7> last{};

@@ -51,6 +51,7 @@ inline SimulationState circuit(const Parameters& p) {
     SimulationState s = started_state();
     static_cast<Parameters&>(s) = p;
     recompute(s);
+    s.committed = s; // as after a finished edit
     return s;
 }
 

@@ -708,6 +708,29 @@ TEST_F(MainWindowTest, ATaskIsSavedAndOpenedAgain) {
     QFile::remove(path);
 }
 
+// An edit taken as it was typed and left is finished, even where the focus leaving it goes
+// unnoticed (an inactive window here): a later refusal in another field puts back only that
+// field.
+TEST_F(MainWindowTest, ARefusalPutsBackOnlyTheFieldItRefuses) {
+    window->show();
+    QLineEdit* coil = control<QLineEdit>("Text1");
+    coil->setFocus();
+    coil->selectAll();
+    QTest::keyClicks(coil, "3000");
+    QTest::keyClick(coil, Qt::Key_Tab);
+    QApplication::processEvents();
+    QLineEdit* nmax = control<QLineEdit>("Text7");
+    nmax->setFocus();
+    nmax->selectAll();
+    QTest::keyClicks(nmax, "100000");
+    enter("Text7");
+    EXPECT_EQ(box_fields(), std::vector<std::string>{"Поле Nmax: оставлено 40"});
+    EXPECT_EQ(window->state().L, 3000 * 0.000001);
+    EXPECT_EQ(text("Text1"), "3000");
+    EXPECT_EQ(window->state().Nmax, 40);
+    window->hide();
+}
+
 // Saving while a refused text still waits in its field: the refusal comes first, before any
 // dialog, and the file holds what the model holds after it.
 TEST_F(MainWindowTest, SavingFinishesTheEditFirst) {
