@@ -38,4 +38,11 @@ inline constexpr Rgb grid_green{128, 255, 128};    // graph grid
 inline constexpr Rgb curve_red{255, 0, 0};         // graph curves
 inline constexpr Rgb preview_red{255, 185, 185};   // the whole curve before a run
 
+// The contrast ratio of two colours as the web's accessibility guidelines define it (1 ... 21).
+double contrast_ratio(Rgb a, Rgb b);
+
+// The lightest tint of a colour (mixed with white) that keeps at least this contrast against
+// white, never lighter than half way: the part of a curve still to come, beside its full colour.
+Rgb preview_tint(Rgb colour, double contrast = 3.0);
+
 } // namespace ovrelan

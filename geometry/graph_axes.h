@@ -72,31 +72,6 @@ struct PixelBox {
     bool intersects(const PixelBox& other) const;
 };
 
-// Neighbouring grid lines at least this far apart, labels at least this far from each other.
-inline constexpr double min_line_spacing_px = 8;
-inline constexpr double label_gap_px = 3;
-
-struct AxesShown {
-    // Every n-th line or label is kept (n = 1, 2, 4, ...): 1 wherever everything fits.
-    int vertical_factor = 1;
-    int time_label_factor = 1;
-    int horizontal_factor = 1;
-    int value_label_factor = 1;
-    std::vector<int> vertical_lines;   // k of each line drawn
-    std::vector<int> time_labels;      // k of each time label drawn
-    std::vector<int> horizontal_lines; // indices into GraphAxes::horizontal_lines
-    std::vector<int> value_labels;     // indices into GraphAxes::value_labels
-    bool tau = true;
-    bool header = true;
-    std::vector<PixelBox> label_boxes; // every label drawn, header and τ included
-};
-
-// Which grid lines and labels a plot this large shows: the picture as it is wherever it fits;
-// otherwise the lines are thinned by a whole factor until neighbours are min_line_spacing_px
-// apart, the labels until no two overlap, and a label that would lie under the header (or the
-// τ) or be cut by the plot's edge is left out. Labels stand only on lines that are drawn.
-AxesShown shown_axes(const GraphAxes& a, PlotPixels plot, const MeasureText& measure);
-
 // The zoom a scroll-bar value gives: value * 0.1 + 1.
 double zoom_of_scroll(int value);
 

@@ -1,6 +1,7 @@
 #include "geometry/window_tiling.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace ovrelan {
 
@@ -82,6 +83,108 @@ Tiling tile_graph_windows(const ScreenRect& main, const ScreenRect& available, i
             {grid.region.left + column * (w + gap), grid.region.top + row * (h + gap), w, h});
     }
     return t;
+}
+
+namespace {
+
+// The four areas beside a window inside the available area.
+std::vector<ScreenRect> around(const ScreenRect& main, const ScreenRect& available) {
+    return {
+        {main.right() + gap, available.top, available.right() - main.right() - gap,
+         available.height},
+        {available.left, main.bottom() + gap, available.width,
+         available.bottom() - main.bottom() - gap},
+        {available.left, available.top, main.left - gap - available.left, available.height},
+        {available.left, available.top, available.width, main.top - gap - available.top},
+    };
+}
+
+bool holds(const Grid& g, const ScreenSize& need) {
+    return g.cell_width() >= need.width && g.cell_height() >= need.height;
+}
+
+ScreenRect moved(const ScreenRect& r, int dx, int dy) {
+    return {r.left + dx, r.top + dy, r.width, r.height};
+}
+
+} // namespace
+
+GraphPlacement place_graphs(const ScreenRect& available, const ScreenRect& main,
+                            const std::vector<ScreenRect>& controls, int count,
+                            const GraphNeeds& needs, bool always_stacked) {
+    GraphPlacement p;
+    p.main = keep_on_screen(main, available);
+    if (count <= 0) {
+        return p;
+    }
+    // Windows of their own in a free area: the main window where it is, then in the corner.
+    if (!always_stacked) {
+        const ScreenRect corner = keep_on_screen(
+            {available.left, available.top, main.width, main.height}, available);
+        for (const ScreenRect& m : {p.main, corner}) {
+            std::optional<Grid> best;
+            for (const ScreenRect& area : around(m, available)) {
+                if (area.width <= 0 || area.height <= 0) {
+                    continue;
+                }
+                const Grid g = best_grid(area, count);
+                if (holds(g, needs.window) && (!best || g.score() > best->score())) {
+                    best = g;
+                }
+            }
+            if (best) {
+                p.main = m;
+                const int w = best->cell_width();
+                const int h = best->cell_height();
+                for (int i = 0; i < count; ++i) {
+                    p.graphs.push_back({best->region.left + (i % best->columns) * (w + gap),
+                                        best->region.top + (i / best->columns) * (h + gap), w,
+                                        h});
+                }
+                return p;
+            }
+        }
+    }
+    // One window for all of them, beside the controls: the main window goes to the area's right
+    // edge, and the stacked window takes what lies left of its controls, or below it.
+    p.stacked = true;
+    const ScreenRect right_edge = keep_on_screen(
+        {available.right() - main.width, available.top, main.width, main.height}, available);
+    for (const ScreenRect& m : {p.main, right_edge}) {
+        const int dx = m.left - main.left;
+        const int dy = m.top - main.top;
+        int controls_left = m.right();
+        for (const ScreenRect& c : controls) {
+            controls_left = std::min(controls_left, moved(c, dx, dy).left);
+        }
+        const ScreenRect beside{available.left, available.top,
+                                controls_left - gap - available.left, available.height};
+        for (int columns = 1; columns <= count; ++columns) {
+            const int rows = (count + columns - 1) / columns;
+            const int width = needs.stacked_extra.width + columns * needs.stacked_cell.width;
+            const int height = needs.stacked_extra.height + rows * needs.stacked_cell.height;
+            if (width <= beside.width && height <= beside.height) {
+                p.main = m;
+                p.columns = columns;
+                // As large as the area lets it be, but no wider than its graphs want.
+                const int shown_width = std::min(beside.width, width * 3 / 2);
+                p.graphs = {{beside.left, beside.top, shown_width, beside.height}};
+                return p;
+            }
+        }
+    }
+    // Nothing holds them legibly: the whole area left of the controls all the same.
+    p.main = right_edge;
+    int controls_left = right_edge.right();
+    for (const ScreenRect& c : controls) {
+        controls_left = std::min(controls_left, moved(c, right_edge.left - main.left,
+                                                     right_edge.top - main.top)
+                                                    .left);
+    }
+    p.columns = count > 3 ? 2 : 1;
+    p.graphs = {{available.left, available.top,
+                 std::max(1, controls_left - gap - available.left), available.height}};
+    return p;
 }
 
 } // namespace ovrelan

@@ -33,4 +33,33 @@ struct Tiling {
 // at all they share the area's lower half over it.
 Tiling tile_graph_windows(const ScreenRect& main, const ScreenRect& available, int count);
 
+struct ScreenSize {
+    int width = 0;
+    int height = 0;
+};
+
+// Where the chosen graphs go when they are shown: in windows of their own in the screen's free
+// area beside the main window (moved to the area's corner if that makes room), each large enough
+// for a legible plot; or, when no free area holds them so, together in one window that stacks
+// them, placed where it covers none of the main window's controls (the main window moved to the
+// area's right edge to leave it room). Never over the controls.
+struct GraphPlacement {
+    bool stacked = false;
+    ScreenRect main;                // the main window's frame, moved or not
+    std::vector<ScreenRect> graphs; // a frame per graph, or the one stacked window's frame
+    int columns = 1;                // of the stacked window
+};
+
+struct GraphNeeds {
+    ScreenSize window;        // the frame of a graph window around the smallest legible plot
+    ScreenSize stacked_cell;  // one graph of the stacked window around such a plot
+    ScreenSize stacked_extra; // the stacked window's frame and its shared time axis
+};
+
+// `controls` are the rectangles of the main window's fields, boxes, speed bars and start
+// button, in screen pixels where the main window stands now.
+GraphPlacement place_graphs(const ScreenRect& available, const ScreenRect& main,
+                            const std::vector<ScreenRect>& controls, int count,
+                            const GraphNeeds& needs, bool always_stacked = false);
+
 } // namespace ovrelan

@@ -1,13 +1,21 @@
 #include "graphs/graph_export.h"
 
+#include "geometry/graph_series.h"
+#include "graphs/graph_view.h"
 #include "io/file_writer.h"
 #include "io/results_csv.h"
-#include "platform/fonts.h"
+#include "model/characteristics_panel.h"
 #include "platform/locale.h"
 
 #include <QBuffer>
+#include <QClipboard>
 #include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QImage>
 #include <QPainter>
+#include <QPdfWriter>
+#include <QSvgGenerator>
 
 namespace ovrelan {
 
@@ -20,55 +28,147 @@ void cannot_write(QWidget* parent, Platform& platform, const QString& path, cons
                            "Не удалось сохранить файл «" + path + "»: " + reason);
 }
 
-} // namespace
+// Labels and lines as large, to the picture, as a window of 800 px shows them.
+double scale_for(double width) {
+    return std::clamp(width / 800.0, 1.0, 6.0);
+}
 
-QImage titled_picture(const QString& title, const QPixmap& picture) {
-    const qreal ratio = picture.devicePixelRatio();
-    QFont font = times_font(true);
-    const QFontMetricsF metrics(font);
-    const int band = static_cast<int>(std::ceil(metrics.height())) + 8;
-    const QSizeF size = picture.deviceIndependentSize();
-    QImage image(QSize(static_cast<int>(std::ceil(size.width() * ratio)),
-                       static_cast<int>(std::ceil((size.height() + band) * ratio))),
-                 QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(ratio);
+QByteArray png_of(GraphView& view, const SimulationState& state, QSize size) {
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::white);
     QPainter painter(&image);
-    painter.setFont(font);
-    painter.setPen(Qt::black);
-    painter.drawText(QRectF(0, 0, size.width(), band), Qt::AlignCenter,
-                     metrics.elidedText(title, Qt::ElideRight, size.width() - 8));
-    painter.drawPixmap(QPointF(0, band), picture);
-    return image;
+    view.render(painter, QRectF(QPointF(0, 0), size), scale_for(size.width()),
+                picture_title(view, state));
+    painter.end();
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return png;
 }
+
+QByteArray svg_of(GraphView& view, const SimulationState& state, QSize size) {
+    QByteArray svg;
+    QBuffer buffer(&svg);
+    buffer.open(QIODevice::WriteOnly);
+    QSvgGenerator generator;
+    generator.setOutputDevice(&buffer);
+    generator.setSize(size);
+    generator.setViewBox(QRect(QPoint(0, 0), size));
+    generator.setTitle(picture_title(view, state));
+    generator.setDescription("Ovrelan");
+    QPainter painter(&generator);
+    view.render(painter, QRectF(QPointF(0, 0), size), scale_for(size.width()),
+                picture_title(view, state));
+    painter.end();
+    return svg;
+}
+
+QByteArray pdf_of(GraphView& view, const SimulationState& state) {
+    QByteArray pdf;
+    QBuffer buffer(&pdf);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setPageOrientation(QPageLayout::Landscape);
+    writer.setPageMargins(QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter);
+    writer.setResolution(300);
+    writer.setTitle(picture_title(view, state));
+    writer.setCreator("Ovrelan");
+    QPainter painter(&writer);
+    const QRect page = writer.pageLayout().paintRectPixels(writer.resolution());
+    const QRectF target(QPointF(0, 0), page.size());
+    view.render(painter, target, scale_for(target.width() / 2.5), picture_title(view, state));
+    painter.end();
+    return pdf;
+}
+
+} // namespace
 
 bool write_file(const QString& path, const QByteArray& data, QString* error) {
     std::string reason;
-    const bool ok = write_file_whole(
-        QFile::encodeName(path).toStdString(),
-        std::string_view(data.constData(), static_cast<std::size_t>(data.size())), &reason);
+    const bool ok =
+        write_file_whole(QFile::encodeName(path).toStdString(),
+                         std::string_view(data.constData(), static_cast<std::size_t>(data.size())),
+                         &reason);
     if (!ok && error != nullptr) {
         *error = QString::fromStdString(reason);
     }
     return ok;
 }
 
-void save_image(QWidget* parent, Platform& platform, const QImage& image,
-                const QString& suggested) {
+QString picture_title(const GraphView& view, const SimulationState& state) {
+    return QString::fromStdString(graph_title(view.kind(), state) + ". " +
+                                  circuit_summary(state, decimal_separator()) + ". " +
+                                  circuit_caption(state));
+}
+
+PictureFormat picture_format(const QString& path) {
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    return suffix == "svg" ? PictureFormat::svg
+           : suffix == "pdf" ? PictureFormat::pdf
+                             : PictureFormat::png;
+}
+
+bool write_graph_picture(GraphView& view, const SimulationState& state, const QString& path,
+                         QSize size, QString* error) {
+    switch (picture_format(path)) {
+    case PictureFormat::svg:
+        return write_file(path, svg_of(view, state, size), error);
+    case PictureFormat::pdf:
+        return write_file(path, pdf_of(view, state), error);
+    case PictureFormat::png:
+        break;
+    }
+    return write_file(path, png_of(view, state, size), error);
+}
+
+void save_graph_picture(QWidget* parent, Platform& platform, GraphView& view) {
+    const struct {
+        const char* filter;
+        QSize size;
+    } choices[] = {
+        {"Рисунок PNG 1600×900 (*.png)", {1600, 900}},
+        {"Рисунок PNG 1920×1080 (*.png)", {1920, 1080}},
+        {"Рисунок PNG 3840×2160 (*.png)", {3840, 2160}},
+        {"Векторный рисунок SVG (*.svg)", {1600, 900}},
+        {"Документ PDF, лист A4 (*.pdf)", {1600, 900}},
+    };
+    QStringList filters;
+    for (const auto& c : choices) {
+        filters << c.filter;
+    }
     int chosen = 0;
-    const QString path = platform.dialogs.save_file(parent, "Сохранить изображение", suggested,
-                                                    {"Изображение PNG (*.png)"}, &chosen);
+    const QString suggested =
+        QString::fromStdString(std::string(graph_kind_name(view.kind())) + "(t).png");
+    const QString path = platform.dialogs.save_file(parent, "Сохранить график", suggested,
+                                                    filters, &chosen);
     if (path.isEmpty()) {
         return;
     }
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
     QString error;
-    if (!write_file(path, png, &error)) {
+    const SimulationState& state = view.simulation_state();
+    if (!write_graph_picture(view, state, path, choices[std::clamp(chosen, 0, 4)].size, &error)) {
         cannot_write(parent, platform, path, error);
     }
+}
+
+void copy_graph_picture(GraphView& view) {
+    const QSize size(1600, 900);
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    view.render(painter, QRectF(QPointF(0, 0), size), scale_for(size.width()),
+                picture_title(view, view.simulation_state()));
+    painter.end();
+    QGuiApplication::clipboard()->setImage(image);
+}
+
+void print_graph(QWidget* parent, Platform& platform, GraphView& view) {
+    platform.dialogs.print(parent, [&view](QPainter& painter, const QRectF& page) {
+        view.render(painter, page, scale_for(page.width() / 1.5),
+                    picture_title(view, view.simulation_state()));
+    });
 }
 
 void save_results(QWidget* parent, Platform& platform, const SimulationState& state) {

@@ -167,6 +167,16 @@ std::string circuit_caption(Configuration c, std::optional<Regime> r) {
     return {};
 }
 
+std::string circuit_caption(const SimulationScalars& s) {
+    const Configuration c = configuration(s);
+    if (c != Configuration::rlc) {
+        return circuit_caption(c, std::nullopt);
+    }
+    const Regime r = regime(s);
+    // Without a source nothing forces the circuit, whatever the frequency field holds.
+    return circuit_caption(c, s.Em == 0 && r == Regime::undamped ? Regime::undamped_dc : r);
+}
+
 std::string panel_label_name(PanelLabel label) {
     return "Label" + std::to_string(first_panel_label_number + static_cast<int>(label));
 }
@@ -196,7 +206,7 @@ PanelView characteristics_panel(const SimulationScalars& s, char decimal_separat
     if (c == Configuration::rlc) {
         v.regime = regime(s);
     }
-    v.circuit_caption = circuit_caption(c, v.regime);
+    v.circuit_caption = circuit_caption(s);
 
     if (c == Configuration::l_only) {
         return v; // nothing is shown for a coil alone on a constant source

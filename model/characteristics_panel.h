@@ -78,4 +78,8 @@ std::string energy_window_caption(Configuration c);
 // конденсатор", ...
 std::string circuit_caption(Configuration c, std::optional<Regime> r);
 
+// The caption of a computed circuit: an L-C circuit without a source has no forced part, so its
+// oscillations are only «незатухающие».
+std::string circuit_caption(const SimulationScalars& s);
+
 } // namespace ovrelan

@@ -62,16 +62,9 @@ std::optional<QString> QtDialogs::ask_text(QWidget* parent, const QString& title
     return ok ? std::optional<QString>(answer) : std::nullopt;
 }
 
-void paint_on_page(QPainter& painter, const QRect& page, const QImage& picture) {
-    const QSizeF size = picture.deviceIndependentSize().scaled(page.size(), Qt::KeepAspectRatio);
-    const QRectF target(page.left() + (page.width() - size.width()) / 2, page.top(), size.width(),
-                        size.height());
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(target, picture);
-}
-
-bool QtDialogs::print(QWidget* parent, const QImage& picture) {
+bool QtDialogs::print(QWidget* parent, const PagePainter& paint) {
     QPrinter printer(QPrinter::HighResolution);
+    printer.setPageOrientation(QPageLayout::Landscape);
     QPrintDialog dialog(&printer, parent);
     if (dialog.exec() != QDialog::Accepted) {
         return false;
@@ -80,7 +73,8 @@ bool QtDialogs::print(QWidget* parent, const QImage& picture) {
     if (!painter.begin(&printer)) {
         return false;
     }
-    paint_on_page(painter, printer.pageLayout().paintRectPixels(printer.resolution()), picture);
+    paint(painter, QRectF(QPointF(0, 0),
+                          printer.pageLayout().paintRectPixels(printer.resolution()).size()));
     return painter.end();
 }
 

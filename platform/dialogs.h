@@ -6,7 +6,11 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
+
+class QPainter;
+class QRectF;
 
 class QWidget;
 
@@ -26,9 +30,11 @@ public:
     // Multi-line text, or nothing when cancelled.
     virtual std::optional<QString> ask_text(QWidget* parent, const QString& title,
                                             const QString& label, const QString& text) = 0;
-    // Prints the picture scaled to the page after the print dialog; false when cancelled or the
+    // After the print dialog, paints one page at the printer's resolution (in vectors, as the
+    // painter draws them) into the page's printable rectangle; false when cancelled or the
     // printer failed.
-    virtual bool print(QWidget* parent, const QImage& picture) = 0;
+    using PagePainter = std::function<void(QPainter& painter, const QRectF& page)>;
+    virtual bool print(QWidget* parent, const PagePainter& paint) = 0;
 };
 
 // The dialogs of Qt, opening in the folder used last (remembered from one start to the next).
@@ -39,11 +45,9 @@ public:
     QString open_file(QWidget* parent, const QString& title, const QStringList& filters) override;
     std::optional<QString> ask_text(QWidget* parent, const QString& title, const QString& label,
                                     const QString& text) override;
-    bool print(QWidget* parent, const QImage& picture) override;
+    bool print(QWidget* parent, const PagePainter& paint) override;
 };
 
-// Draws the picture as large as the page allows, keeping its proportions, centred at the top.
-void paint_on_page(class QPainter& painter, const QRect& page, const QImage& picture);
 
 // The file name with the first extension of a filter "Описание (*.csv *.txt)" added when the
 // name has none: "урок1" becomes "урок1.csv".

@@ -4,6 +4,7 @@
 //
 //   ovrelan-make-docs docs SOURCE_DIR OUT_DIR
 //   ovrelan-make-docs icons OUT_DIR
+#include "graphs/graph_export.h"
 #include "graphs/graph_window.h"
 #include "model/examples.h"
 #include "platform/document_viewer.h"
@@ -59,7 +60,7 @@ struct SilentPlatform {
                                         const QString&) override {
             return std::nullopt;
         }
-        bool print(QWidget*, const QImage&) override { return false; }
+        bool print(QWidget*, const PagePainter&) override { return false; }
     } dialogs;
     Platform platform{boxes, tone, documents, dialogs};
 };
@@ -139,12 +140,14 @@ bool draw_figures(const QString& out) {
             window.field(static_cast<Field>(k))->setText(texts[k]);
         }
         GraphWindow* graph = window.graph(f.graph);
-        window.graph_box(f.graph)->setChecked(true);
-        graph->resize(760, 300);
         window.findChild<QAction*>("mnuRunFinish")->trigger();
         settle();
-        ok = save(graph->picture(), out + "/" + f.file) && ok;
-        window.graph_box(f.graph)->setChecked(false);
+        QString error;
+        if (!write_graph_picture(*graph->view(), window.state(), out + "/" + f.file,
+                                 QSize(1200, 480), &error)) {
+            std::fprintf(stderr, "ovrelan-make-docs: %s: %s\n", f.file, qPrintable(error));
+            ok = false;
+        }
     }
     // The circuit during a run, with both fields: the start-up circuit where the current is large
     // and the capacitor still charged.

@@ -113,12 +113,32 @@ void build_main_menus(QMenuBar* bar, const MenuHandlers& h) {
     finish->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_End));
 
     QMenu* graphs = add_menu(bar, "mnuGraphs", "&Графики");
-    QAction* preview = add_item(graphs, "mnuGraphsPreview", "&Вся кривая сразу (бледная)");
-    preview->setCheckable(true);
-    preview->setChecked(h.preview);
-    QObject::connect(preview, &QAction::toggled, graphs, h.set_preview);
+    const auto toggle = [graphs](const char* name, const char* caption, bool on,
+                                 const std::function<void(bool)>& handler) {
+        QAction* action = add_item(graphs, name, caption);
+        action->setCheckable(true);
+        action->setChecked(on);
+        QObject::connect(action, &QAction::toggled, graphs, handler);
+        return action;
+    };
+    toggle(voltages_and_current_item, "&Напряжения и ток", false, h.show_voltages_and_current)
+        ->setIcon(letter_icon("U", QColor(0, 114, 178)));
+    graphs->addSeparator();
+    toggle("mnuGraphsPreview", "&Вся кривая сразу (бледная)", h.preview, h.set_preview);
+    toggle("mnuGraphsPhysical", "&Оси в физических единицах", h.physical_axes,
+           h.set_physical_axes);
+    toggle("mnuGraphsOneWindow", "Все графики в &одном окне", h.one_window, h.set_one_window);
     add_item(graphs, "mnuGraphsArrange", "&Упорядочить графики", h.arrange_graphs)
         ->setIcon(letter_icon("▦", QColor(60, 120, 60)));
+
+    QMenu* view = add_menu(bar, "mnuView", "&Вид");
+    add_item(view, "mnuViewLarger", "&Крупнее", [h] { h.change_size(1); })
+        ->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Equal),
+                        QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence::ZoomIn});
+    add_item(view, "mnuViewSmaller", "&Мельче", [h] { h.change_size(-1); })
+        ->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Minus), QKeySequence::ZoomOut});
+    add_item(view, "mnuViewNormal", "&Обычный размер", [h] { h.change_size(0); })
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
 
     QMenu* help = add_menu(bar, "mnuHelp", "&Помощь");
     add_item(help, "mnuHelpInstruction", "&Инструкция", h.edit_instruction)

@@ -25,13 +25,22 @@ struct MenuHandlers {
     std::function<void()> finish_run;
     bool preview = true; // the whole-curve preview is on
     std::function<void(bool)> set_preview;
+    bool physical_axes = false; // the graphs' axes in seconds, volts, amperes, joules
+    std::function<void(bool)> set_physical_axes;
+    bool one_window = false; // every graph in the stacked window
+    std::function<void(bool)> set_one_window;
+    std::function<void(bool)> show_voltages_and_current;
     std::function<void()> arrange_graphs;
+    std::function<void(int)> change_size; // +1 larger, -1 smaller, 0 the normal size
     std::function<void()> show_authors;
     std::function<void()> show_about;
     std::function<void()> show_registration;
 };
 
 void build_main_menus(QMenuBar* bar, const MenuHandlers& handlers);
+
+// The designer name of the checkable item of the voltages-and-current graph.
+inline constexpr const char* voltages_and_current_item = "mnuGraphsUI";
 
 // The caption with an ampersand before the first `letter` (either case): its mnemonic.
 QString with_mnemonic(const QString& caption, QChar letter);

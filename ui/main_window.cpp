@@ -14,10 +14,12 @@
 #include "ui/main_menus.h"
 #include "ui/selection_boxes.h"
 #include "ui/texts.h"
+#include "ui/window_scale.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -32,11 +34,6 @@
 namespace ovrelan {
 
 namespace {
-
-QRect to_rect(const Rect& r) {
-    return QRect(static_cast<int>(std::lround(r.left)), static_cast<int>(std::lround(r.top)),
-                 static_cast<int>(std::lround(r.width)), static_cast<int>(std::lround(r.height)));
-}
 
 QString qt(const std::string& text) {
     return QString::fromStdString(text);
@@ -83,7 +80,18 @@ MainWindow::MainWindow(Platform& platform, QWidget* parent)
     resize(800, 480 + menuBar()->sizeHint().height());
     client_->resize(800, 480);
     client_->installEventFilter(this);
+    std::vector<QWidget*> controls{boxes_->graphs_frame(), boxes_->fields_frame(),
+                                   carrier_delay_bar_, speedup_bar_, start_button_,
+                                   client_->findChild<QWidget*>("Label31"),
+                                   client_->findChild<QWidget*>("Label32")};
+    for (const FieldEntry& entry : field_table()) {
+        controls.push_back(field(entry.field));
+    }
+    graph_windows_->set_controls(controls); // no graph ever covers them
     start_up();
+    if (const double scale = QSettings().value(scale_setting, 1.0).toDouble(); scale != 1) {
+        set_scale(scale);
+    }
 }
 
 MainWindow::~MainWindow() {
@@ -105,14 +113,19 @@ void MainWindow::build_run_controls() {
     scene_picture_->setObjectName("Picture1");
     scene_picture_->setFont(sans_font());
     scene_ = std::make_unique<CircuitScene>(simulation_, *scene_picture_);
-    const bool preview = QSettings().value(preview_setting, true).toBool();
-    for (const GraphVariant& variant : graph_variants()) {
-        auto graph = std::make_unique<GraphWindow>(simulation_, variant, platform_);
-        graph->set_preview(preview);
-        // Closed with its title-bar button: its box is cleared, one click brings it back.
-        graph->on_closed([this, id = variant.id] { graph_box(id)->setChecked(false); });
-        graphs_[static_cast<std::size_t>(variant.id)] = std::move(graph);
+    graph_windows_ = new GraphWindows(*this, simulation_, platform_);
+    graph_windows_->set_preview(QSettings().value(preview_setting, true).toBool());
+    if (QSettings().value(physical_axes_setting, false).toBool()) {
+        graph_windows_->set_axes(Axes::physical);
     }
+    // Closed with its title-bar button: its box is cleared, one click brings it back.
+    graph_windows_->on_unchosen([this](GraphKind kind) {
+        if (kind == GraphKind::UI) {
+            findChild<QAction*>(voltages_and_current_item)->setChecked(false);
+        } else {
+            graph_box(static_cast<GraphId>(kind))->setChecked(false);
+        }
+    });
     run_ = std::make_unique<RunController>(simulation_, *scene_picture_, platform_.tone);
 
     connect(boxes_->electric_field_box(), &QCheckBox::toggled, this,
@@ -143,9 +156,27 @@ void MainWindow::build_menus() {
         simulation_.finish_pending_edits();
         run_->finish_now();
     };
-    h.preview = QSettings().value(preview_setting, true).toBool();
-    h.set_preview = [this](bool on) { set_preview(on); };
-    h.arrange_graphs = [this] { arrange_graphs(); };
+    QSettings settings;
+    h.preview = settings.value(preview_setting, true).toBool();
+    h.set_preview = [this](bool on) {
+        QSettings().setValue(preview_setting, on);
+        graph_windows_->set_preview(on);
+    };
+    h.physical_axes = settings.value(physical_axes_setting, false).toBool();
+    h.set_physical_axes = [this](bool on) {
+        QSettings().setValue(physical_axes_setting, on);
+        graph_windows_->set_axes(on ? Axes::physical : Axes::normalised);
+    };
+    h.one_window = settings.value(one_window_setting, false).toBool();
+    h.set_one_window = [this](bool on) {
+        QSettings().setValue(one_window_setting, on);
+        graph_windows_->set_always_stacked(on);
+    };
+    h.show_voltages_and_current = [this](bool on) {
+        graph_windows_->set_chosen(GraphKind::UI, on);
+    };
+    h.arrange_graphs = [this] { graph_windows_->arrange(); };
+    h.change_size = [this](int step) { set_scale(next_scale(scale_, step)); };
     h.show_authors = [this] { show_authors(); };
     h.show_about = [this] { show_about(); };
     h.show_registration = [this] { show_registration(); };
@@ -163,13 +194,8 @@ void MainWindow::start_up() {
     arrange();
     parameters_->write_texts(simulation_.set_defaults(decimal_separator()).fields);
     simulation_.compute_at_start_up();
-    for (const auto& graph : graphs_) {
-        graph->place_beside(*this);
-    }
     simulation_.set_ready();
-    for (const auto& graph : graphs_) {
-        graph->redraw(); // laid out and drawn before the student first shows them
-    }
+    graph_windows_->start_up();
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -190,17 +216,37 @@ void MainWindow::client_resized() {
     }
 }
 
+// The layout of the normal size, magnified for the back row.
 bool MainWindow::arrange() {
-    const MainLayout layout = arrange_main_window(client_->width(), client_->height());
+    const MainLayout layout = arrange_main_window(
+        static_cast<int>(std::lround(client_->width() / scale_)),
+        static_cast<int>(std::lround(client_->height() / scale_)));
     if (!layout.fits()) {
         return false;
     }
     for (const Placement& p : layout.controls) {
         if (auto* control = client_->findChild<QWidget*>(qt(p.name), Qt::FindDirectChildrenOnly)) {
-            control->setGeometry(to_rect(p.rect));
+            control->setGeometry(scaled_rect(p.rect, scale_));
         }
     }
     return true;
+}
+
+void MainWindow::set_scale(double scale) {
+    const double grown = scale / scale_;
+    scale_ = scale;
+    QSettings().setValue(scale_setting, scale);
+    scale_widgets(client_, scale);
+    const ClientSize minimum = minimum_client_size();
+    client_->setMinimumSize(static_cast<int>(minimum.width * scale),
+                            static_cast<int>(minimum.height * scale));
+    // The window grows with its contents.
+    resize(static_cast<int>(width() * grown), height() + static_cast<int>(client_->height() *
+                                                                          (grown - 1)));
+    if (arrange()) {
+        scene_->build_scene();
+    }
+    graph_windows_->set_scale(scale);
 }
 
 // ПУСК finishes an edit in progress first, then starts; СТОП stops.
@@ -221,16 +267,10 @@ void MainWindow::apply_panel(const PanelView& view) {
     field(Field::nu)->setVisible(view.frequency_field);
 }
 
-// A ticked box shows its window, modeless and without owner; a cleared one hides it, and the
-// window goes on being drawn into.
+// A ticked box shows its graph where it covers no control; a cleared one hides it, and the
+// graph goes on following the simulation.
 void MainWindow::graph_box_toggled(GraphId id) {
-    GraphWindow* window = graph(id);
-    if (graph_box(id)->isChecked()) {
-        window->show();
-        window->raise();
-    } else {
-        window->hide();
-    }
+    graph_windows_->set_chosen(static_cast<GraphKind>(id), graph_box(id)->isChecked());
 }
 
 void MainWindow::lock_inputs(bool locked) {
@@ -254,35 +294,6 @@ void MainWindow::run_state_changed(RunState state) {
         setMinimumSize(0, 0);
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         setWindowTitle(main_caption);
-    }
-}
-
-void MainWindow::set_preview(bool shown) {
-    QSettings().setValue(preview_setting, shown);
-    for (const auto& graph : graphs_) {
-        graph->set_preview(shown);
-    }
-}
-
-// The open graph windows beside or below the main window, none over another, all on the screen.
-void MainWindow::arrange_graphs() {
-    std::vector<GraphWindow*> open;
-    for (const auto& graph : graphs_) {
-        if (graph->isVisible()) {
-            open.push_back(graph.get());
-        }
-    }
-    const QScreen* screen = this->screen();
-    if (screen == nullptr) {
-        return;
-    }
-    const Tiling t = tile_graph_windows(to_screen_rect(frameGeometry()),
-                                        to_screen_rect(screen->availableGeometry()),
-                                        static_cast<int>(open.size()));
-    move(t.main.left, t.main.top);
-    for (std::size_t i = 0; i < open.size(); ++i) {
-        open[i]->place(t.graphs[i]);
-        open[i]->raise();
     }
 }
 
@@ -311,9 +322,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     if (authors_ != nullptr) {
         authors_->close();
     }
-    for (const auto& graph : graphs_) {
-        graph->close();
-    }
+    graph_windows_->close_all();
     event->accept();
     QCoreApplication::quit();
 }

@@ -10,6 +10,7 @@
 #include "run/run_controller.h"
 #include "simulation/simulation.h"
 #include "ui/characteristics_view.h"
+#include "ui/graph_windows.h"
 #include "ui/notice_queue.h"
 #include "ui/parameter_panel.h"
 #include "ui/selection_boxes.h"
@@ -46,7 +47,9 @@ public:
     QLineEdit* field(Field field) const { return parameters_->field(field); }
     QWidget* client_area() const { return client_; }
     AuthorsWindow* authors_window() const { return authors_; }
-    GraphWindow* graph(GraphId id) const { return graphs_[static_cast<std::size_t>(id)].get(); }
+    GraphWindow* graph(GraphId id) const { return graphs(static_cast<GraphKind>(id)); }
+    GraphWindow* graphs(GraphKind kind) const { return graph_windows_->window(kind); }
+    GraphWindows& graph_windows() const { return *graph_windows_; }
     QCheckBox* graph_box(GraphId id) const { return boxes_->graph_box(id); }
     CircuitScene* scene() const { return scene_.get(); }
     RunController* run() const { return run_.get(); }
@@ -56,6 +59,11 @@ public:
 
     // The settings key of the whole-curve preview, remembered from one start to the next.
     static constexpr const char* preview_setting = "graphs/preview";
+    static constexpr const char* physical_axes_setting = "graphs/physical";
+    static constexpr const char* one_window_setting = "graphs/one_window";
+    static constexpr const char* scale_setting = "view/scale";
+    // The size of the fonts and lines for the back row: 1 is the normal one.
+    double scale() const { return scale_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -69,9 +77,8 @@ private:
     bool arrange();        // arrange_main_window, applied to the widgets
     void start_or_stop();  // CmdOK_Click
     void apply_panel(const PanelView& view);
-    void set_preview(bool shown);
-    void arrange_graphs();              // «Упорядочить графики»
     void graph_box_toggled(GraphId id); // Check_L_Click ... Check_W_Click
+    void set_scale(double scale);       // «Крупнее», «Мельче», «Обычный размер»
     void run_state_changed(RunState state);
     void lock_inputs(bool locked);
     void show_authors();      // mnuHelpAvtors_Click
@@ -92,7 +99,8 @@ private:
     DrawingSurface* scene_picture_ = nullptr;              // Picture1
     AuthorsWindow* authors_ = nullptr;                     // Form2
     std::unique_ptr<CircuitScene> scene_;
-    std::array<std::unique_ptr<GraphWindow>, 5> graphs_;
+    GraphWindows* graph_windows_ = nullptr;
+    double scale_ = 1;
     std::unique_ptr<RunController> run_; // destroyed first: it draws into the others
     std::unique_ptr<TaskActions> tasks_;
 };

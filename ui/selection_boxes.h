@@ -25,6 +25,8 @@ public:
     QCheckBox* graph_box(GraphId id) const { return graph_boxes_[static_cast<std::size_t>(id)]; }
     QCheckBox* electric_field_box() const { return electric_field_box_; }
     QCheckBox* magnetic_field_box() const { return magnetic_field_box_; }
+    QGroupBox* graphs_frame() const { return graphs_frame_; }
+    QGroupBox* fields_frame() const { return fields_frame_; }
 
     // Shown, hidden, cleared as the panel of a computed pass says (the resistor's box last).
     void apply(const PanelView& view);

@@ -30,6 +30,9 @@ class Run : public testing::WindowTest {
 protected:
     void SetUp() override {
         WindowTest::SetUp();
+        // A screen that holds the graphs in windows of their own.
+        window->graph_windows().set_screen_area(QRect(0, 0, 1920, 1080));
+        window->move(0, 0);
         // Pauses are recorded and played at once, through the event loop.
         window->run()->set_pause_scheduler([this](int ms, std::function<void()> then) {
             pauses.push_back(ms);
@@ -209,8 +212,7 @@ TEST_F(Run, ResizingAGraphDuringARunContinuesFromTheCurrentSample) {
     };
     press();
     play_out();
-    const SimulationState& s = window->state();
-    EXPECT_EQ(g->plot()->pen(), QPointF(s.t_grid[47], s.Uc_t[47]));
+    EXPECT_EQ(g->drawn_to(), 47U);
     EXPECT_GT(g->segments(), 0);
     EXPECT_LT(g->segments(), 48) << "the replot drew the earlier part";
 }
@@ -266,7 +268,7 @@ TEST_F(Run, AFractionalGridPlaysToItsEndInsideTheArrays) {
     EXPECT_EQ(window->graph(GraphId::Uc)->segments(), 123);
     EXPECT_EQ(tone.played, std::vector<int>{120});
     window->graph(GraphId::Uc)->redraw(); // a replot at the end position
-    EXPECT_EQ(window->graph(GraphId::Uc)->plot()->pen(), QPointF(s.t_grid[122], s.Uc_t[122]));
+    EXPECT_EQ(window->graph(GraphId::Uc)->drawn_to(), 122U) << "the last computed point";
 }
 
 TEST_F(Run, StopThenStartWhileAPauseIsPendingDropsTheOldFrame) {
@@ -334,7 +336,7 @@ TEST_F(Run, FinishNowDrawsTheRestAndEndsAsAFullRunDoes) {
     EXPECT_FALSE(window->scene()->key_picture()->isHidden());
     EXPECT_TRUE(window->findChild<QLineEdit*>("Text1")->isEnabled());
     for (const GraphVariant& v : graph_variants()) {
-        EXPECT_EQ(window->graph(v.id)->plot()->pen().x(), s.t_grid[48]) << v.form_name;
+        EXPECT_EQ(window->graph(v.id)->drawn_to(), 48U) << v.form_name;
     }
 }
 
@@ -344,7 +346,7 @@ TEST_F(Run, FinishNowWhenIdleShowsTheWholeResult) {
     EXPECT_EQ(window->state().k_now, 144);
     EXPECT_EQ(tone.played, std::vector<int>{120});
     EXPECT_TRUE(pauses.empty());
-    EXPECT_EQ(window->graph(GraphId::Ik)->plot()->pen().x(), window->state().t_grid[144]);
+    EXPECT_EQ(window->graph(GraphId::Ik)->drawn_to(), 144U);
 }
 
 TEST_F(Run, ResultsStayUntilAParameterChanges) {
@@ -355,7 +357,7 @@ TEST_F(Run, ResultsStayUntilAParameterChanges) {
     ASSERT_EQ(s.k_now, 48);
     GraphWindow* g = window->graph(GraphId::Uc);
     window->graph_box(GraphId::Uc)->setChecked(true);
-    const auto whole_curve = [&] { return g->plot()->pen() == QPointF(s.t_grid[48], s.Uc_t[48]); };
+    const auto whole_curve = [&] { return g->drawn_to() == 48U; };
     window->resize(window->width() + 120, window->height() + 60); // the main window
     QApplication::processEvents();
     EXPECT_EQ(s.k_now, 48);

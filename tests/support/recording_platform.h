@@ -5,6 +5,7 @@
 #include "platform/platform.h"
 
 #include <QImage>
+#include <QPainter>
 #include <QString>
 #include <QStringList>
 
@@ -75,8 +76,14 @@ public:
         asked << title;
         return answer ? std::optional<QString>(*answer) : std::optional<QString>(text);
     }
-    bool print(QWidget*, const QImage& picture) override {
-        printed.push_back(picture);
+    // The page is painted into a picture of an A4 page at 100 dots per inch, in landscape.
+    bool print(QWidget*, const PagePainter& paint) override {
+        QImage page(1169, 827, QImage::Format_RGB32);
+        page.fill(Qt::white);
+        QPainter painter(&page);
+        paint(painter, QRectF(0, 0, page.width(), page.height()));
+        painter.end();
+        printed.push_back(page);
         return true;
     }
 

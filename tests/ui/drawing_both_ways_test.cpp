@@ -1,6 +1,5 @@
-// The quick ways of drawing (kept grid and label layers, one-stroke wide curves, carrier sprites,
-// repaints of the changed strips only) against the plain ones, pixel for pixel.
-#include "graphs/graph_window.h"
+// The quick ways of drawing the scene (carrier sprites, repaints of the changed strips only)
+// against the plain ones, pixel for pixel.
 #include "platform/drawing_surface.h"
 #include "run/run_controller.h"
 #include "support/window_fixture.h"
@@ -10,10 +9,7 @@
 #include <QCheckBox>
 #include <QElapsedTimer>
 #include <QScreen>
-#include <QScrollBar>
 #include <QTimer>
-
-#include "support/case_name.h"
 
 #include <gtest/gtest.h>
 
@@ -51,60 +47,6 @@ std::ostream& operator<<(std::ostream& os, const Difference& d) {
     return os << d.pixels << " pixels differ, the first at (" << d.first.x() << ", " << d.first.y()
               << ")";
 }
-
-struct GraphCase {
-    const char* name;
-    const char* nmax;
-    int zoom_bar;    // -9 ... 9: 0.1 ... 1.9 of the range
-    double position; // of the run along the grid, 0 ... 1
-};
-
-void PrintTo(const GraphCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
-class GraphBothWays : public testing::WindowTest,
-                      public ::testing::WithParamInterface<GraphCase> {};
-
-// The quick path draws after another edit, so that it draws on what it kept from that one.
-TEST_P(GraphBothWays, SamePixels) {
-    const GraphCase& c = GetParam();
-    type("Text7", c.nmax);
-    for (int i = 0; i < 5; ++i) {
-        window->graph_box(GraphId(i))->setChecked(true);
-        window->graph(GraphId(i))->resize(400, 170);
-        window->graph(GraphId(i))->zoom_bar()->setValue(c.zoom_bar);
-    }
-    type("Text3", "0.03");
-    type("Text3", "0.02");
-    const SimulationState& s = window->state();
-    window->simulation().show_position(static_cast<int>(c.position * s.Nt));
-    for (int i = 0; i < 5; ++i) {
-        GraphWindow* g = window->graph(GraphId(i));
-        g->redraw();
-        const int layers = g->layers_drawn();
-        g->redraw();
-        EXPECT_EQ(g->layers_drawn(), layers) << "the same plot again keeps both layers";
-        const QImage quick = g->plot()->grab().toImage();
-        g->set_fast_paths(false);
-        const QImage plain = g->plot()->grab().toImage();
-        g->set_fast_paths(true);
-        const Difference d = compare(quick, plain);
-        EXPECT_EQ(d.pixels, 0) << g->variant().form_name << ": " << d;
-        if (d.pixels != 0 && qEnvironmentVariableIsSet("OVRELAN_DUMP")) {
-            quick.save(QString("/tmp/q_%1_%2.png").arg(c.name).arg(i));
-            plain.save(QString("/tmp/p_%1_%2.png").arg(c.name).arg(i));
-        }
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(Plots, GraphBothWays,
-                         ::testing::Values(GraphCase{"after_an_edit", "40", 0, 0},
-                                           GraphCase{"in_the_middle_of_a_run", "40", 0, 0.5},
-                                           GraphCase{"after_a_run", "40", 0, 1},
-                                           GraphCase{"zoomed_in_past_the_edges", "40", -9, 0.3},
-                                           GraphCase{"a_hundred_thousand_points", "2084", 0, 0.7}),
-                         testing::CaseName{});
 
 // A run stopped in the pause of a frame's second phase: the carriers, the fields and the wires.
 class SceneBothWays : public ::testing::Test {

@@ -1,0 +1,262 @@
+#include "geometry/graph_frame.h"
+
+#include "geometry/axis_ticks.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace ovrelan {
+
+namespace {
+
+constexpr double pad = 4;      // between a label and the plot
+constexpr double gap = 6;      // at least between neighbouring labels along an axis
+constexpr double min_line = 8; // at least between neighbouring grid lines
+
+struct Placed {
+    std::vector<FrameLabel>& labels;
+    PixelBox forbidden; // the plot
+    PixelBox view;
+
+    // Adds the label unless it would leave the view, reach into the plot or meet one already
+    // placed (the gap kept along its row).
+    bool add(const std::string& text, PixelBox box) {
+        const bool inside_view = box.left >= 0 && box.top >= 0 &&
+                                 box.left + box.width <= view.width + 1e-9 &&
+                                 box.top + box.height <= view.height + 1e-9;
+        if (!inside_view || box.intersects(forbidden)) {
+            return false;
+        }
+        const PixelBox spaced{box.left - gap / 2, box.top, box.width + gap, box.height};
+        for (const FrameLabel& other : labels) {
+            if (spaced.intersects(other.box)) {
+                return false;
+            }
+        }
+        labels.push_back({text, box});
+        return true;
+    }
+};
+
+// The smallest power of two f with spacing·f >= wanted.
+int whole_factor(double spacing, double wanted) {
+    int f = 1;
+    while (spacing * f < wanted && f < (1 << 30)) {
+        f *= 2;
+    }
+    return f;
+}
+
+struct Tickmarks {
+    std::vector<double> values;
+    std::vector<std::string> texts;
+    std::string prefix; // of the unit
+};
+
+Tickmarks round_ticks(double low, double high, double step, bool with_prefix, char separator) {
+    Tickmarks t;
+    const Prefix prefix =
+        with_prefix ? prefix_for(std::max(std::fabs(low), std::fabs(high))) : Prefix{1, ""};
+    t.prefix = prefix.name;
+    for (const Tick& tick : axis_ticks(low, high, step, prefix, separator)) {
+        t.values.push_back(tick.value);
+        t.texts.push_back(tick.label);
+    }
+    return t;
+}
+
+// Round value ticks for a plot this high: about one per two lines of text.
+Tickmarks value_ticks(const Range& r, double plot_height, double text_height, char separator) {
+    const int intervals = std::max(1, static_cast<int>(plot_height / (text_height * 1.8)));
+    return round_ticks(r.low, r.high, nice_step(r.high - r.low, intervals), true, separator);
+}
+
+double widest(const std::vector<std::string>& texts, const MeasureText& measure) {
+    double w = 0;
+    for (const std::string& t : texts) {
+        w = std::max(w, measure(t).width);
+    }
+    return w;
+}
+
+std::string axis_title(const std::string& name, const std::string& prefix,
+                       const std::string& unit) {
+    return name + ", " + prefix + unit;
+}
+
+} // namespace
+
+Range value_range(const Extent& e, bool from_zero, double zoom) {
+    double low = from_zero ? std::min(0.0, e.low) : e.low;
+    double high = e.high;
+    const double span = high - low;
+    if (!(span > std::max(std::fabs(high), std::fabs(low)) * 1e-12)) {
+        const double room = std::max(std::fabs(high), 1e-12) * 0.1;
+        low = from_zero && low == 0 ? 0 : low - room;
+        high += room;
+    } else {
+        low = from_zero && low == 0 ? 0 : low - 0.05 * span;
+        high += 0.05 * span;
+    }
+    if (from_zero && low == 0) {
+        return {0, high * zoom};
+    }
+    const double centre = low < 0 && high > 0 ? 0 : (low + high) / 2;
+    return {centre + (low - centre) * zoom, centre + (high - centre) * zoom};
+}
+
+GraphFrame graph_frame(const FrameRequest& r, const MeasureText& measure) {
+    GraphFrame f;
+    f.view = {0, 0, r.width, r.height};
+    f.time_scale = r.time_scale;
+    const double text_h = measure("0").height;
+    const double strip = text_h + 6;
+    const double readout_h = r.readout ? strip : 0;
+    const double bottom_h = r.time_labels ? text_h + 6 : 6;
+    f.title = {0, 0, r.width, strip};
+    f.readout = {0, r.height - readout_h, r.width, readout_h};
+    const double plot_top = strip + text_h / 2; // room for the top value label's upper half
+    const double plot_height = std::max(1.0, r.height - readout_h - bottom_h - plot_top);
+    const char sep = r.decimal_separator;
+
+    // Value axes: their ticks set the margins.
+    Tickmarks left;
+    Tickmarks right;
+    std::vector<double> left_lines; // grid lines, in value units
+    std::string left_title;
+    std::string right_title;
+    if (r.axes == Axes::normalised && r.normalised != nullptr) {
+        const GraphAxes& a = *r.normalised;
+        f.y = {a.y_bottom, a.y_top};
+        const double spacing = plot_height / (2.0 * y_half_steps);
+        const int line_factor = whole_factor(spacing, min_line);
+        const int label_factor = std::max(line_factor, whole_factor(spacing, text_h + 2));
+        const int middle = y_half_steps - 1; // the line at 0
+        for (int i = 0; i < static_cast<int>(a.horizontal_lines.size()); ++i) {
+            if ((i - middle) % line_factor == 0) {
+                left_lines.push_back(a.horizontal_lines[static_cast<std::size_t>(i)]);
+            }
+            if ((i - middle) % label_factor == 0) {
+                left.values.push_back(a.horizontal_lines[static_cast<std::size_t>(i)]);
+                left.texts.push_back(a.value_labels[static_cast<std::size_t>(i)].text);
+            }
+        }
+    } else {
+        f.y = value_range(r.left, r.from_zero, r.value_zoom);
+        left = value_ticks(f.y, plot_height, text_h, sep);
+        left_lines = left.values;
+        left_title = axis_title(r.left_name, left.prefix, r.left_unit);
+        if (r.two_axes) {
+            f.y2 = value_range(r.right, false, r.value_zoom);
+            right = value_ticks(f.y2, plot_height, text_h, sep);
+            right_title = axis_title(r.right_name, right.prefix, r.right_unit);
+        }
+    }
+    const double left_margin = std::max(24.0, widest(left.texts, measure) + pad + 4);
+    const double right_margin = r.two_axes ? widest(right.texts, measure) + pad + 4 : 12;
+    f.plot = {left_margin, plot_top, std::max(1.0, r.width - left_margin - right_margin),
+              plot_height};
+    f.y_grid = left_lines;
+
+    std::vector<FrameLabel>& labels = f.labels;
+    Placed placed{labels, f.plot, f.view};
+
+    // The strip above: the header, or the axis names.
+    const auto in_strip = [&](const std::string& text, double left_edge, bool from_right) {
+        const TextExtent e = measure(text);
+        const double width = std::min(e.width, r.width - 4);
+        const double x = from_right ? r.width - width - 2 : left_edge;
+        placed.add(text, {x, (strip - e.height) / 2, width, e.height});
+    };
+    if (r.axes == Axes::normalised) {
+        in_strip(r.header, 2, false);
+    } else {
+        in_strip(left_title, 2, false);
+        if (r.two_axes) {
+            in_strip(right_title, 0, true);
+        }
+    }
+
+    // The time axis: its name at the right end of its row first.
+    f.x = {r.window.from * r.time_scale, r.window.to * r.time_scale};
+    const double row_top = f.plot.top + f.plot.height + 2;
+    Tickmarks times;
+    std::string time_name = "τ";
+    const bool spec_lines = r.axes == Axes::normalised && r.normalised != nullptr &&
+                            r.grid_step > 0 &&
+                            r.window.width() >= 4 * r.grid_step; // labels every second line
+    if (spec_lines) {
+        const GraphAxes& a = *r.normalised;
+        const double spacing = r.grid_step / (f.x.high - f.x.low) * f.plot.width;
+        const int line_factor = whole_factor(spacing, min_line);
+        const double widest_time = measure(a.time_label(std::max(1, a.time_labels)).text).width;
+        const int label_factor =
+            std::max(line_factor, 2 * whole_factor(2 * spacing, widest_time + gap));
+        for (int k = line_factor; k <= a.vertical_lines; k += line_factor) {
+            const double x = a.vertical_line_x(k);
+            if (x >= f.x.low && x <= f.x.high) {
+                f.x_grid.push_back(x);
+            }
+        }
+        for (int k = label_factor / 2; 2 * k <= a.vertical_lines; k += label_factor / 2) {
+            if (k <= a.time_labels) {
+                const double x = 2 * k * r.grid_step;
+                if (x >= f.x.low && x <= f.x.high) {
+                    times.values.push_back(x);
+                    times.texts.push_back(a.time_label(k).text);
+                }
+            }
+        }
+    } else {
+        const bool si = r.axes == Axes::physical;
+        const double width = f.x.high - f.x.low;
+        // The step grows until the labels it gives stand apart.
+        double step = nice_step(width, std::max(1, static_cast<int>(f.plot.width / 50)));
+        for (int attempt = 0; attempt < 20; ++attempt) {
+            times = round_ticks(f.x.low, f.x.high, step, si, sep);
+            const double room = widest(times.texts, measure) + gap;
+            if (times.values.size() < 2 || step / width * f.plot.width >= room) {
+                break;
+            }
+            step = nice_step(step * 1.01, 1);
+        }
+        f.x_grid = times.values;
+        if (si) {
+            time_name = "t, " + times.prefix + "с";
+        }
+    }
+    if (r.time_labels) {
+        const TextExtent e = measure(time_name);
+        placed.add(time_name, {r.width - e.width - 2, row_top, e.width, e.height});
+    }
+
+    // Value labels, right-aligned against the plot and centred on their lines.
+    const auto value_labels = [&](const Tickmarks& t, bool on_right, auto to_px) {
+        for (std::size_t i = 0; i < t.values.size(); ++i) {
+            const TextExtent e = measure(t.texts[i]);
+            const double y = to_px(t.values[i]) - e.height / 2;
+            if (y < f.title.height) {
+                continue; // not into the strip above
+            }
+            const double x = on_right ? f.plot.left + f.plot.width + pad
+                                      : f.plot.left - pad - e.width;
+            placed.add(t.texts[i], {x, y, e.width, e.height});
+        }
+    };
+    value_labels(left, false, [&](double v) { return f.y_px(v); });
+    if (r.two_axes) {
+        value_labels(right, true, [&](double v) { return f.y2_px(v); });
+    }
+
+    // Time labels, centred under their lines.
+    if (r.time_labels) {
+        for (std::size_t i = 0; i < times.values.size(); ++i) {
+            const TextExtent e = measure(times.texts[i]);
+            placed.add(times.texts[i],
+                       {f.x_px(times.values[i]) - e.width / 2, row_top, e.width, e.height});
+        }
+    }
+    return f;
+}
+
+} // namespace ovrelan

@@ -1,0 +1,88 @@
+// The frame of a graph as data: where the plot stands inside its view, the value and time
+// ranges it shows, its grid lines and every label around it. The labels stand in margins (value
+// labels left, and right for a second axis; time labels below; the header or the axis titles in
+// a strip above; the read-out in a strip under it): nothing but the grid and the curves is drawn
+// inside the plot. Labels are thinned so that no two overlap, whatever the size and the zoom.
+#pragma once
+
+#include "geometry/graph_axes.h"
+#include "geometry/graph_series.h"
+#include "geometry/time_window.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace ovrelan {
+
+struct FrameLabel {
+    std::string text;
+    PixelBox box; // in the view's pixels, y down
+};
+
+// A value range of an axis.
+struct Range {
+    double low = 0;
+    double high = 1;
+};
+
+struct FrameRequest {
+    double width = 0; // the view, in pixels
+    double height = 0;
+    Axes axes = Axes::normalised;
+    // The normalised look: the graph's own frame (graph_axes) and header.
+    const GraphAxes* normalised = nullptr;
+    std::string header;
+    // Physical axes: the values the series take on each axis, their names and units.
+    Extent left;
+    Extent right;
+    bool two_axes = false;
+    std::string left_name, left_unit, right_name, right_unit;
+    bool from_zero = false;
+    double value_zoom = 1; // the zoom bar's factor: a larger one shows a wider value range
+    // The time shown, in the arrays' time (τ), and what one unit of it is on the axis.
+    TimeWindow window;
+    double time_scale = 1;
+    double grid_step = 0; // the normalised look's grid step in τ
+    bool time_labels = true;
+    bool readout = true;
+    char decimal_separator = '.';
+};
+
+struct GraphFrame {
+    PixelBox view;
+    PixelBox title;   // the strip above the plot
+    PixelBox plot;    // only grid, curves, markers and the cursor are drawn here
+    PixelBox readout; // the strip under the time labels (zero height when none)
+    Range x;          // in axis units: τ, or seconds
+    Range y;
+    Range y2; // the right axis, when there is one
+    double time_scale = 1;
+    std::vector<double> x_grid; // grid lines, in axis units
+    std::vector<double> y_grid;
+    std::vector<FrameLabel> labels; // every label: ticks, axis names, the header
+
+    double x_px(double x_value) const {
+        return plot.left + (x_value - x.low) / (x.high - x.low) * plot.width;
+    }
+    double y_px(double y_value) const {
+        return plot.top + (y.high - y_value) / (y.high - y.low) * plot.height;
+    }
+    double y2_px(double y_value) const {
+        return plot.top + (y2.high - y_value) / (y2.high - y2.low) * plot.height;
+    }
+    double x_of_px(double px) const {
+        return x.low + (px - plot.left) / plot.width * (x.high - x.low);
+    }
+    double y_of_px(double px) const {
+        return y.high - (px - plot.top) / plot.height * (y.high - y.low);
+    }
+};
+
+GraphFrame graph_frame(const FrameRequest& request, const MeasureText& measure);
+
+// The value range physical axes show for values within `e`: a little room around them, the
+// lower end at 0 for quantities that are never negative, widened by the zoom bar's factor.
+Range value_range(const Extent& e, bool from_zero, double zoom);
+
+} // namespace ovrelan

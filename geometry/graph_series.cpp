@@ -1,0 +1,209 @@
+#include "geometry/graph_series.h"
+
+#include "model/circuit_kind.h"
+#include "model/parameter_fields.h"
+#include "solution/solution_arrays.h"
+
+#include <algorithm>
+
+namespace ovrelan {
+
+namespace {
+
+// The colours of the voltages-and-current graph: told apart with any colour vision (Okabe and
+// Ito's palette, the current in Tol's purple), each at least 3:1 against white.
+constexpr Rgb emf_black{0, 0, 0};
+constexpr Rgb capacitor_blue{0, 114, 178};
+constexpr Rgb resistor_green{0, 158, 115};
+constexpr Rgb coil_vermillion{213, 94, 0};
+constexpr Rgb current_purple{170, 51, 119};
+
+SeriesValues linear(const double* a, double scale) {
+    return {SeriesValues::Form::linear, a, nullptr, scale, 0};
+}
+
+SeriesValues square(const double* a, double scale) {
+    return {SeriesValues::Form::square, a, nullptr, scale, 0};
+}
+
+// The source's EMF Em·cos(ω·t) at the grid points (τ = t / t_scale).
+SeriesValues source(const SimulationState& s) {
+    return {SeriesValues::Form::source, nullptr, nullptr, s.Em, s.w * s.t_scale};
+}
+
+Series single(const SimulationState& s, GraphKind kind, bool si) {
+    const auto scaled = [&](double scale) { return si ? scale : 1.0; };
+    switch (kind) {
+    case GraphKind::UL:
+        return {"εL", si ? "В" : "", curve_red, false, linear(s.UL_t.data(), scaled(s.UL_scale))};
+    case GraphKind::Uc:
+        return {"Uc", si ? "В" : "", curve_red, false, linear(s.Uc_t.data(), scaled(s.Uc_scale))};
+    case GraphKind::Ur:
+        return {"Ur",
+                si ? "В" : "",
+                curve_red,
+                false,
+                {SeriesValues::Form::linear, nullptr, s.Ur_t.data(), scaled(s.Ur_scale), 0}};
+    case GraphKind::Ik:
+        return {"I", si ? "А" : "", curve_red, false, linear(s.I_t.data(), scaled(s.I_scale))};
+    case GraphKind::W:
+    case GraphKind::UI:
+        break;
+    }
+    return {"W", si ? "Дж" : "", curve_red, false, linear(s.W_t.data(), scaled(s.W_scale))};
+}
+
+} // namespace
+
+const char* graph_kind_name(GraphKind kind) {
+    switch (kind) {
+    case GraphKind::UL:
+        return "εL";
+    case GraphKind::Uc:
+        return "Uc";
+    case GraphKind::Ur:
+        return "Ur";
+    case GraphKind::Ik:
+        return "I";
+    case GraphKind::W:
+        return "W";
+    case GraphKind::UI:
+        break;
+    }
+    return "UI";
+}
+
+std::string graph_title(GraphKind kind, const Parameters& p) {
+    switch (kind) {
+    case GraphKind::UL:
+        return "εL(t) — ЭДС самоиндукции катушки";
+    case GraphKind::Uc:
+        return "Uc(t) — напряжение на конденсаторе";
+    case GraphKind::Ur:
+        return "Ur(t) — напряжение на резисторе";
+    case GraphKind::Ik:
+        return "I(t) — сила тока";
+    case GraphKind::UI:
+        return "Напряжения и ток";
+    case GraphKind::W:
+        break;
+    }
+    switch (configuration(p)) {
+    case Configuration::r_only:
+        return "W(t) — теплота в резисторе";
+    case Configuration::l_only:
+    case Configuration::rl:
+        return "W(t) — энергия магнитного поля катушки";
+    case Configuration::c_only:
+    case Configuration::rc:
+        return "W(t) — энергия конденсатора";
+    case Configuration::rlc:
+        break;
+    }
+    return "W(t) — энергия конденсатора и катушки";
+}
+
+GraphContent graph_content(const SimulationState& s, GraphKind kind, Axes axes,
+                           bool energies_apart) {
+    GraphContent c;
+    if (kind == GraphKind::UI) {
+        axes = Axes::physical; // volts and amperes only
+    }
+    c.axes = axes;
+    const bool si = axes == Axes::physical;
+    c.time_scale = si ? s.t_scale : 1;
+    if (kind != GraphKind::UI) {
+        Series main = single(s, kind, si);
+        if (si) {
+            c.left_name = main.name;
+            c.left_unit = main.unit;
+        }
+        const bool rlc = configuration(s) == Configuration::rlc;
+        if (si && kind == GraphKind::W) {
+            c.from_zero = true;
+            if (energies_apart && rlc) {
+                // C·Uc²/2 and L·I²/2, both Uc_scale²·C/2 times the square of their array.
+                c.series.push_back({"W_C", "Дж", capacitor_blue, false,
+                                    square(s.Uc_t.data(), s.W_scale)});
+                c.series.push_back(
+                    {"W_L", "Дж", coil_vermillion, false, square(s.I_t.data(), s.W_scale)});
+            }
+        }
+        c.series.push_back(std::move(main));
+        return c;
+    }
+    c.left_name = "U";
+    c.left_unit = "В";
+    c.right_name = "I";
+    c.right_unit = "А";
+    if (s.Em != 0) {
+        c.series.push_back({"e", "В", emf_black, false, source(s)});
+    }
+    if (s.C != 0) {
+        c.series.push_back(
+            {"Uc", "В", capacitor_blue, false, linear(s.Uc_t.data(), s.Uc_scale)});
+    }
+    if (s.R != 0) {
+        c.series.push_back({"Ur",
+                            "В",
+                            resistor_green,
+                            false,
+                            {SeriesValues::Form::linear, nullptr, s.Ur_t.data(), s.Ur_scale, 0}});
+    }
+    if (s.L != 0) {
+        c.series.push_back(
+            {"εL", "В", coil_vermillion, false, linear(s.UL_t.data(), s.UL_scale)});
+    }
+    c.series.push_back({"I", "А", current_purple, true, linear(s.I_t.data(), s.I_scale)});
+    return c;
+}
+
+std::string circuit_summary(const Parameters& p, char decimal_separator) {
+    const auto value = [&](Field field, double held) {
+        std::string text = field_value_text(field, held);
+        std::replace(text.begin(), text.end(), '.', decimal_separator);
+        if (text.rfind('-', 0) == 0) {
+            text = "\u2212" + text.substr(1);
+        }
+        return text;
+    };
+    std::string out;
+    const auto add = [&](const char* name, Field field, double held, const char* unit) {
+        out += (out.empty() ? "" : ", ") + std::string(name) + " = " + value(field, held) + " " +
+               unit;
+    };
+    if (p.L != 0) {
+        add("L", Field::L, p.L, "мкГн");
+    }
+    if (p.C != 0) {
+        add("C", Field::C, p.C, "мкФ");
+    }
+    if (p.R != 0) {
+        add("R", Field::R, p.R, "Ом");
+    }
+    if (p.C != 0) {
+        add("Uo", Field::Uo, p.Uo, "В");
+    }
+    add("ε", Field::Em, p.Em, "В");
+    if (p.Em != 0) {
+        add("ν", Field::nu, p.nu, "Гц");
+    }
+    return out;
+}
+
+Extent series_extent(const SimulationState& s, const Series& series) {
+    Extent e;
+    const std::size_t n = computed_points(s);
+    if (n == 0) {
+        return e;
+    }
+    e.low = e.high = series.values.at(s.t_grid.data(), 0);
+    for (std::size_t k = 1; k < n; ++k) {
+        const double v = series.values.at(s.t_grid.data(), k);
+        e.low = std::min(e.low, v);
+        e.high = std::max(e.high, v);
+    }
+    return e;
+}
+
+} // namespace ovrelan

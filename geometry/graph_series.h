@@ -1,0 +1,88 @@
+// What a graph draws: its curves, each with its values at the grid points in the graph's units,
+// its name, unit and colour, and which value axis it belongs to. Normalised axes show the arrays
+// as they are; physical axes show them times their scales, in seconds, volts, amperes and joules.
+#pragma once
+
+#include "geometry/colours.h"
+#include "model/simulation_state.h"
+
+#include <cmath>
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace ovrelan {
+
+// The graphs: the five quantities, and the voltages with the current together.
+enum class GraphKind { UL, Uc, Ur, Ik, W, UI };
+inline constexpr std::size_t graph_kind_count = 6;
+
+enum class Axes { normalised, physical };
+
+// Values at grid point k, read from an array without a call per point: scale·a[k], scale·a[k]²,
+// or amplitude·cos(rate·t_grid[k]) (the source's EMF, which no array holds).
+struct SeriesValues {
+    enum class Form { linear, square, source };
+    Form form = Form::linear;
+    const double* doubles = nullptr;
+    const float* floats = nullptr; // the resistor's single-precision array
+    double scale = 1;
+    double rate = 0; // for the source, per unit of the arrays' time
+
+    double at(const double* t_grid, std::size_t k) const {
+        switch (form) {
+        case Form::source:
+            return scale * std::cos(rate * t_grid[k]);
+        case Form::square: {
+            const double v = doubles != nullptr ? doubles[k] : static_cast<double>(floats[k]);
+            return scale * v * v;
+        }
+        case Form::linear:
+            break;
+        }
+        return scale * (doubles != nullptr ? doubles[k] : static_cast<double>(floats[k]));
+    }
+};
+
+struct Series {
+    std::string name; // "Uc", "εL", "e", "I", "W", "W_C", "W_L"
+    std::string unit; // "В", "А", "Дж" (physical axes), empty for normalised ones
+    Rgb colour;
+    bool right_axis = false; // the current of the voltages-and-current graph
+    SeriesValues values;
+};
+
+struct GraphContent {
+    std::vector<Series> series;
+    Axes axes = Axes::normalised;
+    double time_scale = 1; // x = t_grid[k]·time_scale: τ as it is, or seconds
+    // The value axes in physical units: their quantity and unit ("Uc", "В"); the right one only
+    // for the voltages-and-current graph. Normalised axes show the header instead.
+    std::string left_name, left_unit;
+    std::string right_name, right_unit;
+    bool from_zero = false; // energies in physical units: the value axis starts at 0
+};
+
+// The curves of a graph for this circuit. The energy graph in physical units may show the
+// capacitor's and the coil's energies apart, beside their sum (`energies_apart`).
+GraphContent graph_content(const SimulationState& s, GraphKind kind, Axes axes,
+                           bool energies_apart = false);
+
+// The names of the graphs, one per quantity everywhere: "εL", "Uc", "Ur", "I", "W", "UI".
+const char* graph_kind_name(GraphKind kind);
+
+// Short, distinct window titles: «Uc(t) — напряжение на конденсаторе».
+std::string graph_title(GraphKind kind, const Parameters& p);
+
+// The circuit's parameters as a picture's title gives them: "L = 2000 мкГн, C = 5000 мкФ,
+// R = 0,02 Ом, Uo = 15 В, ε = 5 В, ν = 47 Гц" (no L, C or R the circuit does not have).
+std::string circuit_summary(const Parameters& p, char decimal_separator);
+
+// The smallest and largest value of a series over the computed points.
+struct Extent {
+    double low = 0;
+    double high = 0;
+};
+Extent series_extent(const SimulationState& s, const Series& series);
+
+} // namespace ovrelan

@@ -1,0 +1,183 @@
+#include "graphs/graph_render.h"
+
+#include "geometry/colours.h"
+#include "platform/drawing_surface.h"
+#include "solution/solution_arrays.h"
+
+#include <QFontMetricsF>
+#include <QPainterPath>
+
+#include <algorithm>
+#include <cmath>
+
+namespace ovrelan {
+
+namespace {
+
+const QColor grid_colour = to<QColor>(grid_green);
+const QColor marker_colour(0, 110, 0);
+const QColor cursor_colour(60, 60, 200);
+
+QRectF rect(const PixelBox& b) {
+    return {b.left, b.top, b.width, b.height};
+}
+
+} // namespace
+
+QString qstring(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+QPen curve_pen(const Series& series, double scale, bool drawn) {
+    const Rgb colour = drawn ? series.colour : preview_tint(series.colour);
+    QPen pen(to<QColor>(colour), (drawn ? 3.0 : 2.0) * scale);
+    pen.setCapStyle(Qt::RoundCap);
+    pen.setJoinStyle(Qt::RoundJoin);
+    return pen;
+}
+
+IndexRange visible_points(const SimulationState& s, const GraphFrame& frame) {
+    const std::size_t n = computed_points(s);
+    if (n == 0 || !(s.dt > 0) || !(frame.time_scale > 0)) {
+        return {};
+    }
+    const double from = frame.x.low / frame.time_scale / s.dt;
+    const double to = frame.x.high / frame.time_scale / s.dt;
+    const auto first = static_cast<std::size_t>(std::clamp(std::floor(from) - 1, 0.0,
+                                                           static_cast<double>(n - 1)));
+    const auto last = static_cast<std::size_t>(
+        std::clamp(std::ceil(to) + 2, 1.0, static_cast<double>(n)));
+    return {first, std::max(first + 1, last)};
+}
+
+void draw_frame(QPainter& painter, const GraphFrame& frame, const GraphLook& look,
+                const QString& readout) {
+    painter.save();
+    painter.setFont(look.font);
+    painter.setPen(Qt::black);
+    const QFontMetricsF metrics(look.font);
+    for (const FrameLabel& label : frame.labels) {
+        const QRectF box = rect(label.box);
+        // A header longer than its strip is cut short, not run over the edge.
+        painter.drawText(box.adjusted(-1, 0, 2, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                         metrics.elidedText(qstring(label.text), Qt::ElideRight, box.width() + 2));
+    }
+    if (!readout.isEmpty() && frame.readout.height > 0) {
+        const QRectF strip = rect(frame.readout).adjusted(4, 0, -4, 0);
+        painter.drawText(strip, Qt::AlignLeft | Qt::AlignVCenter,
+                         metrics.elidedText(readout, Qt::ElideRight, strip.width()));
+    }
+    // The plot's border, and the time axis at zero where zero is shown.
+    const QRectF plot = rect(frame.plot);
+    painter.setPen(QPen(Qt::black, std::max(1.0, look.scale)));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(plot);
+    painter.setPen(QPen(Qt::black, 3 * look.scale));
+    painter.drawLine(plot.topLeft(), plot.bottomLeft());
+    if (frame.y.low < 0 && frame.y.high > 0) {
+        const double y = frame.y_px(0);
+        painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
+    }
+    painter.restore();
+}
+
+void draw_grid(QPainter& painter, const GraphFrame& frame, const GraphLook& look) {
+    painter.save();
+    painter.setClipRect(rect(frame.plot));
+    painter.setPen(QPen(grid_colour, std::max(1.0, std::round(look.scale))));
+    const QRectF plot = rect(frame.plot);
+    for (const double x : frame.x_grid) {
+        const double px = frame.x_px(x);
+        painter.drawLine(QPointF(px, plot.top()), QPointF(px, plot.bottom()));
+    }
+    for (const double y : frame.y_grid) {
+        const double py = frame.y_px(y);
+        painter.drawLine(QPointF(plot.left(), py), QPointF(plot.right(), py));
+    }
+    painter.restore();
+}
+
+void draw_series(QPainter& painter, const GraphFrame& frame, const SimulationState& s,
+                 const Series& series, std::size_t first, std::size_t last, const QPen& pen) {
+    if (last <= first) {
+        return;
+    }
+    const double* t = s.t_grid.data();
+    const double ts = frame.time_scale;
+    const double x0 = frame.x.low;
+    const double sx = frame.plot.width / (frame.x.high - frame.x.low);
+    const Range& yr = series.right_axis ? frame.y2 : frame.y;
+    const double sy = frame.plot.height / (yr.high - yr.low);
+    const double left = frame.plot.left;
+    const double top = frame.plot.top;
+    ColumnPolyline line;
+    // In device pixels' columns: a pixel column of a large picture is not one of the screen.
+    line.add_all(last - first, [&](std::size_t i) {
+        const std::size_t k = first + i;
+        return QPointF(left + (t[k] * ts - x0) * sx,
+                       top + (yr.high - series.values.at(t, k)) * sy);
+    });
+    painter.save();
+    painter.setClipRect(rect(frame.plot));
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    const QPolygonF& points = line.finish();
+    if (points.size() == 1) {
+        painter.drawPoint(points.front());
+    } else {
+        painter.drawPolyline(points);
+    }
+    painter.restore();
+}
+
+void draw_curves(QPainter& painter, const GraphFrame& frame, const SimulationState& s,
+                 const GraphContent& content, std::size_t drawn_end, const GraphLook& look) {
+    const IndexRange shown = visible_points(s, frame);
+    for (const Series& series : content.series) {
+        const std::size_t split = std::clamp(drawn_end, shown.first, shown.last);
+        if (look.preview && split < shown.last) {
+            draw_series(painter, frame, s, series, split > 0 ? split - 1 : split, shown.last,
+                        curve_pen(series, look.scale, false));
+        }
+        draw_series(painter, frame, s, series, shown.first, split,
+                    curve_pen(series, look.scale, true));
+    }
+}
+
+void draw_marks(QPainter& painter, const GraphFrame& frame, const GraphLook& look, Axes axes,
+                const std::vector<GraphPoint>& markers, const std::optional<GraphPoint>& cursor) {
+    painter.save();
+    const QRectF plot = rect(frame.plot);
+    painter.setClipRect(plot.adjusted(-8, -8, 8, 8));
+    const auto at = [&](const GraphPoint& p) {
+        return QPointF(frame.x_px(p.tau * frame.time_scale),
+                       frame.y_px(axes == Axes::physical ? p.physical : p.normalised));
+    };
+    if (cursor) {
+        const QPointF c = at(*cursor);
+        painter.setPen(QPen(cursor_colour, look.scale, Qt::DashLine));
+        painter.drawLine(QPointF(c.x(), plot.top()), QPointF(c.x(), plot.bottom()));
+        if (std::isfinite(c.y())) {
+            painter.drawLine(QPointF(plot.left(), c.y()), QPointF(plot.right(), c.y()));
+        }
+    }
+    QFont bold = look.font;
+    bold.setBold(true);
+    painter.setFont(bold);
+    const char* const letters[] = {"A", "B"};
+    for (std::size_t i = 0; i < markers.size() && i < 2; ++i) {
+        const QPointF c = at(markers[i]);
+        painter.setPen(QPen(marker_colour, look.scale));
+        painter.drawLine(QPointF(c.x(), plot.top()), QPointF(c.x(), plot.bottom()));
+        painter.setBrush(marker_colour);
+        if (std::isfinite(c.y())) {
+            painter.drawEllipse(c, 4 * look.scale, 4 * look.scale);
+        }
+        // The letter beside the marker's line, at the plot's foot.
+        painter.drawText(QPointF(c.x() + 4 * look.scale, plot.bottom() - 4 * look.scale),
+                         letters[i]);
+    }
+    painter.restore();
+}
+
+} // namespace ovrelan

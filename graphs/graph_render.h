@@ -1,0 +1,68 @@
+// Drawing a graph onto any painter: the frame around the plot (labels, axis names, the header,
+// the read-out), the grid, the curves and the markers. The screen keeps the plot's grid and
+// curves as a picture and draws the frame and the pointer's cross-hair over it; a picture file
+// or a printer gets everything in one go, as vectors wherever the device takes them.
+#pragma once
+
+#include "geometry/graph_frame.h"
+#include "geometry/graph_readout.h"
+#include "geometry/graph_series.h"
+#include "model/simulation_state.h"
+
+#include <QColor>
+#include <QFont>
+#include <QPainter>
+#include <QString>
+
+#include <cstddef>
+#include <optional>
+#include <vector>
+
+namespace ovrelan {
+
+// How large a graph is drawn: 1 on the screen at the normal size, more for the back row of a
+// class or a large picture. Fonts and line widths follow it.
+struct GraphLook {
+    double scale = 1;
+    QFont font;   // labels and the header
+    bool preview; // the whole curve in a light tint before the run draws it
+};
+
+// The curves' pens: full colour up to the run position, a lighter tint beyond it.
+QPen curve_pen(const Series& series, double scale, bool drawn);
+
+// Labels, axis names and the header around the plot, the plot's border and its axes; the
+// read-out in its strip, shortened to fit.
+void draw_frame(QPainter& painter, const GraphFrame& frame, const GraphLook& look,
+                const QString& readout);
+
+// The grid inside the plot.
+void draw_grid(QPainter& painter, const GraphFrame& frame, const GraphLook& look);
+
+// The points first ... last - 1 of a series within the frame's time window, every pixel column
+// drawn through the first, lowest, highest and last of the points it covers.
+void draw_series(QPainter& painter, const GraphFrame& frame, const SimulationState& s,
+                 const Series& series, std::size_t first, std::size_t last, const QPen& pen);
+
+// Every series: up to the run position in full colour, the rest in the preview's tint (when the
+// look asks for it).
+void draw_curves(QPainter& painter, const GraphFrame& frame, const SimulationState& s,
+                 const GraphContent& content, std::size_t drawn_end, const GraphLook& look);
+
+// The markers A and B and (on the screen only) the pointer's cross-hair, at their grid points'
+// values in the graph's axes (only a vertical line where the value is not a number: the
+// voltages-and-current graph reads all its curves there).
+void draw_marks(QPainter& painter, const GraphFrame& frame, const GraphLook& look, Axes axes,
+                const std::vector<GraphPoint>& markers, const std::optional<GraphPoint>& cursor);
+
+// The range of grid indices a time window covers (one point beyond each end, so the curve
+// reaches the plot's edges), within the computed points.
+struct IndexRange {
+    std::size_t first = 0;
+    std::size_t last = 0; // one past
+};
+IndexRange visible_points(const SimulationState& s, const GraphFrame& frame);
+
+QString qstring(const std::string& text);
+
+} // namespace ovrelan

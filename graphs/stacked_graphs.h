@@ -1,0 +1,50 @@
+// The «Графики» window: several graphs stacked in one window on one time axis, each its own plot,
+// the zoom and the pan shared; only the lowest in each column shows the time labels. Where the
+// screen cannot hold the graphs legibly in windows of their own, they open here.
+#pragma once
+
+#include "geometry/graph_series.h"
+#include "graphs/graph_view.h"
+#include "platform/platform.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <vector>
+
+class QGridLayout;
+
+namespace ovrelan {
+
+class Simulation;
+
+class StackedGraphs final : public QWidget {
+public:
+    StackedGraphs(Simulation& simulation, Platform& platform);
+
+    // The graphs it stacks, in this order, in this many columns.
+    void show_graphs(const std::vector<GraphKind>& kinds, int columns);
+    const std::vector<GraphView*>& views() const { return views_; }
+    GraphView* view(GraphKind kind) const;
+    // For every graph: the preview, the axes, the back row's scale.
+    void set_preview(bool shown);
+    void set_axes(Axes axes);
+    void set_scale(double scale);
+    // Called when the student closes the window.
+    void on_closed(std::function<void()> closed) { closed_ = std::move(closed); }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    Simulation& simulation_;
+    Platform& platform_;
+    QGridLayout* grid_;
+    std::vector<GraphView*> views_;
+    bool preview_ = true;
+    Axes axes_ = Axes::normalised;
+    double scale_ = 1;
+    std::function<void()> closed_;
+};
+
+} // namespace ovrelan

@@ -1,0 +1,127 @@
+#include "geometry/graph_frame.h"
+
+#include "support/model_fixtures.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace ovrelan {
+namespace {
+
+using testing::circuit;
+
+// Text boxes as Times 11.25 pt roughly gives them: 7 px a character, 17 px a line (twice that
+// for a view scaled up for the back row).
+MeasureText approximately(double scale) {
+    return [scale](const std::string& text) {
+        std::size_t characters = 0;
+        for (const char c : text) {
+            characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0; // UTF-8
+        }
+        return TextExtent{7.0 * scale * static_cast<double>(characters), 17 * scale};
+    };
+}
+
+void expect_legible(const GraphFrame& f, const std::string& what) {
+    for (std::size_t i = 0; i < f.labels.size(); ++i) {
+        const FrameLabel& a = f.labels[i];
+        EXPECT_FALSE(a.box.intersects(f.plot)) << what << ": «" << a.text << "» on the plot";
+        EXPECT_GE(a.box.left, 0) << what << ": " << a.text;
+        EXPECT_LE(a.box.left + a.box.width, f.view.width + 1e-9) << what << ": " << a.text;
+        for (std::size_t j = i + 1; j < f.labels.size(); ++j) {
+            EXPECT_FALSE(a.box.intersects(f.labels[j].box))
+                << what << ": «" << a.text << "» and «" << f.labels[j].text << "»";
+        }
+    }
+    EXPECT_GT(f.plot.width, 0) << what;
+    EXPECT_GT(f.plot.height, 0) << what;
+}
+
+// Over many sizes, zooms in time and value, both kinds of axes and both font sizes: no label
+// inside the plot area, no two labels overlapping, none off the view.
+TEST(GraphFrame, NoLabelOnThePlotAndNoTwoOverlapAtAnySizeAndZoom) {
+    const SimulationState s = circuit({0.002, 0.005, 0.02, 15, 5, 47, 40});
+    const SimulationState long_run = circuit({0.002, 0.005, 0.02, 15, 5, 47, 5000});
+    for (const SimulationState* state : {&s, &long_run}) {
+        for (const GraphKind kind : {GraphKind::Uc, GraphKind::W, GraphKind::UI}) {
+            for (const Axes axes : {Axes::normalised, Axes::physical}) {
+                const GraphContent c = graph_content(*state, kind, axes);
+                const GraphVariant& v =
+                    graph_variant(kind == GraphKind::UI ? GraphId::Uc : static_cast<GraphId>(kind));
+                for (const double zoom : {0.1, 1.0, 1.9}) {
+                    const GraphAxes a = graph_axes(*state, v, zoom, ',');
+                    for (const double part : {1.0, 0.3, 0.01, 0.0005}) {
+                        for (const auto& [w, h] : {std::pair{200.0, 90.0}, std::pair{360.0, 171.0},
+                                                   std::pair{640.0, 300.0},
+                                                   std::pair{1600.0, 900.0}}) {
+                            for (const double font : {1.0, 2.0}) {
+                                FrameRequest r;
+                                r.width = w;
+                                r.height = h;
+                                r.axes = c.axes;
+                                r.normalised = &a;
+                                r.header = graph_header(*state, v, ',');
+                                r.two_axes = !c.right_name.empty();
+                                r.left = series_extent(*state, c.series.front());
+                                r.right = series_extent(*state, c.series.back());
+                                r.left_name = c.left_name;
+                                r.left_unit = c.left_unit;
+                                r.right_name = c.right_name;
+                                r.right_unit = c.right_unit;
+                                r.from_zero = c.from_zero;
+                                r.value_zoom = zoom;
+                                const double span = state->t_span;
+                                r.window = {span * (1 - part) / 2, span * (1 + part) / 2};
+                                r.time_scale = c.time_scale;
+                                r.grid_step = state->grid_step;
+                                r.decimal_separator = ',';
+                                const GraphFrame f = graph_frame(r, approximately(font));
+                                expect_legible(f, std::string(graph_kind_name(kind)) + " " +
+                                                      std::to_string(w) + "x" +
+                                                      std::to_string(h) + " part " +
+                                                      std::to_string(part));
+                            }
+                        }
+                    }
+                }
+            }
+        }
+    }
+}
+
+// At a size a class reads, the physical axes say what they show: the unit with its prefix,
+// round time ticks, and a window's every tick inside it.
+TEST(GraphFrame, PhysicalAxesNameTheirUnits) {
+    const SimulationState s = circuit({0.002, 0.005, 0.02, 15, 5, 47, 40});
+    const GraphContent c = graph_content(s, GraphKind::Uc, Axes::physical);
+    FrameRequest r;
+    r.width = 800;
+    r.height = 400;
+    r.axes = Axes::physical;
+    r.left = series_extent(s, c.series.front());
+    r.left_name = c.left_name;
+    r.left_unit = c.left_unit;
+    r.window = whole(s.t_span);
+    r.time_scale = c.time_scale;
+    const GraphFrame f = graph_frame(r, approximately(1));
+    std::vector<std::string> texts;
+    for (const FrameLabel& l : f.labels) {
+        texts.push_back(l.text);
+    }
+    EXPECT_NE(std::find(texts.begin(), texts.end(), "Uc, В"), texts.end());
+    EXPECT_NE(std::find(texts.begin(), texts.end(), "t, мс"), texts.end()) << "0.79 s: in ms";
+    EXPECT_NE(std::find(texts.begin(), texts.end(), "200"), texts.end()) << "round ticks";
+    for (const double x : f.x_grid) {
+        EXPECT_GE(x, f.x.low);
+        EXPECT_LE(x, f.x.high);
+    }
+    // The energy in physical units starts at zero.
+    const GraphContent w = graph_content(s, GraphKind::W, Axes::physical);
+    EXPECT_TRUE(w.from_zero);
+    EXPECT_EQ(value_range(series_extent(s, w.series.front()), true, 1).low, 0);
+}
+
+} // namespace
+} // namespace ovrelan

@@ -1,0 +1,211 @@
+#include "ui/graph_windows.h"
+
+#include "graphs/graph_window.h"
+#include "graphs/stacked_graphs.h"
+#include "simulation/simulation.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+namespace ovrelan {
+
+namespace {
+
+// The smallest plot a class still reads.
+const QSize legible_plot(320, 140);
+
+ScreenRect screen_rect_of(const QWidget* w) {
+    const QPoint origin = w->mapToGlobal(QPoint(0, 0));
+    return {origin.x(), origin.y(), w->width(), w->height()};
+}
+
+} // namespace
+
+GraphWindows::GraphWindows(QWidget& main, Simulation& simulation, Platform& platform)
+    : QObject(&main), main_(main), simulation_(simulation), platform_(platform),
+      stacked_(std::make_unique<StackedGraphs>(simulation, platform)) {
+    for (std::size_t i = 0; i < graph_kind_count; ++i) {
+        const auto kind = static_cast<GraphKind>(i);
+        windows_[i] = std::make_unique<GraphWindow>(simulation, kind, platform);
+        // Closed with its title-bar button: the graph is no longer chosen.
+        windows_[i]->on_closed([this, kind] {
+            if (!showing_ && unchosen_) {
+                unchosen_(kind);
+            }
+        });
+    }
+    stacked_->on_closed([this] {
+        if (showing_) {
+            return;
+        }
+        for (const GraphKind kind : chosen_kinds()) {
+            if (unchosen_) {
+                unchosen_(kind);
+            }
+        }
+    });
+}
+
+GraphWindows::~GraphWindows() = default;
+
+void GraphWindows::start_up() {
+    for (const auto& w : windows_) {
+        w->place_beside(main_);
+    }
+    for (const auto& w : windows_) {
+        w->redraw(); // laid out and drawn before the student first shows them
+    }
+}
+
+GraphView* GraphWindows::shown_view(GraphKind kind) const {
+    const GraphWindow& own = *windows_[static_cast<std::size_t>(kind)];
+    if (own.isVisible()) {
+        return own.view();
+    }
+    return stacked_->isVisible() ? stacked_->view(kind) : nullptr;
+}
+
+bool GraphWindows::chosen(GraphKind kind) const {
+    return chosen_[static_cast<std::size_t>(kind)];
+}
+
+std::vector<GraphKind> GraphWindows::chosen_kinds() const {
+    std::vector<GraphKind> kinds;
+    for (std::size_t i = 0; i < graph_kind_count; ++i) {
+        if (chosen_[i]) {
+            kinds.push_back(static_cast<GraphKind>(i));
+        }
+    }
+    return kinds;
+}
+
+void GraphWindows::set_chosen(GraphKind kind, bool chosen) {
+    const auto i = static_cast<std::size_t>(kind);
+    if (chosen_[i] == chosen) {
+        return;
+    }
+    chosen_[i] = chosen;
+    if (chosen || stacked_->isVisible()) {
+        show_chosen();
+    } else {
+        showing_ = true;
+        windows_[i]->hide();
+        showing_ = false;
+    }
+}
+
+void GraphWindows::arrange() {
+    show_chosen();
+}
+
+void GraphWindows::set_always_stacked(bool on) {
+    always_stacked_ = on;
+    show_chosen();
+}
+
+QRect GraphWindows::available() const {
+    if (screen_area_) {
+        return *screen_area_;
+    }
+    const QScreen* screen = main_.screen() != nullptr ? main_.screen()
+                                                      : QGuiApplication::primaryScreen();
+    return screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+}
+
+// What a graph needs around a legible plot, from the chosen graphs' windows as they are laid out
+// now: the widest margins of them all (two value axes, long value labels).
+GraphNeeds GraphWindows::needs() const {
+    QSize window(0, 0);
+    int time_row = 24;
+    for (const GraphKind kind : chosen_kinds()) {
+        const GraphWindow& w = *windows_[static_cast<std::size_t>(kind)];
+        window = window.expandedTo(w.frame_for_plot(legible_plot));
+        if (w.view()->frame().plot.top > 0) {
+            time_row = static_cast<int>(w.view()->frame().title.height) + 6;
+        }
+    }
+    const QSize decoration = main_.frameGeometry().size() - main_.geometry().size();
+    const QSize cell = window - decoration;
+    return {{window.width(), window.height()},
+            {cell.width(), cell.height() - time_row},
+            {decoration.width(), decoration.height() + time_row}};
+}
+
+void GraphWindows::show_chosen() {
+    const std::vector<GraphKind> kinds = chosen_kinds();
+    std::vector<ScreenRect> controls;
+    for (const QWidget* c : controls_) {
+        if (c->isVisible()) {
+            controls.push_back(screen_rect_of(c));
+        }
+    }
+    const QRect area = available();
+    const GraphPlacement p =
+        place_graphs(to_screen_rect(area), to_screen_rect(main_.frameGeometry()), controls,
+                     static_cast<int>(kinds.size()), needs(), always_stacked_);
+    showing_ = true;
+    if (p.main.left != main_.frameGeometry().left() || p.main.top != main_.frameGeometry().top()) {
+        main_.move(p.main.left, p.main.top);
+    }
+    if (kinds.empty() || !p.stacked) {
+        stacked_->hide();
+    }
+    for (std::size_t i = 0; i < graph_kind_count; ++i) {
+        const auto kind = static_cast<GraphKind>(i);
+        const auto at = std::find(kinds.begin(), kinds.end(), kind);
+        GraphWindow& w = *windows_[i];
+        if (p.stacked || at == kinds.end()) {
+            w.hide();
+            continue;
+        }
+        const ScreenRect& frame = p.graphs[static_cast<std::size_t>(at - kinds.begin())];
+        w.place(frame);
+        w.show();
+        w.place(frame); // again, now that its own frame's decoration is known
+        w.raise();
+    }
+    if (p.stacked && !kinds.empty()) {
+        stacked_->show_graphs(kinds, p.columns);
+        const ScreenRect& f = p.graphs.front();
+        const QSize decoration = main_.frameGeometry().size() - main_.geometry().size();
+        stacked_->resize(std::max(1, f.width - decoration.width()),
+                         std::max(1, f.height - decoration.height()));
+        stacked_->move(f.left, f.top);
+        stacked_->show();
+        stacked_->raise();
+    }
+    showing_ = false;
+}
+
+void GraphWindows::set_preview(bool shown) {
+    for (const auto& w : windows_) {
+        w->set_preview(shown);
+    }
+    stacked_->set_preview(shown);
+}
+
+void GraphWindows::set_axes(Axes axes) {
+    for (const auto& w : windows_) {
+        w->view()->set_axes(axes);
+    }
+    stacked_->set_axes(axes);
+}
+
+void GraphWindows::set_scale(double scale) {
+    for (const auto& w : windows_) {
+        w->view()->set_scale(scale);
+    }
+    stacked_->set_scale(scale);
+}
+
+void GraphWindows::close_all() {
+    showing_ = true;
+    for (const auto& w : windows_) {
+        w->close();
+    }
+    stacked_->close();
+    showing_ = false;
+}
+
+} // namespace ovrelan

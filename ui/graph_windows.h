@@ -1,0 +1,85 @@
+// The graph windows of the main window: the five quantities' windows (their boxes in «Графики»),
+// the voltages-and-current one (a menu item) and the stacked «Графики» window. Whatever is chosen
+// is shown where it covers none of the main window's controls: in windows of their own where the
+// screen's free area holds them legibly, otherwise stacked in one window beside the controls.
+#pragma once
+
+#include "geometry/graph_series.h"
+#include "geometry/window_tiling.h"
+#include "platform/platform.h"
+
+#include <QObject>
+#include <QRect>
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+class QWidget;
+
+namespace ovrelan {
+
+class GraphView;
+class GraphWindow;
+class Simulation;
+class StackedGraphs;
+
+class GraphWindows final : public QObject {
+public:
+    // `controls` are the main window's widgets a graph must never cover.
+    GraphWindows(QWidget& main, Simulation& simulation, Platform& platform);
+    ~GraphWindows() override;
+
+    GraphWindow* window(GraphKind kind) const {
+        return windows_[static_cast<std::size_t>(kind)].get();
+    }
+    StackedGraphs* stacked() const { return stacked_.get(); }
+    // Where the student sees a graph: its own window's view or the stacked window's; null when
+    // it is not on the screen.
+    GraphView* shown_view(GraphKind kind) const;
+
+    // The controls no graph may cover.
+    void set_controls(std::vector<QWidget*> controls) { controls_ = std::move(controls); }
+    // Called when the student closes a graph's window (the box or the item is cleared then).
+    void on_unchosen(std::function<void(GraphKind)> unchosen) { unchosen_ = std::move(unchosen); }
+
+    // Start-up: every window placed beside the main window, hidden, and drawn.
+    void start_up();
+    // A graph chosen or not (its box, its menu item): shown where it fits, or hidden.
+    void set_chosen(GraphKind kind, bool chosen);
+    bool chosen(GraphKind kind) const;
+    // «Упорядочить графики»: the chosen graphs placed again.
+    void arrange();
+    // Every chosen graph in the stacked window, whatever the screen.
+    void set_always_stacked(bool on);
+
+    void set_preview(bool shown);
+    void set_axes(Axes axes);
+    void set_scale(double scale);
+    void close_all();
+
+    // The screen's available area (the main window's screen unless a test says otherwise).
+    void set_screen_area(std::optional<QRect> area) { screen_area_ = area; }
+
+private:
+    QRect available() const;
+    GraphNeeds needs() const;
+    std::vector<GraphKind> chosen_kinds() const;
+    void show_chosen();
+
+    QWidget& main_;
+    Simulation& simulation_;
+    Platform& platform_;
+    std::array<std::unique_ptr<GraphWindow>, graph_kind_count> windows_;
+    std::unique_ptr<StackedGraphs> stacked_;
+    std::array<bool, graph_kind_count> chosen_{};
+    std::vector<QWidget*> controls_;
+    std::function<void(GraphKind)> unchosen_;
+    std::optional<QRect> screen_area_;
+    bool always_stacked_ = false;
+    bool showing_ = false; // placing windows: their hide events are not the student's
+};
+
+} // namespace ovrelan
