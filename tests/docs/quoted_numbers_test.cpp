@@ -110,6 +110,13 @@ struct Circuits {
     static SimulationState driven(double nu, double R = 0.02) {
         return testing::circuit({0.002, 0.005, R, 0, 5, nu, 60});
     }
+    // «Установление тока в катушке (RL)» and «Заряд конденсатора» with other values.
+    static SimulationState rl_with(double L, double R) {
+        return testing::circuit({L, 0, R, 0, 5, 0, 5});
+    }
+    static SimulationState rc_with(double Uo, double nu, double Nmax = 5) {
+        return testing::circuit({0, 0.001, 10, Uo, 5, nu, Nmax});
+    }
     // The «Критический режим» circuit with another resistance.
     static SimulationState critical_with(double R) {
         return testing::circuit({0.002, 0.0005, R, 15, 0, 0, 3});
@@ -179,6 +186,33 @@ double greatest_abs_Uc(const SimulationState& s) {
         m = std::max(m, std::fabs(Uc(s, k)));
     }
     return m;
+}
+
+double I(const SimulationState& s, std::size_t k) {
+    return s.I_t[k] * s.I_scale;
+}
+double EL(const SimulationState& s, std::size_t k) {
+    return s.UL_t[k] * s.UL_scale;
+}
+double span_ms(const SimulationState& s) {
+    return s.t_span * s.t_scale * 1e3;
+}
+// Of an R-C circuit on an alternating source: what is left of the transient at the last point
+// (V), and the amplitude over the last period of the source (V).
+double rc_transient_left(const SimulationState& s) {
+    return (s.Uo + s.Em * s.a * s.a) * std::exp(-seconds(s, s.Uc_t.size() - 1) / (s.R * s.C));
+}
+double last_period_amplitude(const SimulationState& s) {
+    double low = 0;
+    double high = 0;
+    const double from = seconds(s, s.Uc_t.size() - 1) - 1 / s.nu;
+    for (std::size_t k = 0; k < s.Uc_t.size(); ++k) {
+        if (seconds(s, k) >= from) {
+            low = std::min(low, Uc(s, k));
+            high = std::max(high, Uc(s, k));
+        }
+    }
+    return (high - low) / 2;
 }
 
 double greatest_abs_I(const SimulationState& s) {
@@ -388,6 +422,37 @@ const std::vector<Quote>& quotes() {
         // «Конденсатор»
         {"kondensator.md", "Qc = 0,005 · 15 = 0,075", [] { return c().start.Qc; }, 0.0005},
         {"kondensator.md", "0,005 · 15²/2 = 0,5625", [] { return c().start.W_scale; }, 0.00005},
+
+        // «Катушка» and «Конденсатор»: the answers about the R-L and R-C examples
+        {"katushka.md", "В ней ток 316,1", [] { return I(Circuits::rl_with(0.1, 10), 12) * 1e3; }, 0.05},
+        {"katushka.md", "(0,632", [] { return Circuits::rl_with(0.1, 10).I_t[12]; }, 0.0005},
+        {"katushka.md", "постоянная времени вдвое больше: τL = 20", [] { return Circuits::rl_with(0.2, 10).Tr * 1e3; }, 0.5},
+        {"katushka.md", "энергия в конце — 25", [] { return Circuits::rl_with(0.2, 10).W_t.back() * Circuits::rl_with(0.2, 10).W_scale * 1e3; }, 0.5},
+        {"katushka.md", "и расчёт длится 400", [] { return span_ms(Circuits::rl_with(0.2, 10)); }, 0.5},
+        {"katushka.md", "вдвое меньше — 0,25", [] { return I(Circuits::rl_with(0.1, 20), Circuits::rl_with(0.1, 20).I_t.size() - 1); }, 0.005},
+        {"katushka.md", "τL = 5", [] { return Circuits::rl_with(0.1, 20).Tr * 1e3; }, 0.5},
+        {"katushka.md", "расчёт длится 100", [] { return span_ms(Circuits::rl_with(0.1, 20)); }, 0.5},
+        {"katushka.md", "энергия в конце 3,125", [] { return Circuits::rl_with(0.1, 20).W_t.back() * Circuits::rl_with(0.1, 20).W_scale * 1e3; }, 0.0005},
+        {"katushka.md", "через 10 мс Ur = 3,16", [] { const SimulationState s = Circuits::rl_with(0.1, 10); return static_cast<double>(s.Ur_t[12]) * s.Ur_scale; }, 0.005},
+        {"katushka.md", "Ur = 3,16 В и εL = −1,84", [] { return EL(Circuits::rl_with(0.1, 10), 12); }, 0.005},
+        {"kondensator.md", "в ней Uc = −3,161", [] { return Uc(c().rc, 12); }, 0.0005},
+        {"kondensator.md", "первой точке после замыкания — 0,46", [] { return I(c().rc, 1); }, 0.005},
+        {"kondensator.md", "В расчётной точке 6,667", [] { return seconds(Circuits::rc_with(5, 0), 8) * 1e3; }, 0.0005},
+        {"kondensator.md", "6,667 мс Uc = +0,134", [] { return Uc(Circuits::rc_with(5, 0), 8); }, 0.0005},
+        {"kondensator.md", "в следующей, 7,500", [] { return seconds(Circuits::rc_with(5, 0), 9) * 1e3; }, 0.0005},
+        {"kondensator.md", "— уже −0,276", [] { return Uc(Circuits::rc_with(5, 0), 9); }, 0.0005},
+        {"kondensator.md", "| 5 | 0,9540", [] { return Circuits::rc_with(0, 5).a; }, 0.00005},
+        {"kondensator.md", "| 50 | 0,3033", [] { return Circuits::rc_with(0, 50).a; }, 0.00005},
+        {"kondensator.md", "| 500 | 0,0318", [] { return Circuits::rc_with(0, 500).a; }, 0.00005},
+        {"kondensator.md", "| 500 | 0,0318 | 0,159 | 10,0", [] { return span_ms(Circuits::rc_with(0, 500)); }, 0.05},
+        {"kondensator.md", "| 500 | 0,0318 | 0,159 | 10,0 мс (Tx = 2,00", [] { return Circuits::rc_with(0, 500).Tx * 1e3; }, 0.005},
+        {"kondensator.md", "| 500 | 0,0318 | 0,159 | 10,0 мс (Tx = 2,00 мс) | 0,159", [] { return last_period_amplitude(Circuits::rc_with(0, 500)); }, 0.0005},
+        {"kondensator.md", "| 50 | 0,3033 | 1,52 | 95,3 мс (Tx = 19,06 мс) | 1,52", [] { return last_period_amplitude(Circuits::rc_with(0, 50)); }, 0.005},
+        {"kondensator.md", "наибольшее значение Uc = 4,77", [] { return greatest_abs_Uc(Circuits::rc_with(0, 5)); }, 0.005},
+        {"kondensator.md", "(в последней точке Uc = −4,55", [] { const SimulationState s = Circuits::rc_with(0, 5); return Uc(s, s.Uc_t.size() - 1); }, 0.005},
+        {"kondensator.md", "в конце от него остаётся 1,84", [] { return rc_transient_left(Circuits::rc_with(5, 500)); }, 0.005},
+        {"kondensator.md", "установившийся размах всего 0,16", [] { return Circuits::rc_with(5, 500).a * 5; }, 0.005},
+        {"kondensator.md", "в конце размах Uc будет 0,159", [] { return last_period_amplitude(Circuits::rc_with(5, 500, 50)); }, 0.0005},
 
         // The quick start
         {"instruction.txt", "19,5–21,1 мс", [] { return start_peaks(true, true); }, 0.05},
