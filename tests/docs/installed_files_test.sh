@@ -1,23 +1,32 @@
 #!/bin/sh
 # The documents, the desktop entry and the metainfo as a desktop and a package manager see them:
-# each PDF reads as Russian text with its sections, the entry and the metainfo validate.
+# each PDF reads as Russian text with its sections and its terms, the entry and the metainfo
+# validate.
 build="$1"
 source="$2"
 fail() { echo "FAIL: $*" >&2; exit 1; }
+# check NAME TEXT...: NAME.pdf reads, and each TEXT stands in it (a line break counts as a blank,
+# so a phrase may wrap).
 check() {
     text="$(pdftotext -enc UTF-8 "$build/docs/$1.pdf" - 2>/dev/null)" || fail "$1.pdf does not read"
+    text="$(printf '%s' "$text" | tr '\n' ' ' | tr -s ' ')"
+    name="$1"
     shift
     for heading in "$@"; do
-        printf '%s' "$text" | grep -q "$heading" || fail "no «$heading» in the PDF"
+        printf '%s' "$text" | grep -q "$heading" || fail "no «$heading» in $name.pdf"
     done
 }
-check spravka "Обзор" "Пример: контур при запуске программы" "ω₀"
-check kontur "Контур" "апериодический"
-check katushka "Катушка" "самоиндукц"
-check kondensator "Конденсатор" "заряд"
-check resistor "Резистор" "Ома"
-check uprav "Управление" "ПУСК" "Примеры"
+check spravka "Обзор" "Пример: контур при запуске программы" "ω₀" "коэффициент затухания" \
+    "Второй пример" "Обозначения и единицы"
+check kontur "Контур" "апериодический" "Ответы"
+check katushka "Катушка" "самоиндукц" "Ответы"
+check kondensator "Конденсатор" "заряд" "Ответы"
+check resistor "Резистор" "Ома" "Ответы"
+check uprav "Управление" "ПУСК" "Примеры" "коэффициент затухания" "ЭДС самоиндукции"
 grep -q "ПУСК" "$build/docs/instruction.txt" || fail "instruction.txt"
+# The quick start's measuring step first switches the source off: ε = 0.
+sed -n '/^6\. ИЗМЕРЕНИЯ/,/^7\./p' "$build/docs/instruction.txt" | tr '\n' ' ' | tr -s ' ' |
+    grep -q "Сначала введите ε = 0" || fail "instruction.txt: the measuring step does not set ε = 0"
 [ -s "$build/docs/figures/glavnoe_okno.png" ] || fail "the main window's figure"
 [ -s "$build/docs/icons/hicolor/scalable/apps/org.ovrelan.Ovrelan.svg" ] || fail "the icon"
 desktop-file-validate "$source/docs/org.ovrelan.Ovrelan.desktop" || fail "desktop entry"

@@ -1,5 +1,7 @@
-// The documents quote the program's own numbers: every value of the worked example in «Обзор»
-// (the circuit the program starts with) is what the program computes, to the digits shown.
+// The documents quote the program's own numbers: every value of the two worked examples in «Обзор»
+// (the circuit the program starts with, and a strongly damped one with a source) is what the
+// program computes, to the digits shown.
+#include "model/circuit_kind.h"
 #include "support/model_fixtures.h"
 
 #include <gtest/gtest.h>
@@ -76,11 +78,12 @@ std::pair<double, double> value_of(const std::string& cell) {
     return {std::stod(number) * factor, 0.5 * std::pow(10.0, -decimals) * factor};
 }
 
-TEST(Documents, TheWorkedExampleQuotesTheProgramsNumbers) {
+// The table under `heading` in «Обзор» gives every quantity the panel shows for the circuit `s`.
+void expect_table_of(const std::string& heading, const SimulationState& s) {
     const std::string text = read(std::string(OVRELAN_SOURCE_DIR) + "/docs/spravka.md");
     ASSERT_FALSE(text.empty()) << "docs/spravka.md";
-    const auto rows = table_after(text, "## Пример: контур при запуске программы");
-    const SimulationState s = testing::started_state();
+    ASSERT_NE(text.find(heading), std::string::npos) << "no «" << heading << "»";
+    const auto rows = table_after(text, heading);
     const std::map<std::string, double> program{
         {"ω", s.w},   {"ω₀", s.wo}, {"δ", s.d},     {"Ω", s.Wb}, {"Tv", s.Tv},
         {"To", s.To}, {"T", s.T},   {"Θ", s.theta}, {"Q", s.Q},  {"Rк", s.Rk},
@@ -98,6 +101,17 @@ TEST(Documents, TheWorkedExampleQuotesTheProgramsNumbers) {
     for (const auto& [symbol, v] : program) {
         EXPECT_TRUE(seen[symbol]) << "the worked example leaves out " << symbol;
     }
+}
+
+TEST(Documents, TheWorkedExampleQuotesTheProgramsNumbers) {
+    expect_table_of("## Пример: контур при запуске программы", testing::started_state());
+}
+
+TEST(Documents, TheSecondWorkedExampleQuotesTheProgramsNumbers) {
+    // L = 2000 µH, C = 500 µF, R = 1 Ω, Uo = 0, Em = 5 V, ν = 100 Hz, Nmax = 10.
+    const SimulationState s = testing::circuit({0.002, 0.0005, 1, 0, 5, 100, 10});
+    ASSERT_EQ(regime(s), Regime::oscillatory);
+    expect_table_of("## Второй пример: вынужденные колебания при сильном затухании", s);
 }
 
 } // namespace

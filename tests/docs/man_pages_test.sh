@@ -1,0 +1,52 @@
+#!/bin/sh
+# The man pages, English and Russian, as man shows them: each renders with man -l, groff finds
+# nothing to warn about (-ww), and each has its sections. With a build folder, the compressed
+# pages made for installing render the same.
+source="$1"
+build="$2"
+fail() { echo "FAIL: $*" >&2; exit 1; }
+for tool in man groff preconv; do
+    command -v "$tool" > /dev/null || { echo "SKIP: no $tool (man-db, groff-base)"; exit 77; }
+done
+plain="$(mktemp)"
+trap 'rm -f "$plain"' EXIT
+# check PAGE HEADING...: the page renders without a warning and shows each heading.
+check() {
+    page="$1"
+    shift
+    [ -s "$page" ] || fail "no $page"
+    gzip -dcf "$page" > "$plain" || fail "$page does not read"
+    warnings="$(preconv "$plain" | groff -ww -man -Tutf8 2>&1 > /dev/null)" ||
+        fail "groff fails on $page"
+    [ -z "$warnings" ] || fail "groff warns on $page: $warnings"
+    text="$(MANWIDTH=80 LC_ALL=C.UTF-8 man -l "$page" 2>&1)" || fail "man -l $page"
+    for heading in "$@"; do
+        printf '%s\n' "$text" | grep -q "^$heading" || fail "no «$heading» in $page"
+    done
+}
+english="NAME SYNOPSIS DESCRIPTION OPTIONS EXIT.STATUS EXAMPLES"
+russian="ИМЯ ОБЗОР ОПИСАНИЕ ПАРАМЕТРЫ КОД.ЗАВЕРШЕНИЯ ПРИМЕРЫ"
+for folder in "$source/docs" ${build:+"$build/docs/man"}; do
+    suffix=""
+    [ "$folder" = "$source/docs" ] || suffix=".gz"
+    # shellcheck disable=SC2086 # the headings are words
+    check "$folder/ovrelan.1$suffix" $english FILES
+    # shellcheck disable=SC2086
+    check "$folder/ovrelan-solve.1$suffix" $english OUTPUT "TASK FILES"
+    # shellcheck disable=SC2086
+    check "$folder/ru/ovrelan.1$suffix" $russian ФАЙЛЫ
+    # shellcheck disable=SC2086
+    check "$folder/ru/ovrelan-solve.1$suffix" $russian ВЫВОД "ФАЙЛЫ ЗАДАЧ"
+done
+# What the pages must say, in both languages.
+for page in "$source/docs/ovrelan.1" "$source/docs/ru/ovrelan.1"; do
+    for word in "Ovrelan.conf" "/usr/share/doc/ovrelan" "\\\\-\\\\-version" "^\\.B 2"; do
+        grep -q "$word" "$page" || fail "no «$word» in $page"
+    done
+done
+for page in "$source/docs/ovrelan-solve.1" "$source/docs/ru/ovrelan-solve.1"; do
+    for word in messages configuration regime caption state detail written EL_V "^\\.B 3"; do
+        grep -q "$word" "$page" || fail "no «$word» in $page"
+    done
+done
+echo ok

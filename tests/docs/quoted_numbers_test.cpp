@@ -1,0 +1,524 @@
+// The documents quote the program's numbers: every number they give for the circuit the program
+// starts with (L = 2000 µH, C = 5000 µF, R = 0.020 Ω, Uo = 15 V, Em = 5 V, ν = 47 Hz, Nmax = 40),
+// for the same circuit without its source, and for the few circuits made from it that the tasks
+// ask for, is what the model computes. Each row names the document, a text that must stand in it
+// word for word, the value the model gives for the last number of that text (in the text's
+// units) and how far the text may be from it. A document edited without the model, or a model
+// changed without its documents, fails here.
+#include "support/model_fixtures.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <fstream>
+#include <functional>
+#include <map>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace ovrelan {
+namespace {
+
+std::string read(const std::string& name) {
+    std::ifstream in(std::string(OVRELAN_SOURCE_DIR) + "/docs/" + name);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+bool is_digit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+struct Number {
+    double value = 0;
+    double unit = 1; // one unit of its last digit: 0.01 for "0,09", 1e-6 for "1,9872E-02"
+};
+
+// The last number in a text as the documents write numbers: a decimal comma or point, digits
+// grouped by no-break spaces, an exponent (2,9531E+02), and a sign written as "−", "-" or "+"
+// just before it. A dash between two numbers ("19,5–21,1") is no sign.
+std::optional<Number> last_number(const std::string& text) {
+    std::optional<Number> last;
+    const std::string nbsp = "\u00A0";
+    const std::string minus = "\u2212";
+    std::size_t i = 0;
+    while (i < text.size()) {
+        if (!is_digit(text[i])) {
+            ++i;
+            continue;
+        }
+        double sign = 1;
+        if (i >= minus.size() && text.compare(i - minus.size(), minus.size(), minus) == 0) {
+            sign = -1;
+        } else if (i >= 1 && text[i - 1] == '-') {
+            sign = -1;
+        }
+        std::string number;
+        int decimals = 0;
+        bool fraction = false;
+        int exponent = 0;
+        while (i < text.size()) {
+            if (is_digit(text[i])) {
+                decimals += fraction ? 1 : 0;
+                number += text[i++];
+            } else if ((text[i] == ',' || text[i] == '.') && i + 1 < text.size() &&
+                       is_digit(text[i + 1]) && !fraction) {
+                fraction = true;
+                number += '.';
+                ++i;
+            } else if (text.compare(i, nbsp.size(), nbsp) == 0 && i + nbsp.size() < text.size() &&
+                       is_digit(text[i + nbsp.size()])) {
+                i += nbsp.size();
+            } else if (text[i] == 'E' && i + 2 < text.size() &&
+                       (text[i + 1] == '+' || text[i + 1] == '-') && is_digit(text[i + 2])) {
+                std::size_t end = i + 2;
+                while (end < text.size() && is_digit(text[end])) {
+                    ++end;
+                }
+                exponent = std::stoi(text.substr(i + 1, end - i - 1));
+                number += text.substr(i, end - i);
+                i = end;
+                break;
+            } else {
+                break;
+            }
+        }
+        last = Number{sign * std::stod(number), std::pow(10.0, exponent - decimals)};
+    }
+    return last;
+}
+
+// The circuits the documents speak of, computed once by the model as the program computes them.
+struct Circuits {
+    SimulationState start = testing::started_state();
+    // The start-up circuit with ε = 0: free oscillations only.
+    SimulationState free = testing::circuit({0.002, 0.005, 0.02, 15, 0, 47, 40});
+    // «Контур без потерь (LC)» and the same with R = 0.1 Ω.
+    SimulationState lc = testing::circuit({0.002, 0.005, 0, 15, 0, 0, 10});
+    SimulationState lc_lossy = testing::circuit({0.002, 0.005, 0.1, 15, 0, 0, 10});
+    // «Заряд конденсатора» at 50 Hz.
+    SimulationState rc_50 = testing::circuit({0, 0.001, 10, 0, 5, 50, 5});
+    SimulationState rc = testing::circuit({0, 0.001, 10, 0, 5, 0, 5});
+    // The second worked example of «Обзор».
+    SimulationState second = testing::circuit({0.002, 0.0005, 1, 0, 5, 100, 10});
+
+    // The start-up circuit with Uo = 0 (the «Резонанс» example), at a frequency and a resistance.
+    static SimulationState driven(double nu, double R = 0.02) {
+        return testing::circuit({0.002, 0.005, R, 0, 5, nu, 60});
+    }
+    // «Установление тока в катушке (RL)» and «Заряд конденсатора» with other values.
+    static SimulationState rl_with(double L, double R) {
+        return testing::circuit({L, 0, R, 0, 5, 0, 5});
+    }
+    static SimulationState rc_with(double Uo, double nu, double Nmax = 5) {
+        return testing::circuit({0, 0.001, 10, Uo, 5, nu, Nmax});
+    }
+    // The «Критический режим» circuit with another resistance.
+    static SimulationState critical_with(double R) {
+        return testing::circuit({0.002, 0.0005, R, 15, 0, 0, 3});
+    }
+};
+
+const Circuits& circuits() {
+    static const Circuits c;
+    return c;
+}
+
+double seconds(const SimulationState& s, std::size_t k) {
+    return s.t_grid[k] * s.t_scale;
+}
+
+double Uc(const SimulationState& s, std::size_t k) {
+    return s.Uc_t[k] * s.Uc_scale;
+}
+
+// The grid points where Uc has a peak, after the first point.
+std::vector<std::size_t> peaks(const SimulationState& s) {
+    std::vector<std::size_t> found;
+    for (std::size_t k = 1; k + 1 < s.Uc_t.size(); ++k) {
+        if (s.Uc_t[k] > s.Uc_t[k - 1] && s.Uc_t[k] >= s.Uc_t[k + 1]) {
+            found.push_back(k);
+        }
+    }
+    return found;
+}
+
+// What the markers show on two peaks: the time between them and the logarithm of their ratio.
+double marker_ms(const SimulationState& s, std::size_t a, std::size_t b) {
+    return (seconds(s, b) - seconds(s, a)) * 1e3;
+}
+double marker_ln(const SimulationState& s, std::size_t a, std::size_t b) {
+    return std::log(s.Uc_t[b] / s.Uc_t[a]);
+}
+
+// Neighbouring peaks in the first 0.2 s: the least or greatest time between them (ms) or
+// logarithm of their ratio.
+double start_peaks(bool times, bool greatest) {
+    const SimulationState& s = circuits().start;
+    std::vector<double> values;
+    const std::vector<std::size_t> p = peaks(s);
+    for (std::size_t i = 0; i + 1 < p.size() && seconds(s, p[i + 1]) <= 0.2; ++i) {
+        values.push_back(times ? marker_ms(s, p[i], p[i + 1]) : marker_ln(s, p[i], p[i + 1]));
+    }
+    return greatest ? *std::max_element(values.begin(), values.end())
+                    : *std::min_element(values.begin(), values.end());
+}
+
+// The steady forced motion of an R-L-C circuit: amplitudes of Uc (V) and I (A), and the phase
+// of the current ahead of the EMF (degrees).
+double forced_Uc(const SimulationState& s) {
+    return s.Uc_scale * std::hypot(s.Acos, s.Asin);
+}
+double forced_I(const SimulationState& s) {
+    return s.I_scale * s.b * std::hypot(s.Acos, s.Asin);
+}
+double current_lead_degrees(const SimulationState& s) {
+    return std::atan2(-s.Acos, -s.Asin) * 180 / pi;
+}
+
+double greatest_abs_Uc(const SimulationState& s) {
+    double m = 0;
+    for (std::size_t k = 0; k < s.Uc_t.size(); ++k) {
+        m = std::max(m, std::fabs(Uc(s, k)));
+    }
+    return m;
+}
+
+double I(const SimulationState& s, std::size_t k) {
+    return s.I_t[k] * s.I_scale;
+}
+double EL(const SimulationState& s, std::size_t k) {
+    return s.UL_t[k] * s.UL_scale;
+}
+double span_ms(const SimulationState& s) {
+    return s.t_span * s.t_scale * 1e3;
+}
+// Of an R-C circuit on an alternating source: what is left of the transient at the last point
+// (V), and the amplitude over the last period of the source (V).
+double rc_transient_left(const SimulationState& s) {
+    return (s.Uo + s.Em * s.a * s.a) * std::exp(-seconds(s, s.Uc_t.size() - 1) / (s.R * s.C));
+}
+double last_period_amplitude(const SimulationState& s) {
+    double low = 0;
+    double high = 0;
+    const double from = seconds(s, s.Uc_t.size() - 1) - 1 / s.nu;
+    for (std::size_t k = 0; k < s.Uc_t.size(); ++k) {
+        if (seconds(s, k) >= from) {
+            low = std::min(low, Uc(s, k));
+            high = std::max(high, Uc(s, k));
+        }
+    }
+    return (high - low) / 2;
+}
+
+double greatest_abs_I(const SimulationState& s) {
+    double m = 0;
+    for (const double i : s.I_t) {
+        m = std::max(m, std::fabs(i * s.I_scale));
+    }
+    return m;
+}
+
+// The first peak of |Uc| after the start, and the greatest one: index.
+std::size_t first_swing(const SimulationState& s) {
+    for (std::size_t k = 1; k + 1 < s.Uc_t.size(); ++k) {
+        if (std::fabs(s.Uc_t[k]) > std::fabs(s.Uc_t[k - 1]) &&
+            std::fabs(s.Uc_t[k]) >= std::fabs(s.Uc_t[k + 1])) {
+            return k;
+        }
+    }
+    return 0;
+}
+std::size_t greatest_swing(const SimulationState& s) {
+    std::size_t best = 0;
+    for (std::size_t k = 0; k < s.Uc_t.size(); ++k) {
+        if (std::fabs(s.Uc_t[k]) > std::fabs(s.Uc_t[best])) {
+            best = k;
+        }
+    }
+    return best;
+}
+
+// Beats of the lossless circuit at a source frequency: time between bursts (s) and the greatest
+// amplitude (V).
+double beat_period(double nu) {
+    const double wo = circuits().start.wo;
+    return two_pi / (wo - two_pi * nu);
+}
+double beat_amplitude(double nu) {
+    const double b = two_pi * nu / circuits().start.wo;
+    return 2 * circuits().start.Em / (1 - b * b);
+}
+
+struct Quote {
+    const char* document;
+    const char* text;
+    std::function<double()> value;
+    double tolerance;
+};
+
+void PrintTo(const Quote& q, std::ostream* os) {
+    *os << q.document << ": «" << q.text << "»";
+}
+
+const Circuits& c() {
+    return circuits();
+}
+
+const std::vector<Quote>& quotes() {
+    // clang-format off
+    static const std::vector<Quote> table{
+        // «Обзор»
+        {"spravka.md", "то есть 295,31", [] { return c().start.w; }, 0.005},
+        {"spravka.md", "Здесь Uc_norm = 15 В", [] { return c().start.Uc_scale; }, 0.5},
+        {"spravka.md", "Tnorm = 1/ω₀ ≈ 3,162 мс", [] { return c().start.t_scale * 1e3; }, 0.0005},
+        {"spravka.md", "6,283 · 3,162 мс ≈ 19,87 мс", [] { return c().start.To * 1e3; }, 0.005},
+        {"spravka.md", "оба дают 31,62", [] { return c().start.Q; }, 0.005},
+        {"spravka.md", "оба дают 31,62", [] { return c().start.wo / 2 / c().start.d; }, 0.005},
+        {"spravka.md", "предыдущего, и в e раз размах уменьшается только за 1/Θ ≈ 10",
+         [] { return 1 / c().start.theta; }, 0.5},
+        {"spravka.md", "лишь в e^Θ ≈ 1,104", [] { return std::exp(c().start.theta); }, 0.0005},
+        {"spravka.md", "близка к резонансной Vr = 50,32", [] { return c().start.Vr; }, 0.005},
+        {"spravka.md", "их установившийся размах — 38,1", [] { return forced_Uc(c().start); }, 0.05},
+        {"spravka.md", "в 7,6 раза больше Em", [] { return forced_Uc(c().start) / c().start.Em; }, 0.05},
+        {"spravka.md", "за весь расчёт — 64,5", [] { return greatest_abs_Uc(c().start); }, 0.05},
+        {"spravka.md", "первые 0,2 с идут через 19,5", [] { return start_peaks(true, false); }, 0.05},
+        {"spravka.md", "19,5–21,1 мс", [] { return start_peaks(true, true); }, 0.05},
+        {"spravka.md", "меняется от +0,47", [] { return start_peaks(false, true); }, 0.005},
+        {"spravka.md", "+0,47 до −0,09", [] { return start_peaks(false, false); }, 0.005},
+        {"spravka.md", "отстоят ровно на 19,87", [] { return marker_ms(c().free, peaks(c().free)[0], peaks(c().free)[1]); }, 0.005},
+        {"spravka.md", "логарифм их отношения равен −0,0994", [] { return marker_ln(c().free, peaks(c().free)[0], peaks(c().free)[1]); }, 0.00005},
+        // «Обзор», the second worked example
+        {"spravka.md", "Индуктивное сопротивление ω·L = 1,257", [] { return c().second.w * c().second.L; }, 0.0005},
+        {"spravka.md", "ёмкостное 1/(ω·C) = 3,183", [] { return 1 / (c().second.w * c().second.C); }, 0.0005},
+        {"spravka.md", "Z = √(R² + (ω·L − 1/(ω·C))²) = 2,171", [] { return c().second.Em / forced_I(c().second); }, 0.0005},
+        {"spravka.md", "Амплитуда тока Im = Em/Z = 2,30", [] { return forced_I(c().second); }, 0.005},
+        {"spravka.md", "Im/(ω·C) = 7,33", [] { return forced_Uc(c().second); }, 0.005},
+        {"spravka.md", "в 1,47 раза больше Em", [] { return forced_Uc(c().second) / c().second.Em; }, 0.005},
+        {"spravka.md", "ток опережает ЭДС на 62,6", [] { return current_lead_degrees(c().second); }, 0.05},
+        {"spravka.md", "в e^Θ ≈ 5,06", [] { return std::exp(c().second.theta); }, 0.005},
+        {"spravka.md", "за время 1/δ = 4", [] { return 1e3 / c().second.d; }, 0.005},
+        {"spravka.md", "(e^(−5) ≈ 0,0067", [] { return std::exp(-c().second.d * 0.020); }, 0.00005},
+        {"spravka.md", "размах Uc 7,33", [] { return forced_Uc(c().second); }, 0.005},
+        {"spravka.md", "размах I 2,30", [] { return forced_I(c().second); }, 0.005},
+        {"spravka.md", "до −4,68", [] { return Uc(c().second, first_swing(c().second)); }, 0.005},
+        {"spravka.md", "до −4,68 В через 2,4", [] { return seconds(c().second, first_swing(c().second)) * 1e3; }, 0.05},
+        {"spravka.md", "наибольшее значение, 8,17", [] { return Uc(c().second, greatest_swing(c().second)); }, 0.005},
+        {"spravka.md", "приходится на момент 6,15", [] { return seconds(c().second, greatest_swing(c().second)) * 1e3; }, 0.005},
+        {"spravka.md", "включить частоту 50 Гц — Tx = 19,06", [] { return c().rc_50.Tx * 1e3; }, 0.005},
+
+        // «Управление»
+        {"uprav.md", "при Nmax = 100000: «Слишком много точек расчёта (4\u00A0800\u00A0001", [] { return std::floor(two_pi * 100000 / c().start.dt) + 1; }, 0.5},
+        {"uprav.md", "При этих значениях Nmax не больше 20833", [] {
+             SimulationScalars s = c().start;
+             s.Nmax = 100000;
+             return std::floor(largest_fitting_Nmax(s));
+         }, 0.5},
+        {"uprav.md", "«Поле Nmax: оставлено 40»", [] { return c().start.Nmax; }, 0.5},
+        {"uprav.md", "а τ = 12,57", [] { return c().free.t_grid[peaks(c().free)[1]]; }, 0.005},
+        {"uprav.md", "12,57 × 3,162 мс ≈ 39,7", [] { return seconds(c().free, peaks(c().free)[1]) * 1e3; }, 0.05},
+        {"uprav.md", "Tnorm = 1/ω₀ ≈ 3,162", [] { return c().start.t_scale * 1e3; }, 0.0005},
+        {"uprav.md", "«t = 39,74", [] { return seconds(c().free, peaks(c().free)[1]) * 1e3; }, 0.005},
+        {"uprav.md", "(τ = 12,6", [] { return c().free.t_grid[peaks(c().free)[1]]; }, 0.05},
+        {"uprav.md", "Uc = 12,3", [] { return Uc(c().free, peaks(c().free)[1]); }, 0.05},
+        {"uprav.md", "Uc = 12,3 В (0,820", [] { return c().free.Uc_t[peaks(c().free)[1]]; }, 0.0005},
+        {"uprav.md", "«Δt = 19,87", [] { return marker_ms(c().free, peaks(c().free)[0], peaks(c().free)[1]); }, 0.005},
+        {"uprav.md", "U_A = 13,58", [] { return Uc(c().free, peaks(c().free)[0]); }, 0.005},
+        {"uprav.md", "U_B = 12,3", [] { return Uc(c().free, peaks(c().free)[1]); }, 0.05},
+        {"uprav.md", "U_B/U_A = 0,905", [] { return std::exp(marker_ln(c().free, peaks(c().free)[0], peaks(c().free)[1])); }, 0.0005},
+        {"uprav.md", "ln = −0,0994»", [] { return marker_ln(c().free, peaks(c().free)[0], peaks(c().free)[1]); }, 0.00005},
+        {"uprav.md", "Программа покажет Δt = 19,87", [] { return marker_ms(c().free, peaks(c().free)[0], peaks(c().free)[1]); }, 0.005},
+        {"uprav.md", "мс и ln = −0,0994", [] { return marker_ln(c().free, peaks(c().free)[0], peaks(c().free)[1]); }, 0.00005},
+        {"uprav.md", "«T= 1,9872E-02", [] { return c().start.T; }, 0.0000005},
+        {"uprav.md", "«Θ= 9,9358E-02", [] { return c().start.theta; }, 0.0000005},
+        {"uprav.md", "первые 0,2 с отстоят друг от друга на 19,5", [] { return start_peaks(true, false); }, 0.05},
+        {"uprav.md", "19,5–21,1 мс", [] { return start_peaks(true, true); }, 0.05},
+        {"uprav.md", "ln меняется от +0,47", [] { return start_peaks(false, true); }, 0.005},
+        {"uprav.md", "+0,47 до −0,09", [] { return start_peaks(false, false); }, 0.005},
+        {"uprav.md", "через 10 периодов: Δt = 198,7", [] { return marker_ms(c().free, peaks(c().free)[0], peaks(c().free)[10]); }, 0.05},
+        {"uprav.md", "Δt = 198,7 мс и ln = −0,994", [] { return marker_ln(c().free, peaks(c().free)[0], peaks(c().free)[10]); }, 0.0005},
+        {"uprav.md", "равна резонансной (50,32", [] { return c().start.Vr; }, 0.005},
+        {"uprav.md", "примерно в Q ≈ 32", [] { return c().start.Q; }, 0.5},
+        {"uprav.md", "единицей станет Tx = 19,06", [] { return c().rc_50.Tx * 1e3; }, 0.005},
+        {"uprav.md", "и Nmax = 5 — это 95,3", [] { return c().rc_50.t_span * c().rc_50.t_scale * 1e3; }, 0.05},
+        {"uprav.md", "единица Nmax — 40", [] { return c().rc.t_span * c().rc.t_scale / c().rc.Nmax * 1e3; }, 0.5},
+
+        // «Контур»
+        {"kontur.md", "Здесь ω₀ = 316,23", [] { return c().lc.wo; }, 0.005},
+        {"kontur.md", "To = 19,87 мс, а наибольший ток", [] { return c().lc.To * 1e3; }, 0.005},
+        {"kontur.md", "≈ 23,72 А", [] { return greatest_abs_I(c().lc); }, 0.005},
+        {"kontur.md", "Его Θ ≈ 0,099", [] { return c().start.theta; }, 0.0005},
+        {"kontur.md", "примерно в e раз: с 15 В до 5,55", [] { return Uc(c().free, 480); }, 0.005},
+        {"kontur.md", "Добротность здесь около 31,6", [] { return c().start.Q; }, 0.05},
+        {"kontur.md", "размах вырастает почти до 158", [] { return forced_Uc(Circuits::driven(50.32)); }, 0.5},
+        {"kontur.md", "несколько времён 1/δ = 0,2", [] { return 1 / c().start.d; }, 0.005},
+        {"kontur.md", "собственная частота ν₀ = ω₀/(2π) = 50,33", [] { return c().start.wo / two_pi; }, 0.005},
+        {"kontur.md", "наибольший ток Em/R = 250", [] { return forced_I(Circuits::driven(c().start.wo / two_pi)); }, 0.5},
+        {"kontur.md", "а Δω = 10", [] { return 2 * c().start.d; }, 0.5},
+        {"kontur.md", "а Δω = 10", [] { return c().start.wo / (c().start.wo / 2 / c().start.d); }, 0.5},
+        {"kontur.md", "то есть 1,59", [] { return 2 * c().start.d / two_pi; }, 0.005},
+        {"kontur.md", "При 49,53", [] { return (c().start.wo - c().start.d) / two_pi; }, 0.005},
+        {"kontur.md", "При 49,53 и 51,12", [] { return (c().start.wo + c().start.d) / two_pi; }, 0.005},
+        {"kontur.md", "(ν₀ ∓ 0,80", [] { return c().start.d / two_pi; }, 0.005},
+        {"kontur.md", "установившийся ток около 176", [] { return forced_I(Circuits::driven((c().start.wo - c().start.d) / two_pi)); }, 0.5},
+        {"kontur.md", "около 176 и 177", [] { return forced_I(Circuits::driven((c().start.wo + c().start.d) / two_pi)); }, 0.5},
+        {"kontur.md", "при Vr = 50,32 Гц, а при", [] { return c().start.Vr; }, 0.005},
+        {"kontur.md", "меньше: 158,11", [] { return forced_Uc(Circuits::driven(c().start.wo / two_pi)); }, 0.005},
+        {"kontur.md", "158,11 В против 158,13", [] { return forced_Uc(Circuits::driven(c().start.Vr)); }, 0.005},
+        // its answers
+        {"kontur.md", "первый после начала — 13,58", [] { return Uc(c().free, peaks(c().free)[0]); }, 0.005},
+        {"kontur.md", "следующий — 12,30", [] { return Uc(c().free, peaks(c().free)[1]); }, 0.005},
+        {"kontur.md", "составляет 0,905", [] { return std::exp(marker_ln(c().free, peaks(c().free)[0], peaks(c().free)[1])); }, 0.0005},
+        {"kontur.md", "(он в e^Θ ≈ 1,104", [] { return std::exp(c().start.theta); }, 0.0005},
+        {"kontur.md", "Δt = 19,87 мс и ln = −0,0994", [] { return marker_ln(c().free, peaks(c().free)[0], peaks(c().free)[1]); }, 0.00005},
+        {"kontur.md", "Через 10 периодов Δt = 198,7", [] { return marker_ms(c().free, peaks(c().free)[0], peaks(c().free)[10]); }, 0.05},
+        {"kontur.md", "и ln = −0,994", [] { return marker_ln(c().free, peaks(c().free)[0], peaks(c().free)[10]); }, 0.0005},
+        {"kontur.md", "раз, с 15 В до 5,55", [] { return Uc(c().free, 480); }, 0.005},
+        {"kontur.md", "в первые 0,2 с идут через 19,5–21,1", [] { return start_peaks(true, true); }, 0.05},
+        {"kontur.md", "ln меняется от +0,47 до −0,09", [] { return start_peaks(false, false); }, 0.005},
+        {"kontur.md", "| 1 | колебательный режим | 250 | 1,622", [] { return Circuits::critical_with(1).theta; }, 0.0005},
+        {"kontur.md", "| 1 | колебательный режим | 250 | 1,622 | 1,936", [] { return Circuits::critical_with(1).Q; }, 0.0005},
+        {"kontur.md", "| 2 | колебательный режим | 500 | 3,628", [] { return Circuits::critical_with(2).theta; }, 0.0005},
+        {"kontur.md", "| 2 | колебательный режим | 500 | 3,628 | 0,8660", [] { return Circuits::critical_with(2).Q; }, 0.00005},
+        {"kontur.md", "| размах Uc, В | 13,5", [] { return forced_Uc(Circuits::driven(40)); }, 0.05},
+        {"kontur.md", "| 13,5 | 24,7", [] { return forced_Uc(Circuits::driven(45)); }, 0.05},
+        {"kontur.md", "| 24,7 | 52,5", [] { return forced_Uc(Circuits::driven(48)); }, 0.05},
+        {"kontur.md", "| 52,5 | 158", [] { return forced_Uc(Circuits::driven(50.32)); }, 0.5},
+        {"kontur.md", "| 158 | 43,9", [] { return forced_Uc(Circuits::driven(53)); }, 0.05},
+        {"kontur.md", "| 43,9 | 11,8", [] { return forced_Uc(Circuits::driven(60)); }, 0.05},
+        {"kontur.md", "вспышки идут через 0,188", [] { return beat_period(45); }, 0.0005},
+        {"kontur.md", "наибольший размах 49,9", [] { return beat_amplitude(45); }, 0.05},
+        {"kontur.md", "При 48 Гц — через 0,429", [] { return beat_period(48); }, 0.0005},
+        {"kontur.md", "размах до 110,6", [] { return beat_amplitude(48); }, 0.05},
+        {"kontur.md", "При 50 Гц — через 3,04", [] { return beat_period(50); }, 0.005},
+        {"kontur.md", "размах доходит до 767", [] { return beat_amplitude(50); }, 0.5},
+        {"kontur.md", "до установившихся 147", [] { return forced_Uc(Circuits::driven(50)); }, 0.5},
+        {"kontur.md", "W = 0,5625", [] { return c().lc.W_t.back() * c().lc.W_scale; }, 0.00005},
+        {"kontur.md", "при наибольшем токе 23,72", [] { return greatest_abs_I(c().lc); }, 0.005},
+        {"kontur.md", "Θ = 0,498", [] { return c().lc_lossy.theta; }, 0.0005},
+        {"kontur.md", "Q = 6,30", [] { return c().lc_lossy.Q; }, 0.005},
+        {"kontur.md", "0,208 Дж через один", [] { return c().lc_lossy.W_t[48] * c().lc_lossy.W_scale; }, 0.0005},
+        {"kontur.md", "0,077 Дж через два", [] { return c().lc_lossy.W_t[96] * c().lc_lossy.W_scale; }, 0.0005},
+
+        // «Резистор»
+        {"resistor.md", "δ = 5,000", [] { return c().start.d; }, 0.0005},
+        {"resistor.md", "1/с и Q = 31,62", [] { return c().start.Q; }, 0.005},
+        {"resistor.md", "установившийся размах Uc — 158", [] { return forced_Uc(Circuits::driven(50.32)); }, 0.5},
+        {"resistor.md", "при 0,04 Ом — 79,1", [] { return forced_Uc(Circuits::driven(50.32, 0.04)); }, 0.05},
+        {"resistor.md", "при 0,08 Ом — 39,5", [] { return forced_Uc(Circuits::driven(50.32, 0.08)); }, 0.05},
+        {"resistor.md", "(31,6", [] { return c().start.Q; }, 0.05},
+        {"resistor.md", "(31,6; 15,8", [] { return Circuits::driven(50.32, 0.04).Q; }, 0.05},
+        {"resistor.md", "15,8; 7,9", [] { return Circuits::driven(50.32, 0.08).Q; }, 0.05},
+        {"resistor.md", "(50,32", [] { return c().start.Vr; }, 0.005},
+        {"resistor.md", "(50,32; 50,28", [] { return Circuits::driven(50.32, 0.04).Vr; }, 0.005},
+        {"resistor.md", "50,28; 50,13", [] { return Circuits::driven(50.32, 0.08).Vr; }, 0.005},
+        {"resistor.md", "| 0,5 | колебательный режим | 125 | 0,792", [] { return Circuits::critical_with(0.5).theta; }, 0.0005},
+        {"resistor.md", "| 0,5 | колебательный режим | 125 | 0,792 | 3,97", [] { return Circuits::critical_with(0.5).Q; }, 0.005},
+
+        // «Конденсатор»
+        {"kondensator.md", "Qc = 0,005 · 15 = 0,075", [] { return c().start.Qc; }, 0.0005},
+        {"kondensator.md", "0,005 · 15²/2 = 0,5625", [] { return c().start.W_scale; }, 0.00005},
+
+        // «Катушка» and «Конденсатор»: the answers about the R-L and R-C examples
+        {"katushka.md", "В ней ток 316,1", [] { return I(Circuits::rl_with(0.1, 10), 12) * 1e3; }, 0.05},
+        {"katushka.md", "(0,632", [] { return Circuits::rl_with(0.1, 10).I_t[12]; }, 0.0005},
+        {"katushka.md", "постоянная времени вдвое больше: τL = 20", [] { return Circuits::rl_with(0.2, 10).Tr * 1e3; }, 0.5},
+        {"katushka.md", "энергия в конце — 25", [] { return Circuits::rl_with(0.2, 10).W_t.back() * Circuits::rl_with(0.2, 10).W_scale * 1e3; }, 0.5},
+        {"katushka.md", "и расчёт длится 400", [] { return span_ms(Circuits::rl_with(0.2, 10)); }, 0.5},
+        {"katushka.md", "вдвое меньше — 0,25", [] { return I(Circuits::rl_with(0.1, 20), Circuits::rl_with(0.1, 20).I_t.size() - 1); }, 0.005},
+        {"katushka.md", "τL = 5", [] { return Circuits::rl_with(0.1, 20).Tr * 1e3; }, 0.5},
+        {"katushka.md", "расчёт длится 100", [] { return span_ms(Circuits::rl_with(0.1, 20)); }, 0.5},
+        {"katushka.md", "энергия в конце 3,125", [] { return Circuits::rl_with(0.1, 20).W_t.back() * Circuits::rl_with(0.1, 20).W_scale * 1e3; }, 0.0005},
+        {"katushka.md", "через 10 мс Ur = 3,16", [] { const SimulationState s = Circuits::rl_with(0.1, 10); return static_cast<double>(s.Ur_t[12]) * s.Ur_scale; }, 0.005},
+        {"katushka.md", "Ur = 3,16 В и εL = −1,84", [] { return EL(Circuits::rl_with(0.1, 10), 12); }, 0.005},
+        {"kondensator.md", "в ней Uc = −3,161", [] { return Uc(c().rc, 12); }, 0.0005},
+        {"kondensator.md", "первой точке после замыкания — 0,46", [] { return I(c().rc, 1); }, 0.005},
+        {"kondensator.md", "В расчётной точке 6,667", [] { return seconds(Circuits::rc_with(5, 0), 8) * 1e3; }, 0.0005},
+        {"kondensator.md", "6,667 мс Uc = +0,134", [] { return Uc(Circuits::rc_with(5, 0), 8); }, 0.0005},
+        {"kondensator.md", "в следующей, 7,500", [] { return seconds(Circuits::rc_with(5, 0), 9) * 1e3; }, 0.0005},
+        {"kondensator.md", "— уже −0,276", [] { return Uc(Circuits::rc_with(5, 0), 9); }, 0.0005},
+        {"kondensator.md", "| 5 | 0,9540", [] { return Circuits::rc_with(0, 5).a; }, 0.00005},
+        {"kondensator.md", "| 50 | 0,3033", [] { return Circuits::rc_with(0, 50).a; }, 0.00005},
+        {"kondensator.md", "| 500 | 0,0318", [] { return Circuits::rc_with(0, 500).a; }, 0.00005},
+        {"kondensator.md", "| 500 | 0,0318 | 0,159 | 10,0", [] { return span_ms(Circuits::rc_with(0, 500)); }, 0.05},
+        {"kondensator.md", "| 500 | 0,0318 | 0,159 | 10,0 мс (Tx = 2,00", [] { return Circuits::rc_with(0, 500).Tx * 1e3; }, 0.005},
+        {"kondensator.md", "| 500 | 0,0318 | 0,159 | 10,0 мс (Tx = 2,00 мс) | 0,159", [] { return last_period_amplitude(Circuits::rc_with(0, 500)); }, 0.0005},
+        {"kondensator.md", "| 50 | 0,3033 | 1,52 | 95,3 мс (Tx = 19,06 мс) | 1,52", [] { return last_period_amplitude(Circuits::rc_with(0, 50)); }, 0.005},
+        {"kondensator.md", "наибольшее значение Uc = 4,77", [] { return greatest_abs_Uc(Circuits::rc_with(0, 5)); }, 0.005},
+        {"kondensator.md", "(в последней точке Uc = −4,55", [] { const SimulationState s = Circuits::rc_with(0, 5); return Uc(s, s.Uc_t.size() - 1); }, 0.005},
+        {"kondensator.md", "в конце от него остаётся 1,84", [] { return rc_transient_left(Circuits::rc_with(5, 500)); }, 0.005},
+        {"kondensator.md", "установившийся размах всего 0,16", [] { return Circuits::rc_with(5, 500).a * 5; }, 0.005},
+        {"kondensator.md", "в конце размах Uc будет 0,159", [] { return last_period_amplitude(Circuits::rc_with(5, 500, 50)); }, 0.0005},
+
+        // The quick start
+        {"instruction.txt", "19,5–21,1 мс", [] { return start_peaks(true, true); }, 0.05},
+        {"instruction.txt", "19,5–21,1", [] { return start_peaks(true, true); }, 0.05},
+        {"instruction.txt", "ln скачет от +0,47", [] { return start_peaks(false, true); }, 0.005},
+        {"instruction.txt", "+0,47 до −0,09", [] { return start_peaks(false, false); }, 0.005},
+        {"instruction.txt", "Δt = 19,87", [] { return marker_ms(c().free, peaks(c().free)[0], peaks(c().free)[1]); }, 0.005},
+        {"instruction.txt", "и ln = −0,0994", [] { return marker_ln(c().free, peaks(c().free)[0], peaks(c().free)[1]); }, 0.00005},
+        {"instruction.txt", "T = 1,9872E-02", [] { return c().start.T; }, 0.0000005},
+        {"instruction.txt", "Θ = 9,9358E-02", [] { return c().start.theta; }, 0.0000005},
+        {"instruction.txt", "«Поле L(мкГн): оставлено 2000", [] { return c().start.L * 1e6; }, 0.5},
+    };
+    // clang-format on
+    return table;
+}
+
+class DocumentQuotes : public ::testing::TestWithParam<Quote> {};
+
+TEST_P(DocumentQuotes, QuoteTheModelsNumber) {
+    const Quote& q = GetParam();
+    static std::map<std::string, std::string> documents;
+    std::string& text = documents[q.document];
+    if (text.empty()) {
+        text = read(q.document);
+    }
+    ASSERT_FALSE(text.empty()) << "docs/" << q.document;
+    EXPECT_NE(text.find(q.text), std::string::npos)
+        << "docs/" << q.document << " no longer says «" << q.text << "»";
+    const std::optional<Number> quoted = last_number(q.text);
+    ASSERT_TRUE(quoted) << "no number in «" << q.text << "»";
+    const double value = q.value();
+    ASSERT_TRUE(std::isfinite(value));
+    // A row may not be so loose that a wrong last digit would pass.
+    EXPECT_LE(q.tolerance, quoted->unit * 0.5001) << "the tolerance is looser than the digits";
+    EXPECT_NEAR(quoted->value, value, q.tolerance) << q.document << ": «" << q.text << "»";
+}
+
+INSTANTIATE_TEST_SUITE_P(Documents, DocumentQuotes, ::testing::ValuesIn(quotes()));
+
+// The reading of the documents' numbers itself.
+TEST(DocumentNumbers, ReadAsTheDocumentsWriteThem) {
+    const struct {
+        const char* text;
+        double value;
+        double unit;
+    } cases[] = {
+        {"Δt = 19,87 мс", 19.87, 0.01},
+        {"ln = −0,0994»", -0.0994, 0.0001},
+        {"от +0,47", 0.47, 0.01},
+        {"+0,47 до −0,09", -0.09, 0.01},
+        {"19,5–21,1 мс", 21.1, 0.1},
+        {"«T= 1,9872E-02", 0.019872, 1e-6},
+        {"то есть 295,31", 295.31, 0.01},
+        {"2,9531E+02", 295.31, 0.01},
+        {"(4\u00A0800\u00A0001", 4800001, 1},
+        {"e^(−5) ≈ 0,0067", 0.0067, 0.0001},
+        {"0,5 и 2,5.", 2.5, 0.1},
+    };
+    for (const auto& c : cases) {
+        const std::optional<Number> read = last_number(c.text);
+        ASSERT_TRUE(read) << c.text;
+        EXPECT_NEAR(read->value, c.value, 1e-12 * std::fabs(c.value)) << c.text;
+        EXPECT_NEAR(read->unit, c.unit, 1e-12) << c.text;
+    }
+    EXPECT_FALSE(last_number("нет чисел"));
+}
+
+} // namespace
+} // namespace ovrelan
