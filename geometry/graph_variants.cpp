@@ -55,8 +55,8 @@ HeaderTexts header_W(const Parameters& p) {
 const std::array<GraphVariant, 5> variants{{
     {GraphId::UL, "Form_UL", "Check_L", sample_of<&SimulationState::UL_t>,
      &SimulationScalars::UL_max, &SimulationScalars::UL_scale, 0, "#0.00",
-     "Зависимость UL/Unorm=f(t/Tnorm)", fixed_caption<caption_UL>, header_UL, "UL", "В", "U_B/U_A",
-     "UL(t)"},
+     "Зависимость UL/Unorm=f(t/Tnorm)", fixed_caption<caption_UL>, header_UL, "εL", "В",
+     "εL_B/εL_A", "EL(t)"},
     {GraphId::Uc, "Form_Uc", "Check_C", sample_of<&SimulationState::Uc_t>,
      &SimulationScalars::Uc_max, &SimulationScalars::Uc_scale, 1, "#0.00",
      "Зависимость Uc/Unorm=f(t/Tnorm)", fixed_caption<caption_Uc>, header_Uc, "Uc", "В", "U_B/U_A",

@@ -21,7 +21,7 @@ std::vector<CsvColumn> results_columns(const SimulationState& s) {
         columns.push_back({"Uc_V", s.Uc_t.data(), nullptr, s.Uc_scale});
     }
     if (s.L != 0) {
-        columns.push_back({"UL_V", s.UL_t.data(), nullptr, s.UL_scale});
+        columns.push_back({"EL_V", s.UL_t.data(), nullptr, s.UL_scale});
     }
     if (s.R != 0) {
         columns.push_back({"Ur_V", nullptr, s.Ur_t.data(), s.Ur_scale});

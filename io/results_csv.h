@@ -30,7 +30,7 @@ struct CsvColumn {
     }
 };
 
-// The columns of this circuit: t_s, tau, then Uc_V (with a capacitor), UL_V (with a coil), Ur_V
+// The columns of this circuit: t_s, tau, then Uc_V (with a capacitor), EL_V (with a coil), Ur_V
 // (with a resistor), I_A and W_J.
 std::vector<CsvColumn> results_columns(const SimulationState& s);
 

@@ -21,7 +21,8 @@ constexpr const char* description =
     "'abc' as 0), applies the field checks and the circuit guards with their\n"
     "corrections, and prints one JSON object: \"messages\" (every message box the\n"
     "program would show, with the field text written back), \"configuration\",\n"
-    "\"regime\" and \"state\" (every scalar of the model in SI units, plus Nt_points\n"
+    "\"regime\", \"caption\" (the circuit and its regime as the main window names\n"
+    "them) and \"state\" (every scalar of the model in SI units, plus Nt_points\n"
     "and the maxima). A pass refused for non-finite numbers or too many grid points\n"
     "lists one message per field it puts back.\n"
     "\n"
@@ -100,7 +101,7 @@ int main(int argc, char** argv) {
     CLI::Option* csv_option =
         app.add_option("--csv", csv,
                        "write the arrays k,t_grid,Uc_t,I_t,Ur_t,UL_t,W_t and the circuit's SI "
-                       "columns t_s,tau,Uc_V,UL_V,Ur_V,I_A,W_J to FILE; with '-' the CSV goes to "
+                       "columns t_s,tau,Uc_V,EL_V,Ur_V,I_A,W_J to FILE; with '-' the CSV goes to "
                        "stdout and the JSON to stderr")
             ->option_text("FILE|-");
     std::string task_path;

@@ -3,6 +3,7 @@
 #include "chain/recompute.h"
 #include "io/results_csv.h"
 #include "model/characteristics.h"
+#include "model/characteristics_panel.h"
 #include "model/circuit_kind.h"
 #include "model/defaults.h"
 #include "solution/solution_arrays.h"
@@ -50,6 +51,7 @@ nlohmann::ordered_json report_json(const SolveRun& run) {
     j["regime"] = c == Configuration::rlc
                       ? nlohmann::ordered_json(std::string(regime_name(regime(s))))
                       : nlohmann::ordered_json(nullptr);
+    j["caption"] = circuit_caption(s); // as the main window's panel names the circuit
     nlohmann::ordered_json state = nlohmann::ordered_json::object();
     for_each_model_scalar(s, [&](const char* name, double v) { state[name] = v; });
     state["k_now"] = s.k_now;

@@ -111,7 +111,7 @@ TEST_P(ResultsTable, TheColumnsObeyTheCircuitsLaws) {
                 expect_close(Ur, p.R * I, peak["Ur_V"], "Ur = R·I", k);
             }
             if (p.L != 0) {
-                expect_close(row.at("UL_V"), Ur - e - Uc, peak["UL_V"], "εL = Ur − e − Uc", k);
+                expect_close(row.at("EL_V"), Ur - e - Uc, peak["EL_V"], "εL = Ur − e − Uc", k);
             }
             if (p.L != 0 || p.C != 0) {
                 const double W = p.C * Uc * Uc / 2 + p.L * I * I / 2;
@@ -126,16 +126,16 @@ TEST_P(ResultsTable, TheColumnsObeyTheCircuitsLaws) {
 INSTANTIATE_TEST_SUITE_P(
     Circuits, ResultsTable,
     ::testing::Values(
-        TableCase{"rlc", {0.002, 0.005, 0.02, 15, 5, 47, 2}, "t_s,tau,Uc_V,UL_V,Ur_V,I_A,W_J", 97},
+        TableCase{"rlc", {0.002, 0.005, 0.02, 15, 5, 47, 2}, "t_s,tau,Uc_V,EL_V,Ur_V,I_A,W_J", 97},
         TableCase{"rlc_fractional",
                   {0.002, 0.005, 0.02, 15, 5, 47, 2.3},
-                  "t_s,tau,Uc_V,UL_V,Ur_V,I_A,W_J",
+                  "t_s,tau,Uc_V,EL_V,Ur_V,I_A,W_J",
                   111},
-        TableCase{"lc", {0.002, 0.005, 0, 15, 5, 47, 2}, "t_s,tau,Uc_V,UL_V,I_A,W_J", 97},
+        TableCase{"lc", {0.002, 0.005, 0, 15, 5, 47, 2}, "t_s,tau,Uc_V,EL_V,I_A,W_J", 97},
         TableCase{"rc_2_55", {0, 0.005, 2, 15, 5, 47, 2.55}, "t_s,tau,Uc_V,Ur_V,I_A,W_J", 123},
         TableCase{"rc_2_6", {0, 0.005, 1, 0, -5, 47, 2.6}, "t_s,tau,Uc_V,Ur_V,I_A,W_J", 125},
-        TableCase{"rl_2_55", {0.002, 0, 0.5, 15, 5, 0, 2.55}, "t_s,tau,UL_V,Ur_V,I_A,W_J", 123},
-        TableCase{"rl_2_6", {0.002, 0, 0.5, 15, 5, 47, 2.6}, "t_s,tau,UL_V,Ur_V,I_A,W_J", 125},
+        TableCase{"rl_2_55", {0.002, 0, 0.5, 15, 5, 0, 2.55}, "t_s,tau,EL_V,Ur_V,I_A,W_J", 123},
+        TableCase{"rl_2_6", {0.002, 0, 0.5, 15, 5, 47, 2.6}, "t_s,tau,EL_V,Ur_V,I_A,W_J", 125},
         TableCase{"resistor", {0, 0, 2, 15, 5, 47, 2}, "t_s,tau,Ur_V,I_A,W_J", 97}),
     testing::CaseName{});
 
@@ -145,10 +145,10 @@ TEST(ResultsTable, TheStartUpCircuitsFirstRow) {
     const SimulationState s = circuit(testing::defaults());
     const std::string comma = results_csv(s, CsvDialect::comma_point);
     EXPECT_EQ(comma.substr(0, comma.find('\n', comma.find('\n') + 1)),
-              "t_s,tau,Uc_V,UL_V,Ur_V,I_A,W_J\n0,0,15,-20,0,0,0.5625");
+              "t_s,tau,Uc_V,EL_V,Ur_V,I_A,W_J\n0,0,15,-20,0,0,0.5625");
     const std::string semicolon = results_csv(s, CsvDialect::semicolon_comma);
     EXPECT_EQ(semicolon.substr(0, semicolon.find('\n', semicolon.find('\n') + 1)),
-              "t_s;tau;Uc_V;UL_V;Ur_V;I_A;W_J\n0;0;15;-20;0;0;0,5625");
+              "t_s;tau;Uc_V;EL_V;Ur_V;I_A;W_J\n0;0;15;-20;0;0;0,5625");
 }
 
 // A sink that refuses a piece stops the writing and is reported.

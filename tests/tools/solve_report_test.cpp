@@ -27,6 +27,7 @@ TEST(SolveReport, DefaultsReproduceTheStartUpCircuit) {
     EXPECT_TRUE(j["messages"].empty());
     EXPECT_EQ(j["configuration"], "RLC");
     EXPECT_EQ(j["regime"], "oscillatory");
+    EXPECT_EQ(j["caption"], "Контур RLC: колебательный режим (затухающие колебания)");
     const auto& s = j["state"];
     EXPECT_NEAR(s["wo"].get<double>(), 316.227766, 1e-6);
     EXPECT_EQ(s["d"].get<double>(), 5);
@@ -87,10 +88,14 @@ INSTANTIATE_TEST_SUITE_P(
                     "RLC"}),
     testing::CaseName{});
 
-TEST(SolveReport, RegimeIsNullOutsideTheRlcCircuit) {
-    const nlohmann::ordered_json j = report_json(run_solve(typed({{Field::L, "0"}})));
-    EXPECT_EQ(j["configuration"], "RC");
-    EXPECT_TRUE(j["regime"].is_null());
+TEST(SolveReport, RegimeIsNullOutsideTheRlcCircuitAndTheCaptionNamesIt) {
+    const nlohmann::ordered_json rc = report_json(run_solve(typed({{Field::L, "0"}})));
+    EXPECT_EQ(rc["configuration"], "RC");
+    EXPECT_TRUE(rc["regime"].is_null());
+    EXPECT_EQ(rc["caption"], "Цепь RC: резистор и конденсатор");
+    const nlohmann::ordered_json lc =
+        report_json(run_solve(typed({{Field::R, "0"}, {Field::Em, "0"}})));
+    EXPECT_EQ(lc["caption"], "Контур LC: незатухающие колебания") << "no source named";
 }
 
 TEST(SolveReport, CsvStartsWithTheNormalisedArraysThenSi) {
@@ -100,7 +105,7 @@ TEST(SolveReport, CsvStartsWithTheNormalisedArraysThenSi) {
     std::istringstream in(out.str());
     std::string line;
     std::getline(in, line);
-    EXPECT_EQ(line, "k,t_grid,Uc_t,I_t,Ur_t,UL_t,W_t,t_s,tau,Uc_V,UL_V,Ur_V,I_A,W_J");
+    EXPECT_EQ(line, "k,t_grid,Uc_t,I_t,Ur_t,UL_t,W_t,t_s,tau,Uc_V,EL_V,Ur_V,I_A,W_J");
     std::getline(in, line);
     // The normalised arrays, then SI: Uc = 15 V, UL = -20 V, W = C·Uc²/2 = 0.5625 J.
     EXPECT_EQ(line, "0,0,1,0,0,-1.3333333333333333,1,0,0,15,-20,0,0,0.5625");

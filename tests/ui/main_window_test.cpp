@@ -377,10 +377,20 @@ TEST_F(MainWindowTest, AboutAndRegistrationBoxes) {
     EXPECT_EQ(boxes.boxes[0].title, "О ПРОГРАММЕ");
     const QStringList lines = boxes.boxes[0].text.split('\n');
     ASSERT_GE(lines.size(), 5);
-    EXPECT_EQ(lines[0], "Программа моделирует процессы в электрическом цепи");
+    EXPECT_EQ(lines[0], "Программа моделирует процессы в электрической цепи");
     EXPECT_EQ(lines[1], "с резистором, конденсатором, катушкой индуктивности");
     EXPECT_EQ(lines[2], "и внешним источником постоянной или переменной ЭДС.");
-    EXPECT_EQ(lines[3], "История версий:");
+    ASSERT_TRUE(lines[3].startsWith("Версия ")) << lines[3].toStdString();
+    EXPECT_EQ(lines[4], "История версий:");
+    // The history is up to date: its last entry is the version shown.
+    const QString version = lines[3].mid(7);
+    QString last_entry;
+    for (const QString& line : lines.mid(5)) {
+        if (line.contains(" — ")) {
+            last_entry = line;
+        }
+    }
+    EXPECT_TRUE(last_entry.startsWith(version + " — ")) << last_entry.toStdString();
     EXPECT_EQ(boxes.boxes[1].title, "РЕГИСТРАЦИЯ");
     EXPECT_FALSE(boxes.boxes[1].text.isEmpty());
 }
