@@ -33,6 +33,9 @@ double scale_for(double width) {
     return std::clamp(width / 800.0, 1.0, 6.0);
 }
 
+// On paper the labels stand at a size for reading at arm's length, whatever the resolution.
+constexpr double paper_scale = 1.1;
+
 QByteArray png_of(GraphView& view, const SimulationState& state, QSize size) {
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::white);
@@ -55,6 +58,7 @@ QByteArray svg_of(GraphView& view, const SimulationState& state, QSize size) {
     generator.setOutputDevice(&buffer);
     generator.setSize(size);
     generator.setViewBox(QRect(QPoint(0, 0), size));
+    generator.setResolution(96); // the pixels of the picture are those of a screen
     generator.setTitle(picture_title(view, state));
     generator.setDescription("Ovrelan");
     QPainter painter(&generator);
@@ -78,7 +82,7 @@ QByteArray pdf_of(GraphView& view, const SimulationState& state) {
     QPainter painter(&writer);
     const QRect page = writer.pageLayout().paintRectPixels(writer.resolution());
     const QRectF target(QPointF(0, 0), page.size());
-    view.render(painter, target, scale_for(target.width() / 2.5), picture_title(view, state));
+    view.render(painter, target, paper_scale, picture_title(view, state));
     painter.end();
     return pdf;
 }
@@ -87,10 +91,9 @@ QByteArray pdf_of(GraphView& view, const SimulationState& state) {
 
 bool write_file(const QString& path, const QByteArray& data, QString* error) {
     std::string reason;
-    const bool ok =
-        write_file_whole(QFile::encodeName(path).toStdString(),
-                         std::string_view(data.constData(), static_cast<std::size_t>(data.size())),
-                         &reason);
+    const bool ok = write_file_whole(
+        QFile::encodeName(path).toStdString(),
+        std::string_view(data.constData(), static_cast<std::size_t>(data.size())), &reason);
     if (!ok && error != nullptr) {
         *error = QString::fromStdString(reason);
     }
@@ -105,7 +108,7 @@ QString picture_title(const GraphView& view, const SimulationState& state) {
 
 PictureFormat picture_format(const QString& path) {
     const QString suffix = QFileInfo(path).suffix().toLower();
-    return suffix == "svg" ? PictureFormat::svg
+    return suffix == "svg"   ? PictureFormat::svg
            : suffix == "pdf" ? PictureFormat::pdf
                              : PictureFormat::png;
 }
@@ -141,8 +144,8 @@ void save_graph_picture(QWidget* parent, Platform& platform, GraphView& view) {
     int chosen = 0;
     const QString suggested =
         QString::fromStdString(std::string(graph_kind_name(view.kind())) + "(t).png");
-    const QString path = platform.dialogs.save_file(parent, "Сохранить график", suggested,
-                                                    filters, &chosen);
+    const QString path =
+        platform.dialogs.save_file(parent, "Сохранить график", suggested, filters, &chosen);
     if (path.isEmpty()) {
         return;
     }
@@ -166,8 +169,7 @@ void copy_graph_picture(GraphView& view) {
 
 void print_graph(QWidget* parent, Platform& platform, GraphView& view) {
     platform.dialogs.print(parent, [&view](QPainter& painter, const QRectF& page) {
-        view.render(painter, page, scale_for(page.width() / 1.5),
-                    picture_title(view, view.simulation_state()));
+        view.render(painter, page, paper_scale, picture_title(view, view.simulation_state()));
     });
 }
 

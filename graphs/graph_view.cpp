@@ -28,7 +28,7 @@ namespace {
 constexpr int gap_x = 10;
 constexpr int gap_y = 10;
 constexpr int scroll_width = 20;
-constexpr int scroll_top = 8; // 1/12 inch below the client area's top
+constexpr int scroll_top = 8;      // 1/12 inch below the client area's top
 constexpr double wheel_zoom = 0.8; // one notch of the wheel
 constexpr double drag_threshold = 4;
 
@@ -75,8 +75,8 @@ public:
         }
         const QFontMetricsF metrics(view_.look_.font);
         double x = f.labels.front().box.left + f.labels.front().box.width + 16 * view_.scale();
-        const GraphContent all = graph_content(view_.simulation_.state(), view_.kind_,
-                                               view_.axes_, view_.energies_apart_);
+        const GraphContent all = graph_content(view_.simulation_.state(), view_.kind_, view_.axes_,
+                                               view_.energies_apart_);
         for (const Series& s : all.series) {
             const double width = 22 * view_.scale() + metrics.horizontalAdvance(qstring(s.name));
             items.emplace_back(s.name, QRectF(x, f.title.top, width, f.title.height));
@@ -100,8 +100,8 @@ protected:
     }
 
     void draw_legend(QPainter& painter) {
-        const GraphContent all = graph_content(view_.simulation_.state(), view_.kind_,
-                                               view_.axes_, view_.energies_apart_);
+        const GraphContent all = graph_content(view_.simulation_.state(), view_.kind_, view_.axes_,
+                                               view_.energies_apart_);
         const auto items = legend();
         painter.setFont(view_.look_.font);
         for (std::size_t i = 0; i < items.size() && i < all.series.size(); ++i) {
@@ -287,9 +287,8 @@ FrameRequest GraphView::request(double width, double height, double scale) const
 void GraphView::rebuild() {
     const SimulationState& s = simulation_.state();
     content_ = graph_content(s, kind_, axes_, energies_apart_);
-    std::erase_if(content_.series, [this](const Series& series) {
-        return !series_shown(series.name);
-    });
+    std::erase_if(content_.series,
+                  [this](const Series& series) { return !series_shown(series.name); });
     normalised_ = graph_axes(s, variant_of(kind_), zoom_, decimal_separator());
     FrameRequest r = request(canvas_->width(), canvas_->height(), look_.scale);
     r.normalised = &normalised_;
@@ -329,8 +328,7 @@ void GraphView::catch_up() {
     const std::size_t to = std::min(drawn_end_, shown.last);
     if (from < to) {
         for (const Series& series : content_.series) {
-            draw_series(painter, frame_, s, series, from, to,
-                        curve_pen(series, look_.scale, true));
+            draw_series(painter, frame_, s, series, from, to, curve_pen(series, look_.scale, true));
         }
     }
     layer_end_ = drawn_end_;
@@ -380,8 +378,8 @@ void GraphView::extend(int k) {
     }
     if (isVisible()) {
         const double x = frame_.x_px(t * frame_.time_scale);
-        canvas_->update(QRectF(x - 40, frame_.plot.top - 4, 48, frame_.plot.height + 8)
-                            .toAlignedRect());
+        canvas_->update(
+            QRectF(x - 40, frame_.plot.top - 4, 48, frame_.plot.height + 8).toAlignedRect());
     }
 }
 
@@ -457,8 +455,7 @@ void GraphView::set_series_shown(const std::string& name, bool shown) {
 }
 
 bool GraphView::series_shown(const std::string& name) const {
-    return std::find(hidden_series_.begin(), hidden_series_.end(), name) ==
-           hidden_series_.end();
+    return std::find(hidden_series_.begin(), hidden_series_.end(), name) == hidden_series_.end();
 }
 
 // --- The read-out and the markers -------------------------------------------------------------
@@ -533,14 +530,14 @@ std::string GraphView::readout_text() const {
         }
         std::string text;
         if (markers_.size() == 2) {
-            text = "Δt = " + si_text(markers_[1].seconds - markers_[0].seconds, "с", separator) +
-                   "; ";
+            text =
+                "Δt = " + si_text(markers_[1].seconds - markers_[0].seconds, "с", separator) + "; ";
         }
         text += "t = " + si_text(at->seconds, "с", separator);
         for (const Series& series : content_.series) {
-            text += "; " + series.name + " = " +
-                    si_text(series.values.at(s.t_grid.data(), at->k), series.unit.c_str(),
-                            separator);
+            text +=
+                "; " + series.name + " = " +
+                si_text(series.values.at(s.t_grid.data(), at->k), series.unit.c_str(), separator);
         }
         return text;
     }
@@ -591,9 +588,8 @@ void GraphView::add_menu_items(QMenu& menu) {
     QAction* all = menu.addAction("Показать &всё время", [this] { show_whole(); });
     all->setShortcut(Qt::Key_Home);
     all->setEnabled(!whole_);
-    QAction* follow = menu.addAction("&Следовать за расчётом", [this](bool on) {
-        following_ = on;
-    });
+    QAction* follow =
+        menu.addAction("&Следовать за расчётом", [this](bool on) { following_ = on; });
     follow->setCheckable(true);
     follow->setChecked(following_);
     if (kind_ != GraphKind::UI) {
@@ -621,21 +617,27 @@ void GraphView::context_menu(const QPoint& global) {
     menu.exec(global);
 }
 
+// Drawn in pixels of a 96-dpi screen, the painter magnified to the device's resolution (a page
+// at 300 or 1200 dpi, a PNG at 96): the text is measured as it is drawn, whatever the device.
 void GraphView::render(QPainter& painter, const QRectF& target, double scale,
                        const QString& title) {
     const SimulationState& s = simulation_.state();
-    const GraphLook look{scale, scaled_font(scale), false};
+    const double ratio = std::max(1, painter.device()->logicalDpiX()) / 96.0;
+    const QSizeF size = target.size() / ratio;
+    QFont font = scaled_font(scale);
+    font.setPixelSize(std::max(1, qRound(font.pointSizeF() * 96 / 72)));
+    const GraphLook look{scale, font, false};
     painter.save();
     painter.translate(target.topLeft());
-    painter.fillRect(QRectF(QPointF(0, 0), target.size()), Qt::white);
+    painter.scale(ratio, ratio);
+    painter.fillRect(QRectF(QPointF(0, 0), size), Qt::white);
     double top = 0;
     if (!title.isEmpty()) {
         QFont bold = look.font;
         bold.setBold(true);
         painter.setFont(bold);
         painter.setPen(Qt::black);
-        const QRectF band(6 * scale, 0, target.width() - 12 * scale,
-                          target.height() * 0.2);
+        const QRectF band(6 * scale, 0, size.width() - 12 * scale, size.height() * 0.2);
         const QRectF used = painter.boundingRect(band, Qt::TextWordWrap | Qt::AlignLeft, title);
         painter.drawText(band, Qt::TextWordWrap | Qt::AlignLeft, title);
         top = used.height() + 4 * scale;
@@ -645,7 +647,7 @@ void GraphView::render(QPainter& painter, const QRectF& target, double scale,
     if (content_.series.empty()) {
         content_ = graph_content(s, kind_, axes_, energies_apart_); // never shown on a screen
     }
-    FrameRequest r = request(target.width(), target.height() - top, scale);
+    FrameRequest r = request(size.width(), size.height() - top, scale);
     r.normalised = &normalised;
     r.readout = !markers_.empty();
     const GraphFrame f = graph_frame(r, measure_with(look.font));

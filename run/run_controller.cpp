@@ -84,13 +84,53 @@ void RunController::start_branch() {
     in_frame_ = false;
     pause_clock_.restart();
     anim_count_ = 0;
-    simulation_.rewind();         // the graphs and the scene start again from k = 0
+    simulation_.rewind(); // the graphs and the scene start again from k = 0
+    run_started_ = seconds();
+    pace_from_ = {run_started_, 0};
+    progress_at_ = run_started_;
     set_state(RunState::running); // the window locks its inputs
     schedule_loop();
 }
 
 void RunController::stop_branch() {
+    show_progress({});
     set_state(RunState::idle);
+}
+
+void RunController::set_carrier_delay(int value) {
+    if (value != carrier_delay_ && running()) {
+        pace_from_ = {seconds(), simulation_.state().k_now}; // the old pace says nothing now
+    }
+    carrier_delay_ = value;
+}
+
+void RunController::set_calc_speedup(int value) {
+    if (value != calc_speedup_ && running()) {
+        pace_from_ = {seconds(), simulation_.state().k_now};
+    }
+    calc_speedup_ = value;
+}
+
+double RunController::seconds() const {
+    return progress_clock_ ? progress_clock_() : static_cast<double>(clock_.nsecsElapsed()) * 1e-9;
+}
+
+// Worked out a few times a second at most: the status bar need not follow every point.
+void RunController::report_progress() {
+    const double now = seconds();
+    if (now - progress_at_ < 0.25) {
+        return;
+    }
+    progress_at_ = now;
+    const SimulationState& s = simulation_.state();
+    show_progress(run_progress_text(run_started_, pace_from_, {now, s.k_now}, run_end(s)));
+}
+
+void RunController::show_progress(const std::string& text) {
+    if (text != progress_) {
+        progress_ = text;
+        emit progress_changed(QString::fromStdString(text));
+    }
 }
 
 void RunController::abort() {
@@ -131,6 +171,7 @@ void RunController::run_loop() {
     const SimulationState& s = simulation_.state();
     while (running() && s.k_now < run_end(s)) {
         simulation_.play_point();
+        report_progress();
         if (anim_count_ == calc_speedup_) {
             anim_count_ = 0;
             ++frames_;

@@ -6,6 +6,7 @@
 
 #include "geometry/carrier_positions.h"
 #include "run/pause_clock.h"
+#include "run/run_progress.h"
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -54,13 +55,15 @@ public:
     bool busy() const;
 
     // HScroll1: the pause of each carrier phase in hundredths of a second (1 ... 10).
-    void set_carrier_delay(int value) { carrier_delay_ = value; }
+    void set_carrier_delay(int value);
     int carrier_delay() const { return carrier_delay_; }
     // HScroll2: grid points per animation frame (1 ... 12).
-    void set_calc_speedup(int value) { calc_speedup_ = value; }
+    void set_calc_speedup(int value);
     int calc_speedup() const { return calc_speedup_; }
 
     void set_pause_scheduler(PauseScheduler scheduler) { pause_ = std::move(scheduler); }
+    // The clock the progress is measured on, in seconds (a test's clock instead of the real one).
+    void set_progress_clock(std::function<double()> clock) { progress_clock_ = std::move(clock); }
     int anim_count() const { return anim_count_; }
     int frames() const { return frames_; }
     // Frames that showed the carriers, with their three pauses each.
@@ -70,6 +73,8 @@ signals:
     // Entered a state. Idle to running (the simulation has been rewound to the first point):
     // the window locks its inputs; back to idle: it unlocks them.
     void state_changed(RunState state);
+    // The progress of a long run, for the status bar; empty when there is nothing to say.
+    void progress_changed(const QString& text);
 
 private:
     void start_branch();
@@ -84,6 +89,9 @@ private:
     void schedule_loop();
     void pause(double seconds, std::function<void()> then); // Wait
     void draw_carriers(const QColor& colour);
+    double seconds() const;
+    void report_progress();
+    void show_progress(const std::string& text);
 
     Simulation& simulation_;
     DrawingSurface& picture_;
@@ -92,6 +100,11 @@ private:
     PauseScheduler pause_;
     QElapsedTimer clock_; // monotonic
     PauseClock pause_clock_;
+    std::function<double()> progress_clock_;
+    double run_started_ = 0;  // seconds
+    RunMoment pace_from_;     // the pace is measured from here: the start or a speed change
+    double progress_at_ = -1; // when the progress was last worked out
+    std::string progress_;    // as shown
     RunState state_ = RunState::idle;
     int carrier_delay_ = 1;
     int calc_speedup_ = 1;

@@ -3,6 +3,7 @@
 #include "platform/platform.h"
 #include "platform/translations.h"
 #include "ui/command_line.h"
+#include "ui/export_command.h"
 #include "ui/main_window.h"
 #include "ui/menu_icons.h"
 
@@ -29,6 +30,31 @@ protected:
     }
 };
 
+// The application as the program sets it up, whatever it shows.
+void set_up(QApplication& app) {
+    QApplication::setApplicationVersion(OVRELAN_VERSION);
+    QApplication::setOrganizationName("Ovrelan");
+    QApplication::setApplicationName("Ovrelan"); // QSettings: ~/.config/Ovrelan/Ovrelan.conf
+    install_russian_qt_translations(app);        // «Да», «Нет», the fields' context menus
+}
+
+// --export-graph: drawn offscreen (no display needed) unless a platform is asked for.
+int export_without_window(int argc, char** argv, const CommandLine& line) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    set_up(app);
+    QtMessageBoxes boxes;
+    QtTone tone;
+    QtDocuments documents;
+    QtDialogs dialogs;
+    Platform platform{boxes, tone, documents, dialogs};
+    const ExportOutcome outcome = export_graph(line, platform);
+    std::fputs(outcome.message.toLocal8Bit().constData(), stderr);
+    return outcome.exit_status;
+}
+
 } // namespace
 
 int run_program(int argc, char** argv, StartOptions options) {
@@ -38,6 +64,9 @@ int run_program(int argc, char** argv, StartOptions options) {
         arguments << QString::fromLocal8Bit(argv[i]);
     }
     const CommandLine line = parse_command_line(arguments);
+    if (line.action == CommandLine::Action::export_graph) {
+        return export_without_window(argc, argv, line);
+    }
     if (line.action != CommandLine::Action::run) {
         std::fputs(line.output.toLocal8Bit().constData(),
                    line.action == CommandLine::Action::error ? stderr : stdout);
@@ -45,10 +74,7 @@ int run_program(int argc, char** argv, StartOptions options) {
     }
 
     QApplication app(argc, argv);
-    QApplication::setApplicationVersion(OVRELAN_VERSION);
-    QApplication::setOrganizationName("Ovrelan");
-    QApplication::setApplicationName("Ovrelan"); // QSettings: ~/.config/Ovrelan/Ovrelan.conf
-    install_russian_qt_translations(app);        // «Да», «Нет», the fields' context menus
+    set_up(app);
     QApplication::setWindowIcon(app_icon());
     QApplication::setDesktopFileName("org.ovrelan.Ovrelan");
     // A machine without sound still plays nothing, silently.

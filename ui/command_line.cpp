@@ -2,11 +2,15 @@
 
 #include <QCommandLineParser>
 
+#include <optional>
+
 namespace ovrelan {
 
 namespace {
 
-const QString usage = QStringLiteral("Использование: ovrelan [--help] [--version] [ЗАДАЧА]");
+const QString usage = QStringLiteral(
+    "Использование: ovrelan [--help] [--version] [ЗАДАЧА]\n"
+    "               ovrelan --export-graph ГРАФИК ФАЙЛ [--size ШxВ] [--axes si|norm] [ЗАДАЧА]");
 const QString description =
     QStringLiteral("Ovrelan — учебный тренажёр по переходным процессам в последовательном контуре\n"
                    "из катушки, конденсатора, резистора, ключа и источника ЭДС.");
@@ -20,26 +24,78 @@ struct OptionText {
 const OptionText option_texts[] = {
     {{"h", "help"}, "-h, --help", "показать эту справку и выйти"},
     {{"v", "version"}, "-v, --version", "показать версию программы и выйти"},
+    {{"export-graph"},
+     "--export-graph ГРАФИК ФАЙЛ",
+     "нарисовать график (Ul, Uc, Ur, I, W или UI) задачи или начальной цепи в файл PNG, SVG или "
+     "PDF без окна и выйти"},
+    {{"size"}, "--size ШxВ", "размер рисунка PNG или SVG в пикселях (1600x900)"},
+    {{"axes"}, "--axes si|norm", "оси в физических единицах (si) или в нормированных (norm)"},
 };
+
+// The largest side of a picture, in pixels: 16 000 × 16 000 is already 1 GB of image.
+constexpr int largest_side = 16000;
+
+std::optional<QSize> size_of(const QString& text) {
+    const QStringList parts = QString(text).replace(u'×', u'x').toLower().split('x');
+    if (parts.size() != 2) {
+        return std::nullopt;
+    }
+    bool w_ok = false;
+    bool h_ok = false;
+    const int w = parts[0].trimmed().toInt(&w_ok);
+    const int h = parts[1].trimmed().toInt(&h_ok);
+    if (!w_ok || !h_ok || w < 16 || h < 16 || w > largest_side || h > largest_side) {
+        return std::nullopt;
+    }
+    return QSize(w, h);
+}
 
 QString help_text() {
     QString text = usage + "\n\n" + description + "\n\n";
     for (const OptionText& o : option_texts) {
-        text += QString("  %1  %2\n").arg(QString(o.shown).leftJustified(14), o.text);
+        text += QString("  %1\n      %2\n").arg(o.shown, o.text);
     }
-    return text + QString("  %1  %2\n")
-                      .arg(QString("ЗАДАЧА").leftJustified(14),
-                           "файл задачи (.ovrelan), который открыть при запуске");
+    return text + QString("  %1\n      %2\n")
+                      .arg("ЗАДАЧА", "файл задачи (.ovrelan), который открыть при запуске");
 }
 
 } // namespace
+
+std::optional<GraphKind> graph_of_name(const QString& name) {
+    const QString n = name.toLower();
+    if (n == "ul" || n == "el" || n == "εl") {
+        return GraphKind::UL;
+    }
+    if (n == "uc") {
+        return GraphKind::Uc;
+    }
+    if (n == "ur") {
+        return GraphKind::Ur;
+    }
+    if (n == "i") {
+        return GraphKind::Ik;
+    }
+    if (n == "w") {
+        return GraphKind::W;
+    }
+    if (n == "ui") {
+        return GraphKind::UI;
+    }
+    return std::nullopt;
+}
 
 CommandLine parse_command_line(const QStringList& arguments) {
     QCommandLineParser parser;
     const QCommandLineOption help(option_texts[0].names, option_texts[0].text);
     const QCommandLineOption version(option_texts[1].names, option_texts[1].text);
+    const QCommandLineOption export_graph(option_texts[2].names, option_texts[2].text, "ГРАФИК");
+    const QCommandLineOption size(option_texts[3].names, option_texts[3].text, "ШxВ");
+    const QCommandLineOption axes(option_texts[4].names, option_texts[4].text, "si|norm");
     parser.addOption(help);
     parser.addOption(version);
+    parser.addOption(export_graph);
+    parser.addOption(size);
+    parser.addOption(axes);
     CommandLine line;
     const auto error = [&](const QString& what) {
         line.action = CommandLine::Action::error;
@@ -63,6 +119,43 @@ CommandLine parse_command_line(const QStringList& arguments) {
         return line;
     }
     const QStringList files = parser.positionalArguments();
+    if (parser.isSet(export_graph)) {
+        const auto kind = graph_of_name(parser.value(export_graph));
+        if (!kind) {
+            return error("нет графика «" + parser.value(export_graph) +
+                         "»: можно Ul, Uc, Ur, I, W или UI");
+        }
+        if (files.isEmpty()) {
+            return error("не указан файл рисунка");
+        }
+        if (files.size() > 2) {
+            return error("лишний файл «" + files.at(2) + "»: рисуется одна задача");
+        }
+        line.graph = *kind;
+        line.picture = files.at(0);
+        line.task = files.value(1);
+        if (parser.isSet(size)) {
+            const auto wanted = size_of(parser.value(size));
+            if (!wanted) {
+                return error(
+                    "размер «" + parser.value(size) +
+                    "» не подходит: нужно ШИРИНАxВЫСОТА от 16 до 16000, например 1600x900");
+            }
+            line.size = *wanted;
+        }
+        if (parser.isSet(axes)) {
+            const QString a = parser.value(axes).toLower();
+            if (a != "si" && a != "norm") {
+                return error("оси «" + parser.value(axes) + "»: можно si или norm");
+            }
+            line.axes = a == "si" ? Axes::physical : Axes::normalised;
+        }
+        line.action = CommandLine::Action::export_graph;
+        return line;
+    }
+    if (parser.isSet(size) || parser.isSet(axes)) {
+        return error("--size и --axes задаются только вместе с --export-graph");
+    }
     if (files.size() > 1) {
         return error("лишний файл «" + files.at(1) + "»: программа открывает одну задачу");
     }

@@ -28,6 +28,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QSettings>
+#include <QStatusBar>
 
 #include <cmath>
 
@@ -77,11 +78,17 @@ MainWindow::MainWindow(Platform& platform, QWidget* parent)
     // Client area 800 x 480 at start; never so small that the panels run into each other.
     const ClientSize minimum = minimum_client_size();
     client_->setMinimumSize(minimum.width, minimum.height);
-    resize(800, 480 + menuBar()->sizeHint().height());
+    // The status bar: the progress of a long run.
+    statusBar()->setObjectName("StatusBar");
+    statusBar()->setSizeGripEnabled(false);
+    resize(800, 480 + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
     client_->resize(800, 480);
     client_->installEventFilter(this);
-    std::vector<QWidget*> controls{boxes_->graphs_frame(), boxes_->fields_frame(),
-                                   carrier_delay_bar_, speedup_bar_, start_button_,
+    std::vector<QWidget*> controls{boxes_->graphs_frame(),
+                                   boxes_->fields_frame(),
+                                   carrier_delay_bar_,
+                                   speedup_bar_,
+                                   start_button_,
                                    client_->findChild<QWidget*>("Label31"),
                                    client_->findChild<QWidget*>("Label32")};
     for (const FieldEntry& entry : field_table()) {
@@ -140,6 +147,13 @@ void MainWindow::build_run_controls() {
     connect(start_button_, &QPushButton::clicked, this, [this] { start_or_stop(); });
     connect(run_.get(), &RunController::state_changed, this,
             [this](RunState state) { run_state_changed(state); });
+    connect(run_.get(), &RunController::progress_changed, this, [this](const QString& text) {
+        if (text.isEmpty()) {
+            statusBar()->clearMessage();
+        } else {
+            statusBar()->showMessage(text);
+        }
+    });
 }
 
 void MainWindow::build_menus() {
@@ -218,9 +232,9 @@ void MainWindow::client_resized() {
 
 // The layout of the normal size, magnified for the back row.
 bool MainWindow::arrange() {
-    const MainLayout layout = arrange_main_window(
-        static_cast<int>(std::lround(client_->width() / scale_)),
-        static_cast<int>(std::lround(client_->height() / scale_)));
+    const MainLayout layout =
+        arrange_main_window(static_cast<int>(std::lround(client_->width() / scale_)),
+                            static_cast<int>(std::lround(client_->height() / scale_)));
     if (!layout.fits()) {
         return false;
     }
@@ -237,12 +251,13 @@ void MainWindow::set_scale(double scale) {
     scale_ = scale;
     QSettings().setValue(scale_setting, scale);
     scale_widgets(client_, scale);
+    scale_widgets(statusBar(), scale);
     const ClientSize minimum = minimum_client_size();
     client_->setMinimumSize(static_cast<int>(minimum.width * scale),
                             static_cast<int>(minimum.height * scale));
     // The window grows with its contents.
-    resize(static_cast<int>(width() * grown), height() + static_cast<int>(client_->height() *
-                                                                          (grown - 1)));
+    resize(static_cast<int>(width() * grown),
+           height() + static_cast<int>(client_->height() * (grown - 1)));
     if (arrange()) {
         scene_->build_scene();
     }

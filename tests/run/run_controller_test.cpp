@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -215,6 +216,34 @@ TEST_F(Run, ResizingAGraphDuringARunContinuesFromTheCurrentSample) {
     EXPECT_EQ(g->drawn_to(), 47U);
     EXPECT_GT(g->segments(), 0);
     EXPECT_LT(g->segments(), 48) << "the replot drew the earlier part";
+}
+
+// A run that takes longer than ten seconds says in the status bar how far it is and how long is
+// left; the text goes when the run ends. A short run says nothing.
+TEST_F(Run, ALongRunShowsItsProgressInTheStatusBar) {
+    for (const double step : {0.1, 0.01}) { // seconds per clock reading: 14 s, then 1.4 s
+        double now = 0;
+        window->run()->set_progress_clock([&] { return now += step; });
+        std::vector<QString> shown;
+        during_pause = [&] {
+            const QString text = window->statusBar()->currentMessage();
+            if (!text.isEmpty() && (shown.empty() || shown.back() != text)) {
+                shown.push_back(text);
+            }
+        };
+        type("Text7", "3");
+        press();
+        play_out();
+        if (step > 0.05) {
+            ASSERT_FALSE(shown.empty());
+            EXPECT_TRUE(shown.front().startsWith("Расчёт: ")) << shown.front().toStdString();
+            EXPECT_TRUE(shown.back().contains("осталось около")) << shown.back().toStdString();
+        } else {
+            EXPECT_TRUE(shown.empty()) << shown.front().toStdString();
+        }
+        EXPECT_TRUE(window->statusBar()->currentMessage().isEmpty()) << "gone at the end";
+        type("Text7", "1");
+    }
 }
 
 TEST_F(Run, ClosingDuringARunAsksAndNoLetsItGoOn) {

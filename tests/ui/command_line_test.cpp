@@ -23,6 +23,19 @@ TEST(CommandLine, HelpVersionOneTaskOrAUsageError) {
         {{"ovrelan", "--version"}, version, "", 0, "Ovrelan "},
         {{"ovrelan", "--bogus"}, error, "", 2, "неизвестный параметр «bogus»"},
         {{"ovrelan", "a.ovrelan", "b.ovrelan"}, error, "", 2, "лишний файл «b.ovrelan»"},
+        {{"ovrelan", "--export-graph", "Uc", "a.pdf"}, export_graph, "", 0, ""},
+        {{"ovrelan", "--export-graph", "ui", "a.svg", "t.ovrelan"},
+         export_graph,
+         "t.ovrelan",
+         0,
+         ""},
+        {{"ovrelan", "--export-graph", "Uq", "a.png"}, error, "", 2, "нет графика «Uq»"},
+        {{"ovrelan", "--export-graph", "Uc"}, error, "", 2, "не указан файл"},
+        {{"ovrelan", "--export-graph", "Uc", "a", "b", "c"}, error, "", 2, "лишний файл «c»"},
+        {{"ovrelan", "--size", "800x600"}, error, "", 2, "только вместе с --export-graph"},
+        {{"ovrelan", "--export-graph", "W", "a.png", "--size", "15x900"}, error, "", 2, "16"},
+        {{"ovrelan", "--export-graph", "W", "a.png", "--size", "16001x900"}, error, "", 2, "16000"},
+        {{"ovrelan", "--export-graph", "W", "a.png", "--axes", "log"}, error, "", 2, "«log»"},
     };
     for (const auto& c : cases) {
         const CommandLine line = parse_command_line(c.arguments);
@@ -34,6 +47,39 @@ TEST(CommandLine, HelpVersionOneTaskOrAUsageError) {
         if (c.action == error) {
             EXPECT_TRUE(line.output.contains("Использование:")) << "a usage line";
         }
+    }
+    // What an export takes: the graph, the file, the size and the axes.
+    const struct {
+        QStringList arguments;
+        GraphKind graph;
+        QSize size;
+        Axes axes;
+    } exports[] = {
+        {{"ovrelan", "--export-graph", "Ul", "a.png"},
+         GraphKind::UL,
+         {1600, 900},
+         Axes::normalised},
+        {{"ovrelan", "--export-graph", "EL", "a.png"},
+         GraphKind::UL,
+         {1600, 900},
+         Axes::normalised},
+        {{"ovrelan", "--export-graph", "I", "a.png", "--size", "800×450", "--axes", "si"},
+         GraphKind::Ik,
+         {800, 450},
+         Axes::physical},
+        {{"ovrelan", "--axes", "NORM", "--export-graph", "w", "a.png", "--size", "16X16000"},
+         GraphKind::W,
+         {16, 16000},
+         Axes::normalised},
+    };
+    for (const auto& e : exports) {
+        const CommandLine line = parse_command_line(e.arguments);
+        const std::string args = e.arguments.join(' ').toStdString();
+        ASSERT_EQ(line.action, CommandLine::Action::export_graph) << line.output.toStdString();
+        EXPECT_EQ(line.graph, e.graph) << args;
+        EXPECT_EQ(line.picture, "a.png") << args;
+        EXPECT_EQ(line.size, e.size) << args;
+        EXPECT_EQ(line.axes, e.axes) << args;
     }
 }
 

@@ -1,0 +1,53 @@
+#!/bin/sh
+# ovrelan --export-graph draws a graph without a window: a PDF whose text names the circuit and
+# has round ticks in ms, an SVG of vectors, a PNG of the size asked for, a task's circuit; and it
+# fails with the right status and a reason: 2 for a usage error or an unreadable task, 3 for a
+# task the model would not take, 1 for a file that cannot be written.
+ovrelan="$1"
+fail() { echo "FAIL: $*" >&2; exit 1; }
+tmp="$(mktemp -d)"
+trap 'rm -rf "$tmp"' EXIT
+unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM # no display: it draws offscreen by itself
+export LC_ALL=C.UTF-8
+
+"$ovrelan" --export-graph Uc "$tmp/uc.pdf" --axes si 2> "$tmp/err" || fail "PDF: exit $? $(cat "$tmp/err")"
+pdftotext "$tmp/uc.pdf" "$tmp/uc.txt" || fail "pdftotext"
+for text in "Uc(t) — напряжение на конденсаторе" "L = 2000 мкГн" "ν = 47 Гц" "t, мс" "Uc, В" \
+    "колебательный режим"; do
+    grep -qF "$text" "$tmp/uc.txt" || fail "PDF has no «$text»: $(cat "$tmp/uc.txt")"
+done
+# Round ticks: every number on the axes is a multiple of a 1-2-5 step.
+grep -Eqx -- "-?(50|100|200|300|400|500|600|700)" "$tmp/uc.txt" || fail "no round tick in the PDF"
+if grep -Eqx -- "-?[0-9]+\.[0-9]{3,}" "$tmp/uc.txt"; then fail "a tick like 50.27 in the PDF"; fi
+
+"$ovrelan" --export-graph UI "$tmp/ui.svg" 2> "$tmp/err" || fail "SVG: exit $?"
+grep -Eq "<(path|polyline)" "$tmp/ui.svg" || fail "SVG without paths"
+if grep -q "<image" "$tmp/ui.svg"; then fail "SVG holds an image"; fi
+
+"$ovrelan" --export-graph W "$tmp/w.png" --size 1600x900 2> "$tmp/err" || fail "PNG: exit $?"
+file "$tmp/w.png" | grep -q "PNG image data, 1600 x 900" || fail "PNG: $(file "$tmp/w.png")"
+"$ovrelan" --export-graph i "$tmp/i.png" --size 640x360 2> "$tmp/err" || fail "small PNG: exit $?"
+file "$tmp/i.png" | grep -q "640 x 360" || fail "small PNG: $(file "$tmp/i.png")"
+
+# A task's circuit: an RC task draws the RC circuit.
+printf 'L = 0\nC = 5000\nR = 2\nUo = 15\nEm = 5\nnu = 0\nNmax = 2\n' > "$tmp/rc.ovrelan"
+"$ovrelan" --export-graph Uc "$tmp/rc.pdf" "$tmp/rc.ovrelan" 2> "$tmp/err" || fail "task: exit $?"
+pdftotext "$tmp/rc.pdf" - | grep -q "Цепь RC" || fail "the task's circuit is not drawn"
+
+expect() { # status, what, command...
+    want="$1"; what="$2"; shift 2
+    "$@" > "$tmp/out" 2> "$tmp/err"; status=$?
+    [ "$status" -eq "$want" ] || fail "$what: exit $status, not $want"
+    [ -s "$tmp/err" ] || fail "$what: no reason given"
+}
+expect 2 "unknown graph" "$ovrelan" --export-graph X "$tmp/x.png"
+expect 2 "no file" "$ovrelan" --export-graph Uc
+expect 2 "bad size" "$ovrelan" --export-graph Uc "$tmp/x.png" --size 0x0
+expect 2 "bad axes" "$ovrelan" --export-graph Uc "$tmp/x.png" --axes log
+expect 2 "missing task" "$ovrelan" --export-graph Uc "$tmp/x.png" "$tmp/none.ovrelan"
+printf 'L = -5\nC = 5000\nR = 2\nUo = 15\nEm = 5\nnu = 0\nNmax = 2\n' > "$tmp/bad.ovrelan"
+expect 3 "refused task" "$ovrelan" --export-graph Uc "$tmp/x.png" "$tmp/bad.ovrelan"
+grep -q "строка 1" "$tmp/err" || fail "the refused line is not named: $(cat "$tmp/err")"
+expect 1 "unwritable" "$ovrelan" --export-graph Uc "$tmp/no/such/dir/x.png"
+[ ! -e "$tmp/x.png" ] || fail "a failed export left a file"
+exit 0

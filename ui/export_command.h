@@ -1,0 +1,20 @@
+// ovrelan --export-graph: one graph of a task, or of the start-up circuit, drawn to a file with
+// no window shown, for a teacher who makes worksheets for thirty tasks with a script.
+#pragma once
+
+#include "platform/platform.h"
+#include "ui/command_line.h"
+
+#include <QString>
+
+namespace ovrelan {
+
+struct ExportOutcome {
+    int exit_status = 0; // 0 drawn; 1 the file cannot be written; 2 the task cannot be read;
+                         // 3 the task holds values the model would refuse or correct
+    QString message;     // for the terminal, when something went wrong
+};
+
+ExportOutcome export_graph(const CommandLine& line, Platform& platform);
+
+} // namespace ovrelan
