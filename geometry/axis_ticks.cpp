@@ -8,10 +8,9 @@ namespace ovrelan {
 
 namespace {
 
-constexpr Prefix prefixes[] = {{1e-18, "а"}, {1e-15, "ф"}, {1e-12, "п"}, {1e-9, "н"},
-                               {1e-6, "мк"}, {1e-3, "м"},  {1, ""},      {1e3, "к"},
-                               {1e6, "М"},   {1e9, "Г"},   {1e12, "Т"},  {1e15, "П"},
-                               {1e18, "Э"}};
+constexpr Prefix prefixes[] = {{1e-18, "а"}, {1e-15, "ф"}, {1e-12, "п"}, {1e-9, "н"}, {1e-6, "мк"},
+                               {1e-3, "м"},  {1, ""},      {1e3, "к"},   {1e6, "М"},  {1e9, "Г"},
+                               {1e12, "Т"},  {1e15, "П"},  {1e18, "Э"}};
 constexpr std::size_t no_prefix = 6;
 
 } // namespace

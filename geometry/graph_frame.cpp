@@ -238,8 +238,8 @@ GraphFrame graph_frame(const FrameRequest& r, const MeasureText& measure) {
             if (y < f.title.height) {
                 continue; // not into the strip above
             }
-            const double x = on_right ? f.plot.left + f.plot.width + pad
-                                      : f.plot.left - pad - e.width;
+            const double x =
+                on_right ? f.plot.left + f.plot.width + pad : f.plot.left - pad - e.width;
             placed.add(t.texts[i], {x, y, e.width, e.height});
         }
     };
@@ -257,6 +257,41 @@ GraphFrame graph_frame(const FrameRequest& r, const MeasureText& measure) {
         }
     }
     return f;
+}
+
+std::vector<LegendItem> legend_layout(const GraphFrame& frame,
+                                      const std::vector<std::string>& names,
+                                      const MeasureText& measure, double scale) {
+    std::vector<LegendItem> items;
+    if (names.size() < 2) {
+        return items; // one curve: the title names it
+    }
+    const auto in_strip = [&](const FrameLabel& l) {
+        return l.box.top < frame.title.top + frame.title.height;
+    };
+    double x = 2;
+    std::vector<PixelBox> taken;
+    for (const FrameLabel& l : frame.labels) {
+        if (!in_strip(l)) {
+            continue;
+        }
+        if (taken.empty()) {
+            x = l.box.left + l.box.width + 16 * scale;
+        }
+        taken.push_back(l.box);
+    }
+    for (const std::string& name : names) {
+        const double width = 22 * scale + measure(name).width;
+        const PixelBox box{x, frame.title.top, width, frame.title.height};
+        const bool clear = std::none_of(taken.begin(), taken.end(),
+                                        [&](const PixelBox& b) { return b.intersects(box); });
+        if (!clear || x + width > frame.view.width) {
+            break;
+        }
+        items.push_back({name, box});
+        x += width + 12 * scale;
+    }
+    return items;
 }
 
 } // namespace ovrelan

@@ -81,6 +81,19 @@ struct GraphFrame {
 
 GraphFrame graph_frame(const FrameRequest& request, const MeasureText& measure);
 
+// A legend entry in the strip above the plot: a short line of the curve's colour, then its name.
+struct LegendItem {
+    std::string name;
+    PixelBox box; // the line and the name; a click in it switches the curve off or on
+};
+
+// The legend of a graph with several curves, after the strip's first label (the axis name) and
+// clear of every other label there; the entries that do not fit are left out. `scale` is the
+// look's: the line is 16·scale long and the entries 12·scale apart.
+std::vector<LegendItem> legend_layout(const GraphFrame& frame,
+                                      const std::vector<std::string>& names,
+                                      const MeasureText& measure, double scale);
+
 // The value range physical axes show for values within `e`: a little room around them, the
 // lower end at 0 for quantities that are never negative, widened by the zoom bar's factor.
 Range value_range(const Extent& e, bool from_zero, double zoom);

@@ -1,5 +1,6 @@
 #include "geometry/graph_readout.h"
 
+#include "geometry/axis_ticks.h"
 #include "solution/solution_arrays.h"
 
 #include <algorithm>
@@ -38,14 +39,6 @@ std::string significant(double value, int digits, bool drop_trailing_zeros, char
     return (value < 0 ? std::string(minus) : std::string()) + text;
 }
 
-struct Prefix {
-    double factor;
-    const char* name;
-};
-
-constexpr Prefix prefixes[] = {{1e-12, "п"}, {1e-9, "н"}, {1e-6, "мк"}, {1e-3, "м"},
-                               {1, ""},      {1e3, "к"},  {1e6, "М"},   {1e9, "Г"}};
-
 } // namespace
 
 GraphPoint graph_point(const SimulationState& s, const GraphVariant& v, double tau) {
@@ -64,16 +57,8 @@ GraphPoint graph_point(const SimulationState& s, const GraphVariant& v, double t
 }
 
 std::string si_text(double value, const char* unit, char decimal_separator) {
-    const double magnitude = std::fabs(value);
-    const Prefix* chosen = &prefixes[4];
-    if (magnitude > 0 && std::isfinite(magnitude)) {
-        for (const Prefix& p : prefixes) {
-            if (magnitude >= p.factor * 0.9995) { // 999.95 m reads as 1 (no "1000 м")
-                chosen = &p;
-            }
-        }
-    }
-    return significant(value / chosen->factor, 4, true, decimal_separator) + " " + chosen->name +
+    const Prefix chosen = prefix_for(std::fabs(value));
+    return significant(value / chosen.factor, 4, true, decimal_separator) + " " + chosen.name +
            unit;
 }
 

@@ -123,8 +123,8 @@ GraphContent graph_content(const SimulationState& s, GraphKind kind, Axes axes,
             c.from_zero = true;
             if (energies_apart && rlc) {
                 // C·Uc²/2 and L·I²/2, both Uc_scale²·C/2 times the square of their array.
-                c.series.push_back({"W_C", "Дж", capacitor_blue, false,
-                                    square(s.Uc_t.data(), s.W_scale)});
+                c.series.push_back(
+                    {"W_C", "Дж", capacitor_blue, false, square(s.Uc_t.data(), s.W_scale)});
                 c.series.push_back(
                     {"W_L", "Дж", coil_vermillion, false, square(s.I_t.data(), s.W_scale)});
             }
@@ -140,8 +140,7 @@ GraphContent graph_content(const SimulationState& s, GraphKind kind, Axes axes,
         c.series.push_back({"e", "В", emf_black, false, source(s)});
     }
     if (s.C != 0) {
-        c.series.push_back(
-            {"Uc", "В", capacitor_blue, false, linear(s.Uc_t.data(), s.Uc_scale)});
+        c.series.push_back({"Uc", "В", capacitor_blue, false, linear(s.Uc_t.data(), s.Uc_scale)});
     }
     if (s.R != 0) {
         c.series.push_back({"Ur",
@@ -151,8 +150,7 @@ GraphContent graph_content(const SimulationState& s, GraphKind kind, Axes axes,
                             {SeriesValues::Form::linear, nullptr, s.Ur_t.data(), s.Ur_scale, 0}});
     }
     if (s.L != 0) {
-        c.series.push_back(
-            {"εL", "В", coil_vermillion, false, linear(s.UL_t.data(), s.UL_scale)});
+        c.series.push_back({"εL", "В", coil_vermillion, false, linear(s.UL_t.data(), s.UL_scale)});
     }
     c.series.push_back({"I", "А", current_purple, true, linear(s.I_t.data(), s.I_scale)});
     return c;
@@ -169,8 +167,8 @@ std::string circuit_summary(const Parameters& p, char decimal_separator) {
     };
     std::string out;
     const auto add = [&](const char* name, Field field, double held, const char* unit) {
-        out += (out.empty() ? "" : ", ") + std::string(name) + " = " + value(field, held) + " " +
-               unit;
+        out +=
+            (out.empty() ? "" : ", ") + std::string(name) + " = " + value(field, held) + " " + unit;
     };
     if (p.L != 0) {
         add("L", Field::L, p.L, "мкГн");

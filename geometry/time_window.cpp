@@ -14,8 +14,7 @@ TimeWindow panned(const TimeWindow& w, double by, double span) {
     return {from, from + width};
 }
 
-TimeWindow zoomed(const TimeWindow& w, double about, double factor, double span,
-                  double narrowest) {
+TimeWindow zoomed(const TimeWindow& w, double about, double factor, double span, double narrowest) {
     const double width = std::clamp(w.width() * factor, std::min(narrowest, span), span);
     const double place = w.width() > 0 ? (about - w.from) / w.width() : 0.5;
     const double from = about - std::clamp(place, 0.0, 1.0) * width;

@@ -119,8 +119,8 @@ GraphPlacement place_graphs(const ScreenRect& available, const ScreenRect& main,
     }
     // Windows of their own in a free area: the main window where it is, then in the corner.
     if (!always_stacked) {
-        const ScreenRect corner = keep_on_screen(
-            {available.left, available.top, main.width, main.height}, available);
+        const ScreenRect corner =
+            keep_on_screen({available.left, available.top, main.width, main.height}, available);
         for (const ScreenRect& m : {p.main, corner}) {
             std::optional<Grid> best;
             for (const ScreenRect& area : around(m, available)) {
@@ -138,8 +138,7 @@ GraphPlacement place_graphs(const ScreenRect& available, const ScreenRect& main,
                 const int h = best->cell_height();
                 for (int i = 0; i < count; ++i) {
                     p.graphs.push_back({best->region.left + (i % best->columns) * (w + gap),
-                                        best->region.top + (i / best->columns) * (h + gap), w,
-                                        h});
+                                        best->region.top + (i / best->columns) * (h + gap), w, h});
                 }
                 return p;
             }
@@ -157,8 +156,8 @@ GraphPlacement place_graphs(const ScreenRect& available, const ScreenRect& main,
         for (const ScreenRect& c : controls) {
             controls_left = std::min(controls_left, moved(c, dx, dy).left);
         }
-        const ScreenRect beside{available.left, available.top,
-                                controls_left - gap - available.left, available.height};
+        const ScreenRect beside{available.left, available.top, controls_left - gap - available.left,
+                                available.height};
         for (int columns = 1; columns <= count; ++columns) {
             const int rows = (count + columns - 1) / columns;
             const int width = needs.stacked_extra.width + columns * needs.stacked_cell.width;
@@ -177,13 +176,12 @@ GraphPlacement place_graphs(const ScreenRect& available, const ScreenRect& main,
     p.main = right_edge;
     int controls_left = right_edge.right();
     for (const ScreenRect& c : controls) {
-        controls_left = std::min(controls_left, moved(c, right_edge.left - main.left,
-                                                     right_edge.top - main.top)
-                                                    .left);
+        controls_left = std::min(
+            controls_left, moved(c, right_edge.left - main.left, right_edge.top - main.top).left);
     }
     p.columns = count > 3 ? 2 : 1;
-    p.graphs = {{available.left, available.top,
-                 std::max(1, controls_left - gap - available.left), available.height}};
+    p.graphs = {{available.left, available.top, std::max(1, controls_left - gap - available.left),
+                 available.height}};
     return p;
 }
 

@@ -43,10 +43,10 @@ IndexRange visible_points(const SimulationState& s, const GraphFrame& frame) {
     }
     const double from = frame.x.low / frame.time_scale / s.dt;
     const double to = frame.x.high / frame.time_scale / s.dt;
-    const auto first = static_cast<std::size_t>(std::clamp(std::floor(from) - 1, 0.0,
-                                                           static_cast<double>(n - 1)));
-    const auto last = static_cast<std::size_t>(
-        std::clamp(std::ceil(to) + 2, 1.0, static_cast<double>(n)));
+    const auto first =
+        static_cast<std::size_t>(std::clamp(std::floor(from) - 1, 0.0, static_cast<double>(n - 1)));
+    const auto last =
+        static_cast<std::size_t>(std::clamp(std::ceil(to) + 2, 1.0, static_cast<double>(n)));
     return {first, std::max(first + 1, last)};
 }
 
@@ -114,8 +114,7 @@ void draw_series(QPainter& painter, const GraphFrame& frame, const SimulationSta
     // In device pixels' columns: a pixel column of a large picture is not one of the screen.
     line.add_all(last - first, [&](std::size_t i) {
         const std::size_t k = first + i;
-        return QPointF(left + (t[k] * ts - x0) * sx,
-                       top + (yr.high - series.values.at(t, k)) * sy);
+        return QPointF(left + (t[k] * ts - x0) * sx, top + (yr.high - series.values.at(t, k)) * sy);
     });
     painter.save();
     painter.setClipRect(rect(frame.plot));
@@ -176,6 +175,26 @@ void draw_marks(QPainter& painter, const GraphFrame& frame, const GraphLook& loo
         // The letter beside the marker's line, at the plot's foot.
         painter.drawText(QPointF(c.x() + 4 * look.scale, plot.bottom() - 4 * look.scale),
                          letters[i]);
+    }
+    painter.restore();
+}
+
+void draw_legend(QPainter& painter, const std::vector<LegendItem>& items, const GraphContent& all,
+                 const GraphLook& look, const std::function<bool(const std::string&)>& shown) {
+    painter.save();
+    painter.setFont(look.font);
+    for (std::size_t i = 0; i < items.size() && i < all.series.size(); ++i) {
+        const PixelBox& b = items[i].box;
+        const QRectF box(b.left, b.top, b.width, b.height);
+        const bool on = shown(items[i].name);
+        QPen pen = curve_pen(all.series[i], look.scale, true);
+        pen.setColor(on ? pen.color() : QColor(200, 200, 200));
+        painter.setPen(pen);
+        const double y = box.center().y();
+        painter.drawLine(QPointF(box.left(), y), QPointF(box.left() + 16 * look.scale, y));
+        painter.setPen(on ? Qt::black : Qt::gray);
+        painter.drawText(box.adjusted(20 * look.scale, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                         qstring(items[i].name));
     }
     painter.restore();
 }

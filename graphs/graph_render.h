@@ -15,6 +15,7 @@
 #include <QString>
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -64,5 +65,10 @@ struct IndexRange {
 IndexRange visible_points(const SimulationState& s, const GraphFrame& frame);
 
 QString qstring(const std::string& text);
+
+// The legend: each entry a short line in its curve's colour (grey when switched off) and the
+// curve's name. `all` holds every curve of the graph, in the legend's order.
+void draw_legend(QPainter& painter, const std::vector<LegendItem>& items, const GraphContent& all,
+                 const GraphLook& look, const std::function<bool(const std::string&)>& shown);
 
 } // namespace ovrelan

@@ -66,25 +66,6 @@ public:
         setAttribute(Qt::WA_OpaquePaintEvent);
     }
 
-    // Legend entries of a graph with several curves, in the strip above: where each is.
-    std::vector<std::pair<std::string, QRectF>> legend() const {
-        std::vector<std::pair<std::string, QRectF>> items;
-        const GraphFrame& f = view_.frame_;
-        if (view_.kind_ != GraphKind::UI || f.labels.empty()) {
-            return items;
-        }
-        const QFontMetricsF metrics(view_.look_.font);
-        double x = f.labels.front().box.left + f.labels.front().box.width + 16 * view_.scale();
-        const GraphContent all = graph_content(view_.simulation_.state(), view_.kind_, view_.axes_,
-                                               view_.energies_apart_);
-        for (const Series& s : all.series) {
-            const double width = 22 * view_.scale() + metrics.horizontalAdvance(qstring(s.name));
-            items.emplace_back(s.name, QRectF(x, f.title.top, width, f.title.height));
-            x += width + 12 * view_.scale();
-        }
-        return items;
-    }
-
 protected:
     void paintEvent(QPaintEvent*) override {
         view_.catch_up();
@@ -102,32 +83,20 @@ protected:
     void draw_legend(QPainter& painter) {
         const GraphContent all = graph_content(view_.simulation_.state(), view_.kind_, view_.axes_,
                                                view_.energies_apart_);
-        const auto items = legend();
-        painter.setFont(view_.look_.font);
-        for (std::size_t i = 0; i < items.size() && i < all.series.size(); ++i) {
-            const QRectF& box = items[i].second;
-            if (box.right() > width()) {
-                break;
-            }
-            const bool shown = view_.series_shown(items[i].first);
-            QPen pen = curve_pen(all.series[i], view_.scale(), true);
-            pen.setColor(shown ? pen.color() : QColor(200, 200, 200));
-            painter.setPen(pen);
-            const double y = box.center().y();
-            painter.drawLine(QPointF(box.left(), y), QPointF(box.left() + 16 * view_.scale(), y));
-            painter.setPen(shown ? Qt::black : Qt::gray);
-            painter.drawText(box.adjusted(20 * view_.scale(), 0, 0, 0),
-                             Qt::AlignLeft | Qt::AlignVCenter, qstring(items[i].first));
-        }
+        ovrelan::draw_legend(painter, view_.legend(), all, view_.look_,
+                             [this](const std::string& name) { return view_.series_shown(name); });
     }
 
     void mousePressEvent(QMouseEvent* event) override {
         if (event->button() == Qt::LeftButton) {
             press_ = event->position();
             dragged_ = false;
-            for (const auto& [name, box] : legend()) {
-                if (box.contains(event->position())) {
-                    view_.set_series_shown(name, !view_.series_shown(name));
+            const QPointF at = event->position();
+            for (const LegendItem& item : view_.legend()) {
+                const PixelBox& box = item.box;
+                if (at.x() >= box.left && at.x() < box.left + box.width && at.y() >= box.top &&
+                    at.y() < box.top + box.height) {
+                    view_.set_series_shown(item.name, !view_.series_shown(item.name));
                     press_.reset();
                     return;
                 }
@@ -454,6 +423,15 @@ void GraphView::set_series_shown(const std::string& name, bool shown) {
     redraw();
 }
 
+std::vector<LegendItem> GraphView::legend() const {
+    std::vector<std::string> names;
+    for (const Series& series :
+         graph_content(simulation_.state(), kind_, axes_, energies_apart_).series) {
+        names.push_back(series.name);
+    }
+    return legend_layout(frame_, names, measure_with(look_.font), look_.scale);
+}
+
 bool GraphView::series_shown(const std::string& name) const {
     return std::find(hidden_series_.begin(), hidden_series_.end(), name) == hidden_series_.end();
 }
@@ -660,6 +638,13 @@ void GraphView::render(QPainter& painter, const QRectF& target, double scale,
     draw_curves(painter, f, s, content, computed_points(s), look);
     const std::string readout = markers_.empty() ? std::string() : readout_text();
     draw_frame(painter, f, look, qstring(readout));
+    std::vector<std::string> names;
+    for (const Series& series : graph_content(s, kind_, axes_, energies_apart_).series) {
+        names.push_back(series.name);
+    }
+    draw_legend(painter, legend_layout(f, names, measure_with(look.font), look.scale),
+                graph_content(s, kind_, axes_, energies_apart_), look,
+                [this](const std::string& name) { return series_shown(name); });
     draw_marks(painter, f, look, axes_, markers_, std::nullopt);
     painter.restore();
 }

@@ -57,6 +57,8 @@ public:
     // A curve of the voltages-and-current graph switched off by its legend entry.
     void set_series_shown(const std::string& name, bool shown);
     bool series_shown(const std::string& name) const;
+    // The legend of a graph with several curves, where it stands on the canvas.
+    std::vector<LegendItem> legend() const;
 
     // The time shown: the whole interval, or a part of it.
     const TimeWindow& time_window() const { return window_; }
@@ -64,9 +66,9 @@ public:
     void on_time_window_changed(std::function<void(const TimeWindow&)> changed) {
         window_changed_ = std::move(changed);
     }
-    void show_whole();                         // a double click, Home
+    void show_whole();                           // a double click, Home
     void zoom_time(double about, double factor); // about: τ
-    void pan_time(double by);                  // τ
+    void pan_time(double by);                    // τ
     // When zoomed in, the window follows the run (on by default).
     void set_following(bool on) { following_ = on; }
     bool following() const { return following_; }
@@ -83,7 +85,7 @@ public:
     std::string readout_text() const;
 
     // Drawing.
-    void redraw();     // the frame and the plot afresh
+    void redraw();      // the frame and the plot afresh
     void extend(int k); // the run has played grid point k
     // The whole graph onto any painter, filling `target`, at the given scale: a picture file, a
     // printer, the clipboard. `title` goes above it (empty: none).
@@ -108,9 +110,9 @@ protected:
 private:
     friend class PlotCanvas;
     void lay_out();
-    void rebuild();            // content and frame for the present state and window
-    void draw_layer();         // grid and curves of the plot, kept as a picture
-    void catch_up();           // the run's points not yet drawn on the picture
+    void rebuild();    // content and frame for the present state and window
+    void draw_layer(); // grid and curves of the plot, kept as a picture
+    void catch_up();   // the run's points not yet drawn on the picture
     FrameRequest request(double width, double height, double scale) const;
     GraphPoint point_at_time(double tau) const;
     void changed_window(const TimeWindow& window);
@@ -135,7 +137,7 @@ private:
     GraphContent content_;
     GraphAxes normalised_; // the normalised look's frame, which frame_ reads
     GraphFrame frame_;
-    QImage layer_;             // the plot's grid and curves, device pixels
+    QImage layer_;              // the plot's grid and curves, device pixels
     std::size_t drawn_end_ = 1; // the curve is drawn up to this point (one past)
     std::size_t layer_end_ = 1; // and the picture holds it up to here
     std::optional<GraphPoint> hover_;

@@ -48,8 +48,8 @@ void StackedGraphs::show_graphs(const std::vector<GraphKind>& kinds, int columns
         const int row = static_cast<int>(i) / columns;
         const int column = static_cast<int>(i) % columns;
         // The time labels under the lowest graph of each column only: the axis is shared.
-        const bool lowest = row == rows - 1 || static_cast<int>(i) + columns >=
-                                                    static_cast<int>(kinds.size());
+        const bool lowest =
+            row == rows - 1 || static_cast<int>(i) + columns >= static_cast<int>(kinds.size());
         v->set_time_labels(lowest);
         v->extra_menu = [this, v](QMenu& menu) {
             menu.addAction("Сохранить &график…",

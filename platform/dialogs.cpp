@@ -73,8 +73,8 @@ bool QtDialogs::print(QWidget* parent, const PagePainter& paint) {
     if (!painter.begin(&printer)) {
         return false;
     }
-    paint(painter, QRectF(QPointF(0, 0),
-                          printer.pageLayout().paintRectPixels(printer.resolution()).size()));
+    paint(painter,
+          QRectF(QPointF(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size()));
     return painter.end();
 }
 

@@ -48,7 +48,6 @@ public:
     bool print(QWidget* parent, const PagePainter& paint) override;
 };
 
-
 // The file name with the first extension of a filter "Описание (*.csv *.txt)" added when the
 // name has none: "урок1" becomes "урок1.csv".
 QString with_extension(const QString& path, const QString& filter);

@@ -108,8 +108,8 @@ QRect GraphWindows::available() const {
     if (screen_area_) {
         return *screen_area_;
     }
-    const QScreen* screen = main_.screen() != nullptr ? main_.screen()
-                                                      : QGuiApplication::primaryScreen();
+    const QScreen* screen =
+        main_.screen() != nullptr ? main_.screen() : QGuiApplication::primaryScreen();
     return screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
 }
 

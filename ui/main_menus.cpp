@@ -125,8 +125,7 @@ void build_main_menus(QMenuBar* bar, const MenuHandlers& h) {
         ->setIcon(letter_icon("U", QColor(0, 114, 178)));
     graphs->addSeparator();
     toggle("mnuGraphsPreview", "&Вся кривая сразу (бледная)", h.preview, h.set_preview);
-    toggle("mnuGraphsPhysical", "&Оси в физических единицах", h.physical_axes,
-           h.set_physical_axes);
+    toggle("mnuGraphsPhysical", "&Оси в физических единицах", h.physical_axes, h.set_physical_axes);
     toggle("mnuGraphsOneWindow", "Все графики в &одном окне", h.one_window, h.set_one_window);
     add_item(graphs, "mnuGraphsArrange", "&Упорядочить графики", h.arrange_graphs)
         ->setIcon(letter_icon("▦", QColor(60, 120, 60)));
@@ -135,10 +134,12 @@ void build_main_menus(QMenuBar* bar, const MenuHandlers& h) {
     add_item(view, "mnuViewLarger", "&Крупнее", [h] { h.change_size(1); })
         ->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Equal),
                         QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence::ZoomIn});
-    add_item(view, "mnuViewSmaller", "&Мельче", [h] { h.change_size(-1); })
-        ->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Minus), QKeySequence::ZoomOut});
-    add_item(view, "mnuViewNormal", "&Обычный размер", [h] { h.change_size(0); })
-        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+    add_item(view, "mnuViewSmaller", "&Мельче", [h] {
+        h.change_size(-1);
+    })->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Minus), QKeySequence::ZoomOut});
+    add_item(view, "mnuViewNormal", "&Обычный размер", [h] {
+        h.change_size(0);
+    })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
 
     QMenu* help = add_menu(bar, "mnuHelp", "&Помощь");
     add_item(help, "mnuHelpInstruction", "&Инструкция", h.edit_instruction)

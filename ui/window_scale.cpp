@@ -22,9 +22,10 @@ double next_scale(double scale, int step) {
     if (step == 0) {
         return 1;
     }
-    const auto* at = std::min_element(std::begin(sizes), std::end(sizes), [scale](double a, double b) {
-        return std::fabs(a - scale) < std::fabs(b - scale);
-    });
+    const auto* at =
+        std::min_element(std::begin(sizes), std::end(sizes), [scale](double a, double b) {
+            return std::fabs(a - scale) < std::fabs(b - scale);
+        });
     const auto i = std::clamp(static_cast<long>(at - std::begin(sizes)) + step, 0L,
                               static_cast<long>(std::size(sizes)) - 1);
     return sizes[i];
@@ -51,10 +52,10 @@ void scale_widgets(QWidget* root, double scale) {
                 w->setProperty(base_rect, w->geometry());
             }
             const QRect b = w->property(base_rect).toRect();
-            w->setGeometry(scaled_rect({static_cast<double>(b.left()), static_cast<double>(b.top()),
-                                        static_cast<double>(b.width()),
-                                        static_cast<double>(b.height())},
-                                       scale));
+            w->setGeometry(
+                scaled_rect({static_cast<double>(b.left()), static_cast<double>(b.top()),
+                             static_cast<double>(b.width()), static_cast<double>(b.height())},
+                            scale));
         }
     }
 }

@@ -29,8 +29,7 @@ TEST(AxisTicks, RoundStepsAndPrefixesOverThirtyDecades) {
                         << "step " << step;
                     EXPECT_LE(span / step, intervals * (1 + 1e-9)) << span;
                     EXPECT_GT(span / step, intervals / 5.0 - 1e-9) << span;
-                    const Prefix prefix =
-                        prefix_for(std::max(std::fabs(low), std::fabs(high)));
+                    const Prefix prefix = prefix_for(std::max(std::fabs(low), std::fabs(high)));
                     const auto ticks = axis_ticks(low, high, step, prefix, ',');
                     ASSERT_FALSE(ticks.empty()) << span;
                     std::set<std::string> labels;
@@ -64,7 +63,7 @@ TEST(AxisTicks, ThePrefixesAndTheirLabels) {
         double magnitude;
         const char* prefix;
     } prefixes[] = {{0.02, "м"}, {1.5e-5, "мк"}, {0.9996, ""}, {0.9994, "м"},
-                    {2500, "к"}, {0, ""},       {3e-10, "п"}, {7e8, "М"}};
+                    {2500, "к"}, {0, ""},        {3e-10, "п"}, {7e8, "М"}};
     for (const auto& c : prefixes) {
         EXPECT_STREQ(prefix_for(c.magnitude).name, c.prefix) << c.magnitude;
     }

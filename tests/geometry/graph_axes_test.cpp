@@ -162,4 +162,3 @@ TEST(GraphVariants, TheTable) {
 
 } // namespace
 } // namespace ovrelan
-

@@ -39,6 +39,38 @@ void expect_legible(const GraphFrame& f, const std::string& what) {
     EXPECT_GT(f.plot.height, 0) << what;
 }
 
+// The legend of a graph with several curves stands in the strip above the plot, clear of every
+// label and of its other entries; a graph wide enough shows every entry.
+void expect_legend_clear(const GraphFrame& f, const GraphContent& c, const MeasureText& measure,
+                         double scale, bool wide, const std::string& what) {
+    std::vector<std::string> names;
+    for (const Series& series : c.series) {
+        names.push_back(series.name);
+    }
+    const std::vector<LegendItem> items = legend_layout(f, names, measure, scale);
+    if (names.size() < 2) {
+        EXPECT_TRUE(items.empty()) << what;
+        return;
+    }
+    if (wide) {
+        EXPECT_EQ(items.size(), names.size()) << what;
+    }
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        const PixelBox& b = items[i].box;
+        EXPECT_EQ(items[i].name, names[i]) << what;
+        EXPECT_GE(b.top, f.title.top) << what;
+        EXPECT_LE(b.top + b.height, f.title.top + f.title.height + 1e-9) << what;
+        EXPECT_LE(b.left + b.width, f.view.width + 1e-9) << what << ": " << items[i].name;
+        for (const FrameLabel& l : f.labels) {
+            EXPECT_FALSE(b.intersects(l.box))
+                << what << ": " << items[i].name << " on «" << l.text << "»";
+        }
+        for (std::size_t j = i + 1; j < items.size(); ++j) {
+            EXPECT_FALSE(b.intersects(items[j].box)) << what << ": " << items[i].name;
+        }
+    }
+}
+
 // Over many sizes, zooms in time and value, both kinds of axes and both font sizes: no label
 // inside the plot area, no two labels overlapping, none off the view.
 TEST(GraphFrame, NoLabelOnThePlotAndNoTwoOverlapAtAnySizeAndZoom) {
@@ -47,15 +79,16 @@ TEST(GraphFrame, NoLabelOnThePlotAndNoTwoOverlapAtAnySizeAndZoom) {
     for (const SimulationState* state : {&s, &long_run}) {
         for (const GraphKind kind : {GraphKind::Uc, GraphKind::W, GraphKind::UI}) {
             for (const Axes axes : {Axes::normalised, Axes::physical}) {
-                const GraphContent c = graph_content(*state, kind, axes);
+                const GraphContent c =
+                    graph_content(*state, kind, axes, /*energies_apart=*/kind == GraphKind::W);
                 const GraphVariant& v =
                     graph_variant(kind == GraphKind::UI ? GraphId::Uc : static_cast<GraphId>(kind));
                 for (const double zoom : {0.1, 1.0, 1.9}) {
                     const GraphAxes a = graph_axes(*state, v, zoom, ',');
                     for (const double part : {1.0, 0.3, 0.01, 0.0005}) {
-                        for (const auto& [w, h] : {std::pair{200.0, 90.0}, std::pair{360.0, 171.0},
-                                                   std::pair{640.0, 300.0},
-                                                   std::pair{1600.0, 900.0}}) {
+                        for (const auto& [w, h] :
+                             {std::pair{200.0, 90.0}, std::pair{360.0, 171.0},
+                              std::pair{640.0, 300.0}, std::pair{1600.0, 900.0}}) {
                             for (const double font : {1.0, 2.0}) {
                                 FrameRequest r;
                                 r.width = w;
@@ -78,10 +111,12 @@ TEST(GraphFrame, NoLabelOnThePlotAndNoTwoOverlapAtAnySizeAndZoom) {
                                 r.grid_step = state->grid_step;
                                 r.decimal_separator = ',';
                                 const GraphFrame f = graph_frame(r, approximately(font));
-                                expect_legible(f, std::string(graph_kind_name(kind)) + " " +
-                                                      std::to_string(w) + "x" +
-                                                      std::to_string(h) + " part " +
-                                                      std::to_string(part));
+                                const std::string what =
+                                    std::string(graph_kind_name(kind)) + " " + std::to_string(w) +
+                                    "x" + std::to_string(h) + " part " + std::to_string(part);
+                                expect_legible(f, what);
+                                expect_legend_clear(f, c, approximately(font), font, w >= 640,
+                                                    what);
                             }
                         }
                     }

@@ -24,8 +24,8 @@ TEST(TimeWindow, ZoomAndPanKeepInsideAndKeepThePointerStill) {
             const double factor = unit(random) < 0.6 ? 0.8 : 1.25;
             const TimeWindow before = w;
             w = zoomed(w, about, factor, span, narrowest);
-            const bool clamped = w.width() != before.width() * factor || w.from == 0 ||
-                                 w.to == span;
+            const bool clamped =
+                w.width() != before.width() * factor || w.from == 0 || w.to == span;
             if (!clamped) {
                 EXPECT_NEAR((about - w.from) / w.width(), place, 1e-9) << "the pointer stays";
             }

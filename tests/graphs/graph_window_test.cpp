@@ -90,7 +90,8 @@ TEST_F(GraphWindows, NoGraphCoversTheControlsAndEveryPlotIsLegible) {
         testing::RecordingPlatform other;
         MainWindow main(other.platform);
         main.graph_windows().set_screen_area(QRect(QPoint(0, 0), screen));
-        main.move(static_cast<int>(screen.width() * 0.05), static_cast<int>(screen.height() * 0.05));
+        main.move(static_cast<int>(screen.width() * 0.05),
+                  static_cast<int>(screen.height() * 0.05));
         main.show();
         QApplication::processEvents();
         for (int i = 0; i < 5; ++i) {
@@ -99,9 +100,8 @@ TEST_F(GraphWindows, NoGraphCoversTheControlsAndEveryPlotIsLegible) {
         main.findChild<QAction*>(voltages_and_current_item)->setChecked(true);
         QApplication::processEvents();
         std::vector<ScreenRect> controls;
-        for (const char* name :
-             {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7", "Frame1", "Frame2",
-              "HScroll1", "HScroll2", "CmdOK"}) {
+        for (const char* name : {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7",
+                                 "Frame1", "Frame2", "HScroll1", "HScroll2", "CmdOK"}) {
             const QWidget* c = main.findChild<QWidget*>(name);
             ASSERT_NE(c, nullptr) << name;
             if (c->isVisible()) {
@@ -352,7 +352,13 @@ TEST_F(GraphWindows, VoltagesAndCurrent) {
     for (const char* name : {"e = ", "Uc = ", "Ur = ", "εL = ", "I = "}) {
         EXPECT_NE(readout.find(name), std::string::npos) << readout;
     }
-    v->set_series_shown("Ur", false);
+    const std::vector<LegendItem> legend = v->legend();
+    ASSERT_EQ(legend.size(), 5U) << "every curve in the legend";
+    const PixelBox& ur = legend[2].box;
+    QTest::mouseClick(v->plot(), Qt::LeftButton, {},
+                      QPointF(ur.left + ur.width / 2, ur.top + ur.height / 2).toPoint());
+    EXPECT_FALSE(v->series_shown("Ur")) << "a click on its entry";
+    EXPECT_TRUE(v->markers().empty()) << "and no marker";
     EXPECT_EQ(v->content().series.size(), 4U);
     EXPECT_EQ(v->readout_text().find("Ur = "), std::string::npos);
     type("Text2", "0"); // no capacitor
@@ -405,15 +411,16 @@ TEST_F(GraphWindows, PicturesForAReport) {
         }
     }
     EXPECT_GT(dark, 200) << "the graph on the page";
-    for (const auto& [path, save] : {std::pair{"/nonexistent-dir/x.png", &GraphWindow::save_picture},
-                                     std::pair{"/nonexistent-dir/x.csv", &GraphWindow::save_data}}) {
+    for (const auto& [path, save] :
+         {std::pair{"/nonexistent-dir/x.png", &GraphWindow::save_picture},
+          std::pair{"/nonexistent-dir/x.csv", &GraphWindow::save_data}}) {
         boxes.boxes.clear();
         dialogs.filter = 0;
         dialogs.save_as = path;
         (g->*save)();
         ASSERT_EQ(boxes.boxes.size(), 1U) << path;
-        EXPECT_EQ(boxes.boxes.back().text, QString("Не удалось сохранить файл «") + path +
-                                               "»: нет такого файла или папки");
+        EXPECT_EQ(boxes.boxes.back().text,
+                  QString("Не удалось сохранить файл «") + path + "»: нет такого файла или папки");
     }
     QDir(dir).removeRecursively();
 }
