@@ -115,12 +115,6 @@ QPolygonF compress_columns(const QPolygonF& polyline);
 // hundreds.
 std::vector<QRect> strips_of(const std::vector<QRect>& rects);
 
-// User units to the widget's pixels: x' = (x - left)·sx, y' = (y - top)·sy.
-struct PixelMap {
-    double left = 0, top = 0, sx = 1, sy = 1;
-    QPointF operator()(double x, double y) const { return {(x - left) * sx, (y - top) * sy}; }
-};
-
 class DrawingSurface : public QWidget {
 public:
     explicit DrawingSurface(QWidget* parent = nullptr);
@@ -164,13 +158,6 @@ public:
     void point(double x, double y, const QColor& colour);
     void line(double x1, double y1, double x2, double y2, const QColor& colour);
     void line_to(double x, double y, const QColor& colour);
-    // Line-tos through every point in turn, in one pass.
-    void polyline_to(const std::vector<QPointF>& points, const QColor& colour);
-    // The same through (x[i·step], y[i·step]) for i < count, in user units: sample arrays, read
-    // in place.
-    template <class Y>
-    void polyline_through(const double* x, const Y* y, std::size_t count, std::size_t step,
-                          const QColor& colour);
     // Outline of the box with these corners (filled first when the fill style is solid).
     void rectangle(double x1, double y1, double x2, double y2, const QColor& colour);
     // Filled discs of this radius (x units) around each point, outlined in their own colour, as
@@ -197,9 +184,9 @@ public:
     QImage picture_copy() const { return image(); }
     bool restore_picture(const QImage& copy);
 
-    // Quick ways that give the same pixels as the plain ones (the tests compare them): a wide
-    // opaque polyline stroked once and widened by its pen tip, discs stamped from pre-drawn
-    // sprites, text extents remembered. Off: every call draws afresh the plain way.
+    // Quick ways that give the same pixels as the plain ones (the tests compare them): discs
+    // stamped from pre-drawn sprites, text extents remembered. Off: every call draws afresh the
+    // plain way.
     void set_fast_paths(bool on) { fast_paths_ = on; }
     bool fast_paths() const { return fast_paths_; }
     // The colour at a widget pixel (device independent coordinates), the overlay over the
@@ -217,18 +204,6 @@ private:
     QPainter& painter();
     void finish() const;
     QPen make_pen(const QColor& colour) const;
-    PixelMap pixel_map() const;
-    // Strokes the compressed polyline and leaves the pen at its last point (user units).
-    void finish_polyline(const QPolygonF& pixels, QPointF last, const QColor& colour);
-    // Strokes a polyline given in pixels with the pen width (no scale, no compression).
-    void stroke_pixels(const QPolygonF& polygon, const QColor& colour);
-    // The wide pen as one-pixel polylines laid side by side across its round tip...
-    void stroke_by_copies(const QPolygonF& polygon, const QColor& colour);
-    // ... or as one polyline on a mask, widened by the tip into the picture: the same pixels.
-    void stroke_by_mask(const QPolygonF& polygon, const QColor& colour);
-    bool inside_unclipped(const QPolygonF& polygon) const;
-    // The offsets, in device pixels, of the wide pen's tip.
-    std::vector<QPoint> pen_tip() const;
     // A disc as a sprite: drawn once per colour, size and position within its pixel. Returns the
     // device-independent rectangle it may have changed.
     QRect stamp_disc(QPointF centre, double rx, double ry, const QColor& colour);
@@ -239,7 +214,6 @@ private:
 
     QImage image_;
     QImage overlay_;
-    QImage mask_; // stroke_by_mask's scratch: all clear between strokes
     Layer layer_ = Layer::picture;
     mutable std::unique_ptr<QPainter> painter_;
     QColor background_{Qt::white};
@@ -266,20 +240,5 @@ private:
     double left_ = 0, top_ = 0, right_ = 1, bottom_ = 1;
     bool pixel_scale_ = true; // the default scale: follows the size
 };
-
-template <class Y>
-void DrawingSurface::polyline_through(const double* x, const Y* y, std::size_t count,
-                                      std::size_t step, const QColor& colour) {
-    if (count == 0) {
-        return;
-    }
-    const PixelMap map = pixel_map();
-    ColumnPolyline polygon;
-    polygon.add(map(pen_.x(), pen_.y()));
-    polygon.add_all(
-        count, [&](std::size_t i) { return map(x[i * step], static_cast<double>(y[i * step])); });
-    const std::size_t last = (count - 1) * step;
-    finish_polyline(polygon.finish(), QPointF(x[last], static_cast<double>(y[last])), colour);
-}
 
 } // namespace ovrelan
