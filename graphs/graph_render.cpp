@@ -43,10 +43,10 @@ IndexRange visible_points(const SimulationState& s, const GraphFrame& frame) {
     }
     const double from = frame.x.low / frame.time_scale / s.dt;
     const double to = frame.x.high / frame.time_scale / s.dt;
-    const auto first = static_cast<std::size_t>(std::clamp(std::floor(from) - 1, 0.0,
-                                                           static_cast<double>(n - 1)));
-    const auto last = static_cast<std::size_t>(
-        std::clamp(std::ceil(to) + 2, 1.0, static_cast<double>(n)));
+    const auto first =
+        static_cast<std::size_t>(std::clamp(std::floor(from) - 1, 0.0, static_cast<double>(n - 1)));
+    const auto last =
+        static_cast<std::size_t>(std::clamp(std::ceil(to) + 2, 1.0, static_cast<double>(n)));
     return {first, std::max(first + 1, last)};
 }
 
@@ -114,8 +114,7 @@ void draw_series(QPainter& painter, const GraphFrame& frame, const SimulationSta
     // In device pixels' columns: a pixel column of a large picture is not one of the screen.
     line.add_all(last - first, [&](std::size_t i) {
         const std::size_t k = first + i;
-        return QPointF(left + (t[k] * ts - x0) * sx,
-                       top + (yr.high - series.values.at(t, k)) * sy);
+        return QPointF(left + (t[k] * ts - x0) * sx, top + (yr.high - series.values.at(t, k)) * sy);
     });
     painter.save();
     painter.setClipRect(rect(frame.plot));
