@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cmath>
 #include <vector>
 
 namespace ovrelan {
@@ -134,23 +133,6 @@ TEST_F(Surface, PictureSurvivesAResize) {
 
 namespace ovrelan {
 namespace {
-
-TEST(CompressColumns, KeepsFirstExtremesAndLastOfEachColumn) {
-    QPolygonF line;
-    line << QPointF(0.1, 5) << QPointF(0.3, 9) << QPointF(0.5, 1) << QPointF(0.9, 4) // column 0
-         << QPointF(1.2, 3)                                                          // column 1
-         << QPointF(2.0, 7) << QPointF(2.5, 7);                                      // column 2
-    const QPolygonF out = compress_columns(line);
-    const QPolygonF expected = QPolygonF() << QPointF(0.1, 5) << QPointF(0.3, 9) << QPointF(0.5, 1)
-                                           << QPointF(0.9, 4) << QPointF(1.2, 3) << QPointF(2.0, 7)
-                                           << QPointF(2.5, 7);
-    EXPECT_EQ(out, expected);
-    QPolygonF many;
-    for (int i = 0; i < 10000; ++i) {
-        many << QPointF(i * 0.01, std::sin(i * 0.37));
-    }
-    EXPECT_LE(compress_columns(many).size(), 4 * 100);
-}
 
 TEST(StripsOf, OneStripPerWire) {
     const auto disc = [](int x, int y) { return QRect(x - 4, y - 4, 9, 9); };
