@@ -2,7 +2,6 @@
 
 #include <QPaintEvent>
 #include <QPainter>
-#include <QPolygonF>
 #include <QResizeEvent>
 
 #include <cmath>
@@ -28,30 +27,12 @@ DrawingSurface::~DrawingSurface() {
     finish();
 }
 
-QImage& DrawingSurface::target() {
-    return layer_ == Layer::overlay ? overlay_ : image_;
-}
-
 QPainter& DrawingSurface::painter() {
     ensure_image();
     if (!painter_) {
-        painter_ = std::make_unique<QPainter>(&target());
+        painter_ = std::make_unique<QPainter>(&image_);
     }
     return *painter_;
-}
-
-void DrawingSurface::draw_on(Layer layer) {
-    if (layer != layer_) {
-        finish();
-        layer_ = layer;
-    }
-}
-
-void DrawingSurface::clear_overlay() {
-    ensure_image();
-    finish();
-    overlay_.fill(Qt::transparent);
-    update();
 }
 
 void DrawingSurface::finish() const {
@@ -71,7 +52,6 @@ void DrawingSurface::ensure_image() {
     }
     finish();
     if (image_.devicePixelRatio() != ratio) {
-        text_sizes_.clear();
         sprites_.clear();
     }
     // The picture is opaque: shown by copying, not blending.
@@ -84,14 +64,6 @@ void DrawingSurface::ensure_image() {
         painter.drawImage(QPointF(0, 0), image_);
     }
     image_ = resized;
-    QImage overlay(wanted, QImage::Format_ARGB32_Premultiplied);
-    overlay.setDevicePixelRatio(ratio);
-    overlay.fill(Qt::transparent);
-    if (!overlay_.isNull()) {
-        QPainter painter(&overlay);
-        painter.drawImage(QPointF(0, 0), overlay_);
-    }
-    overlay_ = overlay;
 }
 
 void DrawingSurface::clear() {
@@ -129,11 +101,6 @@ QPointF DrawingSurface::to_user(QPointF pixels) const {
             top_ + pixels.y() / height() * (bottom_ - top_)};
 }
 
-void DrawingSurface::set_decoration(std::function<void(QPainter&)> decoration) {
-    decoration_ = std::move(decoration);
-    update();
-}
-
 double DrawingSurface::pixels_per_unit_x() const {
     return pixel_scale_ ? 1.0 : width() / std::fabs(right_ - left_);
 }
@@ -149,7 +116,6 @@ void DrawingSurface::set_fill(FillStyle style, const QColor& colour) {
 
 void DrawingSurface::set_text_font(const QFont& font) {
     text_font_ = font;
-    text_sizes_.clear();
 }
 
 void DrawingSurface::touched(const QRectF& pixels) {
@@ -380,30 +346,11 @@ void DrawingSurface::text(const QString& text) {
     painter.setPen(text_colour_);
     const QFontMetricsF metrics(text_font_, &image_);
     const QPointF at = to_pixels(pen_.x(), pen_.y());
-    if (text_background_.alpha() > 0) {
-        painter.fillRect(QRectF(at, text_size(text)), text_background_);
-    }
     painter.drawText(QPointF(at.x(), at.y() + metrics.ascent()), text);
     // The next line starts at the left edge, one line lower.
     const double line_height_units = metrics.height() * (bottom_ - top_) / std::max(1, height());
     pen_ = QPointF(left_, pen_.y() + (pixel_scale_ ? metrics.height() : line_height_units));
     update();
-}
-
-QSizeF DrawingSurface::text_size(const QString& text) {
-    ensure_image();
-    if (fast_paths_) {
-        if (const auto known = text_sizes_.constFind(text); known != text_sizes_.constEnd()) {
-            return *known;
-        }
-    }
-    const QFontMetricsF metrics(text_font_, &image_);
-    const QSizeF size(metrics.horizontalAdvance(text), metrics.height());
-    if (text_sizes_.size() > 4096) {
-        text_sizes_.clear();
-    }
-    text_sizes_.insert(text, size);
-    return size;
 }
 
 QColor DrawingSurface::pixel(int x, int y) const {
@@ -416,17 +363,7 @@ QColor DrawingSurface::pixel(int x, int y) const {
     if (!image_.valid(at)) {
         return background_;
     }
-    const QColor below = image_.pixelColor(at);
-    const QColor above = overlay_.valid(at) ? overlay_.pixelColor(at) : QColor(Qt::transparent);
-    const double a = above.alphaF();
-    if (a == 0) {
-        return below;
-    }
-    const auto mix = [a](double top, double bottom) {
-        return static_cast<int>(std::lround(255 * (top * a + bottom * (1 - a))));
-    };
-    return QColor(mix(above.redF(), below.redF()), mix(above.greenF(), below.greenF()),
-                  mix(above.blueF(), below.blueF()));
+    return image_.pixelColor(at);
 }
 
 void DrawingSurface::paintEvent(QPaintEvent* event) {
@@ -441,12 +378,6 @@ void DrawingSurface::paintEvent(QPaintEvent* event) {
         const QRectF source(r.topLeft() * image_.devicePixelRatio(),
                             r.size() * image_.devicePixelRatio());
         painter.drawImage(r, image_, source);
-        if (!overlay_.isNull()) {
-            painter.drawImage(r, overlay_, source);
-        }
-    }
-    if (decoration_) {
-        decoration_(painter);
     }
 }
 

@@ -5,13 +5,11 @@
 
 #include <QColor>
 #include <QFont>
-#include <QHash>
 #include <QImage>
 #include <QPainter>
 #include <QPointF>
 #include <QWidget>
 
-#include <functional>
 #include <memory>
 #include <unordered_map>
 #include <vector>
@@ -19,10 +17,6 @@
 namespace ovrelan {
 
 enum class FillStyle { transparent, solid };
-
-// Where drawing goes: the picture, or a transparent overlay shown on top of it (labels that stay
-// readable whatever is drawn on the picture afterwards).
-enum class Layer { picture, overlay };
 
 // Rectangles to repaint for many small ones: those in one column (as discs along an upright wire)
 // become one strip, then those left in one row (along a level wire) another; a rectangle that
@@ -39,10 +33,6 @@ public:
     void set_background(const QColor& colour);
     QColor background() const { return background_; }
     void clear();
-    // The layer the drawing operations draw on (the picture unless told otherwise).
-    void draw_on(Layer layer);
-    // Makes the overlay transparent again.
-    void clear_overlay();
 
     // User coordinates: (left, top) at the top-left corner, (right, bottom) at the bottom-right.
     // A y-up scale has top > bottom. The default is one unit per pixel, y down.
@@ -52,9 +42,6 @@ public:
     // Where a user point lands, in the widget's pixels (device independent), and back.
     QPointF to_pixels(double x, double y) const;
     QPointF to_user(QPointF pixels) const;
-    // Drawn over the picture and the overlay at every paint, in pixels, and never kept: a
-    // cross-hair or markers that follow the pointer.
-    void set_decoration(std::function<void(QPainter&)> decoration);
     double pixels_per_unit_x() const;
 
     // Pen width in pixels; a real width is rounded half to even.
@@ -63,8 +50,6 @@ public:
     void set_fill(FillStyle style, const QColor& colour = Qt::black);
     void set_text_font(const QFont& font);
     void set_text_colour(const QColor& colour) { text_colour_ = colour; }
-    // A box of this colour behind every text (transparent: none).
-    void set_text_background(const QColor& colour) { text_background_ = colour; }
 
     // The pen position, in user coordinates.
     QPointF pen() const { return pen_; }
@@ -87,25 +72,20 @@ public:
     // Text with its top-left corner at the pen; the pen then moves to the start of the next
     // line.
     void text(const QString& text);
-    // The size text() gives this text, in pixels: its advance and the font's line height.
-    QSizeF text_size(const QString& text);
 
     const QImage& image() const {
         finish();
         return image_;
     }
-    // The picture layer as it is now, and putting such a copy back (the two share their pixels
-    // until one of them is drawn on). A copy of another size or pixel ratio is not put back.
-    QImage picture_copy() const { return image(); }
+    // Puts back a copy of image() (the two share their pixels until one of them is drawn on).
+    // A copy of another size, pixel ratio or format is not put back.
     bool restore_picture(const QImage& copy);
 
-    // Quick ways that give the same pixels as the plain ones (the tests compare them): discs
-    // stamped from pre-drawn sprites, text extents remembered. Off: every call draws afresh the
-    // plain way.
+    // A quick way that gives the same pixels as the plain one (the tests compare them): discs
+    // stamped from pre-drawn sprites. Off: every disc is drawn afresh the plain way.
     void set_fast_paths(bool on) { fast_paths_ = on; }
     bool fast_paths() const { return fast_paths_; }
-    // The colour at a widget pixel (device independent coordinates), the overlay over the
-    // picture.
+    // The colour at a widget pixel (device independent coordinates).
     QColor pixel(int x, int y) const;
 
 protected:
@@ -125,23 +105,16 @@ private:
     // Schedules a repaint of what a drawing in this rectangle (pixels) may have touched.
     void touched(const QRectF& pixels);
 
-    QImage& target();
-
     QImage image_;
-    QImage overlay_;
-    Layer layer_ = Layer::picture;
     mutable std::unique_ptr<QPainter> painter_;
     QColor background_{Qt::white};
     QColor text_colour_{Qt::black};
-    QColor text_background_{Qt::transparent};
-    std::function<void(QPainter&)> decoration_;
     QFont text_font_;
     FillStyle fill_style_ = FillStyle::transparent;
     QColor fill_colour_{Qt::black};
     int pen_width_ = 1;
     QPointF pen_{0, 0};
     bool fast_paths_ = true;
-    QHash<QString, QSizeF> text_sizes_;
     struct SpriteKey {
         double fraction_x, fraction_y, rx, ry; // the box's place within its pixel, its radii
         int pen_width;
