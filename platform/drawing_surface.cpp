@@ -82,23 +82,11 @@ void DrawingSurface::set_scale(double left, double top, double right, double bot
     pixel_scale_ = false;
 }
 
-void DrawingSurface::set_scale_y_up() {
-    set_scale(0, height(), width(), 0);
-}
-
 QPointF DrawingSurface::to_pixels(double x, double y) const {
     if (pixel_scale_) {
         return {x, y};
     }
     return {(x - left_) * (width() / (right_ - left_)), (y - top_) * (height() / (bottom_ - top_))};
-}
-
-QPointF DrawingSurface::to_user(QPointF pixels) const {
-    if (pixel_scale_) {
-        return pixels;
-    }
-    return {left_ + pixels.x() / width() * (right_ - left_),
-            top_ + pixels.y() / height() * (bottom_ - top_)};
 }
 
 double DrawingSurface::pixels_per_unit_x() const {

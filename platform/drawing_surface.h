@@ -37,12 +37,8 @@ public:
     // User coordinates: (left, top) at the top-left corner, (right, bottom) at the bottom-right.
     // A y-up scale has top > bottom. The default is one unit per pixel, y down.
     void set_scale(double left, double top, double right, double bottom);
-    // One unit per pixel with the origin at the bottom-left corner and y up.
-    void set_scale_y_up();
-    // Where a user point lands, in the widget's pixels (device independent), and back.
+    // Where a user point lands, in the widget's pixels (device independent).
     QPointF to_pixels(double x, double y) const;
-    QPointF to_user(QPointF pixels) const;
-    double pixels_per_unit_x() const;
 
     // Pen width in pixels; a real width is rounded half to even.
     void set_pen_width(double width);
@@ -99,6 +95,8 @@ private:
     QPainter& painter();
     void finish() const;
     QPen make_pen(const QColor& colour) const;
+    // How many pixels one x unit spans: the radii of circles and discs.
+    double pixels_per_unit_x() const;
     // A disc as a sprite: drawn once per colour, size and position within its pixel. Returns the
     // device-independent rectangle it may have changed.
     QRect stamp_disc(QPointF centre, double rx, double ry, const QColor& colour);

@@ -16,6 +16,9 @@ protected:
         surface.resize(200, 100);
         surface.clear();
     }
+    // One unit per pixel with the origin at the bottom-left corner and y up, as the scene's
+    // pictures are scaled.
+    void y_up() { surface.set_scale(0, surface.height(), surface.width(), 0); }
     bool is(int x, int y, const QColor& colour) const { return surface.pixel(x, y) == colour; }
     DrawingSurface surface;
 };
@@ -26,7 +29,7 @@ TEST_F(Surface, UserScaleMapsCornersAndYUp) {
     EXPECT_EQ(surface.to_pixels(100, -10), QPointF(200, 100));
     EXPECT_EQ(surface.to_pixels(50, 0), QPointF(100, 50));
     EXPECT_LT(surface.to_pixels(0, 5).y(), surface.to_pixels(0, -5).y()) << "y grows upwards";
-    surface.set_scale_y_up();
+    y_up();
     EXPECT_EQ(surface.to_pixels(0, 0), QPointF(0, 100));
     EXPECT_EQ(surface.to_pixels(200, 100), QPointF(200, 0));
 }
@@ -41,7 +44,7 @@ TEST_F(Surface, ARedLineLandsWhereTheScalePutsIt) {
 }
 
 TEST_F(Surface, LineToStartsAtThePen) {
-    surface.set_scale_y_up();
+    y_up();
     surface.point(20, 50, Qt::black);
     EXPECT_EQ(surface.pen(), QPointF(20, 50));
     surface.line_to(180, 50, Qt::red);
@@ -58,7 +61,7 @@ TEST_F(Surface, PenWidthRoundsHalfToEven) {
 }
 
 TEST_F(Surface, WidePenCoversItsWidth) {
-    surface.set_scale_y_up();
+    y_up();
     surface.set_pen_width(5);
     surface.line(20, 50, 180, 50, Qt::red);
     EXPECT_TRUE(is(100, 48, Qt::red));
@@ -67,7 +70,7 @@ TEST_F(Surface, WidePenCoversItsWidth) {
 }
 
 TEST_F(Surface, CircleAndArcGoCounterClockwiseOnScreen) {
-    surface.set_scale_y_up();
+    y_up();
     surface.circle(100, 50, 30, Qt::blue);
     EXPECT_TRUE(is(130, 50, Qt::blue));
     EXPECT_TRUE(is(100, 20, Qt::blue));
@@ -79,7 +82,7 @@ TEST_F(Surface, CircleAndArcGoCounterClockwiseOnScreen) {
 }
 
 TEST_F(Surface, EllipseAspect) {
-    surface.set_scale_y_up();
+    y_up();
     surface.circle(100, 50, 40, Qt::blue, 0, 0, 0.5); // 80 wide, 40 high
     EXPECT_TRUE(is(140, 50, Qt::blue));
     EXPECT_TRUE(is(100, 30, Qt::blue));
@@ -91,7 +94,7 @@ TEST_F(Surface, EllipseAspect) {
 }
 
 TEST_F(Surface, SolidFillAndOutline) {
-    surface.set_scale_y_up();
+    y_up();
     surface.set_fill(FillStyle::solid, Qt::yellow);
     surface.rectangle(50, 20, 150, 80, Qt::black);
     EXPECT_TRUE(is(100, 50, Qt::yellow));
@@ -103,7 +106,7 @@ TEST_F(Surface, SolidFillAndOutline) {
 }
 
 TEST_F(Surface, TextTopLeftAtThePenAndClipping) {
-    surface.set_scale_y_up();
+    y_up();
     surface.move_to(10, 90);
     surface.text("Ж");
     bool inked = false;
@@ -119,7 +122,7 @@ TEST_F(Surface, TextTopLeftAtThePenAndClipping) {
 }
 
 TEST_F(Surface, PictureSurvivesAResize) {
-    surface.set_scale_y_up();
+    y_up();
     surface.line(0, 50, 200, 50, Qt::red);
     surface.resize(300, 150);
     surface.point(290, 140, Qt::blue); // the first drawing after the resize
