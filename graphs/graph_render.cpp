@@ -1,7 +1,7 @@
 #include "graphs/graph_render.h"
 
 #include "geometry/colours.h"
-#include "platform/drawing_surface.h"
+#include "graphs/column_polyline.h"
 #include "solution/solution_arrays.h"
 
 #include <QFontMetricsF>

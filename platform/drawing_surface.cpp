@@ -2,13 +2,9 @@
 
 #include <QPaintEvent>
 #include <QPainter>
-#include <QPainterPath>
-#include <QPolygonF>
 #include <QResizeEvent>
 
 #include <cmath>
-#include <cstdint>
-#include <cstring>
 #include <functional>
 #include <map>
 #include <numbers>
@@ -22,36 +18,6 @@ constexpr double radians_to_degrees = 180.0 / std::numbers::pi;
 
 } // namespace
 
-void ColumnPolyline::close_column() {
-    // first, then the lowest and the highest in the order they came, then the last; a point
-    // that is two of them is added once.
-    const bool low_first = low_ <= high_;
-    const long order[] = {first_, low_first ? low_ : high_, low_first ? high_ : low_, last_};
-    const QPointF points[] = {first_p_, low_first ? low_p_ : high_p_, low_first ? high_p_ : low_p_,
-                              last_p_};
-    for (int n = 0; n < 4; ++n) {
-        if (n == 0 || order[n] != order[n - 1]) {
-            out_ << points[n];
-        }
-    }
-    open_ = false;
-}
-
-const QPolygonF& ColumnPolyline::finish() {
-    if (open_) {
-        close_column();
-    }
-    return out_;
-}
-
-QPolygonF compress_columns(const QPolygonF& polyline) {
-    ColumnPolyline out;
-    for (const QPointF& p : polyline) {
-        out.add(p);
-    }
-    return out.finish();
-}
-
 DrawingSurface::DrawingSurface(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     text_font_ = font();
@@ -61,30 +27,12 @@ DrawingSurface::~DrawingSurface() {
     finish();
 }
 
-QImage& DrawingSurface::target() {
-    return layer_ == Layer::overlay ? overlay_ : image_;
-}
-
 QPainter& DrawingSurface::painter() {
     ensure_image();
     if (!painter_) {
-        painter_ = std::make_unique<QPainter>(&target());
+        painter_ = std::make_unique<QPainter>(&image_);
     }
     return *painter_;
-}
-
-void DrawingSurface::draw_on(Layer layer) {
-    if (layer != layer_) {
-        finish();
-        layer_ = layer;
-    }
-}
-
-void DrawingSurface::clear_overlay() {
-    ensure_image();
-    finish();
-    overlay_.fill(Qt::transparent);
-    update();
 }
 
 void DrawingSurface::finish() const {
@@ -104,7 +52,6 @@ void DrawingSurface::ensure_image() {
     }
     finish();
     if (image_.devicePixelRatio() != ratio) {
-        text_sizes_.clear();
         sprites_.clear();
     }
     // The picture is opaque: shown by copying, not blending.
@@ -117,14 +64,6 @@ void DrawingSurface::ensure_image() {
         painter.drawImage(QPointF(0, 0), image_);
     }
     image_ = resized;
-    QImage overlay(wanted, QImage::Format_ARGB32_Premultiplied);
-    overlay.setDevicePixelRatio(ratio);
-    overlay.fill(Qt::transparent);
-    if (!overlay_.isNull()) {
-        QPainter painter(&overlay);
-        painter.drawImage(QPointF(0, 0), overlay_);
-    }
-    overlay_ = overlay;
 }
 
 void DrawingSurface::clear() {
@@ -143,32 +82,11 @@ void DrawingSurface::set_scale(double left, double top, double right, double bot
     pixel_scale_ = false;
 }
 
-void DrawingSurface::set_scale_y_up() {
-    set_scale(0, height(), width(), 0);
-}
-
-PixelMap DrawingSurface::pixel_map() const {
-    if (pixel_scale_) {
-        return {};
-    }
-    return {left_, top_, width() / (right_ - left_), height() / (bottom_ - top_)};
-}
-
 QPointF DrawingSurface::to_pixels(double x, double y) const {
-    return pixel_map()(x, y);
-}
-
-QPointF DrawingSurface::to_user(QPointF pixels) const {
     if (pixel_scale_) {
-        return pixels;
+        return {x, y};
     }
-    return {left_ + pixels.x() / width() * (right_ - left_),
-            top_ + pixels.y() / height() * (bottom_ - top_)};
-}
-
-void DrawingSurface::set_decoration(std::function<void(QPainter&)> decoration) {
-    decoration_ = std::move(decoration);
-    update();
+    return {(x - left_) * (width() / (right_ - left_)), (y - top_) * (height() / (bottom_ - top_))};
 }
 
 double DrawingSurface::pixels_per_unit_x() const {
@@ -186,7 +104,6 @@ void DrawingSurface::set_fill(FillStyle style, const QColor& colour) {
 
 void DrawingSurface::set_text_font(const QFont& font) {
     text_font_ = font;
-    text_sizes_.clear();
 }
 
 void DrawingSurface::touched(const QRectF& pixels) {
@@ -239,175 +156,6 @@ void DrawingSurface::line(double x1, double y1, double x2, double y2, const QCol
 
 void DrawingSurface::line_to(double x, double y, const QColor& colour) {
     line(pen_.x(), pen_.y(), x, y, colour);
-}
-
-void DrawingSurface::polyline_to(const std::vector<QPointF>& points, const QColor& colour) {
-    if (points.empty()) {
-        return;
-    }
-    const PixelMap map = pixel_map();
-    ColumnPolyline polygon;
-    polygon.add(map(pen_.x(), pen_.y()));
-    for (const QPointF& p : points) {
-        polygon.add(map(p.x(), p.y()));
-    }
-    finish_polyline(polygon.finish(), points.back(), colour);
-}
-
-void DrawingSurface::finish_polyline(const QPolygonF& pixels, QPointF last, const QColor& colour) {
-    ensure_image();
-    stroke_pixels(pixels, colour);
-    pen_ = last;
-    update();
-}
-
-namespace {
-
-// True for 1, 2, 4, ...: whole device pixels are then exact steps in the widget's units.
-bool power_of_two(qreal ratio) {
-    int exponent = 0;
-    return ratio >= 1 && std::frexp(ratio, &exponent) == 0.5;
-}
-
-// Each coordinate cut to the 1/64 device pixel the rasteriser cuts it to anyway, so that moving
-// the polyline by whole pixels moves its pixels exactly: no last-digit rounding of the moved
-// coordinates can then tip a pixel over.
-QPolygonF snapped(const QPolygonF& polygon, qreal ratio) {
-    const double unit = 64 * ratio;
-    QPolygonF out(polygon.size());
-    for (qsizetype i = 0; i < polygon.size(); ++i) {
-        out[i] = QPointF(std::trunc(polygon[i].x() * unit) / unit,
-                         std::trunc(polygon[i].y() * unit) / unit);
-    }
-    return out;
-}
-
-// How far the pen's tip reaches from its centre, in device pixels.
-int reach_of(const std::vector<QPoint>& tip) {
-    int reach = 0;
-    for (const QPoint& o : tip) {
-        reach = std::max({reach, std::abs(o.x()), std::abs(o.y())});
-    }
-    return reach;
-}
-
-} // namespace
-
-void DrawingSurface::stroke_pixels(const QPolygonF& polygon, const QColor& colour) {
-    if (pen_width_ <= 1) {
-        QPainter& painter = this->painter();
-        painter.setPen(make_pen(colour));
-        painter.drawPolyline(polygon);
-        return;
-    }
-    const qreal ratio = image_.devicePixelRatio();
-    if (!power_of_two(ratio)) {
-        stroke_by_copies(polygon, colour);
-        return;
-    }
-    const QPolygonF exact = snapped(polygon, ratio);
-    if (fast_paths_ && colour.alpha() == 255 && inside_unclipped(exact)) {
-        stroke_by_mask(exact, colour);
-    } else {
-        stroke_by_copies(exact, colour);
-    }
-}
-
-// The rasteriser clips a line that runs more than a pixel past the picture, and a clipped line
-// may take other pixels near the edge: the one stroke on the larger mask draws the copies the
-// same only where none of them is clipped.
-bool DrawingSurface::inside_unclipped(const QPolygonF& polygon) const {
-    const int reach = reach_of(pen_tip());
-    const qreal ratio = image_.devicePixelRatio();
-    const QRectF box = polygon.boundingRect();
-    return box.left() * ratio - reach >= -1 && box.top() * ratio - reach >= -1 &&
-           box.right() * ratio + reach <= image_.width() + 1 &&
-           box.bottom() * ratio + reach <= image_.height() + 1;
-}
-
-std::vector<QPoint> DrawingSurface::pen_tip() const {
-    // Round, pen_width device-independent pixels across, in device pixels.
-    const double r = (pen_width_ - 1) / 2.0 * image_.devicePixelRatio();
-    const int lo = -static_cast<int>(std::floor(r));
-    const int hi = static_cast<int>(std::ceil(r));
-    std::vector<QPoint> tip;
-    for (int dy = lo; dy <= hi; ++dy) {
-        for (int dx = lo; dx <= hi; ++dx) {
-            if (dx * dx + dy * dy <= r * r + 0.5) {
-                tip.emplace_back(dx, dy);
-            }
-        }
-    }
-    return tip;
-}
-
-// A wide pen stroked with round joins costs microseconds per vertex; the same pixels come from
-// one-pixel polylines laid side by side across the pen's round tip.
-void DrawingSurface::stroke_by_copies(const QPolygonF& polygon, const QColor& colour) {
-    QPainter& painter = this->painter();
-    painter.setPen(QPen(colour, 0));
-    const qreal ratio = image_.devicePixelRatio();
-    for (const QPoint& o : pen_tip()) {
-        painter.drawPolyline(polygon.translated(o.x() / ratio, o.y() / ratio));
-    }
-}
-
-// The union of the copies is the one polyline widened by the tip: it is drawn once on a mask,
-// which reaches past the picture by the tip's reach (what lies just outside still reaches in),
-// and every picture pixel that some tip offset carries onto a set mask pixel takes the colour.
-void DrawingSurface::stroke_by_mask(const QPolygonF& polygon, const QColor& colour) {
-    const std::vector<QPoint> tip = pen_tip();
-    const int reach = reach_of(tip);
-    const qreal ratio = image_.devicePixelRatio();
-    QPolygonF device(polygon.size());
-    for (qsizetype i = 0; i < polygon.size(); ++i) {
-        device[i] = polygon[i] * ratio;
-    }
-    // Where the thin line may fall and matter, and where the wide one lands (device pixels).
-    const QRect drawn = device.boundingRect().toAlignedRect().adjusted(-2, -2, 2, 2) &
-                        image_.rect().adjusted(-reach, -reach, reach, reach);
-    const QRect widened = drawn.adjusted(-reach, -reach, reach, reach) & image_.rect();
-    if (drawn.isEmpty() || widened.isEmpty()) {
-        return;
-    }
-    // The mask holds `drawn` inside a clear border twice the reach wide, so every offset read
-    // below stays on it. It is kept between strokes (a new image each time would be faulted in
-    // page by page), in the picture's own depth: the rasteriser's quick path.
-    const int border = 2 * reach;
-    const QSize needed = drawn.size() + QSize(2 * border, 2 * border);
-    if (mask_.width() < needed.width() || mask_.height() < needed.height()) {
-        mask_ = QImage(needed.expandedTo(mask_.size()), QImage::Format_ARGB32_Premultiplied);
-        mask_.fill(0);
-    }
-    const QPoint origin = drawn.topLeft() - QPoint(border, border); // the mask's (0, 0)
-    {
-        QPainter painter(&mask_);
-        painter.setPen(QPen(Qt::black, 0));
-        device.translate(-origin.x(), -origin.y());
-        painter.drawPolyline(device);
-    }
-    finish();
-    const auto value = static_cast<QRgb>(colour.rgba());
-    const int width = widened.width();
-    std::vector<QRgb> any(static_cast<std::size_t>(width));
-    for (int y = widened.top(); y <= widened.bottom(); ++y) {
-        std::fill(any.begin(), any.end(), 0);
-        for (const QPoint& o : tip) {
-            const auto* from =
-                reinterpret_cast<const QRgb*>(mask_.constScanLine(y - o.y() - origin.y())) +
-                (widened.left() - o.x() - origin.x());
-            for (int x = 0; x < width; ++x) {
-                any[static_cast<std::size_t>(x)] |= from[x];
-            }
-        }
-        auto* to = reinterpret_cast<QRgb*>(image_.scanLine(y)) + widened.left();
-        for (int x = 0; x < width; ++x) {
-            to[x] = any[static_cast<std::size_t>(x)] != 0 ? value : to[x];
-        }
-    }
-    for (int y = 0; y < needed.height(); ++y) {
-        std::memset(mask_.scanLine(y), 0, static_cast<std::size_t>(needed.width()) * 4);
-    }
 }
 
 void DrawingSurface::rectangle(double x1, double y1, double x2, double y2, const QColor& colour) {
@@ -586,30 +334,11 @@ void DrawingSurface::text(const QString& text) {
     painter.setPen(text_colour_);
     const QFontMetricsF metrics(text_font_, &image_);
     const QPointF at = to_pixels(pen_.x(), pen_.y());
-    if (text_background_.alpha() > 0) {
-        painter.fillRect(QRectF(at, text_size(text)), text_background_);
-    }
     painter.drawText(QPointF(at.x(), at.y() + metrics.ascent()), text);
     // The next line starts at the left edge, one line lower.
     const double line_height_units = metrics.height() * (bottom_ - top_) / std::max(1, height());
     pen_ = QPointF(left_, pen_.y() + (pixel_scale_ ? metrics.height() : line_height_units));
     update();
-}
-
-QSizeF DrawingSurface::text_size(const QString& text) {
-    ensure_image();
-    if (fast_paths_) {
-        if (const auto known = text_sizes_.constFind(text); known != text_sizes_.constEnd()) {
-            return *known;
-        }
-    }
-    const QFontMetricsF metrics(text_font_, &image_);
-    const QSizeF size(metrics.horizontalAdvance(text), metrics.height());
-    if (text_sizes_.size() > 4096) {
-        text_sizes_.clear();
-    }
-    text_sizes_.insert(text, size);
-    return size;
 }
 
 QColor DrawingSurface::pixel(int x, int y) const {
@@ -622,17 +351,7 @@ QColor DrawingSurface::pixel(int x, int y) const {
     if (!image_.valid(at)) {
         return background_;
     }
-    const QColor below = image_.pixelColor(at);
-    const QColor above = overlay_.valid(at) ? overlay_.pixelColor(at) : QColor(Qt::transparent);
-    const double a = above.alphaF();
-    if (a == 0) {
-        return below;
-    }
-    const auto mix = [a](double top, double bottom) {
-        return static_cast<int>(std::lround(255 * (top * a + bottom * (1 - a))));
-    };
-    return QColor(mix(above.redF(), below.redF()), mix(above.greenF(), below.greenF()),
-                  mix(above.blueF(), below.blueF()));
+    return image_.pixelColor(at);
 }
 
 void DrawingSurface::paintEvent(QPaintEvent* event) {
@@ -647,12 +366,6 @@ void DrawingSurface::paintEvent(QPaintEvent* event) {
         const QRectF source(r.topLeft() * image_.devicePixelRatio(),
                             r.size() * image_.devicePixelRatio());
         painter.drawImage(r, image_, source);
-        if (!overlay_.isNull()) {
-            painter.drawImage(r, overlay_, source);
-        }
-    }
-    if (decoration_) {
-        decoration_(painter);
     }
 }
 

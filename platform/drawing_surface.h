@@ -5,15 +5,11 @@
 
 #include <QColor>
 #include <QFont>
-#include <QHash>
 #include <QImage>
 #include <QPainter>
 #include <QPointF>
-#include <QPolygonF>
 #include <QWidget>
 
-#include <cmath>
-#include <functional>
 #include <memory>
 #include <unordered_map>
 #include <vector>
@@ -22,104 +18,11 @@ namespace ovrelan {
 
 enum class FillStyle { transparent, solid };
 
-// Where drawing goes: the picture, or a transparent overlay shown on top of it (labels that stay
-// readable whatever is drawn on the picture afterwards).
-enum class Layer { picture, overlay };
-
-// A polyline in pixels built point by point, every run of points that falls into one pixel
-// column replaced by its first, lowest, highest and last point in their order along the line:
-// the same picture, at most four points per column however many samples there are.
-class ColumnPolyline {
-public:
-    // Inline: a graph adds every second of up to a million samples.
-    void add(QPointF p) {
-        // Still in the open column: no floor needed (a NaN never is, as floor(NaN) is no column).
-        if (open_ && p.x() >= column_ && p.x() < column_ + 1) {
-            if (p.y() < low_p_.y()) {
-                low_ = index_;
-                low_p_ = p;
-            }
-            if (p.y() > high_p_.y()) {
-                high_ = index_;
-                high_p_ = p;
-            }
-        } else {
-            if (open_) {
-                close_column();
-            }
-            open_ = true;
-            column_ = std::floor(p.x());
-            first_ = low_ = high_ = index_;
-            first_p_ = low_p_ = high_p_ = p;
-        }
-        last_ = index_;
-        last_p_ = p;
-        ++index_;
-    }
-    // The same for count points that point(i) gives: a run in one column is followed with its
-    // state in locals, the way a graph's samples mostly come.
-    template <class Point> void add_all(std::size_t count, Point&& point);
-    // The polyline so far, the open column included.
-    const QPolygonF& finish();
-
-private:
-    void close_column();
-
-    QPolygonF out_;
-    bool open_ = false;
-    double column_ = 0;
-    long index_ = 0; // of the point being added
-    long first_ = 0, low_ = 0, high_ = 0, last_ = 0;
-    QPointF first_p_, low_p_, high_p_, last_p_;
-};
-
-template <class Point> void ColumnPolyline::add_all(std::size_t count, Point&& point) {
-    for (std::size_t i = 0; i < count;) {
-        add(point(i++)); // opens a column, or goes on in the open one
-        const double lo = column_;
-        const double hi = column_ + 1;
-        QPointF low = low_p_, high = high_p_, last = last_p_;
-        long low_at = low_, high_at = high_, index = index_;
-        for (; i < count; ++i) {
-            const QPointF p = point(i);
-            if (!(p.x() >= lo && p.x() < hi)) {
-                break;
-            }
-            if (p.y() < low.y()) {
-                low_at = index;
-                low = p;
-            }
-            if (p.y() > high.y()) {
-                high_at = index;
-                high = p;
-            }
-            last = p;
-            ++index;
-        }
-        low_p_ = low;
-        high_p_ = high;
-        last_p_ = last;
-        low_ = low_at;
-        high_ = high_at;
-        index_ = index;
-        last_ = index - 1;
-    }
-}
-
-// The same for a whole polyline at once.
-QPolygonF compress_columns(const QPolygonF& polyline);
-
 // Rectangles to repaint for many small ones: those in one column (as discs along an upright wire)
 // become one strip, then those left in one row (along a level wire) another; a rectangle that
 // shares neither stays as it is. Few rectangles for the window system instead of a region of
 // hundreds.
 std::vector<QRect> strips_of(const std::vector<QRect>& rects);
-
-// User units to the widget's pixels: x' = (x - left)·sx, y' = (y - top)·sy.
-struct PixelMap {
-    double left = 0, top = 0, sx = 1, sy = 1;
-    QPointF operator()(double x, double y) const { return {(x - left) * sx, (y - top) * sy}; }
-};
 
 class DrawingSurface : public QWidget {
 public:
@@ -130,23 +33,12 @@ public:
     void set_background(const QColor& colour);
     QColor background() const { return background_; }
     void clear();
-    // The layer the drawing operations draw on (the picture unless told otherwise).
-    void draw_on(Layer layer);
-    // Makes the overlay transparent again.
-    void clear_overlay();
 
     // User coordinates: (left, top) at the top-left corner, (right, bottom) at the bottom-right.
     // A y-up scale has top > bottom. The default is one unit per pixel, y down.
     void set_scale(double left, double top, double right, double bottom);
-    // One unit per pixel with the origin at the bottom-left corner and y up.
-    void set_scale_y_up();
-    // Where a user point lands, in the widget's pixels (device independent), and back.
+    // Where a user point lands, in the widget's pixels (device independent).
     QPointF to_pixels(double x, double y) const;
-    QPointF to_user(QPointF pixels) const;
-    // Drawn over the picture and the overlay at every paint, in pixels, and never kept: a
-    // cross-hair or markers that follow the pointer.
-    void set_decoration(std::function<void(QPainter&)> decoration);
-    double pixels_per_unit_x() const;
 
     // Pen width in pixels; a real width is rounded half to even.
     void set_pen_width(double width);
@@ -154,8 +46,6 @@ public:
     void set_fill(FillStyle style, const QColor& colour = Qt::black);
     void set_text_font(const QFont& font);
     void set_text_colour(const QColor& colour) { text_colour_ = colour; }
-    // A box of this colour behind every text (transparent: none).
-    void set_text_background(const QColor& colour) { text_background_ = colour; }
 
     // The pen position, in user coordinates.
     QPointF pen() const { return pen_; }
@@ -164,13 +54,6 @@ public:
     void point(double x, double y, const QColor& colour);
     void line(double x1, double y1, double x2, double y2, const QColor& colour);
     void line_to(double x, double y, const QColor& colour);
-    // Line-tos through every point in turn, in one pass.
-    void polyline_to(const std::vector<QPointF>& points, const QColor& colour);
-    // The same through (x[i·step], y[i·step]) for i < count, in user units: sample arrays, read
-    // in place.
-    template <class Y>
-    void polyline_through(const double* x, const Y* y, std::size_t count, std::size_t step,
-                          const QColor& colour);
     // Outline of the box with these corners (filled first when the fill style is solid).
     void rectangle(double x1, double y1, double x2, double y2, const QColor& colour);
     // Filled discs of this radius (x units) around each point, outlined in their own colour, as
@@ -185,25 +68,20 @@ public:
     // Text with its top-left corner at the pen; the pen then moves to the start of the next
     // line.
     void text(const QString& text);
-    // The size text() gives this text, in pixels: its advance and the font's line height.
-    QSizeF text_size(const QString& text);
 
     const QImage& image() const {
         finish();
         return image_;
     }
-    // The picture layer as it is now, and putting such a copy back (the two share their pixels
-    // until one of them is drawn on). A copy of another size or pixel ratio is not put back.
-    QImage picture_copy() const { return image(); }
+    // Puts back a copy of image() (the two share their pixels until one of them is drawn on).
+    // A copy of another size, pixel ratio or format is not put back.
     bool restore_picture(const QImage& copy);
 
-    // Quick ways that give the same pixels as the plain ones (the tests compare them): a wide
-    // opaque polyline stroked once and widened by its pen tip, discs stamped from pre-drawn
-    // sprites, text extents remembered. Off: every call draws afresh the plain way.
+    // A quick way that gives the same pixels as the plain one (the tests compare them): discs
+    // stamped from pre-drawn sprites. Off: every disc is drawn afresh the plain way.
     void set_fast_paths(bool on) { fast_paths_ = on; }
     bool fast_paths() const { return fast_paths_; }
-    // The colour at a widget pixel (device independent coordinates), the overlay over the
-    // picture.
+    // The colour at a widget pixel (device independent coordinates).
     QColor pixel(int x, int y) const;
 
 protected:
@@ -217,42 +95,24 @@ private:
     QPainter& painter();
     void finish() const;
     QPen make_pen(const QColor& colour) const;
-    PixelMap pixel_map() const;
-    // Strokes the compressed polyline and leaves the pen at its last point (user units).
-    void finish_polyline(const QPolygonF& pixels, QPointF last, const QColor& colour);
-    // Strokes a polyline given in pixels with the pen width (no scale, no compression).
-    void stroke_pixels(const QPolygonF& polygon, const QColor& colour);
-    // The wide pen as one-pixel polylines laid side by side across its round tip...
-    void stroke_by_copies(const QPolygonF& polygon, const QColor& colour);
-    // ... or as one polyline on a mask, widened by the tip into the picture: the same pixels.
-    void stroke_by_mask(const QPolygonF& polygon, const QColor& colour);
-    bool inside_unclipped(const QPolygonF& polygon) const;
-    // The offsets, in device pixels, of the wide pen's tip.
-    std::vector<QPoint> pen_tip() const;
+    // How many pixels one x unit spans: the radii of circles and discs.
+    double pixels_per_unit_x() const;
     // A disc as a sprite: drawn once per colour, size and position within its pixel. Returns the
     // device-independent rectangle it may have changed.
     QRect stamp_disc(QPointF centre, double rx, double ry, const QColor& colour);
     // Schedules a repaint of what a drawing in this rectangle (pixels) may have touched.
     void touched(const QRectF& pixels);
 
-    QImage& target();
-
     QImage image_;
-    QImage overlay_;
-    QImage mask_; // stroke_by_mask's scratch: all clear between strokes
-    Layer layer_ = Layer::picture;
     mutable std::unique_ptr<QPainter> painter_;
     QColor background_{Qt::white};
     QColor text_colour_{Qt::black};
-    QColor text_background_{Qt::transparent};
-    std::function<void(QPainter&)> decoration_;
     QFont text_font_;
     FillStyle fill_style_ = FillStyle::transparent;
     QColor fill_colour_{Qt::black};
     int pen_width_ = 1;
     QPointF pen_{0, 0};
     bool fast_paths_ = true;
-    QHash<QString, QSizeF> text_sizes_;
     struct SpriteKey {
         double fraction_x, fraction_y, rx, ry; // the box's place within its pixel, its radii
         int pen_width;
@@ -266,20 +126,5 @@ private:
     double left_ = 0, top_ = 0, right_ = 1, bottom_ = 1;
     bool pixel_scale_ = true; // the default scale: follows the size
 };
-
-template <class Y>
-void DrawingSurface::polyline_through(const double* x, const Y* y, std::size_t count,
-                                      std::size_t step, const QColor& colour) {
-    if (count == 0) {
-        return;
-    }
-    const PixelMap map = pixel_map();
-    ColumnPolyline polygon;
-    polygon.add(map(pen_.x(), pen_.y()));
-    polygon.add_all(
-        count, [&](std::size_t i) { return map(x[i * step], static_cast<double>(y[i * step])); });
-    const std::size_t last = (count - 1) * step;
-    finish_polyline(polygon.finish(), QPointF(x[last], static_cast<double>(y[last])), colour);
-}
 
 } // namespace ovrelan

@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cmath>
-#include <random>
 #include <vector>
 
 namespace ovrelan {
@@ -18,6 +16,9 @@ protected:
         surface.resize(200, 100);
         surface.clear();
     }
+    // One unit per pixel with the origin at the bottom-left corner and y up, as the scene's
+    // pictures are scaled.
+    void y_up() { surface.set_scale(0, surface.height(), surface.width(), 0); }
     bool is(int x, int y, const QColor& colour) const { return surface.pixel(x, y) == colour; }
     DrawingSurface surface;
 };
@@ -28,7 +29,7 @@ TEST_F(Surface, UserScaleMapsCornersAndYUp) {
     EXPECT_EQ(surface.to_pixels(100, -10), QPointF(200, 100));
     EXPECT_EQ(surface.to_pixels(50, 0), QPointF(100, 50));
     EXPECT_LT(surface.to_pixels(0, 5).y(), surface.to_pixels(0, -5).y()) << "y grows upwards";
-    surface.set_scale_y_up();
+    y_up();
     EXPECT_EQ(surface.to_pixels(0, 0), QPointF(0, 100));
     EXPECT_EQ(surface.to_pixels(200, 100), QPointF(200, 0));
 }
@@ -43,15 +44,12 @@ TEST_F(Surface, ARedLineLandsWhereTheScalePutsIt) {
 }
 
 TEST_F(Surface, LineToStartsAtThePen) {
-    surface.set_scale_y_up();
+    y_up();
     surface.point(20, 50, Qt::black);
     EXPECT_EQ(surface.pen(), QPointF(20, 50));
     surface.line_to(180, 50, Qt::red);
     EXPECT_TRUE(is(100, 50, Qt::red));
-    surface.polyline_to({QPointF(180, 10), QPointF(20, 10)}, Qt::blue);
-    EXPECT_TRUE(is(180, 70, Qt::blue));
-    EXPECT_TRUE(is(100, 90, Qt::blue));
-    EXPECT_EQ(surface.pen(), QPointF(20, 10));
+    EXPECT_EQ(surface.pen(), QPointF(180, 50));
 }
 
 TEST_F(Surface, PenWidthRoundsHalfToEven) {
@@ -63,7 +61,7 @@ TEST_F(Surface, PenWidthRoundsHalfToEven) {
 }
 
 TEST_F(Surface, WidePenCoversItsWidth) {
-    surface.set_scale_y_up();
+    y_up();
     surface.set_pen_width(5);
     surface.line(20, 50, 180, 50, Qt::red);
     EXPECT_TRUE(is(100, 48, Qt::red));
@@ -72,7 +70,7 @@ TEST_F(Surface, WidePenCoversItsWidth) {
 }
 
 TEST_F(Surface, CircleAndArcGoCounterClockwiseOnScreen) {
-    surface.set_scale_y_up();
+    y_up();
     surface.circle(100, 50, 30, Qt::blue);
     EXPECT_TRUE(is(130, 50, Qt::blue));
     EXPECT_TRUE(is(100, 20, Qt::blue));
@@ -84,7 +82,7 @@ TEST_F(Surface, CircleAndArcGoCounterClockwiseOnScreen) {
 }
 
 TEST_F(Surface, EllipseAspect) {
-    surface.set_scale_y_up();
+    y_up();
     surface.circle(100, 50, 40, Qt::blue, 0, 0, 0.5); // 80 wide, 40 high
     EXPECT_TRUE(is(140, 50, Qt::blue));
     EXPECT_TRUE(is(100, 30, Qt::blue));
@@ -96,7 +94,7 @@ TEST_F(Surface, EllipseAspect) {
 }
 
 TEST_F(Surface, SolidFillAndOutline) {
-    surface.set_scale_y_up();
+    y_up();
     surface.set_fill(FillStyle::solid, Qt::yellow);
     surface.rectangle(50, 20, 150, 80, Qt::black);
     EXPECT_TRUE(is(100, 50, Qt::yellow));
@@ -108,7 +106,7 @@ TEST_F(Surface, SolidFillAndOutline) {
 }
 
 TEST_F(Surface, TextTopLeftAtThePenAndClipping) {
-    surface.set_scale_y_up();
+    y_up();
     surface.move_to(10, 90);
     surface.text("Ж");
     bool inked = false;
@@ -124,7 +122,7 @@ TEST_F(Surface, TextTopLeftAtThePenAndClipping) {
 }
 
 TEST_F(Surface, PictureSurvivesAResize) {
-    surface.set_scale_y_up();
+    y_up();
     surface.line(0, 50, 200, 50, Qt::red);
     surface.resize(300, 150);
     surface.point(290, 140, Qt::blue); // the first drawing after the resize
@@ -138,37 +136,6 @@ TEST_F(Surface, PictureSurvivesAResize) {
 
 namespace ovrelan {
 namespace {
-
-TEST(CompressColumns, KeepsFirstExtremesAndLastOfEachColumn) {
-    QPolygonF line;
-    line << QPointF(0.1, 5) << QPointF(0.3, 9) << QPointF(0.5, 1) << QPointF(0.9, 4) // column 0
-         << QPointF(1.2, 3)                                                          // column 1
-         << QPointF(2.0, 7) << QPointF(2.5, 7);                                      // column 2
-    const QPolygonF out = compress_columns(line);
-    const QPolygonF expected = QPolygonF() << QPointF(0.1, 5) << QPointF(0.3, 9) << QPointF(0.5, 1)
-                                           << QPointF(0.9, 4) << QPointF(1.2, 3) << QPointF(2.0, 7)
-                                           << QPointF(2.5, 7);
-    EXPECT_EQ(out, expected);
-    QPolygonF many;
-    for (int i = 0; i < 10000; ++i) {
-        many << QPointF(i * 0.01, std::sin(i * 0.37));
-    }
-    EXPECT_LE(compress_columns(many).size(), 4 * 100);
-}
-
-TEST(WidePolyline, SamePixelsAsTheRoundPen) {
-    DrawingSurface a;
-    a.resize(100, 60);
-    a.clear();
-    a.set_pen_width(3);
-    a.move_to(10, 30);
-    a.polyline_to({QPointF(90, 30)}, Qt::red);
-    for (int y : {29, 30, 31}) {
-        EXPECT_EQ(a.pixel(50, y), QColor(Qt::red)) << y;
-    }
-    EXPECT_EQ(a.pixel(50, 33), QColor(Qt::white));
-    EXPECT_EQ(a.pixel(50, 27), QColor(Qt::white));
-}
 
 TEST(StripsOf, OneStripPerWire) {
     const auto disc = [](int x, int y) { return QRect(x - 4, y - 4, 9, 9); };
@@ -197,39 +164,6 @@ TEST(StripsOf, OneStripPerWire) {
         std::sort(got.begin(), got.end(), order);
         std::sort(want.begin(), want.end(), order);
         EXPECT_EQ(got, want) << c.name;
-    }
-}
-
-// The quick stroke (one thin line widened on a mask) against the plain one (thin lines side by
-// side), for several pens, with curves inside the picture and curves that leave it.
-TEST(WidePolyline, QuickAndPlainStrokesGiveTheSamePixels) {
-    struct Case {
-        int pen;
-        double past_the_edge; // how far the points may lie outside the picture (below 0: in)
-        unsigned seed;
-    };
-    const Case cases[] = {{2, 0, 1},  {3, 0, 2}, {3, 0.9, 3}, {3, 12, 4}, {4, -2, 5},
-                          {5, -3, 6}, {5, 6, 7}, {3, -1, 8},  {6, -3, 9}, {6, 3, 10}};
-    for (const Case& c : cases) {
-        DrawingSurface quick;
-        DrawingSurface plain;
-        plain.set_fast_paths(false);
-        std::mt19937 random(c.seed);
-        std::uniform_real_distribution<double> x(-c.past_the_edge, 160 + c.past_the_edge);
-        std::uniform_real_distribution<double> y(-c.past_the_edge, 90 + c.past_the_edge);
-        std::vector<QPointF> points;
-        for (int i = 0; i < 300; ++i) {
-            points.emplace_back(x(random), y(random));
-        }
-        std::sort(points.begin(), points.end(), [](QPointF a, QPointF b) { return a.x() < b.x(); });
-        for (DrawingSurface* s : {&quick, &plain}) {
-            s->resize(160, 90);
-            s->clear();
-            s->set_pen_width(c.pen);
-            s->move_to(points.front().x(), points.front().y());
-            s->polyline_to(points, Qt::red);
-        }
-        EXPECT_EQ(quick.image(), plain.image()) << "pen " << c.pen << ", seed " << c.seed;
     }
 }
 
