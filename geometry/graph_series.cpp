@@ -189,19 +189,52 @@ std::string circuit_summary(const Parameters& p, char decimal_separator) {
     return out;
 }
 
+namespace {
+
+// The smallest and largest of v[0 .. n-1] (n >= 1), in four lanes the compiler keeps in vector
+// registers.
+template <class Real> Extent raw_extent(const Real* v, std::size_t n) {
+    double low[4];
+    double high[4];
+    for (int l = 0; l < 4; ++l) {
+        low[l] = high[l] = static_cast<double>(v[0]);
+    }
+    std::size_t k = 0;
+    for (; k + 4 <= n; k += 4) {
+        for (int l = 0; l < 4; ++l) {
+            const double x = static_cast<double>(v[k + static_cast<std::size_t>(l)]);
+            low[l] = x < low[l] ? x : low[l];
+            high[l] = x > high[l] ? x : high[l];
+        }
+    }
+    for (; k < n; ++k) {
+        low[0] = std::min(low[0], static_cast<double>(v[k]));
+        high[0] = std::max(high[0], static_cast<double>(v[k]));
+    }
+    return {std::min({low[0], low[1], low[2], low[3]}),
+            std::max({high[0], high[1], high[2], high[3]})};
+}
+
+} // namespace
+
 Extent series_extent(const SimulationState& s, const Series& series) {
-    Extent e;
     const std::size_t n = computed_points(s);
     if (n == 0) {
+        return {};
+    }
+    const SeriesValues& v = series.values;
+    if (v.form != SeriesValues::Form::linear) { // the source's cosine, an energy's square
+        Extent e{v.at(s.t_grid.data(), 0), v.at(s.t_grid.data(), 0)};
+        for_each_value(v, s.t_grid.data(), 1, n, [&e](std::size_t, double x) {
+            e.low = std::min(e.low, x);
+            e.high = std::max(e.high, x);
+        });
         return e;
     }
-    e.low = e.high = series.values.at(s.t_grid.data(), 0);
-    for (std::size_t k = 1; k < n; ++k) {
-        const double v = series.values.at(s.t_grid.data(), k);
-        e.low = std::min(e.low, v);
-        e.high = std::max(e.high, v);
-    }
-    return e;
+    // The array's own extremes, then through the scale.
+    const Extent raw = v.doubles != nullptr ? raw_extent(v.doubles, n) : raw_extent(v.floats, n);
+    return v.scale >= 0 ? Extent{v.scale * raw.low, v.scale * raw.high}
+                        : Extent{v.scale * raw.high, v.scale * raw.low};
 }
 
 } // namespace ovrelan

@@ -44,6 +44,61 @@ struct SeriesValues {
     }
 };
 
+// Calls f(k, value) for k = first ... last - 1 in turn, the value in the series' units: the
+// arrays read in place, one loop per form; the source's cosine turned from one point to the next
+// by a rotation, started again exactly every 256 points. Inline: the graphs call it for every
+// point of a curve.
+template <class F>
+void for_each_value(const SeriesValues& v, const double* t, std::size_t first, std::size_t last,
+                    F&& f) {
+    switch (v.form) {
+    case SeriesValues::Form::linear:
+        if (v.doubles != nullptr) {
+            for (std::size_t k = first; k < last; ++k) {
+                f(k, v.scale * v.doubles[k]);
+            }
+        } else {
+            for (std::size_t k = first; k < last; ++k) {
+                f(k, v.scale * static_cast<double>(v.floats[k]));
+            }
+        }
+        return;
+    case SeriesValues::Form::square:
+        if (v.doubles != nullptr) {
+            for (std::size_t k = first; k < last; ++k) {
+                f(k, v.scale * v.doubles[k] * v.doubles[k]);
+            }
+        } else {
+            for (std::size_t k = first; k < last; ++k) {
+                const double x = static_cast<double>(v.floats[k]);
+                f(k, v.scale * x * x);
+            }
+        }
+        return;
+    case SeriesValues::Form::source:
+        break;
+    }
+    constexpr std::size_t exact_every = 256;
+    double c = 1;
+    double s = 0;
+    double step_c = 1;
+    double step_s = 0;
+    for (std::size_t k = first; k < last; ++k) {
+        if ((k - first) % exact_every == 0) {
+            const double angle = v.rate * t[k];
+            c = std::cos(angle);
+            s = std::sin(angle);
+            const double h = k + 1 < last ? v.rate * (t[k + 1] - t[k]) : 0;
+            step_c = std::cos(h);
+            step_s = std::sin(h);
+        }
+        f(k, v.scale * c);
+        const double turned = c * step_c - s * step_s;
+        s = s * step_c + c * step_s;
+        c = turned;
+    }
+}
+
 struct Series {
     std::string name; // "Uc", "εL", "e", "I", "W", "W_C", "W_L"
     std::string unit; // "В", "А", "Дж" (physical axes), empty for normalised ones

@@ -1,10 +1,11 @@
 #include "graphs/graph_render.h"
 
 #include "geometry/colours.h"
-#include "graphs/column_polyline.h"
+#include "graphs/curve_points.h"
 #include "solution/solution_arrays.h"
 
 #include <QFontMetricsF>
+#include <QPaintEngine>
 #include <QPainterPath>
 
 #include <algorithm>
@@ -20,6 +21,51 @@ const QColor cursor_colour(60, 60, 200);
 
 QRectF rect(const PixelBox& b) {
     return {b.left, b.top, b.width, b.height};
+}
+
+// Where the one-pixel copies of a wide line go: whole pixels inside its round tip (an L of three
+// for a line two pixels wide, a plus of five for three).
+std::vector<QPointF> tip_offsets(double width) {
+    const int n = std::max(1, static_cast<int>(std::lround(width)));
+    if (n == 2) {
+        return {{0, 0}, {1, 0}, {0, 1}};
+    }
+    const int reach = (n - 1) / 2;
+    const double r = (n - 1) / 2.0;
+    std::vector<QPointF> offsets;
+    for (int i = -reach; i <= n - 1 - reach; ++i) {
+        for (int j = -reach; j <= n - 1 - reach; ++j) {
+            if (i * i + j * j <= r * r + 0.3) {
+                offsets.emplace_back(i, j);
+            }
+        }
+    }
+    return offsets;
+}
+
+// A curve on a picture of pixels is drawn as one-pixel lines laid side by side across the pen's
+// round tip: the cosmetic stroker draws those many times faster than a wide pen's outline is
+// built and filled, and a dense curve has thousands of joins. Vectors (a PDF, an SVG, a printer)
+// get the wide pen itself.
+void stroke(QPainter& painter, const QPolygonF& points, const QPen& pen) {
+    const bool pixels = painter.paintEngine() != nullptr &&
+                        painter.paintEngine()->type() == QPaintEngine::Raster &&
+                        painter.transform().type() <= QTransform::TxTranslate;
+    if (!pixels || pen.widthF() < 1.5) {
+        painter.setPen(pen);
+        painter.drawPolyline(points);
+        return;
+    }
+    QPen thin(pen.color(), 1);
+    thin.setCosmetic(true);
+    painter.setPen(thin);
+    // Where a column holds more than a turn or two of the curve, it is a band: its edges need no
+    // smoothing, and the lines are drawn many times faster without it.
+    const bool dense = points.size() > 3 * (points.boundingRect().width() + 1);
+    painter.setRenderHint(QPainter::Antialiasing, !dense);
+    for (const QPointF& offset : tip_offsets(pen.widthF())) {
+        painter.drawPolyline(points.translated(offset));
+    }
 }
 
 } // namespace
@@ -102,29 +148,15 @@ void draw_series(QPainter& painter, const GraphFrame& frame, const SimulationSta
     if (last <= first) {
         return;
     }
-    const double* t = s.t_grid.data();
-    const double ts = frame.time_scale;
-    const double x0 = frame.x.low;
-    const double sx = frame.plot.width / (frame.x.high - frame.x.low);
-    const Range& yr = series.right_axis ? frame.y2 : frame.y;
-    const double sy = frame.plot.height / (yr.high - yr.low);
-    const double left = frame.plot.left;
-    const double top = frame.plot.top;
-    ColumnPolyline line;
-    // In device pixels' columns: a pixel column of a large picture is not one of the screen.
-    line.add_all(last - first, [&](std::size_t i) {
-        const std::size_t k = first + i;
-        return QPointF(left + (t[k] * ts - x0) * sx, top + (yr.high - series.values.at(t, k)) * sy);
-    });
+    const QPolygonF points = curve_points(frame, s, series, first, last);
     painter.save();
     painter.setClipRect(rect(frame.plot));
-    painter.setPen(pen);
     painter.setBrush(Qt::NoBrush);
-    const QPolygonF& points = line.finish();
     if (points.size() == 1) {
+        painter.setPen(pen);
         painter.drawPoint(points.front());
     } else {
-        painter.drawPolyline(points);
+        stroke(painter, points, pen);
     }
     painter.restore();
 }

@@ -72,8 +72,8 @@ protected:
         QPainter painter(this);
         painter.fillRect(rect(), Qt::white);
         const GraphFrame& f = view_.frame_;
-        painter.drawImage(QRectF(f.plot.left, f.plot.top, f.plot.width, f.plot.height),
-                          view_.layer_);
+        // At its own size: a copy of its pixels, not a scaled picture.
+        painter.drawImage(QPointF(f.plot.left, f.plot.top), view_.layer_);
         painter.setRenderHint(QPainter::Antialiasing);
         draw_frame(painter, f, view_.look_, qstring(view_.readout_text()));
         draw_legend(painter);
@@ -195,6 +195,7 @@ GraphView::GraphView(Simulation& simulation, GraphKind kind, Platform& platform,
     connect(zoom_bar_, &QScrollBar::valueChanged, this, [this](int v) { zoom_changed(v); });
 
     connect(&simulation, &Simulation::recomputed, this, [this] {
+        extents_.reset();
         markers_.clear(); // they read the arrays that were
         hover_.reset();
         drawn_end_ = run_index(simulation_.state()) + 1;
@@ -218,7 +219,7 @@ QWidget* GraphView::plot() const {
     return canvas_;
 }
 
-FrameRequest GraphView::request(double width, double height, double scale) const {
+FrameRequest GraphView::request(double width, double height) const {
     const SimulationState& s = simulation_.state();
     FrameRequest r;
     r.width = width;
@@ -239,17 +240,23 @@ FrameRequest GraphView::request(double width, double height, double scale) const
     r.decimal_separator = decimal_separator();
     // The value ranges of every curve of an axis, hidden ones too: a curve switched off does not
     // rescale the others.
-    const GraphContent all = graph_content(s, kind_, axes_, energies_apart_);
-    bool left_first = true;
-    bool right_first = true;
-    for (const Series& series : all.series) {
-        const Extent e = series_extent(s, series);
-        Extent& axis = series.right_axis ? r.right : r.left;
-        bool& first = series.right_axis ? right_first : left_first;
-        axis = first ? e : Extent{std::min(axis.low, e.low), std::max(axis.high, e.high)};
-        first = false;
+    if (!extents_) {
+        const GraphContent all = graph_content(s, kind_, axes_, energies_apart_);
+        Extent left;
+        Extent right;
+        bool left_first = true;
+        bool right_first = true;
+        for (const Series& series : all.series) {
+            const Extent e = series_extent(s, series);
+            Extent& axis = series.right_axis ? right : left;
+            bool& first = series.right_axis ? right_first : left_first;
+            axis = first ? e : Extent{std::min(axis.low, e.low), std::max(axis.high, e.high)};
+            first = false;
+        }
+        extents_ = {left, right};
     }
-    (void)scale;
+    r.left = extents_->first;
+    r.right = extents_->second;
     return r;
 }
 
@@ -259,7 +266,7 @@ void GraphView::rebuild() {
     std::erase_if(content_.series,
                   [this](const Series& series) { return !series_shown(series.name); });
     normalised_ = graph_axes(s, variant_of(kind_), zoom_, decimal_separator());
-    FrameRequest r = request(canvas_->width(), canvas_->height(), look_.scale);
+    FrameRequest r = request(canvas_->width(), canvas_->height());
     r.normalised = &normalised_;
     frame_ = graph_frame(r, measure_with(look_.font));
 }
@@ -389,6 +396,7 @@ void GraphView::zoom_changed(int value) {
 
 void GraphView::set_axes(Axes axes) {
     axes_ = kind_ == GraphKind::UI ? Axes::physical : axes;
+    extents_.reset();
     redraw();
 }
 
@@ -401,6 +409,7 @@ void GraphView::set_preview(bool shown) {
 
 void GraphView::set_energies_apart(bool apart) {
     energies_apart_ = apart;
+    extents_.reset();
     redraw();
 }
 
@@ -625,7 +634,7 @@ void GraphView::render(QPainter& painter, const QRectF& target, double scale,
     if (content_.series.empty()) {
         content_ = graph_content(s, kind_, axes_, energies_apart_); // never shown on a screen
     }
-    FrameRequest r = request(size.width(), size.height() - top, scale);
+    FrameRequest r = request(size.width(), size.height() - top);
     r.normalised = &normalised;
     r.readout = !markers_.empty();
     const GraphFrame f = graph_frame(r, measure_with(look.font));

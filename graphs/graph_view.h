@@ -113,7 +113,7 @@ private:
     void rebuild();    // content and frame for the present state and window
     void draw_layer(); // grid and curves of the plot, kept as a picture
     void catch_up();   // the run's points not yet drawn on the picture
-    FrameRequest request(double width, double height, double scale) const;
+    FrameRequest request(double width, double height) const;
     GraphPoint point_at_time(double tau) const;
     void changed_window(const TimeWindow& window);
     void zoom_changed(int value);
@@ -130,6 +130,9 @@ private:
     bool time_labels_ = true;
     bool following_ = true;
     std::vector<std::string> hidden_series_;
+    // The value ranges of the axes over the whole interval, worked out once per solution, axes
+    // and choice of curves: a zoom or a pan does not read a million points again.
+    mutable std::optional<std::pair<Extent, Extent>> extents_;
     GraphLook look_;
     TimeWindow window_;
     bool whole_ = true; // the window is the whole interval (kept so across recomputations)

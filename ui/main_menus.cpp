@@ -108,9 +108,12 @@ void build_main_menus(QMenuBar* bar, const MenuHandlers& h) {
     QAction* start = add_item(run, "mnuRunStart", "&Пуск / стоп", h.start_or_stop);
     start->setIcon(letter_icon("▶", QColor(40, 140, 60)));
     start->setShortcut(Qt::Key_F5);
+    // From a graph window too: a teacher who has just clicked a graph starts the run.
+    start->setShortcutContext(Qt::ApplicationShortcut);
     QAction* finish = add_item(run, "mnuRunFinish", "&Досчитать до конца", h.finish_run);
     finish->setIcon(letter_icon("»", QColor(200, 60, 40)));
     finish->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_End));
+    finish->setShortcutContext(Qt::ApplicationShortcut);
 
     QMenu* graphs = add_menu(bar, "mnuGraphs", "&Графики");
     const auto toggle = [graphs](const char* name, const char* caption, bool on,

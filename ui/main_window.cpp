@@ -165,10 +165,17 @@ void MainWindow::build_menus() {
     h.save_results = [this] { tasks_->save_results(); };
     h.exit = [this] { close(); };
     h.load_example = [this](const Example& example) { tasks_->load_example(example); };
-    h.start_or_stop = [this] { start_or_stop(); };
+    // The keys work in every window of the program, but not while a message waits for an answer.
+    h.start_or_stop = [this] {
+        if (QApplication::activeModalWidget() == nullptr) {
+            start_or_stop();
+        }
+    };
     h.finish_run = [this] {
-        simulation_.finish_pending_edits();
-        run_->finish_now();
+        if (QApplication::activeModalWidget() == nullptr) {
+            simulation_.finish_pending_edits();
+            run_->finish_now();
+        }
     };
     QSettings settings;
     h.preview = settings.value(preview_setting, true).toBool();

@@ -1,6 +1,8 @@
 #include "graphs/graph_export.h"
 #include "graphs/graph_window.h"
 #include "graphs/stacked_graphs.h"
+#include "run/run_controller.h"
+#include "solution/solution_arrays.h"
 #include "support/window_fixture.h"
 #include "ui/graph_windows.h"
 #include "ui/main_menus.h"
@@ -58,10 +60,15 @@ protected:
         return layer.pixelColor(static_cast<int>((at.x() - v->frame().plot.left) * r),
                                 static_cast<int>((at.y() - v->frame().plot.top) * r));
     }
+    // Whether the colour is within two pixels of the point, as the middle of a smoothed line
+    // has it (each channel within 8 of it).
     bool near(const GraphView* v, QPointF at, const QColor& colour) const {
         for (int dy = -2; dy <= 2; ++dy) {
             for (int dx = -2; dx <= 2; ++dx) {
-                if (layer_pixel(v, at + QPointF(dx, dy)) == colour) {
+                const QColor c = layer_pixel(v, at + QPointF(dx, dy));
+                if (std::abs(c.red() - colour.red()) <= 8 &&
+                    std::abs(c.green() - colour.green()) <= 8 &&
+                    std::abs(c.blue() - colour.blue()) <= 8) {
                     return true;
                 }
             }
@@ -234,6 +241,19 @@ TEST_F(GraphWindows, ReadOutMarkersAndNoTooltipOverThePlot) {
     EXPECT_FALSE(v->cursor().has_value());
     QTest::keyClick(g, Qt::Key_Escape);
     EXPECT_TRUE(v->markers().empty());
+}
+
+// F5 and Ctrl+End start and finish a run from a graph window as from the main window.
+TEST_F(GraphWindows, RunKeysWorkInAGraphWindow) {
+    check(GraphId::Uc)->setChecked(true);
+    GraphWindow* g = graph(GraphId::Uc);
+    g->activateWindow();
+    QApplication::setActiveWindow(g);
+    QTest::keyClick(g, Qt::Key_F5);
+    EXPECT_EQ(window->run()->state(), RunState::running);
+    QTest::keyClick(g, Qt::Key_End, Qt::ControlModifier);
+    EXPECT_EQ(window->run()->state(), RunState::idle);
+    EXPECT_EQ(window->state().k_now, run_end(window->state())) << "finished, not stopped";
 }
 
 TEST_F(GraphWindows, MarkersByKeyboard) {

@@ -1,0 +1,60 @@
+#include "geometry/graph_series.h"
+
+#include "solution/solution_arrays.h"
+#include "support/model_fixtures.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+namespace ovrelan {
+namespace {
+
+// Every curve of every graph, in both kinds of axes, for circuits of every kind: the extent is
+// the smallest and largest value at the computed points, and for_each_value gives each point's
+// value (the source's turned cosine within a few units of the last place of the exact one).
+TEST(GraphSeries, ExtentsAndValuesPointByPoint) {
+    const Parameters circuits[] = {
+        {0.002, 0.005, 0.02, 15, 5, 47, 40},    {0.002, 0.005, 2, -15, 5, 0, 7},
+        {0.002, 0.005, 0, 15, 0, 47, 3},        {0, 0.005, 2, 15, 5, 47, 3},
+        {0.002, 0, 0.5, 15, 5, 0, 2.6},         {0, 0, 2, 15, 5, 470, 4},
+        {0.002, 0.005, 0.02, 0, 5, 50.33, 300},
+    };
+    for (const Parameters& p : circuits) {
+        const SimulationState s = testing::circuit(p);
+        const std::size_t n = computed_points(s);
+        for (const GraphKind kind : {GraphKind::UL, GraphKind::Uc, GraphKind::Ur, GraphKind::Ik,
+                                     GraphKind::W, GraphKind::UI}) {
+            for (const Axes axes : {Axes::normalised, Axes::physical}) {
+                for (const Series& series : graph_content(s, kind, axes, true).series) {
+                    const std::string what = std::string(graph_kind_name(kind)) + " " +
+                                             series.name + " L=" + std::to_string(p.L) +
+                                             " R=" + std::to_string(p.R);
+                    double low = series.values.at(s.t_grid.data(), 0);
+                    double high = low;
+                    double worst = 0;
+                    std::size_t visited = 0;
+                    for_each_value(series.values, s.t_grid.data(), 0, n,
+                                   [&](std::size_t k, double v) {
+                                       const double exact = series.values.at(s.t_grid.data(), k);
+                                       worst = std::max(worst, std::fabs(v - exact));
+                                       low = std::min(low, exact);
+                                       high = std::max(high, exact);
+                                       ++visited;
+                                   });
+                    EXPECT_EQ(visited, n) << what;
+                    const double size = std::max(std::fabs(low), std::fabs(high));
+                    EXPECT_LE(worst, 1e-9 * std::max(size, 1e-300)) << what;
+                    const Extent e = series_extent(s, series);
+                    EXPECT_NEAR(e.low, low, 1e-12 * size) << what;
+                    EXPECT_NEAR(e.high, high, 1e-12 * size) << what;
+                }
+            }
+        }
+    }
+}
+
+} // namespace
+} // namespace ovrelan
