@@ -56,5 +56,17 @@ TEST(GraphSeries, ExtentsAndValuesPointByPoint) {
     }
 }
 
+// A series read through a negative scale turns over: its extent's ends swap.
+TEST(GraphSeries, ANegativeScaleTurnsTheExtentOver) {
+    const SimulationState s = testing::circuit({0.002, 0.005, 0.02, 15, 5, 47, 4});
+    Series series;
+    series.values.doubles = s.Uc_t.data();
+    series.values.scale = -2;
+    const Extent e = series_extent(s, series);
+    const auto [low, high] = std::minmax_element(s.Uc_t.begin(), s.Uc_t.end());
+    EXPECT_DOUBLE_EQ(e.low, -2 * *high);
+    EXPECT_DOUBLE_EQ(e.high, -2 * *low);
+}
+
 } // namespace
 } // namespace ovrelan

@@ -333,6 +333,9 @@ TEST_F(GraphWindows, PhysicalAxes) {
     const auto texts = label_texts(uc);
     EXPECT_NE(std::find(texts.begin(), texts.end(), "Uc, В"), texts.end());
     EXPECT_NE(std::find(texts.begin(), texts.end(), "t, мс"), texts.end());
+    const double before = uc->frame().y.high;
+    type("Text4", "150"); // ten times the initial voltage: the axis follows the new solution
+    EXPECT_GT(uc->frame().y.high, 2 * before);
     GraphView* w = view(GraphId::W);
     w->set_axes(Axes::physical);
     EXPECT_EQ(w->frame().y.low, 0) << "an energy is never negative";
