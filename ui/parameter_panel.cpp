@@ -5,9 +5,13 @@
 #include "simulation/simulation.h"
 #include "ui/form_widgets.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTimer>
+#include <QWheelEvent>
+
+#include <algorithm>
 
 namespace ovrelan {
 
@@ -48,6 +52,7 @@ ParameterPanel::ParameterPanel(QWidget* client, Simulation& simulation)
         fields_[k] = field;
         tooltips_[k] = field->toolTip();
         connect(field, &QLineEdit::textChanged, this, [this, f = entry.field] { text_changed(f); });
+        field->installEventFilter(this); // the wheel and the arrow keys step the value
         // Enter or the focus leaving: the full behaviour runs once the event is over.
         connect(field, &QLineEdit::editingFinished, this, [this, f = entry.field] {
             QTimer::singleShot(0, this, [this, f] { finish_edit(f); });
@@ -67,6 +72,7 @@ void ParameterPanel::text_changed(Field f) {
     if (writing_) {
         return;
     }
+    step_units_[static_cast<std::size_t>(f)].reset(); // typed: the next step starts afresh
     if (field(f)->isModified()) {
         typing(f);
     } else {
@@ -121,6 +127,7 @@ void ParameterPanel::write_back(const FieldWrite& write) {
     f->setText(qt(write.text));
     f->selectAll(); // the next keystroke replaces it
     pending_[static_cast<std::size_t>(write.field)] = false;
+    step_units_[static_cast<std::size_t>(write.field)].reset();
     writing_ = false;
 }
 
@@ -132,6 +139,7 @@ void ParameterPanel::enter_all(const std::array<std::string, 7>& texts) {
         fields_[k]->setText(qt(texts[k]));
         pending_[k] = false;
         reasons_[k].clear();
+        step_units_[k].reset();
         typed.push_back({entry.field, texts[k]});
     }
     writing_ = false;
@@ -146,6 +154,68 @@ void ParameterPanel::enter_all(const std::array<std::string, 7>& texts) {
         }
     }
     show_status();
+}
+
+bool ParameterPanel::eventFilter(QObject* watched, QEvent* event) {
+    const auto at = std::find(fields_.begin(), fields_.end(), watched);
+    if (at == fields_.end() || !(*at)->isEnabled()) {
+        return QObject::eventFilter(watched, event);
+    }
+    const auto k = static_cast<std::size_t>(at - fields_.begin());
+    const auto f = static_cast<Field>(k);
+    if (event->type() == QEvent::Wheel) {
+        const auto* wheel = static_cast<QWheelEvent*>(event);
+        // A notch is 120 eighths of a degree; a touchpad's smaller turns add up to one.
+        wheel_[k] += wheel->angleDelta().y();
+        const int notches = wheel_[k] / 120;
+        wheel_[k] %= 120;
+        if (notches != 0) {
+            step(f, notches,
+                 wheel->modifiers() & Qt::ControlModifier ? StepKind::decade : StepKind::digit);
+        }
+        return true;
+    }
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const int steps = key->key() == Qt::Key_Up         ? 1
+                          : key->key() == Qt::Key_Down     ? -1
+                          : key->key() == Qt::Key_PageUp   ? 10
+                          : key->key() == Qt::Key_PageDown ? -10
+                                                           : 0;
+        if (steps != 0) {
+            step(f, steps,
+                 key->modifiers() & Qt::ControlModifier ? StepKind::decade : StepKind::digit);
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+bool ParameterPanel::step(Field f, int steps, StepKind kind) {
+    const auto k = static_cast<std::size_t>(f);
+    QLineEdit* edit = field(f);
+    const auto next = stepped_text(edit->text().toStdString(), steps, kind, step_units_[k]);
+    // The other fields' edits are over, as when typing here.
+    for (const FieldEntry& entry : field_table()) {
+        if (entry.field != f && !pending_[static_cast<std::size_t>(entry.field)]) {
+            simulation_.commit_edit(entry.field);
+        }
+    }
+    if (!next || !simulation_.type_text(f, next->text).taken) {
+        // Not a step the model takes as it stands: a short flash, and the value stays.
+        tint(edit, pending_pink);
+        QTimer::singleShot(350, this, [this] { show_status(); });
+        return false;
+    }
+    writing_ = true;
+    edit->setText(qt(next->text));
+    writing_ = false;
+    step_units_[k] = next->unit;
+    pending_[k] = false;
+    reasons_[k].clear();
+    simulation_.commit_edit(f); // a step is a finished edit
+    show_status();
+    return true;
 }
 
 void ParameterPanel::set_locked(bool locked) {

@@ -3,15 +3,22 @@
 // once; a text that would bring a message waits, tinted, until its edit is finished (Enter, the
 // focus leaving, or an action that reads the fields). A field whose text is not the model's
 // value is tinted, and its tooltip says why.
+//
+// The mouse wheel over a field, or Up and Down in it, steps its value by its last significant
+// digit (Ctrl: along 1, 2, 5 × 10ⁿ; PageUp and PageDown: ten steps), and each step is taken at
+// once as a finished edit. A step the checks would refuse or correct does not happen: the field
+// flashes and keeps its value, and no message comes.
 #pragma once
 
 #include "chain/recompute.h"
 #include "model/parameter_fields.h"
+#include "model/value_steps.h"
 
 #include <QObject>
 #include <QString>
 
 #include <array>
+#include <optional>
 #include <string>
 
 class QLabel;
@@ -40,8 +47,14 @@ public:
     void enter_all(const std::array<std::string, 7>& texts);
     // The fields can be edited or not (a run locks them).
     void set_locked(bool locked);
+    // Steps a field's value (what the wheel and the arrow keys do); false when the step did not
+    // happen.
+    bool step(Field f, int steps, StepKind kind);
     // Tint and tooltips after the model changed.
     void show_status();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void text_changed(Field f); // Text1_Change ... Text7_Change
@@ -58,6 +71,9 @@ private:
     std::array<std::string, 7> reasons_{};
     std::array<QString, 7> tooltips_{};
     bool writing_ = false; // texts written by the program: the chain has handled them
+    // The digit the steps of a field go by, kept from one step to the next until it is typed in.
+    std::array<std::optional<int>, 7> step_units_{};
+    std::array<int, 7> wheel_{}; // eighths of a degree turned and not yet stepped
 };
 
 } // namespace ovrelan

@@ -24,6 +24,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
@@ -368,6 +369,54 @@ TEST_F(MainWindowTest, MenusOpenTheDocuments) {
     window->findChild<QAction*>("mnuHelpInstruction")->trigger();
     EXPECT_EQ(documents.edited, QStringList{"instruction.txt"});
     EXPECT_TRUE(boxes.boxes.empty());
+}
+
+// The wheel and the arrow keys step a field's value, each step taken at once: rolling R up along
+// 1-2-5 with Ctrl turns the default circuit from oscillating to aperiodic without a single box;
+// a step the checks would refuse does not happen (the field flashes, the value stays).
+TEST_F(MainWindowTest, RollingAValueStepsItAndTheCircuitFollows) {
+    const auto wheel = [&](const char* name, int notches, Qt::KeyboardModifiers modifiers) {
+        QLineEdit* field = control<QLineEdit>(name);
+        for (int i = 0; i < std::abs(notches); ++i) {
+            const QPointF at(field->width() / 2.0, field->height() / 2.0);
+            QWheelEvent event(at, field->mapToGlobal(at), {}, {0, notches > 0 ? 120 : -120},
+                              Qt::NoButton, modifiers, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(field, &event);
+        }
+    };
+    std::vector<std::string> captions;
+    std::vector<std::string> r_texts;
+    for (int i = 0; i < 7; ++i) { // 0.02 → 0.05 → 0.1 → 0.2 → 0.5 → 1 → 2 → 5
+        wheel("Text3", 1, Qt::ControlModifier);
+        captions.push_back(caption("Label27").toStdString());
+        r_texts.push_back(text("Text3").toStdString());
+    }
+    EXPECT_TRUE(boxes.boxes.empty());
+    EXPECT_EQ(r_texts.back(), "5.000");
+    EXPECT_DOUBLE_EQ(window->state().R, 5);
+    EXPECT_NE(captions[4].find("колебательный режим"), std::string::npos) << captions[4];
+    EXPECT_NE(captions[6].find("апериодический"), std::string::npos) << captions[6];
+    // Keys: Up and Down by the last significant digit, PageUp by ten of them.
+    QLineEdit* uo = control<QLineEdit>("Text4");
+    QTest::keyClick(uo, Qt::Key_Up);
+    EXPECT_EQ(uo->text(), "16.00");
+    QTest::keyClick(uo, Qt::Key_PageDown);
+    EXPECT_EQ(uo->text(), "6.00");
+    EXPECT_DOUBLE_EQ(window->state().Uo, 6);
+    // Down from no resistor: a negative resistance is refused, without a box.
+    control<QLineEdit>("Text3")->setText("0");
+    QTest::keyClick(control<QLineEdit>("Text3"), Qt::Key_Down);
+    EXPECT_EQ(text("Text3"), "0");
+    EXPECT_EQ(window->state().R, 0);
+    EXPECT_TRUE(tinted("Text3")) << "a short flash";
+    // Too many points for Nmax: the step stops at the last value taken.
+    for (int i = 0; i < 12; ++i) {
+        QTest::keyClick(control<QLineEdit>("Text7"), Qt::Key_Up, Qt::ControlModifier);
+    }
+    EXPECT_TRUE(boxes.boxes.empty());
+    EXPECT_LT(window->state().Nmax, 100000);
+    EXPECT_GT(window->state().Nmax, 1000);
+    EXPECT_EQ(text("Text7").toDouble(), window->state().Nmax);
 }
 
 TEST_F(MainWindowTest, AboutAndRegistrationBoxes) {
