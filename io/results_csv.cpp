@@ -3,6 +3,8 @@
 #include "solution/solution_arrays.h"
 
 #include <algorithm>
+#include <iterator>
+#include <numbers>
 
 namespace ovrelan {
 
@@ -110,6 +112,31 @@ std::string results_csv(const SimulationState& s, CsvDialect dialect) {
         return true;
     });
     return text;
+}
+
+bool write_resonance_csv(const ResonanceCurve& curve, CsvDialect dialect, const CsvSink& sink) {
+    const char separator = dialect == CsvDialect::comma_point ? ',' : ';';
+    const char decimal = dialect == CsvDialect::comma_point ? '.' : ',';
+    CsvPieces out(sink);
+    const char* names[] = {"nu_Hz", "Im_A", "UCm_V", "ULm_V", "phi_deg"};
+    for (std::size_t c = 0; c < std::size(names); ++c) {
+        if (c > 0) {
+            out.put(separator);
+        }
+        out.put(names[c]);
+    }
+    out.end_row();
+    for (const ResonancePoint& p : curve.points) {
+        const double values[] = {p.nu, p.I_m, p.U_Cm, p.U_Lm, p.phi * 180 / std::numbers::pi};
+        for (std::size_t c = 0; c < std::size(values); ++c) {
+            if (c > 0) {
+                out.put(separator);
+            }
+            out.put_shortest(values[c], decimal);
+        }
+        out.end_row();
+    }
+    return out.finish();
 }
 
 } // namespace ovrelan

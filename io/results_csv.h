@@ -4,6 +4,7 @@
 #pragma once
 
 #include "model/simulation_state.h"
+#include "model/steady_state.h"
 
 #include <charconv>
 #include <functional>
@@ -69,5 +70,10 @@ bool write_results_csv(const SimulationState& s, CsvDialect dialect, const CsvSi
 
 // The whole table as one text.
 std::string results_csv(const SimulationState& s, CsvDialect dialect);
+
+// The resonance curve of a circuit as a table: "nu_Hz,Im_A,UCm_V,ULm_V,phi_deg", one row per
+// frequency (φ: how far the EMF leads the current, in degrees); a circuit without a curve gives
+// the header alone.
+bool write_resonance_csv(const ResonanceCurve& curve, CsvDialect dialect, const CsvSink& sink);
 
 } // namespace ovrelan

@@ -1,7 +1,9 @@
 // ovrelan-solve: the circuit model without a window. Takes the seven parameters as a student
 // types them, prints the messages, configuration, regime and state as JSON, and optionally the
 // solution arrays as CSV.
+#include "io/results_csv.h"
 #include "io/task_file.h"
+#include "model/steady_state.h"
 #include "tools/solve_report.h"
 
 #include <CLI/CLI.hpp>
@@ -22,8 +24,12 @@ constexpr const char* description =
     "corrections, and prints one JSON object: \"messages\" (every message box the\n"
     "program would show, with the field text written back), \"configuration\",\n"
     "\"regime\", \"caption\" (the circuit and its regime as the main window names\n"
-    "them) and \"state\" (every scalar of the model in SI units, plus Nt_points\n"
-    "and the maxima). A pass refused for non-finite numbers or too many grid points\n"
+    "them), \"steady_state\" (the amplitudes and phase a sinusoidal source drives:\n"
+    "I_m, phi, U_Rm, U_Lm, U_Cm; null for a constant source), \"resonance\" (nu0,\n"
+    "the U_Cm peak nu_C, the half-power band, its width and Q, or the reason there\n"
+    "is no resonance curve) and \"state\" (every scalar of the model in SI units,\n"
+    "plus Nt_points and the maxima). A pass refused for non-finite numbers or too many grid "
+    "points\n"
     "lists one message per field it puts back.\n"
     "\n"
     "Exit status: 0 when every value was taken as given; 3 when a value was refused\n"
@@ -104,6 +110,14 @@ int main(int argc, char** argv) {
                        "columns t_s,tau,Uc_V,EL_V,Ur_V,I_A,W_J to FILE; with '-' the CSV goes to "
                        "stdout and the JSON to stderr")
             ->option_text("FILE|-");
+    std::string resonance;
+    CLI::Option* resonance_option =
+        app.add_option(
+               "--resonance", resonance,
+               "write the resonance curve to FILE as CSV: nu_Hz,Im_A,UCm_V,ULm_V,phi_deg, "
+               "2000 frequencies spaced logarithmically around the circuit's own, with its "
+               "resonance, the U_Cm peak and the half-power band among them; '-' for stdout")
+            ->option_text("FILE|-");
     std::string task_path;
     CLI::Option* task_option =
         app.add_option("--task", task_path,
@@ -143,6 +157,14 @@ int main(int argc, char** argv) {
         }
     }
 
+    if (resonance_option->count() > 0 && resonance.empty()) {
+        std::cerr << "ovrelan-solve: --resonance needs a file name, or '-' for stdout\n";
+        return 2;
+    }
+    if (resonance == "-" && csv == "-") {
+        std::cerr << "ovrelan-solve: only one of --csv and --resonance can go to stdout\n";
+        return 2;
+    }
     if (csv_option->count() > 0 && csv.empty()) {
         std::cerr << "ovrelan-solve: --csv needs a file name, or '-' for stdout (see --help)\n";
         return 2;
@@ -152,7 +174,27 @@ int main(int argc, char** argv) {
     const std::string json = ovrelan::report_json(run).dump(2) + '\n';
     const int status = run.changed() ? ovrelan::exit_values_changed : 0;
 
-    // The CSV first: a CSV that cannot be written prints no JSON.
+    // The tables first: a table that cannot be written prints no JSON.
+    if (!resonance.empty()) {
+        const ovrelan::ResonanceCurve curve = ovrelan::resonance_curve(run.state);
+        const auto write = [&](std::FILE* out) {
+            errno = 0;
+            const bool written = ovrelan::write_resonance_csv(
+                curve, ovrelan::CsvDialect::comma_point, [out](std::string_view piece) {
+                    return std::fwrite(piece.data(), 1, piece.size(), out) == piece.size();
+                });
+            return std::fflush(out) == 0 && written && std::ferror(out) == 0;
+        };
+        if (resonance == "-") {
+            if (!write(stdout)) {
+                return fail("standard output");
+            }
+        } else if (std::FILE* file = std::fopen(resonance.c_str(), "wb");
+                   file == nullptr || !write(file) || std::fclose(file) != 0) {
+            return fail(resonance);
+        }
+    }
+    std::FILE* json_out = resonance == "-" ? stderr : stdout;
     if (csv == "-") {
         if (!write_csv(stdout, run.state)) {
             return fail("standard output");
@@ -162,5 +204,7 @@ int main(int argc, char** argv) {
     if (!csv.empty() && !write_csv_file(csv, run.state)) {
         return fail(csv);
     }
-    return write_all(stdout, json) ? status : fail("standard output");
+    return write_all(json_out, json)
+               ? status
+               : fail(json_out == stdout ? "standard output" : "standard error");
 }

@@ -6,7 +6,10 @@
 #include "model/characteristics_panel.h"
 #include "model/circuit_kind.h"
 #include "model/defaults.h"
+#include "model/steady_state.h"
 #include "solution/solution_arrays.h"
+
+#include <numbers>
 
 namespace ovrelan {
 
@@ -52,6 +55,27 @@ nlohmann::ordered_json report_json(const SolveRun& run) {
                       ? nlohmann::ordered_json(std::string(regime_name(regime(s))))
                       : nlohmann::ordered_json(nullptr);
     j["caption"] = circuit_caption(s); // as the main window's panel names the circuit
+    // The steady state a sinusoidal source drives, and the circuit's resonance.
+    if (const auto steady = steady_state(s)) {
+        j["steady_state"] = {{"I_m", steady->I_m},
+                             {"phi", steady->phi},
+                             {"phi_deg", steady->phi * 180 / std::numbers::pi},
+                             {"Z", steady->Z},
+                             {"U_Rm", steady->U_Rm},
+                             {"U_Lm", steady->U_Lm},
+                             {"U_Cm", steady->U_Cm}};
+    } else {
+        j["steady_state"] = nullptr;
+    }
+    const ResonanceCurve curve = resonance_curve(s, 2);
+    j["resonance"] = {{"nu0", curve.nu0},
+                      {"nu_C", curve.nu_C},
+                      {"band_low", curve.band_low},
+                      {"band_high", curve.band_high},
+                      {"width", curve.width},
+                      {"Q", curve.Q},
+                      {"unbounded", curve.unbounded},
+                      {"reason", curve.reason}};
     nlohmann::ordered_json state = nlohmann::ordered_json::object();
     for_each_model_scalar(s, [&](const char* name, double v) { state[name] = v; });
     state["k_now"] = s.k_now;

@@ -85,4 +85,18 @@ for args in "--L 0 --C 0 --nu 1e-308 --Em 1e-100 --Nmax 2" \
     [ "$status" -eq 3 ] || fail "$args: exit $status"
     ! grep -qi 'inf\|nan' "$tmp/inf.csv" || fail "$args: infinity in the CSV"
 done
+# The resonance curve: a table of 2000 and more frequencies whose current peaks at ν0 (50.33 Hz
+# for the start-up circuit), the JSON beside it; an unwritable file is exit 1.
+"$solve" --resonance - > "$tmp/res.csv" 2> "$tmp/res.json"; status=$?
+[ "$status" -eq 0 ] || fail "--resonance -: exit $status"
+[ "$(head -1 "$tmp/res.csv")" = "nu_Hz,Im_A,UCm_V,ULm_V,phi_deg" ] || fail "resonance header: $(head -1 "$tmp/res.csv")"
+[ "$(wc -l < "$tmp/res.csv")" -gt 2000 ] || fail "resonance rows: $(wc -l < "$tmp/res.csv")"
+peak="$(tail -n +2 "$tmp/res.csv" | sort -t, -k2 -g | tail -1 | cut -d, -f1)"
+awk -v p="$peak" 'BEGIN { exit !(p > 50.32 && p < 50.34) }' || fail "the current peaks at $peak Hz"
+grep -q '"steady_state"' "$tmp/res.json" || fail "no JSON beside the resonance table"
+"$solve" --resonance "$tmp/no/such/dir/r.csv" > "$tmp/out" 2> "$tmp/err"; status=$?
+[ "$status" -eq 1 ] || fail "unwritable resonance table: exit $status"
+[ ! -s "$tmp/out" ] || fail "unwritable resonance table still printed the JSON"
+"$solve" --resonance "" > /dev/null 2>&1; status=$?
+[ "$status" -eq 2 ] || fail "empty --resonance: exit $status"
 echo "ok"

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include <ostream>
 
 #include <sstream>
@@ -87,6 +89,30 @@ INSTANTIATE_TEST_SUITE_P(
                     {{"Text6", " 47"}},
                     "RLC"}),
     testing::CaseName{});
+
+// The steady state of a sinusoidal source and the resonance, in SI units; none of the first for a
+// constant source.
+TEST(SolveReport, SteadyStateAndResonance) {
+    const nlohmann::ordered_json j = report_json(run_solve({}));
+    const auto& steady = j["steady_state"];
+    // Z = √(R² + (ωL − 1/(ωC))²) at 47 Hz: ωL = 0.5906 Ω, 1/(ωC) = 0.6773 Ω.
+    const double w = 2 * 3.141592653589793 * 47;
+    const double X = w * 0.002 - 1 / (w * 0.005);
+    const double Z = std::hypot(0.02, X);
+    EXPECT_NEAR(steady["Z"].get<double>(), Z, 1e-12 * Z);
+    EXPECT_NEAR(steady["I_m"].get<double>(), 5 / Z, 1e-12 * 5 / Z);
+    EXPECT_LT(steady["phi"].get<double>(), 0) << "below the resonance the current leads";
+    EXPECT_NEAR(steady["U_Cm"].get<double>(), 5 / Z / (w * 0.005), 1e-9);
+    const auto& r = j["resonance"];
+    EXPECT_NEAR(r["nu0"].get<double>(), 50.3292, 1e-4);
+    EXPECT_NEAR(r["width"].get<double>(), 0.02 / (2 * 3.141592653589793 * 0.002), 1e-12);
+    EXPECT_NEAR(r["Q"].get<double>(), 31.6228, 1e-4);
+    EXPECT_TRUE(report_json(run_solve(typed({{Field::nu, "0"}})))["steady_state"].is_null());
+    EXPECT_FALSE(
+        report_json(run_solve(typed({{Field::L, "0"}, {Field::C, "0"}})))["resonance"]["reason"]
+            .get<std::string>()
+            .empty());
+}
 
 TEST(SolveReport, RegimeIsNullOutsideTheRlcCircuitAndTheCaptionNamesIt) {
     const nlohmann::ordered_json rc = report_json(run_solve(typed({{Field::L, "0"}})));
