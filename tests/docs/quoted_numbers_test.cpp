@@ -223,6 +223,23 @@ double greatest_abs_I(const SimulationState& s) {
     return m;
 }
 
+// The greatest energy of the capacitor, C·Uc²/2, and of the coil, L·I²/2 (J), as the energy graph
+// shows them apart.
+double greatest_capacitor_energy(const SimulationState& s) {
+    double m = 0;
+    for (const double u : s.Uc_t) {
+        m = std::max(m, s.C * (u * s.Uc_scale) * (u * s.Uc_scale) / 2);
+    }
+    return m;
+}
+double greatest_coil_energy(const SimulationState& s) {
+    double m = 0;
+    for (const double i : s.I_t) {
+        m = std::max(m, s.L * (i * s.I_scale) * (i * s.I_scale) / 2);
+    }
+    return m;
+}
+
 // The first peak of |Uc| after the start, and the greatest one: index.
 std::size_t first_swing(const SimulationState& s) {
     for (std::size_t k = 1; k + 1 < s.Uc_t.size(); ++k) {
@@ -346,6 +363,13 @@ const std::vector<Quote>& quotes() {
         {"uprav.md", "единицей станет Tx = 19,06", [] { return c().rc_50.Tx * 1e3; }, 0.005},
         {"uprav.md", "и Nmax = 5 — это 95,3", [] { return c().rc_50.t_span * c().rc_50.t_scale * 1e3; }, 0.05},
         {"uprav.md", "единица Nmax — 40", [] { return c().rc.t_span * c().rc.t_scale / c().rc.Nmax * 1e3; }, 0.5},
+        // the title of a picture of the start-up circuit
+        {"uprav.md", "напряжение на конденсаторе. L = 2000", [] { return c().start.L * 1e6; }, 0.5},
+        {"uprav.md", "L = 2000 мкГн, C = 5000", [] { return c().start.C * 1e6; }, 0.5},
+        {"uprav.md", "C = 5000 мкФ, R = 0,02", [] { return c().start.R; }, 0.005},
+        {"uprav.md", "R = 0,02 Ом, Uo = 15", [] { return c().start.Uo; }, 0.5},
+        {"uprav.md", "Uo = 15 В, ε = 5", [] { return c().start.Em; }, 0.5},
+        {"uprav.md", "ε = 5 В, ν = 47", [] { return c().start.nu; }, 0.5},
 
         // «Контур»
         {"kontur.md", "Здесь ω₀ = 316,23", [] { return c().lc.wo; }, 0.005},
@@ -398,6 +422,8 @@ const std::vector<Quote>& quotes() {
         {"kontur.md", "размах доходит до 767", [] { return beat_amplitude(50); }, 0.5},
         {"kontur.md", "до установившихся 147", [] { return forced_Uc(Circuits::driven(50)); }, 0.5},
         {"kontur.md", "W = 0,5625", [] { return c().lc.W_t.back() * c().lc.W_scale; }, 0.00005},
+        {"kontur.md", "W_C и W_L по очереди поднимаются от нуля до 0,5625", [] { return greatest_capacitor_energy(c().lc); }, 0.00005},
+        {"kontur.md", "W_C и W_L по очереди поднимаются от нуля до 0,5625", [] { return greatest_coil_energy(c().lc); }, 0.00005},
         {"kontur.md", "при наибольшем токе 23,72", [] { return greatest_abs_I(c().lc); }, 0.005},
         {"kontur.md", "Θ = 0,498", [] { return c().lc_lossy.theta; }, 0.0005},
         {"kontur.md", "Q = 6,30", [] { return c().lc_lossy.Q; }, 0.005},
