@@ -122,12 +122,17 @@ protected:
     }
     void mouseReleaseEvent(QMouseEvent* event) override {
         if (event->button() == Qt::LeftButton && press_ && !dragged_) {
+            before_click_ = view_.markers_;
             view_.pin_at(event->position());
         }
         press_.reset();
         dragged_ = false;
     }
-    void mouseDoubleClickEvent(QMouseEvent*) override { view_.show_whole(); }
+    // A double click shows the whole interval; the marker its first click set goes again.
+    void mouseDoubleClickEvent(QMouseEvent*) override {
+        view_.markers_ = before_click_;
+        view_.show_whole();
+    }
     void leaveEvent(QEvent*) override { view_.leave(); }
     void wheelEvent(QWheelEvent* event) override {
         const int notches = event->angleDelta().y() / 120;
@@ -174,6 +179,7 @@ private:
     GraphView& view_;
     std::optional<QPointF> press_;
     bool dragged_ = false;
+    std::vector<GraphPoint> before_click_; // the markers before the last click
 };
 
 GraphView::GraphView(Simulation& simulation, GraphKind kind, Platform& platform, QWidget* parent)

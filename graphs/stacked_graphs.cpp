@@ -52,6 +52,7 @@ void StackedGraphs::show_graphs(const std::vector<GraphKind>& kinds, int columns
             row == rows - 1 || static_cast<int>(i) + columns >= static_cast<int>(kinds.size());
         v->set_time_labels(lowest);
         v->extra_menu = [this, v](QMenu& menu) {
+            menu.addAction("&Копировать изображение", [v] { copy_graph_picture(*v); });
             menu.addAction("Сохранить &график…",
                            [this, v] { save_graph_picture(this, platform_, *v); });
             menu.addAction("Сохранить &данные…",

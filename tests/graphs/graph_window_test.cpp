@@ -304,6 +304,7 @@ TEST_F(GraphWindows, ZoomAndPanInTime) {
     EXPECT_TRUE(v->markers().empty()) << "a drag pins no marker";
     QTest::mouseDClick(v->plot(), Qt::LeftButton, {}, at.toPoint());
     EXPECT_EQ(v->time_window(), whole(span));
+    EXPECT_TRUE(v->markers().empty()) << "a double click pins no marker";
     QWheelEvent ctrl(at, v->plot()->mapToGlobal(at), {}, {0, 120}, Qt::NoButton,
                      Qt::ControlModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(v->plot(), &ctrl);
