@@ -207,6 +207,24 @@ GraphFrame graph_frame(const FrameRequest& r, const MeasureText& measure) {
                 }
             }
         }
+    } else if (r.x_log) {
+        // Decades first, then their 2s and 5s: the label placement keeps the earlier where they
+        // would meet.
+        const int first = static_cast<int>(std::floor(f.x.low));
+        const int last = static_cast<int>(std::ceil(f.x.high));
+        for (const int m : {1, 2, 5}) {
+            for (int k = first; k <= last; ++k) {
+                const double value = m * std::pow(10.0, k);
+                const double x = std::log10(value);
+                if (x < f.x.low - 1e-9 || x > f.x.high + 1e-9) {
+                    continue;
+                }
+                times.values.push_back(x);
+                times.texts.push_back(tick_text(value, Prefix{1, ""}, std::max(0, -k), sep));
+            }
+        }
+        f.x_grid = times.values;
+        time_name = r.x_name + ", " + r.x_unit;
     } else {
         const bool si = r.axes == Axes::physical;
         const double width = f.x.high - f.x.low;
@@ -222,7 +240,7 @@ GraphFrame graph_frame(const FrameRequest& r, const MeasureText& measure) {
         }
         f.x_grid = times.values;
         if (si) {
-            time_name = "t, " + times.prefix + "с";
+            time_name = r.x_name + ", " + times.prefix + r.x_unit;
         }
     }
     if (r.time_labels) {

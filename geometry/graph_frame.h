@@ -47,6 +47,12 @@ struct FrameRequest {
     bool time_labels = true;
     bool readout = true;
     char decimal_separator = '.';
+    // Another quantity along the bottom axis (a frequency: "ν", "Гц"), in physical axes. On a
+    // logarithmic axis the window and every x are decimal logarithms of the quantity, and the
+    // ticks stand at 1, 2 and 5 times powers of ten.
+    std::string x_name = "t";
+    std::string x_unit = "с";
+    bool x_log = false;
 };
 
 struct GraphFrame {

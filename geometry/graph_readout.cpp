@@ -1,6 +1,7 @@
 #include "geometry/graph_readout.h"
 
 #include "geometry/axis_ticks.h"
+#include "model/circuit_kind.h"
 #include "solution/solution_arrays.h"
 
 #include <algorithm>
@@ -71,6 +72,33 @@ std::string point_readout(const GraphPoint& p, const GraphVariant& v, char decim
            " (τ = " + plain_text(p.tau, decimal_separator) + "); " + v.symbol + " = " +
            si_text(p.physical, v.unit, decimal_separator) + " (" +
            plain_text(p.normalised, decimal_separator) + ")";
+}
+
+std::optional<double> measured_decrement(const SimulationState& s, const GraphVariant& v,
+                                         const GraphPoint& a, const GraphPoint& b) {
+    if (configuration(s) != Configuration::rlc || regime(s) != Regime::oscillatory || !(s.T > 0) ||
+        s.t_grid.empty()) {
+        return std::nullopt;
+    }
+    const std::size_t last = last_computed_index(s);
+    const auto on_maximum = [&](const GraphPoint& p) {
+        if (p.k == 0 || p.k >= last) {
+            return false;
+        }
+        const double here = v.sample(s, p.k);
+        return here > 0 && here >= v.sample(s, p.k - 1) && here >= v.sample(s, p.k + 1);
+    };
+    if (!on_maximum(a) || !on_maximum(b)) {
+        return std::nullopt;
+    }
+    const double periods = std::fabs(b.seconds - a.seconds) / s.T;
+    const double n = std::round(periods);
+    if (n < 1 || std::fabs(periods - n) > 0.25) {
+        return std::nullopt;
+    }
+    const GraphPoint& first = a.seconds < b.seconds ? a : b;
+    const GraphPoint& second = a.seconds < b.seconds ? b : a;
+    return std::log(first.normalised / second.normalised) / n;
 }
 
 std::string markers_readout(const GraphPoint& a, const GraphPoint& b, const GraphVariant& v,

@@ -6,6 +6,7 @@
 #include "model/simulation_state.h"
 
 #include <cstddef>
+#include <optional>
 #include <string>
 
 namespace ovrelan {
@@ -33,6 +34,12 @@ std::string point_readout(const GraphPoint& p, const GraphVariant& v, char decim
 
 // «Δt = 19,87 мс; U_A = 7,41 В; U_B = 6,71 В; U_B/U_A = 0,905; ln = −0,0996» (no ratio when the
 // value at A is 0, no logarithm unless the ratio is positive).
+// The logarithmic decrement measured between two markers that both sit on maxima of an
+// oscillating curve (each grid point at least its neighbours, above zero), n whole periods T of
+// the panel apart: Θ = ln(A/B)/n. Nothing when they do not, or the circuit does not oscillate.
+std::optional<double> measured_decrement(const SimulationState& s, const GraphVariant& v,
+                                         const GraphPoint& a, const GraphPoint& b);
+
 std::string markers_readout(const GraphPoint& a, const GraphPoint& b, const GraphVariant& v,
                             char decimal_separator);
 

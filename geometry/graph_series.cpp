@@ -156,37 +156,64 @@ GraphContent graph_content(const SimulationState& s, GraphKind kind, Axes axes,
     return c;
 }
 
+namespace {
+
+// "R = 0,02 Ом": a value as its field shows it, with the separator and a typographic minus.
+std::string parameter_text(const char* name, Field field, double held, const char* unit,
+                           char decimal_separator) {
+    std::string text = field_value_text(field, held);
+    std::replace(text.begin(), text.end(), '.', decimal_separator);
+    if (text.rfind('-', 0) == 0) {
+        text = "\u2212" + text.substr(1);
+    }
+    return std::string(name) + " = " + text + (*unit != '\0' ? " " : "") + unit;
+}
+
+struct ShownParameter {
+    const char* name;
+    Field field;
+    double Parameters::*value;
+    const char* unit;
+};
+
+constexpr ShownParameter shown_parameters[] = {
+    {"L", Field::L, &Parameters::L, "мкГн"},      {"C", Field::C, &Parameters::C, "мкФ"},
+    {"R", Field::R, &Parameters::R, "Ом"},        {"Uo", Field::Uo, &Parameters::Uo, "В"},
+    {"ε", Field::Em, &Parameters::Em, "В"},       {"ν", Field::nu, &Parameters::nu, "Гц"},
+    {"Nmax", Field::Nmax, &Parameters::Nmax, ""},
+};
+
+} // namespace
+
 std::string circuit_summary(const Parameters& p, char decimal_separator) {
-    const auto value = [&](Field field, double held) {
-        std::string text = field_value_text(field, held);
-        std::replace(text.begin(), text.end(), '.', decimal_separator);
-        if (text.rfind('-', 0) == 0) {
-            text = "\u2212" + text.substr(1);
-        }
-        return text;
-    };
     std::string out;
-    const auto add = [&](const char* name, Field field, double held, const char* unit) {
-        out +=
-            (out.empty() ? "" : ", ") + std::string(name) + " = " + value(field, held) + " " + unit;
-    };
-    if (p.L != 0) {
-        add("L", Field::L, p.L, "мкГн");
-    }
-    if (p.C != 0) {
-        add("C", Field::C, p.C, "мкФ");
-    }
-    if (p.R != 0) {
-        add("R", Field::R, p.R, "Ом");
-    }
-    if (p.C != 0) {
-        add("Uo", Field::Uo, p.Uo, "В");
-    }
-    add("ε", Field::Em, p.Em, "В");
-    if (p.Em != 0) {
-        add("ν", Field::nu, p.nu, "Гц");
+    for (const ShownParameter& shown : shown_parameters) {
+        const bool has = shown.field == Field::L    ? p.L != 0
+                         : shown.field == Field::C  ? p.C != 0
+                         : shown.field == Field::R  ? p.R != 0
+                         : shown.field == Field::Uo ? p.C != 0
+                         : shown.field == Field::nu ? p.Em != 0
+                                                    : shown.field == Field::Em;
+        if (has) {
+            out +=
+                (out.empty() ? "" : ", ") + parameter_text(shown.name, shown.field, p.*shown.value,
+                                                           shown.unit, decimal_separator);
+        }
     }
     return out;
+}
+
+std::string difference_caption(const Parameters& kept, const Parameters& present,
+                               char decimal_separator) {
+    std::string out;
+    for (const ShownParameter& shown : shown_parameters) {
+        if (kept.*shown.value != present.*shown.value) {
+            out += (out.empty() ? "" : ", ") + parameter_text(shown.name, shown.field,
+                                                              kept.*shown.value, shown.unit,
+                                                              decimal_separator);
+        }
+    }
+    return out.empty() ? "те же значения" : out;
 }
 
 namespace {
@@ -235,6 +262,27 @@ Extent series_extent(const SimulationState& s, const Series& series) {
     const Extent raw = v.doubles != nullptr ? raw_extent(v.doubles, n) : raw_extent(v.floats, n);
     return v.scale >= 0 ? Extent{v.scale * raw.low, v.scale * raw.high}
                         : Extent{v.scale * raw.high, v.scale * raw.low};
+}
+
+std::optional<Envelope> envelope_of(const SimulationState& s, GraphKind kind) {
+    if (configuration(s) != Configuration::rlc || regime(s) != Regime::oscillatory ||
+        (kind != GraphKind::Uc && kind != GraphKind::Ik)) {
+        return std::nullopt;
+    }
+    // x = e^(−aτ)(K1 sin gτ + K2 cos gτ) + Acos cos bτ + Asin sin bτ, with a² + g² = 1; the
+    // current i = −x' has the same free amplitude.
+    Envelope e;
+    e.A = std::hypot(s.K1, s.K2);
+    e.a = s.a;
+    e.b = s.b;
+    if (kind == GraphKind::Uc) {
+        e.cos_part = s.Acos;
+        e.sin_part = s.Asin;
+    } else {
+        e.cos_part = -s.b * s.Asin;
+        e.sin_part = s.b * s.Acos;
+    }
+    return e;
 }
 
 } // namespace ovrelan

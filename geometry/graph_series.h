@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -132,6 +133,28 @@ std::string graph_title(GraphKind kind, const Parameters& p);
 // The circuit's parameters as a picture's title gives them: "L = 2000 мкГн, C = 5000 мкФ,
 // R = 0,02 Ом, Uo = 15 В, ε = 5 В, ν = 47 Гц" (no L, C or R the circuit does not have).
 std::string circuit_summary(const Parameters& p, char decimal_separator);
+
+// A remembered solution named by what differs from the present circuit: "R = 2 Ом" or
+// "L = 1000 мкГн, ν = 50 Гц"; "те же значения" when nothing does.
+std::string difference_caption(const Parameters& kept, const Parameters& present,
+                               char decimal_separator);
+
+// The envelope of the free oscillation about the forced one: forced(τ) ± A·e^(−aτ), in the
+// arrays' normalised units, for the capacitor's voltage (x) or the current (i = −x'); only in
+// the oscillatory regime of an R-L-C circuit. With no source the forced part is nought and the
+// curve touches the envelope once a period, just after each maximum.
+struct Envelope {
+    double A = 0;        // the free oscillation's amplitude
+    double a = 0;        // its decay rate in τ (δ·Tnorm)
+    double cos_part = 0; // the forced part: cos_part·cos(bτ) + sin_part·sin(bτ)
+    double sin_part = 0;
+    double b = 0;
+    double at(double tau, int side) const {
+        return cos_part * std::cos(b * tau) + sin_part * std::sin(b * tau) +
+               side * A * std::exp(-a * tau);
+    }
+};
+std::optional<Envelope> envelope_of(const SimulationState& s, GraphKind kind);
 
 // The smallest and largest value of a series over the computed points.
 struct Extent {

@@ -185,4 +185,46 @@ GraphPlacement place_graphs(const ScreenRect& available, const ScreenRect& main,
     return p;
 }
 
+ScreenRect place_window(const ScreenRect& available, const ScreenRect& main,
+                        const std::vector<ScreenRect>& controls,
+                        const std::vector<ScreenRect>& taken, ScreenSize preferred,
+                        ScreenSize minimum) {
+    const auto clear_of = [](const ScreenRect& r, const std::vector<ScreenRect>& others) {
+        return std::none_of(others.begin(), others.end(),
+                            [&](const ScreenRect& o) { return r.intersects(o); });
+    };
+    constexpr int step = 8;
+    for (const bool avoid_windows : {true, false}) {
+        // From the preferred size down to the smallest, a tenth at a time.
+        for (int tenth = 10; tenth >= 0; --tenth) {
+            const ScreenSize size{minimum.width + (preferred.width - minimum.width) * tenth / 10,
+                                  minimum.height +
+                                      (preferred.height - minimum.height) * tenth / 10};
+            std::optional<ScreenRect> best;
+            long best_distance = 0;
+            for (int top = available.top; top + size.height <= available.bottom(); top += step) {
+                for (int left = available.left; left + size.width <= available.right();
+                     left += step) {
+                    const ScreenRect r{left, top, size.width, size.height};
+                    if (!clear_of(r, controls) || (avoid_windows && !clear_of(r, taken))) {
+                        continue;
+                    }
+                    const long dx = r.left - main.right();
+                    const long dy = r.top - main.top;
+                    const long distance = dx * dx + dy * dy;
+                    if (!best || distance < best_distance) {
+                        best = r;
+                        best_distance = distance;
+                    }
+                }
+            }
+            if (best) {
+                return *best;
+            }
+        }
+    }
+    return keep_on_screen({available.left, available.top, minimum.width, minimum.height},
+                          available);
+}
+
 } // namespace ovrelan

@@ -62,4 +62,14 @@ GraphPlacement place_graphs(const ScreenRect& available, const ScreenRect& main,
                             const std::vector<ScreenRect>& controls, int count,
                             const GraphNeeds& needs, bool always_stacked = false);
 
+// Where a window of its own (the resonance curve, the vector diagram) opens: as large as
+// `preferred` and no smaller than `minimum`, inside the available area, over none of the
+// controls and, where there is room, over none of the windows already open (`taken`); among the
+// places that do, the one nearest the main window's right edge. Over the windows when nothing
+// else is free; never over the controls unless the screen has no room at all.
+ScreenRect place_window(const ScreenRect& available, const ScreenRect& main,
+                        const std::vector<ScreenRect>& controls,
+                        const std::vector<ScreenRect>& taken, ScreenSize preferred,
+                        ScreenSize minimum);
+
 } // namespace ovrelan

@@ -36,12 +36,11 @@ double scale_for(double width) {
 // On paper the labels stand at a size for reading at arm's length, whatever the resolution.
 constexpr double paper_scale = 1.1;
 
-QByteArray png_of(GraphView& view, const SimulationState& state, QSize size) {
+QByteArray png_of(const Picture& picture, QSize size) {
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::white);
     QPainter painter(&image);
-    view.render(painter, QRectF(QPointF(0, 0), size), scale_for(size.width()),
-                picture_title(view, state));
+    picture.draw(painter, QRectF(QPointF(0, 0), size), scale_for(size.width()));
     painter.end();
     QByteArray png;
     QBuffer buffer(&png);
@@ -50,7 +49,7 @@ QByteArray png_of(GraphView& view, const SimulationState& state, QSize size) {
     return png;
 }
 
-QByteArray svg_of(GraphView& view, const SimulationState& state, QSize size) {
+QByteArray svg_of(const Picture& picture, QSize size) {
     QByteArray svg;
     QBuffer buffer(&svg);
     buffer.open(QIODevice::WriteOnly);
@@ -59,16 +58,15 @@ QByteArray svg_of(GraphView& view, const SimulationState& state, QSize size) {
     generator.setSize(size);
     generator.setViewBox(QRect(QPoint(0, 0), size));
     generator.setResolution(96); // the pixels of the picture are those of a screen
-    generator.setTitle(picture_title(view, state));
+    generator.setTitle(picture.title);
     generator.setDescription("Ovrelan");
     QPainter painter(&generator);
-    view.render(painter, QRectF(QPointF(0, 0), size), scale_for(size.width()),
-                picture_title(view, state));
+    picture.draw(painter, QRectF(QPointF(0, 0), size), scale_for(size.width()));
     painter.end();
     return svg;
 }
 
-QByteArray pdf_of(GraphView& view, const SimulationState& state) {
+QByteArray pdf_of(const Picture& picture) {
     QByteArray pdf;
     QBuffer buffer(&pdf);
     buffer.open(QIODevice::WriteOnly);
@@ -77,12 +75,11 @@ QByteArray pdf_of(GraphView& view, const SimulationState& state) {
     writer.setPageOrientation(QPageLayout::Landscape);
     writer.setPageMargins(QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter);
     writer.setResolution(300);
-    writer.setTitle(picture_title(view, state));
+    writer.setTitle(picture.title);
     writer.setCreator("Ovrelan");
     QPainter painter(&writer);
     const QRect page = writer.pageLayout().paintRectPixels(writer.resolution());
-    const QRectF target(QPointF(0, 0), page.size());
-    view.render(painter, target, paper_scale, picture_title(view, state));
+    picture.draw(painter, QRectF(QPointF(0, 0), page.size()), paper_scale);
     painter.end();
     return pdf;
 }
@@ -113,20 +110,27 @@ PictureFormat picture_format(const QString& path) {
                              : PictureFormat::png;
 }
 
-bool write_graph_picture(GraphView& view, const SimulationState& state, const QString& path,
-                         QSize size, QString* error) {
+Picture picture_of(GraphView& view) {
+    const QString title = picture_title(view, view.simulation_state());
+    return {[&view, title](QPainter& painter, const QRectF& target, double scale) {
+                view.render(painter, target, scale, title);
+            },
+            title, QString::fromStdString(std::string(graph_kind_name(view.kind())) + "(t).png")};
+}
+
+bool write_picture(const Picture& picture, const QString& path, QSize size, QString* error) {
     switch (picture_format(path)) {
     case PictureFormat::svg:
-        return write_file(path, svg_of(view, state, size), error);
+        return write_file(path, svg_of(picture, size), error);
     case PictureFormat::pdf:
-        return write_file(path, pdf_of(view, state), error);
+        return write_file(path, pdf_of(picture), error);
     case PictureFormat::png:
         break;
     }
-    return write_file(path, png_of(view, state, size), error);
+    return write_file(path, png_of(picture, size), error);
 }
 
-void save_graph_picture(QWidget* parent, Platform& platform, GraphView& view) {
+void save_picture(QWidget* parent, Platform& platform, const Picture& picture) {
     const struct {
         const char* filter;
         QSize size;
@@ -142,35 +146,48 @@ void save_graph_picture(QWidget* parent, Platform& platform, GraphView& view) {
         filters << c.filter;
     }
     int chosen = 0;
-    const QString suggested =
-        QString::fromStdString(std::string(graph_kind_name(view.kind())) + "(t).png");
     const QString path =
-        platform.dialogs.save_file(parent, "Сохранить график", suggested, filters, &chosen);
+        platform.dialogs.save_file(parent, "Сохранить график", picture.file_name, filters, &chosen);
     if (path.isEmpty()) {
         return;
     }
     QString error;
-    const SimulationState& state = view.simulation_state();
-    if (!write_graph_picture(view, state, path, choices[std::clamp(chosen, 0, 4)].size, &error)) {
+    if (!write_picture(picture, path, choices[std::clamp(chosen, 0, 4)].size, &error)) {
         cannot_write(parent, platform, path, error);
     }
 }
 
-void copy_graph_picture(GraphView& view) {
+void copy_picture(const Picture& picture) {
     const QSize size(1600, 900);
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::white);
     QPainter painter(&image);
-    view.render(painter, QRectF(QPointF(0, 0), size), scale_for(size.width()),
-                picture_title(view, view.simulation_state()));
+    picture.draw(painter, QRectF(QPointF(0, 0), size), scale_for(size.width()));
     painter.end();
     QGuiApplication::clipboard()->setImage(image);
 }
 
-void print_graph(QWidget* parent, Platform& platform, GraphView& view) {
-    platform.dialogs.print(parent, [&view](QPainter& painter, const QRectF& page) {
-        view.render(painter, page, paper_scale, picture_title(view, view.simulation_state()));
+void print_picture(QWidget* parent, Platform& platform, const Picture& picture) {
+    platform.dialogs.print(parent, [&picture](QPainter& painter, const QRectF& page) {
+        picture.draw(painter, page, paper_scale);
     });
+}
+
+bool write_graph_picture(GraphView& view, const SimulationState&, const QString& path, QSize size,
+                         QString* error) {
+    return write_picture(picture_of(view), path, size, error);
+}
+
+void save_graph_picture(QWidget* parent, Platform& platform, GraphView& view) {
+    save_picture(parent, platform, picture_of(view));
+}
+
+void copy_graph_picture(GraphView& view) {
+    copy_picture(picture_of(view));
+}
+
+void print_graph(QWidget* parent, Platform& platform, GraphView& view) {
+    print_picture(parent, platform, picture_of(view));
 }
 
 void save_results(QWidget* parent, Platform& platform, const SimulationState& state) {

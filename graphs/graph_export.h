@@ -7,9 +7,13 @@
 #include "model/simulation_state.h"
 #include "platform/platform.h"
 
+#include <QRectF>
 #include <QSize>
 #include <QString>
 
+#include <functional>
+
+class QPainter;
 class QWidget;
 
 namespace ovrelan {
@@ -22,24 +26,38 @@ bool write_file(const QString& path, const QByteArray& data, QString* error);
 // The picture's title: the graph's name, the circuit's parameters and its regime.
 QString picture_title(const GraphView& view, const SimulationState& state);
 
+// Something that can be drawn as a picture: into a target on any device at a scale of its look
+// (title included), with the title and the file name offered for it.
+struct Picture {
+    std::function<void(QPainter&, const QRectF& target, double scale)> draw;
+    QString title;
+    QString file_name; // "Uc(t).png"
+};
+
+// A graph's picture.
+Picture picture_of(GraphView& view);
+
 enum class PictureFormat { png, svg, pdf };
 
 // The format a file name's extension asks for (PNG when none or another).
 PictureFormat picture_format(const QString& path);
 
-// The graph as a picture file: PNG of exactly `size` pixels; SVG of that size in vectors; PDF on
-// an A4 page in landscape, in vectors. False with the reason when it cannot be written.
-bool write_graph_picture(GraphView& view, const SimulationState& state, const QString& path,
-                         QSize size, QString* error);
-
+// The picture as a file: PNG of exactly `size` pixels; SVG of that size in vectors; PDF on an A4
+// page in landscape, in vectors. False with the reason when it cannot be written.
+bool write_picture(const Picture& picture, const QString& path, QSize size, QString* error);
 // The save dialog (PNG at 1600×900 offered first, or larger, SVG, PDF), then the picture; a
 // message when it cannot be written.
-void save_graph_picture(QWidget* parent, Platform& platform, GraphView& view);
-
+void save_picture(QWidget* parent, Platform& platform, const Picture& picture);
 // The picture on the clipboard, at 1600×900.
-void copy_graph_picture(GraphView& view);
+void copy_picture(const Picture& picture);
+// The print dialog, then the picture on the page in vectors.
+void print_picture(QWidget* parent, Platform& platform, const Picture& picture);
 
-// The print dialog, then the graph on the page in vectors.
+// The same for a graph.
+bool write_graph_picture(GraphView& view, const SimulationState& state, const QString& path,
+                         QSize size, QString* error);
+void save_graph_picture(QWidget* parent, Platform& platform, GraphView& view);
+void copy_graph_picture(GraphView& view);
 void print_graph(QWidget* parent, Platform& platform, GraphView& view);
 
 // The save dialog with the two dialects (comma and point; semicolon and decimal comma, offered

@@ -2,6 +2,7 @@
 
 #include "geometry/colours.h"
 #include "graphs/curve_points.h"
+#include "platform/fonts.h"
 #include "solution/solution_arrays.h"
 
 #include <QFontMetricsF>
@@ -56,7 +57,7 @@ void stroke(QPainter& painter, const QPolygonF& points, const QPen& pen) {
         painter.drawPolyline(points);
         return;
     }
-    QPen thin(pen.color(), 1);
+    QPen thin(pen.color(), 1, pen.style());
     thin.setCosmetic(true);
     painter.setPen(thin);
     // Where a column holds more than a turn or two of the curve, it is a band: its edges need no
@@ -211,15 +212,16 @@ void draw_marks(QPainter& painter, const GraphFrame& frame, const GraphLook& loo
     painter.restore();
 }
 
-void draw_legend(QPainter& painter, const std::vector<LegendItem>& items, const GraphContent& all,
-                 const GraphLook& look, const std::function<bool(const std::string&)>& shown) {
+void draw_legend(QPainter& painter, const std::vector<LegendItem>& items,
+                 const std::vector<QPen>& pens, const GraphLook& look,
+                 const std::function<bool(const std::string&)>& shown) {
     painter.save();
     painter.setFont(look.font);
-    for (std::size_t i = 0; i < items.size() && i < all.series.size(); ++i) {
+    for (std::size_t i = 0; i < items.size() && i < pens.size(); ++i) {
         const PixelBox& b = items[i].box;
         const QRectF box(b.left, b.top, b.width, b.height);
         const bool on = shown(items[i].name);
-        QPen pen = curve_pen(all.series[i], look.scale, true);
+        QPen pen = pens[i];
         pen.setColor(on ? pen.color() : QColor(200, 200, 200));
         painter.setPen(pen);
         const double y = box.center().y();
@@ -228,6 +230,59 @@ void draw_legend(QPainter& painter, const std::vector<LegendItem>& items, const 
         painter.drawText(box.adjusted(20 * look.scale, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
                          qstring(items[i].name));
     }
+    painter.restore();
+}
+
+QPen remembered_pen(const Series& series, double scale, std::size_t n) {
+    const QColor c = to<QColor>(series.colour);
+    const QColor muted((c.red() * 5 + 150 * 4) / 9, (c.green() * 5 + 150 * 4) / 9,
+                       (c.blue() * 5 + 150 * 4) / 9);
+    constexpr Qt::PenStyle styles[] = {Qt::DashLine, Qt::DotLine, Qt::DashDotLine};
+    QPen pen(muted, 2 * scale, styles[n % std::size(styles)]);
+    pen.setCapStyle(Qt::FlatCap);
+    return pen;
+}
+
+QFont graph_font(double scale, bool in_pixels) {
+    QFont font = times_font();
+    font.setPointSizeF(font.pointSizeF() * scale);
+    if (in_pixels) {
+        font.setPixelSize(std::max(1, qRound(font.pointSizeF() * 96 / 72)));
+    }
+    return font;
+}
+
+MeasureText measure_with(const QFont& font) {
+    const QFontMetricsF metrics(font);
+    return [metrics](const std::string& text) {
+        return TextExtent{metrics.horizontalAdvance(QString::fromStdString(text)),
+                          metrics.height()};
+    };
+}
+
+void render_picture(QPainter& painter, const QRectF& target, double scale, const QString& title,
+                    const std::function<void(QPainter&, QSizeF, const GraphLook&)>& body) {
+    const double ratio = std::max(1, painter.device()->logicalDpiX()) / 96.0;
+    const QSizeF size = target.size() / ratio;
+    const GraphLook look{scale, graph_font(scale, true), false};
+    painter.save();
+    painter.translate(target.topLeft());
+    painter.scale(ratio, ratio);
+    painter.fillRect(QRectF(QPointF(0, 0), size), Qt::white);
+    double top = 0;
+    if (!title.isEmpty()) {
+        QFont bold = look.font;
+        bold.setBold(true);
+        painter.setFont(bold);
+        painter.setPen(Qt::black);
+        const QRectF band(6 * scale, 0, size.width() - 12 * scale, size.height() * 0.2);
+        const QRectF used = painter.boundingRect(band, Qt::TextWordWrap | Qt::AlignLeft, title);
+        painter.drawText(band, Qt::TextWordWrap | Qt::AlignLeft, title);
+        top = used.height() + 4 * scale;
+    }
+    painter.translate(0, top);
+    painter.setRenderHint(QPainter::Antialiasing);
+    body(painter, QSizeF(size.width(), size.height() - top), look);
     painter.restore();
 }
 

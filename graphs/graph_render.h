@@ -66,9 +66,26 @@ IndexRange visible_points(const SimulationState& s, const GraphFrame& frame);
 
 QString qstring(const std::string& text);
 
-// The legend: each entry a short line in its curve's colour (grey when switched off) and the
-// curve's name. `all` holds every curve of the graph, in the legend's order.
-void draw_legend(QPainter& painter, const std::vector<LegendItem>& items, const GraphContent& all,
-                 const GraphLook& look, const std::function<bool(const std::string&)>& shown);
+// A picture for a file, the clipboard or a page: the target filled white, the title above in
+// bold (wrapped), then `body` drawn below it in pixels of a 96-dpi screen (the painter magnified
+// to the device's resolution, so text is measured as it is drawn) at the look of `scale`.
+void render_picture(QPainter& painter, const QRectF& target, double scale, const QString& title,
+                    const std::function<void(QPainter&, QSizeF, const GraphLook&)>& body);
+
+// The graphs' font at a scale, in pixels (for pictures) or in points (for the screen).
+QFont graph_font(double scale, bool in_pixels);
+
+// Text extents as this font gives them.
+MeasureText measure_with(const QFont& font);
+
+// The legend: each entry a short line in its curve's pen (grey when switched off) and the
+// curve's name; `pens` in the legend's order.
+void draw_legend(QPainter& painter, const std::vector<LegendItem>& items,
+                 const std::vector<QPen>& pens, const GraphLook& look,
+                 const std::function<bool(const std::string&)>& shown);
+
+// A remembered solution's curve: the curve's colour muted towards grey, thinner, dashed in the
+// n-th solution's own way (dashes, dots, dashes and dots).
+QPen remembered_pen(const Series& series, double scale, std::size_t n);
 
 } // namespace ovrelan

@@ -36,20 +36,6 @@ GraphId id_of(GraphKind kind) {
     return kind == GraphKind::UI ? GraphId::Uc : static_cast<GraphId>(kind);
 }
 
-QFont scaled_font(double scale) {
-    QFont font = times_font();
-    font.setPointSizeF(font.pointSizeF() * scale);
-    return font;
-}
-
-MeasureText measure_with(const QFont& font) {
-    const QFontMetricsF metrics(font);
-    return [metrics](const std::string& text) {
-        return TextExtent{metrics.horizontalAdvance(QString::fromStdString(text)),
-                          metrics.height()};
-    };
-}
-
 } // namespace
 
 const GraphVariant& variant_of(GraphKind kind) {
@@ -81,9 +67,11 @@ protected:
     }
 
     void draw_legend(QPainter& painter) {
-        const GraphContent all = graph_content(view_.simulation_.state(), view_.kind_, view_.axes_,
-                                               view_.energies_apart_);
-        ovrelan::draw_legend(painter, view_.legend(), all, view_.look_,
+        std::vector<QPen> pens;
+        for (const auto& [name, pen] : view_.legend_entries()) {
+            pens.push_back(pen);
+        }
+        ovrelan::draw_legend(painter, view_.legend(), pens, view_.look_,
                              [this](const std::string& name) { return view_.series_shown(name); });
     }
 
@@ -188,7 +176,7 @@ GraphView::GraphView(Simulation& simulation, GraphKind kind, Platform& platform,
     setObjectName("GraphView");
     axes_ = kind == GraphKind::UI ? Axes::physical : Axes::normalised;
     look_.scale = 1;
-    look_.font = scaled_font(1);
+    look_.font = graph_font(1, false);
     look_.preview = true;
     zoom_bar_->setObjectName("VScroll1");
     zoom_bar_->setRange(-9, 9);
@@ -212,6 +200,10 @@ GraphView::GraphView(Simulation& simulation, GraphKind kind, Platform& platform,
         redraw();
     });
     connect(&simulation, &Simulation::point_played, this, [this](int k) { extend(k); });
+    connect(&simulation, &Simulation::remembered_changed, this, [this] {
+        extents_.reset();
+        redraw();
+    });
     window_ = whole(simulation.state().t_span);
 }
 
@@ -259,6 +251,14 @@ FrameRequest GraphView::request(double width, double height) const {
             axis = first ? e : Extent{std::min(axis.low, e.low), std::max(axis.high, e.high)};
             first = false;
         }
+        // The remembered solutions on the same axes.
+        for (const Remembered& r : remembered()) {
+            for (const Series& series : r.content.series) {
+                const Extent e = series_extent(*r.state, series);
+                Extent& axis = series.right_axis ? right : left;
+                axis = {std::min(axis.low, e.low), std::max(axis.high, e.high)};
+            }
+        }
         extents_ = {left, right};
     }
     r.left = extents_->first;
@@ -292,6 +292,8 @@ void GraphView::draw_layer() {
         painter.setRenderHint(QPainter::Antialiasing);
         painter.translate(-frame_.plot.left, -frame_.plot.top);
         draw_grid(painter, frame_, look_);
+        draw_envelope(painter, frame_, look_);
+        draw_remembered(painter, frame_, look_);
         draw_curves(painter, frame_, s, content_, drawn_end_, look_);
     }
     layer_end_ = drawn_end_;
@@ -421,7 +423,7 @@ void GraphView::set_energies_apart(bool apart) {
 
 void GraphView::set_scale(double scale) {
     look_.scale = scale;
-    look_.font = scaled_font(scale);
+    look_.font = graph_font(scale, false);
     redraw();
 }
 
@@ -440,11 +442,108 @@ void GraphView::set_series_shown(const std::string& name, bool shown) {
 
 std::vector<LegendItem> GraphView::legend() const {
     std::vector<std::string> names;
-    for (const Series& series :
-         graph_content(simulation_.state(), kind_, axes_, energies_apart_).series) {
-        names.push_back(series.name);
+    for (const auto& [name, pen] : legend_entries()) {
+        names.push_back(name);
     }
     return legend_layout(frame_, names, measure_with(look_.font), look_.scale);
+}
+
+std::vector<std::pair<std::string, QPen>> GraphView::legend_entries() const {
+    std::vector<std::pair<std::string, QPen>> entries;
+    const GraphContent all = graph_content(simulation_.state(), kind_, axes_, energies_apart_);
+    for (const Series& series : all.series) {
+        entries.emplace_back(series.name, curve_pen(series, look_.scale, true));
+    }
+    const std::vector<Remembered> kept = remembered();
+    for (std::size_t i = 0; i < kept.size(); ++i) {
+        if (!all.series.empty()) {
+            entries.emplace_back(kept[i].caption,
+                                 remembered_pen(all.series.front(), look_.scale, i));
+        }
+    }
+    return entries;
+}
+
+std::vector<GraphView::Remembered> GraphView::remembered() const {
+    std::vector<Remembered> out;
+    const SimulationState& present = simulation_.state();
+    const GraphContent present_si = graph_content(present, kind_, Axes::physical, energies_apart_);
+    for (const auto& kept : simulation_.remembered()) {
+        Remembered r;
+        r.state = kept.get();
+        r.caption = difference_caption(*kept, present, decimal_separator());
+        r.content = graph_content(*kept, kind_, Axes::physical, energies_apart_);
+        r.time_scale = r.content.time_scale;
+        if (axes_ == Axes::normalised) {
+            // Through the present scales: the same volts and seconds on the present axes.
+            if (!(present.t_scale > 0)) {
+                continue;
+            }
+            r.time_scale /= present.t_scale;
+            std::erase_if(r.content.series, [&](Series& series) {
+                const auto same =
+                    std::find_if(present_si.series.begin(), present_si.series.end(),
+                                 [&](const Series& p) { return p.name == series.name; });
+                if (same == present_si.series.end() || !(same->values.scale != 0)) {
+                    return true; // the present circuit has no such curve
+                }
+                series.values.scale /= same->values.scale;
+                return false;
+            });
+        }
+        out.push_back(std::move(r));
+    }
+    return out;
+}
+
+void GraphView::set_envelope(bool shown) {
+    envelope_ = shown;
+    redraw();
+}
+
+void GraphView::draw_envelope(QPainter& painter, const GraphFrame& frame,
+                              const GraphLook& look) const {
+    const SimulationState& s = simulation_.state();
+    const auto e = envelope_ ? envelope_of(s, kind_) : std::nullopt;
+    if (!e) {
+        return;
+    }
+    const double scale =
+        axes_ == Axes::physical ? (kind_ == GraphKind::Uc ? s.Uc_scale : s.I_scale) : 1;
+    painter.save();
+    painter.setClipRect(
+        QRectF(frame.plot.left, frame.plot.top, frame.plot.width, frame.plot.height));
+    QPen pen(QColor(90, 90, 90), 1.5 * look.scale, Qt::DashLine);
+    painter.setPen(pen);
+    for (const int side : {1, -1}) {
+        QPolygonF line;
+        for (double px = frame.plot.left; px <= frame.plot.left + frame.plot.width + 1; px += 2) {
+            const double tau = frame.x_of_px(px) / frame.time_scale;
+            line << QPointF(px, frame.y_px(scale * e->at(tau, side)));
+        }
+        painter.drawPolyline(line);
+    }
+    painter.restore();
+}
+
+void GraphView::draw_remembered(QPainter& painter, const GraphFrame& frame,
+                                const GraphLook& look) const {
+    const std::vector<Remembered> kept = remembered();
+    for (std::size_t i = 0; i < kept.size(); ++i) {
+        const Remembered& r = kept[i];
+        if (!series_shown(r.caption)) {
+            continue;
+        }
+        GraphFrame own = frame;
+        own.time_scale = r.time_scale;
+        const IndexRange shown = visible_points(*r.state, own);
+        for (const Series& series : r.content.series) {
+            if (series_shown(series.name)) {
+                draw_series(painter, own, *r.state, series, shown.first, shown.last,
+                            remembered_pen(series, look.scale, i));
+            }
+        }
+    }
 }
 
 bool GraphView::series_shown(const std::string& name) const {
@@ -536,7 +635,13 @@ std::string GraphView::readout_text() const {
     }
     const GraphVariant& v = variant_of(kind_);
     if (markers_.size() == 2) {
-        return markers_readout(markers_[0], markers_[1], v, separator);
+        std::string text = markers_readout(markers_[0], markers_[1], v, separator);
+        // On two maxima of a damped oscillation: the decrement measured, beside the panel's.
+        if (const auto theta = measured_decrement(s, v, markers_[0], markers_[1])) {
+            text += "; Θ = " + plain_text(*theta, separator) + " (на панели " +
+                    plain_text(s.theta, separator) + ")";
+        }
+        return text;
     }
     if (hover_) {
         return point_readout(*hover_, v, separator);
@@ -592,6 +697,12 @@ void GraphView::add_menu_items(QMenu& menu) {
         si->setCheckable(true);
         si->setChecked(axes_ == Axes::physical);
     }
+    if (envelope_of(simulation_.state(), kind_)) {
+        QAction* envelope =
+            menu.addAction("&Огибающая ±A·e^(−δt)", [this](bool on) { set_envelope(on); });
+        envelope->setCheckable(true);
+        envelope->setChecked(envelope_);
+    }
     if (kind_ == GraphKind::W && axes_ == Axes::physical) {
         QAction* apart = menu.addAction("&Энергии конденсатора и катушки",
                                         [this](bool on) { set_energies_apart(on); });
@@ -610,43 +721,28 @@ void GraphView::context_menu(const QPoint& global) {
     menu.exec(global);
 }
 
-// Drawn in pixels of a 96-dpi screen, the painter magnified to the device's resolution (a page
-// at 300 or 1200 dpi, a PNG at 96): the text is measured as it is drawn, whatever the device.
+// As a picture: the whole curve in full colour (a picture shows the result, not a run half
+// done), with the view's time window, axes, curves and markers.
 void GraphView::render(QPainter& painter, const QRectF& target, double scale,
                        const QString& title) {
+    render_picture(
+        painter, target, scale, title,
+        [this](QPainter& p, QSizeF size, const GraphLook& look) { draw_picture(p, size, look); });
+}
+
+void GraphView::draw_picture(QPainter& painter, QSizeF size, const GraphLook& look) {
     const SimulationState& s = simulation_.state();
-    const double ratio = std::max(1, painter.device()->logicalDpiX()) / 96.0;
-    const QSizeF size = target.size() / ratio;
-    QFont font = scaled_font(scale);
-    font.setPixelSize(std::max(1, qRound(font.pointSizeF() * 96 / 72)));
-    const GraphLook look{scale, font, false};
-    painter.save();
-    painter.translate(target.topLeft());
-    painter.scale(ratio, ratio);
-    painter.fillRect(QRectF(QPointF(0, 0), size), Qt::white);
-    double top = 0;
-    if (!title.isEmpty()) {
-        QFont bold = look.font;
-        bold.setBold(true);
-        painter.setFont(bold);
-        painter.setPen(Qt::black);
-        const QRectF band(6 * scale, 0, size.width() - 12 * scale, size.height() * 0.2);
-        const QRectF used = painter.boundingRect(band, Qt::TextWordWrap | Qt::AlignLeft, title);
-        painter.drawText(band, Qt::TextWordWrap | Qt::AlignLeft, title);
-        top = used.height() + 4 * scale;
-    }
-    painter.translate(0, top);
     const GraphAxes normalised = graph_axes(s, variant_of(kind_), zoom_, decimal_separator());
     if (content_.series.empty()) {
         content_ = graph_content(s, kind_, axes_, energies_apart_); // never shown on a screen
     }
-    FrameRequest r = request(size.width(), size.height() - top);
+    FrameRequest r = request(size.width(), size.height());
     r.normalised = &normalised;
     r.readout = !markers_.empty();
     const GraphFrame f = graph_frame(r, measure_with(look.font));
-    painter.setRenderHint(QPainter::Antialiasing);
     draw_grid(painter, f, look);
-    // The whole curve in full colour: a picture shows the result, not a run half done.
+    draw_envelope(painter, f, look);
+    draw_remembered(painter, f, look);
     GraphContent content = graph_content(s, kind_, axes_, energies_apart_);
     std::erase_if(content.series,
                   [this](const Series& series) { return !series_shown(series.name); });
@@ -654,14 +750,16 @@ void GraphView::render(QPainter& painter, const QRectF& target, double scale,
     const std::string readout = markers_.empty() ? std::string() : readout_text();
     draw_frame(painter, f, look, qstring(readout));
     std::vector<std::string> names;
-    for (const Series& series : graph_content(s, kind_, axes_, energies_apart_).series) {
-        names.push_back(series.name);
+    std::vector<QPen> pens;
+    for (const auto& [name, pen] : legend_entries()) {
+        names.push_back(name);
+        QPen scaled = pen;
+        scaled.setWidthF(pen.widthF() / look_.scale * look.scale);
+        pens.push_back(scaled);
     }
-    draw_legend(painter, legend_layout(f, names, measure_with(look.font), look.scale),
-                graph_content(s, kind_, axes_, energies_apart_), look,
+    draw_legend(painter, legend_layout(f, names, measure_with(look.font), look.scale), pens, look,
                 [this](const std::string& name) { return series_shown(name); });
     draw_marks(painter, f, look, axes_, markers_, std::nullopt);
-    painter.restore();
 }
 
 } // namespace ovrelan

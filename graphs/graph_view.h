@@ -71,6 +71,9 @@ public:
     void pan_time(double by);                    // τ
     // When zoomed in, the window follows the run (on by default).
     void set_following(bool on) { following_ = on; }
+    // The envelope ±A·e^(−δt) of the free oscillation about the forced one, where there is one.
+    void set_envelope(bool shown);
+    bool envelope() const { return envelope_; }
     bool following() const { return following_; }
 
     // The read-out and the markers.
@@ -90,9 +93,22 @@ public:
     // The whole graph onto any painter, filling `target`, at the given scale: a picture file, a
     // printer, the clipboard. `title` goes above it (empty: none).
     void render(QPainter& painter, const QRectF& target, double scale, const QString& title);
+    // The same below a title: in pixels of a 96-dpi screen, at a look.
+    void draw_picture(QPainter& painter, QSizeF size, const GraphLook& look);
 
     const GraphFrame& frame() const { return frame_; }
     const GraphContent& content() const { return content_; }
+
+    // A remembered solution as this graph draws it: its curves in the present axes (the values
+    // converted through the present scales in normalised axes), the time scale of its own grid
+    // on the present time axis, and its name in the legend.
+    struct Remembered {
+        const SimulationState* state = nullptr;
+        GraphContent content;
+        double time_scale = 1;
+        std::string caption; // what differs from the present circuit: "R = 2 Ом"
+    };
+    std::vector<Remembered> remembered() const;
     const QImage& layer() const { return layer_; }
     int replots() const { return replots_; }
     // The last grid point the bright curve reaches (the run position).
@@ -118,6 +134,10 @@ private:
     void changed_window(const TimeWindow& window);
     void zoom_changed(int value);
     void context_menu(const QPoint& global);
+    // The entries of the legend with their pens: the curves, then the remembered solutions.
+    std::vector<std::pair<std::string, QPen>> legend_entries() const;
+    void draw_remembered(QPainter& painter, const GraphFrame& frame, const GraphLook& look) const;
+    void draw_envelope(QPainter& painter, const GraphFrame& frame, const GraphLook& look) const;
 
     Simulation& simulation_;
     GraphKind kind_;
@@ -129,6 +149,7 @@ private:
     bool energies_apart_ = false;
     bool time_labels_ = true;
     bool following_ = true;
+    bool envelope_ = false; // the free oscillation's envelope drawn (voltage and current)
     std::vector<std::string> hidden_series_;
     // The value ranges of the axes over the whole interval, worked out once per solution, axes
     // and choice of curves: a zoom or a pan does not read a million points again.

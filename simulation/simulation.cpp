@@ -43,6 +43,29 @@ Typing Simulation::type_text(Field field, std::string_view text) {
     return typing;
 }
 
+void Simulation::remember() {
+    if (!ready_ || state_.t_grid.empty()) {
+        return;
+    }
+    for (const auto& kept : remembered_) {
+        if (static_cast<const Parameters&>(*kept) == static_cast<const Parameters&>(state_)) {
+            return;
+        }
+    }
+    if (remembered_.size() == most_remembered) {
+        remembered_.erase(remembered_.begin());
+    }
+    remembered_.push_back(std::make_shared<const SimulationState>(state_));
+    emit remembered_changed();
+}
+
+void Simulation::forget() {
+    if (!remembered_.empty()) {
+        remembered_.clear();
+        emit remembered_changed();
+    }
+}
+
 void Simulation::rewind() {
     state_.k_now = 0;
     emit recomputed();

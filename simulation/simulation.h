@@ -9,9 +9,12 @@
 
 #include <QObject>
 
+#include <cstddef>
 #include <functional>
+#include <memory>
 #include <span>
 #include <string_view>
+#include <vector>
 
 namespace ovrelan {
 
@@ -72,6 +75,15 @@ public:
     // An animation frame has ended: the circuit shows the run position.
     void show_frame();
 
+    // Solutions kept to compare the present one with, oldest first: at most three, the oldest
+    // going when a fourth comes. The same parameters are kept once.
+    static constexpr std::size_t most_remembered = 3;
+    void remember();
+    void forget();
+    const std::vector<std::shared_ptr<const SimulationState>>& remembered() const {
+        return remembered_;
+    }
+
 signals:
     // A chain has computed new characteristics and arrays (k_now = 0), or a run starts again.
     void recomputed();
@@ -81,6 +93,8 @@ signals:
     void frame_shown();
     // The run position jumped: the graphs and the scene show it.
     void position_jumped();
+    // A solution was remembered, or the remembered ones forgotten.
+    void remembered_changed();
 
 private:
     void announce(const ChainResult& result);
@@ -90,6 +104,7 @@ private:
     bool ready_ = false;
     Presenter presenter_;
     std::function<void()> finish_edits_;
+    std::vector<std::shared_ptr<const SimulationState>> remembered_;
 };
 
 } // namespace ovrelan

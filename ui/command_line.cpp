@@ -26,8 +26,8 @@ const OptionText option_texts[] = {
     {{"v", "version"}, "-v, --version", "показать версию программы и выйти"},
     {{"export-graph"},
      "--export-graph ГРАФИК ФАЙЛ",
-     "нарисовать график (Ul, Uc, Ur, I, W или UI) задачи или начальной цепи в файл PNG, SVG или "
-     "PDF без окна и выйти"},
+     "нарисовать график (Ul, Uc, Ur, I, W или UI), резонансную кривую (resonance) или векторную "
+     "диаграмму (vector) задачи или начальной цепи в файл PNG, SVG или PDF без окна и выйти"},
     {{"size"}, "--size ШxВ", "размер рисунка PNG или SVG в пикселях (1600x900)"},
     {{"axes"}, "--axes si|norm", "оси в физических единицах (si) или в нормированных (norm)"},
 };
@@ -120,10 +120,15 @@ CommandLine parse_command_line(const QStringList& arguments) {
     }
     const QStringList files = parser.positionalArguments();
     if (parser.isSet(export_graph)) {
-        const auto kind = graph_of_name(parser.value(export_graph));
-        if (!kind) {
+        const QString name = parser.value(export_graph).toLower();
+        const auto kind = graph_of_name(name);
+        if (name == "resonance" || name == "res") {
+            line.picture_kind = CommandLine::Picture::resonance;
+        } else if (name == "vector" || name == "vec") {
+            line.picture_kind = CommandLine::Picture::vector;
+        } else if (!kind) {
             return error("нет графика «" + parser.value(export_graph) +
-                         "»: можно Ul, Uc, Ur, I, W или UI");
+                         "»: можно Ul, Uc, Ur, I, W, UI, resonance или vector");
         }
         if (files.isEmpty()) {
             return error("не указан файл рисунка");
@@ -131,7 +136,7 @@ CommandLine parse_command_line(const QStringList& arguments) {
         if (files.size() > 2) {
             return error("лишний файл «" + files.at(2) + "»: рисуется одна задача");
         }
-        line.graph = *kind;
+        line.graph = kind.value_or(GraphKind::Uc);
         line.picture = files.at(0);
         line.task = files.value(1);
         if (parser.isSet(size)) {

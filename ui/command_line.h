@@ -20,6 +20,8 @@ struct CommandLine {
     QString output; // what --help, --version or an error prints
     int exit_status = 0;
     // --export-graph NAME FILE [--size WxH] [--axes si|norm] [TASK]
+    enum class Picture { graph, resonance, vector };
+    Picture picture_kind = Picture::graph; // a graph, the resonance curve, the vector diagram
     GraphKind graph = GraphKind::Uc;
     QString picture;       // FILE: .png, .svg or .pdf
     QSize size{1600, 900}; // of a PNG or SVG

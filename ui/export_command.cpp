@@ -3,6 +3,8 @@
 #include "chain/recompute.h"
 #include "graphs/graph_export.h"
 #include "graphs/graph_view.h"
+#include "graphs/resonance_window.h"
+#include "graphs/vector_window.h"
 #include "io/task_file.h"
 #include "platform/locale.h"
 #include "simulation/simulation.h"
@@ -45,12 +47,22 @@ ExportOutcome export_graph(const CommandLine& line, Platform& platform) {
         }
         simulation.enter_texts(texts);
     }
-    GraphView view(simulation, line.graph, platform);
-    view.set_axes(line.graph == GraphKind::UI ? Axes::physical : line.axes);
-    view.resize(line.size);
-    view.redraw();
     QString error;
-    if (!write_graph_picture(view, simulation.state(), line.picture, line.size, &error)) {
+    bool written = false;
+    if (line.picture_kind == CommandLine::Picture::resonance) {
+        ResonanceWindow window(simulation, platform);
+        written = write_picture(window.picture(), line.picture, line.size, &error);
+    } else if (line.picture_kind == CommandLine::Picture::vector) {
+        VectorWindow window(simulation, platform);
+        written = write_picture(window.picture(), line.picture, line.size, &error);
+    } else {
+        GraphView view(simulation, line.graph, platform);
+        view.set_axes(line.graph == GraphKind::UI ? Axes::physical : line.axes);
+        view.resize(line.size);
+        view.redraw();
+        written = write_graph_picture(view, simulation.state(), line.picture, line.size, &error);
+    }
+    if (!written) {
         return failed(1, "не удалось сохранить файл «" + line.picture + "»: " + error);
     }
     return {};

@@ -1,12 +1,16 @@
 #include "ui/graph_windows.h"
 
 #include "graphs/graph_window.h"
+#include "graphs/resonance_window.h"
 #include "graphs/stacked_graphs.h"
+#include "graphs/vector_window.h"
 #include "simulation/simulation.h"
 
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
+
+#include <cmath>
 
 namespace ovrelan {
 
@@ -24,7 +28,16 @@ ScreenRect screen_rect_of(const QWidget* w) {
 
 GraphWindows::GraphWindows(QWidget& main, Simulation& simulation, Platform& platform)
     : QObject(&main), main_(main), simulation_(simulation), platform_(platform),
-      stacked_(std::make_unique<StackedGraphs>(simulation, platform)) {
+      stacked_(std::make_unique<StackedGraphs>(simulation, platform)),
+      resonance_(std::make_unique<ResonanceWindow>(simulation, platform)),
+      vector_(std::make_unique<VectorWindow>(simulation, platform)) {
+    for (const Extra e : {Extra::resonance, Extra::vector}) {
+        extra(e)->on_closed([this, e] {
+            if (!showing_ && extra_closed_) {
+                extra_closed_(e);
+            }
+        });
+    }
     for (std::size_t i = 0; i < graph_kind_count; ++i) {
         const auto kind = static_cast<GraphKind>(i);
         windows_[i] = std::make_unique<GraphWindow>(simulation, kind, platform);
@@ -132,14 +145,61 @@ GraphNeeds GraphWindows::needs() const {
             {decoration.width(), decoration.height() + time_row}};
 }
 
-void GraphWindows::show_chosen() {
-    const std::vector<GraphKind> kinds = chosen_kinds();
+std::vector<ScreenRect> GraphWindows::control_rects() const {
     std::vector<ScreenRect> controls;
     for (const QWidget* c : controls_) {
         if (c->isVisible()) {
             controls.push_back(screen_rect_of(c));
         }
     }
+    return controls;
+}
+
+PictureWindow* GraphWindows::extra(Extra e) const {
+    return e == Extra::resonance ? static_cast<PictureWindow*>(resonance_.get())
+                                 : static_cast<PictureWindow*>(vector_.get());
+}
+
+void GraphWindows::set_extra_shown(Extra e, bool shown) {
+    PictureWindow& w = *extra(e);
+    showing_ = true;
+    if (!shown) {
+        w.hide();
+        showing_ = false;
+        return;
+    }
+    std::vector<ScreenRect> taken;
+    for (const auto& g : windows_) {
+        if (g->isVisible()) {
+            taken.push_back(to_screen_rect(g->frameGeometry()));
+        }
+    }
+    for (const QWidget* other : {static_cast<const QWidget*>(stacked_.get()),
+                                 static_cast<const QWidget*>(extra(
+                                     e == Extra::resonance ? Extra::vector : Extra::resonance))}) {
+        if (other->isVisible()) {
+            taken.push_back(to_screen_rect(other->frameGeometry()));
+        }
+    }
+    const QSize decoration = main_.frameGeometry().size() - main_.geometry().size();
+    const int grow = static_cast<int>(std::lround(w.scale() * 100));
+    const ScreenSize preferred{(560 * grow) / 100 + decoration.width(),
+                               (420 * grow) / 100 + decoration.height()};
+    const ScreenSize minimum{400 + decoration.width(), 300 + decoration.height()};
+    const ScreenRect frame =
+        place_window(to_screen_rect(available()), to_screen_rect(main_.frameGeometry()),
+                     control_rects(), taken, preferred, minimum);
+    w.resize(std::max(1, frame.width - decoration.width()),
+             std::max(1, frame.height - decoration.height()));
+    w.move(frame.left, frame.top);
+    w.show();
+    w.raise();
+    showing_ = false;
+}
+
+void GraphWindows::show_chosen() {
+    const std::vector<GraphKind> kinds = chosen_kinds();
+    const std::vector<ScreenRect> controls = control_rects();
     const QRect area = available();
     const GraphPlacement p =
         place_graphs(to_screen_rect(area), to_screen_rect(main_.frameGeometry()), controls,
@@ -197,6 +257,8 @@ void GraphWindows::set_scale(double scale) {
         w->view()->set_scale(scale);
     }
     stacked_->set_scale(scale);
+    resonance_->set_scale(scale);
+    vector_->set_scale(scale);
 }
 
 void GraphWindows::close_all() {
@@ -205,6 +267,8 @@ void GraphWindows::close_all() {
         w->close();
     }
     stacked_->close();
+    resonance_->close();
+    vector_->close();
     showing_ = false;
 }
 

@@ -23,8 +23,14 @@ namespace ovrelan {
 
 class GraphView;
 class GraphWindow;
+class PictureWindow;
+class ResonanceWindow;
 class Simulation;
 class StackedGraphs;
+class VectorWindow;
+
+// The windows of a picture of their own, beside the graphs.
+enum class Extra { resonance, vector };
 
 class GraphWindows final : public QObject {
 public:
@@ -44,6 +50,13 @@ public:
     void set_controls(std::vector<QWidget*> controls) { controls_ = std::move(controls); }
     // Called when the student closes a graph's window (the box or the item is cleared then).
     void on_unchosen(std::function<void(GraphKind)> unchosen) { unchosen_ = std::move(unchosen); }
+    void on_extra_closed(std::function<void(Extra)> closed) { extra_closed_ = std::move(closed); }
+
+    ResonanceWindow* resonance() const { return resonance_.get(); }
+    VectorWindow* vector() const { return vector_.get(); }
+    PictureWindow* extra(Extra e) const;
+    // The resonance curve or the vector diagram shown (where it covers no control) or hidden.
+    void set_extra_shown(Extra e, bool shown);
 
     // Start-up: every window placed beside the main window, hidden, and drawn.
     void start_up();
@@ -68,12 +81,16 @@ private:
     GraphNeeds needs() const;
     std::vector<GraphKind> chosen_kinds() const;
     void show_chosen();
+    std::vector<ScreenRect> control_rects() const;
 
     QWidget& main_;
     Simulation& simulation_;
     Platform& platform_;
     std::array<std::unique_ptr<GraphWindow>, graph_kind_count> windows_;
     std::unique_ptr<StackedGraphs> stacked_;
+    std::unique_ptr<ResonanceWindow> resonance_;
+    std::unique_ptr<VectorWindow> vector_;
+    std::function<void(Extra)> extra_closed_;
     std::array<bool, graph_kind_count> chosen_{};
     std::vector<QWidget*> controls_;
     std::function<void(GraphKind)> unchosen_;

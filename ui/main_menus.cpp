@@ -126,6 +126,14 @@ void build_main_menus(QMenuBar* bar, const MenuHandlers& h) {
     };
     toggle(voltages_and_current_item, "&Напряжения и ток", false, h.show_voltages_and_current)
         ->setIcon(letter_icon("U", QColor(0, 114, 178)));
+    toggle(resonance_item, "&Резонансная кривая", false, h.show_resonance)
+        ->setIcon(letter_icon("∩", QColor(0, 114, 178)));
+    toggle(vector_item, "Векторная &диаграмма", false, h.show_vector_diagram)
+        ->setIcon(letter_icon("→", QColor(213, 94, 0)));
+    graphs->addSeparator();
+    add_item(graphs, "mnuGraphsRemember", "Запомнить &кривые", h.remember_curves)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+    add_item(graphs, "mnuGraphsForget", "&Забыть кривые", h.forget_curves);
     graphs->addSeparator();
     toggle("mnuGraphsPreview", "&Вся кривая сразу (бледная)", h.preview, h.set_preview);
     toggle("mnuGraphsPhysical", "&Оси в физических единицах", h.physical_axes, h.set_physical_axes);

@@ -30,6 +30,10 @@ struct MenuHandlers {
     bool one_window = false; // every graph in the stacked window
     std::function<void(bool)> set_one_window;
     std::function<void(bool)> show_voltages_and_current;
+    std::function<void(bool)> show_resonance;
+    std::function<void(bool)> show_vector_diagram;
+    std::function<void()> remember_curves;
+    std::function<void()> forget_curves;
     std::function<void()> arrange_graphs;
     std::function<void(int)> change_size; // +1 larger, -1 smaller, 0 the normal size
     std::function<void()> show_authors;
@@ -41,6 +45,8 @@ void build_main_menus(QMenuBar* bar, const MenuHandlers& handlers);
 
 // The designer name of the checkable item of the voltages-and-current graph.
 inline constexpr const char* voltages_and_current_item = "mnuGraphsUI";
+inline constexpr const char* resonance_item = "mnuGraphsResonance";
+inline constexpr const char* vector_item = "mnuGraphsVector";
 
 // The caption with an ampersand before the first `letter` (either case): its mnemonic.
 QString with_mnemonic(const QString& caption, QChar letter);

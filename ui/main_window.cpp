@@ -126,6 +126,10 @@ void MainWindow::build_run_controls() {
         graph_windows_->set_axes(Axes::physical);
     }
     // Closed with its title-bar button: its box is cleared, one click brings it back.
+    graph_windows_->on_extra_closed([this](Extra e) {
+        findChild<QAction*>(e == Extra::resonance ? resonance_item : vector_item)
+            ->setChecked(false);
+    });
     graph_windows_->on_unchosen([this](GraphKind kind) {
         if (kind == GraphKind::UI) {
             findChild<QAction*>(voltages_and_current_item)->setChecked(false);
@@ -196,6 +200,13 @@ void MainWindow::build_menus() {
     h.show_voltages_and_current = [this](bool on) {
         graph_windows_->set_chosen(GraphKind::UI, on);
     };
+    h.show_resonance = [this](bool on) { graph_windows_->set_extra_shown(Extra::resonance, on); };
+    h.show_vector_diagram = [this](bool on) { graph_windows_->set_extra_shown(Extra::vector, on); };
+    h.remember_curves = [this] {
+        simulation_.finish_pending_edits();
+        simulation_.remember();
+    };
+    h.forget_curves = [this] { simulation_.forget(); };
     h.arrange_graphs = [this] { graph_windows_->arrange(); };
     h.change_size = [this](int step) { set_scale(next_scale(scale_, step)); };
     h.show_authors = [this] { show_authors(); };

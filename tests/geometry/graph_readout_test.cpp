@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace ovrelan {
@@ -102,6 +103,37 @@ TEST(ReadOut, MarkersOnNeighbouringMaximaGiveThePeriodAndTheDecrement) {
     GraphPoint opposite = b;
     opposite.normalised = -b.normalised;
     EXPECT_EQ(markers_readout(a, opposite, uc, ',').find("ln"), std::string::npos);
+}
+
+// Two markers on maxima n periods apart measure the decrement the panel shows (the nearer the
+// longer the span: a grid point misses a maximum by at most half a step); off a maximum, or in
+// a circuit that does not oscillate, nothing is measured.
+TEST(GraphReadout, TheDecrementMeasuredOnMaxima) {
+    Parameters p = testing::defaults();
+    p.Em = 0;
+    const SimulationState s = circuit(p);
+    std::vector<std::size_t> maxima;
+    for (std::size_t k = 1; k + 1 < s.Uc_t.size(); ++k) {
+        if (s.Uc_t[k] > 0 && s.Uc_t[k] > s.Uc_t[k - 1] && s.Uc_t[k] >= s.Uc_t[k + 1]) {
+            maxima.push_back(k);
+        }
+    }
+    ASSERT_GE(maxima.size(), 12U);
+    const GraphVariant& uc = graph_variant(GraphId::Uc);
+    const auto at = [&](std::size_t k) { return graph_point(s, uc, s.t_grid[k]); };
+    for (const auto& [from, to, tolerance] :
+         {std::tuple{1, 2, 0.05}, std::tuple{1, 11, 0.005}, std::tuple{11, 1, 0.005}}) {
+        const auto theta = measured_decrement(s, uc, at(maxima[static_cast<std::size_t>(from)]),
+                                              at(maxima[static_cast<std::size_t>(to)]));
+        ASSERT_TRUE(theta) << from << " " << to;
+        EXPECT_NEAR(*theta, s.theta, tolerance * s.theta) << from << " " << to;
+    }
+    EXPECT_FALSE(measured_decrement(s, uc, at(maxima[1] + 3), at(maxima[2]))) << "off a maximum";
+    Parameters aperiodic = p;
+    aperiodic.R = 3;
+    const SimulationState a = circuit(aperiodic);
+    EXPECT_FALSE(measured_decrement(a, uc, graph_point(a, uc, a.t_grid[10]),
+                                    graph_point(a, uc, a.t_grid[50])));
 }
 
 } // namespace

@@ -68,5 +68,44 @@ TEST(GraphSeries, ANegativeScaleTurnsTheExtentOver) {
     EXPECT_DOUBLE_EQ(e.high, -2 * *low);
 }
 
+// The envelope of the free oscillation: the curve never leaves forced ± A·e^(−aτ), with or
+// without a source, for the voltage and the current; with no source it touches the envelope
+// at every maximum (within how far a sampled maximum can fall short of it).
+TEST(GraphSeries, TheEnvelopeHoldsTheCurveAndTouchesEveryMaximum) {
+    for (const double Em : {0.0, 5.0}) {
+        for (const double R : {0.02, 0.3}) {
+            const SimulationState s = testing::circuit({0.002, 0.005, R, 15, Em, 47, 40});
+            for (const GraphKind kind : {GraphKind::Uc, GraphKind::Ik}) {
+                const auto e = envelope_of(s, kind);
+                ASSERT_TRUE(e) << "oscillatory";
+                const std::vector<double>& x = kind == GraphKind::Uc ? s.Uc_t : s.I_t;
+                const std::size_t n = computed_points(s);
+                int maxima = 0;
+                for (std::size_t k = 0; k < n; ++k) {
+                    const double tau = s.t_grid[k];
+                    const double slack = 1e-9 * e->A;
+                    EXPECT_LE(x[k], e->at(tau, 1) + slack) << k;
+                    EXPECT_GE(x[k], e->at(tau, -1) - slack) << k;
+                    if (Em == 0 && kind == GraphKind::Uc && k > 0 && k + 1 < n && x[k - 1] < x[k] &&
+                        x[k] >= x[k + 1] && x[k] > 0) {
+                        // x = A·e^(−aτ)·cos(gτ − θ) is at its maximum where the cosine is g,
+                        // and a grid point lies within half a step of it.
+                        const double upper = e->at(tau, 1);
+                        const double farthest = std::acos(s.g) + s.g * s.dt / 2;
+                        EXPECT_LE((upper - x[k]) / upper, 1 - std::cos(farthest) + 1e-12) << k;
+                        ++maxima;
+                    }
+                }
+                if (Em == 0 && kind == GraphKind::Uc) {
+                    EXPECT_GE(maxima, 35) << "a maximum each period";
+                }
+            }
+        }
+    }
+    EXPECT_FALSE(envelope_of(testing::circuit({0.002, 0.005, 3, 15, 0, 47, 4}), GraphKind::Uc))
+        << "aperiodic";
+    EXPECT_FALSE(envelope_of(testing::circuit({0.002, 0.005, 0.02, 15, 0, 47, 4}), GraphKind::W));
+}
+
 } // namespace
 } // namespace ovrelan

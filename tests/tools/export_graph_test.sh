@@ -29,6 +29,16 @@ file "$tmp/w.png" | grep -q "PNG image data, 1600 x 900" || fail "PNG: $(file "$
 "$ovrelan" --export-graph i "$tmp/i.png" --size 640x360 2> "$tmp/err" || fail "small PNG: exit $?"
 file "$tmp/i.png" | grep -q "640 x 360" || fail "small PNG: $(file "$tmp/i.png")"
 
+# The resonance curve and the vector diagram: their marks and values in the text, vectors.
+"$ovrelan" --export-graph resonance "$tmp/res.pdf" 2> "$tmp/err" || fail "resonance: exit $?"
+pdftotext "$tmp/res.pdf" "$tmp/res.txt" || fail "pdftotext resonance"
+for text in "Резонансная кривая" "Q = ν" "Δν = R/(2πL)" "Im, А" "ν, Гц"; do
+    grep -qF "$text" "$tmp/res.txt" || fail "resonance PDF has no «$text»"
+done
+"$ovrelan" --export-graph vector "$tmp/vec.svg" 2> "$tmp/err" || fail "vector: exit $?"
+grep -Eq "<(path|polyline)" "$tmp/vec.svg" || fail "vector SVG without paths"
+grep -q "φ = " "$tmp/vec.svg" || fail "vector SVG without the angle"
+
 # A task's circuit: an RC task draws the RC circuit.
 printf 'L = 0\nC = 5000\nR = 2\nUo = 15\nEm = 5\nnu = 0\nNmax = 2\n' > "$tmp/rc.ovrelan"
 "$ovrelan" --export-graph Uc "$tmp/rc.pdf" "$tmp/rc.ovrelan" 2> "$tmp/err" || fail "task: exit $?"

@@ -1,0 +1,84 @@
+#include "graphs/picture_window.h"
+
+#include "simulation/simulation.h"
+
+#include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QPainter>
+
+namespace ovrelan {
+
+PictureWindow::PictureWindow(const char* name, const QString& caption, Simulation& simulation,
+                             Platform& platform)
+    : QWidget(nullptr, Qt::Window), simulation_(simulation), platform_(platform),
+      file_name_(caption + ".png") {
+    setObjectName(name);
+    setWindowTitle(caption);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    resize(560, 420);
+}
+
+void PictureWindow::set_scale(double scale) {
+    scale_ = scale;
+    update();
+}
+
+void PictureWindow::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::white);
+    painter.setRenderHint(QPainter::Antialiasing);
+    if (draw_) {
+        draw_(painter, QSizeF(size()), GraphLook{scale_, graph_font(scale_, false), false});
+    }
+}
+
+Picture PictureWindow::picture() {
+    const QString title = title_ ? title_() : windowTitle();
+    return {[this, title](QPainter& painter, const QRectF& target, double scale) {
+                render_picture(painter, target, scale, title,
+                               [this](QPainter& p, QSizeF size, const GraphLook& look) {
+                                   if (draw_) {
+                                       draw_(p, size, look);
+                                   }
+                               });
+            },
+            title, file_name_};
+}
+
+void PictureWindow::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu menu(this);
+    if (own_menu) {
+        own_menu(menu);
+        menu.addSeparator();
+    }
+    // Each reads the model: an edit still waiting is finished first.
+    menu.addAction("&Копировать изображение", [this] {
+        simulation_.finish_pending_edits();
+        copy_picture(picture());
+    });
+    menu.addAction("Сохранить &график…", [this] {
+        simulation_.finish_pending_edits();
+        save_picture(this, platform_, picture());
+    });
+    if (save_data) {
+        menu.addAction("Сохранить &данные…", [this] {
+            simulation_.finish_pending_edits();
+            save_data();
+        });
+    }
+    menu.addAction("&Печать…", [this] {
+        simulation_.finish_pending_edits();
+        print_picture(this, platform_, picture());
+    });
+    menu.exec(event->globalPos());
+}
+
+void PictureWindow::closeEvent(QCloseEvent* event) {
+    QWidget::closeEvent(event);
+    if (closed_) {
+        closed_();
+    }
+}
+
+} // namespace ovrelan

@@ -1,0 +1,57 @@
+// A window that shows one picture drawn from the model (the resonance curve, the vector
+// diagram): drawn afresh at every paint at the look of the back row's scale, with a context menu
+// of its own items and the picture's (copy, save, print).
+#pragma once
+
+#include "graphs/graph_export.h"
+#include "graphs/graph_render.h"
+#include "platform/platform.h"
+
+#include <QWidget>
+
+#include <functional>
+
+class QMenu;
+
+namespace ovrelan {
+
+class Simulation;
+
+class PictureWindow : public QWidget {
+public:
+    using Draw = std::function<void(QPainter&, QSizeF, const GraphLook&)>;
+
+    PictureWindow(const char* name, const QString& caption, Simulation& simulation,
+                  Platform& platform);
+
+    // What the window and its pictures show, and the title a picture gets.
+    void set_draw(Draw draw) { draw_ = std::move(draw); }
+    void set_title(std::function<QString()> title) { title_ = std::move(title); }
+    // Items of the context menu before the picture's.
+    std::function<void(QMenu&)> own_menu;
+    // Data for a spreadsheet, when the picture has any: «Сохранить данные…».
+    std::function<void()> save_data;
+
+    void set_scale(double scale);
+    double scale() const { return scale_; }
+    Picture picture();
+    // Called when the student closes the window.
+    void on_closed(std::function<void()> closed) { closed_ = std::move(closed); }
+
+protected:
+    Simulation& simulation_;
+    Platform& platform_;
+
+    void paintEvent(QPaintEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    Draw draw_;
+    std::function<QString()> title_;
+    QString file_name_;
+    double scale_ = 1;
+    std::function<void()> closed_;
+};
+
+} // namespace ovrelan

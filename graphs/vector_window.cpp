@@ -1,0 +1,47 @@
+#include "graphs/vector_window.h"
+
+#include "geometry/graph_series.h"
+#include "geometry/vector_diagram.h"
+#include "graphs/vector_picture.h"
+#include "model/characteristics_panel.h"
+#include "platform/locale.h"
+#include "simulation/simulation.h"
+#include "solution/solution_arrays.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace ovrelan {
+
+VectorWindow::VectorWindow(Simulation& simulation, Platform& platform)
+    : PictureWindow("form_Vector", "Векторная диаграмма", simulation, platform) {
+    set_draw([this](QPainter& painter, QSizeF size, const GraphLook& look) {
+        const SimulationState& s = simulation_.state();
+        draw_vector_diagram(painter, size, look, s, vector_diagram(s, phase()),
+                            decimal_separator());
+    });
+    set_title([this] {
+        const SimulationState& s = simulation_.state();
+        return QString::fromStdString("Векторная диаграмма. " +
+                                      circuit_summary(s, decimal_separator()) + ". " +
+                                      circuit_caption(s));
+    });
+    connect(&simulation, &Simulation::recomputed, this, [this] { update(); });
+    connect(&simulation, &Simulation::position_jumped, this, [this] { update(); });
+    connect(&simulation, &Simulation::point_played, this, [this](int) {
+        if (isVisible()) {
+            update();
+        }
+    });
+}
+
+double VectorWindow::phase() const {
+    const SimulationState& s = simulation_.state();
+    if (s.t_grid.empty()) {
+        return 0;
+    }
+    const double t = s.t_grid[run_index(s)] * s.t_scale; // seconds
+    return std::fmod(2 * std::numbers::pi * s.nu * t, 2 * std::numbers::pi);
+}
+
+} // namespace ovrelan
