@@ -48,7 +48,9 @@ std::vector<QPointF> tip_offsets(double width) {
 // round tip: the cosmetic stroker draws those many times faster than a wide pen's outline is
 // built and filled, and a dense curve has thousands of joins. Vectors (a PDF, an SVG, a printer)
 // get the wide pen itself.
-void stroke(QPainter& painter, const QPolygonF& points, const QPen& pen) {
+} // namespace
+
+void stroke_curve(QPainter& painter, const QPolygonF& points, const QPen& pen) {
     const bool pixels = painter.paintEngine() != nullptr &&
                         painter.paintEngine()->type() == QPaintEngine::Raster &&
                         painter.transform().type() <= QTransform::TxTranslate;
@@ -68,8 +70,6 @@ void stroke(QPainter& painter, const QPolygonF& points, const QPen& pen) {
         painter.drawPolyline(points.translated(offset));
     }
 }
-
-} // namespace
 
 QString qstring(const std::string& text) {
     return QString::fromStdString(text);
@@ -157,7 +157,7 @@ void draw_series(QPainter& painter, const GraphFrame& frame, const SimulationSta
         painter.setPen(pen);
         painter.drawPoint(points.front());
     } else {
-        stroke(painter, points, pen);
+        stroke_curve(painter, points, pen);
     }
     painter.restore();
 }

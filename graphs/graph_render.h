@@ -66,6 +66,11 @@ IndexRange visible_points(const SimulationState& s, const GraphFrame& frame);
 
 QString qstring(const std::string& text);
 
+// A curve's polyline: on a picture of pixels as one-pixel lines laid side by side across the
+// pen's round tip (many times faster than a wide pen's outline; dense runs without smoothing),
+// on vectors (a PDF, an SVG, a printer) with the wide pen itself.
+void stroke_curve(QPainter& painter, const QPolygonF& points, const QPen& pen);
+
 // A picture for a file, the clipboard or a page: the target filled white, the title above in
 // bold (wrapped), then `body` drawn below it in pixels of a 96-dpi screen (the painter magnified
 // to the device's resolution, so text is measured as it is drawn) at the look of `scale`.

@@ -168,8 +168,8 @@ void draw_resonance(QPainter& painter, QSizeF size, const GraphLook& look, const
             points << QPointF(f.x_px(x_of(q.nu)),
                               f.plot.top + (y.high - v) / (y.high - y.low) * f.plot.height);
         }
-        painter.setPen(QPen(colour, 2.5 * look.scale, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        painter.drawPolyline(points);
+        stroke_curve(painter, points,
+                     QPen(colour, 2.5 * look.scale, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     };
     draw_plot(a, top, [&](const GraphFrame& f) {
         polyline(f, voltage, true, 1, voltage_colour);
