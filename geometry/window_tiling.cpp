@@ -187,14 +187,24 @@ GraphPlacement place_graphs(const ScreenRect& available, const ScreenRect& main,
 
 ScreenRect place_window(const ScreenRect& available, const ScreenRect& main,
                         const std::vector<ScreenRect>& controls,
-                        const std::vector<ScreenRect>& taken, ScreenSize preferred,
-                        ScreenSize minimum) {
+                        const std::vector<ScreenRect>& taken, const std::vector<ScreenRect>& own,
+                        ScreenSize preferred, ScreenSize minimum) {
     const auto clear_of = [](const ScreenRect& r, const std::vector<ScreenRect>& others) {
         return std::none_of(others.begin(), others.end(),
                             [&](const ScreenRect& o) { return r.intersects(o); });
     };
     constexpr int step = 8;
-    for (const bool avoid_windows : {true, false}) {
+    // First clear of every window and of the main window, then over the graph windows but not
+    // the main window, then over the main window's picture and panel too, at last over anything
+    // but the controls.
+    std::vector<ScreenRect> every = taken;
+    every.insert(every.end(), own.begin(), own.end());
+    every.push_back(main);
+    std::vector<ScreenRect> with_main = own;
+    with_main.push_back(main);
+    const std::vector<ScreenRect>& windows = every;
+    const std::vector<ScreenRect>& main_and_own = with_main;
+    for (const std::vector<ScreenRect>* avoided : {&windows, &main_and_own, &own, &controls}) {
         // From the preferred size down to the smallest, a tenth at a time.
         for (int tenth = 10; tenth >= 0; --tenth) {
             const ScreenSize size{minimum.width + (preferred.width - minimum.width) * tenth / 10,
@@ -206,12 +216,19 @@ ScreenRect place_window(const ScreenRect& available, const ScreenRect& main,
                 for (int left = available.left; left + size.width <= available.right();
                      left += step) {
                     const ScreenRect r{left, top, size.width, size.height};
-                    if (!clear_of(r, controls) || (avoid_windows && !clear_of(r, taken))) {
+                    if (!clear_of(r, controls) || !clear_of(r, *avoided)) {
                         continue;
                     }
                     const long dx = r.left - main.right();
                     const long dy = r.top - main.top;
-                    const long distance = dx * dx + dy * dy;
+                    // Over its own kind at last: as little of them covered as can be.
+                    long covered = 0;
+                    for (const ScreenRect& o : own) {
+                        const long w = std::min(r.right(), o.right()) - std::max(r.left, o.left);
+                        const long h = std::min(r.bottom(), o.bottom()) - std::max(r.top, o.top);
+                        covered += w > 0 && h > 0 ? w * h : 0;
+                    }
+                    const long distance = covered * 1000000L + dx * dx + dy * dy;
                     if (!best || distance < best_distance) {
                         best = r;
                         best_distance = distance;

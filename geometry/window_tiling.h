@@ -64,12 +64,14 @@ GraphPlacement place_graphs(const ScreenRect& available, const ScreenRect& main,
 
 // Where a window of its own (the resonance curve, the vector diagram) opens: as large as
 // `preferred` and no smaller than `minimum`, inside the available area, over none of the
-// controls and, where there is room, over none of the windows already open (`taken`); among the
-// places that do, the one nearest the main window's right edge. Over the windows when nothing
-// else is free; never over the controls unless the screen has no room at all.
+// controls and, where there is room, over neither the main window nor the windows already open
+// (`taken`); among the places that do, the one nearest the main window's top right corner. Over
+// the other windows when nothing else is free, then over the main window's picture and panel;
+// never over the controls unless the screen has no room at all.
+// `own` are the windows of its kind already open: kept clear in every try but the last.
 ScreenRect place_window(const ScreenRect& available, const ScreenRect& main,
                         const std::vector<ScreenRect>& controls,
-                        const std::vector<ScreenRect>& taken, ScreenSize preferred,
-                        ScreenSize minimum);
+                        const std::vector<ScreenRect>& taken, const std::vector<ScreenRect>& own,
+                        ScreenSize preferred, ScreenSize minimum);
 
 } // namespace ovrelan

@@ -81,12 +81,13 @@ void draw_resonance(QPainter& painter, QSizeF size, const GraphLook& look, const
     const QFontMetricsF metrics(look.font);
     const double line = metrics.height();
     double top = 2 * look.scale;
+    // Each note on as many lines as the width needs.
     for (const std::string& note : resonance_notes(p, c, separator)) {
-        painter.drawText(
-            QRectF(6 * look.scale, top, size.width() - 12 * look.scale, line),
-            Qt::AlignLeft | Qt::AlignVCenter,
-            metrics.elidedText(qstring(note), Qt::ElideRight, size.width() - 12 * look.scale));
-        top += line;
+        const QRectF band(6 * look.scale, top, size.width() - 12 * look.scale, size.height());
+        const QRectF used =
+            painter.boundingRect(band, Qt::TextWordWrap | Qt::AlignLeft, qstring(note));
+        painter.drawText(band, Qt::TextWordWrap | Qt::AlignLeft, qstring(note));
+        top += std::max(line, used.height());
     }
     if (c.points.empty()) {
         painter.restore();

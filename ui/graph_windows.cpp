@@ -9,6 +9,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
+#include <QWindow>
 
 #include <cmath>
 
@@ -22,6 +23,25 @@ const QSize legible_plot(320, 140);
 ScreenRect screen_rect_of(const QWidget* w) {
     const QPoint origin = w->mapToGlobal(QPoint(0, 0));
     return {origin.x(), origin.y(), w->width(), w->height()};
+}
+
+// A graph's window stays above the main window, as a dialog does (the window manager keeps a
+// transient window over its parent): clicking the main window's controls does not hide the
+// graphs that stand over its picture on a small screen. The main window still owns nothing.
+void keep_above(QWidget& w, QWidget& main) {
+    // Only a dialog's or a tool's window is transient for its parent on X11; this one keeps its
+    // title bar's buttons.
+    constexpr Qt::WindowFlags flags = Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                      Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint;
+    if (w.windowFlags() != flags) {
+        w.setWindowFlags(flags);
+    }
+    w.winId();
+    main.winId();
+    if (w.windowHandle() != nullptr && main.windowHandle() != nullptr &&
+        w.windowHandle()->transientParent() != main.windowHandle()) {
+        w.windowHandle()->setTransientParent(main.windowHandle());
+    }
 }
 
 } // namespace
@@ -174,12 +194,13 @@ void GraphWindows::set_extra_shown(Extra e, bool shown) {
             taken.push_back(to_screen_rect(g->frameGeometry()));
         }
     }
-    for (const QWidget* other : {static_cast<const QWidget*>(stacked_.get()),
-                                 static_cast<const QWidget*>(extra(
-                                     e == Extra::resonance ? Extra::vector : Extra::resonance))}) {
-        if (other->isVisible()) {
-            taken.push_back(to_screen_rect(other->frameGeometry()));
-        }
+    if (stacked_->isVisible()) {
+        taken.push_back(to_screen_rect(stacked_->frameGeometry()));
+    }
+    std::vector<ScreenRect> own;
+    const QWidget* other = extra(e == Extra::resonance ? Extra::vector : Extra::resonance);
+    if (other->isVisible()) {
+        own.push_back(to_screen_rect(other->frameGeometry()));
     }
     const QSize decoration = main_.frameGeometry().size() - main_.geometry().size();
     const int grow = static_cast<int>(std::lround(w.scale() * 100));
@@ -188,10 +209,11 @@ void GraphWindows::set_extra_shown(Extra e, bool shown) {
     const ScreenSize minimum{400 + decoration.width(), 300 + decoration.height()};
     const ScreenRect frame =
         place_window(to_screen_rect(available()), to_screen_rect(main_.frameGeometry()),
-                     control_rects(), taken, preferred, minimum);
+                     control_rects(), taken, own, preferred, minimum);
     w.resize(std::max(1, frame.width - decoration.width()),
              std::max(1, frame.height - decoration.height()));
     w.move(frame.left, frame.top);
+    keep_above(w, main_);
     w.show();
     w.raise();
     showing_ = false;
@@ -221,6 +243,7 @@ void GraphWindows::show_chosen() {
         }
         const ScreenRect& frame = p.graphs[static_cast<std::size_t>(at - kinds.begin())];
         w.place(frame);
+        keep_above(w, main_);
         w.show();
         w.place(frame); // again, now that its own frame's decoration is known
         w.raise();
@@ -232,6 +255,7 @@ void GraphWindows::show_chosen() {
         stacked_->resize(std::max(1, f.width - decoration.width()),
                          std::max(1, f.height - decoration.height()));
         stacked_->move(f.left, f.top);
+        keep_above(*stacked_, main_);
         stacked_->show();
         stacked_->raise();
     }
