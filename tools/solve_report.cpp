@@ -76,6 +76,17 @@ nlohmann::ordered_json report_json(const SolveRun& run) {
                       {"Q", curve.Q},
                       {"unbounded", curve.unbounded},
                       {"reason", curve.reason}};
+    // The characteristics as the panel shows them: a label the circuit does not show is null
+    // (the state below keeps whatever value an earlier circuit left in such a scalar).
+    const PanelView panel = characteristics_panel(s, '.');
+    nlohmann::ordered_json shown = nlohmann::ordered_json::object();
+    for (std::size_t i = 0; i < panel_label_count; ++i) {
+        const auto label = static_cast<PanelLabel>(i);
+        const ValueLabel& v = panel.label(label);
+        shown[panel_label_name(label)] =
+            v.visible && v.caption ? nlohmann::ordered_json(*v.caption) : nullptr;
+    }
+    j["panel"] = shown;
     nlohmann::ordered_json state = nlohmann::ordered_json::object();
     for_each_model_scalar(s, [&](const char* name, double v) { state[name] = v; });
     state["k_now"] = s.k_now;

@@ -119,6 +119,12 @@ TEST(SolveReport, RegimeIsNullOutsideTheRlcCircuitAndTheCaptionNamesIt) {
     EXPECT_EQ(rc["configuration"], "RC");
     EXPECT_TRUE(rc["regime"].is_null());
     EXPECT_EQ(rc["caption"], "Цепь RC: резистор и конденсатор");
+    // The panel as the circuit shows it: no Θ, Q or Vr for R-C; the start-up circuit has them.
+    for (const char* hidden : {"Label19", "Label20", "Label23"}) {
+        EXPECT_TRUE(rc["panel"][hidden].is_null()) << hidden;
+        EXPECT_TRUE(report_json(run_solve({}))["panel"][hidden].is_string()) << hidden;
+    }
+    EXPECT_EQ(report_json(run_solve({}))["panel"]["Label23"], "Vr= 5.032E+01 Гц");
     const nlohmann::ordered_json lc =
         report_json(run_solve(typed({{Field::R, "0"}, {Field::Em, "0"}})));
     EXPECT_EQ(lc["caption"], "Контур LC: незатухающие колебания") << "no source named";
