@@ -11,6 +11,7 @@ OVRELAN_PACKAGES=(
     fonts-liberation2 fonts-dejavu-core
     xvfb xauth imagemagick python3
     qt6-svg-dev poppler-utils desktop-file-utils appstream dpkg-dev file
+    groff-base man-db
 )
 
 # What package.sh needs besides: Debian's package checker.
