@@ -64,7 +64,7 @@ void stroke_curve(QPainter& painter, const QPolygonF& points, const QPen& pen) {
     painter.setPen(thin);
     // Where a column holds more than a turn or two of the curve, it is a band: its edges need no
     // smoothing, and the lines are drawn many times faster without it.
-    const bool dense = points.size() > 3 * (points.boundingRect().width() + 1);
+    const bool dense = static_cast<double>(points.size()) > 3 * (points.boundingRect().width() + 1);
     painter.setRenderHint(QPainter::Antialiasing, !dense);
     for (const QPointF& offset : tip_offsets(pen.widthF())) {
         painter.drawPolyline(points.translated(offset));

@@ -252,9 +252,9 @@ FrameRequest GraphView::request(double width, double height) const {
             first = false;
         }
         // The remembered solutions on the same axes.
-        for (const Remembered& r : remembered()) {
-            for (const Series& series : r.content.series) {
-                const Extent e = series_extent(*r.state, series);
+        for (const Remembered& kept : remembered()) {
+            for (const Series& series : kept.content.series) {
+                const Extent e = series_extent(*kept.state, series);
                 Extent& axis = series.right_axis ? right : left;
                 axis = {std::min(axis.low, e.low), std::max(axis.high, e.high)};
             }
