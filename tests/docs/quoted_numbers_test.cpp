@@ -5,6 +5,7 @@
 // word for word, the value the model gives for the last number of that text (in the text's
 // units) and how far the text may be from it. A document edited without the model, or a model
 // changed without its documents, fails here.
+#include "model/steady_state.h"
 #include "support/model_fixtures.h"
 
 #include <gtest/gtest.h>
@@ -136,6 +137,17 @@ double Uc(const SimulationState& s, std::size_t k) {
     return s.Uc_t[k] * s.Uc_scale;
 }
 
+// The resonance curve of the start-up circuit and its steady state at 47 Hz, as the windows
+// «Резонансная кривая» and «Векторная диаграмма» show them.
+const ResonanceCurve& start_resonance() {
+    static const ResonanceCurve curve = resonance_curve(circuits().start);
+    return curve;
+}
+const SteadyState& start_steady() {
+    static const SteadyState steady = *steady_state(circuits().start);
+    return steady;
+}
+
 // The grid points where Uc has a peak, after the first point.
 std::vector<std::size_t> peaks(const SimulationState& s) {
     std::vector<std::size_t> found;
@@ -153,6 +165,11 @@ double marker_ms(const SimulationState& s, std::size_t a, std::size_t b) {
 }
 double marker_ln(const SimulationState& s, std::size_t a, std::size_t b) {
     return std::log(s.Uc_t[b] / s.Uc_t[a]);
+}
+// The decrement the read-out measures on the first peak and the n-th after it: ln(A/B)/n.
+double measured_theta(std::size_t n) {
+    const SimulationState& s = circuits().free;
+    return -marker_ln(s, peaks(s)[0], peaks(s)[n]) / static_cast<double>(n);
 }
 
 // Neighbouring peaks in the first 0.2 s: the least or greatest time between them (ms) or
@@ -347,7 +364,14 @@ const std::vector<Quote>& quotes() {
         {"uprav.md", "U_A = 13,58", [] { return Uc(c().free, peaks(c().free)[0]); }, 0.005},
         {"uprav.md", "U_B = 12,3", [] { return Uc(c().free, peaks(c().free)[1]); }, 0.05},
         {"uprav.md", "U_B/U_A = 0,905", [] { return std::exp(marker_ln(c().free, peaks(c().free)[0], peaks(c().free)[1])); }, 0.0005},
-        {"uprav.md", "ln = −0,0994»", [] { return marker_ln(c().free, peaks(c().free)[0], peaks(c().free)[1]); }, 0.00005},
+        {"uprav.md", "U_B/U_A = 0,905; ln = −0,0994", [] { return marker_ln(c().free, peaks(c().free)[0], peaks(c().free)[1]); }, 0.00005},
+        {"uprav.md", "ln = −0,0994; Θ = 0,0994", [] { return measured_theta(1); }, 0.00005},
+        {"uprav.md", "ln = −0,0994; Θ = 0,0994 (на панели 0,0994)»", [] { return c().start.theta; }, 0.00005},
+        {"uprav.md", "а за ними — «Θ = 0,0994", [] { return measured_theta(1); }, 0.00005},
+        {"uprav.md", "а за ними — «Θ = 0,0994 (на панели 0,0994)»", [] { return c().start.theta; }, 0.00005},
+        {"uprav.md", "«ln = −0,994", [] { return marker_ln(c().free, peaks(c().free)[0], peaks(c().free)[10]); }, 0.0005},
+        {"uprav.md", "«ln = −0,994; Θ = 0,0994", [] { return measured_theta(10); }, 0.00005},
+        {"uprav.md", "«ln = −0,994; Θ = 0,0994 (на панели 0,0994)»", [] { return c().start.theta; }, 0.00005},
         {"uprav.md", "Программа покажет Δt = 19,87", [] { return marker_ms(c().free, peaks(c().free)[0], peaks(c().free)[1]); }, 0.005},
         {"uprav.md", "мс и ln = −0,0994", [] { return marker_ln(c().free, peaks(c().free)[0], peaks(c().free)[1]); }, 0.00005},
         {"uprav.md", "«T= 1,9872E-02", [] { return c().start.T; }, 0.0000005},
@@ -363,6 +387,24 @@ const std::vector<Quote>& quotes() {
         {"uprav.md", "единицей станет Tx = 19,06", [] { return c().rc_50.Tx * 1e3; }, 0.005},
         {"uprav.md", "и Nmax = 5 — это 95,3", [] { return c().rc_50.t_span * c().rc_50.t_scale * 1e3; }, 0.05},
         {"uprav.md", "единица Nmax — 40", [] { return c().rc.t_span * c().rc.t_scale / c().rc.Nmax * 1e3; }, 0.5},
+        // stepping R across the critical resistance
+        {"uprav.md", "критическое сопротивление Rк = 1,265", [] { return c().start.Rk; }, 0.0005},
+        // the windows «Резонансная кривая» and «Векторная диаграмма» for the start-up circuit
+        {"uprav.md", "«ν₀ = 50,33", [] { return start_resonance().nu0; }, 0.005},
+        {"uprav.md", "«ν₀ = 50,33 Гц   Vr = 50,32", [] { return start_resonance().nu_C; }, 0.005},
+        {"uprav.md", "Vr = 50,32 Гц   ν = 47", [] { return c().start.nu; }, 0.5},
+        {"uprav.md", "ν = 47 Гц: Im = 56,23", [] { return start_steady().I_m; }, 0.005},
+        {"uprav.md", "Im = 56,23 А, φ = −77,0°»", [] { return start_steady().phi * 180 / pi; }, 0.05},
+        {"uprav.md", "(Im ≥ Im,max/√2): 49,54", [] { return start_resonance().band_low; }, 0.005},
+        {"uprav.md", "(Im ≥ Im,max/√2): 49,54 Гц … 51,13", [] { return start_resonance().band_high; }, 0.005},
+        {"uprav.md", "51,13 Гц, Δν = R/(2πL) = 1,592", [] { return start_resonance().width; }, 0.0005},
+        {"uprav.md", "1,592 Гц, Q = ν₀/Δν = 31,6", [] { return start_resonance().Q; }, 0.05},
+        {"uprav.md", "«φ = −77,0° (ток опережает ЭДС: цепь ёмкостная)", [] { return start_steady().phi * 180 / pi; }, 0.05},
+        {"uprav.md", "и амплитуды Ur = 1,125", [] { return start_steady().U_Rm; }, 0.0005},
+        {"uprav.md", "Ur = 1,125 В, UL = 33,21", [] { return start_steady().U_Lm; }, 0.005},
+        {"uprav.md", "UL = 33,21 В, Uc = 38,08", [] { return start_steady().U_Cm; }, 0.005},
+        {"uprav.md", "Uc = 38,08 В, ε = 5", [] { return c().start.Em; }, 0.5},
+        {"uprav.md", "ε = 5 В, I = 56,23", [] { return start_steady().I_m; }, 0.005},
         // the title of a picture of the start-up circuit
         {"uprav.md", "напряжение на конденсаторе. L = 2000", [] { return c().start.L * 1e6; }, 0.5},
         {"uprav.md", "L = 2000 мкГн, C = 5000", [] { return c().start.C * 1e6; }, 0.5},
@@ -393,6 +435,46 @@ const std::vector<Quote>& quotes() {
         {"kontur.md", "при Vr = 50,32 Гц, а при", [] { return c().start.Vr; }, 0.005},
         {"kontur.md", "меньше: 158,11", [] { return forced_Uc(Circuits::driven(c().start.wo / two_pi)); }, 0.005},
         {"kontur.md", "158,11 В против 158,13", [] { return forced_Uc(Circuits::driven(c().start.Vr)); }, 0.005},
+        // the worked example: Q from the resonance curve, the formula and the decay
+        {"kontur.md", "собственную частоту ν₀ = 50,33", [] { return start_resonance().nu0; }, 0.005},
+        {"kontur.md", "полоса пропускания — от 49,54", [] { return start_resonance().band_low; }, 0.005},
+        {"kontur.md", "от 49,54 до 51,13", [] { return start_resonance().band_high; }, 0.005},
+        {"kontur.md", "Δν = 51,13 − 49,54 ≈ 1,59", [] { return start_resonance().band_high - start_resonance().band_low; }, 0.005},
+        {"kontur.md", "Δν = R/(2πL) = 0,02/(2π · 0,002) = 1,592", [] { return start_resonance().width; }, 0.0005},
+        {"kontur.md", "Q = ν₀/Δν = 50,33", [] { return start_resonance().nu0; }, 0.005},
+        {"kontur.md", "Q = ν₀/Δν = 50,33/1,592", [] { return start_resonance().width; }, 0.0005},
+        {"kontur.md", "Q = ν₀/Δν = 50,33/1,592 = 31,62", [] { return start_resonance().Q; }, 0.005},
+        {"kontur.md", "«Q = ν₀/Δν = 31,6»", [] { return start_resonance().Q; }, 0.05},
+        {"kontur.md", "почти симметрично, на 0,79", [] { return start_resonance().nu0 - start_resonance().band_low; }, 0.005},
+        {"kontur.md", "на 0,79 и 0,80", [] { return start_resonance().band_high - start_resonance().nu0; }, 0.005},
+        {"kontur.md", "Q = ω₀L/R = 316,23", [] { return c().start.wo; }, 0.005},
+        {"kontur.md", "Q = ω₀L/R = 316,23 · 0,002/0,02 = 31,62", [] { return c().start.wo * c().start.L / c().start.R; }, 0.005},
+        {"kontur.md", "«Δt = 198,7", [] { return marker_ms(c().free, peaks(c().free)[0], peaks(c().free)[10]); }, 0.05},
+        {"kontur.md", "…; ln = −0,994", [] { return marker_ln(c().free, peaks(c().free)[0], peaks(c().free)[10]); }, 0.0005},
+        {"kontur.md", "ln = −0,994; Θ = 0,0994", [] { return measured_theta(10); }, 0.00005},
+        {"kontur.md", "Θ = 0,0994 (на панели 0,0994)»", [] { return c().start.theta; }, 0.00005},
+        {"kontur.md", "Q = π/Θ = π/0,0994", [] { return measured_theta(10); }, 0.00005},
+        {"kontur.md", "Q = π/Θ = π/0,0994 ≈ 31,6", [] { return pi / measured_theta(10); }, 0.05},
+        {"kontur.md", "стоят «Θ= 9,9358E-02", [] { return c().start.theta; }, 0.0000005},
+        {"kontur.md", "«Q= 3,1619E+01", [] { return c().start.Q; }, 0.0005},
+        {"kontur.md", "Q = π/Θ = π/0,099358", [] { return c().start.theta; }, 0.0000005},
+        {"kontur.md", "Q = π/Θ = π/0,099358 = 31,619", [] { return pi / c().start.theta; }, 0.0005},
+        {"kontur.md", "Θ = π/Q = π/31,619", [] { return c().start.Q; }, 0.0005},
+        {"kontur.md", "Θ = π/Q = π/31,619 = 0,099358", [] { return pi / c().start.Q; }, 0.0000005},
+        {"kontur.md", "на панели 31,619", [] { return c().start.Q; }, 0.0005},
+        {"kontur.md", "а по кривой 31,623", [] { return start_resonance().Q; }, 0.0005},
+        {"kontur.md", "здесь δ = 5", [] { return c().start.d; }, 0.5},
+        {"kontur.md", "а Ω = 316,19", [] { return c().start.Wb; }, 0.005},
+        {"kontur.md", "против ω₀ = 316,23", [] { return c().start.wo; }, 0.005},
+        {"kontur.md", "Ω/(2δ) = 316,19", [] { return c().start.Wb; }, 0.005},
+        {"kontur.md", "Ω/(2δ) = 316,19/10", [] { return 2 * c().start.d; }, 0.5},
+        {"kontur.md", "Ω/(2δ) = 316,19/10 = 31,619", [] { return c().start.Wb / (2 * c().start.d); }, 0.0005},
+        {"kontur.md", "ω₀/(2δ) = 316,23", [] { return c().start.wo; }, 0.005},
+        {"kontur.md", "ω₀/(2δ) = 316,23/10 = 31,623", [] { return c().start.wo / (2 * c().start.d); }, 0.0005},
+        {"kontur.md", "здесь в 0,99987", [] { return c().start.Wb / c().start.wo; }, 0.000005},
+        {"kontur.md", "здесь в 0,99987", [] { return std::sqrt(1 - 1 / (4 * start_resonance().Q * start_resonance().Q)); }, 0.000005},
+        {"kontur.md", "при R = 1 Ом панель даёт Q = 1,936", [] { return Circuits::critical_with(1).Q; }, 0.0005},
+        {"kontur.md", "а (1/R)·√(L/C) = 2", [] { const SimulationState& s = Circuits::critical_with(1); return std::sqrt(s.L / s.C) / s.R; }, 0.5},
         // its answers
         {"kontur.md", "первый после начала — 13,58", [] { return Uc(c().free, peaks(c().free)[0]); }, 0.005},
         {"kontur.md", "следующий — 12,30", [] { return Uc(c().free, peaks(c().free)[1]); }, 0.005},
