@@ -23,12 +23,7 @@ using namespace ovrelan;
 void edit(benchmark::State& state, const char* nmax) {
     bench::Program program;
     MainWindow& window = program.window;
-    window.graph_windows().set_screen_area(QRect(0, 0, 1920, 1080));
-    window.move(0, 0);
-    for (int i = 0; i < 5; ++i) {
-        window.graph_box(GraphId(i))->setChecked(true);
-    }
-    window.findChild<QAction*>(voltages_and_current_item)->setChecked(true);
+    bench::open_graphs(window, true);
     window.field(Field::Nmax)->setText(nmax);
     QApplication::processEvents();
     // A new resistance every time, as a student types: nothing drawn for an earlier value can be

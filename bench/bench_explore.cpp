@@ -24,11 +24,7 @@ using namespace ovrelan;
 void wheel_step(benchmark::State& state, const char* nmax) {
     bench::Program program;
     MainWindow& window = program.window;
-    window.graph_windows().set_screen_area(QRect(0, 0, 1920, 1080));
-    window.move(0, 0);
-    for (int i = 0; i < 5; ++i) {
-        window.graph_box(GraphId(i))->setChecked(true);
-    }
+    bench::open_graphs(window, false);
     window.findChild<QAction*>(resonance_item)->setChecked(true);
     window.findChild<QAction*>(vector_item)->setChecked(true);
     window.field(Field::Nmax)->setText(nmax);

@@ -3,9 +3,13 @@
 #pragma once
 
 #include "support/recording_platform.h"
+#include "ui/graph_windows.h"
+#include "ui/main_menus.h"
 #include "ui/main_window.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 
 #include <benchmark/benchmark.h>
 
@@ -24,6 +28,19 @@ struct Program : testing::RecordingPlatform {
         window.close();
     }
 };
+
+// Every graph window open on a screen that holds them, as a projector's larger cousin shows
+// them; the voltages-and-current graph too when `all_six`.
+inline void open_graphs(MainWindow& window, bool all_six) {
+    window.graph_windows().set_screen_area(QRect(0, 0, 1920, 1080));
+    window.move(0, 0);
+    for (int i = 0; i < 5; ++i) {
+        window.graph_box(GraphId(i))->setChecked(true);
+    }
+    if (all_six) {
+        window.findChild<QAction*>(voltages_and_current_item)->setChecked(true);
+    }
+}
 
 inline int run_window_benchmarks(int argc, char** argv) {
     if (std::getenv("DISPLAY") == nullptr && std::getenv("QT_QPA_PLATFORM") == nullptr) {

@@ -190,12 +190,13 @@ void print_graph(QWidget* parent, Platform& platform, GraphView& view) {
     print_picture(parent, platform, picture_of(view));
 }
 
-void save_results(QWidget* parent, Platform& platform, const SimulationState& state) {
+void save_table(QWidget* parent, Platform& platform, const QString& suggested,
+                const std::function<bool(CsvDialect, const FilePut&)>& write) {
     // A spreadsheet set to a decimal comma opens the semicolon table directly: offered first.
     const int preselected = decimal_separator() == ',' ? 1 : 0;
     int chosen = 0;
     const QString path = platform.dialogs.save_file(
-        parent, "Сохранить результаты", "ovrelan.csv",
+        parent, "Сохранить результаты", suggested,
         {"CSV: запятая, десятичная точка (*.csv)",
          "CSV для русской таблицы: точка с запятой, десятичная запятая (*.csv)"},
         &chosen, preselected);
@@ -207,10 +208,16 @@ void save_results(QWidget* parent, Platform& platform, const SimulationState& st
     std::string reason;
     const bool written = write_file_whole(
         QFile::encodeName(path).toStdString(),
-        [&](const FilePut& put) { return write_results_csv(state, dialect, put); }, &reason);
+        [&](const FilePut& put) { return write(dialect, put); }, &reason);
     if (!written) {
         cannot_write(parent, platform, path, QString::fromStdString(reason));
     }
+}
+
+void save_results(QWidget* parent, Platform& platform, const SimulationState& state) {
+    save_table(parent, platform, "ovrelan.csv", [&state](CsvDialect dialect, const FilePut& put) {
+        return write_results_csv(state, dialect, put);
+    });
 }
 
 } // namespace ovrelan

@@ -4,6 +4,8 @@
 // the file dialog, with a clear message when a file cannot be written.
 #pragma once
 
+#include "io/file_writer.h"
+#include "io/results_csv.h"
 #include "model/simulation_state.h"
 #include "platform/platform.h"
 
@@ -64,5 +66,9 @@ void print_graph(QWidget* parent, Platform& platform, GraphView& view);
 // first where the locale writes a decimal comma), then the computed grid as a CSV table; a
 // message when it cannot be written.
 void save_results(QWidget* parent, Platform& platform, const SimulationState& state);
+
+// The same dialog for any table: `write` fills the file in the dialect chosen.
+void save_table(QWidget* parent, Platform& platform, const QString& suggested,
+                const std::function<bool(CsvDialect, const FilePut&)>& write);
 
 } // namespace ovrelan

@@ -2,13 +2,10 @@
 
 #include "geometry/graph_series.h"
 #include "graphs/resonance_picture.h"
-#include "io/file_writer.h"
-#include "io/results_csv.h"
 #include "model/characteristics_panel.h"
 #include "platform/locale.h"
 #include "simulation/simulation.h"
 
-#include <QFile>
 #include <QMenu>
 
 namespace ovrelan {
@@ -32,27 +29,9 @@ ResonanceWindow::ResonanceWindow(Simulation& simulation, Platform& platform)
         log->setChecked(logarithmic_);
     };
     save_data = [this] {
-        const int preselected = decimal_separator() == ',' ? 1 : 0;
-        int chosen = 0;
-        const QString path = platform_.dialogs.save_file(
-            this, "Сохранить данные", "резонанс.csv",
-            {"CSV: запятая, десятичная точка (*.csv)",
-             "CSV для русской таблицы: точка с запятой, десятичная запятая (*.csv)"},
-            &chosen, preselected);
-        if (path.isEmpty()) {
-            return;
-        }
-        const CsvDialect dialect =
-            chosen == 1 ? CsvDialect::semicolon_comma : CsvDialect::comma_point;
-        std::string reason;
-        if (!write_file_whole(
-                QFile::encodeName(path).toStdString(),
-                [&](const FilePut& put) { return write_resonance_csv(curve_, dialect, put); },
-                &reason)) {
-            platform_.boxes.show_ok(this, "Ошибка",
-                                    "Не удалось сохранить файл «" + path +
-                                        "»: " + QString::fromStdString(reason));
-        }
+        save_table(this, platform_, "резонанс.csv", [this](CsvDialect dialect, const FilePut& put) {
+            return write_resonance_csv(curve_, dialect, put);
+        });
     };
     connect(&simulation, &Simulation::recomputed, this, [this] { recompute(); });
     recompute();
