@@ -113,9 +113,11 @@ std::string written(std::int64_t n, int scale, const Written& like) {
         }
         digits.insert(digits.size() - static_cast<std::size_t>(decimals), 1, like.separator);
     }
-    std::string text = (m < 0 ? "-" : "") + digits;
+    std::string text(m < 0 ? "-" : "");
+    text += digits;
     if (like.exponent) {
-        text += "e" + std::to_string(*like.exponent);
+        text += 'e';
+        text += std::to_string(*like.exponent);
     }
     return text;
 }
