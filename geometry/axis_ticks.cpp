@@ -1,5 +1,7 @@
 #include "geometry/axis_ticks.h"
 
+#include "model/number_format.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -60,10 +62,11 @@ std::string tick_text(double value, Prefix prefix, int decimals, char decimal_se
     if (std::fabs(shown) < 0.5 * std::pow(10.0, -decimals)) {
         shown = 0; // no "−0"
     }
-    char buffer[64];
-    const auto r = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(shown),
-                                 std::chars_format::fixed, decimals);
-    std::string text(buffer, r.ptr);
+    if (!std::isfinite(shown) || std::fabs(shown) >= 1e15) {
+        // Beyond every prefix: a power of ten rather than a row of digits.
+        return readable_number(shown, 3, true, decimal_separator);
+    }
+    std::string text = number_chars(std::fabs(shown), std::chars_format::fixed, decimals);
     std::replace(text.begin(), text.end(), '.', decimal_separator);
     return (shown < 0 ? "\u2212" : "") + text;
 }

@@ -2,6 +2,7 @@
 
 #include "geometry/axis_ticks.h"
 #include "model/circuit_kind.h"
+#include "model/number_format.h"
 #include "solution/solution_arrays.h"
 
 #include <algorithm>
@@ -16,28 +17,9 @@ namespace {
 
 constexpr std::string_view minus = "\u2212"; // the typographic minus
 
-// value with `digits` significant digits in the plain form, the separator put in.
+// value with `digits` significant digits, the separator put in.
 std::string significant(double value, int digits, bool drop_trailing_zeros, char separator) {
-    if (value == 0 || !std::isfinite(value)) {
-        return std::isfinite(value) ? "0" : (std::isnan(value) ? "—" : "∞");
-    }
-    const double magnitude = std::fabs(value);
-    const int exponent = static_cast<int>(std::floor(std::log10(magnitude)));
-    const int decimals = std::max(0, digits - 1 - exponent);
-    char buffer[64];
-    const auto r = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
-                                 std::chars_format::fixed, decimals);
-    std::string text(buffer, r.ptr);
-    if (drop_trailing_zeros && text.find('.') != std::string::npos) {
-        while (text.back() == '0') {
-            text.pop_back();
-        }
-        if (text.back() == '.') {
-            text.pop_back();
-        }
-    }
-    std::replace(text.begin(), text.end(), '.', separator);
-    return (value < 0 ? std::string(minus) : std::string()) + text;
+    return readable_number(value, digits, drop_trailing_zeros, separator);
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <iterator>
 #include <numbers>
+#include <system_error>
 
 namespace ovrelan {
 
@@ -42,7 +43,10 @@ template <class... Format> void CsvPieces::put_number(const Format&... format) {
     text_.resize(at + number_room);
     char* const first = text_.data() + at;
     const auto written = std::to_chars(first, first + number_room, format...);
-    text_.resize(static_cast<std::size_t>(written.ptr - text_.data()));
+    // The room fits every double; should it not, the cell stays empty rather than hold what was
+    // never written.
+    text_.resize(written.ec == std::errc{} ? static_cast<std::size_t>(written.ptr - text_.data())
+                                           : at);
 }
 
 void CsvPieces::put_shortest(double v, char decimal) {

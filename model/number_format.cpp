@@ -55,12 +55,7 @@ bool all_zero_digits(std::string_view text) {
 
 // Correctly rounded conversion that ignores the C locale (the GUI may set a comma locale).
 std::string chars(double value, std::chars_format format, int precision) {
-    char buffer[400];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, format, precision);
-    if (result.ec != std::errc{}) {
-        return {};
-    }
-    return std::string(buffer, result.ptr);
+    return number_chars(value, format, precision);
 }
 
 // "E+02": the letter, the sign always, at least min_digits digits.
@@ -107,7 +102,91 @@ std::string format_scientific_digits(double magnitude, const Picture& p, char se
     return mantissa.append(exponent_text(exponent, p.min_exp_digits));
 }
 
+constexpr std::string_view typographic_minus = "\u2212";
+
+// "⁻⁶⁰": an exponent in superscript digits.
+std::string superscript(int exponent) {
+    static constexpr std::string_view digits[] = {"⁰", "¹", "²", "³", "⁴", "⁵", "⁶", "⁷", "⁸", "⁹"};
+    std::string out = exponent < 0 ? "⁻" : "";
+    for (const char c : std::to_string(std::abs(exponent))) {
+        out += digits[c - '0'];
+    }
+    return out;
+}
+
+void drop_zeros_after_point(std::string& text) {
+    if (text.find('.') == std::string::npos) {
+        return;
+    }
+    while (text.back() == '0') {
+        text.pop_back();
+    }
+    if (text.back() == '.') {
+        text.pop_back();
+    }
+}
+
 } // namespace
+
+std::string number_chars(double value, std::chars_format format, int precision) {
+    if (std::isnan(value)) {
+        return "—";
+    }
+    if (std::isinf(value)) {
+        return value < 0 ? "−∞" : "∞";
+    }
+    // The longest text: a sign, 309 digits before the point, the point, the precision's digits
+    // and an exponent of five characters.
+    constexpr int widest_precision = 1100;
+    precision = std::min(precision, widest_precision);
+    std::string text(static_cast<std::size_t>(std::max(precision, 0)) + 330, '\0');
+    char* const first = text.data();
+    char* const last = first + text.size();
+    const std::to_chars_result r = precision < 0
+                                       ? std::to_chars(first, last, value, format)
+                                       : std::to_chars(first, last, value, format, precision);
+    if (r.ec != std::errc{}) {
+        return "—"; // cannot happen with this room; never hand out what was not written
+    }
+    text.resize(static_cast<std::size_t>(r.ptr - first));
+    return text;
+}
+
+std::string readable_number(double value, int digits, bool drop_trailing_zeros,
+                            char decimal_separator) {
+    if (!std::isfinite(value)) {
+        return number_chars(value, std::chars_format::general);
+    }
+    if (value == 0) {
+        return "0";
+    }
+    digits = std::clamp(digits, 1, 17);
+    const double magnitude = std::fabs(value);
+    // The decimals count from the leading digit as written before rounding (9.996 with three
+    // digits: "10.00"); the form follows the leading digit after it.
+    const int exponent = static_cast<int>(std::floor(std::log10(magnitude)));
+    const std::string scientific =
+        number_chars(magnitude, std::chars_format::scientific, digits - 1);
+    const int rounded_exponent = std::atoi(scientific.c_str() + scientific.find('e') + 1);
+    std::string text;
+    if (rounded_exponent >= -6 && rounded_exponent < 12) {
+        // Digits beyond the significant ones are zeros: 123456789012 with four is 123500000000.
+        const double rounded =
+            rounded_exponent >= digits ? std::strtod(scientific.c_str(), nullptr) : magnitude;
+        text = number_chars(rounded, std::chars_format::fixed, std::max(0, digits - 1 - exponent));
+        if (drop_trailing_zeros) {
+            drop_zeros_after_point(text);
+        }
+    } else {
+        text = scientific.substr(0, scientific.find('e'));
+        if (drop_trailing_zeros) {
+            drop_zeros_after_point(text);
+        }
+        text += "·10" + superscript(rounded_exponent);
+    }
+    std::replace(text.begin(), text.end(), '.', decimal_separator);
+    return (value < 0 ? std::string(typographic_minus) : std::string()) + text;
+}
 
 std::string format_general(double value, int significant_digits) {
     if (std::isnan(value)) {

@@ -2,10 +2,23 @@
 // and the picture patterns of the fields, the characteristics panel and the graph windows.
 #pragma once
 
+#include <charconv>
 #include <string>
 #include <string_view>
 
 namespace ovrelan {
+
+// The digits std::to_chars writes for a double in this format and precision, into a buffer sized
+// for the longest such text (a fixed form of 1e308 has 309 digits before the point): never
+// truncated, never anything but the digits. "—" for NaN, "∞" and "−∞" for the infinities, as the
+// windows show them. A negative precision asks for the shortest text that reads back.
+std::string number_chars(double value, std::chars_format format, int precision = -1);
+
+// A number for a person to read with `digits` significant digits and the given separator:
+// plain ("12,34", "0,000123") while the plain form stays short, otherwise a power of ten
+// ("1,234·10⁻⁶⁰"); a typographic minus; trailing zeros dropped when asked. "—" for NaN, "∞".
+std::string readable_number(double value, int digits, bool drop_trailing_zeros,
+                            char decimal_separator);
 
 // Shortest plain decimal form with up to 15 significant digits: a blank in front of a
 // non-negative number, a minus in front of a negative one, no zero before the point
