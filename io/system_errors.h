@@ -7,8 +7,8 @@
 namespace ovrelan {
 
 // "нет такого файла или папки" for ENOENT, and so on for the reasons a student meets (no
-// rights, a read-only file system, a full disk, a folder, a quota, a name too long ...); the
-// system's own text for any other.
+// rights, a read-only file system, a full disk, a folder, a quota, a name too long, a loop of
+// links ...); "системная ошибка № N" for any other: never the system's English text.
 std::string system_reason(int error);
 
 } // namespace ovrelan
