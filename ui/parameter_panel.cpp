@@ -191,10 +191,20 @@ bool ParameterPanel::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
+// A step writes no more digits than the field shows, and never below a millionth of its unit.
+StepLimits ParameterPanel::step_limits(const QLineEdit* edit) {
+    const QRect inside = edit->contentsRect().marginsRemoved(edit->textMargins());
+    const int digit = std::max(1, edit->fontMetrics().horizontalAdvance(QLatin1Char('0')));
+    // The line edit keeps a few pixels of its own either side of the text.
+    const int shown = std::max(1, (inside.width() - 6) / digit);
+    return {static_cast<std::size_t>(shown), 1e-6};
+}
+
 bool ParameterPanel::step(Field f, int steps, StepKind kind) {
     const auto k = static_cast<std::size_t>(f);
     QLineEdit* edit = field(f);
-    const auto next = stepped_text(edit->text().toStdString(), steps, kind, step_units_[k]);
+    const auto next =
+        stepped_text(edit->text().toStdString(), steps, kind, step_units_[k], step_limits(edit));
     // The other fields' edits are over, as when typing here.
     for (const FieldEntry& entry : field_table()) {
         if (entry.field != f && !pending_[static_cast<std::size_t>(entry.field)]) {

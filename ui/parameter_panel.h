@@ -47,6 +47,8 @@ public:
     void enter_all(const std::array<std::string, 7>& texts);
     // The fields can be edited or not (a run locks them).
     void set_locked(bool locked);
+    // What a step may write into this field: as many digits as it shows.
+    static StepLimits step_limits(const QLineEdit* edit);
     // Steps a field's value (what the wheel and the arrow keys do); false when the step did not
     // happen.
     bool step(Field f, int steps, StepKind kind);

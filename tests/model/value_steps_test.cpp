@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
 #include <optional>
+#include <random>
 #include <string>
 
 namespace ovrelan {
@@ -61,6 +65,93 @@ TEST(ValueSteps, UpThenDownComesBackNotchByNotch) {
                 unit = down->unit;
             }
             EXPECT_DOUBLE_EQ(std::stod(t), std::stod(text)) << text << " " << n;
+        }
+    }
+}
+
+// The ends of the range: no step leaves what it counts exactly, none writes what the field
+// cannot show, none goes below the smallest meaningful value; each is refused, not wrapped.
+TEST(ValueSteps, LimitsRefuseRatherThanOverflow) {
+    using enum StepKind;
+    const StepLimits narrow{8, 1e-6};
+    const struct {
+        const char* text;
+        int steps;
+        StepKind kind;
+        StepLimits limits;
+        const char* result; // "" when refused
+    } cases[] = {
+        // Beyond the doubles: refused, never "0e300" or an int converted from infinity.
+        {"999999999999999e300", 1, decade, {}, ""},
+        {"999999999999999e300", -1, decade, {}, ""},
+        {"9e307", 1, digit, {}, "10e307"},
+        {"1.7e308", 1, digit, {}, ""},
+        {"1e307", 1, digit, {}, "2e307"},
+        {"5e307", 1, decade, {}, "10e307"},
+        {"1e308", 1, decade, {}, ""},
+        {"1e-300", -1, decade, {0, 0}, "0.5e-300"},
+        {"1e9999", 1, digit, {}, ""},
+        // Many 1-2-5 steps at once: counted exactly or refused, never overflowing.
+        {"0.001", 57, decade, {}, ""},
+        {"0.001", 20, decade, {}, "5000.000"},
+        {"1", 1000, decade, {}, ""},
+        {"1", 100000, digit, {}, ""},
+        // The field's width: a step that would show only part of its text does not happen.
+        {"0.000001", -1, decade, narrow, ""},
+        {"0.00001", -1, decade, narrow, "0.000005"},
+        {"1000000", 1, decade, narrow, "2000000"},
+        {"5000000", 1, decade, narrow, "10000000"},
+        {"10000000", 1, decade, narrow, "20000000"},
+        {"50000000", 1, decade, {7, 1e-6}, ""},
+        {"123.456789", 1, digit, narrow, "123.456790"}, // typed longer: may keep its length
+        // Below the smallest meaningful value: R stepped down stops at 1 µΩ.
+        {"2e-6", -1, decade, {}, "1e-6"},
+        {"1e-6", -1, decade, {}, ""},
+        {"1e-6", -1, digit, {}, "0e-6"},
+        {"-1e-6", 1, decade, {}, ""},
+        {"0.0000015", -1, digit, {}, "0.0000014"},
+        {"0.000001", -1, decade, {0, 1e-9}, "0.0000005"},
+    };
+    for (const auto& c : cases) {
+        const auto got = stepped_text(c.text, c.steps, c.kind, std::nullopt, c.limits);
+        EXPECT_EQ(got ? got->text : "", c.result)
+            << "«" << c.text << "» " << c.steps << (c.kind == decade ? " decades" : " digits");
+    }
+}
+
+// Ten thousand random texts and steps: whatever comes back reads as the value the integer
+// arithmetic promised, within the limits (no text comes back that the limits forbid).
+TEST(ValueSteps, RandomStepsStayWithinTheirLimits) {
+    std::mt19937 random(20261208);
+    std::uniform_int_distribution<int> digits(1, 16);
+    std::uniform_int_distribution<int> exponent(-320, 320);
+    std::uniform_int_distribution<int> steps(-80, 80);
+    for (int i = 0; i < 10000; ++i) {
+        std::string text = std::to_string(random() % 1000000007ULL);
+        text = text.substr(0, static_cast<std::size_t>(digits(random)));
+        if (i % 3 == 0) {
+            text += "e" + std::to_string(exponent(random));
+        } else if (i % 3 == 1) {
+            text = "0." + text;
+        }
+        const StepLimits limits{static_cast<std::size_t>(i % 12), i % 2 == 0 ? 1e-6 : 0.0};
+        const int n = steps(random);
+        if (n == 0) {
+            continue; // no step: the text as it was typed
+        }
+        const auto got = stepped_text(text, n, i % 4 == 0 ? StepKind::digit : StepKind::decade,
+                                      std::nullopt, limits);
+        if (!got) {
+            continue;
+        }
+        SCOPED_TRACE(text + " " + std::to_string(n) + " → " + got->text);
+        if (limits.widest > 0) {
+            EXPECT_LE(got->text.size(), std::max(limits.widest, text.size()));
+        }
+        const double value = std::strtod(got->text.c_str(), nullptr);
+        EXPECT_TRUE(std::isfinite(value));
+        if (value != 0 && limits.smallest > 0) {
+            EXPECT_GE(std::fabs(value), limits.smallest * (1 - 1e-9));
         }
     }
 }

@@ -1,3 +1,4 @@
+#include "model/number_reading.h"
 #include "support/model_fixtures.h"
 #include "support/window_fixture.h"
 #include "ui/main_window.h"
@@ -6,6 +7,7 @@
 #include "graphs/graph_window.h"
 #include "model/characteristics_panel.h"
 #include "model/examples.h"
+#include "model/number_reading.h"
 #include "scene/circuit_scene.h"
 #include "tools/solve_report.h"
 #include "ui/authors_window.h"
@@ -409,6 +411,19 @@ TEST_F(MainWindowTest, RollingAValueStepsItAndTheCircuitFollows) {
     EXPECT_EQ(text("Text3"), "0");
     EXPECT_EQ(window->state().R, 0);
     EXPECT_TRUE(tinted("Text3")) << "a short flash";
+    // R rolled down along 1-2-5 stops while the narrow field still shows the whole value, and
+    // never below a micro-ohm.
+    QLineEdit* r = control<QLineEdit>("Text3");
+    r->setText("0.020");
+    for (int i = 0; i < 40; ++i) {
+        QTest::keyClick(r, Qt::Key_Down, Qt::ControlModifier);
+    }
+    EXPECT_TRUE(boxes.boxes.empty());
+    EXPECT_GE(window->state().R, 1e-6);
+    EXPECT_LT(window->state().R, 1e-3);
+    EXPECT_LE(r->fontMetrics().horizontalAdvance(r->text()), r->contentsRect().width())
+        << r->text().toStdString();
+    EXPECT_EQ(read_number(r->text().toStdString()), window->state().R);
     // Too many points for Nmax: the step stops at the last value taken.
     for (int i = 0; i < 12; ++i) {
         QTest::keyClick(control<QLineEdit>("Text7"), Qt::Key_Up, Qt::ControlModifier);
