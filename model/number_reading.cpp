@@ -95,7 +95,8 @@ long leading_exponent(std::string_view mantissa) {
     return nonzero == std::string_view::npos ? 0 : -static_cast<long>(nonzero) - 1;
 }
 
-// The exponent's value, capped far beyond the double range.
+// The exponent's value, capped beyond the length of any text, so that with the position of the
+// leading digit (which the text's length bounds) it still decides the magnitude.
 long exponent_value(std::string_view s, std::size_t from, std::size_t end) {
     if (from >= end) {
         return 0;
@@ -107,7 +108,7 @@ long exponent_value(std::string_view s, std::size_t from, std::size_t end) {
     }
     long e = 0;
     for (; j < end; ++j) {
-        e = std::min(100000L, e * 10 + (s[j] - '0'));
+        e = std::min(100'000'000'000'000'000L, e * 10 + (s[j] - '0'));
     }
     return negative ? -e : e;
 }

@@ -80,5 +80,31 @@ TEST(ReadNumber, ConvertsToTheNearestDouble) {
     EXPECT_EQ(read_number("0.020"), 0.02);
 }
 
+// Texts of any length read by the same rule: the exponent and the place of the first digit
+// together decide, however long either is.
+TEST(ReadNumber, AnyLengthOfTextReadsTheSameWay) {
+    const std::string zeros(200000, '0');
+    const double inf = std::numeric_limits<double>::infinity();
+    const struct {
+        std::string text;
+        double value;
+    } cases[] = {
+        {"0." + zeros + "1e250000", inf},   // 1e49999
+        {"0." + zeros + "1e150000", 0},     // 1e-50001
+        {"0." + zeros + "1e200001", 1},     // 1e0
+        {"0." + zeros + "15e200003", 150},  //
+        {"1" + zeros + "e-250000", 0},      // 1e-50000
+        {"1" + zeros + "e-150000", inf},    // 1e50000
+        {"1" + zeros + "e-200000", 1},      //
+        {"-1" + zeros + "e-199998", -100},  //
+        {"1e" + std::string(30, '9'), inf}, // an exponent longer than any counter
+        {"1e-" + std::string(30, '9'), 0},  //
+        {"0e" + std::string(30, '9'), 0},   // zero stays zero
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(read_number(c.text), c.value) << c.text.size() << " characters";
+    }
+}
+
 } // namespace
 } // namespace ovrelan
