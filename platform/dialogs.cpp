@@ -1,5 +1,7 @@
 #include "platform/dialogs.h"
 
+#include "platform/settings.h"
+
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -15,7 +17,7 @@ namespace ovrelan {
 namespace {
 
 QString last_folder() {
-    return QSettings().value(last_folder_setting, QDir::homePath()).toString();
+    return setting_folder(last_folder_setting, QDir::homePath());
 }
 
 void remember_folder(const QString& file) {

@@ -37,6 +37,17 @@ struct DocumentItem {
     const char* file;
 };
 
+// The keys given, then the platform's own for the action where it is another one: one key bound
+// twice to the same item would make Qt call it ambiguous and do nothing.
+QList<QKeySequence> distinct_keys(QList<QKeySequence> keys, QKeySequence::StandardKey standard) {
+    for (const QKeySequence& key : QKeySequence::keyBindings(standard)) {
+        if (!keys.contains(key)) {
+            keys.append(key);
+        }
+    }
+    return keys;
+}
+
 // The mnemonics of the examples, in their order.
 const QChar example_mnemonics[] = {u'С', u'К', u'А', u'Р', u'Б', u'З', u'У', u'Н'};
 
@@ -143,11 +154,12 @@ void build_main_menus(QMenuBar* bar, const MenuHandlers& h) {
 
     QMenu* view = add_menu(bar, "mnuView", "&Вид");
     add_item(view, "mnuViewLarger", "&Крупнее", [h] { h.change_size(1); })
-        ->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Equal),
-                        QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence::ZoomIn});
-    add_item(view, "mnuViewSmaller", "&Мельче", [h] {
-        h.change_size(-1);
-    })->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Minus), QKeySequence::ZoomOut});
+        ->setShortcuts(distinct_keys(
+            {QKeySequence(Qt::CTRL | Qt::Key_Equal), QKeySequence(Qt::CTRL | Qt::Key_Plus)},
+            QKeySequence::ZoomIn));
+    add_item(view, "mnuViewSmaller", "&Мельче", [h] { h.change_size(-1); })
+        ->setShortcuts(
+            distinct_keys({QKeySequence(Qt::CTRL | Qt::Key_Minus)}, QKeySequence::ZoomOut));
     add_item(view, "mnuViewNormal", "&Обычный размер", [h] {
         h.change_size(0);
     })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));

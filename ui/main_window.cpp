@@ -8,6 +8,7 @@
 #include "platform/drawing_surface.h"
 #include "platform/fonts.h"
 #include "platform/locale.h"
+#include "platform/settings.h"
 #include "scene/circuit_scene.h"
 #include "ui/authors_window.h"
 #include "ui/form_widgets.h"
@@ -96,8 +97,9 @@ MainWindow::MainWindow(Platform& platform, QWidget* parent)
     }
     graph_windows_->set_controls(controls); // no graph ever covers them
     start_up();
-    if (const double scale = QSettings().value(scale_setting, 1.0).toDouble(); scale != 1) {
-        set_scale(scale);
+    // A size the settings file holds that is none of ours is not taken, nor written back.
+    if (const double scale = setting_choice(scale_setting, presentation_sizes(), 1.0); scale != 1) {
+        apply_scale(scale);
     }
 }
 
@@ -121,8 +123,8 @@ void MainWindow::build_run_controls() {
     scene_picture_->setFont(sans_font());
     scene_ = std::make_unique<CircuitScene>(simulation_, *scene_picture_);
     graph_windows_ = new GraphWindows(*this, simulation_, platform_);
-    graph_windows_->set_preview(QSettings().value(preview_setting, true).toBool());
-    if (QSettings().value(physical_axes_setting, false).toBool()) {
+    graph_windows_->set_preview(setting_bool(preview_setting, true));
+    if (setting_bool(physical_axes_setting, false)) {
         graph_windows_->set_axes(Axes::physical);
     }
     // Closed with its title-bar button: its box is cleared, one click brings it back.
@@ -181,18 +183,17 @@ void MainWindow::build_menus() {
             run_->finish_now();
         }
     };
-    QSettings settings;
-    h.preview = settings.value(preview_setting, true).toBool();
+    h.preview = setting_bool(preview_setting, true);
     h.set_preview = [this](bool on) {
         QSettings().setValue(preview_setting, on);
         graph_windows_->set_preview(on);
     };
-    h.physical_axes = settings.value(physical_axes_setting, false).toBool();
+    h.physical_axes = setting_bool(physical_axes_setting, false);
     h.set_physical_axes = [this](bool on) {
         QSettings().setValue(physical_axes_setting, on);
         graph_windows_->set_axes(on ? Axes::physical : Axes::normalised);
     };
-    h.one_window = settings.value(one_window_setting, false).toBool();
+    h.one_window = setting_bool(one_window_setting, false);
     h.set_one_window = [this](bool on) {
         QSettings().setValue(one_window_setting, on);
         graph_windows_->set_always_stacked(on);
@@ -208,7 +209,11 @@ void MainWindow::build_menus() {
     };
     h.forget_curves = [this] { simulation_.forget(); };
     h.arrange_graphs = [this] { graph_windows_->arrange(); };
-    h.change_size = [this](int step) { set_scale(next_scale(scale_, step)); };
+    h.change_size = [this](int step) {
+        const double scale = next_scale(scale_, step);
+        QSettings().setValue(scale_setting, scale);
+        apply_scale(scale);
+    };
     h.show_authors = [this] { show_authors(); };
     h.show_about = [this] { show_about(); };
     h.show_registration = [this] { show_registration(); };
@@ -264,10 +269,9 @@ bool MainWindow::arrange() {
     return true;
 }
 
-void MainWindow::set_scale(double scale) {
+void MainWindow::apply_scale(double scale) {
     const double grown = scale / scale_;
     scale_ = scale;
-    QSettings().setValue(scale_setting, scale);
     scale_widgets(client_, scale);
     scale_widgets(statusBar(), scale);
     const ClientSize minimum = minimum_client_size();

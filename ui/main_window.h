@@ -78,7 +78,7 @@ private:
     void start_or_stop();  // CmdOK_Click
     void apply_panel(const PanelView& view);
     void graph_box_toggled(GraphId id); // Check_L_Click ... Check_W_Click
-    void set_scale(double scale); // «Крупнее», «Мельче», «Обычный размер»
+    void apply_scale(double scale); // «Крупнее», «Мельче», «Обычный размер»
     void run_state_changed(RunState state);
     void lock_inputs(bool locked);
     void show_authors();      // mnuHelpAvtors_Click

@@ -18,6 +18,10 @@ const char* const base_rect = "ovrelan_base_rect";
 
 } // namespace
 
+std::span<const double> presentation_sizes() {
+    return sizes;
+}
+
 double next_scale(double scale, int step) {
     if (step == 0) {
         return 1;

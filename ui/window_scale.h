@@ -6,12 +6,17 @@
 
 #include <QRect>
 
+#include <span>
+
 class QWidget;
 
 namespace ovrelan {
 
 // The sizes «Крупнее» and «Мельче» step through (1 is the normal one); step 0 goes back to 1.
 double next_scale(double scale, int step);
+
+// Every presentation size there is, the normal one first.
+std::span<const double> presentation_sizes();
 
 // Every widget under `root` with its font at `scale` times the size it was made with (the first
 // call remembers that), and the widgets inside frames at their places magnified alike.
