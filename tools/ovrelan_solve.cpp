@@ -1,7 +1,9 @@
 // ovrelan-solve: the circuit model without a window. Takes the seven parameters as a student
 // types them, prints the messages, configuration, regime and state as JSON, and optionally the
 // solution arrays as CSV.
+#include "io/file_writer.h"
 #include "io/results_csv.h"
+#include "io/system_errors.h"
 #include "io/task_file.h"
 #include "model/steady_state.h"
 #include "tools/solve_report.h"
@@ -10,132 +12,185 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
+#include <functional>
 #include <iostream>
+#include <memory>
 #include <string>
 
 namespace {
 
 constexpr const char* description =
-    "ovrelan-solve: the Ovrelan series-circuit model without a window.\n"
-    "Starts from the program's start-up state, takes each given text as typed into\n"
-    "that field (read as the fields read it: blanks ignored, '1,5' reads as 1.5,\n"
-    "'abc' as 0), applies the field checks and the circuit guards with their\n"
-    "corrections, and prints one JSON object: \"messages\" (every message box the\n"
-    "program would show, with the field text written back), \"configuration\",\n"
-    "\"regime\", \"caption\" (the circuit and its regime as the main window names\n"
-    "them), \"steady_state\" (the amplitudes and phase a sinusoidal source drives:\n"
-    "I_m, phi, U_Rm, U_Lm, U_Cm; null for a constant source), \"resonance\" (nu0,\n"
-    "the U_Cm peak nu_C, the half-power band, its width and Q, or the reason there\n"
-    "is no resonance curve), \"panel\" (Label12 ... Label26 as the characteristics\n"
-    "panel shows them; null where the circuit shows none) and \"state\" (every\n"
-    "scalar of the model in SI units, plus Nt_points and the maxima; a scalar the\n"
-    "panel does not show for this circuit may hold an earlier circuit's value). A pass refused for "
-    "non-finite numbers or too many grid "
-    "points\n"
-    "lists one message per field it puts back.\n"
+    "ovrelan-solve: модель последовательного контура Ovrelan без окна.\n"
+    "Начинает с начального состояния программы, берёт каждый заданный текст так, как если бы\n"
+    "его ввели в это поле (и читает его так же: пробелы не в счёт, «1,5» читается как 1.5,\n"
+    "«abc» — как 0), выполняет проверки полей и цепи с их поправками и печатает один объект\n"
+    "JSON: \"messages\" (каждое сообщение, которое показала бы программа, с текстом, записанным\n"
+    "в поле), \"configuration\", \"regime\", \"caption\" (цепь и режим, как их называет главное\n"
+    "окно), \"steady_state\" (амплитуды и фаза, которые задаёт синусоидальный источник: I_m,\n"
+    "phi, U_Rm, U_Lm, U_Cm; null при постоянном источнике), \"resonance\" (nu0, пик U_Cm nu_C,\n"
+    "полоса пропускания, её ширина и Q или причина, по которой резонансной кривой нет),\n"
+    "\"panel\" (Label12 ... Label26, как их показывает панель характеристик; null там, где цепь\n"
+    "их не показывает) и \"state\" (все величины модели в единицах СИ, а также Nt_points и\n"
+    "максимумы; величина, которую панель для этой цепи не показывает, может хранить значение\n"
+    "прежней цепи). Расчёт, отклонённый из-за бесконечных чисел или слишком большого числа\n"
+    "точек, даёт по сообщению на каждое поле, которое он возвращает.\n"
     "\n"
-    "Exit status: 0 when every value was taken as given; 3 when a value was refused\n"
-    "or corrected (the JSON and the CSV are still written, with the values the model\n"
-    "kept, and \"messages\" says which), or when a task file holds values the model\n"
-    "would refuse or correct (then nothing is computed); 2 for a usage error or a\n"
-    "task file that cannot be read; 1 when the output cannot be written.";
+    "Код выхода: 0, когда все значения приняты как заданы; 3, когда значение отклонено или\n"
+    "исправлено (JSON и CSV всё равно пишутся, с теми значениями, что оставила модель, а\n"
+    "\"messages\" говорит, какие), или когда файл задачи содержит значения, которые модель\n"
+    "отклонила бы или исправила (тогда ничего не считается); 2 при ошибке в командной строке\n"
+    "или файле задачи, который нельзя прочитать; 1, когда вывод нельзя записать.";
 
 // Writes the whole text and flushes it; false with errno set when any of it is lost.
-bool write_all(std::FILE* out, const std::string& text) {
+bool write_all(std::FILE* out, std::string_view text) {
     errno = 0;
     const bool written = std::fwrite(text.data(), 1, text.size(), out) == text.size();
     return std::fflush(out) == 0 && written && std::ferror(out) == 0;
 }
 
-// Writes the table piece by piece and flushes it; false with errno set when any of it is lost.
-bool write_csv(std::FILE* out, const ovrelan::SimulationState& s) {
-    errno = 0;
-    const bool written = ovrelan::write_csv_text(s, [out](std::string_view piece) {
-        return std::fwrite(piece.data(), 1, piece.size(), out) == piece.size();
-    });
-    const int error = errno;
-    const bool flushed = std::fflush(out) == 0 && std::ferror(out) == 0;
-    if (!written && error != 0) {
-        errno = error;
-    }
-    return written && flushed;
+// Says what could not be written and why; exit status 1.
+int fail(const std::string& what, const std::string& reason) {
+    std::cerr << "ovrelan-solve: не удалось записать " << what << ": " << reason << '\n';
+    return 1;
 }
 
-bool write_csv_file(const std::string& path, const ovrelan::SimulationState& s) {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (file == nullptr) {
+int fail_stream(const char* what) {
+    return fail(what, ovrelan::system_reason(errno != 0 ? errno : EIO));
+}
+
+// A usage error: said, with where to look; exit status 2.
+int usage_error(const std::string& what) {
+    std::cerr << "ovrelan-solve: " << what << " (см. --help)\n";
+    return 2;
+}
+
+// CLI11's reasons in Russian, with the argument it names.
+std::string parse_error_text(const CLI::ParseError& e) {
+    const std::string message = e.what();
+    const auto colon = message.find(": ");
+    const std::string named =
+        colon == std::string::npos ? std::string() : message.substr(colon + 2);
+    if (dynamic_cast<const CLI::ExtrasError*>(&e) != nullptr) {
+        return "неизвестный параметр или лишнее значение: " + named;
+    }
+    if (dynamic_cast<const CLI::ArgumentMismatch*>(&e) != nullptr) {
+        return "у параметра " + message.substr(0, colon) + " нет значения";
+    }
+    if (dynamic_cast<const CLI::ConversionError*>(&e) != nullptr ||
+        dynamic_cast<const CLI::ValidationError*>(&e) != nullptr) {
+        return "значение не подходит: " + message;
+    }
+    return "ошибка в командной строке";
+}
+
+// CLI11's help with its columns counted in letters, not bytes: the names are Cyrillic.
+class LetterColumns : public CLI::Formatter {
+public:
+    std::string make_option(const CLI::Option* opt, bool is_positional) const override {
+        const std::string name =
+            "  " + make_option_name(opt, is_positional) + make_option_opts(opt);
+        const std::size_t width = get_column_width();
+        std::size_t letters = 0;
+        for (const char c : name) {
+            letters += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
+        }
+        std::string out = name;
+        const std::string indent(width, ' ');
+        out += letters >= width ? "\n" + indent : std::string(width - letters, ' ');
+        for (const char c : make_option_desc(opt)) {
+            out += c;
+            if (c == '\n') {
+                out += indent;
+            }
+        }
+        return out + "\n";
+    }
+};
+
+// Writes a table through the file writer (or to stdout for '-'); the reason on failure.
+bool write_table(const std::string& path, const std::function<bool(const ovrelan::CsvSink&)>& write,
+                 std::string* reason) {
+    if (path == "-") {
+        errno = 0;
+        const bool written = write([](std::string_view piece) {
+            return std::fwrite(piece.data(), 1, piece.size(), stdout) == piece.size();
+        });
+        if (written && std::fflush(stdout) == 0 && std::ferror(stdout) == 0) {
+            return true;
+        }
+        *reason = ovrelan::system_reason(errno != 0 ? errno : EIO);
         return false;
     }
-    const bool written = write_csv(file, s);
-    const int error = errno;
-    const bool closed = std::fclose(file) == 0;
-    if (!written) {
-        errno = error;
-    }
-    return written && closed;
-}
-
-// Says what could not be written and why; exit status 1.
-int fail(const std::string& what) {
-    const int error = errno != 0 ? errno : EIO;
-    std::fprintf(stderr, "ovrelan-solve: cannot write %s: %s\n", what.c_str(),
-                 std::strerror(error));
-    return 1;
+    return ovrelan::write_file_whole(
+        path, [&write](const ovrelan::FilePut& put) { return write(put); }, reason);
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
     CLI::App app{description, "ovrelan-solve"};
+    app.formatter(std::make_shared<LetterColumns>());
     app.get_formatter()->column_width(22);
+    app.get_formatter()->label("Usage", "Использование");
+    app.get_formatter()->label("OPTIONS", "ПАРАМЕТРЫ");
+    app.get_formatter()->label("TEXT", "ТЕКСТ");
+    app.set_help_flag("-h,--help", "показать эту справку и выйти")->group("Параметры");
+    app.set_version_flag("-v,--version", std::string("ovrelan-solve ") + OVRELAN_VERSION,
+                         "показать версию и выйти")
+        ->group("Параметры");
 
     ovrelan::FieldTexts texts;
     std::string csv;
     const char* names[] = {"--L", "--C", "--R", "--Uo", "--Em", "--nu", "--Nmax"};
     const char* helps[] = {
-        "coil inductance, µH (Text1; start-up 2000)",
-        "capacitance, µF (Text2; start-up 5000)",
-        "resistance, Ω (Text3; start-up 0.020)",
-        "initial capacitor voltage, V (Text4; start-up 15.00)",
-        "EMF amplitude, V; the constant EMF when nu is 0 (Text5; start-up 5.00)",
-        "source frequency, Hz; 0 is a constant source (Text6; start-up 47.00)",
-        "interval in natural periods or characteristic times (Text7; start-up 40)",
+        "индуктивность катушки, мкГн (Text1; при запуске 2000)",
+        "ёмкость конденсатора, мкФ (Text2; при запуске 5000)",
+        "сопротивление, Ом (Text3; при запуске 0.020)",
+        "начальное напряжение конденсатора, В (Text4; при запуске 15.00)",
+        "амплитуда ЭДС, В; при nu = 0 — постоянная ЭДС (Text5; при запуске 5.00)",
+        "частота источника, Гц; 0 — постоянный источник (Text6; при запуске 47.00)",
+        "длина интервала в периодах или характерных временах (Text7; при запуске 40)",
     };
     std::string values[7];
     CLI::Option* options[7];
     for (int i = 0; i < 7; ++i) {
-        options[i] = app.add_option(names[i], values[i], helps[i])->option_text("TEXT");
+        options[i] =
+            app.add_option(names[i], values[i], helps[i])->option_text("ТЕКСТ")->group("Параметры");
     }
     CLI::Option* csv_option =
         app.add_option("--csv", csv,
-                       "write the arrays k,t_grid,Uc_t,I_t,Ur_t,UL_t,W_t and the circuit's SI "
-                       "columns t_s,tau,Uc_V,EL_V,Ur_V,I_A,W_J to FILE; with '-' the CSV goes to "
-                       "stdout and the JSON to stderr")
-            ->option_text("FILE|-");
+                       "записать в ФАЙЛ массивы k,t_grid,Uc_t,I_t,Ur_t,UL_t,W_t\n"
+                       "и столбцы цепи в единицах СИ t_s,tau,Uc_V,EL_V,Ur_V,I_A,W_J;\n"
+                       "при '-' CSV идёт в stdout, а JSON — в stderr")
+            ->option_text("ФАЙЛ|-")
+            ->group("Параметры");
     std::string resonance;
     CLI::Option* resonance_option =
-        app.add_option(
-               "--resonance", resonance,
-               "write the resonance curve to FILE as CSV: nu_Hz,Im_A,UCm_V,ULm_V,phi_deg, "
-               "2000 frequencies spaced logarithmically around the circuit's own, with its "
-               "resonance, the U_Cm peak and the half-power band among them; '-' for stdout")
-            ->option_text("FILE|-");
+        app.add_option("--resonance", resonance,
+                       "записать в ФАЙЛ резонансную кривую как CSV:\n"
+                       "nu_Hz,Im_A,UCm_V,ULm_V,phi_deg, не меньше 2000 частот\n"
+                       "в логарифмическом масштабе вокруг собственной, с резонансом,\n"
+                       "пиком U_Cm и краями полосы пропускания среди них; '-' — stdout")
+            ->option_text("ФАЙЛ|-")
+            ->group("Параметры");
     std::string task_path;
     CLI::Option* task_option =
         app.add_option("--task", task_path,
-                       "take the seven fields from a task file (.ovrelan, as the program saves "
-                       "it); a field given on the command line as well wins")
-            ->option_text("FILE");
+                       "взять семь полей из файла задачи (.ovrelan, как его сохраняет\n"
+                       "программа); поле, заданное и в командной строке, берётся оттуда")
+            ->option_text("ФАЙЛ")
+            ->group("Параметры");
 
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp&) {
-        std::cout << app.help();
-        return 0;
+        return write_all(stdout, app.help()) ? 0 : fail_stream("справку");
+    } catch (const CLI::CallForVersion&) {
+        return write_all(stdout, std::string("ovrelan-solve ") + OVRELAN_VERSION + "\n")
+                   ? 0
+                   : fail_stream("версию");
     } catch (const CLI::ParseError& e) {
-        std::cerr << "ovrelan-solve: " << e.what() << " (see --help)\n";
-        return 2;
+        return usage_error(parse_error_text(e));
     }
     if (task_option->count() > 0) {
         const auto task = ovrelan::read_task_file(task_path);
@@ -161,16 +216,17 @@ int main(int argc, char** argv) {
     }
 
     if (resonance_option->count() > 0 && resonance.empty()) {
-        std::cerr << "ovrelan-solve: --resonance needs a file name, or '-' for stdout\n";
-        return 2;
-    }
-    if (resonance == "-" && csv == "-") {
-        std::cerr << "ovrelan-solve: only one of --csv and --resonance can go to stdout\n";
-        return 2;
+        return usage_error("для --resonance нужно имя файла или '-' для stdout");
     }
     if (csv_option->count() > 0 && csv.empty()) {
-        std::cerr << "ovrelan-solve: --csv needs a file name, or '-' for stdout (see --help)\n";
-        return 2;
+        return usage_error("для --csv нужно имя файла или '-' для stdout");
+    }
+    if (resonance == "-" && csv == "-") {
+        return usage_error("в stdout может идти только одна из таблиц --csv и --resonance");
+    }
+    if (!csv.empty() && !resonance.empty() && csv != "-" && ovrelan::same_file(csv, resonance)) {
+        return usage_error("--csv и --resonance указывают на один файл «" + csv +
+                           "»: одна таблица затёрла бы другую");
     }
 
     const ovrelan::SolveRun run = ovrelan::run_solve(texts);
@@ -178,36 +234,26 @@ int main(int argc, char** argv) {
     const int status = run.changed() ? ovrelan::exit_values_changed : 0;
 
     // The tables first: a table that cannot be written prints no JSON.
+    std::string reason;
     if (!resonance.empty()) {
         const ovrelan::ResonanceCurve curve = ovrelan::resonance_curve(run.state);
-        const auto write = [&](std::FILE* out) {
-            errno = 0;
-            const bool written = ovrelan::write_resonance_csv(
-                curve, ovrelan::CsvDialect::comma_point, [out](std::string_view piece) {
-                    return std::fwrite(piece.data(), 1, piece.size(), out) == piece.size();
-                });
-            return std::fflush(out) == 0 && written && std::ferror(out) == 0;
+        const auto write = [&curve](const ovrelan::CsvSink& sink) {
+            return ovrelan::write_resonance_csv(curve, ovrelan::CsvDialect::comma_point, sink);
         };
-        if (resonance == "-") {
-            if (!write(stdout)) {
-                return fail("standard output");
-            }
-        } else if (std::FILE* file = std::fopen(resonance.c_str(), "wb");
-                   file == nullptr || !write(file) || std::fclose(file) != 0) {
-            return fail(resonance);
+        if (!write_table(resonance, write, &reason)) {
+            return fail(resonance == "-" ? "стандартный вывод" : resonance, reason);
         }
     }
-    std::FILE* json_out = resonance == "-" ? stderr : stdout;
-    if (csv == "-") {
-        if (!write_csv(stdout, run.state)) {
-            return fail("standard output");
+    if (!csv.empty()) {
+        const auto write = [&run](const ovrelan::CsvSink& sink) {
+            return ovrelan::write_csv_text(run.state, sink);
+        };
+        if (!write_table(csv, write, &reason)) {
+            return fail(csv == "-" ? "стандартный вывод" : csv, reason);
         }
-        return write_all(stderr, json) ? status : fail("standard error");
     }
-    if (!csv.empty() && !write_csv_file(csv, run.state)) {
-        return fail(csv);
-    }
+    std::FILE* json_out = resonance == "-" || csv == "-" ? stderr : stdout;
     return write_all(json_out, json)
                ? status
-               : fail(json_out == stdout ? "standard output" : "standard error");
+               : fail_stream(json_out == stdout ? "стандартный вывод" : "стандартный вывод ошибок");
 }

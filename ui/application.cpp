@@ -1,5 +1,6 @@
 #include "ui/application.h"
 
+#include "io/system_errors.h"
 #include "platform/platform.h"
 #include "platform/translations.h"
 #include "ui/command_line.h"
@@ -12,11 +13,20 @@
 #include <QLoggingCategory>
 #include <QTimer>
 
+#include <cerrno>
 #include <cstdio>
 
 namespace ovrelan {
 
 namespace {
+
+// Writes the whole text and flushes it; false with errno set when any of it is lost.
+bool written_whole(std::FILE* out, const QByteArray& text) {
+    errno = 0;
+    const bool written = std::fwrite(text.constData(), 1, static_cast<std::size_t>(text.size()),
+                                     out) == static_cast<std::size_t>(text.size());
+    return std::fflush(out) == 0 && written && std::ferror(out) == 0;
+}
 
 // Quits once the watched window has painted.
 class QuitAfterPaint final : public QObject {
@@ -68,8 +78,14 @@ int run_program(int argc, char** argv, StartOptions options) {
         return export_without_window(argc, argv, line);
     }
     if (line.action != CommandLine::Action::run) {
-        std::fputs(line.output.toLocal8Bit().constData(),
-                   line.action == CommandLine::Action::error ? stderr : stdout);
+        std::FILE* out = line.action == CommandLine::Action::error ? stderr : stdout;
+        if (!written_whole(out, line.output.toLocal8Bit())) {
+            // Help or version nobody got is not a success.
+            const QByteArray why =
+                QString::fromStdString(system_reason(errno != 0 ? errno : EIO)).toLocal8Bit();
+            std::fprintf(stderr, "ovrelan: не удалось вывести текст: %s\n", why.constData());
+            return line.exit_status != 0 ? line.exit_status : 1;
+        }
         return line.exit_status;
     }
 

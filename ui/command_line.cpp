@@ -1,6 +1,7 @@
 #include "ui/command_line.h"
 
 #include <QCommandLineParser>
+#include <QRegularExpression>
 
 #include <optional>
 
@@ -59,6 +60,20 @@ QString help_text() {
                       .arg("ЗАДАЧА", "файл задачи (.ovrelan), который открыть при запуске");
 }
 
+// QCommandLineParser's reasons, which it gives in English before any translation is loaded.
+QString russian_parse_error(const QString& text) {
+    static const QRegularExpression missing(QStringLiteral("^Missing value after '(.*)'\\.?$"));
+    static const QRegularExpression unexpected(
+        QStringLiteral("^Unexpected value after '(.*)'\\.?$"));
+    if (const auto m = missing.match(text); m.hasMatch()) {
+        return "после «" + m.captured(1) + "» нет значения";
+    }
+    if (const auto m = unexpected.match(text); m.hasMatch()) {
+        return "у «" + m.captured(1) + "» не бывает значения";
+    }
+    return QStringLiteral("ошибка в командной строке");
+}
+
 } // namespace
 
 std::optional<GraphKind> graph_of_name(const QString& name) {
@@ -105,7 +120,7 @@ CommandLine parse_command_line(const QStringList& arguments) {
     };
     if (!parser.parse(arguments)) {
         const QStringList unknown = parser.unknownOptionNames();
-        return error(unknown.isEmpty() ? parser.errorText()
+        return error(unknown.isEmpty() ? russian_parse_error(parser.errorText())
                                        : "неизвестный параметр «" + unknown.first() + "»");
     }
     if (parser.isSet(help)) {

@@ -2,17 +2,18 @@
 # ovrelan-solve fails loudly: a lost output is exit 1 with the system's reason, a CSV that cannot
 # be written prints no JSON, and an empty --csv is a usage error (exit 2).
 solve="$1"
+export LC_ALL=C.UTF-8
 fail() { echo "FAIL: $*" >&2; exit 1; }
 tmp="$(mktemp -d)"
 trap 'rm -rf "$tmp"' EXIT
 
 "$solve" > /dev/full 2> "$tmp/err"; status=$?
 [ "$status" -eq 1 ] || fail "JSON to a full disk: exit $status"
-grep -q "cannot write standard output: No space left on device" "$tmp/err" || fail "reason: $(cat "$tmp/err")"
+grep -q "не удалось записать стандартный вывод: на диске нет места" "$tmp/err" || fail "reason: $(cat "$tmp/err")"
 
 "$solve" --Nmax 1 --csv - > /dev/full 2> "$tmp/err"; status=$?
 [ "$status" -eq 1 ] || fail "CSV to a full disk: exit $status"
-grep -q "No space left on device" "$tmp/err" || fail "reason: $(cat "$tmp/err")"
+grep -q "на диске нет места" "$tmp/err" || fail "reason: $(cat "$tmp/err")"
 
 "$solve" --csv "" > "$tmp/out" 2> "$tmp/err"; status=$?
 [ "$status" -eq 2 ] || fail "empty --csv: exit $status"
@@ -21,7 +22,7 @@ grep -q "No space left on device" "$tmp/err" || fail "reason: $(cat "$tmp/err")"
 "$solve" --csv "$tmp/no/such/dir/a.csv" > "$tmp/out" 2> "$tmp/err"; status=$?
 [ "$status" -eq 1 ] || fail "unwritable CSV: exit $status"
 [ ! -s "$tmp/out" ] || fail "unwritable CSV still printed the JSON"
-grep -q "No such file or directory" "$tmp/err" || fail "reason: $(cat "$tmp/err")"
+grep -q "нет такого файла или папки" "$tmp/err" || fail "reason: $(cat "$tmp/err")"
 
 "$solve" --Nmax 1 --csv "$tmp/a.csv" > "$tmp/out" 2> "$tmp/err"; status=$?
 [ "$status" -eq 0 ] || fail "a good CSV: exit $status"
@@ -99,4 +100,59 @@ grep -q '"steady_state"' "$tmp/res.json" || fail "no JSON beside the resonance t
 [ ! -s "$tmp/out" ] || fail "unwritable resonance table still printed the JSON"
 "$solve" --resonance "" > /dev/null 2>&1; status=$?
 [ "$status" -eq 2 ] || fail "empty --resonance: exit $status"
+
+# Help and version: written, or exit 1 when they cannot be.
+"$solve" --version > "$tmp/out" || fail "--version: exit $?"
+grep -Eq "^ovrelan-solve [0-9]+\.[0-9]+" "$tmp/out" || fail "version: $(cat "$tmp/out")"
+for flag in --help --version; do
+    "$solve" $flag > /dev/full 2> "$tmp/err"; status=$?
+    [ "$status" -eq 1 ] || fail "$flag to a full disk: exit $status"
+    grep -q "на диске нет места" "$tmp/err" || fail "$flag reason: $(cat "$tmp/err")"
+done
+
+# Both tables to one file would leave one of them: a usage error, nothing written.
+"$solve" --csv "$tmp/same.csv" --resonance "$tmp/./same.csv" > "$tmp/out" 2> "$tmp/err"; status=$?
+[ "$status" -eq 2 ] || fail "--csv X --resonance X: exit $status"
+[ ! -e "$tmp/same.csv" ] || fail "--csv X --resonance X wrote the file"
+
+# A table replaces its file whole: killed half-way, the old file stays as it was.
+printf 'old,table\n' > "$tmp/old.csv"
+"$solve" --Nmax 20833 --csv "$tmp/old.csv" > /dev/null 2>&1 &
+pid=$!
+sleep 0.3
+kill -9 "$pid" 2>/dev/null
+wait "$pid" 2>/dev/null
+first="$(head -1 "$tmp/old.csv")"
+if [ "$first" != "old,table" ]; then
+    # The save finished before the kill: then the whole table stands there.
+    [ "$(wc -l < "$tmp/old.csv")" -gt 1000000 ] || fail "a killed save left $(wc -l < "$tmp/old.csv") rows"
+fi
+# The temporary a killed save left is removed by the next save in that folder.
+"$solve" --Nmax 1 --csv "$tmp/next.csv" > /dev/null || fail "the save after a kill"
+if ls -A "$tmp" | grep -q '^\.ovrelan-'; then fail "a temporary is left: $(ls -A "$tmp")"; fi
+
+# Every refusal is said in Russian: no line of a message is Latin letters only.
+russian_only() { # what, then the command
+    what="$1"; shift
+    "$@" > /dev/null 2> "$tmp/err"
+    [ -s "$tmp/err" ] || fail "$what: nothing said"
+    if grep -vP '[\x{0400}-\x{04FF}]' "$tmp/err" | grep -q '[A-Za-z]'; then
+        fail "$what: a line without Russian: $(cat "$tmp/err")"
+    fi
+}
+russian_only "unknown option" "$solve" --bogus 1
+russian_only "option without value" "$solve" --L
+russian_only "extra argument" "$solve" stray
+russian_only "empty --csv" "$solve" --csv ""
+russian_only "empty --resonance" "$solve" --resonance ""
+russian_only "both to stdout" "$solve" --csv - --resonance -
+russian_only "same file" "$solve" --csv "$tmp/s.csv" --resonance "$tmp/s.csv"
+russian_only "missing folder" "$solve" --csv "$tmp/no/dir/x.csv"
+russian_only "folder" "$solve" --csv "$tmp"
+ln -s loop "$tmp/loop"
+russian_only "loop of links" "$solve" --csv "$tmp/loop"
+russian_only "full disk" sh -c "\"$solve\" > /dev/full"
+russian_only "missing task" "$solve" --task "$tmp/none.ovrelan"
+russian_only "broken task" "$solve" --task "$tmp/broken.ovrelan"
+russian_only "refused task" "$solve" --task "$tmp/negative.ovrelan"
 echo "ok"
