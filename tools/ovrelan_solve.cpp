@@ -24,10 +24,15 @@ constexpr const char* description =
     "corrections, and prints one JSON object: \"messages\" (every message box the\n"
     "program would show, with the field text written back), \"configuration\",\n"
     "\"regime\", \"caption\" (the circuit and its regime as the main window names\n"
-    "them), \"steady_state\" (the amplitudes and phase a sinusoidal source drives:\n"
-    "I_m, phi, U_Rm, U_Lm, U_Cm; null for a constant source), \"resonance\" (nu0,\n"
-    "the U_Cm peak nu_C, the half-power band, its width and Q, or the reason there\n"
-    "is no resonance curve), \"panel\" (Label12 ... Label26 as the characteristics\n"
+    "them), \"steady_state\" (the amplitudes and phase a sinusoidal source drives\n"
+    "at |nu|: I_m, phi, Z, U_Rm, U_Lm, U_Cm; null for a constant source),\n"
+    "\"resonance\" (nu0, the U_Cm peak nu_C, the half-power band, its width and Q,\n"
+    "or the reason there is no resonance curve; both with the exact pi, the model\n"
+    "with its 2*pi = 6.283185307: the two nu0 differ by 3e-11 of it). In these a\n"
+    "number that is not finite is null, and the object says why: \"unbounded\": true\n"
+    "when no resistor holds the current at the resonance (I_m, U_Lm and U_Cm of the\n"
+    "steady state), or its name in \"overflow\" when it is beyond the range of a\n"
+    "double (about 1.8e308). \"panel\" (Label12 ... Label26 as the characteristics\n"
     "panel shows them; null where the circuit shows none) and \"state\" (every\n"
     "scalar of the model in SI units, plus Nt_points and the maxima; a scalar the\n"
     "panel does not show for this circuit may hold an earlier circuit's value). A pass refused for "
@@ -119,7 +124,9 @@ int main(int argc, char** argv) {
                "--resonance", resonance,
                "write the resonance curve to FILE as CSV: nu_Hz,Im_A,UCm_V,ULm_V,phi_deg, "
                "2000 frequencies spaced logarithmically around the circuit's own, with its "
-               "resonance, the U_Cm peak and the half-power band among them; '-' for stdout")
+               "resonance, the U_Cm peak and the half-power band among them; every cell a "
+               "finite number: a frequency where a value is not (nu0 without a resistor) has "
+               "no row; '-' for stdout")
             ->option_text("FILE|-");
     std::string task_path;
     CLI::Option* task_option =
