@@ -10,12 +10,13 @@ namespace ovrelan {
 
 VectorDiagram vector_diagram(const Parameters& p, double source_phase) {
     VectorDiagram d;
+    // A negative frequency drives what its magnitude does: the steady state is that of |ν|.
     const auto steady = steady_state(p);
     if (!steady) {
         d.reason = "Источник постоянный (ν = 0): установившегося синусоидального режима нет";
         return d;
     }
-    if (steady->unbounded()) {
+    if (steady->unbounded) {
         d.reason = "R = 0 на резонансной частоте: ток не ограничен";
         return d;
     }

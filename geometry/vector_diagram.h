@@ -26,8 +26,8 @@ struct VectorDiagram {
     std::string reason;          // why there is no diagram
 };
 
-// At the source's phase ωt (0 before a run). A constant source, or a circuit whose steady
-// current is unbounded, has a reason instead.
+// At the source's phase ωt (0 before a run), for the source's frequency |ν|. A constant source
+// (ν = 0), or a circuit whose steady current is unbounded, has a reason instead.
 VectorDiagram vector_diagram(const Parameters& p, double source_phase);
 
 } // namespace ovrelan

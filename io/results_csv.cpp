@@ -3,6 +3,7 @@
 #include "solution/solution_arrays.h"
 
 #include <algorithm>
+#include <cmath>
 #include <iterator>
 #include <numbers>
 #include <system_error>
@@ -132,6 +133,12 @@ bool write_resonance_csv(const ResonanceCurve& curve, CsvDialect dialect, const 
     out.end_row();
     for (const ResonancePoint& p : curve.points) {
         const double values[] = {p.nu, p.I_m, p.U_Cm, p.U_Lm, p.phi * 180 / std::numbers::pi};
+        // As in the results table, every cell is a finite number: a frequency where the current
+        // has no bound (ν0 without a resistor) or a value is beyond a double's range is left out.
+        if (!std::all_of(std::begin(values), std::end(values),
+                         [](double v) { return std::isfinite(v); })) {
+            continue;
+        }
         for (std::size_t c = 0; c < std::size(values); ++c) {
             if (c > 0) {
                 out.put(separator);

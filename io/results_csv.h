@@ -73,7 +73,9 @@ std::string results_csv(const SimulationState& s, CsvDialect dialect);
 
 // The resonance curve of a circuit as a table: "nu_Hz,Im_A,UCm_V,ULm_V,phi_deg", one row per
 // frequency (φ: how far the EMF leads the current, in degrees); a circuit without a curve gives
-// the header alone.
+// the header alone. Every cell is a finite number: a frequency whose row would hold an infinite
+// value (ν0 of a circuit without a resistor, where the current has no bound, or a value beyond
+// the range of a double) is left out, as the results table leaves out what it does not have.
 bool write_resonance_csv(const ResonanceCurve& curve, CsvDialect dialect, const CsvSink& sink);
 
 } // namespace ovrelan

@@ -9,9 +9,39 @@
 #include "model/steady_state.h"
 #include "solution/solution_arrays.h"
 
+#include <cmath>
+#include <initializer_list>
 #include <numbers>
+#include <utility>
 
 namespace ovrelan {
+
+namespace {
+
+// The values as an object, each finite one as a number and any other as null, then
+// "unbounded" and "overflow": the names of the nulls that are beyond the range of a double. With
+// `explains` an unbounded current accounts for every null (the steady state's current and
+// voltages on the reactances); the resonance's numbers stay finite without a resistor.
+nlohmann::ordered_json finite_or_null(std::initializer_list<std::pair<const char*, double>> values,
+                                      bool unbounded, bool explains) {
+    nlohmann::ordered_json object = nlohmann::ordered_json::object();
+    nlohmann::ordered_json overflow = nlohmann::ordered_json::array();
+    for (const auto& [name, value] : values) {
+        if (std::isfinite(value)) {
+            object[name] = value;
+            continue;
+        }
+        object[name] = nullptr;
+        if (!(unbounded && explains)) {
+            overflow.push_back(name);
+        }
+    }
+    object["unbounded"] = unbounded;
+    object["overflow"] = overflow;
+    return object;
+}
+
+} // namespace
 
 SolveRun run_solve(const FieldTexts& texts) {
     SolveRun run;
@@ -55,27 +85,31 @@ nlohmann::ordered_json report_json(const SolveRun& run) {
                       ? nlohmann::ordered_json(std::string(regime_name(regime(s))))
                       : nlohmann::ordered_json(nullptr);
     j["caption"] = circuit_caption(s); // as the main window's panel names the circuit
-    // The steady state a sinusoidal source drives, and the circuit's resonance.
+    // The steady state a sinusoidal source drives, and the circuit's resonance. A value that is
+    // not finite is null, and the object says why: "unbounded" (no resistor at the resonance:
+    // the current has no bound), or the value's name in "overflow" (beyond the range of a
+    // double, about 1.8e308).
     if (const auto steady = steady_state(s)) {
-        j["steady_state"] = {{"I_m", steady->I_m},
-                             {"phi", steady->phi},
-                             {"phi_deg", steady->phi * 180 / std::numbers::pi},
-                             {"Z", steady->Z},
-                             {"U_Rm", steady->U_Rm},
-                             {"U_Lm", steady->U_Lm},
-                             {"U_Cm", steady->U_Cm}};
+        j["steady_state"] = finite_or_null({{"I_m", steady->I_m},
+                                            {"phi", steady->phi},
+                                            {"phi_deg", steady->phi * 180 / std::numbers::pi},
+                                            {"Z", steady->Z},
+                                            {"U_Rm", steady->U_Rm},
+                                            {"U_Lm", steady->U_Lm},
+                                            {"U_Cm", steady->U_Cm}},
+                                           steady->unbounded, true);
     } else {
         j["steady_state"] = nullptr;
     }
     const ResonanceCurve curve = resonance_curve(s, 2);
-    j["resonance"] = {{"nu0", curve.nu0},
-                      {"nu_C", curve.nu_C},
-                      {"band_low", curve.band_low},
-                      {"band_high", curve.band_high},
-                      {"width", curve.width},
-                      {"Q", curve.Q},
-                      {"unbounded", curve.unbounded},
-                      {"reason", curve.reason}};
+    j["resonance"] = finite_or_null({{"nu0", curve.nu0},
+                                     {"nu_C", curve.nu_C},
+                                     {"band_low", curve.band_low},
+                                     {"band_high", curve.band_high},
+                                     {"width", curve.width},
+                                     {"Q", curve.Q}},
+                                    curve.unbounded, false);
+    j["resonance"]["reason"] = curve.reason;
     // The characteristics as the panel shows them: a label the circuit does not show is null
     // (the state below keeps whatever value an earlier circuit left in such a scalar).
     const PanelView panel = characteristics_panel(s, '.');

@@ -66,5 +66,38 @@ TEST(VectorDiagram, ThePhasorsCloseOnTheEmfAtAnyPhase) {
     EXPECT_FALSE(vector_diagram({0.002, 0.005, 0.02, 15, 0, 47, 40}, 0).reason.empty()) << "no EMF";
 }
 
+// The cosine source is even in ν: a negative frequency has the diagram of its magnitude, phasor
+// for phasor; only ν = 0 is a constant source.
+TEST(VectorDiagram, ANegativeFrequencyDrawsItsMagnitude) {
+    const Parameters circuits[] = {
+        {0.002, 0.005, 0.02, 15, 5, 47, 40},
+        {0, 0.005, 2, 0, 5, 47, 4},
+        {0.002, 0, 0.5, 0, -5, 470, 4},
+        {0.002, 0.005, 0, 0, 5, 47, 4},
+    };
+    for (const Parameters& p : circuits) {
+        Parameters negative = p;
+        negative.nu = -p.nu;
+        for (const double phase : {0.0, 2.5}) {
+            const VectorDiagram a = vector_diagram(negative, phase);
+            const VectorDiagram b = vector_diagram(p, phase);
+            EXPECT_EQ(a.reason, "") << p.L << " " << p.C;
+            EXPECT_EQ(a.phi, b.phi);
+            EXPECT_EQ(a.reach, b.reach);
+            ASSERT_EQ(a.phasors.size(), b.phasors.size());
+            for (std::size_t i = 0; i < a.phasors.size(); ++i) {
+                EXPECT_EQ(a.phasors[i].name, b.phasors[i].name);
+                EXPECT_EQ(a.phasors[i].x1, b.phasors[i].x1) << a.phasors[i].name;
+                EXPECT_EQ(a.phasors[i].y1, b.phasors[i].y1) << a.phasors[i].name;
+                EXPECT_EQ(a.phasors[i].amplitude, b.phasors[i].amplitude) << a.phasors[i].name;
+            }
+        }
+    }
+    EXPECT_EQ(vector_diagram({0.002, 0.005, 0.02, 15, 5, 0, 40}, 0).reason,
+              "Источник постоянный (ν = 0): установившегося синусоидального режима нет");
+    EXPECT_EQ(vector_diagram({0.002, 0.005, 0, 15, 5, -50.329212104487034, 40}, 0).reason,
+              "R = 0 на резонансной частоте: ток не ограничен");
+}
+
 } // namespace
 } // namespace ovrelan

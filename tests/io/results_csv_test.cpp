@@ -9,6 +9,8 @@
 #include <map>
 #include <sstream>
 #include <string>
+#include <string_view>
+#include <tuple>
 #include <vector>
 
 namespace ovrelan {
@@ -161,6 +163,65 @@ TEST(ResultsTable, ARefusedPieceIsReported) {
     }));
     EXPECT_EQ(pieces, 2) << "nothing is offered after a refusal";
 }
+
+struct CurveCase {
+    const char* name;
+    Parameters p;
+    std::size_t left_out; // rows without a finite value: ν0 of a circuit without a resistor
+};
+
+void PrintTo(const CurveCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class ResonanceTable : public ::testing::TestWithParam<CurveCase> {};
+
+// The resonance curve as a spreadsheet reads it: every cell one finite number in the dialect's
+// decimal separator, a row for every frequency of the curve but those where the current has no
+// bound (an LC circuit's ν0), the frequencies rising, and each row the steady state there.
+TEST_P(ResonanceTable, EveryCellIsAFiniteNumber) {
+    const CurveCase& c = GetParam();
+    const ResonanceCurve curve = resonance_curve(c.p);
+    ASSERT_TRUE(curve.reason.empty());
+    for (const auto& [dialect, separator, decimal] :
+         {std::tuple{CsvDialect::comma_point, ',', '.'},
+          std::tuple{CsvDialect::semicolon_comma, ';', ','}}) {
+        std::string text;
+        ASSERT_TRUE(write_resonance_csv(curve, dialect, [&](std::string_view piece) {
+            text.append(piece);
+            return true;
+        }));
+        const Table t = read_table(text, separator, decimal);
+        EXPECT_EQ(t.header, "nu_Hz,Im_A,UCm_V,ULm_V,phi_deg");
+        EXPECT_EQ(t.rows.size() + c.left_out, curve.points.size());
+        double previous = 0;
+        for (const auto& row : t.rows) {
+            const double nu = row.at("nu_Hz");
+            EXPECT_GT(nu, previous);
+            previous = nu;
+            const SteadyState s = steady_state_at(c.p, nu);
+            EXPECT_DOUBLE_EQ(row.at("Im_A"), s.I_m) << nu;
+            EXPECT_DOUBLE_EQ(row.at("UCm_V"), s.U_Cm) << nu;
+            EXPECT_DOUBLE_EQ(row.at("ULm_V"), s.U_Lm) << nu;
+            if (curve.unbounded) {
+                EXPECT_NE(nu, curve.nu0) << "the unbounded peak has no row";
+            }
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Circuits, ResonanceTable,
+    ::testing::Values(CurveCase{"rlc", {0.002, 0.005, 0.02, 15, 5, 47, 40}, 0},
+                      CurveCase{"lc", {0.002, 0.005, 0, 15, 5, 47, 40}, 1},
+                      CurveCase{"lc_at_nu0", {0.002, 0.005, 0, 15, 5, 50.329212104487034, 40}, 1},
+                      CurveCase{"lc_negative_nu", {0.002, 0.005, 0, 15, 5, -47, 40}, 1},
+                      CurveCase{"lc_far", {1e-300, 1e-20, 0, 0, 5, 1e-300, 4}, 1},
+                      CurveCase{"rc", {0, 0.005, 2, 0, 5, 47, 4}, 0},
+                      CurveCase{"rl", {0.002, 0, 0.5, 0, -5, 470, 4}, 0},
+                      CurveCase{"capacitor_alone", {0, 1e-12, 0, 0, 5, 1e-300, 4}, 0},
+                      CurveCase{"coil_alone", {1e300, 0, 0, 0, 5, 1e300, 4}, 0}),
+    testing::CaseName{});
 
 } // namespace
 } // namespace ovrelan

@@ -1,17 +1,24 @@
 #include "tools/solve_report.h"
 
 #include "io/results_csv.h"
+#include "model/circuit_kind.h"
+#include "model/number_format.h"
+#include "model/steady_state.h"
 
 #include "support/case_name.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
-
+#include <map>
+#include <numbers>
 #include <ostream>
-
+#include <random>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace ovrelan {
 namespace {
@@ -209,6 +216,218 @@ INSTANTIATE_TEST_SUITE_P(
         GridCase{"rlc_2_3", typed({{Field::Nmax, "2.3"}}), 111},
         GridCase{"rlc_whole", typed({{Field::Nmax, "1"}}), 49}),
     testing::CaseName{});
+
+struct SteadyCase {
+    const char* name;
+    FieldTexts texts;
+    bool unbounded;
+    std::vector<std::string> nulls;    // of the steady state's numbers
+    std::vector<std::string> overflow; // what "overflow" lists
+};
+
+void PrintTo(const SteadyCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class SteadyNulls : public ::testing::TestWithParam<SteadyCase> {};
+
+// A number of the steady state is null only where it is not finite, and the JSON says why:
+// "unbounded" for the current without a resistor at the resonance (the caption comes from the
+// model, whose 2π has ten digits, so it need not call this the resonance), "overflow" for a
+// value beyond the range of a double.
+TEST_P(SteadyNulls, NullOnlyWithAReason) {
+    const SteadyCase& c = GetParam();
+    const nlohmann::ordered_json j = report_json(run_solve(c.texts));
+    ASSERT_TRUE(j["messages"].empty()) << j["messages"].dump(1);
+    const auto& steady = j["steady_state"];
+    EXPECT_EQ(steady["unbounded"], c.unbounded);
+    EXPECT_EQ(steady["overflow"], nlohmann::ordered_json(c.overflow));
+    for (const char* key : {"I_m", "phi", "phi_deg", "Z", "U_Rm", "U_Lm", "U_Cm"}) {
+        const bool null = std::find(c.nulls.begin(), c.nulls.end(), key) != c.nulls.end();
+        EXPECT_EQ(steady[key].is_null(), null) << key << ": " << steady.dump();
+        EXPECT_EQ(steady[key].is_number(), !null) << key;
+    }
+    EXPECT_TRUE(j["resonance"]["overflow"].empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Reports, SteadyNulls,
+    ::testing::Values(
+        // ν0 = 1/(2π√(LC)) to the last digit: no resistor holds the current.
+        SteadyCase{"lc_at_nu0",
+                   typed({{Field::R, "0"}, {Field::nu, "50.329212104487034"}}),
+                   true,
+                   {"I_m", "U_Lm", "U_Cm"},
+                   {}},
+        SteadyCase{"lc_at_nu0_negative",
+                   typed({{Field::R, "0"}, {Field::nu, "-50.329212104487034"}}),
+                   true,
+                   {"I_m", "U_Lm", "U_Cm"},
+                   {}},
+        // The model's own ν0, with its 2π = 6.283185307: 2.9e-11 off, a large finite current.
+        SteadyCase{"lc_at_models_nu0",
+                   typed({{Field::R, "0"}, {Field::nu, "50.32921210592554"}}),
+                   false,
+                   {},
+                   {}},
+        // X_C = 1/(ωC) = 1.6e311 Ω: the whole EMF on the capacitor, Z beyond a double.
+        SteadyCase{
+            "far_below", typed({{Field::C, "1e-6"}, {Field::nu, "1e-300"}}), false, {"Z"}, {"Z"}},
+        SteadyCase{"start_up", {}, false, {}, {}}),
+    testing::CaseName{});
+
+// At the model's own ν0 the current is what the exact π gives there, Em/|ωL − 1/(ωC)|, worked
+// out in long double (64 bits: eight digits after the cancellation); a negative frequency reports
+// what its magnitude does; far below, the capacitor takes the whole EMF.
+TEST(SolveReport, SteadyStateValuesAtTheEdges) {
+    const nlohmann::ordered_json lc =
+        report_json(run_solve(typed({{Field::R, "0"}, {Field::nu, "50.32921210592554"}})));
+    // With the doubles the model holds: 2.9e-11 from the resonance, X depends on their last bits.
+    const auto held = [&](const char* name) {
+        return static_cast<long double>(lc["state"][name].get<double>());
+    };
+    const long double w = 2 * std::numbers::pi_v<long double> * held("nu");
+    const long double X = w * held("L") - 1 / (w * held("C"));
+    const double I = static_cast<double>(5 / std::fabs(X));
+    EXPECT_EQ(lc["regime"], "undamped_resonance") << "the model's resonance";
+    EXPECT_NEAR(lc["steady_state"]["I_m"].get<double>(), I, 1e-6 * I);
+    EXPECT_GT(I, 1e11);
+    for (const char* nu : {"47", "50.329212104487034", "1e-300"}) {
+        const std::string negative = std::string("-") + nu;
+        EXPECT_EQ(report_json(run_solve(typed({{Field::nu, negative.c_str()}})))["steady_state"],
+                  report_json(run_solve(typed({{Field::nu, nu}})))["steady_state"])
+            << nu;
+    }
+    const nlohmann::ordered_json far =
+        report_json(run_solve(typed({{Field::C, "1e-6"}, {Field::nu, "1e-300"}})));
+    EXPECT_EQ(far["steady_state"]["U_Cm"].get<double>(), 5);
+}
+
+// Whether the text holds "inf" or "nan" in any case.
+bool names_a_non_number(std::string text) {
+    for (char& ch : text) {
+        ch = ch >= 'A' && ch <= 'Z' ? static_cast<char>(ch - 'A' + 'a') : ch;
+    }
+    return text.find("inf") != std::string::npos || text.find("nan") != std::string::npos;
+}
+
+// The JSON text without its strings (keys such as "resonance" and texts): its numbers, nulls,
+// booleans and punctuation.
+std::string outside_strings(const std::string& json) {
+    std::string rest;
+    bool in_string = false;
+    for (std::size_t i = 0; i < json.size(); ++i) {
+        if (in_string) {
+            if (json[i] == '\\') {
+                ++i; // the escaped character
+            } else if (json[i] == '"') {
+                in_string = false;
+            }
+            continue;
+        }
+        in_string = json[i] == '"';
+        rest += in_string ? ' ' : json[i];
+    }
+    return rest;
+}
+
+// A field's text: mostly 1e-6 ... 1e6 in magnitude, sometimes far beyond either end, zero or
+// negative where asked.
+std::string any_text(std::mt19937_64& random, double zero, double negative) {
+    std::uniform_real_distribution<double> unit(0, 1);
+    if (unit(random) < zero) {
+        return "0";
+    }
+    const double sign = unit(random) < negative ? -1 : 1;
+    const double exponent = unit(random) < 0.1 ? -300 + 600 * unit(random) : -6 + 12 * unit(random);
+    return format_general(sign * std::pow(10.0, exponent), 17);
+}
+
+// A thousand parameter sets the model takes as given, typed into the fields through the recompute
+// chain (a set the chain corrects or refuses does not count, though its report is checked as
+// well): RLC, LC, RC and RL circuits, magnitudes from 1e-6 to 1e6 and, one value in ten, far
+// beyond; negative and zero frequencies. Neither the resonance table nor the JSON holds "inf" or
+// "nan", every cell of the table is a finite number, and every null of the steady state and the
+// resonance has its reason.
+TEST(SolveReport, RandomAcceptedSetsWriteOnlyFiniteNumbers) {
+    std::mt19937_64 random(28062026);
+    std::uniform_real_distribution<double> unit(0, 1);
+    std::map<std::string, int> circuits;
+    int accepted = 0;
+    int tried = 0;
+    while (accepted < 1000 && tried < 20000) {
+        ++tried;
+        FieldTexts texts;
+        texts[static_cast<std::size_t>(Field::L)] = any_text(random, 0.25, 0);
+        texts[static_cast<std::size_t>(Field::C)] = any_text(random, 0.25, 0);
+        texts[static_cast<std::size_t>(Field::R)] = any_text(random, 0.25, 0);
+        texts[static_cast<std::size_t>(Field::Uo)] = any_text(random, 0.3, 0.3);
+        texts[static_cast<std::size_t>(Field::Em)] = any_text(random, 0.05, 0.3);
+        texts[static_cast<std::size_t>(Field::nu)] = any_text(random, 0.15, 0.3);
+        texts[static_cast<std::size_t>(Field::Nmax)] = format_general(0.1 + 1.9 * unit(random), 3);
+        const SolveRun run = run_solve(texts);
+        const std::string what = "set " + std::to_string(tried);
+
+        const ResonanceCurve curve = resonance_curve(run.state);
+        std::string table;
+        write_resonance_csv(curve, CsvDialect::comma_point, [&](std::string_view piece) {
+            table.append(piece);
+            return true;
+        });
+        ASSERT_FALSE(names_a_non_number(table)) << what << "\n" << table.substr(0, 2000);
+        std::istringstream lines(table);
+        std::string line;
+        std::getline(lines, line);
+        std::size_t rows = 0;
+        while (std::getline(lines, line)) {
+            ++rows;
+            std::istringstream cells(line);
+            for (std::string cell; std::getline(cells, cell, ',');) {
+                double v = NAN;
+                const auto [end, ec] = std::from_chars(cell.data(), cell.data() + cell.size(), v);
+                ASSERT_TRUE(ec == std::errc{} && end == cell.data() + cell.size() &&
+                            std::isfinite(v))
+                    << what << ": " << line;
+            }
+        }
+        // In these sets only the ν0 of an unbounded curve has no row.
+        EXPECT_LE(curve.points.size() - rows, curve.unbounded ? 1U : 0U) << what;
+
+        const nlohmann::ordered_json j = report_json(run);
+        const std::string json = j.dump();
+        ASSERT_FALSE(names_a_non_number(outside_strings(json))) << what << "\n" << j.dump(1);
+        const std::string bare = outside_strings(json);
+        ASSERT_TRUE(bare.find("true") != std::string::npos ||
+                    bare.find("false") != std::string::npos)
+            << "the booleans stand outside the strings";
+        for (const char* part : {"steady_state", "resonance"}) {
+            const auto& object = j[part];
+            if (object.is_null()) {
+                continue; // a constant source has no steady state
+            }
+            const auto& overflow = object["overflow"];
+            for (const auto& [key, value] : object.items()) {
+                const bool listed =
+                    std::find(overflow.begin(), overflow.end(), key) != overflow.end();
+                const bool unbounded = part == std::string("steady_state") && object["unbounded"];
+                EXPECT_EQ(value.is_null(), listed || (value.is_null() && unbounded))
+                    << what << ": " << part << "." << key << " in " << object.dump();
+            }
+        }
+        if (run.changed()) {
+            continue;
+        }
+        ++accepted;
+        const Configuration c = configuration(run.state);
+        circuits[c == Configuration::rlc && run.state.R == 0
+                     ? "LC"
+                     : std::string(configuration_name(c))]++;
+    }
+    EXPECT_EQ(accepted, 1000) << "of " << tried;
+    for (const char* kind : {"RLC", "LC", "RC", "RL"}) {
+        EXPECT_GE(circuits[kind], 50) << kind;
+    }
+}
 
 } // namespace
 } // namespace ovrelan
