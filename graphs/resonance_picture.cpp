@@ -54,9 +54,11 @@ std::vector<std::string> resonance_notes(const Parameters& p, const ResonanceCur
     if (c.nu_C > 0) {
         marks += (marks.empty() ? "" : "   ") + std::string("Vr = ") + hz(c.nu_C, separator);
     }
-    if (p.nu > 0) {
-        const SteadyState s = steady_state_at(p, p.nu);
-        marks += (marks.empty() ? "" : "   ") + std::string("ν = ") + hz(p.nu, separator) +
+    // The source's frequency as the model reads it: a negative ν is |ν|.
+    const double nu = std::fabs(p.nu);
+    if (nu > 0) {
+        const SteadyState s = steady_state_at(p, nu);
+        marks += (marks.empty() ? "" : "   ") + std::string("ν = ") + hz(nu, separator) +
                  ": Im = " + si_text(s.I_m, "А", separator) +
                  ", φ = " + plain_text(s.phi * 180 / std::numbers::pi, separator) + "°";
     } else {
@@ -153,7 +155,7 @@ void draw_resonance(QPainter& painter, QSizeF size, const GraphLook& look, const
         };
         mark(c.nu0, resonance_colour, Qt::SolidLine);
         mark(c.nu_C, capacitor_colour, Qt::DashLine);
-        mark(p.nu, present_colour, Qt::DotLine);
+        mark(std::fabs(p.nu), present_colour, Qt::DotLine);
         painter.setClipping(false);
         draw_frame(painter, f, look, {});
         painter.restore();

@@ -2,8 +2,10 @@
 // remembered curves to compare with, the envelope.
 #include "graphs/graph_view.h"
 #include "graphs/graph_window.h"
+#include "graphs/resonance_picture.h"
 #include "graphs/resonance_window.h"
 #include "graphs/vector_window.h"
+#include "platform/locale.h"
 #include "support/window_fixture.h"
 #include "ui/graph_windows.h"
 #include "ui/main_menus.h"
@@ -94,6 +96,14 @@ TEST_F(Explore, TheWindowsFollowTheCircuit) {
     EXPECT_NEAR(r->curve().nu0, before / 2, 1e-9 * before);
     QTest::keyClick(window->findChild<QLineEdit*>("Text2"), Qt::Key_Up, Qt::ControlModifier);
     EXPECT_LT(r->curve().nu0, before / 2) << "a larger capacitance, stepped";
+    // A negative frequency is read as its magnitude: the source is not called constant.
+    type("Text6", "-47");
+    const std::vector<std::string> notes =
+        resonance_notes(window->state(), r->curve(), decimal_separator());
+    ASSERT_GE(notes.size(), 1U);
+    EXPECT_EQ(notes[0].find("постоянный"), std::string::npos) << notes[0];
+    EXPECT_NE(notes[0].find("ν = 47 Гц"), std::string::npos) << notes[0];
+    type("Text6", "47");
     VectorWindow* v = window->graph_windows().vector();
     EXPECT_EQ(v->phase(), 0);
     for (int k = 0; k < 7; ++k) {
