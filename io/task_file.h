@@ -78,7 +78,8 @@ std::optional<TaskError> check_task_values(const SimulationState& current, const
 
 // What «Сохранить задачу» writes for the values the model holds: each field's text as typed when
 // it is one number that reads as exactly that value, the value itself otherwise; the comment
-// without control characters. It always opens again to the same values.
+// without control characters. It always opens again to the same values; task_file_text says
+// whether it can be saved at all (a comment too long for a task file cannot).
 Task task_to_save(const std::array<std::string, 7>& typed, const Parameters& held,
                   std::string_view comment);
 
