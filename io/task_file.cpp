@@ -40,9 +40,48 @@ std::string at_line(std::size_t line) {
     return "строка " + std::to_string(line) + ": ";
 }
 
+std::string kib(std::size_t bytes) {
+    return std::to_string((bytes + 1023) / 1024) + " КиБ";
+}
+
 std::string limit_text() {
-    return "файл слишком велик для задачи: задача занимает не больше " +
-           std::to_string(task_file_limit / 1024) + " КиБ";
+    return "файл слишком велик для задачи: задача занимает не больше " + kib(task_file_limit);
+}
+
+// What the limit counts is the task's text, not how an editor stored it: a byte-order mark and
+// the CR of a CR LF line end do not count, and UTF-16 counts a character per two bytes as the
+// 8-bit encodings do per byte (UTF-8 needs at least as many bytes for every character). A file
+// the program saved within the limit stays within it whichever of these encodings and line ends
+// an editor saves it in again.
+std::size_t counted_size(std::string_view bytes, const DecodedText& decoded) {
+    std::size_t size = bytes.size();
+    if (const auto mark = byte_order_mark(bytes)) {
+        size -= mark->size;
+    }
+    if (decoded.encoding == Encoding::utf16le || decoded.encoding == Encoding::utf16be) {
+        size /= 2;
+    }
+    std::size_t crlf = 0;
+    for (auto at = decoded.text.find("\r\n"); at != std::string::npos;
+         at = decoded.text.find("\r\n", at + 2)) {
+        ++crlf;
+    }
+    return size - crlf;
+}
+
+// No file that counts within the limit is larger: UTF-16 with a mark, every line end a CR LF.
+constexpr std::size_t largest_task_file = 2 + 4 * task_file_limit;
+
+// A comment line's text: everything after the '=' but the one blank the writer puts there and the
+// CR of a CR LF line end; blanks of the text's own at either end stay.
+std::string_view comment_text(std::string_view after_equals) {
+    if (!after_equals.empty() && (after_equals.front() == ' ' || after_equals.front() == '\t')) {
+        after_equals.remove_prefix(1);
+    }
+    if (!after_equals.empty() && after_equals.back() == '\r') {
+        after_equals.remove_suffix(1);
+    }
+    return after_equals;
 }
 
 std::variant<Task, TaskError> parse_lines(std::string_view content) {
@@ -53,7 +92,8 @@ std::variant<Task, TaskError> parse_lines(std::string_view content) {
     std::size_t start = 0;
     while (start <= content.size()) {
         const std::size_t end = std::min(content.find('\n', start), content.size());
-        const std::string_view line = trim(content.substr(start, end - start));
+        const std::string_view whole = content.substr(start, end - start);
+        const std::string_view line = trim(whole);
         start = end + 1;
         ++line_number;
         if (line.empty() || line.front() == '#') {
@@ -66,7 +106,7 @@ std::variant<Task, TaskError> parse_lines(std::string_view content) {
         const std::string_view name = trim(line.substr(0, equals));
         const std::string_view value = trim(line.substr(equals + 1));
         if (name == "comment") {
-            comment.emplace_back(value);
+            comment.emplace_back(comment_text(whole.substr(whole.find('=') + 1)));
             continue;
         }
         const auto found = std::find(task_names.begin(), task_names.end(), name);
@@ -117,16 +157,21 @@ std::variant<Task, TaskError> parse_decoded(const DecodedText& decoded) {
 } // namespace
 
 std::variant<Task, TaskError> parse_task(std::string_view content) {
-    if (content.size() > task_file_limit) {
+    if (content.size() > largest_task_file) {
         return TaskError{limit_text()};
-    }
-    if (content.find_first_not_of(" \t\r\n") == std::string_view::npos) {
-        return TaskError{"файл пуст"};
     }
     const auto decoded = decode_text_file(content);
     if (!decoded) {
+        const auto mark = byte_order_mark(content);
+        if (mark && mark->encoding != Encoding::utf8) {
+            return TaskError{"это не текстовый файл: он начинается меткой порядка байтов UTF-16, "
+                             "но дальше не текст в UTF-16"};
+        }
         return TaskError{"это не текстовый файл: его нельзя прочитать ни как UTF-8, ни как "
                          "Windows-1251"};
+    }
+    if (counted_size(content, *decoded) > task_file_limit) {
+        return TaskError{limit_text()};
     }
     if (decoded->text.find_first_not_of(" \t\r\n") == std::string::npos) {
         return TaskError{"файл пуст"};
@@ -142,11 +187,52 @@ std::string write_task(const Task& task) {
     std::size_t start = 0;
     while (!task.comment.empty() && start <= task.comment.size()) {
         const std::size_t end = std::min(task.comment.find('\n', start), task.comment.size());
-        out += "comment = " +
-               std::string(trim(std::string_view(task.comment).substr(start, end - start))) + "\n";
+        out += "comment = ";
+        out += std::string_view(task.comment).substr(start, end - start);
+        out += '\n';
         start = end + 1;
     }
     return out;
+}
+
+std::variant<std::string, TaskError> task_file_text(const Task& task) {
+    for (std::size_t k = 0; k < task.texts.size(); ++k) {
+        const std::string_view text = trim(task.texts[k]);
+        if (!reads_whole(text)) {
+            return TaskError{"поле " + field_caption(static_cast<Field>(k)) + ": «" +
+                             std::string(text) + "» — не число"};
+        }
+    }
+    if (std::any_of(task.comment.begin(), task.comment.end(), [](char ch) {
+            const auto c = static_cast<unsigned char>(ch);
+            return c < 0x20 && c != '\t' && c != '\n';
+        })) {
+        return TaskError{"в комментарии есть управляющие символы: в задаче сохраняются только "
+                         "текст, табуляции и переводы строк"};
+    }
+    std::string text = write_task(task);
+    if (text.size() > task_file_limit) {
+        return TaskError{"с этим комментарием файл задачи занял бы " + kib(text.size()) +
+                         ", а задача занимает не больше " + kib(task_file_limit) +
+                         "; сократите комментарий"};
+    }
+    // What is written is what opens: read back, the fields as written and the comment exactly.
+    const auto read = parse_task(text);
+    Task trimmed = task;
+    for (std::string& field : trimmed.texts) {
+        field = std::string(trim(field));
+    }
+    if (std::holds_alternative<Task>(read) && std::get<Task>(read) == trimmed) {
+        return text;
+    }
+    // Read as Windows-1251, the comment would come back in other letters.
+    if (!is_utf8(task.comment)) {
+        return TaskError{"комментарий — не текст в кодировке UTF-8"};
+    }
+    if (const auto* error = std::get_if<TaskError>(&read)) {
+        return TaskError{"файл задачи не открылся бы: " + error->text};
+    }
+    return TaskError{"файл задачи открылся бы не с теми же значениями и комментарием"};
 }
 
 std::variant<Task, TaskError> read_task_file(const std::string& path) {
@@ -164,7 +250,7 @@ std::variant<Task, TaskError> read_task_file(const std::string& path) {
         return TaskError{"это не обычный файл, а устройство, канал или сокет"};
     }
     const std::uintmax_t size = fs::file_size(path, ec);
-    if (!ec && size > task_file_limit) {
+    if (!ec && size > largest_task_file) {
         return TaskError{limit_text()};
     }
     errno = 0;
@@ -176,7 +262,7 @@ std::variant<Task, TaskError> read_task_file(const std::string& path) {
     char buffer[8192];
     std::size_t n = 0;
     while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0 &&
-           content.size() <= task_file_limit) {
+           content.size() <= largest_task_file) {
         content.append(buffer, n);
     }
     const int error = std::ferror(file) != 0 ? (errno != 0 ? errno : EIO) : 0;
@@ -188,7 +274,14 @@ std::variant<Task, TaskError> read_task_file(const std::string& path) {
 }
 
 bool write_task_file(const std::string& path, const Task& task, std::string* error) {
-    return write_file_whole(path, write_task(task), error);
+    auto text = task_file_text(task);
+    if (const auto* refused = std::get_if<TaskError>(&text)) {
+        if (error != nullptr) {
+            *error = refused->text;
+        }
+        return false;
+    }
+    return write_file_whole(path, std::get<std::string>(text), error);
 }
 
 std::optional<TaskError> check_task_values(const SimulationState& current, const Task& task) {

@@ -39,10 +39,35 @@ bool is_utf8(std::string_view text) {
     return convert_text(text, "UTF-8", "UTF-32LE").has_value();
 }
 
+std::optional<ByteOrderMark> byte_order_mark(std::string_view bytes) {
+    const struct {
+        std::string_view mark;
+        Encoding encoding;
+    } marks[] = {{"\xEF\xBB\xBF", Encoding::utf8},
+                 {"\xFF\xFE", Encoding::utf16le},
+                 {"\xFE\xFF", Encoding::utf16be}};
+    for (const auto& m : marks) {
+        if (bytes.substr(0, m.mark.size()) == m.mark) {
+            return ByteOrderMark{m.encoding, m.mark.size()};
+        }
+    }
+    return std::nullopt;
+}
+
 std::optional<DecodedText> decode_text_file(std::string_view bytes) {
-    constexpr std::string_view bom = "\xEF\xBB\xBF";
-    if (bytes.substr(0, bom.size()) == bom) {
-        bytes.remove_prefix(bom.size());
+    const std::optional<ByteOrderMark> mark = byte_order_mark(bytes);
+    if (mark) {
+        bytes.remove_prefix(mark->size);
+    }
+    // Neither FF nor FE ever stands in UTF-8, and no task in Windows-1251 starts with «яю» or
+    // «юя»: a UTF-16 mark is not mistaken.
+    if (mark && mark->encoding != Encoding::utf8) {
+        const bool le = mark->encoding == Encoding::utf16le;
+        auto text = convert_text(bytes, le ? "UTF-16LE" : "UTF-16BE", "UTF-8");
+        if (!text) {
+            return std::nullopt;
+        }
+        return DecodedText{std::move(*text), mark->encoding};
     }
     if (is_utf8(bytes)) {
         return DecodedText{std::string(bytes), Encoding::utf8};

@@ -5,6 +5,7 @@
 #include "io/results_csv.h"
 #include "io/system_errors.h"
 #include "io/task_file.h"
+#include "model/sentences.h"
 #include "model/steady_state.h"
 #include "tools/solve_report.h"
 
@@ -208,8 +209,8 @@ int main(int argc, char** argv) {
         // A task the model would not take as it stands is not opened, as in the window.
         if (const auto error = ovrelan::check_task_values(ovrelan::run_solve({}).state,
                                                           std::get<ovrelan::Task>(task))) {
-            std::cerr << "ovrelan-solve: " << task_path << ": " << error->text
-                      << " Задача не открыта.\n";
+            std::cerr << "ovrelan-solve: " << task_path << ": "
+                      << ovrelan::join_sentences(error->text, "Задача не открыта.") << '\n';
             return ovrelan::exit_values_changed;
         }
         for (std::size_t k = 0; k < texts.size(); ++k) {

@@ -2,6 +2,7 @@
 
 #include "graphs/graph_export.h"
 #include "io/task_file.h"
+#include "model/sentences.h"
 #include "run/run_controller.h"
 #include "simulation/simulation.h"
 #include "ui/parameter_panel.h"
@@ -33,9 +34,8 @@ void TaskActions::enter_all(const std::array<std::string, 7>& texts) {
 }
 
 void TaskActions::cannot(const QString& what, const QString& path, const std::string& reason) {
-    platform_.boxes.show_ok(parent_, "Ошибка",
-                            what + " «" + path + "» не открыта: " + qt(reason) +
-                                ". Ничего не изменилось.");
+    const std::string said = (what + " «" + path + "» не открыта: ").toStdString() + reason;
+    platform_.boxes.show_ok(parent_, "Ошибка", qt(join_sentences(said, "Ничего не изменилось.")));
 }
 
 void TaskActions::load_example(const Example& example) {
@@ -85,12 +85,6 @@ void TaskActions::save_task() {
     if (!comment) {
         return;
     }
-    int chosen = 0;
-    const QString path = platform_.dialogs.save_file(parent_, "Сохранить задачу", "задача.ovrelan",
-                                                     {task_filter}, &chosen);
-    if (path.isEmpty()) {
-        return;
-    }
     // What the model holds, in texts that open again to the same values.
     std::array<std::string, 7> typed;
     for (const FieldEntry& entry : field_table()) {
@@ -98,8 +92,26 @@ void TaskActions::save_task() {
             panel_.field(entry.field)->text().toStdString();
     }
     const Task task = task_to_save(typed, simulation_.state(), comment->toStdString());
+    // A task that would not open again is not saved, and that is said before a file is chosen;
+    // the comment is offered again by the next «Сохранить задачу», to be shortened.
+    const auto text = task_file_text(task);
+    if (const auto* refused = std::get_if<TaskError>(&text)) {
+        task_comment_ = task.comment;
+        platform_.boxes.show_ok(
+            parent_, "Ошибка",
+            qt(join_sentences(
+                "Задача не сохранена: " + refused->text,
+                "Комментарий будет предложен снова, когда вы опять выберете «Сохранить задачу».")));
+        return;
+    }
+    int chosen = 0;
+    const QString path = platform_.dialogs.save_file(parent_, "Сохранить задачу", "задача.ovrelan",
+                                                     {task_filter}, &chosen);
+    if (path.isEmpty()) {
+        return;
+    }
     QString error;
-    if (!write_file(path, QByteArray::fromStdString(write_task(task)), &error)) {
+    if (!write_file(path, QByteArray::fromStdString(std::get<std::string>(text)), &error)) {
         platform_.boxes.show_ok(parent_, "Ошибка",
                                 "Не удалось сохранить файл «" + path + "»: " + error);
         return;

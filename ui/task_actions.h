@@ -33,7 +33,8 @@ public:
 
 private:
     void enter_all(const std::array<std::string, 7>& texts);
-    // «Задача из файла «…» не открыта: reason. Ничего не изменилось.»
+    // «Задача из файла «…» не открыта: reason. Ничего не изменилось.», a period after the reason
+    // only when it does not end in its own mark.
     void cannot(const QString& what, const QString& path, const std::string& reason);
 
     QWidget* parent_;

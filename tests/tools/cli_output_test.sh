@@ -58,6 +58,13 @@ cmp -s "$tmp/typed.json" "$tmp/bom.json" || fail "the BOM task differs from typi
 tail -c +4 "$tmp/bom.ovrelan" | iconv -f UTF-8 -t CP1251 > "$tmp/cp1251.ovrelan"
 "$solve" --task "$tmp/cp1251.ovrelan" > "$tmp/cp1251.json" || fail "a Windows-1251 task: exit $?"
 cmp -s "$tmp/typed.json" "$tmp/cp1251.json" || fail "the Windows-1251 task differs from typing"
+# Notepad's «Юникод» and «Юникод big endian»: UTF-16 with a byte-order mark.
+{ printf '\377\376'; tail -c +4 "$tmp/bom.ovrelan" | iconv -f UTF-8 -t UTF-16LE; } > "$tmp/le.ovrelan"
+"$solve" --task "$tmp/le.ovrelan" > "$tmp/le.json" || fail "a UTF-16 LE task: exit $?"
+cmp -s "$tmp/typed.json" "$tmp/le.json" || fail "the UTF-16 LE task differs from typing"
+{ printf '\376\377'; tail -c +4 "$tmp/bom.ovrelan" | iconv -f UTF-8 -t UTF-16BE; } > "$tmp/be.ovrelan"
+"$solve" --task "$tmp/be.ovrelan" > "$tmp/be.json" || fail "a UTF-16 BE task: exit $?"
+cmp -s "$tmp/typed.json" "$tmp/be.json" || fail "the UTF-16 BE task differs from typing"
 
 # A task the model would correct is not opened: exit 3, the file, the line and the field named.
 sed 's/C = 1000/C = -5/' "$tmp/bom.ovrelan" > "$tmp/negative.ovrelan"
@@ -65,6 +72,12 @@ sed 's/C = 1000/C = -5/' "$tmp/bom.ovrelan" > "$tmp/negative.ovrelan"
 [ "$status" -eq 3 ] || fail "a task with C = -5: exit $status"
 grep -q "negative.ovrelan: строка 3: поле С(мкФ): не может быть отрицательным" "$tmp/err" \
     || fail "reason: $(cat "$tmp/err")"
+grep -q "исправьте! Задача не открыта\\.$" "$tmp/err" || fail "the sentences joined: $(cat "$tmp/err")"
+# A reason without a closing mark of its own gets a period before the next sentence.
+printf 'L = 0\nC = 1000\nR = 0\nUo = 0\nEm = 5\nnu = 0\nNmax = 5\n' > "$tmp/guard.ovrelan"
+"$solve" --task "$tmp/guard.ovrelan" > "$tmp/out" 2> "$tmp/err"; status=$?
+[ "$status" -eq 3 ] || fail "a task a guard would correct: exit $status"
+grep -q "а потом равен 0\\. Задача не открыта\\.$" "$tmp/err" || fail "reason: $(cat "$tmp/err")"
 
 # A value refused is not a success: exit 3, and the JSON says which.
 "$solve" --L 100 --Nmax 1e9 --csv "$tmp/r.csv" > "$tmp/out" 2> "$tmp/err"; status=$?

@@ -781,6 +781,46 @@ TEST_F(MainWindowTest, ATaskIsSavedAndOpenedAgain) {
     QFile::remove(path);
 }
 
+// A comment too long for a task file is refused before a file is chosen, and nothing is written;
+// the next «Сохранить задачу» offers it again, to be shortened, and then saves it, blanks at the
+// ends of its lines included.
+TEST_F(MainWindowTest, ACommentTooLongIsRefusedBeforeAFileIsChosen) {
+    const QString path = QDir::temp().filePath("ovrelan_long_comment.ovrelan");
+    QFile::remove(path);
+    QString comment;
+    for (int i = 0; i < 3000; ++i) {
+        comment += (i == 0 ? "" : "\n") + QString("Строка %1  ").arg(i, 4, 10, QChar('0'));
+    }
+    dialogs.answer = comment;
+    dialogs.save_as = path;
+    window->findChild<QAction*>("mnuFileSaveTask")->trigger();
+    ASSERT_EQ(boxes.boxes.size(), 1U);
+    EXPECT_EQ(boxes.boxes[0].title, "Ошибка");
+    EXPECT_EQ(boxes.boxes[0].text.toStdString(),
+              "Задача не сохранена: с этим комментарием файл задачи занял бы 89 КиБ, а задача "
+              "занимает не больше 64 КиБ; сократите комментарий. Комментарий будет предложен "
+              "снова, когда вы опять выберете «Сохранить задачу».");
+    EXPECT_TRUE(dialogs.suggestions.isEmpty()) << "no file dialog";
+    EXPECT_FALSE(QFile::exists(path));
+
+    dialogs.answer.reset(); // the comment offered is kept as it is: refused again
+    window->findChild<QAction*>("mnuFileSaveTask")->trigger();
+    EXPECT_EQ(boxes.boxes.size(), 2U);
+    EXPECT_FALSE(QFile::exists(path));
+
+    const QString shorter = comment.left(comment.indexOf("Строка 1000"));
+    dialogs.answer = shorter;
+    window->findChild<QAction*>("mnuFileSaveTask")->trigger();
+    EXPECT_EQ(boxes.boxes.size(), 2U);
+    ASSERT_TRUE(QFile::exists(path));
+    dialogs.open = path;
+    window->findChild<QAction*>("mnuFileOpenTask")->trigger();
+    ASSERT_EQ(boxes.boxes.size(), 3U);
+    EXPECT_EQ(boxes.boxes[2].title, "Задача");
+    EXPECT_EQ(boxes.boxes[2].text, shorter) << "the blanks at the ends of the lines too";
+    QFile::remove(path);
+}
+
 // An edit taken as it was typed and left is finished, even where the focus leaving it goes
 // unnoticed (an inactive window here): a later refusal in another field puts back only that
 // field.
@@ -842,7 +882,7 @@ TEST_F(MainWindowTest, ATaskWithAValueTheModelWouldCorrectIsNotOpened) {
     EXPECT_EQ(boxes.boxes[0].text,
               "Задача из файла «" + path +
                   "» не открыта: строка 3: поле С(мкФ): не может быть отрицательным! Не вводите "
-                  "заново, а исправьте!. Ничего не изменилось.");
+                  "заново, а исправьте! Ничего не изменилось.");
     testing::expect_same_state(window->state(), before);
     QFile::remove(path);
 }
