@@ -53,6 +53,13 @@ int export_without_window(int argc, char** argv, const CommandLine& line) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
+    // The terminal shows what the program says, in Russian: Qt's own notes about the desktop it
+    // finds (no runtime folder, no fonts configured) are for developers, not for the teacher.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+        if (type == QtCriticalMsg || type == QtFatalMsg) {
+            std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+        }
+    });
     QApplication app(argc, argv);
     set_up(app);
     QtMessageBoxes boxes;

@@ -44,12 +44,23 @@ printf 'L = 0\nC = 5000\nR = 2\nUo = 15\nEm = 5\nnu = 0\nNmax = 2\n' > "$tmp/rc.
 "$ovrelan" --export-graph Uc "$tmp/rc.pdf" "$tmp/rc.ovrelan" 2> "$tmp/err" || fail "task: exit $?"
 pdftotext "$tmp/rc.pdf" - | grep -q "Цепь RC" || fail "the task's circuit is not drawn"
 
+# Every refusal is said in Russian: no line of it is Latin letters only.
 expect() { # status, what, command...
     want="$1"; what="$2"; shift 2
     "$@" > "$tmp/out" 2> "$tmp/err"; status=$?
     [ "$status" -eq "$want" ] || fail "$what: exit $status, not $want"
     [ -s "$tmp/err" ] || fail "$what: no reason given"
+    if grep -vP '[\x{0400}-\x{04FF}]' "$tmp/err" | grep -q '[A-Za-z]'; then
+        fail "$what: a line without Russian: $(cat "$tmp/err")"
+    fi
 }
+expect 2 "unknown option" "$ovrelan" --bogus
+expect 2 "size without its value" "$ovrelan" --export-graph Uc "$tmp/x.png" --size
+expect 2 "two tasks" "$ovrelan" a.ovrelan b.ovrelan
+for flag in --help --version; do
+    "$ovrelan" $flag > /dev/full 2> "$tmp/err"; status=$?
+    [ "$status" -eq 1 ] || fail "$flag to a full disk: exit $status"
+done
 expect 2 "unknown graph" "$ovrelan" --export-graph X "$tmp/x.png"
 expect 2 "no file" "$ovrelan" --export-graph Uc
 expect 2 "bad size" "$ovrelan" --export-graph Uc "$tmp/x.png" --size 0x0
@@ -60,4 +71,20 @@ expect 3 "refused task" "$ovrelan" --export-graph Uc "$tmp/x.png" "$tmp/bad.ovre
 grep -q "строка 1" "$tmp/err" || fail "the refused line is not named: $(cat "$tmp/err")"
 expect 1 "unwritable" "$ovrelan" --export-graph Uc "$tmp/no/such/dir/x.png"
 [ ! -e "$tmp/x.png" ] || fail "a failed export left a file"
+mkdir "$tmp/folder"
+expect 1 "a folder" "$ovrelan" --export-graph Uc "$tmp/folder"
+printf 'kept' > "$tmp/ro.png"; chmod 0444 "$tmp/ro.png"
+expect 1 "read-only" "$ovrelan" --export-graph Uc "$tmp/ro.png"
+[ "$(cat "$tmp/ro.png")" = "kept" ] || fail "a read-only picture was overwritten"
+
+# A picture saved over a link replaces the file it points to, and a device stays a device.
+printf 'old' > "$tmp/target.png"; ln -s target.png "$tmp/link.png"
+"$ovrelan" --export-graph Uc "$tmp/link.png" --size 320x200 2> "$tmp/err" || fail "link: exit $?"
+[ -L "$tmp/link.png" ] || fail "the link was replaced by a file"
+file "$tmp/target.png" | grep -q "PNG image data" || fail "the link's target: $(file "$tmp/target.png")"
+if [ "$(id -u)" -eq 0 ]; then
+    mknod "$tmp/null" c 1 3
+    "$ovrelan" --export-graph Uc "$tmp/null" 2> "$tmp/err" || fail "to a device: exit $? $(cat "$tmp/err")"
+    [ -c "$tmp/null" ] || fail "the device node was replaced"
+fi
 exit 0
