@@ -114,6 +114,12 @@ TEST(SolveReport, SteadyStateAndResonance) {
     EXPECT_NEAR(r["nu0"].get<double>(), 50.3292, 1e-4);
     EXPECT_NEAR(r["width"].get<double>(), 0.02 / (2 * 3.141592653589793 * 0.002), 1e-12);
     EXPECT_NEAR(r["Q"].get<double>(), 31.6228, 1e-4);
+    // The half-power band's edges, each under its own key: ν± = √(h² + ν0²) ± h, h = R/(4πL).
+    const double h = 0.02 / (4 * 3.141592653589793 * 0.002);
+    const double nu0 = 1 / (2 * 3.141592653589793 * std::sqrt(0.002 * 0.005));
+    EXPECT_NEAR(r["band_low"].get<double>(), std::hypot(h, nu0) - h, 1e-10);
+    EXPECT_NEAR(r["band_high"].get<double>(), std::hypot(h, nu0) + h, 1e-10);
+    EXPECT_NEAR(r["nu_C"].get<double>(), std::sqrt(nu0 * nu0 - 2 * h * h), 1e-10);
     EXPECT_TRUE(report_json(run_solve(typed({{Field::nu, "0"}})))["steady_state"].is_null());
     EXPECT_FALSE(
         report_json(run_solve(typed({{Field::L, "0"}, {Field::C, "0"}})))["resonance"]["reason"]
