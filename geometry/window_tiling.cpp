@@ -7,7 +7,9 @@ namespace ovrelan {
 
 namespace {
 
-constexpr int gap = 4;               // between neighbouring windows
+constexpr int gap = 4;          // between neighbouring windows
+constexpr int scroll_room = 16; // a scroll bar beside a stack that scrolls
+constexpr int slack = 8; // a graph of the stack measures a few pixels apart from one of its own
 constexpr double graph_aspect = 2.4; // width / height of a comfortable graph
 
 struct Grid {
@@ -54,37 +56,6 @@ ScreenRect keep_on_screen(ScreenRect frame, const ScreenRect& available) {
     return frame;
 }
 
-Tiling tile_graph_windows(const ScreenRect& main, const ScreenRect& available, int count) {
-    Tiling t;
-    t.main = keep_on_screen({available.left, available.top, main.width, main.height}, available);
-    if (count <= 0) {
-        return t;
-    }
-    const ScreenRect right{t.main.right() + gap, available.top,
-                           available.right() - t.main.right() - gap, available.height};
-    const ScreenRect below{available.left, t.main.bottom() + gap, available.width,
-                           available.bottom() - t.main.bottom() - gap};
-    Grid grid = best_grid(right, count);
-    if (const Grid g = best_grid(below, count); g.score() > grid.score()) {
-        grid = g;
-    }
-    if (grid.score() == 0) {
-        // No room beside or below: the lower half of the area, over the main window.
-        const ScreenRect half{available.left, available.top + available.height / 2, available.width,
-                              available.height / 2};
-        grid = best_grid(half, count);
-    }
-    const int w = grid.cell_width();
-    const int h = grid.cell_height();
-    for (int i = 0; i < count; ++i) {
-        const int column = i % grid.columns;
-        const int row = i / grid.columns;
-        t.graphs.push_back(
-            {grid.region.left + column * (w + gap), grid.region.top + row * (h + gap), w, h});
-    }
-    return t;
-}
-
 namespace {
 
 // The four areas beside a window inside the available area.
@@ -107,11 +78,36 @@ ScreenRect moved(const ScreenRect& r, int dx, int dy) {
     return {r.left + dx, r.top + dy, r.width, r.height};
 }
 
+// The tallest part of a band that none of the rects crossing it covers, its full width kept.
+ScreenRect tallest_free_band(const ScreenRect& band, const std::vector<ScreenRect>& crossing) {
+    std::vector<std::pair<int, int>> taken;
+    for (const ScreenRect& c : crossing) {
+        if (c.intersects(band)) {
+            taken.emplace_back(c.top, c.bottom());
+        }
+    }
+    std::sort(taken.begin(), taken.end());
+    ScreenRect best{band.left, band.top, band.width, 0};
+    int from = band.top;
+    const auto consider = [&](int to) {
+        if (to - from > best.height) {
+            best = {band.left, from, band.width, to - from};
+        }
+    };
+    for (const auto& [top, bottom] : taken) {
+        consider(std::min(top - gap, band.bottom()));
+        from = std::max(from, bottom + gap);
+    }
+    consider(band.bottom());
+    return best;
+}
+
 } // namespace
 
 GraphPlacement place_graphs(const ScreenRect& available, const ScreenRect& main,
                             const std::vector<ScreenRect>& controls, int count,
-                            const GraphNeeds& needs, bool always_stacked) {
+                            const GraphNeeds& needs, bool always_stacked,
+                            const std::vector<ScreenRect>& bars) {
     GraphPlacement p;
     p.main = keep_on_screen(main, available);
     if (count <= 0) {
@@ -144,11 +140,13 @@ GraphPlacement place_graphs(const ScreenRect& available, const ScreenRect& main,
             }
         }
     }
-    // One window for all of them, beside the controls: the main window goes to the area's right
-    // edge, and the stacked window takes what lies left of its controls, or below it.
+    // One window for all of them, beside the controls: the main window where it is or at the
+    // area's right edge, and the stacked window in the tallest band left of its controls that
+    // neither of its bars crosses; it scrolls through the rows when they do not all fit.
     p.stacked = true;
     const ScreenRect right_edge = keep_on_screen(
         {available.right() - main.width, available.top, main.width, main.height}, available);
+    std::optional<GraphPlacement> scrolling;
     for (const ScreenRect& m : {p.main, right_edge}) {
         const int dx = m.left - main.left;
         const int dy = m.top - main.top;
@@ -156,32 +154,70 @@ GraphPlacement place_graphs(const ScreenRect& available, const ScreenRect& main,
         for (const ScreenRect& c : controls) {
             controls_left = std::min(controls_left, moved(c, dx, dy).left);
         }
-        const ScreenRect beside{available.left, available.top, controls_left - gap - available.left,
-                                available.height};
-        for (int columns = 1; columns <= count; ++columns) {
-            const int rows = (count + columns - 1) / columns;
-            const int width = needs.stacked_extra.width + columns * needs.stacked_cell.width;
-            const int height = needs.stacked_extra.height + rows * needs.stacked_cell.height;
-            if (width <= beside.width && height <= beside.height) {
-                p.main = m;
-                p.columns = columns;
-                // As large as the area lets it be, but no wider than its graphs want.
-                const int shown_width = std::min(beside.width, width * 3 / 2);
-                p.graphs = {{beside.left, beside.top, shown_width, beside.height}};
-                return p;
+        std::vector<ScreenRect> crossing;
+        for (const ScreenRect& b : bars) {
+            crossing.push_back(moved(b, dx, dy));
+        }
+        // Beside the main window, then under it, then over its picture between its bars.
+        const ScreenRect bands[] = {
+            {available.left, available.top, m.left - gap - available.left, available.height},
+            {available.left, m.bottom() + gap, available.width,
+             available.bottom() - m.bottom() - gap},
+            tallest_free_band({available.left, available.top, controls_left - gap - available.left,
+                               available.height},
+                              crossing)};
+        for (const ScreenRect& band : bands) {
+            if (band.width <= 0 || band.height <= 0) {
+                continue;
+            }
+            for (int columns = 1; columns <= count; ++columns) {
+                const int rows = (count + columns - 1) / columns;
+                const int width =
+                    needs.stacked_extra.width + columns * (needs.stacked_cell.width + slack);
+                const int height = needs.stacked_extra.height + rows * needs.stacked_cell.height;
+                if (width <= band.width && height <= band.height) {
+                    p.main = m;
+                    p.columns = columns;
+                    // As large as the band lets it be, but no wider than its graphs want.
+                    p.graphs = {
+                        {band.left, band.top, std::min(band.width, width * 3 / 2), band.height}};
+                    return p;
+                }
+            }
+            const int columns = (band.width - needs.stacked_extra.width - scroll_room) /
+                                std::max(1, needs.stacked_cell.width + slack);
+            if (!scrolling && columns >= 1 &&
+                band.height >= needs.stacked_extra.height + needs.stacked_cell.height) {
+                GraphPlacement q = p;
+                q.main = m;
+                q.columns = std::min(columns, count);
+                q.scrolls = true;
+                q.graphs = {band};
+                scrolling = q;
             }
         }
     }
-    // Nothing holds them legibly: the whole area left of the controls all the same.
+    if (scrolling) {
+        return *scrolling;
+    }
+    // No band holds even one legible graph: the whole area left of the controls, between the
+    // bars where they cross it, all the same.
     p.main = right_edge;
     int controls_left = right_edge.right();
     for (const ScreenRect& c : controls) {
         controls_left = std::min(
             controls_left, moved(c, right_edge.left - main.left, right_edge.top - main.top).left);
     }
-    p.columns = count > 3 ? 2 : 1;
-    p.graphs = {{available.left, available.top, std::max(1, controls_left - gap - available.left),
-                 available.height}};
+    std::vector<ScreenRect> crossing;
+    for (const ScreenRect& b : bars) {
+        crossing.push_back(moved(b, right_edge.left - main.left, right_edge.top - main.top));
+    }
+    p.columns = 1;
+    p.scrolls = true;
+    p.graphs = {
+        tallest_free_band({available.left, available.top,
+                           std::max(1, controls_left - gap - available.left), available.height},
+                          crossing)};
     return p;
 }
 

@@ -1,5 +1,5 @@
-// Where the graph windows go on the screen: never off it, and on request tiled beside or below
-// the main window so that none overlaps another. Frames in screen pixels.
+// Where the graph windows go on the screen: never off it, never over the main window's controls.
+// Frames in screen pixels.
 #pragma once
 
 #include <vector>
@@ -21,18 +21,6 @@ struct ScreenRect {
 // The frame moved (and, where it is larger, shrunk) into the available area of the screen.
 ScreenRect keep_on_screen(ScreenRect frame, const ScreenRect& available);
 
-struct Tiling {
-    ScreenRect main;                // the main window, moved to the area's top-left corner
-    std::vector<ScreenRect> graphs; // one frame for each graph window, in order
-};
-
-// The main window goes to the top-left corner of the available area; the graph windows share
-// the space to its right or the space below it, whichever gives each the larger plot (graphs are
-// about 2.4 times as wide as high), in a grid of equal cells with a small gap. None overlaps
-// another or the main window, and all stay inside the area; where the main window leaves no room
-// at all they share the area's lower half over it.
-Tiling tile_graph_windows(const ScreenRect& main, const ScreenRect& available, int count);
-
 struct ScreenSize {
     int width = 0;
     int height = 0;
@@ -48,6 +36,7 @@ struct GraphPlacement {
     ScreenRect main;                // the main window's frame, moved or not
     std::vector<ScreenRect> graphs; // a frame per graph, or the one stacked window's frame
     int columns = 1;                // of the stacked window
+    bool scrolls = false;           // its rows do not all fit: it scrolls through them
 };
 
 struct GraphNeeds {
@@ -58,9 +47,12 @@ struct GraphNeeds {
 
 // `controls` are the rectangles of the main window's fields, boxes, speed bars and start
 // button, in screen pixels where the main window stands now.
+// `bars` are the main window's menu bar and status bar: across its whole width, no window may
+// cover them either.
 GraphPlacement place_graphs(const ScreenRect& available, const ScreenRect& main,
                             const std::vector<ScreenRect>& controls, int count,
-                            const GraphNeeds& needs, bool always_stacked = false);
+                            const GraphNeeds& needs, bool always_stacked = false,
+                            const std::vector<ScreenRect>& bars = {});
 
 // Where a window of its own (the resonance curve, the vector diagram) opens: as large as
 // `preferred` and no smaller than `minimum`, inside the available area, over none of the

@@ -277,6 +277,17 @@ void GraphView::rebuild() {
     frame_ = graph_frame(r, measure_with(look_.font));
 }
 
+QSize GraphView::around_plot() const {
+    // A roomy hypothetical canvas: the margins do not depend on its size.
+    constexpr double probe_w = 1000;
+    constexpr double probe_h = 600;
+    FrameRequest r = request(probe_w, probe_h);
+    r.normalised = &normalised_;
+    const GraphFrame f = graph_frame(r, measure_with(look_.font));
+    return {static_cast<int>(std::ceil(probe_w - f.plot.width)) + width() - canvas_->width(),
+            static_cast<int>(std::ceil(probe_h - f.plot.height)) + height() - canvas_->height()};
+}
+
 void GraphView::draw_layer() {
     const qreal ratio = canvas_->devicePixelRatioF();
     const QSize size(std::max(1, static_cast<int>(std::ceil(frame_.plot.width * ratio))),

@@ -97,6 +97,8 @@ public:
     void draw_picture(QPainter& painter, QSizeF size, const GraphLook& look);
 
     const GraphFrame& frame() const { return frame_; }
+    // What the view needs around its plot (labels, strips, the zoom bar), whatever its size now.
+    QSize around_plot() const;
     const GraphContent& content() const { return content_; }
 
     // A remembered solution as this graph draws it: its curves in the present axes (the values

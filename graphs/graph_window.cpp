@@ -41,6 +41,10 @@ GraphWindow::GraphWindow(Simulation& simulation, GraphKind kind, Platform& platf
     });
 }
 
+QString GraphWindow::base_title() const {
+    return QString::fromStdString(graph_title(view_->kind(), simulation_.state()));
+}
+
 void GraphWindow::place_beside(const QWidget& main) {
     const QRect frame = main.frameGeometry();
     decoration_ = frame.size() - main.geometry().size();

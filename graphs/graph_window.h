@@ -31,6 +31,8 @@ public:
     GraphWindow(Simulation& simulation, GraphKind kind, Platform& platform);
 
     GraphKind kind() const { return view_->kind(); }
+    // Its title without the run's progress.
+    QString base_title() const;
     GraphView* view() const { return view_; }
     QWidget* plot() const { return view_->plot(); }
     QScrollBar* zoom_bar() const { return view_->zoom_bar(); }

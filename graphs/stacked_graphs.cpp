@@ -1,5 +1,6 @@
 #include "graphs/stacked_graphs.h"
 
+#include "geometry/classroom_layout.h"
 #include "geometry/colours.h"
 #include "graphs/graph_export.h"
 #include "simulation/simulation.h"
@@ -7,12 +8,14 @@
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QMenu>
+#include <QScrollArea>
+#include <QVBoxLayout>
 
 namespace ovrelan {
 
 StackedGraphs::StackedGraphs(Simulation& simulation, Platform& platform)
     : QWidget(nullptr, Qt::Window), simulation_(simulation), platform_(platform),
-      grid_(new QGridLayout(this)) {
+      scroll_(new QScrollArea(this)), content_(new QWidget), grid_(new QGridLayout(content_)) {
     setObjectName("form_Graphs");
     setWindowTitle("Графики");
     QPalette palette = this->palette();
@@ -21,6 +24,34 @@ StackedGraphs::StackedGraphs(Simulation& simulation, Platform& platform)
     setAutoFillBackground(true);
     grid_->setContentsMargins(0, 0, 0, 0);
     grid_->setSpacing(0);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(scroll_);
+    scroll_->setObjectName("GraphStack");
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setWidgetResizable(true);
+    scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll_->setWidget(content_);
+}
+
+// The plot's least height is the classroom's 140 px: each row as high as its tallest margins
+// need around it.
+void StackedGraphs::keep_plots_legible() {
+    const auto per_row = static_cast<std::size_t>(columns_);
+    for (std::size_t first = 0; first < views_.size(); first += per_row) {
+        int row = 0;
+        for (std::size_t i = first; i < std::min(views_.size(), first + per_row); ++i) {
+            row = std::max(row,
+                           static_cast<int>(least_plot_height) + views_[i]->around_plot().height());
+        }
+        // Each row keeps its own least height: the lowest one also has the time labels.
+        grid_->setRowMinimumHeight(static_cast<int>(first / per_row), row);
+    }
+}
+
+void StackedGraphs::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    keep_plots_legible();
 }
 
 GraphView* StackedGraphs::view(GraphKind kind) const {
@@ -37,11 +68,15 @@ void StackedGraphs::show_graphs(const std::vector<GraphKind>& kinds, int columns
         grid_->removeWidget(v);
         delete v;
     }
+    for (int row = 0; row < grid_->rowCount(); ++row) {
+        grid_->setRowMinimumHeight(row, 0);
+    }
     views_.clear();
     columns = std::max(1, columns);
     const int rows = (static_cast<int>(kinds.size()) + columns - 1) / columns;
+    columns_ = columns;
     for (std::size_t i = 0; i < kinds.size(); ++i) {
-        auto* v = new GraphView(simulation_, kinds[i], platform_, this);
+        auto* v = new GraphView(simulation_, kinds[i], platform_, content_);
         v->set_preview(preview_);
         v->set_axes(axes_);
         v->set_scale(scale_);
@@ -70,6 +105,7 @@ void StackedGraphs::show_graphs(const std::vector<GraphKind>& kinds, int columns
         grid_->addWidget(v, row, column);
         views_.push_back(v);
     }
+    keep_plots_legible();
 }
 
 void StackedGraphs::set_preview(bool shown) {

@@ -1,6 +1,8 @@
 // The «Графики» window: several graphs stacked in one window on one time axis, each its own plot,
 // the zoom and the pan shared; only the lowest in each column shows the time labels. Where the
-// screen cannot hold the graphs legibly in windows of their own, they open here.
+// screen cannot hold the graphs legibly in windows of their own, they open here; in the
+// classroom layout it stands in the main window's graph area. When its graphs do not all fit at
+// their least legible height, it scrolls through them.
 #pragma once
 
 #include "geometry/graph_series.h"
@@ -13,6 +15,7 @@
 #include <vector>
 
 class QGridLayout;
+class QScrollArea;
 
 namespace ovrelan {
 
@@ -24,6 +27,7 @@ public:
 
     // The graphs it stacks, in this order, in this many columns.
     void show_graphs(const std::vector<GraphKind>& kinds, int columns);
+    QScrollArea* scroll_area() const { return scroll_; }
     const std::vector<GraphView*>& views() const { return views_; }
     GraphView* view(GraphKind kind) const;
     // For every graph: the preview, the axes, the back row's scale.
@@ -35,11 +39,20 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
+private:
+    // Each graph at least legible: where the window is lower than that, it scrolls.
+    void keep_plots_legible();
+
+public:
 private:
     Simulation& simulation_;
     Platform& platform_;
+    QScrollArea* scroll_;
+    QWidget* content_;
     QGridLayout* grid_;
+    int columns_ = 1;
     std::vector<GraphView*> views_;
     bool preview_ = true;
     Axes axes_ = Axes::normalised;

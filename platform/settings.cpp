@@ -38,6 +38,12 @@ double setting_choice(const QString& key, std::span<const double> allowed, doubl
     return found != allowed.end() ? *found : fallback;
 }
 
+double setting_in_range(const QString& key, double low, double high, double fallback) {
+    bool ok = false;
+    const double value = QSettings().value(key).toString().trimmed().toDouble(&ok);
+    return ok && value >= low && value <= high ? value : fallback;
+}
+
 QString setting_folder(const QString& key, const QString& fallback) {
     const QString folder = QSettings().value(key).toString();
     return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : fallback;

@@ -18,6 +18,9 @@ bool setting_bool(const QString& key, bool fallback);
 // number, NaN or an infinity included.
 double setting_choice(const QString& key, std::span<const double> allowed, double fallback);
 
+// A number within [low, high]; the default otherwise.
+double setting_in_range(const QString& key, double low, double high, double fallback);
+
 // A folder that exists; the default otherwise.
 QString setting_folder(const QString& key, const QString& fallback);
 

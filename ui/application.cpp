@@ -110,6 +110,11 @@ int run_program(int argc, char** argv, StartOptions options) {
     Platform platform{boxes, tone, documents, dialogs};
 
     MainWindow main_window(platform);
+    if (line.layout != CommandLine::Layout::remembered) {
+        main_window.set_layout(line.layout == CommandLine::Layout::one_window
+                                   ? MainWindow::Layout::one_window
+                                   : MainWindow::Layout::windows);
+    }
     QuitAfterPaint quit;
     if (options.quit_after_first_paint) {
         main_window.client_area()->installEventFilter(&quit);

@@ -10,7 +10,7 @@ namespace ovrelan {
 namespace {
 
 const QString usage = QStringLiteral(
-    "Использование: ovrelan [--help] [--version] [ЗАДАЧА]\n"
+    "Использование: ovrelan [--help] [--version] [--layout one|windows] [ЗАДАЧА]\n"
     "               ovrelan --export-graph ГРАФИК ФАЙЛ [--size ШxВ] [--axes si|norm] [ЗАДАЧА]");
 const QString description =
     QStringLiteral("Ovrelan — учебный тренажёр по переходным процессам в последовательном контуре\n"
@@ -31,6 +31,10 @@ const OptionText option_texts[] = {
      "диаграмму (vector) задачи или начальной цепи в файл PNG, SVG или PDF без окна и выйти"},
     {{"size"}, "--size ШxВ", "размер рисунка PNG или SVG в пикселях (1600x900)"},
     {{"axes"}, "--axes si|norm", "оси в физических единицах (si) или в нормированных (norm)"},
+    {{"layout"},
+     "--layout one|windows",
+     "на этот запуск: всё в одном окне (one) или графики в отдельных окнах (windows); без "
+     "него — как было в прошлый раз"},
 };
 
 // The largest side of a picture, in pixels: 16 000 × 16 000 is already 1 GB of image.
@@ -106,11 +110,13 @@ CommandLine parse_command_line(const QStringList& arguments) {
     const QCommandLineOption export_graph(option_texts[2].names, option_texts[2].text, "ГРАФИК");
     const QCommandLineOption size(option_texts[3].names, option_texts[3].text, "ШxВ");
     const QCommandLineOption axes(option_texts[4].names, option_texts[4].text, "si|norm");
+    const QCommandLineOption layout(option_texts[5].names, option_texts[5].text, "one|windows");
     parser.addOption(help);
     parser.addOption(version);
     parser.addOption(export_graph);
     parser.addOption(size);
     parser.addOption(axes);
+    parser.addOption(layout);
     CommandLine line;
     const auto error = [&](const QString& what) {
         line.action = CommandLine::Action::error;
@@ -172,6 +178,13 @@ CommandLine parse_command_line(const QStringList& arguments) {
         }
         line.action = CommandLine::Action::export_graph;
         return line;
+    }
+    if (parser.isSet(layout)) {
+        const QString l = parser.value(layout).toLower();
+        if (l != "one" && l != "windows") {
+            return error("расположение «" + parser.value(layout) + "»: можно one или windows");
+        }
+        line.layout = l == "one" ? CommandLine::Layout::one_window : CommandLine::Layout::windows;
     }
     if (parser.isSet(size) || parser.isSet(axes)) {
         return error("--size и --axes задаются только вместе с --export-graph");

@@ -26,6 +26,9 @@ struct CommandLine {
     QString picture;       // FILE: .png, .svg or .pdf
     QSize size{1600, 900}; // of a PNG or SVG
     Axes axes = Axes::normalised;
+    // --layout one|windows: the layout for this start, not remembered.
+    enum class Layout { remembered, one_window, windows };
+    Layout layout = Layout::remembered;
 };
 
 // The arguments as main() has them, the program's name first.

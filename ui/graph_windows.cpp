@@ -5,6 +5,7 @@
 #include "graphs/stacked_graphs.h"
 #include "graphs/vector_window.h"
 #include "simulation/simulation.h"
+#include "ui/graph_area.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -20,27 +21,13 @@ namespace {
 // The smallest plot a class still reads.
 const QSize legible_plot(320, 140);
 
-ScreenRect screen_rect_of(const QWidget* w) {
-    const QPoint origin = w->mapToGlobal(QPoint(0, 0));
-    return {origin.x(), origin.y(), w->width(), w->height()};
-}
-
-// A graph's window stays above the main window, as a dialog does (the window manager keeps a
-// transient window over its parent): clicking the main window's controls does not hide the
-// graphs that stand over its picture on a small screen. The main window still owns nothing.
-void keep_above(QWidget& w, QWidget& main) {
-    // Only a dialog's or a tool's window is transient for its parent on X11; this one keeps its
-    // title bar's buttons.
-    constexpr Qt::WindowFlags flags = Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+// A window of its own, as the window manager makes it: with a title bar and its buttons. Not
+// transient for the main window: a click on the main window brings it to the front.
+void as_window(QWidget& w) {
+    constexpr Qt::WindowFlags flags = Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                                       Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint;
-    if (w.windowFlags() != flags) {
+    if (w.parentWidget() == nullptr && w.windowFlags() != flags) {
         w.setWindowFlags(flags);
-    }
-    w.winId();
-    main.winId();
-    if (w.windowHandle() != nullptr && main.windowHandle() != nullptr &&
-        w.windowHandle()->transientParent() != main.windowHandle()) {
-        w.windowHandle()->setTransientParent(main.windowHandle());
     }
 }
 
@@ -119,13 +106,7 @@ void GraphWindows::set_chosen(GraphKind kind, bool chosen) {
         return;
     }
     chosen_[i] = chosen;
-    if (chosen || stacked_->isVisible()) {
-        show_chosen();
-    } else {
-        showing_ = true;
-        windows_[i]->hide();
-        showing_ = false;
-    }
+    show_chosen();
 }
 
 void GraphWindows::arrange() {
@@ -159,20 +140,13 @@ GraphNeeds GraphWindows::needs() const {
         }
     }
     const QSize decoration = main_.frameGeometry().size() - main_.geometry().size();
+    if (window.isEmpty()) {
+        return graph_needs_at(scale_, {decoration.width(), decoration.height()});
+    }
     const QSize cell = window - decoration;
     return {{window.width(), window.height()},
             {cell.width(), cell.height() - time_row},
             {decoration.width(), decoration.height() + time_row}};
-}
-
-std::vector<ScreenRect> GraphWindows::control_rects() const {
-    std::vector<ScreenRect> controls;
-    for (const QWidget* c : controls_) {
-        if (c->isVisible()) {
-            controls.push_back(screen_rect_of(c));
-        }
-    }
-    return controls;
 }
 
 PictureWindow* GraphWindows::extra(Extra e) const {
@@ -181,85 +155,160 @@ PictureWindow* GraphWindows::extra(Extra e) const {
 }
 
 void GraphWindows::set_extra_shown(Extra e, bool shown) {
-    PictureWindow& w = *extra(e);
-    showing_ = true;
-    if (!shown) {
-        w.hide();
-        showing_ = false;
+    extra_shown_[static_cast<std::size_t>(e)] = shown;
+    show_chosen();
+}
+
+void GraphWindows::set_area(GraphArea* area, std::function<void()> rearrange) {
+    if (area_ == area) {
         return;
     }
-    std::vector<ScreenRect> taken;
-    for (const auto& g : windows_) {
-        if (g->isVisible()) {
-            taken.push_back(to_screen_rect(g->frameGeometry()));
+    showing_ = true;
+    if (area_ != nullptr) {
+        area_->release();
+        for (QWidget* w : std::initializer_list<QWidget*>{stacked_.get(), extra(Extra::resonance),
+                                                          extra(Extra::vector)}) {
+            as_window(*w);
+            w->hide();
         }
     }
-    if (stacked_->isVisible()) {
-        taken.push_back(to_screen_rect(stacked_->frameGeometry()));
+    area_ = area;
+    rearrange_ = std::move(rearrange);
+    stacked_kinds_.clear();
+    stacked_columns_ = 0;
+    if (area_ != nullptr) {
+        for (const auto& w : windows_) {
+            w->hide();
+        }
+        area_->hold(stacked_.get(), extra(Extra::resonance), extra(Extra::vector));
     }
-    std::vector<ScreenRect> own;
-    const QWidget* other = extra(e == Extra::resonance ? Extra::vector : Extra::resonance);
-    if (other->isVisible()) {
-        own.push_back(to_screen_rect(other->frameGeometry()));
-    }
-    const QSize decoration = main_.frameGeometry().size() - main_.geometry().size();
-    const int grow = static_cast<int>(std::lround(w.scale() * 100));
-    const ScreenSize preferred{(560 * grow) / 100 + decoration.width(),
-                               (420 * grow) / 100 + decoration.height()};
-    const ScreenSize minimum{400 + decoration.width(), 300 + decoration.height()};
-    const ScreenRect frame =
-        place_window(to_screen_rect(available()), to_screen_rect(main_.frameGeometry()),
-                     control_rects(), taken, own, preferred, minimum);
-    w.resize(std::max(1, frame.width - decoration.width()),
-             std::max(1, frame.height - decoration.height()));
-    w.move(frame.left, frame.top);
-    keep_above(w, main_);
-    w.show();
-    w.raise();
     showing_ = false;
+    show_chosen();
+}
+
+ClassroomRequest GraphWindows::views(ClassroomRequest request) const {
+    request.graphs = static_cast<int>(chosen_kinds().size());
+    request.resonance = extra_shown_[static_cast<std::size_t>(Extra::resonance)];
+    request.vector = extra_shown_[static_cast<std::size_t>(Extra::vector)];
+    return request;
+}
+
+void GraphWindows::apply_area(const GraphAreaLayout& layout) {
+    if (area_ == nullptr) {
+        return;
+    }
+    const std::vector<GraphKind> kinds = chosen_kinds();
+    if (kinds != stacked_kinds_ || layout.columns != stacked_columns_) {
+        stacked_->show_graphs(kinds, layout.columns);
+        stacked_kinds_ = kinds;
+        stacked_columns_ = layout.columns;
+    }
+    area_->apply(layout, extra_shown_[static_cast<std::size_t>(Extra::resonance)],
+                 extra_shown_[static_cast<std::size_t>(Extra::vector)],
+                 static_cast<int>(kinds.size()));
+}
+
+SeparateRequest GraphWindows::separate_request(double scale) const {
+    SeparateRequest r;
+    r.available = to_screen_rect(available());
+    r.scale = scale;
+    if (main_.isVisible()) {
+        r.main = to_screen_rect(main_.frameGeometry());
+        const QSize decoration = main_.frameGeometry().size() - main_.geometry().size();
+        r.decoration = {decoration.width(), decoration.height()};
+    }
+    r.graphs = static_cast<int>(chosen_kinds().size());
+    r.always_stacked = always_stacked_;
+    r.resonance = extra_shown_[static_cast<std::size_t>(Extra::resonance)];
+    r.vector = extra_shown_[static_cast<std::size_t>(Extra::vector)];
+    r.needs = needs();
+    return r;
 }
 
 void GraphWindows::show_chosen() {
+    if (area_ != nullptr) {
+        if (rearrange_) {
+            rearrange_();
+        }
+        return;
+    }
+    place_all();
+}
+
+// Every open window placed again: the graphs, the stack, the curve and the diagram, none over
+// the main window's controls, menu bar or status bar.
+void GraphWindows::place_all() {
+    SeparateRequest request = separate_request(scale_);
+    request.scale = scale_; // the main window keeps the size it has; only the others move
+    const SeparateLayout p = arrange_separate_windows(request);
     const std::vector<GraphKind> kinds = chosen_kinds();
-    const std::vector<ScreenRect> controls = control_rects();
-    const QRect area = available();
-    const GraphPlacement p =
-        place_graphs(to_screen_rect(area), to_screen_rect(main_.frameGeometry()), controls,
-                     static_cast<int>(kinds.size()), needs(), always_stacked_);
     showing_ = true;
-    if (p.main.left != main_.frameGeometry().left() || p.main.top != main_.frameGeometry().top()) {
+    if (main_.isVisible() && (p.main.left != main_.frameGeometry().left() ||
+                              p.main.top != main_.frameGeometry().top())) {
         main_.move(p.main.left, p.main.top);
     }
-    if (kinds.empty() || !p.stacked) {
+    if (kinds.empty() || !p.graphs.stacked) {
         stacked_->hide();
     }
     for (std::size_t i = 0; i < graph_kind_count; ++i) {
         const auto kind = static_cast<GraphKind>(i);
         const auto at = std::find(kinds.begin(), kinds.end(), kind);
         GraphWindow& w = *windows_[i];
-        if (p.stacked || at == kinds.end()) {
+        if (p.graphs.stacked || at == kinds.end()) {
             w.hide();
             continue;
         }
-        const ScreenRect& frame = p.graphs[static_cast<std::size_t>(at - kinds.begin())];
+        const ScreenRect& frame = p.graphs.graphs[static_cast<std::size_t>(at - kinds.begin())];
+        as_window(w);
         w.place(frame);
-        keep_above(w, main_);
         w.show();
         w.place(frame); // again, now that its own frame's decoration is known
         w.raise();
     }
-    if (p.stacked && !kinds.empty()) {
-        stacked_->show_graphs(kinds, p.columns);
-        const ScreenRect& f = p.graphs.front();
+    if (p.graphs.stacked && !kinds.empty()) {
+        stacked_->show_graphs(kinds, p.graphs.columns);
+        stacked_kinds_ = kinds;
+        stacked_columns_ = p.graphs.columns;
+        const ScreenRect& f = p.graphs.graphs.front();
         const QSize decoration = main_.frameGeometry().size() - main_.geometry().size();
+        as_window(*stacked_);
         stacked_->resize(std::max(1, f.width - decoration.width()),
                          std::max(1, f.height - decoration.height()));
         stacked_->move(f.left, f.top);
-        keep_above(*stacked_, main_);
         stacked_->show();
         stacked_->raise();
     }
+    show_extra(Extra::resonance, p.resonance);
+    show_extra(Extra::vector, p.vector);
+    set_progress(progress_);
     showing_ = false;
+}
+
+void GraphWindows::show_extra(Extra e, const std::optional<ScreenRect>& frame) {
+    PictureWindow& w = *extra(e);
+    if (!frame || !extra_shown_[static_cast<std::size_t>(e)]) {
+        w.hide();
+        return;
+    }
+    const QSize decoration = main_.frameGeometry().size() - main_.geometry().size();
+    as_window(w);
+    w.resize(std::max(1, frame->width - decoration.width()),
+             std::max(1, frame->height - decoration.height()));
+    w.move(frame->left, frame->top);
+    w.show();
+    w.raise();
+}
+
+void GraphWindows::set_progress(const QString& text) {
+    progress_ = text;
+    if (area_ != nullptr) {
+        return; // the main window's status bar shows it, and nothing covers it
+    }
+    const QString suffix = text.isEmpty() ? QString() : " — " + text;
+    stacked_->setWindowTitle("Графики" + suffix);
+    for (const auto& w : windows_) {
+        w->setWindowTitle(w->base_title() + suffix);
+    }
 }
 
 void GraphWindows::set_preview(bool shown) {
@@ -277,6 +326,7 @@ void GraphWindows::set_axes(Axes axes) {
 }
 
 void GraphWindows::set_scale(double scale) {
+    scale_ = scale;
     for (const auto& w : windows_) {
         w->view()->set_scale(scale);
     }
@@ -287,6 +337,10 @@ void GraphWindows::set_scale(double scale) {
 
 void GraphWindows::close_all() {
     showing_ = true;
+    if (area_ != nullptr) {
+        area_->release();
+        area_ = nullptr;
+    }
     for (const auto& w : windows_) {
         w->close();
     }

@@ -1,10 +1,15 @@
 // The graph windows of the main window: the five quantities' windows (their boxes in «Графики»),
-// the voltages-and-current one (a menu item) and the stacked «Графики» window. Whatever is chosen
-// is shown where it covers none of the main window's controls: in windows of their own where the
-// screen's free area holds them legibly, otherwise stacked in one window beside the controls.
+// the voltages-and-current one (a menu item), the stacked «Графики» window, the resonance curve
+// and the vector diagram. In the specification's layout whatever is chosen is shown where it
+// covers none of the main window's controls, menu bar or status bar: in windows of their own
+// where the screen's free area holds them legibly, otherwise stacked in one window beside the
+// controls; every window is placed again when the size or the set of windows changes. In the
+// classroom layout the stack, the curve and the diagram stand in the main window's graph area.
 #pragma once
 
+#include "geometry/classroom_layout.h"
 #include "geometry/graph_series.h"
+#include "geometry/separate_windows.h"
 #include "geometry/window_tiling.h"
 #include "platform/platform.h"
 
@@ -21,6 +26,7 @@ class QWidget;
 
 namespace ovrelan {
 
+class GraphArea;
 class GraphView;
 class GraphWindow;
 class PictureWindow;
@@ -46,8 +52,6 @@ public:
     // it is not on the screen.
     GraphView* shown_view(GraphKind kind) const;
 
-    // The controls no graph may cover.
-    void set_controls(std::vector<QWidget*> controls) { controls_ = std::move(controls); }
     // Called when the student closes a graph's window (the box or the item is cleared then).
     void on_unchosen(std::function<void(GraphKind)> unchosen) { unchosen_ = std::move(unchosen); }
     void on_extra_closed(std::function<void(Extra)> closed) { extra_closed_ = std::move(closed); }
@@ -75,13 +79,29 @@ public:
 
     // The screen's available area (the main window's screen unless a test says otherwise).
     void set_screen_area(std::optional<QRect> area) { screen_area_ = area; }
+    QRect available() const;
+
+    // The classroom layout's graph area holds the stack, the curve and the diagram; null gives
+    // them back as windows of their own. `rearrange` is asked to lay the main window out again
+    // when what the area shows changes.
+    void set_area(GraphArea* area, std::function<void()> rearrange);
+    bool in_area() const { return area_ != nullptr; }
+    // What is shown: the chosen graphs, the curve, the diagram.
+    ClassroomRequest views(ClassroomRequest request) const;
+    // The area's layout applied: the stack's columns, the panes or the tabs.
+    void apply_area(const GraphAreaLayout& layout);
+
+    // The specification's layout for a presentation size, with the views shown now.
+    SeparateRequest separate_request(double scale) const;
+    // The run's progress, where the separate windows show it too (their titles).
+    void set_progress(const QString& text);
 
 private:
-    QRect available() const;
     GraphNeeds needs() const;
     std::vector<GraphKind> chosen_kinds() const;
     void show_chosen();
-    std::vector<ScreenRect> control_rects() const;
+    void place_all();
+    void show_extra(Extra e, const std::optional<ScreenRect>& frame);
 
     QWidget& main_;
     Simulation& simulation_;
@@ -92,9 +112,15 @@ private:
     std::unique_ptr<VectorWindow> vector_;
     std::function<void(Extra)> extra_closed_;
     std::array<bool, graph_kind_count> chosen_{};
-    std::vector<QWidget*> controls_;
     std::function<void(GraphKind)> unchosen_;
     std::optional<QRect> screen_area_;
+    std::array<bool, 2> extra_shown_{};
+    GraphArea* area_ = nullptr;
+    std::function<void()> rearrange_;
+    std::vector<GraphKind> stacked_kinds_;
+    int stacked_columns_ = 0;
+    double scale_ = 1;
+    QString progress_;
     bool always_stacked_ = false;
     bool showing_ = false; // placing windows: their hide events are not the student's
 };

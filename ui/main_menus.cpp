@@ -148,11 +148,18 @@ void build_main_menus(QMenuBar* bar, const MenuHandlers& h) {
     graphs->addSeparator();
     toggle("mnuGraphsPreview", "&Вся кривая сразу (бледная)", h.preview, h.set_preview);
     toggle("mnuGraphsPhysical", "&Оси в физических единицах", h.physical_axes, h.set_physical_axes);
-    toggle("mnuGraphsOneWindow", "Все графики в &одном окне", h.one_window, h.set_one_window);
+    toggle("mnuGraphsOneWindow", "Все &графики в одном окне", h.one_window, h.set_one_window);
     add_item(graphs, "mnuGraphsArrange", "&Упорядочить графики", h.arrange_graphs)
         ->setIcon(letter_icon("▦", QColor(60, 120, 60)));
 
     QMenu* view = add_menu(bar, "mnuView", "&Вид");
+    QAction* one_window = add_item(view, "mnuViewOneWindow", "&Всё в одном окне");
+    one_window->setCheckable(true);
+    one_window->setChecked(h.one_window_layout_on);
+    one_window->setToolTip("Схема, параметры, характеристики и графики в одном окне, по размеру "
+                           "экрана; иначе — графики в отдельных окнах");
+    QObject::connect(one_window, &QAction::toggled, view, h.one_window_layout);
+    view->addSeparator();
     add_item(view, "mnuViewLarger", "&Крупнее", [h] { h.change_size(1); })
         ->setShortcuts(distinct_keys(
             {QKeySequence(Qt::CTRL | Qt::Key_Equal), QKeySequence(Qt::CTRL | Qt::Key_Plus)},

@@ -36,6 +36,8 @@ struct MenuHandlers {
     std::function<void()> forget_curves;
     std::function<void()> arrange_graphs;
     std::function<void(int)> change_size; // +1 larger, -1 smaller, 0 the normal size
+    bool one_window_layout_on = false;    // the classroom layout
+    std::function<void(bool)> one_window_layout;
     std::function<void()> show_authors;
     std::function<void()> show_about;
     std::function<void()> show_registration;

@@ -1,7 +1,9 @@
 #include "ui/main_window.h"
 
+#include "geometry/classroom_layout.h"
 #include "geometry/colours.h"
 #include "geometry/main_layout.h"
+#include "geometry/separate_windows.h"
 #include "geometry/window_tiling.h"
 #include "graphs/graph_window.h"
 #include "model/examples.h"
@@ -12,6 +14,7 @@
 #include "scene/circuit_scene.h"
 #include "ui/authors_window.h"
 #include "ui/form_widgets.h"
+#include "ui/graph_area.h"
 #include "ui/main_menus.h"
 #include "ui/selection_boxes.h"
 #include "ui/texts.h"
@@ -29,6 +32,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QSettings>
+#include <QSignalBlocker>
 #include <QStatusBar>
 
 #include <cmath>
@@ -85,26 +89,76 @@ MainWindow::MainWindow(Platform& platform, QWidget* parent)
     resize(800, 480 + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
     client_->resize(800, 480);
     client_->installEventFilter(this);
-    std::vector<QWidget*> controls{boxes_->graphs_frame(),
-                                   boxes_->fields_frame(),
-                                   carrier_delay_bar_,
-                                   speedup_bar_,
-                                   start_button_,
-                                   client_->findChild<QWidget*>("Label31"),
-                                   client_->findChild<QWidget*>("Label32")};
-    for (const FieldEntry& entry : field_table()) {
-        controls.push_back(field(entry.field));
-    }
-    graph_windows_->set_controls(controls); // no graph ever covers them
+    // The classroom layout's graph area and its divider, shown only there.
+    area_ = new GraphArea(client_);
+    area_->hide();
+    divider_ = new Divider(client_);
+    divider_->hide();
+    divider_->dragged = [this](QPoint at) { divider_dragged(at); };
+    split_ = setting_in_range(split_setting, 0.0, 1.0, 0.5);
     start_up();
     // A size the settings file holds that is none of ours is not taken, nor written back.
-    if (const double scale = setting_choice(scale_setting, presentation_sizes(), 1.0); scale != 1) {
-        apply_scale(scale);
-    }
+    scale_ = setting_choice(scale_setting, presentation_sizes(), 1.0);
+    // The layout remembered, or the one the screen suits: the classroom one where separate
+    // windows would not fit without covering, or at a presentation size.
+    const QString remembered = QSettings().value(layout_setting).toString();
+    const bool one =
+        remembered == "one" || (remembered != "windows" &&
+                                (scale_ > 1 || !separate_windows_fit(to_screen_rect(available()))));
+    set_layout(one ? Layout::one_window : Layout::windows);
 }
 
 MainWindow::~MainWindow() {
+    // The graph area gives its views back before it goes: their windows own them.
+    graph_windows_->set_area(nullptr, {});
     delete authors_;
+}
+
+QRect MainWindow::available() const {
+    if (screen_area_) {
+        return *screen_area_;
+    }
+    const QScreen* screen =
+        this->screen() != nullptr ? this->screen() : QGuiApplication::primaryScreen();
+    return screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+}
+
+void MainWindow::set_screen_area(std::optional<QRect> area) {
+    screen_area_ = area;
+    graph_windows_->set_screen_area(area);
+}
+
+void MainWindow::set_layout(Layout layout) {
+    const bool one = layout == Layout::one_window;
+    layout_ = layout;
+    if (QAction* item = findChild<QAction*>("mnuViewOneWindow"); item != nullptr) {
+        const QSignalBlocker quiet(item);
+        item->setChecked(one);
+    }
+    characteristics_->circuit_label()->setWordWrap(one);
+    area_->setVisible(false);
+    divider_->setVisible(false);
+    if (one) {
+        // The window fills the screen; its contents take the size that fits.
+        client_->setMinimumSize(0, 0);
+        graph_windows_->set_area(area_, [this] {
+            if (arrange()) {
+                scene_->build_scene();
+            }
+        });
+        resizing_ = true;
+        setGeometry(available());
+        resizing_ = false;
+        if (isVisible()) {
+            showMaximized();
+        }
+    } else {
+        graph_windows_->set_area(nullptr, {});
+        if (isMaximized()) {
+            showNormal();
+        }
+    }
+    apply_scale(scale_);
 }
 
 void MainWindow::build_run_controls() {
@@ -159,6 +213,7 @@ void MainWindow::build_run_controls() {
         } else {
             statusBar()->showMessage(text);
         }
+        graph_windows_->set_progress(text); // where the status bar may be out of sight
     });
 }
 
@@ -209,6 +264,11 @@ void MainWindow::build_menus() {
     };
     h.forget_curves = [this] { simulation_.forget(); };
     h.arrange_graphs = [this] { graph_windows_->arrange(); };
+    h.one_window_layout_on = layout_ == Layout::one_window;
+    h.one_window_layout = [this](bool on) {
+        QSettings().setValue(layout_setting, on ? "one" : "windows");
+        set_layout(on ? Layout::one_window : Layout::windows);
+    };
     h.change_size = [this](int step) {
         const double scale = next_scale(scale_, step);
         QSettings().setValue(scale_setting, scale);
@@ -248,42 +308,135 @@ void MainWindow::client_resized() {
     if (!simulation_.ready()) {
         return;
     }
+    if (layout_ == Layout::windows && !resizing_ && !isMaximized()) {
+        // A size the student gives the window is its size from now on, at every presentation
+        // size.
+        normal_client_ = QSize(static_cast<int>(std::lround(client_->width() / shown_scale_)),
+                               static_cast<int>(std::lround(client_->height() / shown_scale_)));
+    }
     if (arrange()) {
         scene_->build_scene();
     }
 }
 
-// The layout of the normal size, magnified for the back row.
+// The layout of the normal size, magnified; or the classroom layout.
 bool MainWindow::arrange() {
+    if (layout_ == Layout::one_window) {
+        return arrange_classroom();
+    }
     const MainLayout layout =
-        arrange_main_window(static_cast<int>(std::lround(client_->width() / scale_)),
-                            static_cast<int>(std::lround(client_->height() / scale_)));
+        arrange_main_window(static_cast<int>(std::lround(client_->width() / shown_scale_)),
+                            static_cast<int>(std::lround(client_->height() / shown_scale_)));
     if (!layout.fits()) {
         return false;
     }
     for (const Placement& p : layout.controls) {
         if (auto* control = client_->findChild<QWidget*>(qt(p.name), Qt::FindDirectChildrenOnly)) {
-            control->setGeometry(scaled_rect(p.rect, scale_));
+            control->setGeometry(scaled_rect(p.rect, shown_scale_));
         }
     }
     return true;
 }
 
-void MainWindow::apply_scale(double scale) {
-    const double grown = scale / scale_;
-    scale_ = scale;
-    scale_widgets(client_, scale);
-    scale_widgets(statusBar(), scale);
-    const ClientSize minimum = minimum_client_size();
-    client_->setMinimumSize(static_cast<int>(minimum.width * scale),
-                            static_cast<int>(minimum.height * scale));
-    // The window grows with its contents.
-    resize(static_cast<int>(width() * grown),
-           height() + static_cast<int>(client_->height() * (grown - 1)));
+bool MainWindow::arrange_classroom() {
+    if (arranging_) {
+        return false;
+    }
+    arranging_ = true;
+    ClassroomRequest r = graph_windows_->views({});
+    r.width = client_->width();
+    r.height = client_->height();
+    r.split = split_;
+    // The size of the letters: the largest up to the one asked for at which any set of views
+    // fits, so that ticking a graph never changes it.
+    ClassroomRequest worst = r;
+    worst.graphs = std::max(1, r.graphs);
+    worst.resonance = worst.vector = true;
+    worst.scale = scale_;
+    const double s = fitting_classroom(worst).scale;
+    if (s != shown_scale_) {
+        apply_fonts(s);
+    }
+    r.scale = s;
+    const ClassroomLayout layout = ovrelan::arrange_classroom(r);
+    arranging_ = false;
+    if (!layout.fits) {
+        return false;
+    }
+    const auto to_qrect = [](const Rect& rect) {
+        return QRect(
+            static_cast<int>(std::lround(rect.left)), static_cast<int>(std::lround(rect.top)),
+            static_cast<int>(std::lround(rect.width)), static_cast<int>(std::lround(rect.height)));
+    };
+    for (const Placement& p : layout.controls) {
+        if (auto* control = client_->findChild<QWidget*>(qt(p.name), Qt::FindDirectChildrenOnly)) {
+            control->setGeometry(to_qrect(p.rect));
+        }
+    }
+    const bool graphs = layout.graph_area.width > 0;
+    area_->setGeometry(to_qrect(layout.graph_area));
+    area_->setVisible(graphs);
+    divider_->setGeometry(to_qrect(layout.divider));
+    divider_->set_vertical(layout.divider_vertical);
+    divider_->setVisible(graphs);
+    graph_windows_->apply_area(layout.area);
+    return true;
+}
+
+void MainWindow::divider_dragged(QPoint at) {
+    ClassroomRequest r = graph_windows_->views({});
+    r.width = client_->width();
+    r.height = client_->height();
+    r.split = split_;
+    r.scale = shown_scale_;
+    const ClassroomLayout now = ovrelan::arrange_classroom(r);
+    split_ = split_at(r, now, divider_->vertical() ? at.x() : at.y());
+    QSettings().setValue(split_setting, split_);
     if (arrange()) {
         scene_->build_scene();
     }
+}
+
+// The letters and lines at a size, everywhere in the main window and its graphs.
+void MainWindow::apply_fonts(double scale) {
+    shown_scale_ = scale;
+    scale_widgets(client_, scale);
+    scale_widgets(statusBar(), scale);
     graph_windows_->set_scale(scale);
+}
+
+// «Крупнее», «Мельче», «Обычный размер»: the size asked for, applied as far as the screen holds
+// it. The separate layout's window grows with its contents and comes back to the same size; the
+// classroom layout's window keeps filling the screen.
+void MainWindow::apply_scale(double scale) {
+    scale_ = scale;
+    if (layout_ == Layout::one_window) {
+        if (arrange()) {
+            scene_->build_scene();
+        }
+        return;
+    }
+    const SeparateLayout fitted = arrange_separate_windows(graph_windows_->separate_request(scale));
+    apply_fonts(fitted.scale);
+    const ClientSize minimum = minimum_client_size();
+    client_->setMinimumSize(static_cast<int>(minimum.width * fitted.scale),
+                            static_cast<int>(minimum.height * fitted.scale));
+    const QSize client(static_cast<int>(std::lround(normal_client_.width() * fitted.scale)),
+                       static_cast<int>(std::lround(normal_client_.height() * fitted.scale)));
+    resizing_ = true;
+    resize(client.width(),
+           client.height() + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
+    resizing_ = false;
+    // Kept on the screen: moved back where it would stand over an edge.
+    const QRect frame = frameGeometry();
+    const ScreenRect kept = keep_on_screen(to_screen_rect(frame), to_screen_rect(available()));
+    if (kept.left != frame.left() || kept.top != frame.top()) {
+        move(kept.left, kept.top);
+    }
+    if (arrange()) {
+        scene_->build_scene();
+    }
+    graph_windows_->arrange();
 }
 
 // ПУСК finishes an edit in progress first, then starts; СТОП stops.
@@ -319,17 +472,24 @@ void MainWindow::lock_inputs(bool locked) {
 // fixes the window's size.
 void MainWindow::run_state_changed(RunState state) {
     start_button_->setText(start_button_caption(state));
+    const bool separate = layout_ == Layout::windows;
     if (state == RunState::running) {
         scene_->show_key(false);
         lock_inputs(true);
         arrange();
-        setFixedSize(size());
-        setWindowTitle(running_caption);
+        // The separate windows keep the specification's fixed size during a run; the classroom
+        // layout fills the screen and follows a resize (a projector plugged in mid-lesson).
+        if (separate) {
+            setFixedSize(size());
+            setWindowTitle(running_caption);
+        }
     } else if (state == RunState::idle) {
         scene_->show_key(true);
         lock_inputs(false);
-        setMinimumSize(0, 0);
-        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        if (separate) {
+            setMinimumSize(0, 0);
+            setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        }
         setWindowTitle(main_caption);
     }
 }

@@ -20,6 +20,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 
 class QCheckBox;
 class QGroupBox;
@@ -57,11 +58,29 @@ public:
     // Opens a task file (the menu, or a file given on the command line).
     bool open_task(const QString& path) { return tasks_->open_task(path); }
 
+    // The two layouts: the classroom one («Всё в одном окне») and separate windows.
+    enum class Layout { one_window, windows };
+    void set_layout(Layout layout);
+    Layout layout() const { return layout_; }
+    // The screen's available area (the window's screen unless a test says otherwise).
+    void set_screen_area(std::optional<QRect> area);
+    // The size the fonts and lines have now: the one asked for, or less where the screen
+    // cannot hold it.
+    double shown_scale() const { return shown_scale_; }
+    class GraphArea* graph_area() const {
+        return area_;
+    }
+    class Divider* divider() const {
+        return divider_;
+    }
+
     // The settings key of the whole-curve preview, remembered from one start to the next.
     static constexpr const char* preview_setting = "graphs/preview";
     static constexpr const char* physical_axes_setting = "graphs/physical";
     static constexpr const char* one_window_setting = "graphs/one_window";
     static constexpr const char* scale_setting = "view/scale";
+    static constexpr const char* layout_setting = "view/layout";
+    static constexpr const char* split_setting = "view/split";
     // The size of the fonts and lines for the back row: 1 is the normal one.
     double scale() const { return scale_; }
 
@@ -75,7 +94,11 @@ private:
     void start_up();       // Form_Load
     void client_resized(); // Form_Resize
     bool arrange();        // arrange_main_window, applied to the widgets
-    void start_or_stop();  // CmdOK_Click
+    bool arrange_classroom();
+    void apply_fonts(double scale);
+    QRect available() const;
+    void divider_dragged(QPoint at);
+    void start_or_stop(); // CmdOK_Click
     void apply_panel(const PanelView& view);
     void graph_box_toggled(GraphId id); // Check_L_Click ... Check_W_Click
     void apply_scale(double scale); // «Крупнее», «Мельче», «Обычный размер»
@@ -100,7 +123,16 @@ private:
     AuthorsWindow* authors_ = nullptr;                     // Form2
     std::unique_ptr<CircuitScene> scene_;
     GraphWindows* graph_windows_ = nullptr;
-    double scale_ = 1;
+    double scale_ = 1;       // asked for
+    double shown_scale_ = 1; // applied
+    Layout layout_ = Layout::windows;
+    class GraphArea* area_ = nullptr;
+    class Divider* divider_ = nullptr;
+    double split_ = 0.5;
+    std::optional<QRect> screen_area_;
+    QSize normal_client_{800, 480}; // the separate layout's client area at the normal size
+    bool arranging_ = false;
+    bool resizing_ = false;              // the program sizes the window: not the student's size
     std::unique_ptr<RunController> run_; // destroyed first: it draws into the others
     std::unique_ptr<TaskActions> tasks_;
 };

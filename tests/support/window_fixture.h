@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QSettings>
 
 #include <gtest/gtest.h>
 
@@ -19,6 +20,10 @@ class WindowTest : public ::testing::Test, protected RecordingPlatform {
 protected:
     virtual bool shown() const { return true; }
     void SetUp() override {
+        // The separate windows, unless a test asks for the classroom layout.
+        if (!QSettings().contains(MainWindow::layout_setting)) {
+            QSettings().setValue(MainWindow::layout_setting, "windows");
+        }
         window = std::make_unique<MainWindow>(platform);
         if (shown()) {
             window->show();

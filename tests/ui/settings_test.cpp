@@ -1,15 +1,18 @@
 // The settings file cannot lock the program out: every bad value of it gives the default, the
 // window opens on the screen, and what was read is not written back. The size keys work without
 // an ambiguity, whatever the keyboard layout.
+#include "platform/settings.h"
 #include "support/recording_platform.h"
 #include "ui/main_window.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QGuiApplication>
 #include <QKeySequence>
 #include <QScreen>
 #include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -28,8 +31,12 @@ protected:
             window->close();
         }
         QSettings().clear();
+        QSettings().setValue(MainWindow::layout_setting, "windows");
     }
     void open() {
+        if (!QSettings().contains(MainWindow::layout_setting)) {
+            QSettings().setValue(MainWindow::layout_setting, "windows");
+        }
         window = std::make_unique<MainWindow>(platform);
         window->show();
         QApplication::processEvents();
@@ -58,6 +65,48 @@ TEST_F(Settings, EveryBadValueGivesTheDefaultAndStaysAsItWas) {
         EXPECT_EQ(QSettings().value(MainWindow::preview_setting).toString(), QString("maybe"));
         TearDown();
         window.reset();
+    }
+}
+
+// Each reader against what a settings file may hold.
+TEST_F(Settings, EachReaderTakesOnlyWhatItMayBe) {
+    QTemporaryDir folder;
+    const QString file = folder.filePath("not_a_folder.txt");
+    QFile(file).open(QIODevice::WriteOnly);
+    const QString fallback = "FALLBACK";
+    const struct {
+        QVariant stored;
+        QString folder; // what setting_folder gives
+    } folders[] = {{folder.path(), folder.path()},
+                   {file, fallback},
+                   {folder.filePath("missing"), fallback},
+                   {QString(), fallback},
+                   {QVariant(), fallback}};
+    for (const auto& c : folders) {
+        QSettings().setValue("t/folder", c.stored);
+        EXPECT_EQ(setting_folder("t/folder", fallback), c.folder)
+            << c.stored.toString().toStdString();
+    }
+    const struct {
+        QVariant stored;
+        bool value; // with the fallback true
+    } bools[] = {{true, true}, {false, false}, {"true", true}, {"FALSE", false},   {"0", false},
+                 {"1", true},  {"yes", true},  {"", true},     {QVariant(), true}, {2, true}};
+    for (const auto& c : bools) {
+        QSettings().setValue("t/bool", c.stored);
+        EXPECT_EQ(setting_bool("t/bool", true), c.value) << c.stored.toString().toStdString();
+    }
+    const double sizes[] = {1, 1.25, 1.5};
+    const struct {
+        QVariant stored;
+        double value; // with the fallback 1
+    } choices[] = {{1.25, 1.25}, {"1.5", 1.5},   {"1.5000000001", 1.5}, {"1.51", 1},
+                   {"nan", 1},   {"-inf", 1},    {"1e308", 1},          {"abc", 1},
+                   {0, 1},       {QVariant(), 1}};
+    for (const auto& c : choices) {
+        QSettings().setValue("t/choice", c.stored);
+        EXPECT_EQ(setting_choice("t/choice", sizes, 1.0), c.value)
+            << c.stored.toString().toStdString();
     }
 }
 
