@@ -182,7 +182,12 @@ GraphView::GraphView(Simulation& simulation, GraphKind kind, Platform& platform,
     zoom_bar_->setRange(-9, 9);
     zoom_bar_->setSingleStep(1);
     zoom_bar_->setPageStep(1);
-    zoom_bar_->setFocusPolicy(Qt::StrongFocus);
+    // The plot takes the focus when the graph opens (Home, the arrows, Enter and the menu key act
+    // on it); Tab goes on to the zoom bar.
+    zoom_bar_->setFocusPolicy(Qt::TabFocus);
+    zoom_bar_->setAccessibleName("Масштаб по вертикали");
+    setFocusProxy(canvas_);
+    setTabOrder(canvas_, zoom_bar_);
     // The bar stands at 1 while the zoom is 1: its first move to 0 leaves the scale as it is.
     zoom_bar_->setValue(1);
     zoom_bar_->move(gap_x, scroll_top);

@@ -36,6 +36,7 @@ GraphWindow::GraphWindow(Simulation& simulation, GraphKind kind, Platform& platf
     };
     resize(400, 240);
     view_->setGeometry(rect());
+    setFocusProxy(view_); // the window opens with its plot in focus
     connect(&simulation, &Simulation::recomputed, this, [this] {
         setWindowTitle(QString::fromStdString(graph_title(view_->kind(), simulation_.state())));
     });

@@ -59,6 +59,11 @@ void Simulation::remember() {
     emit remembered_changed();
 }
 
+void Simulation::set_remembered(std::vector<std::shared_ptr<const SimulationState>> kept) {
+    remembered_ = std::move(kept);
+    emit remembered_changed();
+}
+
 void Simulation::forget() {
     if (!remembered_.empty()) {
         remembered_.clear();

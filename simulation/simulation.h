@@ -80,6 +80,8 @@ public:
     static constexpr std::size_t most_remembered = 3;
     void remember();
     void forget();
+    // The remembered solutions as they were (undoing «Запомнить» or «Забыть»).
+    void set_remembered(std::vector<std::shared_ptr<const SimulationState>> kept);
     const std::vector<std::shared_ptr<const SimulationState>>& remembered() const {
         return remembered_;
     }

@@ -104,6 +104,18 @@ void build_main_menus(QMenuBar* bar, const MenuHandlers& h) {
     file->addSeparator()->setObjectName("mnuHelpSep1");
     add_item(file, "mnuFileExit", "&Выход", h.exit)->setIcon(letter_icon("×", QColor(190, 40, 40)));
 
+    QMenu* edit = add_menu(bar, "mnuEdit", "Прав&ка");
+    QAction* undo = add_item(edit, "mnuEditUndo", "&Отменить", h.undo);
+    undo->setShortcut(QKeySequence::Undo);
+    undo->setShortcutContext(Qt::ApplicationShortcut); // from a graph's window too
+    QAction* redo = add_item(edit, "mnuEditRedo", "&Повторить", h.redo);
+    redo->setShortcuts(distinct_keys(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)},
+        QKeySequence::Redo));
+    redo->setShortcutContext(Qt::ApplicationShortcut);
+    undo->setEnabled(false);
+    redo->setEnabled(false);
+
     QMenu* examples_menu = add_menu(bar, "mnuExamples", "Пр&имеры");
     for (std::size_t i = 0; i < examples().size(); ++i) {
         const Example& example = examples()[i];

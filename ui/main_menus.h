@@ -20,6 +20,8 @@ struct MenuHandlers {
     std::function<void()> save_task;
     std::function<void()> save_results;
     std::function<void()> exit;
+    std::function<void()> undo;
+    std::function<void()> redo;
     std::function<void(const Example&)> load_example;
     std::function<void()> start_or_stop;
     std::function<void()> finish_run;

@@ -13,6 +13,7 @@
 #include "platform/settings.h"
 #include "scene/circuit_scene.h"
 #include "ui/authors_window.h"
+#include "ui/edit_history.h"
 #include "ui/form_widgets.h"
 #include "ui/graph_area.h"
 #include "ui/main_menus.h"
@@ -25,6 +26,7 @@
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -79,6 +81,9 @@ MainWindow::MainWindow(Platform& platform, QWidget* parent)
     }
     build_run_controls();
     tasks_ = std::make_unique<TaskActions>(this, platform_, simulation_, *parameters_, *run_);
+    history_ = new EditHistory(this, *parameters_, simulation_);
+    parameters_->edited = [this](std::optional<Field> stepped) { history_->note(stepped); };
+    history_->changed = [this] { history_changed(); };
     build_menus();
     // Client area 800 x 480 at start; never so small that the panels run into each other.
     const ClientSize minimum = minimum_client_size();
@@ -111,6 +116,8 @@ MainWindow::MainWindow(Platform& platform, QWidget* parent)
 MainWindow::~MainWindow() {
     // The graph area gives its views back before it goes: their windows own them.
     graph_windows_->set_area(nullptr, {});
+    history_->changed = nullptr; // the menus it updates go before it
+    parameters_->edited = nullptr;
     delete authors_;
 }
 
@@ -225,6 +232,8 @@ void MainWindow::build_menus() {
     h.save_task = [this] { tasks_->save_task(); };
     h.save_results = [this] { tasks_->save_results(); };
     h.exit = [this] { close(); };
+    h.undo = [this] { history_->undo(); };
+    h.redo = [this] { history_->redo(); };
     h.load_example = [this](const Example& example) { tasks_->load_example(example); };
     // The keys work in every window of the program, but not while a message waits for an answer.
     h.start_or_stop = [this] {
@@ -260,9 +269,15 @@ void MainWindow::build_menus() {
     h.show_vector_diagram = [this](bool on) { graph_windows_->set_extra_shown(Extra::vector, on); };
     h.remember_curves = [this] {
         simulation_.finish_pending_edits();
+        const auto before = simulation_.remembered();
         simulation_.remember();
+        history_->note_remembered(before);
     };
-    h.forget_curves = [this] { simulation_.forget(); };
+    h.forget_curves = [this] {
+        const auto before = simulation_.remembered();
+        simulation_.forget();
+        history_->note_remembered(before);
+    };
     h.arrange_graphs = [this] { graph_windows_->arrange(); };
     h.one_window_layout_on = layout_ == Layout::one_window;
     h.one_window_layout = [this](bool on) {
@@ -293,6 +308,7 @@ void MainWindow::start_up() {
     simulation_.compute_at_start_up();
     simulation_.set_ready();
     graph_windows_->start_up();
+    history_->start_from_here();
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -417,15 +433,17 @@ void MainWindow::apply_scale(double scale) {
         return;
     }
     const SeparateLayout fitted = arrange_separate_windows(graph_windows_->separate_request(scale));
+    resizing_ = true; // every size the window passes through here is the program's
     apply_fonts(fitted.scale);
     const ClientSize minimum = minimum_client_size();
     client_->setMinimumSize(static_cast<int>(minimum.width * fitted.scale),
                             static_cast<int>(minimum.height * fitted.scale));
+    QMainWindow::layout()->activate(); // the window's own least size follows before it is resized
     const QSize client(static_cast<int>(std::lround(normal_client_.width() * fitted.scale)),
                        static_cast<int>(std::lround(normal_client_.height() * fitted.scale)));
-    resizing_ = true;
-    resize(client.width(),
-           client.height() + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
+    // The menu bar and the status bar (whose letters grow too) around the client area.
+    const QSize chrome = size() - client_->size();
+    resize(client + chrome);
     resizing_ = false;
     // Kept on the screen: moved back where it would stand over an edge.
     const QRect frame = frameGeometry();
@@ -473,6 +491,7 @@ void MainWindow::lock_inputs(bool locked) {
 void MainWindow::run_state_changed(RunState state) {
     start_button_->setText(start_button_caption(state));
     const bool separate = layout_ == Layout::windows;
+    history_->set_running(state != RunState::idle);
     if (state == RunState::running) {
         scene_->show_key(false);
         lock_inputs(true);
@@ -492,6 +511,18 @@ void MainWindow::run_state_changed(RunState state) {
         }
         setWindowTitle(main_caption);
     }
+}
+
+void MainWindow::history_changed() {
+    QAction* undo = findChild<QAction*>("mnuEditUndo");
+    QAction* redo = findChild<QAction*>("mnuEditRedo");
+    if (undo == nullptr || redo == nullptr) {
+        return;
+    }
+    undo->setEnabled(history_->can_undo());
+    redo->setEnabled(history_->can_redo());
+    undo->setText("&" + history_->undo_text());
+    redo->setText("&" + history_->redo_text());
 }
 
 void MainWindow::show_authors() {

@@ -54,6 +54,9 @@ public:
     QCheckBox* graph_box(GraphId id) const { return boxes_->graph_box(id); }
     CircuitScene* scene() const { return scene_.get(); }
     RunController* run() const { return run_.get(); }
+    class EditHistory& history() const {
+        return *history_;
+    }
 
     // Opens a task file (the menu, or a file given on the command line).
     bool open_task(const QString& path) { return tasks_->open_task(path); }
@@ -107,6 +110,7 @@ private:
     void show_authors();      // mnuHelpAvtors_Click
     void show_about();        // mnuHelpAbout_Click
     void show_registration(); // mnuHelpAbout2_Click
+    void history_changed();   // the «Правка» items follow what can be undone
 
     Platform& platform_;
     Simulation simulation_;
@@ -135,6 +139,7 @@ private:
     bool resizing_ = false;              // the program sizes the window: not the student's size
     std::unique_ptr<RunController> run_; // destroyed first: it draws into the others
     std::unique_ptr<TaskActions> tasks_;
+    class EditHistory* history_ = nullptr;
 };
 
 } // namespace ovrelan

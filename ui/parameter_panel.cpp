@@ -102,6 +102,9 @@ void ParameterPanel::finish_edit(Field f) {
     const auto k = static_cast<std::size_t>(f);
     if (!pending_[k]) {
         simulation_.commit_edit(f); // its last keystroke was taken: that is the value now
+        if (edited) {
+            edited(std::nullopt);
+        }
         return;
     }
     pending_[k] = false;
@@ -113,6 +116,9 @@ void ParameterPanel::finish_edit(Field f) {
         }
     }
     show_status();
+    if (edited) {
+        edited(std::nullopt);
+    }
 }
 
 void ParameterPanel::finish_pending_edits() {
@@ -154,6 +160,9 @@ void ParameterPanel::enter_all(const std::array<std::string, 7>& texts) {
         }
     }
     show_status();
+    if (edited) {
+        edited(std::nullopt);
+    }
 }
 
 bool ParameterPanel::eventFilter(QObject* watched, QEvent* event) {
@@ -163,6 +172,16 @@ bool ParameterPanel::eventFilter(QObject* watched, QEvent* event) {
     }
     const auto k = static_cast<std::size_t>(at - fields_.begin());
     const auto f = static_cast<Field>(k);
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool history = key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo);
+        // The field's own undo while its text is being typed; the program's once it is taken.
+        if (history && !(*at)->isUndoAvailable() && !(*at)->isRedoAvailable()) {
+            event->ignore();
+            return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
     if (event->type() == QEvent::Wheel) {
         const auto* wheel = static_cast<QWheelEvent*>(event);
         // A notch is 120 eighths of a degree; a touchpad's smaller turns add up to one.
@@ -225,7 +244,27 @@ bool ParameterPanel::step(Field f, int steps, StepKind kind) {
     reasons_[k].clear();
     simulation_.commit_edit(f); // a step is a finished edit
     show_status();
+    if (edited) {
+        edited(f);
+    }
     return true;
+}
+
+bool ParameterPanel::any_pending() const {
+    return std::any_of(pending_.begin(), pending_.end(), [](bool p) { return p; });
+}
+
+std::string ParameterPanel::held_text(Field f) const {
+    const SimulationState& s = simulation_.state();
+    const FieldEntry& entry = field_entry(f);
+    const std::string text = field(f)->text().toStdString();
+    const FieldChange reading = field_change(f, text);
+    if (!reading.rejected && reading.stored == s.*entry.param) {
+        return text;
+    }
+    const std::string general = field_text_general(f, s.*entry.param);
+    const auto first = general.find_first_not_of(' ');
+    return first == std::string::npos ? general : general.substr(first);
 }
 
 void ParameterPanel::set_locked(bool locked) {

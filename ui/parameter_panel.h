@@ -18,6 +18,7 @@
 #include <QString>
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -54,6 +55,14 @@ public:
     bool step(Field f, int steps, StepKind kind);
     // Tint and tooltips after the model changed.
     void show_status();
+    // A field's text waits for its edit to end.
+    bool any_pending() const;
+    // What the model holds for a field, as text: the field's text when it shows that value,
+    // otherwise the value written as the program writes it.
+    std::string held_text(Field f) const;
+    // An edit has ended (a field's, a step's, all seven at once): for the history of edits.
+    // `stepped` names the field a step went to.
+    std::function<void(std::optional<Field> stepped)> edited;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
