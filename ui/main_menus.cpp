@@ -182,6 +182,10 @@ void build_main_menus(QMenuBar* bar, const MenuHandlers& h) {
     add_item(view, "mnuViewNormal", "&Обычный размер", [h] {
         h.change_size(0);
     })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+    // From a graph's window too: the teacher enlarges what the class sees, wherever the focus is.
+    for (QAction* size : view->actions()) {
+        size->setShortcutContext(Qt::ApplicationShortcut);
+    }
 
     QMenu* help = add_menu(bar, "mnuHelp", "&Помощь");
     add_item(help, "mnuHelpInstruction", "&Инструкция", h.edit_instruction)
