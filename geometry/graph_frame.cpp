@@ -109,6 +109,7 @@ GraphFrame graph_frame(const FrameRequest& r, const MeasureText& measure) {
     GraphFrame f;
     f.view = {0, 0, r.width, r.height};
     f.time_scale = r.time_scale;
+    f.inset = r.inset;
     const double text_h = measure("0").height;
     const double strip = text_h + 6;
     const double readout_h = r.readout ? strip : 0;

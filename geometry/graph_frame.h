@@ -8,6 +8,7 @@
 #include "geometry/graph_axes.h"
 #include "geometry/graph_series.h"
 #include "geometry/time_window.h"
+#include "geometry/value_map.h"
 
 #include <functional>
 #include <string>
@@ -53,6 +54,8 @@ struct FrameRequest {
     std::string x_name = "t";
     std::string x_unit = "с";
     bool x_log = false;
+    // How far inside the plot's border the curves stand (half the axis and half the pen).
+    double inset = 0;
 };
 
 struct GraphFrame {
@@ -68,21 +71,24 @@ struct GraphFrame {
     std::vector<double> y_grid;
     std::vector<FrameLabel> labels; // every label: ticks, axis names, the header
 
-    double x_px(double x_value) const {
-        return plot.left + (x_value - x.low) / (x.high - x.low) * plot.width;
+    // The curves stand this far inside the plot's border on every side, so that the border and
+    // the thick axes never hide a first or last column nor the largest values.
+    double inset = 0;
+
+    ValueMap x_map() const {
+        return {x.low, x.high, plot.left + inset, plot.left + plot.width - inset};
     }
-    double y_px(double y_value) const {
-        return plot.top + (y.high - y_value) / (y.high - y.low) * plot.height;
+    ValueMap y_map() const {
+        return {y.low, y.high, plot.top + plot.height - inset, plot.top + inset};
     }
-    double y2_px(double y_value) const {
-        return plot.top + (y2.high - y_value) / (y2.high - y2.low) * plot.height;
+    ValueMap y2_map() const {
+        return {y2.low, y2.high, plot.top + plot.height - inset, plot.top + inset};
     }
-    double x_of_px(double px) const {
-        return x.low + (px - plot.left) / plot.width * (x.high - x.low);
-    }
-    double y_of_px(double px) const {
-        return y.high - (px - plot.top) / plot.height * (y.high - y.low);
-    }
+    double x_px(double x_value) const { return x_map().to_px(x_value); }
+    double y_px(double y_value) const { return y_map().to_px(y_value); }
+    double y2_px(double y_value) const { return y2_map().to_px(y_value); }
+    double x_of_px(double px) const { return x_map().to_value(px); }
+    double y_of_px(double px) const { return y_map().to_value(px); }
 };
 
 GraphFrame graph_frame(const FrameRequest& request, const MeasureText& measure);

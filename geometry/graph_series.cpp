@@ -244,24 +244,69 @@ template <class Real> Extent raw_extent(const Real* v, std::size_t n) {
 
 } // namespace
 
-Extent series_extent(const SimulationState& s, const Series& series) {
+Extent series_extent(const SimulationState& s, const Series& series,
+                     const SolutionSummary* summary) {
     const std::size_t n = computed_points(s);
     if (n == 0) {
         return {};
     }
-    const SeriesValues& v = series.values;
-    if (v.form != SeriesValues::Form::linear) { // the source's cosine, an energy's square
-        Extent e{v.at(s.t_grid.data(), 0), v.at(s.t_grid.data(), 0)};
-        for_each_value(v, s.t_grid.data(), 1, n, [&e](std::size_t, double x) {
-            e.low = std::min(e.low, x);
-            e.high = std::max(e.high, x);
-        });
-        return e;
+    return series_range(s, series, 0, n, summary);
+}
+
+namespace {
+
+// The pyramid a series' values come from, if the summary has one for this state.
+const MinMaxPyramid* pyramid_of(const SimulationState& s, const Series& series,
+                                const SolutionSummary* summary) {
+    if (summary == nullptr || summary->state() != &s) {
+        return nullptr;
     }
-    // The array's own extremes, then through the scale.
-    const Extent raw = v.doubles != nullptr ? raw_extent(v.doubles, n) : raw_extent(v.floats, n);
-    return v.scale >= 0 ? Extent{v.scale * raw.low, v.scale * raw.high}
-                        : Extent{v.scale * raw.high, v.scale * raw.low};
+    const SeriesValues& v = series.values;
+    if (v.form == SeriesValues::Form::source) {
+        return summary->source(v.rate);
+    }
+    return summary->of(v.doubles != nullptr ? static_cast<const void*>(v.doubles)
+                                            : static_cast<const void*>(v.floats));
+}
+
+// The extremes of the raw values turned into the series' own: times its scale, squared.
+Extent through_form(const SeriesValues& v, const Extremes& e) {
+    double low = e.low;
+    double high = e.high;
+    if (v.form == SeriesValues::Form::square) {
+        high = std::max(low * low, high * high);
+        low = e.least_magnitude * e.least_magnitude;
+    }
+    low *= v.scale;
+    high *= v.scale;
+    return low <= high ? Extent{low, high} : Extent{high, low};
+}
+
+} // namespace
+
+Extent series_range(const SimulationState& s, const Series& series, std::size_t first,
+                    std::size_t last, const SolutionSummary* summary) {
+    if (last <= first) {
+        return {};
+    }
+    const MinMaxPyramid* p = pyramid_of(s, series, summary);
+    if (p != nullptr && last <= p->size()) {
+        return through_form(series.values, p->range(first, last));
+    }
+    const SeriesValues& v = series.values;
+    if (v.form == SeriesValues::Form::linear && first == 0) {
+        // The array's own extremes, then through the scale.
+        const Extent raw =
+            v.doubles != nullptr ? raw_extent(v.doubles, last) : raw_extent(v.floats, last);
+        return v.scale >= 0 ? Extent{v.scale * raw.low, v.scale * raw.high}
+                            : Extent{v.scale * raw.high, v.scale * raw.low};
+    }
+    Extent e{v.at(s.t_grid.data(), first), v.at(s.t_grid.data(), first)};
+    for_each_value(v, s.t_grid.data(), first + 1, last, [&e](std::size_t, double x) {
+        e.low = std::min(e.low, x);
+        e.high = std::max(e.high, x);
+    });
+    return e;
 }
 
 std::optional<Envelope> envelope_of(const SimulationState& s, GraphKind kind) {

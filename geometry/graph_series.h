@@ -5,6 +5,7 @@
 
 #include "geometry/colours.h"
 #include "model/simulation_state.h"
+#include "solution/solution_summary.h"
 
 #include <cmath>
 #include <cstddef>
@@ -161,6 +162,13 @@ struct Extent {
     double low = 0;
     double high = 0;
 };
-Extent series_extent(const SimulationState& s, const Series& series);
+Extent series_extent(const SimulationState& s, const Series& series,
+                     const SolutionSummary* summary = nullptr);
+
+// The lowest and highest value of a series over the points first … last − 1: from the blocks of
+// the solution's min/max summary when it has one for the series' array (O(log n)), otherwise
+// from the points.
+Extent series_range(const SimulationState& s, const Series& series, std::size_t first,
+                    std::size_t last, const SolutionSummary* summary);
 
 } // namespace ovrelan

@@ -1,12 +1,11 @@
 #include "graphs/graph_render.h"
 
 #include "geometry/colours.h"
-#include "graphs/curve_points.h"
+#include "geometry/curve_shape.h"
 #include "platform/fonts.h"
 #include "solution/solution_arrays.h"
 
 #include <QFontMetricsF>
-#include <QPaintEngine>
 #include <QPainterPath>
 
 #include <algorithm>
@@ -24,51 +23,59 @@ QRectF rect(const PixelBox& b) {
     return {b.left, b.top, b.width, b.height};
 }
 
-// Where the one-pixel copies of a wide line go: whole pixels inside its round tip (an L of three
-// for a line two pixels wide, a plus of five for three).
-std::vector<QPointF> tip_offsets(double width) {
-    const int n = std::max(1, static_cast<int>(std::lround(width)));
-    if (n == 2) {
-        return {{0, 0}, {1, 0}, {0, 1}};
-    }
-    const int reach = (n - 1) / 2;
-    const double r = (n - 1) / 2.0;
-    std::vector<QPointF> offsets;
-    for (int i = -reach; i <= n - 1 - reach; ++i) {
-        for (int j = -reach; j <= n - 1 - reach; ++j) {
-            if (i * i + j * j <= r * r + 0.3) {
-                offsets.emplace_back(i, j);
-            }
-        }
-    }
-    return offsets;
-}
-
-// A curve on a picture of pixels is drawn as one-pixel lines laid side by side across the pen's
-// round tip: the cosmetic stroker draws those many times faster than a wide pen's outline is
-// built and filled, and a dense curve has thousands of joins. Vectors (a PDF, an SVG, a printer)
-// get the wide pen itself.
 } // namespace
 
-void stroke_curve(QPainter& painter, const QPolygonF& points, const QPen& pen) {
-    const bool pixels = painter.paintEngine() != nullptr &&
-                        painter.paintEngine()->type() == QPaintEngine::Raster &&
-                        painter.transform().type() <= QTransform::TxTranslate;
-    if (!pixels || pen.widthF() < 1.5) {
+void draw_shape(QPainter& painter, const CurveShape& shape, const QPen& pen) {
+    if (!shape.dense) {
+        if (shape.line.size() == 1) {
+            painter.setPen(pen);
+            painter.drawPoint(QPointF(shape.line.front().x, shape.line.front().y));
+            return;
+        }
+        QPolygonF line;
+        line.reserve(static_cast<qsizetype>(shape.line.size()));
+        for (const CurvePoint& p : shape.line) {
+            line << QPointF(p.x, p.y);
+        }
         painter.setPen(pen);
-        painter.drawPolyline(points);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawPolyline(line);
         return;
     }
-    QPen thin(pen.color(), 1, pen.style());
-    thin.setCosmetic(true);
-    painter.setPen(thin);
-    // Where a column holds more than a turn or two of the curve, it is a band: its edges need no
-    // smoothing, and the lines are drawn many times faster without it.
-    const bool dense = static_cast<double>(points.size()) > 3 * (points.boundingRect().width() + 1);
-    painter.setRenderHint(QPainter::Antialiasing, !dense);
-    for (const QPointF& offset : tip_offsets(pen.widthF())) {
-        painter.drawPolyline(points.translated(offset));
+    if (shape.columns.empty()) {
+        return;
     }
+    QPolygonF band;
+    band.reserve(static_cast<qsizetype>(4 * shape.columns.size()));
+    if (pen.style() != Qt::SolidLine) {
+        // A dashed curve (a remembered one): its pen down and up the columns, so the dashes
+        // show in every picture.
+        for (std::size_t i = 0; i < shape.columns.size(); ++i) {
+            const ColumnSpan& c = shape.columns[i];
+            const double x = c.x + 0.5;
+            band << QPointF(x, i % 2 == 0 ? c.top : c.bottom)
+                 << QPointF(x, i % 2 == 0 ? c.bottom : c.top);
+        }
+        painter.setPen(pen);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawPolyline(band);
+        return;
+    }
+    // One filled polygon: the columns' tops left to right, their bottoms back, each widened by
+    // half the pen so that a flat stretch is as thick as the line would be.
+    const double half = pen.widthF() / 2;
+    for (const ColumnSpan& c : shape.columns) {
+        band << QPointF(c.x, c.top - half) << QPointF(c.x + 1, c.top - half);
+    }
+    for (auto c = shape.columns.rbegin(); c != shape.columns.rend(); ++c) {
+        band << QPointF(c->x + 1, c->bottom + half) << QPointF(c->x, c->bottom + half);
+    }
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false); // whole pixels: nothing to smooth
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(pen.color());
+    painter.drawPolygon(band);
+    painter.restore();
 }
 
 QString qstring(const std::string& text) {
@@ -145,34 +152,29 @@ void draw_grid(QPainter& painter, const GraphFrame& frame, const GraphLook& look
 }
 
 void draw_series(QPainter& painter, const GraphFrame& frame, const SimulationState& s,
-                 const Series& series, std::size_t first, std::size_t last, const QPen& pen) {
+                 const Series& series, std::size_t first, std::size_t last, const QPen& pen,
+                 const SolutionSummary* summary) {
     if (last <= first) {
         return;
     }
-    const QPolygonF points = curve_points(frame, s, series, first, last);
     painter.save();
     painter.setClipRect(rect(frame.plot));
-    painter.setBrush(Qt::NoBrush);
-    if (points.size() == 1) {
-        painter.setPen(pen);
-        painter.drawPoint(points.front());
-    } else {
-        stroke_curve(painter, points, pen);
-    }
+    draw_shape(painter, curve_shape(frame, s, series, first, last, summary), pen);
     painter.restore();
 }
 
 void draw_curves(QPainter& painter, const GraphFrame& frame, const SimulationState& s,
-                 const GraphContent& content, std::size_t drawn_end, const GraphLook& look) {
+                 const GraphContent& content, std::size_t drawn_end, const GraphLook& look,
+                 const SolutionSummary* summary) {
     const IndexRange shown = visible_points(s, frame);
     for (const Series& series : content.series) {
         const std::size_t split = std::clamp(drawn_end, shown.first, shown.last);
         if (look.preview && split < shown.last) {
             draw_series(painter, frame, s, series, split > 0 ? split - 1 : split, shown.last,
-                        curve_pen(series, look.scale, false));
+                        curve_pen(series, look.scale, false), summary);
         }
         draw_series(painter, frame, s, series, shown.first, split,
-                    curve_pen(series, look.scale, true));
+                    curve_pen(series, look.scale, true), summary);
     }
 }
 

@@ -4,6 +4,7 @@
 // or a printer gets everything in one go, as vectors wherever the device takes them.
 #pragma once
 
+#include "geometry/curve_shape.h"
 #include "geometry/graph_frame.h"
 #include "geometry/graph_readout.h"
 #include "geometry/graph_series.h"
@@ -40,15 +41,17 @@ void draw_frame(QPainter& painter, const GraphFrame& frame, const GraphLook& loo
 // The grid inside the plot.
 void draw_grid(QPainter& painter, const GraphFrame& frame, const GraphLook& look);
 
-// The points first ... last - 1 of a series within the frame's time window, every pixel column
-// drawn through the first, lowest, highest and last of the points it covers.
+// The points first ... last - 1 of a series within the frame's time window: a band of its
+// columns' extremes where it is dense (from the summary, when it has one), a line elsewhere.
 void draw_series(QPainter& painter, const GraphFrame& frame, const SimulationState& s,
-                 const Series& series, std::size_t first, std::size_t last, const QPen& pen);
+                 const Series& series, std::size_t first, std::size_t last, const QPen& pen,
+                 const SolutionSummary* summary);
 
 // Every series: up to the run position in full colour, the rest in the preview's tint (when the
 // look asks for it).
 void draw_curves(QPainter& painter, const GraphFrame& frame, const SimulationState& s,
-                 const GraphContent& content, std::size_t drawn_end, const GraphLook& look);
+                 const GraphContent& content, std::size_t drawn_end, const GraphLook& look,
+                 const SolutionSummary* summary);
 
 // The markers A and B and (on the screen only) the pointer's cross-hair, at their grid points'
 // values in the graph's axes (only a vertical line where the value is not a number: the
@@ -66,10 +69,9 @@ IndexRange visible_points(const SimulationState& s, const GraphFrame& frame);
 
 QString qstring(const std::string& text);
 
-// A curve's polyline: on a picture of pixels as one-pixel lines laid side by side across the
-// pen's round tip (many times faster than a wide pen's outline; dense runs without smoothing),
-// on vectors (a PDF, an SVG, a printer) with the wide pen itself.
-void stroke_curve(QPainter& painter, const QPolygonF& points, const QPen& pen);
+// A curve's shape: a line with the pen where it is sparse; where it is dense, one filled polygon
+// of its columns' spans (a dashed pen goes down and up the columns instead).
+void draw_shape(QPainter& painter, const CurveShape& shape, const QPen& pen);
 
 // A picture for a file, the clipboard or a page: the target filled white, the title above in
 // bold (wrapped), then `body` drawn below it in pixels of a 96-dpi screen (the painter magnified

@@ -241,6 +241,8 @@ FrameRequest GraphView::request(double width, double height) const {
     r.grid_step = s.grid_step;
     r.time_labels = time_labels_;
     r.decimal_separator = decimal_separator();
+    // Half the thick axis and half the curve's pen: nothing the curve draws goes under them.
+    r.inset = 3 * look_.scale;
     // The value ranges of every curve of an axis, hidden ones too: a curve switched off does not
     // rescale the others.
     if (!extents_) {
@@ -250,7 +252,7 @@ FrameRequest GraphView::request(double width, double height) const {
         bool left_first = true;
         bool right_first = true;
         for (const Series& series : all.series) {
-            const Extent e = series_extent(s, series);
+            const Extent e = series_extent(s, series, simulation_.summary_of(s));
             Extent& axis = series.right_axis ? right : left;
             bool& first = series.right_axis ? right_first : left_first;
             axis = first ? e : Extent{std::min(axis.low, e.low), std::max(axis.high, e.high)};
@@ -259,7 +261,8 @@ FrameRequest GraphView::request(double width, double height) const {
         // The remembered solutions on the same axes.
         for (const Remembered& kept : remembered()) {
             for (const Series& series : kept.content.series) {
-                const Extent e = series_extent(*kept.state, series);
+                const Extent e =
+                    series_extent(*kept.state, series, simulation_.summary_of(*kept.state));
                 Extent& axis = series.right_axis ? right : left;
                 axis = {std::min(axis.low, e.low), std::max(axis.high, e.high)};
             }
@@ -310,7 +313,7 @@ void GraphView::draw_layer() {
         draw_grid(painter, frame_, look_);
         draw_envelope(painter, frame_, look_);
         draw_remembered(painter, frame_, look_);
-        draw_curves(painter, frame_, s, content_, drawn_end_, look_);
+        draw_curves(painter, frame_, s, content_, drawn_end_, look_, simulation_.summary_of(s));
     }
     layer_end_ = drawn_end_;
 }
@@ -328,7 +331,8 @@ void GraphView::catch_up() {
     const std::size_t to = std::min(drawn_end_, shown.last);
     if (from < to) {
         for (const Series& series : content_.series) {
-            draw_series(painter, frame_, s, series, from, to, curve_pen(series, look_.scale, true));
+            draw_series(painter, frame_, s, series, from, to, curve_pen(series, look_.scale, true),
+                        simulation_.summary_of(s));
         }
     }
     layer_end_ = drawn_end_;
@@ -396,6 +400,11 @@ void GraphView::set_time_window(const TimeWindow& window) {
     whole_ = !zoomed_in(window_, span);
     rebuild();
     draw_layer();
+    // The pointer stands still while the view moves under it (following a run, a pan by keys):
+    // the read-out is of the time under it now.
+    if (pointer_ && hover_) {
+        hover_ = point_at_time(frame_.x_of_px(pointer_->x()) / frame_.time_scale);
+    }
     canvas_->update();
 }
 
@@ -556,7 +565,8 @@ void GraphView::draw_remembered(QPainter& painter, const GraphFrame& frame,
         for (const Series& series : r.content.series) {
             if (series_shown(series.name)) {
                 draw_series(painter, own, *r.state, series, shown.first, shown.last,
-                            remembered_pen(series, look.scale, i));
+                            remembered_pen(series, look.scale, i),
+                            simulation_.summary_of(*r.state));
             }
         }
     }
@@ -582,11 +592,13 @@ void GraphView::point_at(QPointF pixels) {
         leave();
         return;
     }
+    pointer_ = pixels;
     hover_ = point_at_time(frame_.x_of_px(pixels.x()) / frame_.time_scale);
     canvas_->update();
 }
 
 void GraphView::leave() {
+    pointer_.reset();
     if (hover_) {
         hover_.reset();
         canvas_->update();
@@ -755,6 +767,7 @@ void GraphView::draw_picture(QPainter& painter, QSizeF size, const GraphLook& lo
     FrameRequest r = request(size.width(), size.height());
     r.normalised = &normalised;
     r.readout = !markers_.empty();
+    r.inset = 3 * look.scale;
     const GraphFrame f = graph_frame(r, measure_with(look.font));
     draw_grid(painter, f, look);
     draw_envelope(painter, f, look);
@@ -762,7 +775,7 @@ void GraphView::draw_picture(QPainter& painter, QSizeF size, const GraphLook& lo
     GraphContent content = graph_content(s, kind_, axes_, energies_apart_);
     std::erase_if(content.series,
                   [this](const Series& series) { return !series_shown(series.name); });
-    draw_curves(painter, f, s, content, computed_points(s), look);
+    draw_curves(painter, f, s, content, computed_points(s), look, simulation_.summary_of(s));
     const std::string readout = markers_.empty() ? std::string() : readout_text();
     draw_frame(painter, f, look, qstring(readout));
     std::vector<std::string> names;

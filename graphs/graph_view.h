@@ -167,6 +167,7 @@ private:
     std::size_t drawn_end_ = 1; // the curve is drawn up to this point (one past)
     std::size_t layer_end_ = 1; // and the picture holds it up to here
     std::optional<GraphPoint> hover_;
+    std::optional<QPointF> pointer_; // where the pointer stands over the picture
     std::vector<GraphPoint> markers_;
     int replots_ = 0;
     int segments_ = 0;

@@ -171,8 +171,8 @@ void draw_resonance(QPainter& painter, QSizeF size, const GraphLook& look, const
             points << QPointF(f.x_px(x_of(q.nu)),
                               f.plot.top + (y.high - v) / (y.high - y.low) * f.plot.height);
         }
-        stroke_curve(painter, points,
-                     QPen(colour, 2.5 * look.scale, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.setPen(QPen(colour, 2.5 * look.scale, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.drawPolyline(points);
     };
     draw_plot(a, top, [&](const GraphFrame& f) {
         polyline(f, voltage, true, 1, voltage_colour);

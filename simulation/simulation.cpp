@@ -16,6 +16,7 @@ DefaultTexts Simulation::set_defaults(char decimal_separator) {
 
 void Simulation::compute_at_start_up() {
     recompute(state_);
+    arrays_changed();
     emit recomputed();
 }
 
@@ -38,6 +39,7 @@ ChainResult Simulation::enter_texts(std::span<const FieldText> texts) {
 Typing Simulation::type_text(Field field, std::string_view text) {
     Typing typing = ovrelan::type_text(state_, field, text);
     if (typing.recomputed) {
+        arrays_changed();
         emit recomputed();
     }
     return typing;
@@ -84,8 +86,34 @@ void Simulation::announce(const ChainResult& result) {
         presenter_(result);
     }
     if (result.computed) {
+        arrays_changed();
         emit recomputed();
     }
+}
+
+const SolutionSummary* Simulation::summary_of(const SimulationState& s) const {
+    if (&s == &state_) {
+        if (!summary_) {
+            summary_ = std::make_unique<SolutionSummary>(state_);
+        }
+        return summary_.get();
+    }
+    std::erase_if(kept_summaries_, [this](const auto& entry) {
+        return std::none_of(remembered_.begin(), remembered_.end(),
+                            [&](const auto& kept) { return kept.get() == entry.first; });
+    });
+    for (const auto& [state, summary] : kept_summaries_) {
+        if (state == &s) {
+            return summary.get();
+        }
+    }
+    for (const auto& kept : remembered_) {
+        if (kept.get() == &s) {
+            kept_summaries_.emplace_back(&s, std::make_shared<SolutionSummary>(s));
+            return kept_summaries_.back().second.get();
+        }
+    }
+    return nullptr;
 }
 
 void Simulation::play_point() {

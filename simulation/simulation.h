@@ -6,6 +6,7 @@
 #include "chain/recompute.h"
 #include "model/defaults.h"
 #include "model/simulation_state.h"
+#include "solution/solution_summary.h"
 
 #include <QObject>
 
@@ -86,6 +87,10 @@ public:
         return remembered_;
     }
 
+    // The min/max summary of a solution's arrays: the present one's or a remembered one's, made
+    // once when first asked for after the arrays changed (null for another state).
+    const SolutionSummary* summary_of(const SimulationState& s) const;
+
 signals:
     // A chain has computed new characteristics and arrays (k_now = 0), or a run starts again.
     void recomputed();
@@ -107,6 +112,10 @@ private:
     Presenter presenter_;
     std::function<void()> finish_edits_;
     std::vector<std::shared_ptr<const SimulationState>> remembered_;
+    void arrays_changed() { summary_.reset(); }
+    mutable std::unique_ptr<SolutionSummary> summary_;
+    mutable std::vector<std::pair<const SimulationState*, std::shared_ptr<SolutionSummary>>>
+        kept_summaries_;
 };
 
 } // namespace ovrelan
