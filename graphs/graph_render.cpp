@@ -128,10 +128,6 @@ void draw_frame(QPainter& painter, const GraphFrame& frame, const GraphLook& loo
     painter.drawRect(plot);
     painter.setPen(QPen(Qt::black, 3 * look.scale));
     painter.drawLine(plot.topLeft(), plot.bottomLeft());
-    if (frame.y.low < 0 && frame.y.high > 0) {
-        const double y = frame.y_px(0);
-        painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
-    }
     painter.restore();
 }
 
@@ -147,6 +143,12 @@ void draw_grid(QPainter& painter, const GraphFrame& frame, const GraphLook& look
     for (const double y : frame.y_grid) {
         const double py = frame.y_px(y);
         painter.drawLine(QPointF(plot.left(), py), QPointF(plot.right(), py));
+    }
+    // The time axis at zero, under the curves: a curve crossing it stays whole.
+    if (frame.y.low < 0 && frame.y.high > 0) {
+        painter.setPen(QPen(Qt::black, 3 * look.scale));
+        const double y = frame.y_px(0);
+        painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
     }
     painter.restore();
 }
