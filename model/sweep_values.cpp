@@ -357,18 +357,18 @@ SweepValues range_values(Field field, const SweepRange& range, const SimulationS
     SweepValues out;
     const double last = static_cast<double>(range.count - 1);
     for (std::size_t i = 0; i < range.count; ++i) {
-        // Both ends exactly as written; between them evenly, or by equal ratios.
-        const double f = static_cast<double>(i) / last;
-        const double typed = i == 0                 ? a
-                             : i + 1 == range.count ? b
-                             : range.logarithmic    ? a * std::pow(b / a, f)
-                                                    : a + (b - a) * f;
-        const SweepValue& end = i == 0 ? *from.value : *to.value;
         if (i == 0 || i + 1 == range.count) {
-            out.values.push_back(end);
-        } else {
-            out.values.push_back(SweepValue{shortest(typed), typed, shortest(typed)});
+            out.values.push_back(i == 0 ? *from.value : *to.value); // as written
+            continue;
         }
+        // Between the ends evenly, or by equal ratios, then to fifteen significant digits, so
+        // that 0,1..0,7:7 gives 0.2 rather than the 0.19999999999999998 the arithmetic leaves.
+        const auto k = static_cast<double>(i);
+        const double worked =
+            range.logarithmic ? a * std::pow(b / a, k / last) : (a * (last - k) + b * k) / last;
+        const double typed =
+            std::strtod(number_chars(worked, std::chars_format::scientific, 14).c_str(), nullptr);
+        out.values.push_back(SweepValue{shortest(typed), typed, shortest(typed)});
     }
     return out;
 }

@@ -76,7 +76,8 @@ SweepValues read_sweep_values(Field field, std::string_view text, const Simulati
 
 // A range from its parts, as a dialog takes them: the ends written as list items, the count of
 // values (2 ... max_sweep_values) and whether they are spaced by equal ratios (both ends then of
-// one sign and not zero).
+// one sign and not zero). The ends are taken as written; the values between them are rounded to
+// fifteen significant digits.
 struct SweepRange {
     std::string from;
     std::string to;

@@ -66,7 +66,7 @@ TEST_P(SweepValuesRead, ValuesItemsAndErrors) {
     const double unit = c.in == In::Rk ? Rk() : c.in == In::nu0 ? nu0() : 1;
     for (std::size_t i = 0; i < c.typed.size(); ++i) {
         const double expected = c.typed[i] * unit;
-        // Between the ends of a range a value is worked out: one rounding or two.
+        // Between the ends of a range a value is worked out and rounded to 15 digits.
         EXPECT_NEAR(v.values[i].typed, expected, 4e-16 * std::fabs(expected)) << i;
         // What goes into the field reads back as the value, as typing it would.
         EXPECT_EQ(field_change(c.field, v.values[i].text).value,
@@ -137,6 +137,20 @@ INSTANTIATE_TEST_SUITE_P(
         ValuesCase{
             "two_values_are_the_ends", Field::R, "0,5 .. 3 : 2", {0.5, 3}, {}, "", {"0,5", "3"}},
         ValuesCase{"falling", Field::Em, "5..-5:3", {5, 0, -5}, {}},
+        ValuesCase{"decimals_between",
+                   Field::R,
+                   "0.1..0.7:7",
+                   {0.1, 0.2, 0.3, 0.4, 0.5, 0.6, 0.7},
+                   {},
+                   "",
+                   {"0.1", "0.2", "0.3", "0.4", "0.5", "0.6", "0.7"}},
+        ValuesCase{"decimals_by_ratios",
+                   Field::nu,
+                   "1..1000:4:log",
+                   {1, 10, 100, 1000},
+                   {},
+                   "",
+                   {"1", "10", "100", "1000"}},
         ValuesCase{"logarithmic", Field::C, "100..10000:3:log", {100, 1000, 10000}, {}},
         ValuesCase{"logarithmic_in_russian", Field::C, "1..1000:4:лог", {1, 10, 100, 1000}, {}},
         ValuesCase{"logarithmic_negative", Field::Uo, "-1..-100:3:log", {-1, -10, -100}, {}},
