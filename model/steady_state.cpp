@@ -68,8 +68,9 @@ std::optional<double> detuning(const Omega& w, double L, double C) {
     return (u2 - 1) + std::ldexp(t_lo, e); // u2 − 1 is exact from 1/2 to 2
 }
 
-// 1/(2π√(LC)) to about its last bit: the quotient, then one Newton step on ω²LC = 1 with the
-// exact detuning.
+} // namespace
+
+// The quotient, then one Newton step on ω²LC = 1 with the exact detuning.
 double natural_frequency(double L, double C) {
     const Split l = split(L);
     const Split c = split(C);
@@ -87,6 +88,8 @@ double natural_frequency(double L, double C) {
     }
     return nu0;
 }
+
+namespace {
 
 // A constant source: the capacitor takes the whole EMF; without one the resistor does.
 SteadyState constant_source(const Parameters& p) {

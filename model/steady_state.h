@@ -32,6 +32,10 @@ struct SteadyState {
     bool unbounded = false;
 };
 
+// The natural frequency 1/(2π√(LC)) in hertz with the exact π, to about its last bit; L and C
+// positive.
+double natural_frequency(double L, double C);
+
 // At the source's frequency |ν|: nothing for a constant source (ν = 0).
 std::optional<SteadyState> steady_state(const Parameters& p);
 // At any frequency, as of |ν|, for the circuit's L, C, R and Em. Every value is finite but for

@@ -1,6 +1,7 @@
 // ovrelan-solve: the circuit model without a window. Takes the seven parameters as a student
 // types them, prints the messages, configuration, regime and state as JSON, and optionally the
 // solution arrays as CSV.
+#include "io/family_csv.h"
 #include "io/file_writer.h"
 #include "io/results_csv.h"
 #include "io/system_errors.h"
@@ -8,6 +9,7 @@
 #include "model/sentences.h"
 #include "model/steady_state.h"
 #include "tools/solve_report.h"
+#include "tools/solve_sweep.h"
 
 #include <CLI/CLI.hpp>
 
@@ -16,6 +18,7 @@
 #include <functional>
 #include <iostream>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace {
@@ -131,6 +134,54 @@ bool write_table(const std::string& path, const std::function<bool(const ovrelan
         path, [&write](const ovrelan::FilePut& put) { return write(put); }, reason);
 }
 
+// --sweep NAME=VALUES: a family of curves over one parameter of the circuit the other options
+// make.
+struct SweepOption {
+    std::string text;
+    CLI::Option* option = nullptr;
+    std::optional<ovrelan::Family> family;
+
+    void add(CLI::App& app) {
+        option = app.add_option("--sweep", text,
+                                "семейство кривых: ИМЯ (L, C, R, Uo, Em, nu) и до 8 значений,\n"
+                                "каждое — как если бы его ввели в это поле: R=0.5,1.265,3;\n"
+                                "R=0,5;1,265;3 (через «;» — с десятичной запятой);\n"
+                                "R=0.5Rk,Rk,2Rk и nu=0.9nu0,nu0,1.1nu0 (Rк и ν₀ цепи);\n"
+                                "ряд R=0.5..3:5 или логарифмический C=100..10000:5:log.\n"
+                                "В JSON добавляются \"family\" (по кривой: режим, δ, Θ, Q,\n"
+                                "ν₀, пик резонанса) и \"family_refused\"; --csv и --resonance\n"
+                                "пишут таблицы семейства: столбцы вида Uc_V[R=0.5], у кривых\n"
+                                "с разными сетками — свои столбцы t_s[…] и nu_Hz[…]. Значение,\n"
+                                "которое модель не приняла бы, названо в stderr с причиной,\n"
+                                "его кривой нет, код выхода 3")
+                     ->option_text("ИМЯ=ЗНАЧЕНИЯ")
+                     ->group("Параметры");
+    }
+    bool given() const { return option->count() > 0; }
+
+    // The family of the circuit; false with the reason when the argument makes none (usage).
+    bool build(const ovrelan::SimulationState& present, std::string* error) {
+        const auto argument = ovrelan::parse_sweep_argument(text);
+        if (const auto* reason = std::get_if<std::string>(&argument)) {
+            *error = *reason;
+            return false;
+        }
+        const auto& sweep = std::get<ovrelan::SweepArgument>(argument);
+        family = ovrelan::build_family(present, sweep.field, sweep.values);
+        *error = family->error.empty() ? "" : "--sweep " + text + ": " + family->error;
+        return family->error.empty();
+    }
+
+    // Each value left out, named with the program's reason; whether any was.
+    bool say_refused() const {
+        for (const ovrelan::RefusedMember& r : family->refused) {
+            std::cerr << "ovrelan-solve: --sweep: "
+                      << ovrelan::join_sentences(r.shown(), "Кривая не построена.") << '\n';
+        }
+        return !family->refused.empty();
+    }
+};
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -188,6 +239,8 @@ int main(int argc, char** argv) {
                        "программа); поле, заданное и в командной строке, берётся оттуда")
             ->option_text("ФАЙЛ")
             ->group("Параметры");
+    SweepOption sweep;
+    sweep.add(app);
 
     try {
         app.parse(argc, argv);
@@ -238,23 +291,39 @@ int main(int argc, char** argv) {
     }
 
     const ovrelan::SolveRun run = ovrelan::run_solve(texts);
-    const std::string json = ovrelan::report_json(run).dump(2) + '\n';
-    const int status = run.changed() ? ovrelan::exit_values_changed : 0;
+    nlohmann::ordered_json report = ovrelan::report_json(run);
+    int status = run.changed() ? ovrelan::exit_values_changed : 0;
+    if (sweep.given()) {
+        std::string error;
+        if (!sweep.build(run.state, &error)) {
+            return usage_error(error);
+        }
+        report["family"] = ovrelan::family_json(*sweep.family);
+        report["family_refused"] = ovrelan::family_refused_json(*sweep.family);
+        status = sweep.say_refused() ? ovrelan::exit_values_changed : status;
+    }
+    const std::string json = report.dump(2) + '\n';
 
     // The tables first: a table that cannot be written prints no JSON.
     std::string reason;
     if (!resonance.empty()) {
         const ovrelan::ResonanceCurve curve = ovrelan::resonance_curve(run.state);
-        const auto write = [&curve](const ovrelan::CsvSink& sink) {
-            return ovrelan::write_resonance_csv(curve, ovrelan::CsvDialect::comma_point, sink);
+        const auto write = [&curve, &sweep](const ovrelan::CsvSink& sink) {
+            return sweep.family
+                       ? ovrelan::write_family_resonance_csv(*sweep.family,
+                                                             ovrelan::CsvDialect::comma_point, sink)
+                       : ovrelan::write_resonance_csv(curve, ovrelan::CsvDialect::comma_point,
+                                                      sink);
         };
         if (!write_table(resonance, write, &reason)) {
             return fail(resonance == "-" ? "стандартный вывод" : resonance, reason);
         }
     }
     if (!csv.empty()) {
-        const auto write = [&run](const ovrelan::CsvSink& sink) {
-            return ovrelan::write_csv_text(run.state, sink);
+        const auto write = [&run, &sweep](const ovrelan::CsvSink& sink) {
+            return sweep.family ? ovrelan::write_family_csv(*sweep.family,
+                                                            ovrelan::CsvDialect::comma_point, sink)
+                                : ovrelan::write_csv_text(run.state, sink);
         };
         if (!write_table(csv, write, &reason)) {
             return fail(csv == "-" ? "стандартный вывод" : csv, reason);

@@ -6,6 +6,7 @@
 // units) and how far the text may be from it. A document edited without the model, or a model
 // changed without its documents, fails here.
 #include "model/steady_state.h"
+#include "model/sweep_values.h"
 #include "support/model_fixtures.h"
 
 #include <gtest/gtest.h>
@@ -353,6 +354,9 @@ const std::vector<Quote>& quotes() {
              return std::floor(largest_fitting_Nmax(s));
          }, 0.5},
         {"uprav.md", "«Поле Nmax: оставлено 40»", [] { return c().start.Nmax; }, 0.5},
+        {"uprav.md", "подпись «R = 1,265", [] { return *critical_resistance(c().start); }, 0.0005},
+        {"uprav.md", "Uc_V[R=0.6325", [] { return *critical_resistance(c().start) / 2; }, 0.00005},
+        {"uprav.md", "Uc_V[R=2.53", [] { return *critical_resistance(c().start) * 2; }, 0.005},
         {"uprav.md", "а τ = 12,57", [] { return c().free.t_grid[peaks(c().free)[1]]; }, 0.005},
         {"uprav.md", "12,57 × 3,162 мс ≈ 39,7", [] { return seconds(c().free, peaks(c().free)[1]) * 1e3; }, 0.05},
         {"uprav.md", "Tnorm = 1/ω₀ ≈ 3,162", [] { return c().start.t_scale * 1e3; }, 0.0005},
