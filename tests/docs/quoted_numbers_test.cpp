@@ -5,7 +5,10 @@
 // word for word, the value the model gives for the last number of that text (in the text's
 // units) and how far the text may be from it. A document edited without the model, or a model
 // changed without its documents, fails here.
+#include "chain/recompute.h"
+#include "model/circuit_kind.h"
 #include "model/steady_state.h"
+#include "solution/closed_form.h"
 #include "support/model_fixtures.h"
 
 #include <gtest/gtest.h>
@@ -232,6 +235,57 @@ double last_period_amplitude(const SimulationState& s) {
     return (high - low) / 2;
 }
 
+// The greatest |Uc| of the exact solution between the grid points as well (V).
+double greatest_abs_Uc_between_points(const SimulationState& s) {
+    double m = 0;
+    constexpr int steps = 64;
+    for (std::size_t k = 0; k + 1 < s.t_grid.size(); ++k) {
+        for (int j = 0; j < steps; ++j) {
+            const double tau = s.t_grid[k] + (s.t_grid[k + 1] - s.t_grid[k]) * j / steps;
+            m = std::max(m, std::fabs(Uc_of_t(s, tau)) * s.Uc_scale);
+        }
+    }
+    return m;
+}
+
+// How long before the current's last maximum the last maximum of Uc comes (ms), on the grid.
+double Uc_lead_ms(const SimulationState& s) {
+    const auto last_peak = [&s](const std::vector<double>& v) {
+        std::size_t best = 0;
+        for (std::size_t k = 1; k + 1 < v.size(); ++k) {
+            if (v[k] > v[k - 1] && v[k] >= v[k + 1]) {
+                best = k;
+            }
+        }
+        return seconds(s, best);
+    };
+    return (last_peak(s.I_t) - last_peak(s.Uc_t)) * 1e3;
+}
+
+// Of a curve that is still settling: the greatest maximum of Uc and the last one (V).
+double last_Uc_maximum(const SimulationState& s) {
+    double last = 0;
+    for (std::size_t k = 1; k + 1 < s.Uc_t.size(); ++k) {
+        if (s.Uc_t[k] > s.Uc_t[k - 1] && s.Uc_t[k] >= s.Uc_t[k + 1]) {
+            last = Uc(s, k);
+        }
+    }
+    return last;
+}
+double greatest_Uc(const SimulationState& s) {
+    double m = 0;
+    for (std::size_t k = 0; k < s.Uc_t.size(); ++k) {
+        m = std::max(m, Uc(s, k));
+    }
+    return m;
+}
+
+// A number as a window shows it: rounded to `decimals` digits after the point.
+double shown(double value, int decimals) {
+    const double scale = std::pow(10.0, decimals);
+    return std::round(value * scale) / scale;
+}
+
 double greatest_abs_I(const SimulationState& s) {
     double m = 0;
     for (const double i : s.I_t) {
@@ -313,13 +367,16 @@ const std::vector<Quote>& quotes() {
         {"spravka.md", "6,283 · 3,162 мс ≈ 19,87 мс", [] { return c().start.To * 1e3; }, 0.005},
         {"spravka.md", "оба дают 31,62", [] { return c().start.Q; }, 0.005},
         {"spravka.md", "оба дают 31,62", [] { return c().start.wo / 2 / c().start.d; }, 0.005},
-        {"spravka.md", "предыдущего, и в e раз размах уменьшается только за 1/Θ ≈ 10",
+        {"spravka.md", "предыдущего, и в e раз амплитуда уменьшается только за 1/Θ ≈ 10",
          [] { return 1 / c().start.theta; }, 0.5},
-        {"spravka.md", "лишь в e^Θ ≈ 1,104", [] { return std::exp(c().start.theta); }, 0.0005},
+        {"spravka.md", "лишь в e<sup>Θ</sup> ≈ 1,104", [] { return std::exp(c().start.theta); }, 0.0005},
         {"spravka.md", "близка к резонансной Vr = 50,32", [] { return c().start.Vr; }, 0.005},
-        {"spravka.md", "их установившийся размах — 38,1", [] { return forced_Uc(c().start); }, 0.05},
+        {"spravka.md", "их установившаяся амплитуда — 38,1", [] { return forced_Uc(c().start); }, 0.05},
         {"spravka.md", "в 7,6 раза больше Em", [] { return forced_Uc(c().start) / c().start.Em; }, 0.05},
-        {"spravka.md", "за весь расчёт — 64,5", [] { return greatest_abs_Uc(c().start); }, 0.05},
+        {"spravka.md", "в расчётных точках — 64,52", [] { return greatest_abs_Uc(c().start); }, 0.005},
+        {"spravka.md", "в момент 129,15", [] { return seconds(c().start, greatest_swing(c().start)) * 1e3; }, 0.005},
+        {"spravka.md", "(Uc = −64,52", [] { return Uc(c().start, greatest_swing(c().start)); }, 0.005},
+        {"spravka.md", "точное решение поднимается до 64,60", [] { return greatest_abs_Uc_between_points(c().start); }, 0.005},
         {"spravka.md", "первые 0,2 с идут через 19,5", [] { return start_peaks(true, false); }, 0.05},
         {"spravka.md", "19,5–21,1 мс", [] { return start_peaks(true, true); }, 0.05},
         {"spravka.md", "меняется от +0,47", [] { return start_peaks(false, true); }, 0.005},
@@ -334,16 +391,19 @@ const std::vector<Quote>& quotes() {
         {"spravka.md", "Im/(ω·C) = 7,33", [] { return forced_Uc(c().second); }, 0.005},
         {"spravka.md", "в 1,47 раза больше Em", [] { return forced_Uc(c().second) / c().second.Em; }, 0.005},
         {"spravka.md", "ток опережает ЭДС на 62,6", [] { return current_lead_degrees(c().second); }, 0.05},
-        {"spravka.md", "в e^Θ ≈ 5,06", [] { return std::exp(c().second.theta); }, 0.005},
+        {"spravka.md", "в e<sup>Θ</sup> ≈ 5,06", [] { return std::exp(c().second.theta); }, 0.005},
         {"spravka.md", "за время 1/δ = 4", [] { return 1e3 / c().second.d; }, 0.005},
-        {"spravka.md", "(e^(−5) ≈ 0,0067", [] { return std::exp(-c().second.d * 0.020); }, 0.00005},
-        {"spravka.md", "размах Uc 7,33", [] { return forced_Uc(c().second); }, 0.005},
-        {"spravka.md", "размах I 2,30", [] { return forced_I(c().second); }, 0.005},
+        {"spravka.md", "(e<sup>−5</sup> ≈ 0,0067", [] { return std::exp(-c().second.d * 0.020); }, 0.00005},
+        {"spravka.md", "амплитуда Uc 7,33", [] { return forced_Uc(c().second); }, 0.005},
+        {"spravka.md", "амплитуда I 2,30", [] { return forced_I(c().second); }, 0.005},
         {"spravka.md", "до −4,68", [] { return Uc(c().second, first_swing(c().second)); }, 0.005},
         {"spravka.md", "до −4,68 В через 2,4", [] { return seconds(c().second, first_swing(c().second)) * 1e3; }, 0.05},
         {"spravka.md", "наибольшее значение, 8,17", [] { return Uc(c().second, greatest_swing(c().second)); }, 0.005},
         {"spravka.md", "приходится на момент 6,15", [] { return seconds(c().second, greatest_swing(c().second)) * 1e3; }, 0.005},
         {"spravka.md", "включить частоту 50 Гц — Tx = 19,06", [] { return c().rc_50.Tx * 1e3; }, 0.005},
+        // the sign of Uc: on the graphs it leads the current by a quarter of the source's period
+        {"spravka.md", "каждый максимум Uc приходится на 2,5", [] { return Uc_lead_ms(c().second); }, 0.05},
+        {"spravka.md", "каждый максимум Uc приходится на 2,5", [] { return 1e3 / c().second.nu / 4; }, 0.05},
 
         // «Управление»
         {"uprav.md", "при Nmax = 100000: «Слишком много точек расчёта (4\u00A0800\u00A0001", [] { return std::floor(two_pi * 100000 / c().start.dt) + 1; }, 0.5},
@@ -405,6 +465,11 @@ const std::vector<Quote>& quotes() {
         {"uprav.md", "UL = 33,21 В, Uc = 38,08", [] { return start_steady().U_Cm; }, 0.005},
         {"uprav.md", "Uc = 38,08 В, ε = 5", [] { return c().start.Em; }, 0.5},
         {"uprav.md", "ε = 5 В, I = 56,23", [] { return start_steady().I_m; }, 0.005},
+        {"uprav.md", "а не их длины: 1,125", [] { return start_steady().U_Rm; }, 0.0005},
+        {"uprav.md", "а не их длины: 1,125 + 33,21", [] { return start_steady().U_Lm; }, 0.005},
+        {"uprav.md", "а не их длины: 1,125 + 33,21 + 38,08", [] { return start_steady().U_Cm; }, 0.005},
+        {"uprav.md", "а не их длины: 1,125 + 33,21 + 38,08 В — это не 5", [] { return c().start.Em; }, 0.5},
+        {"uprav.md", "(у стартовой цепи в таблице 2505", [] { return static_cast<double>(start_resonance().points.size()); }, 0.5},
         // the title of a picture of the start-up circuit
         {"uprav.md", "напряжение на конденсаторе. L = 2000", [] { return c().start.L * 1e6; }, 0.5},
         {"uprav.md", "L = 2000 мкГн, C = 5000", [] { return c().start.C * 1e6; }, 0.5},
@@ -418,21 +483,31 @@ const std::vector<Quote>& quotes() {
         {"kontur.md", "To = 19,87 мс, а наибольший ток", [] { return c().lc.To * 1e3; }, 0.005},
         {"kontur.md", "≈ 23,72 А", [] { return greatest_abs_I(c().lc); }, 0.005},
         {"kontur.md", "Его Θ ≈ 0,099", [] { return c().start.theta; }, 0.0005},
-        {"kontur.md", "примерно в e раз: с 15 В до 5,55", [] { return Uc(c().free, 480); }, 0.005},
+        {"kontur.md", "примерно в e раз: с 15", [] { return Uc(c().free, 0); }, 0.5},
+        {"kontur.md", "с 15 В в момент замыкания до 5,55", [] { return Uc(c().free, 480); }, 0.005},
+        {"kontur.md", "до 5,55 В через 10", [] { return seconds(c().free, 480) / c().free.To; }, 0.5},
         {"kontur.md", "Добротность здесь около 31,6", [] { return c().start.Q; }, 0.05},
-        {"kontur.md", "размах вырастает почти до 158", [] { return forced_Uc(Circuits::driven(50.32)); }, 0.5},
+        {"kontur.md", "амплитуда вырастает почти до 158", [] { return forced_Uc(Circuits::driven(50.32)); }, 0.5},
         {"kontur.md", "несколько времён 1/δ = 0,2", [] { return 1 / c().start.d; }, 0.005},
         {"kontur.md", "собственная частота ν₀ = ω₀/(2π) = 50,33", [] { return c().start.wo / two_pi; }, 0.005},
         {"kontur.md", "наибольший ток Em/R = 250", [] { return forced_I(Circuits::driven(c().start.wo / two_pi)); }, 0.5},
         {"kontur.md", "а Δω = 10", [] { return 2 * c().start.d; }, 0.5},
         {"kontur.md", "а Δω = 10", [] { return c().start.wo / (c().start.wo / 2 / c().start.d); }, 0.5},
         {"kontur.md", "то есть 1,59", [] { return 2 * c().start.d / two_pi; }, 0.005},
-        {"kontur.md", "При 49,53", [] { return (c().start.wo - c().start.d) / two_pi; }, 0.005},
-        {"kontur.md", "При 49,53 и 51,12", [] { return (c().start.wo + c().start.d) / two_pi; }, 0.005},
-        {"kontur.md", "(ν₀ ∓ 0,80", [] { return c().start.d / two_pi; }, 0.005},
-        {"kontur.md", "установившийся ток около 176", [] { return forced_I(Circuits::driven((c().start.wo - c().start.d) / two_pi)); }, 0.5},
-        {"kontur.md", "около 176 и 177", [] { return forced_I(Circuits::driven((c().start.wo + c().start.d) / two_pi)); }, 0.5},
+        {"kontur.md", "Края полосы — 49,54", [] { return start_resonance().band_low; }, 0.005},
+        {"kontur.md", "Края полосы — 49,54 и 51,13", [] { return start_resonance().band_high; }, 0.005},
+        {"kontur.md", "(ν₀ − 0,79", [] { return start_resonance().nu0 - start_resonance().band_low; }, 0.005},
+        {"kontur.md", "ν₀ + 0,80", [] { return start_resonance().band_high - start_resonance().nu0; }, 0.005},
+        {"kontur.md", "установившийся ток равен 250", [] { return c().start.Em / c().start.R; }, 0.5},
+        {"kontur.md", "установившийся ток равен 250/√2 ≈ 176,8", [] { return forced_I(Circuits::driven(start_resonance().band_low)); }, 0.05},
+        {"kontur.md", "установившийся ток равен 250/√2 ≈ 176,8", [] { return forced_I(Circuits::driven(start_resonance().band_high)); }, 0.05},
+        {"kontur.md", "установившийся ток равен 250/√2 ≈ 176,8", [] { return forced_I(Circuits::driven(c().start.wo / two_pi)) / std::sqrt(2.0); }, 0.05},
         {"kontur.md", "при Vr = 50,32 Гц, а при", [] { return c().start.Vr; }, 0.005},
+        {"kontur.md", "с 2π = 6,283185307", [] { return two_pi; }, 0.0},
+        {"kontur.md", "это 50,329212104487034", [] { return start_resonance().nu0; }, 5e-16},
+        {"kontur.md", "нужна частота ω₀/6,283185307 = 50,32921210592554", [] { return c().start.wo / two_pi; }, 5e-15},
+        {"kontur.md", "(1 Гн и 1 Ф, ω₀ = 1", [] { return testing::circuit({1, 1, 0, 0, 5, 0.1, 40}).wo; }, 0.5},
+        {"kontur.md", "и ν = 0,15915494309644432", [] { return 1 / two_pi; }, 5e-18},
         {"kontur.md", "меньше: 158,11", [] { return forced_Uc(Circuits::driven(c().start.wo / two_pi)); }, 0.005},
         {"kontur.md", "158,11 В против 158,13", [] { return forced_Uc(Circuits::driven(c().start.Vr)); }, 0.005},
         // the worked example: Q from the resonance curve, the formula and the decay
@@ -441,9 +516,19 @@ const std::vector<Quote>& quotes() {
         {"kontur.md", "от 49,54 до 51,13", [] { return start_resonance().band_high; }, 0.005},
         {"kontur.md", "Δν = 51,13 − 49,54 ≈ 1,59", [] { return start_resonance().band_high - start_resonance().band_low; }, 0.005},
         {"kontur.md", "Δν = R/(2πL) = 0,02/(2π · 0,002) = 1,592", [] { return start_resonance().width; }, 0.0005},
-        {"kontur.md", "Q = ν₀/Δν = 50,33", [] { return start_resonance().nu0; }, 0.005},
-        {"kontur.md", "Q = ν₀/Δν = 50,33/1,592", [] { return start_resonance().width; }, 0.0005},
-        {"kontur.md", "Q = ν₀/Δν = 50,33/1,592 = 31,62", [] { return start_resonance().Q; }, 0.005},
+        {"kontur.md", "из округлённых чисел окна не получить: 50,33", [] { return start_resonance().nu0; }, 0.005},
+        {"kontur.md", "не получить: 50,33/1,592", [] { return start_resonance().width; }, 0.0005},
+        {"kontur.md", "не получить: 50,33/1,592 = 31,61", [] { return shown(start_resonance().nu0, 2) / shown(start_resonance().width, 3); }, 0.005},
+        {"kontur.md", "по краям полосы 50,33", [] { return start_resonance().nu0; }, 0.005},
+        {"kontur.md", "по краям полосы 50,33/(51,13", [] { return start_resonance().band_high; }, 0.005},
+        {"kontur.md", "по краям полосы 50,33/(51,13 − 49,54", [] { return start_resonance().band_low; }, 0.005},
+        {"kontur.md", "по краям полосы 50,33/(51,13 − 49,54) = 31,65", [] {
+             const ResonanceCurve& r = start_resonance();
+             return shown(r.nu0, 2) / (shown(r.band_high, 2) - shown(r.band_low, 2));
+         }, 0.005},
+        {"kontur.md", "Q = ν₀/Δν = 50,3292", [] { return start_resonance().nu0; }, 0.00005},
+        {"kontur.md", "Q = ν₀/Δν = 50,3292/1,59155", [] { return start_resonance().width; }, 0.000005},
+        {"kontur.md", "Q = ν₀/Δν = 50,3292/1,59155 = 31,623", [] { return start_resonance().Q; }, 0.0005},
         {"kontur.md", "«Q = ν₀/Δν = 31,6»", [] { return start_resonance().Q; }, 0.05},
         {"kontur.md", "почти симметрично, на 0,79", [] { return start_resonance().nu0 - start_resonance().band_low; }, 0.005},
         {"kontur.md", "на 0,79 и 0,80", [] { return start_resonance().band_high - start_resonance().nu0; }, 0.005},
@@ -479,29 +564,34 @@ const std::vector<Quote>& quotes() {
         {"kontur.md", "первый после начала — 13,58", [] { return Uc(c().free, peaks(c().free)[0]); }, 0.005},
         {"kontur.md", "следующий — 12,30", [] { return Uc(c().free, peaks(c().free)[1]); }, 0.005},
         {"kontur.md", "составляет 0,905", [] { return std::exp(marker_ln(c().free, peaks(c().free)[0], peaks(c().free)[1])); }, 0.0005},
-        {"kontur.md", "(он в e^Θ ≈ 1,104", [] { return std::exp(c().start.theta); }, 0.0005},
+        {"kontur.md", "(он в e<sup>Θ</sup> ≈ 1,104", [] { return std::exp(c().start.theta); }, 0.0005},
         {"kontur.md", "Δt = 19,87 мс и ln = −0,0994", [] { return marker_ln(c().free, peaks(c().free)[0], peaks(c().free)[1]); }, 0.00005},
-        {"kontur.md", "Через 10 периодов Δt = 198,7", [] { return marker_ms(c().free, peaks(c().free)[0], peaks(c().free)[10]); }, 0.05},
+        {"kontur.md", "на десятом максимуме после A Δt = 198,7", [] { return marker_ms(c().free, peaks(c().free)[0], peaks(c().free)[10]); }, 0.05},
         {"kontur.md", "и ln = −0,994", [] { return marker_ln(c().free, peaks(c().free)[0], peaks(c().free)[10]); }, 0.0005},
-        {"kontur.md", "раз, с 15 В до 5,55", [] { return Uc(c().free, 480); }, 0.005},
+        {"kontur.md", "в e раз, с 13,58", [] { return Uc(c().free, peaks(c().free)[0]); }, 0.005},
+        {"kontur.md", "в e раз, с 13,58 В до 5,03", [] { return Uc(c().free, peaks(c().free)[10]); }, 0.005},
+        {"kontur.md", "на число периодов: «Θ = 0,0994", [] { return measured_theta(10); }, 0.00005},
+        {"kontur.md", "на число периодов: «Θ = 0,0994 (на панели 0,0994)»", [] { return c().start.theta; }, 0.00005},
+        {"kontur.md", "в самое начало, где Uc = 15", [] { return Uc(c().free, 0); }, 0.5},
+        {"kontur.md", "(через 10 периодов там 5,55", [] { return Uc(c().free, 480); }, 0.005},
         {"kontur.md", "в первые 0,2 с идут через 19,5–21,1", [] { return start_peaks(true, true); }, 0.05},
         {"kontur.md", "ln меняется от +0,47 до −0,09", [] { return start_peaks(false, false); }, 0.005},
         {"kontur.md", "| 1 | колебательный режим | 250 | 1,622", [] { return Circuits::critical_with(1).theta; }, 0.0005},
         {"kontur.md", "| 1 | колебательный режим | 250 | 1,622 | 1,936", [] { return Circuits::critical_with(1).Q; }, 0.0005},
         {"kontur.md", "| 2 | колебательный режим | 500 | 3,628", [] { return Circuits::critical_with(2).theta; }, 0.0005},
         {"kontur.md", "| 2 | колебательный режим | 500 | 3,628 | 0,8660", [] { return Circuits::critical_with(2).Q; }, 0.00005},
-        {"kontur.md", "| размах Uc, В | 13,5", [] { return forced_Uc(Circuits::driven(40)); }, 0.05},
+        {"kontur.md", "| амплитуда Uc, В | 13,5", [] { return forced_Uc(Circuits::driven(40)); }, 0.05},
         {"kontur.md", "| 13,5 | 24,7", [] { return forced_Uc(Circuits::driven(45)); }, 0.05},
         {"kontur.md", "| 24,7 | 52,5", [] { return forced_Uc(Circuits::driven(48)); }, 0.05},
         {"kontur.md", "| 52,5 | 158", [] { return forced_Uc(Circuits::driven(50.32)); }, 0.5},
         {"kontur.md", "| 158 | 43,9", [] { return forced_Uc(Circuits::driven(53)); }, 0.05},
         {"kontur.md", "| 43,9 | 11,8", [] { return forced_Uc(Circuits::driven(60)); }, 0.05},
         {"kontur.md", "вспышки идут через 0,188", [] { return beat_period(45); }, 0.0005},
-        {"kontur.md", "наибольший размах 49,9", [] { return beat_amplitude(45); }, 0.05},
+        {"kontur.md", "наибольшая амплитуда 49,9", [] { return beat_amplitude(45); }, 0.05},
         {"kontur.md", "При 48 Гц — через 0,429", [] { return beat_period(48); }, 0.0005},
-        {"kontur.md", "размах до 110,6", [] { return beat_amplitude(48); }, 0.05},
+        {"kontur.md", "амплитуда до 110,6", [] { return beat_amplitude(48); }, 0.05},
         {"kontur.md", "При 50 Гц — через 3,04", [] { return beat_period(50); }, 0.005},
-        {"kontur.md", "размах доходит до 767", [] { return beat_amplitude(50); }, 0.5},
+        {"kontur.md", "амплитуда доходит до 767", [] { return beat_amplitude(50); }, 0.5},
         {"kontur.md", "до установившихся 147", [] { return forced_Uc(Circuits::driven(50)); }, 0.5},
         {"kontur.md", "W = 0,5625", [] { return c().lc.W_t.back() * c().lc.W_scale; }, 0.00005},
         {"kontur.md", "W_C и W_L по очереди поднимаются от нуля до 0,5625", [] { return greatest_capacitor_energy(c().lc); }, 0.00005},
@@ -515,7 +605,7 @@ const std::vector<Quote>& quotes() {
         // «Резистор»
         {"resistor.md", "δ = 5,000", [] { return c().start.d; }, 0.0005},
         {"resistor.md", "1/с и Q = 31,62", [] { return c().start.Q; }, 0.005},
-        {"resistor.md", "установившийся размах Uc — 158", [] { return forced_Uc(Circuits::driven(50.32)); }, 0.5},
+        {"resistor.md", "установившаяся амплитуда Uc — 158", [] { return forced_Uc(Circuits::driven(50.32)); }, 0.5},
         {"resistor.md", "при 0,04 Ом — 79,1", [] { return forced_Uc(Circuits::driven(50.32, 0.04)); }, 0.05},
         {"resistor.md", "при 0,08 Ом — 39,5", [] { return forced_Uc(Circuits::driven(50.32, 0.08)); }, 0.05},
         {"resistor.md", "(31,6", [] { return c().start.Q; }, 0.05},
@@ -559,8 +649,11 @@ const std::vector<Quote>& quotes() {
         {"kondensator.md", "наибольшее значение Uc = 4,77", [] { return greatest_abs_Uc(Circuits::rc_with(0, 5)); }, 0.005},
         {"kondensator.md", "(в последней точке Uc = −4,55", [] { const SimulationState s = Circuits::rc_with(0, 5); return Uc(s, s.Uc_t.size() - 1); }, 0.005},
         {"kondensator.md", "в конце от него остаётся 1,84", [] { return rc_transient_left(Circuits::rc_with(5, 500)); }, 0.005},
-        {"kondensator.md", "установившийся размах всего 0,16", [] { return Circuits::rc_with(5, 500).a * 5; }, 0.005},
-        {"kondensator.md", "в конце размах Uc будет 0,159", [] { return last_period_amplitude(Circuits::rc_with(5, 500, 50)); }, 0.0005},
+        {"kondensator.md", "установившаяся амплитуда всего 0,16", [] { return Circuits::rc_with(5, 500).a * 5; }, 0.005},
+        {"kondensator.md", "в конце амплитуда Uc будет 0,159", [] { return last_period_amplitude(Circuits::rc_with(5, 500, 50)); }, 0.0005},
+        {"kondensator.md", "сами максимумы Uc выше, от 0,163", [] { return greatest_Uc(Circuits::rc_with(0, 500)); }, 0.0005},
+        {"kondensator.md", "сами максимумы Uc выше, от 0,163 В в начале до 0,161", [] { return last_Uc_maximum(Circuits::rc_with(0, 500)); }, 0.0005},
+        {"kondensator.md", "колеблется с амплитудой около 0,16", [] { return Circuits::rc_with(0, 500).a * 5; }, 0.005},
 
         // The quick start
         {"instruction.txt", "19,5–21,1 мс", [] { return start_peaks(true, true); }, 0.05},
@@ -599,6 +692,34 @@ TEST_P(DocumentQuotes, QuoteTheModelsNumber) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Documents, DocumentQuotes, ::testing::ValuesIn(quotes()));
+
+// «Контур» tells how to see the lossless resonance: the frequency must be the program's own to the
+// last digit. Its texts, typed into the fields, reach the regime; one digit fewer, or the natural
+// frequency with the true π, does not.
+TEST(DocumentNumbers, TheLosslessResonanceIsReachedAsTheDocumentSays) {
+    const std::string text = read("kontur.md");
+    const struct {
+        const char* L;
+        const char* C;
+        const char* nu;
+        Regime regime;
+    } cases[] = {
+        {"1000000", "1000000", "0,15915494309644432", Regime::undamped_resonance},
+        {"1000000", "1000000", "0,1591549430964443", Regime::undamped},
+        {"2000", "5000", "50,32921210592554", Regime::undamped_resonance},
+        {"2000", "5000", "50,329212104487034", Regime::undamped},
+    };
+    EXPECT_NE(text.find("L = 1000000 мкГн и C = 1000000 мкФ"), std::string::npos);
+    for (const auto& c : cases) {
+        EXPECT_NE(text.find(c.nu), std::string::npos) << "kontur.md no longer gives " << c.nu;
+        SimulationState s = testing::started_state();
+        const FieldText texts[] = {
+            {Field::L, c.L}, {Field::C, c.C}, {Field::R, "0"}, {Field::Uo, "0"}, {Field::nu, c.nu}};
+        const ChainResult r = enter_texts(s, texts);
+        EXPECT_TRUE(r.notices.empty()) << c.nu;
+        EXPECT_EQ(regime(s), c.regime) << c.nu;
+    }
+}
 
 // The reading of the documents' numbers itself.
 TEST(DocumentNumbers, ReadAsTheDocumentsWriteThem) {
