@@ -122,6 +122,11 @@ struct Circuits {
     static SimulationState rc_with(double Uo, double nu, double Nmax = 5) {
         return testing::circuit({0, 0.001, 10, Uo, 5, nu, Nmax});
     }
+    // A resistor alone at 50 Hz, with the Nmax left from «Резонанс».
+    static const SimulationState& resistor_50() {
+        static const SimulationState s = testing::circuit({0, 0, 10, 0, 5, 50, 60});
+        return s;
+    }
     // The «Критический режим» circuit with another resistance.
     static SimulationState critical_with(double R) {
         return testing::circuit({0.002, 0.0005, R, 15, 0, 0, 3});
@@ -285,6 +290,27 @@ double greatest_Uc(const SimulationState& s) {
 double shown(double value, int decimals) {
     const double scale = std::pow(10.0, decimals);
     return std::round(value * scale) / scale;
+}
+
+double least_Uc(const SimulationState& s) {
+    double m = 0;
+    for (std::size_t k = 0; k < s.Uc_t.size(); ++k) {
+        m = std::min(m, Uc(s, k));
+    }
+    return m;
+}
+double last_Uc(const SimulationState& s) {
+    return Uc(s, s.Uc_t.size() - 1);
+}
+double last_I(const SimulationState& s) {
+    return s.I_t.back() * s.I_scale;
+}
+double Ur(const SimulationState& s, std::size_t k) {
+    return static_cast<double>(s.Ur_t[k]) * s.Ur_scale;
+}
+// The textbook quality of a series circuit, (1/R)·√(L/C).
+double textbook_Q(const SimulationState& s) {
+    return std::sqrt(s.L / s.C) / s.R;
 }
 
 double greatest_abs_I(const SimulationState& s) {
@@ -655,6 +681,133 @@ const std::vector<Quote>& quotes() {
         {"kondensator.md", "сами максимумы Uc выше, от 0,163", [] { return greatest_Uc(Circuits::rc_with(0, 500)); }, 0.0005},
         {"kondensator.md", "сами максимумы Uc выше, от 0,163\u00A0В в начале до 0,161", [] { return last_Uc_maximum(Circuits::rc_with(0, 500)); }, 0.0005},
         {"kondensator.md", "колеблется с амплитудой около 0,16", [] { return Circuits::rc_with(0, 500).a * 5; }, 0.005},
+
+        // The answers, every number the model gives: «Контур»
+        {"kontur.md", "Метки на соседних максимумах Uc: Δt = 19,87", [] { return marker_ms(c().free, peaks(c().free)[0], peaks(c().free)[1]); }, 0.005},
+        {"kontur.md", "на панели «T= 1,9872E-02", [] { return c().start.T; }, 0.0000005},
+        {"kontur.md", "и «Θ= 9,9358E-02»", [] { return c().start.theta; }, 0.0000005},
+        {"kontur.md", "ln = −0,994 ≈ −1", [] { return marker_ln(c().free, peaks(c().free)[0], peaks(c().free)[10]); }, 0.5},
+        {"kontur.md", "в первые 0,2\u00A0с идут через 19,5", [] { return start_peaks(true, false); }, 0.05},
+        {"kontur.md", "ln меняется от +0,47", [] { return start_peaks(false, true); }, 0.005},
+        {"kontur.md", "**2.** Rк = 4", [] { return Circuits::critical_with(1).Rk; }, 0.5},
+        {"kontur.md", "| 1 | колебательный режим | 250", [] { return Circuits::critical_with(1).d; }, 0.5},
+        {"kontur.md", "| 2 | колебательный режим | 500", [] { return Circuits::critical_with(2).d; }, 0.5},
+        {"kontur.md", "| 4 | критический режим | 1000", [] { return Circuits::critical_with(4).d; }, 0.5},
+        {"kontur.md", "| 8 | апериодический режим | 2000", [] { return Circuits::critical_with(8).d; }, 0.5},
+        {"kontur.md", "| 20 | апериодический режим | 5000", [] { return Circuits::critical_with(20).d; }, 0.5},
+        {"kontur.md", "| 1,622 | 1,936 | 2", [] { return textbook_Q(Circuits::critical_with(1)); }, 0.5},
+        {"kontur.md", "| 3,628 | 0,8660 | 1", [] { return textbook_Q(Circuits::critical_with(2)); }, 0.5},
+        {"kontur.md", "| 1000 | «Θ -> oo» | «Q=0» | 0,5", [] { return textbook_Q(Circuits::critical_with(4)); }, 0.05},
+        {"kontur.md", "| 2000 | «Θ -> oo» | «Q=0» | 0,25", [] { return textbook_Q(Circuits::critical_with(8)); }, 0.005},
+        {"kontur.md", "| 5000 | «Θ -> oo» | «Q=0» | 0,1", [] { return textbook_Q(Circuits::critical_with(20)); }, 0.05},
+        {"kontur.md", "| да, до −6,66", [] { return least_Uc(Circuits::critical_with(1)); }, 0.005},
+        {"kontur.md", "| да, до −2,44", [] { return least_Uc(Circuits::critical_with(2)); }, 0.005},
+        {"kontur.md", "К концу расчёта (18,85", [] { return span_ms(Circuits::critical_with(4)); }, 0.005},
+        {"kontur.md", "при 8\u00A0Ом на нём ещё 0,10", [] { return last_Uc(Circuits::critical_with(8)); }, 0.005},
+        {"kontur.md", "при 20\u00A0Ом — 2,26", [] { return last_Uc(Circuits::critical_with(20)); }, 0.005},
+        {"kontur.md", "Наибольшая — при ν = Vr = 50,32", [] { return c().start.Vr; }, 0.005},
+        {"kontur.md", "в Q ≈ 32", [] { return c().start.Q; }, 0.5},
+        {"kontur.md", "к концу расчёта видно около 157", [] { return last_period_amplitude(Circuits::driven(50.32)); }, 0.5},
+        {"kontur.md", "(при 48\u00A0Гц — до 71,7", [] { return greatest_abs_Uc(Circuits::driven(48)); }, 0.05},
+        {"kontur.md", "вспышки идут через 0,188\u00A0с (9,4", [] { return beat_period(45) / c().start.To; }, 0.05},
+        {"kontur.md", "через 0,429\u00A0с (21,6", [] { return beat_period(48) / c().start.To; }, 0.05},
+        {"kontur.md", "через 3,04\u00A0с (153", [] { return beat_period(50) / c().start.To; }, 0.5},
+        {"kontur.md", "при Nmax = 200 (3,97", [] { return span_ms(testing::circuit({0.002, 0.005, 0, 0, 5, 50, 200})) / 1e3; }, 0.005},
+        {"kontur.md", "за время около 1/δ = 0,2", [] { return 1 / c().start.d; }, 0.05},
+        {"kontur.md", "при |Uc| = 15\u00A0В (t = 0; 9,93", [] { return c().lc.To / 2 * 1e3; }, 0.005},
+        {"kontur.md", "(t = 0; 9,93; 19,87", [] { return c().lc.To * 1e3; }, 0.005},
+        {"kontur.md", "(t = 4,97", [] { return c().lc.To / 4 * 1e3; }, 0.005},
+        {"kontur.md", "(t = 4,97; 14,90", [] { return c().lc.To * 3 / 4 * 1e3; }, 0.005},
+        {"kontur.md", "(t = 4,97; 14,90; 24,84", [] { return c().lc.To * 5 / 4 * 1e3; }, 0.005},
+        {"kontur.md", "С R = 0,1\u00A0Ом: δ = 25", [] { return c().lc_lossy.d; }, 0.5},
+        {"kontur.md", "≈ 2,7 раза", [] { return std::exp(2 * c().lc_lossy.theta); }, 0.05},
+        {"kontur.md", "2,7 раза: 0,5625", [] { return c().lc_lossy.W_t[0] * c().lc_lossy.W_scale; }, 0.00005},
+        {"kontur.md", "(10 To) остаётся 0,00003", [] { return c().lc_lossy.W_t.back() * c().lc_lossy.W_scale; }, 0.000005},
+        {"kontur.md", "к концу расчёта (10", [] { return span_ms(c().lc_lossy) / (c().lc_lossy.To * 1e3); }, 0.5},
+        // «Катушка»
+        {"katushka.md", "Расчётные точки идут через 0,833", [] { return seconds(Circuits::rl_with(0.1, 10), 1) * 1e3; }, 0.0005},
+        {"katushka.md", "приходится ровно на t = 10", [] { return seconds(Circuits::rl_with(0.1, 10), 12) * 1e3; }, 0.5},
+        {"katushka.md", "от Inorm = 0,5", [] { return Circuits::rl_with(0.1, 10).I_scale; }, 0.05},
+        {"katushka.md", "метки покажут Δt = 10", [] { return seconds(Circuits::rl_with(0.1, 10), 12) * 1e3; }, 0.5},
+        {"katushka.md", "конечный ток тот же, 0,5", [] { return last_I(Circuits::rl_with(0.2, 10)); }, 0.05},
+        {"katushka.md", "В первый миг Ur = 0", [] { return Ur(Circuits::rl_with(0.1, 10), 0); }, 0.5},
+        {"katushka.md", "В первый миг Ur = 0 и εL = −5", [] { return EL(Circuits::rl_with(0.1, 10), 0); }, 0.5},
+        {"katushka.md", "в конце Ur = 5", [] { const SimulationState s = Circuits::rl_with(0.1, 10); return Ur(s, s.Ur_t.size() - 1); }, 0.5},
+        {"katushka.md", "в конце Ur = 5\u00A0В и εL = 0", [] { const SimulationState s = Circuits::rl_with(0.1, 10); return EL(s, s.UL_t.size() - 1); }, 0.5},
+        {"katushka.md", "Разность Ur − εL всё время равна 5", [] { return Ur(Circuits::rl_with(0.1, 10), 12) - EL(Circuits::rl_with(0.1, 10), 12); }, 0.5},
+        {"katushka.md", "когда ток наибольший, 23,72", [] { return greatest_abs_I(c().lc); }, 0.005},
+        {"katushka.md", "23,72\u00A0А: через 4,97", [] { return c().lc.To / 4 * 1e3; }, 0.005},
+        {"katushka.md", "каждые 9,93", [] { return c().lc.To / 2 * 1e3; }, 0.005},
+        // «Конденсатор»
+        {"kondensator.md", "Расчётные точки идут через 0,833", [] { return seconds(c().rc, 1) * 1e3; }, 0.0005},
+        {"kondensator.md", "приходится ровно на t = 10", [] { return seconds(c().rc, 12) * 1e3; }, 0.5},
+        {"kondensator.md", "Метки покажут Δt = 10", [] { return seconds(c().rc, 12) * 1e3; }, 0.5},
+        {"kondensator.md", "— 0,46\u00A0А: 0,5", [] { return (c().rc.Uo + c().rc.Em) / c().rc.R; }, 0.05},
+        {"kondensator.md", "а за 0,833", [] { return seconds(c().rc, 1) * 1e3; }, 0.0005},
+        {"kondensator.md", "в момент R·C·ln 2 = 6,93", [] { return c().rc.R * c().rc.C * std::log(2.0) * 1e3; }, 0.005},
+        {"kondensator.md", "до C·Em²/2 = 12,5", [] { return c().rc.W_t.back() * c().rc.W_scale * 1e3; }, 0.05},
+        {"kondensator.md", "сначала падает от 12,5", [] { return Circuits::rc_with(5, 0).W_t[0] * Circuits::rc_with(5, 0).W_scale * 1e3; }, 0.05},
+        {"kondensator.md", "(около 6,93", [] { return c().rc.R * c().rc.C * std::log(2.0) * 1e3; }, 0.005},
+        {"kondensator.md", "снова растёт до 12,5", [] { return Circuits::rc_with(5, 0).W_t.back() * Circuits::rc_with(5, 0).W_scale * 1e3; }, 0.05},
+        {"kondensator.md", "| 5 | 0,9540 | 4,77", [] { return Circuits::rc_with(0, 5).a * 5; }, 0.005},
+        {"kondensator.md", "| 5 | 0,9540 | 4,77 | 200", [] { return span_ms(Circuits::rc_with(0, 5)); }, 0.5},
+        {"kondensator.md", "(4·Tr = 40", [] { return 4 * Circuits::rc_with(0, 5).Tr * 1e3; }, 0.5},
+        {"kondensator.md", "мс на единицу) | 4,77", [] { return greatest_abs_Uc(Circuits::rc_with(0, 5)); }, 0.005},
+        {"kondensator.md", "| 50 | 0,3033 | 1,52", [] { return Circuits::rc_with(0, 50).a * 5; }, 0.005},
+        {"kondensator.md", "| 50 | 0,3033 | 1,52 | 95,3", [] { return span_ms(Circuits::rc_with(0, 50)); }, 0.05},
+        {"kondensator.md", "| 50 | 0,3033 | 1,52 | 95,3\u00A0мс (Tx = 19,06", [] { return Circuits::rc_with(0, 50).Tx * 1e3; }, 0.005},
+        {"kondensator.md", "| 500 | 0,0318 | 0,159", [] { return Circuits::rc_with(0, 500).a * 5; }, 0.0005},
+        {"kondensator.md", "приходится на t = 110", [] { const SimulationState s = Circuits::rc_with(0, 5); return seconds(s, greatest_swing(s)) * 1e3; }, 0.5},
+        {"kondensator.md", "а наименьшее, −4,77", [] { return -Circuits::rc_with(0, 5).a * 5; }, 0.005},
+        {"kondensator.md", "На 500\u00A0Гц единица Nmax — Tx = 2,00", [] { return Circuits::rc_with(5, 500).Tx * 1e3; }, 0.005},
+        {"kondensator.md", "расчёт длится всего 10", [] { return span_ms(Circuits::rc_with(5, 500)); }, 0.5},
+        {"kondensator.md", "расчёт продлится 100", [] { return span_ms(Circuits::rc_with(5, 500, 50)); }, 0.5},
+        {"kondensator.md", "100\u00A0мс = 10", [] { return span_ms(Circuits::rc_with(5, 500, 50)) / (c().rc.R * c().rc.C * 1e3); }, 0.5},
+        // «Резистор»
+        {"resistor.md", "так что Rк = 4", [] { return Circuits::critical_with(1).Rk; }, 0.5},
+        {"resistor.md", "| 0,5 | колебательный режим | 125", [] { return Circuits::critical_with(0.5).d; }, 0.5},
+        {"resistor.md", "| 3,97 | 4", [] { return textbook_Q(Circuits::critical_with(0.5)); }, 0.5},
+        {"resistor.md", "| 1 | колебательный режим | 250", [] { return Circuits::critical_with(1).d; }, 0.5},
+        {"resistor.md", "| 1 | колебательный режим | 250 | 1,622", [] { return Circuits::critical_with(1).theta; }, 0.0005},
+        {"resistor.md", "| 1 | колебательный режим | 250 | 1,622 | 1,936", [] { return Circuits::critical_with(1).Q; }, 0.0005},
+        {"resistor.md", "| 1,622 | 1,936 | 2", [] { return textbook_Q(Circuits::critical_with(1)); }, 0.5},
+        {"resistor.md", "| 2 | колебательный режим | 500", [] { return Circuits::critical_with(2).d; }, 0.5},
+        {"resistor.md", "| 2 | колебательный режим | 500 | 3,628", [] { return Circuits::critical_with(2).theta; }, 0.0005},
+        {"resistor.md", "| 2 | колебательный режим | 500 | 3,628 | 0,866", [] { return Circuits::critical_with(2).Q; }, 0.0005},
+        {"resistor.md", "| 3,628 | 0,866 | 1", [] { return textbook_Q(Circuits::critical_with(2)); }, 0.5},
+        {"resistor.md", "| 4 | критический режим | 1000", [] { return Circuits::critical_with(4).d; }, 0.5},
+        {"resistor.md", "| 1000 | «Θ -> oo» | «Q=0» | 0,5", [] { return textbook_Q(Circuits::critical_with(4)); }, 0.05},
+        {"resistor.md", "| 8 | апериодический режим | 2000", [] { return Circuits::critical_with(8).d; }, 0.5},
+        {"resistor.md", "| 2000 | «Θ -> oo» | «Q=0» | 0,25", [] { return textbook_Q(Circuits::critical_with(8)); }, 0.005},
+        {"resistor.md", "| 20 | апериодический режим | 5000", [] { return Circuits::critical_with(20).d; }, 0.5},
+        {"resistor.md", "| 5000 | «Θ -> oo» | «Q=0» | 0,1", [] { return textbook_Q(Circuits::critical_with(20)); }, 0.05},
+        {"resistor.md", "в самом начале, 15", [] { return Uc(Circuits::critical_with(1), 0); }, 0.5},
+        {"resistor.md", "следующие — 2,957", [] { const SimulationState s = Circuits::critical_with(1); return Uc(s, peaks(s)[0]); }, 0.0005},
+        {"resistor.md", "следующие — 2,957\u00A0В и 0,585", [] { const SimulationState s = Circuits::critical_with(1); return Uc(s, peaks(s)[1]); }, 0.0005},
+        {"resistor.md", "покажут Δt = 6,545", [] { const SimulationState s = Circuits::critical_with(1); return marker_ms(s, 0, peaks(s)[0]); }, 0.0005},
+        {"resistor.md", "U_B/U_A = 0,197", [] { const SimulationState s = Circuits::critical_with(1); return s.Uc_t[peaks(s)[0]] / s.Uc_t[0]; }, 0.0005},
+        {"resistor.md", "U_B/U_A = 0,197 и ln = −1,62", [] { const SimulationState s = Circuits::critical_with(1); return marker_ln(s, 0, peaks(s)[0]); }, 0.005},
+        {"resistor.md", "на втором и третьем — Δt = 6,414", [] { const SimulationState s = Circuits::critical_with(1); return marker_ms(s, peaks(s)[0], peaks(s)[1]); }, 0.0005},
+        {"resistor.md", "6,414\u00A0мс, 0,198", [] { const SimulationState s = Circuits::critical_with(1); return s.Uc_t[peaks(s)[1]] / s.Uc_t[peaks(s)[0]]; }, 0.0005},
+        {"resistor.md", "0,198 и снова −1,62", [] { const SimulationState s = Circuits::critical_with(1); return marker_ln(s, peaks(s)[0], peaks(s)[1]); }, 0.005},
+        {"resistor.md", "На панели Θ = 1,622", [] { return Circuits::critical_with(1).theta; }, 0.0005},
+        {"resistor.md", "На панели Θ = 1,622 и T = 6,489", [] { return Circuits::critical_with(1).T * 1e3; }, 0.0005},
+        {"resistor.md", "на 0,06", [] { const SimulationState s = Circuits::critical_with(1); return marker_ms(s, 0, peaks(s)[0]) - s.T * 1e3; }, 0.005},
+        {"resistor.md", "на 0,06–0,08", [] { const SimulationState s = Circuits::critical_with(1); return s.T * 1e3 - marker_ms(s, peaks(s)[0], peaks(s)[1]); }, 0.005},
+        {"resistor.md", "точки идут через 0,131", [] { return seconds(Circuits::critical_with(1), 1) * 1e3; }, 0.0005},
+        {"resistor.md", "за время 1/δ = 0,2", [] { return 1 / c().start.d; }, 0.05},
+        {"resistor.md", "за время 1/δ = 0,2\u00A0с, 0,1", [] { return 1 / Circuits::driven(50.32, 0.04).d; }, 0.05},
+        {"resistor.md", "за время 1/δ = 0,2\u00A0с, 0,1\u00A0с и 0,05", [] { return 1 / Circuits::driven(50.32, 0.08).d; }, 0.005},
+        {"resistor.md", "cos ωt = 0,5", [] { return Circuits::resistor_50().Em / Circuits::resistor_50().R; }, 0.05},
+        {"resistor.md", "(t = 0; 10", [] { return 1e3 / Circuits::resistor_50().nu / 2; }, 0.5},
+        {"resistor.md", "(t = 0; 10; 20", [] { return 1e3 / Circuits::resistor_50().nu; }, 0.5},
+        {"resistor.md", "(t = 5", [] { return 1e3 / Circuits::resistor_50().nu / 4; }, 0.5},
+        {"resistor.md", "(t = 5; 15", [] { return 1e3 / Circuits::resistor_50().nu * 3 / 4; }, 0.5},
+        {"resistor.md", "За каждый период 20", [] { return Circuits::resistor_50().Tv * 1e3; }, 0.5},
+        {"resistor.md", "выделяется 0,025", [] { return Circuits::resistor_50().W_t[48] * Circuits::resistor_50().W_scale; }, 0.0005},
+        {"resistor.md", "средняя мощность 1,25\u00A0Вт. Если", [] { return Circuits::resistor_50().W_t[48] * Circuits::resistor_50().W_scale / Circuits::resistor_50().Tv; }, 0.005},
+        {"resistor.md", "расчёт длится 1,2", [] { return span_ms(Circuits::resistor_50()) / 1e3; }, 0.05},
+        {"resistor.md", "к концу выделяется 1,5", [] { return Circuits::resistor_50().W_t.back() * Circuits::resistor_50().W_scale; }, 0.05},
 
         // The quick start
         {"instruction.txt", "19,5–21,1\u00A0мс", [] { return start_peaks(true, true); }, 0.05},
