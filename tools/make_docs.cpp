@@ -21,17 +21,21 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSvgGenerator>
 #include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QTextFragment>
 #include <QTextImageFormat>
+#include <QUrl>
 
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
 
 namespace {
 
@@ -173,6 +177,37 @@ bool draw_figures(const QString& out) {
     return ok;
 }
 
+// The sources link to each other's Markdown, which the program's own window shows; in the PDFs
+// the same links lead to the PDFs beside them.
+void link_to_pdfs(QTextDocument& document) {
+    struct Link {
+        int from;
+        int to;
+        QTextCharFormat format;
+    };
+    std::vector<Link> links;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            QTextCharFormat format = fragment.charFormat();
+            const QUrl target(format.anchorHref());
+            if (!format.isAnchor() || !target.isRelative() || !target.path().endsWith(".md")) {
+                continue;
+            }
+            QUrl pdf = target;
+            pdf.setPath(target.path().chopped(3) + ".pdf");
+            format.setAnchorHref(pdf.toString());
+            links.push_back({fragment.position(), fragment.position() + fragment.length(), format});
+        }
+    }
+    for (const Link& link : links) {
+        QTextCursor cursor(&document);
+        cursor.setPosition(link.from);
+        cursor.setPosition(link.to, QTextCursor::KeepAnchor);
+        cursor.setCharFormat(link.format);
+    }
+}
+
 bool make_pdf(const QString& source, const QString& out_dir, const QString& name) {
     QFile file(source);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -192,6 +227,7 @@ bool make_pdf(const QString& source, const QString& out_dir, const QString& name
     font.setPointSizeF(11.5);
     document.setDefaultFont(font);
     document.setMarkdown(markdown);
+    link_to_pdfs(document);
     const QRectF page = writer.pageLayout().paintRectPixels(writer.resolution());
     document.setPageSize(page.size());
     fit_figures(document, page.width() * 0.95); // no wider than the text
@@ -243,6 +279,9 @@ bool make_icons(const QString& out) {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setOrganizationName("OvrelanBuild");
+    // The figures as a Russian student sees them, with decimal commas (the documents' own
+    // numbers), whatever the locale of the build.
+    QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
     const QStringList args = QApplication::arguments();
     bool ok = false;
     if (args.size() == 4 && args[1] == "docs") {

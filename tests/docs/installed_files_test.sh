@@ -23,6 +23,22 @@ check katushka "Катушка" "самоиндукц" "Ответы"
 check kondensator "Конденсатор" "заряд" "Ответы"
 check resistor "Резистор" "Ома" "Ответы"
 check uprav "Управление" "ПУСК" "Примеры" "коэффициент затухания" "ЭДС самоиндукции"
+# Each PDF as a reader sees it: the amplitude is never called «размах» (that is twice the
+# amplitude), no line breaks between a number and its unit, and the links between the documents
+# lead to the PDFs, not to their Markdown sources.
+for name in spravka kontur katushka kondensator resistor uprav; do
+    pdf="$build/docs/$name.pdf"
+    text="$(pdftotext -enc UTF-8 "$pdf" - 2>/dev/null)" || fail "$name.pdf does not read"
+    if printf '%s\n' "$text" | grep -q "[Рр]азмах"; then
+        fail "$name.pdf says «размах» where the amplitude is meant"
+    fi
+    split="$(printf '%s\n' "$text" | awk 'prev ~ /[0-9]$/ && $0 ~ /^(мс|мкс|с|Гц|кГц|В|мВ|А|мА|Ом|мкФ|Ф|мГн|мкГн|Гн|Дж|мДж|Вт|Кл|КиБ|рад\/с|1\/с|%)([ ,.;:)]|$)/ { print prev " / " $0 } { prev = $0 }')"
+    [ -z "$split" ] || fail "$name.pdf breaks a line between a number and its unit: $split"
+    if grep -a -q '/URI ([^)]*\.md)' "$pdf"; then
+        fail "$name.pdf links to a Markdown source"
+    fi
+done
+grep -a -q '/URI (kontur\.pdf)' "$build/docs/spravka.pdf" || fail "spravka.pdf: no link to kontur.pdf"
 grep -q "ПУСК" "$build/docs/instruction.txt" || fail "instruction.txt"
 # The quick start's measuring step first switches the source off: ε = 0.
 sed -n '/^6\. ИЗМЕРЕНИЯ/,/^7\./p' "$build/docs/instruction.txt" | tr '\n' ' ' | tr -s ' ' |

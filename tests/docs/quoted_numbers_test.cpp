@@ -5,13 +5,17 @@
 // word for word, the value the model gives for the last number of that text (in the text's
 // units) and how far the text may be from it. A document edited without the model, or a model
 // changed without its documents, fails here.
+#include "chain/recompute.h"
+#include "model/circuit_kind.h"
 #include "model/steady_state.h"
 #include "model/sweep_values.h"
+#include "solution/closed_form.h"
 #include "support/model_fixtures.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <fstream>
 #include <functional>
@@ -118,6 +122,11 @@ struct Circuits {
     }
     static SimulationState rc_with(double Uo, double nu, double Nmax = 5) {
         return testing::circuit({0, 0.001, 10, Uo, 5, nu, Nmax});
+    }
+    // A resistor alone at 50 Hz, with the Nmax left from «Резонанс».
+    static const SimulationState& resistor_50() {
+        static const SimulationState s = testing::circuit({0, 0, 10, 0, 5, 50, 60});
+        return s;
     }
     // The «Критический режим» circuit with another resistance.
     static SimulationState critical_with(double R) {
@@ -233,6 +242,78 @@ double last_period_amplitude(const SimulationState& s) {
     return (high - low) / 2;
 }
 
+// The greatest |Uc| of the exact solution between the grid points as well (V).
+double greatest_abs_Uc_between_points(const SimulationState& s) {
+    double m = 0;
+    constexpr int steps = 64;
+    for (std::size_t k = 0; k + 1 < s.t_grid.size(); ++k) {
+        for (int j = 0; j < steps; ++j) {
+            const double tau = s.t_grid[k] + (s.t_grid[k + 1] - s.t_grid[k]) * j / steps;
+            m = std::max(m, std::fabs(Uc_of_t(s, tau)) * s.Uc_scale);
+        }
+    }
+    return m;
+}
+
+// How long before the current's last maximum the last maximum of Uc comes (ms), on the grid.
+double Uc_lead_ms(const SimulationState& s) {
+    const auto last_peak = [&s](const std::vector<double>& v) {
+        std::size_t best = 0;
+        for (std::size_t k = 1; k + 1 < v.size(); ++k) {
+            if (v[k] > v[k - 1] && v[k] >= v[k + 1]) {
+                best = k;
+            }
+        }
+        return seconds(s, best);
+    };
+    return (last_peak(s.I_t) - last_peak(s.Uc_t)) * 1e3;
+}
+
+// Of a curve that is still settling: the greatest maximum of Uc and the last one (V).
+double last_Uc_maximum(const SimulationState& s) {
+    double last = 0;
+    for (std::size_t k = 1; k + 1 < s.Uc_t.size(); ++k) {
+        if (s.Uc_t[k] > s.Uc_t[k - 1] && s.Uc_t[k] >= s.Uc_t[k + 1]) {
+            last = Uc(s, k);
+        }
+    }
+    return last;
+}
+double greatest_Uc(const SimulationState& s) {
+    double m = 0;
+    for (std::size_t k = 0; k < s.Uc_t.size(); ++k) {
+        m = std::max(m, Uc(s, k));
+    }
+    return m;
+}
+
+// A number as a window shows it: rounded to `decimals` digits after the point.
+double shown(double value, int decimals) {
+    const double scale = std::pow(10.0, decimals);
+    return std::round(value * scale) / scale;
+}
+
+double least_Uc(const SimulationState& s) {
+    double m = 0;
+    for (std::size_t k = 0; k < s.Uc_t.size(); ++k) {
+        m = std::min(m, Uc(s, k));
+    }
+    return m;
+}
+double last_Uc(const SimulationState& s) {
+    return Uc(s, s.Uc_t.size() - 1);
+}
+double last_I(const SimulationState& s) {
+    return s.I_t.back() * s.I_scale;
+}
+double Ur(const SimulationState& s, std::size_t k) {
+    return static_cast<double>(s.Ur_t[k]) * s.Ur_scale;
+}
+// The textbook quality of a series circuit, (1/R)·√(L/C).
+double textbook_Q(const SimulationState& s) {
+    return std::sqrt(s.L / s.C) / s.R;
+}
+
 double greatest_abs_I(const SimulationState& s) {
     double m = 0;
     for (const double i : s.I_t) {
@@ -309,20 +390,23 @@ const std::vector<Quote>& quotes() {
     static const std::vector<Quote> table{
         // «Обзор»
         {"spravka.md", "то есть 295,31", [] { return c().start.w; }, 0.005},
-        {"spravka.md", "Здесь Uc_norm = 15 В", [] { return c().start.Uc_scale; }, 0.5},
-        {"spravka.md", "Tnorm = 1/ω₀ ≈ 3,162 мс", [] { return c().start.t_scale * 1e3; }, 0.0005},
-        {"spravka.md", "6,283 · 3,162 мс ≈ 19,87 мс", [] { return c().start.To * 1e3; }, 0.005},
+        {"spravka.md", "Здесь Uc_norm = 15\u00A0В", [] { return c().start.Uc_scale; }, 0.5},
+        {"spravka.md", "Tnorm = 1/ω₀ ≈ 3,162\u00A0мс", [] { return c().start.t_scale * 1e3; }, 0.0005},
+        {"spravka.md", "6,283 · 3,162\u00A0мс ≈ 19,87\u00A0мс", [] { return c().start.To * 1e3; }, 0.005},
         {"spravka.md", "оба дают 31,62", [] { return c().start.Q; }, 0.005},
         {"spravka.md", "оба дают 31,62", [] { return c().start.wo / 2 / c().start.d; }, 0.005},
-        {"spravka.md", "предыдущего, и в e раз размах уменьшается только за 1/Θ ≈ 10",
+        {"spravka.md", "предыдущего, и в e раз амплитуда уменьшается только за 1/Θ ≈ 10",
          [] { return 1 / c().start.theta; }, 0.5},
-        {"spravka.md", "лишь в e^Θ ≈ 1,104", [] { return std::exp(c().start.theta); }, 0.0005},
+        {"spravka.md", "лишь в e<sup>Θ</sup> ≈ 1,104", [] { return std::exp(c().start.theta); }, 0.0005},
         {"spravka.md", "близка к резонансной Vr = 50,32", [] { return c().start.Vr; }, 0.005},
-        {"spravka.md", "их установившийся размах — 38,1", [] { return forced_Uc(c().start); }, 0.05},
+        {"spravka.md", "их установившаяся амплитуда — 38,1", [] { return forced_Uc(c().start); }, 0.05},
         {"spravka.md", "в 7,6 раза больше Em", [] { return forced_Uc(c().start) / c().start.Em; }, 0.05},
-        {"spravka.md", "за весь расчёт — 64,5", [] { return greatest_abs_Uc(c().start); }, 0.05},
-        {"spravka.md", "первые 0,2 с идут через 19,5", [] { return start_peaks(true, false); }, 0.05},
-        {"spravka.md", "19,5–21,1 мс", [] { return start_peaks(true, true); }, 0.05},
+        {"spravka.md", "в расчётных точках — 64,52", [] { return greatest_abs_Uc(c().start); }, 0.005},
+        {"spravka.md", "в момент 129,15", [] { return seconds(c().start, greatest_swing(c().start)) * 1e3; }, 0.005},
+        {"spravka.md", "(Uc = −64,52", [] { return Uc(c().start, greatest_swing(c().start)); }, 0.005},
+        {"spravka.md", "точное решение поднимается до 64,60", [] { return greatest_abs_Uc_between_points(c().start); }, 0.005},
+        {"spravka.md", "первые 0,2\u00A0с идут через 19,5", [] { return start_peaks(true, false); }, 0.05},
+        {"spravka.md", "19,5–21,1\u00A0мс", [] { return start_peaks(true, true); }, 0.05},
         {"spravka.md", "меняется от +0,47", [] { return start_peaks(false, true); }, 0.005},
         {"spravka.md", "+0,47 до −0,09", [] { return start_peaks(false, false); }, 0.005},
         {"spravka.md", "отстоят ровно на 19,87", [] { return marker_ms(c().free, peaks(c().free)[0], peaks(c().free)[1]); }, 0.005},
@@ -335,16 +419,19 @@ const std::vector<Quote>& quotes() {
         {"spravka.md", "Im/(ω·C) = 7,33", [] { return forced_Uc(c().second); }, 0.005},
         {"spravka.md", "в 1,47 раза больше Em", [] { return forced_Uc(c().second) / c().second.Em; }, 0.005},
         {"spravka.md", "ток опережает ЭДС на 62,6", [] { return current_lead_degrees(c().second); }, 0.05},
-        {"spravka.md", "в e^Θ ≈ 5,06", [] { return std::exp(c().second.theta); }, 0.005},
+        {"spravka.md", "в e<sup>Θ</sup> ≈ 5,06", [] { return std::exp(c().second.theta); }, 0.005},
         {"spravka.md", "за время 1/δ = 4", [] { return 1e3 / c().second.d; }, 0.005},
-        {"spravka.md", "(e^(−5) ≈ 0,0067", [] { return std::exp(-c().second.d * 0.020); }, 0.00005},
-        {"spravka.md", "размах Uc 7,33", [] { return forced_Uc(c().second); }, 0.005},
-        {"spravka.md", "размах I 2,30", [] { return forced_I(c().second); }, 0.005},
+        {"spravka.md", "(e<sup>−5</sup> ≈ 0,0067", [] { return std::exp(-c().second.d * 0.020); }, 0.00005},
+        {"spravka.md", "амплитуда Uc 7,33", [] { return forced_Uc(c().second); }, 0.005},
+        {"spravka.md", "амплитуда I 2,30", [] { return forced_I(c().second); }, 0.005},
         {"spravka.md", "до −4,68", [] { return Uc(c().second, first_swing(c().second)); }, 0.005},
-        {"spravka.md", "до −4,68 В через 2,4", [] { return seconds(c().second, first_swing(c().second)) * 1e3; }, 0.05},
+        {"spravka.md", "до −4,68\u00A0В через 2,4", [] { return seconds(c().second, first_swing(c().second)) * 1e3; }, 0.05},
         {"spravka.md", "наибольшее значение, 8,17", [] { return Uc(c().second, greatest_swing(c().second)); }, 0.005},
         {"spravka.md", "приходится на момент 6,15", [] { return seconds(c().second, greatest_swing(c().second)) * 1e3; }, 0.005},
-        {"spravka.md", "включить частоту 50 Гц — Tx = 19,06", [] { return c().rc_50.Tx * 1e3; }, 0.005},
+        {"spravka.md", "включить частоту 50\u00A0Гц — Tx = 19,06", [] { return c().rc_50.Tx * 1e3; }, 0.005},
+        // the sign of Uc: on the graphs it leads the current by a quarter of the source's period
+        {"spravka.md", "каждый максимум Uc приходится на 2,5", [] { return Uc_lead_ms(c().second); }, 0.05},
+        {"spravka.md", "каждый максимум Uc приходится на 2,5", [] { return 1e3 / c().second.nu / 4; }, 0.05},
 
         // «Управление»
         {"uprav.md", "при Nmax = 100000: «Слишком много точек расчёта (4\u00A0800\u00A0001", [] { return std::floor(two_pi * 100000 / c().start.dt) + 1; }, 0.5},
@@ -358,12 +445,12 @@ const std::vector<Quote>& quotes() {
         {"uprav.md", "Uc_V[R=0.6325", [] { return *critical_resistance(c().start) / 2; }, 0.00005},
         {"uprav.md", "Uc_V[R=2.53", [] { return *critical_resistance(c().start) * 2; }, 0.005},
         {"uprav.md", "а τ = 12,57", [] { return c().free.t_grid[peaks(c().free)[1]]; }, 0.005},
-        {"uprav.md", "12,57 × 3,162 мс ≈ 39,7", [] { return seconds(c().free, peaks(c().free)[1]) * 1e3; }, 0.05},
+        {"uprav.md", "12,57 × 3,162\u00A0мс ≈ 39,7", [] { return seconds(c().free, peaks(c().free)[1]) * 1e3; }, 0.05},
         {"uprav.md", "Tnorm = 1/ω₀ ≈ 3,162", [] { return c().start.t_scale * 1e3; }, 0.0005},
         {"uprav.md", "«t = 39,74", [] { return seconds(c().free, peaks(c().free)[1]) * 1e3; }, 0.005},
         {"uprav.md", "(τ = 12,6", [] { return c().free.t_grid[peaks(c().free)[1]]; }, 0.05},
         {"uprav.md", "Uc = 12,3", [] { return Uc(c().free, peaks(c().free)[1]); }, 0.05},
-        {"uprav.md", "Uc = 12,3 В (0,820", [] { return c().free.Uc_t[peaks(c().free)[1]]; }, 0.0005},
+        {"uprav.md", "Uc = 12,3\u00A0В (0,820", [] { return c().free.Uc_t[peaks(c().free)[1]]; }, 0.0005},
         {"uprav.md", "«Δt = 19,87", [] { return marker_ms(c().free, peaks(c().free)[0], peaks(c().free)[1]); }, 0.005},
         {"uprav.md", "U_A = 13,58", [] { return Uc(c().free, peaks(c().free)[0]); }, 0.005},
         {"uprav.md", "U_B = 12,3", [] { return Uc(c().free, peaks(c().free)[1]); }, 0.05},
@@ -380,12 +467,12 @@ const std::vector<Quote>& quotes() {
         {"uprav.md", "мс и ln = −0,0994", [] { return marker_ln(c().free, peaks(c().free)[0], peaks(c().free)[1]); }, 0.00005},
         {"uprav.md", "«T= 1,9872E-02", [] { return c().start.T; }, 0.0000005},
         {"uprav.md", "«Θ= 9,9358E-02", [] { return c().start.theta; }, 0.0000005},
-        {"uprav.md", "первые 0,2 с отстоят друг от друга на 19,5", [] { return start_peaks(true, false); }, 0.05},
-        {"uprav.md", "19,5–21,1 мс", [] { return start_peaks(true, true); }, 0.05},
+        {"uprav.md", "первые 0,2\u00A0с отстоят друг от друга на 19,5", [] { return start_peaks(true, false); }, 0.05},
+        {"uprav.md", "19,5–21,1\u00A0мс", [] { return start_peaks(true, true); }, 0.05},
         {"uprav.md", "ln меняется от +0,47", [] { return start_peaks(false, true); }, 0.005},
         {"uprav.md", "+0,47 до −0,09", [] { return start_peaks(false, false); }, 0.005},
         {"uprav.md", "через 10 периодов: Δt = 198,7", [] { return marker_ms(c().free, peaks(c().free)[0], peaks(c().free)[10]); }, 0.05},
-        {"uprav.md", "Δt = 198,7 мс и ln = −0,994", [] { return marker_ln(c().free, peaks(c().free)[0], peaks(c().free)[10]); }, 0.0005},
+        {"uprav.md", "Δt = 198,7\u00A0мс и ln = −0,994", [] { return marker_ln(c().free, peaks(c().free)[0], peaks(c().free)[10]); }, 0.0005},
         {"uprav.md", "равна резонансной (50,32", [] { return c().start.Vr; }, 0.005},
         {"uprav.md", "примерно в Q ≈ 32", [] { return c().start.Q; }, 0.5},
         {"uprav.md", "единицей станет Tx = 19,06", [] { return c().rc_50.Tx * 1e3; }, 0.005},
@@ -395,59 +482,84 @@ const std::vector<Quote>& quotes() {
         {"uprav.md", "критическое сопротивление Rк = 1,265", [] { return c().start.Rk; }, 0.0005},
         // the windows «Резонансная кривая» and «Векторная диаграмма» for the start-up circuit
         {"uprav.md", "«ν₀ = 50,33", [] { return start_resonance().nu0; }, 0.005},
-        {"uprav.md", "«ν₀ = 50,33 Гц   Vr = 50,32", [] { return start_resonance().nu_C; }, 0.005},
-        {"uprav.md", "Vr = 50,32 Гц   ν = 47", [] { return c().start.nu; }, 0.5},
-        {"uprav.md", "ν = 47 Гц: Im = 56,23", [] { return start_steady().I_m; }, 0.005},
-        {"uprav.md", "Im = 56,23 А, φ = −77,0°»", [] { return start_steady().phi * 180 / pi; }, 0.05},
+        {"uprav.md", "«ν₀ = 50,33\u00A0Гц   Vr = 50,32", [] { return start_resonance().nu_C; }, 0.005},
+        {"uprav.md", "Vr = 50,32\u00A0Гц   ν = 47", [] { return c().start.nu; }, 0.5},
+        {"uprav.md", "ν = 47\u00A0Гц: Im = 56,23", [] { return start_steady().I_m; }, 0.005},
+        {"uprav.md", "Im = 56,23\u00A0А, φ = −77,0°»", [] { return start_steady().phi * 180 / pi; }, 0.05},
         {"uprav.md", "(Im ≥ Im,max/√2): 49,54", [] { return start_resonance().band_low; }, 0.005},
-        {"uprav.md", "(Im ≥ Im,max/√2): 49,54 Гц … 51,13", [] { return start_resonance().band_high; }, 0.005},
-        {"uprav.md", "51,13 Гц, Δν = R/(2πL) = 1,592", [] { return start_resonance().width; }, 0.0005},
-        {"uprav.md", "1,592 Гц, Q = ν₀/Δν = 31,6", [] { return start_resonance().Q; }, 0.05},
+        {"uprav.md", "(Im ≥ Im,max/√2): 49,54\u00A0Гц … 51,13", [] { return start_resonance().band_high; }, 0.005},
+        {"uprav.md", "51,13\u00A0Гц, Δν = R/(2πL) = 1,592", [] { return start_resonance().width; }, 0.0005},
+        {"uprav.md", "1,592\u00A0Гц, Q = ν₀/Δν = 31,6", [] { return start_resonance().Q; }, 0.05},
         {"uprav.md", "«φ = −77,0° (ток опережает ЭДС: цепь ёмкостная)", [] { return start_steady().phi * 180 / pi; }, 0.05},
         {"uprav.md", "и амплитуды Ur = 1,125", [] { return start_steady().U_Rm; }, 0.0005},
-        {"uprav.md", "Ur = 1,125 В, UL = 33,21", [] { return start_steady().U_Lm; }, 0.005},
-        {"uprav.md", "UL = 33,21 В, Uc = 38,08", [] { return start_steady().U_Cm; }, 0.005},
-        {"uprav.md", "Uc = 38,08 В, ε = 5", [] { return c().start.Em; }, 0.5},
-        {"uprav.md", "ε = 5 В, I = 56,23", [] { return start_steady().I_m; }, 0.005},
+        {"uprav.md", "Ur = 1,125\u00A0В, UL = 33,21", [] { return start_steady().U_Lm; }, 0.005},
+        {"uprav.md", "UL = 33,21\u00A0В, Uc = 38,08", [] { return start_steady().U_Cm; }, 0.005},
+        {"uprav.md", "Uc = 38,08\u00A0В, ε = 5", [] { return c().start.Em; }, 0.5},
+        {"uprav.md", "ε = 5\u00A0В, I = 56,23", [] { return start_steady().I_m; }, 0.005},
+        {"uprav.md", "а не их длины: 1,125", [] { return start_steady().U_Rm; }, 0.0005},
+        {"uprav.md", "а не их длины: 1,125 + 33,21", [] { return start_steady().U_Lm; }, 0.005},
+        {"uprav.md", "а не их длины: 1,125 + 33,21 + 38,08", [] { return start_steady().U_Cm; }, 0.005},
+        {"uprav.md", "а не их длины: 1,125 + 33,21 + 38,08\u00A0В — это не 5", [] { return c().start.Em; }, 0.5},
+        {"uprav.md", "(у стартовой цепи в таблице 2505", [] { return static_cast<double>(start_resonance().points.size()); }, 0.5},
         // the title of a picture of the start-up circuit
         {"uprav.md", "напряжение на конденсаторе. L = 2000", [] { return c().start.L * 1e6; }, 0.5},
-        {"uprav.md", "L = 2000 мкГн, C = 5000", [] { return c().start.C * 1e6; }, 0.5},
-        {"uprav.md", "C = 5000 мкФ, R = 0,02", [] { return c().start.R; }, 0.005},
-        {"uprav.md", "R = 0,02 Ом, Uo = 15", [] { return c().start.Uo; }, 0.5},
-        {"uprav.md", "Uo = 15 В, ε = 5", [] { return c().start.Em; }, 0.5},
-        {"uprav.md", "ε = 5 В, ν = 47", [] { return c().start.nu; }, 0.5},
+        {"uprav.md", "L = 2000\u00A0мкГн, C = 5000", [] { return c().start.C * 1e6; }, 0.5},
+        {"uprav.md", "C = 5000\u00A0мкФ, R = 0,02", [] { return c().start.R; }, 0.005},
+        {"uprav.md", "R = 0,02\u00A0Ом, Uo = 15", [] { return c().start.Uo; }, 0.5},
+        {"uprav.md", "Uo = 15\u00A0В, ε = 5", [] { return c().start.Em; }, 0.5},
+        {"uprav.md", "ε = 5\u00A0В, ν = 47", [] { return c().start.nu; }, 0.5},
 
         // «Контур»
         {"kontur.md", "Здесь ω₀ = 316,23", [] { return c().lc.wo; }, 0.005},
-        {"kontur.md", "To = 19,87 мс, а наибольший ток", [] { return c().lc.To * 1e3; }, 0.005},
-        {"kontur.md", "≈ 23,72 А", [] { return greatest_abs_I(c().lc); }, 0.005},
+        {"kontur.md", "To = 19,87\u00A0мс, а наибольший ток", [] { return c().lc.To * 1e3; }, 0.005},
+        {"kontur.md", "≈ 23,72\u00A0А", [] { return greatest_abs_I(c().lc); }, 0.005},
         {"kontur.md", "Его Θ ≈ 0,099", [] { return c().start.theta; }, 0.0005},
-        {"kontur.md", "примерно в e раз: с 15 В до 5,55", [] { return Uc(c().free, 480); }, 0.005},
+        {"kontur.md", "примерно в e раз: с 15", [] { return Uc(c().free, 0); }, 0.5},
+        {"kontur.md", "с 15\u00A0В в момент замыкания до 5,55", [] { return Uc(c().free, 480); }, 0.005},
+        {"kontur.md", "до 5,55\u00A0В через 10", [] { return seconds(c().free, 480) / c().free.To; }, 0.5},
         {"kontur.md", "Добротность здесь около 31,6", [] { return c().start.Q; }, 0.05},
-        {"kontur.md", "размах вырастает почти до 158", [] { return forced_Uc(Circuits::driven(50.32)); }, 0.5},
+        {"kontur.md", "амплитуда вырастает почти до 158", [] { return forced_Uc(Circuits::driven(50.32)); }, 0.5},
         {"kontur.md", "несколько времён 1/δ = 0,2", [] { return 1 / c().start.d; }, 0.005},
         {"kontur.md", "собственная частота ν₀ = ω₀/(2π) = 50,33", [] { return c().start.wo / two_pi; }, 0.005},
         {"kontur.md", "наибольший ток Em/R = 250", [] { return forced_I(Circuits::driven(c().start.wo / two_pi)); }, 0.5},
         {"kontur.md", "а Δω = 10", [] { return 2 * c().start.d; }, 0.5},
         {"kontur.md", "а Δω = 10", [] { return c().start.wo / (c().start.wo / 2 / c().start.d); }, 0.5},
         {"kontur.md", "то есть 1,59", [] { return 2 * c().start.d / two_pi; }, 0.005},
-        {"kontur.md", "При 49,53", [] { return (c().start.wo - c().start.d) / two_pi; }, 0.005},
-        {"kontur.md", "При 49,53 и 51,12", [] { return (c().start.wo + c().start.d) / two_pi; }, 0.005},
-        {"kontur.md", "(ν₀ ∓ 0,80", [] { return c().start.d / two_pi; }, 0.005},
-        {"kontur.md", "установившийся ток около 176", [] { return forced_I(Circuits::driven((c().start.wo - c().start.d) / two_pi)); }, 0.5},
-        {"kontur.md", "около 176 и 177", [] { return forced_I(Circuits::driven((c().start.wo + c().start.d) / two_pi)); }, 0.5},
-        {"kontur.md", "при Vr = 50,32 Гц, а при", [] { return c().start.Vr; }, 0.005},
+        {"kontur.md", "Края полосы — 49,54", [] { return start_resonance().band_low; }, 0.005},
+        {"kontur.md", "Края полосы — 49,54 и 51,13", [] { return start_resonance().band_high; }, 0.005},
+        {"kontur.md", "(ν₀ − 0,79", [] { return start_resonance().nu0 - start_resonance().band_low; }, 0.005},
+        {"kontur.md", "ν₀ + 0,80", [] { return start_resonance().band_high - start_resonance().nu0; }, 0.005},
+        {"kontur.md", "установившийся ток равен 250", [] { return c().start.Em / c().start.R; }, 0.5},
+        {"kontur.md", "установившийся ток равен 250/√2 ≈ 176,8", [] { return forced_I(Circuits::driven(start_resonance().band_low)); }, 0.05},
+        {"kontur.md", "установившийся ток равен 250/√2 ≈ 176,8", [] { return forced_I(Circuits::driven(start_resonance().band_high)); }, 0.05},
+        {"kontur.md", "установившийся ток равен 250/√2 ≈ 176,8", [] { return forced_I(Circuits::driven(c().start.wo / two_pi)) / std::sqrt(2.0); }, 0.05},
+        {"kontur.md", "при Vr = 50,32\u00A0Гц, а при", [] { return c().start.Vr; }, 0.005},
+        {"kontur.md", "с 2π = 6,283185307", [] { return two_pi; }, 0.0},
+        {"kontur.md", "это 50,329212104487034", [] { return start_resonance().nu0; }, 5e-16},
+        {"kontur.md", "нужна частота ω₀/6,283185307 = 50,32921210592554", [] { return c().start.wo / two_pi; }, 5e-15},
+        {"kontur.md", "(1\u00A0Гн и 1\u00A0Ф, ω₀ = 1", [] { return testing::circuit({1, 1, 0, 0, 5, 0.1, 40}).wo; }, 0.5},
+        {"kontur.md", "и ν = 0,15915494309644432", [] { return 1 / two_pi; }, 5e-18},
         {"kontur.md", "меньше: 158,11", [] { return forced_Uc(Circuits::driven(c().start.wo / two_pi)); }, 0.005},
-        {"kontur.md", "158,11 В против 158,13", [] { return forced_Uc(Circuits::driven(c().start.Vr)); }, 0.005},
+        {"kontur.md", "158,11\u00A0В против 158,13", [] { return forced_Uc(Circuits::driven(c().start.Vr)); }, 0.005},
         // the worked example: Q from the resonance curve, the formula and the decay
         {"kontur.md", "собственную частоту ν₀ = 50,33", [] { return start_resonance().nu0; }, 0.005},
         {"kontur.md", "полоса пропускания — от 49,54", [] { return start_resonance().band_low; }, 0.005},
         {"kontur.md", "от 49,54 до 51,13", [] { return start_resonance().band_high; }, 0.005},
         {"kontur.md", "Δν = 51,13 − 49,54 ≈ 1,59", [] { return start_resonance().band_high - start_resonance().band_low; }, 0.005},
         {"kontur.md", "Δν = R/(2πL) = 0,02/(2π · 0,002) = 1,592", [] { return start_resonance().width; }, 0.0005},
-        {"kontur.md", "Q = ν₀/Δν = 50,33", [] { return start_resonance().nu0; }, 0.005},
-        {"kontur.md", "Q = ν₀/Δν = 50,33/1,592", [] { return start_resonance().width; }, 0.0005},
-        {"kontur.md", "Q = ν₀/Δν = 50,33/1,592 = 31,62", [] { return start_resonance().Q; }, 0.005},
+        {"kontur.md", "из округлённых чисел окна не получить: 50,33", [] { return start_resonance().nu0; }, 0.005},
+        {"kontur.md", "не получить: 50,33/1,592", [] { return start_resonance().width; }, 0.0005},
+        {"kontur.md", "не получить: 50,33/1,592 = 31,61", [] { return shown(start_resonance().nu0, 2) / shown(start_resonance().width, 3); }, 0.005},
+        {"kontur.md", "по краям полосы 50,33", [] { return start_resonance().nu0; }, 0.005},
+        {"kontur.md", "по краям полосы 50,33/(51,13", [] { return start_resonance().band_high; }, 0.005},
+        {"kontur.md", "по краям полосы 50,33/(51,13 − 49,54", [] { return start_resonance().band_low; }, 0.005},
+        {"kontur.md", "по краям полосы 50,33/(51,13 − 49,54) = 31,65", [] {
+             const ResonanceCurve& r = start_resonance();
+             return shown(r.nu0, 2) / (shown(r.band_high, 2) - shown(r.band_low, 2));
+         }, 0.005},
+        {"kontur.md", "Q = ν₀/Δν = 50,3292", [] { return start_resonance().nu0; }, 0.00005},
+        {"kontur.md", "Q = ν₀/Δν = 50,3292/1,59155", [] { return start_resonance().width; }, 0.000005},
+        {"kontur.md", "Q = ν₀/Δν = 50,3292/1,59155 = 31,623", [] { return start_resonance().Q; }, 0.0005},
         {"kontur.md", "«Q = ν₀/Δν = 31,6»", [] { return start_resonance().Q; }, 0.05},
         {"kontur.md", "почти симметрично, на 0,79", [] { return start_resonance().nu0 - start_resonance().band_low; }, 0.005},
         {"kontur.md", "на 0,79 и 0,80", [] { return start_resonance().band_high - start_resonance().nu0; }, 0.005},
@@ -477,35 +589,40 @@ const std::vector<Quote>& quotes() {
         {"kontur.md", "ω₀/(2δ) = 316,23/10 = 31,623", [] { return c().start.wo / (2 * c().start.d); }, 0.0005},
         {"kontur.md", "здесь в 0,99987", [] { return c().start.Wb / c().start.wo; }, 0.000005},
         {"kontur.md", "здесь в 0,99987", [] { return std::sqrt(1 - 1 / (4 * start_resonance().Q * start_resonance().Q)); }, 0.000005},
-        {"kontur.md", "при R = 1 Ом панель даёт Q = 1,936", [] { return Circuits::critical_with(1).Q; }, 0.0005},
+        {"kontur.md", "при R = 1\u00A0Ом панель даёт Q = 1,936", [] { return Circuits::critical_with(1).Q; }, 0.0005},
         {"kontur.md", "а (1/R)·√(L/C) = 2", [] { const SimulationState& s = Circuits::critical_with(1); return std::sqrt(s.L / s.C) / s.R; }, 0.5},
         // its answers
         {"kontur.md", "первый после начала — 13,58", [] { return Uc(c().free, peaks(c().free)[0]); }, 0.005},
         {"kontur.md", "следующий — 12,30", [] { return Uc(c().free, peaks(c().free)[1]); }, 0.005},
         {"kontur.md", "составляет 0,905", [] { return std::exp(marker_ln(c().free, peaks(c().free)[0], peaks(c().free)[1])); }, 0.0005},
-        {"kontur.md", "(он в e^Θ ≈ 1,104", [] { return std::exp(c().start.theta); }, 0.0005},
-        {"kontur.md", "Δt = 19,87 мс и ln = −0,0994", [] { return marker_ln(c().free, peaks(c().free)[0], peaks(c().free)[1]); }, 0.00005},
-        {"kontur.md", "Через 10 периодов Δt = 198,7", [] { return marker_ms(c().free, peaks(c().free)[0], peaks(c().free)[10]); }, 0.05},
+        {"kontur.md", "(он в e<sup>Θ</sup> ≈ 1,104", [] { return std::exp(c().start.theta); }, 0.0005},
+        {"kontur.md", "Δt = 19,87\u00A0мс и ln = −0,0994", [] { return marker_ln(c().free, peaks(c().free)[0], peaks(c().free)[1]); }, 0.00005},
+        {"kontur.md", "на десятом максимуме после A Δt = 198,7", [] { return marker_ms(c().free, peaks(c().free)[0], peaks(c().free)[10]); }, 0.05},
         {"kontur.md", "и ln = −0,994", [] { return marker_ln(c().free, peaks(c().free)[0], peaks(c().free)[10]); }, 0.0005},
-        {"kontur.md", "раз, с 15 В до 5,55", [] { return Uc(c().free, 480); }, 0.005},
-        {"kontur.md", "в первые 0,2 с идут через 19,5–21,1", [] { return start_peaks(true, true); }, 0.05},
+        {"kontur.md", "в e раз, с 13,58", [] { return Uc(c().free, peaks(c().free)[0]); }, 0.005},
+        {"kontur.md", "в e раз, с 13,58\u00A0В до 5,03", [] { return Uc(c().free, peaks(c().free)[10]); }, 0.005},
+        {"kontur.md", "на число периодов: «Θ = 0,0994", [] { return measured_theta(10); }, 0.00005},
+        {"kontur.md", "на число периодов: «Θ = 0,0994 (на панели 0,0994)»", [] { return c().start.theta; }, 0.00005},
+        {"kontur.md", "в самое начало, где Uc = 15", [] { return Uc(c().free, 0); }, 0.5},
+        {"kontur.md", "(через 10 периодов там 5,55", [] { return Uc(c().free, 480); }, 0.005},
+        {"kontur.md", "в первые 0,2\u00A0с идут через 19,5–21,1", [] { return start_peaks(true, true); }, 0.05},
         {"kontur.md", "ln меняется от +0,47 до −0,09", [] { return start_peaks(false, false); }, 0.005},
         {"kontur.md", "| 1 | колебательный режим | 250 | 1,622", [] { return Circuits::critical_with(1).theta; }, 0.0005},
         {"kontur.md", "| 1 | колебательный режим | 250 | 1,622 | 1,936", [] { return Circuits::critical_with(1).Q; }, 0.0005},
         {"kontur.md", "| 2 | колебательный режим | 500 | 3,628", [] { return Circuits::critical_with(2).theta; }, 0.0005},
         {"kontur.md", "| 2 | колебательный режим | 500 | 3,628 | 0,8660", [] { return Circuits::critical_with(2).Q; }, 0.00005},
-        {"kontur.md", "| размах Uc, В | 13,5", [] { return forced_Uc(Circuits::driven(40)); }, 0.05},
+        {"kontur.md", "| амплитуда Uc, В | 13,5", [] { return forced_Uc(Circuits::driven(40)); }, 0.05},
         {"kontur.md", "| 13,5 | 24,7", [] { return forced_Uc(Circuits::driven(45)); }, 0.05},
         {"kontur.md", "| 24,7 | 52,5", [] { return forced_Uc(Circuits::driven(48)); }, 0.05},
         {"kontur.md", "| 52,5 | 158", [] { return forced_Uc(Circuits::driven(50.32)); }, 0.5},
         {"kontur.md", "| 158 | 43,9", [] { return forced_Uc(Circuits::driven(53)); }, 0.05},
         {"kontur.md", "| 43,9 | 11,8", [] { return forced_Uc(Circuits::driven(60)); }, 0.05},
         {"kontur.md", "вспышки идут через 0,188", [] { return beat_period(45); }, 0.0005},
-        {"kontur.md", "наибольший размах 49,9", [] { return beat_amplitude(45); }, 0.05},
-        {"kontur.md", "При 48 Гц — через 0,429", [] { return beat_period(48); }, 0.0005},
-        {"kontur.md", "размах до 110,6", [] { return beat_amplitude(48); }, 0.05},
-        {"kontur.md", "При 50 Гц — через 3,04", [] { return beat_period(50); }, 0.005},
-        {"kontur.md", "размах доходит до 767", [] { return beat_amplitude(50); }, 0.5},
+        {"kontur.md", "наибольшая амплитуда 49,9", [] { return beat_amplitude(45); }, 0.05},
+        {"kontur.md", "При 48\u00A0Гц — через 0,429", [] { return beat_period(48); }, 0.0005},
+        {"kontur.md", "амплитуда до 110,6", [] { return beat_amplitude(48); }, 0.05},
+        {"kontur.md", "При 50\u00A0Гц — через 3,04", [] { return beat_period(50); }, 0.005},
+        {"kontur.md", "амплитуда доходит до 767", [] { return beat_amplitude(50); }, 0.5},
         {"kontur.md", "до установившихся 147", [] { return forced_Uc(Circuits::driven(50)); }, 0.5},
         {"kontur.md", "W = 0,5625", [] { return c().lc.W_t.back() * c().lc.W_scale; }, 0.00005},
         {"kontur.md", "W_C и W_L по очереди поднимаются от нуля до 0,5625", [] { return greatest_capacitor_energy(c().lc); }, 0.00005},
@@ -513,15 +630,15 @@ const std::vector<Quote>& quotes() {
         {"kontur.md", "при наибольшем токе 23,72", [] { return greatest_abs_I(c().lc); }, 0.005},
         {"kontur.md", "Θ = 0,498", [] { return c().lc_lossy.theta; }, 0.0005},
         {"kontur.md", "Q = 6,30", [] { return c().lc_lossy.Q; }, 0.005},
-        {"kontur.md", "0,208 Дж через один", [] { return c().lc_lossy.W_t[48] * c().lc_lossy.W_scale; }, 0.0005},
-        {"kontur.md", "0,077 Дж через два", [] { return c().lc_lossy.W_t[96] * c().lc_lossy.W_scale; }, 0.0005},
+        {"kontur.md", "0,208\u00A0Дж через один", [] { return c().lc_lossy.W_t[48] * c().lc_lossy.W_scale; }, 0.0005},
+        {"kontur.md", "0,077\u00A0Дж через два", [] { return c().lc_lossy.W_t[96] * c().lc_lossy.W_scale; }, 0.0005},
 
         // «Резистор»
         {"resistor.md", "δ = 5,000", [] { return c().start.d; }, 0.0005},
         {"resistor.md", "1/с и Q = 31,62", [] { return c().start.Q; }, 0.005},
-        {"resistor.md", "установившийся размах Uc — 158", [] { return forced_Uc(Circuits::driven(50.32)); }, 0.5},
-        {"resistor.md", "при 0,04 Ом — 79,1", [] { return forced_Uc(Circuits::driven(50.32, 0.04)); }, 0.05},
-        {"resistor.md", "при 0,08 Ом — 39,5", [] { return forced_Uc(Circuits::driven(50.32, 0.08)); }, 0.05},
+        {"resistor.md", "установившаяся амплитуда Uc — 158", [] { return forced_Uc(Circuits::driven(50.32)); }, 0.5},
+        {"resistor.md", "при 0,04\u00A0Ом — 79,1", [] { return forced_Uc(Circuits::driven(50.32, 0.04)); }, 0.05},
+        {"resistor.md", "при 0,08\u00A0Ом — 39,5", [] { return forced_Uc(Circuits::driven(50.32, 0.08)); }, 0.05},
         {"resistor.md", "(31,6", [] { return c().start.Q; }, 0.05},
         {"resistor.md", "(31,6; 15,8", [] { return Circuits::driven(50.32, 0.04).Q; }, 0.05},
         {"resistor.md", "15,8; 7,9", [] { return Circuits::driven(50.32, 0.08).Q; }, 0.05},
@@ -545,29 +662,159 @@ const std::vector<Quote>& quotes() {
         {"katushka.md", "τL = 5", [] { return Circuits::rl_with(0.1, 20).Tr * 1e3; }, 0.5},
         {"katushka.md", "расчёт длится 100", [] { return span_ms(Circuits::rl_with(0.1, 20)); }, 0.5},
         {"katushka.md", "энергия в конце 3,125", [] { return Circuits::rl_with(0.1, 20).W_t.back() * Circuits::rl_with(0.1, 20).W_scale * 1e3; }, 0.0005},
-        {"katushka.md", "через 10 мс Ur = 3,16", [] { const SimulationState s = Circuits::rl_with(0.1, 10); return static_cast<double>(s.Ur_t[12]) * s.Ur_scale; }, 0.005},
-        {"katushka.md", "Ur = 3,16 В и εL = −1,84", [] { return EL(Circuits::rl_with(0.1, 10), 12); }, 0.005},
+        {"katushka.md", "через 10\u00A0мс Ur = 3,16", [] { const SimulationState s = Circuits::rl_with(0.1, 10); return static_cast<double>(s.Ur_t[12]) * s.Ur_scale; }, 0.005},
+        {"katushka.md", "Ur = 3,16\u00A0В и εL = −1,84", [] { return EL(Circuits::rl_with(0.1, 10), 12); }, 0.005},
         {"kondensator.md", "в ней Uc = −3,161", [] { return Uc(c().rc, 12); }, 0.0005},
         {"kondensator.md", "первой точке после замыкания — 0,46", [] { return I(c().rc, 1); }, 0.005},
         {"kondensator.md", "В расчётной точке 6,667", [] { return seconds(Circuits::rc_with(5, 0), 8) * 1e3; }, 0.0005},
-        {"kondensator.md", "6,667 мс Uc = +0,134", [] { return Uc(Circuits::rc_with(5, 0), 8); }, 0.0005},
+        {"kondensator.md", "6,667\u00A0мс Uc = +0,134", [] { return Uc(Circuits::rc_with(5, 0), 8); }, 0.0005},
         {"kondensator.md", "в следующей, 7,500", [] { return seconds(Circuits::rc_with(5, 0), 9) * 1e3; }, 0.0005},
         {"kondensator.md", "— уже −0,276", [] { return Uc(Circuits::rc_with(5, 0), 9); }, 0.0005},
         {"kondensator.md", "| 5 | 0,9540", [] { return Circuits::rc_with(0, 5).a; }, 0.00005},
         {"kondensator.md", "| 50 | 0,3033", [] { return Circuits::rc_with(0, 50).a; }, 0.00005},
         {"kondensator.md", "| 500 | 0,0318", [] { return Circuits::rc_with(0, 500).a; }, 0.00005},
         {"kondensator.md", "| 500 | 0,0318 | 0,159 | 10,0", [] { return span_ms(Circuits::rc_with(0, 500)); }, 0.05},
-        {"kondensator.md", "| 500 | 0,0318 | 0,159 | 10,0 мс (Tx = 2,00", [] { return Circuits::rc_with(0, 500).Tx * 1e3; }, 0.005},
-        {"kondensator.md", "| 500 | 0,0318 | 0,159 | 10,0 мс (Tx = 2,00 мс) | 0,159", [] { return last_period_amplitude(Circuits::rc_with(0, 500)); }, 0.0005},
-        {"kondensator.md", "| 50 | 0,3033 | 1,52 | 95,3 мс (Tx = 19,06 мс) | 1,52", [] { return last_period_amplitude(Circuits::rc_with(0, 50)); }, 0.005},
+        {"kondensator.md", "| 500 | 0,0318 | 0,159 | 10,0\u00A0мс (Tx = 2,00", [] { return Circuits::rc_with(0, 500).Tx * 1e3; }, 0.005},
+        {"kondensator.md", "| 500 | 0,0318 | 0,159 | 10,0\u00A0мс (Tx = 2,00\u00A0мс) | 0,159", [] { return last_period_amplitude(Circuits::rc_with(0, 500)); }, 0.0005},
+        {"kondensator.md", "| 50 | 0,3033 | 1,52 | 95,3\u00A0мс (Tx = 19,06\u00A0мс) | 1,52", [] { return last_period_amplitude(Circuits::rc_with(0, 50)); }, 0.005},
         {"kondensator.md", "наибольшее значение Uc = 4,77", [] { return greatest_abs_Uc(Circuits::rc_with(0, 5)); }, 0.005},
         {"kondensator.md", "(в последней точке Uc = −4,55", [] { const SimulationState s = Circuits::rc_with(0, 5); return Uc(s, s.Uc_t.size() - 1); }, 0.005},
         {"kondensator.md", "в конце от него остаётся 1,84", [] { return rc_transient_left(Circuits::rc_with(5, 500)); }, 0.005},
-        {"kondensator.md", "установившийся размах всего 0,16", [] { return Circuits::rc_with(5, 500).a * 5; }, 0.005},
-        {"kondensator.md", "в конце размах Uc будет 0,159", [] { return last_period_amplitude(Circuits::rc_with(5, 500, 50)); }, 0.0005},
+        {"kondensator.md", "установившаяся амплитуда всего 0,16", [] { return Circuits::rc_with(5, 500).a * 5; }, 0.005},
+        {"kondensator.md", "в конце амплитуда Uc будет 0,159", [] { return last_period_amplitude(Circuits::rc_with(5, 500, 50)); }, 0.0005},
+        {"kondensator.md", "сами максимумы Uc выше, от 0,163", [] { return greatest_Uc(Circuits::rc_with(0, 500)); }, 0.0005},
+        {"kondensator.md", "сами максимумы Uc выше, от 0,163\u00A0В в начале до 0,161", [] { return last_Uc_maximum(Circuits::rc_with(0, 500)); }, 0.0005},
+        {"kondensator.md", "колеблется с амплитудой около 0,16", [] { return Circuits::rc_with(0, 500).a * 5; }, 0.005},
+
+        // The answers, every number the model gives: «Контур»
+        {"kontur.md", "Метки на соседних максимумах Uc: Δt = 19,87", [] { return marker_ms(c().free, peaks(c().free)[0], peaks(c().free)[1]); }, 0.005},
+        {"kontur.md", "на панели «T= 1,9872E-02", [] { return c().start.T; }, 0.0000005},
+        {"kontur.md", "и «Θ= 9,9358E-02»", [] { return c().start.theta; }, 0.0000005},
+        {"kontur.md", "ln = −0,994 ≈ −1", [] { return marker_ln(c().free, peaks(c().free)[0], peaks(c().free)[10]); }, 0.5},
+        {"kontur.md", "в первые 0,2\u00A0с идут через 19,5", [] { return start_peaks(true, false); }, 0.05},
+        {"kontur.md", "ln меняется от +0,47", [] { return start_peaks(false, true); }, 0.005},
+        {"kontur.md", "**2.** Rк = 4", [] { return Circuits::critical_with(1).Rk; }, 0.5},
+        {"kontur.md", "| 1 | колебательный режим | 250", [] { return Circuits::critical_with(1).d; }, 0.5},
+        {"kontur.md", "| 2 | колебательный режим | 500", [] { return Circuits::critical_with(2).d; }, 0.5},
+        {"kontur.md", "| 4 | критический режим | 1000", [] { return Circuits::critical_with(4).d; }, 0.5},
+        {"kontur.md", "| 8 | апериодический режим | 2000", [] { return Circuits::critical_with(8).d; }, 0.5},
+        {"kontur.md", "| 20 | апериодический режим | 5000", [] { return Circuits::critical_with(20).d; }, 0.5},
+        {"kontur.md", "| 1,622 | 1,936 | 2", [] { return textbook_Q(Circuits::critical_with(1)); }, 0.5},
+        {"kontur.md", "| 3,628 | 0,8660 | 1", [] { return textbook_Q(Circuits::critical_with(2)); }, 0.5},
+        {"kontur.md", "| 1000 | «Θ -> oo» | «Q=0» | 0,5", [] { return textbook_Q(Circuits::critical_with(4)); }, 0.05},
+        {"kontur.md", "| 2000 | «Θ -> oo» | «Q=0» | 0,25", [] { return textbook_Q(Circuits::critical_with(8)); }, 0.005},
+        {"kontur.md", "| 5000 | «Θ -> oo» | «Q=0» | 0,1", [] { return textbook_Q(Circuits::critical_with(20)); }, 0.05},
+        {"kontur.md", "| да, до −6,66", [] { return least_Uc(Circuits::critical_with(1)); }, 0.005},
+        {"kontur.md", "| да, до −2,44", [] { return least_Uc(Circuits::critical_with(2)); }, 0.005},
+        {"kontur.md", "К концу расчёта (18,85", [] { return span_ms(Circuits::critical_with(4)); }, 0.005},
+        {"kontur.md", "при 8\u00A0Ом на нём ещё 0,10", [] { return last_Uc(Circuits::critical_with(8)); }, 0.005},
+        {"kontur.md", "при 20\u00A0Ом — 2,26", [] { return last_Uc(Circuits::critical_with(20)); }, 0.005},
+        {"kontur.md", "Наибольшая — при ν = Vr = 50,32", [] { return c().start.Vr; }, 0.005},
+        {"kontur.md", "в Q ≈ 32", [] { return c().start.Q; }, 0.5},
+        {"kontur.md", "к концу расчёта видно около 157", [] { return last_period_amplitude(Circuits::driven(50.32)); }, 0.5},
+        {"kontur.md", "(при 48\u00A0Гц — до 71,7", [] { return greatest_abs_Uc(Circuits::driven(48)); }, 0.05},
+        {"kontur.md", "вспышки идут через 0,188\u00A0с (9,4", [] { return beat_period(45) / c().start.To; }, 0.05},
+        {"kontur.md", "через 0,429\u00A0с (21,6", [] { return beat_period(48) / c().start.To; }, 0.05},
+        {"kontur.md", "через 3,04\u00A0с (153", [] { return beat_period(50) / c().start.To; }, 0.5},
+        {"kontur.md", "при Nmax = 200 (3,97", [] { return span_ms(testing::circuit({0.002, 0.005, 0, 0, 5, 50, 200})) / 1e3; }, 0.005},
+        {"kontur.md", "за время около 1/δ = 0,2", [] { return 1 / c().start.d; }, 0.05},
+        {"kontur.md", "при |Uc| = 15\u00A0В (t = 0; 9,93", [] { return c().lc.To / 2 * 1e3; }, 0.005},
+        {"kontur.md", "(t = 0; 9,93; 19,87", [] { return c().lc.To * 1e3; }, 0.005},
+        {"kontur.md", "(t = 4,97", [] { return c().lc.To / 4 * 1e3; }, 0.005},
+        {"kontur.md", "(t = 4,97; 14,90", [] { return c().lc.To * 3 / 4 * 1e3; }, 0.005},
+        {"kontur.md", "(t = 4,97; 14,90; 24,84", [] { return c().lc.To * 5 / 4 * 1e3; }, 0.005},
+        {"kontur.md", "С R = 0,1\u00A0Ом: δ = 25", [] { return c().lc_lossy.d; }, 0.5},
+        {"kontur.md", "≈ 2,7 раза", [] { return std::exp(2 * c().lc_lossy.theta); }, 0.05},
+        {"kontur.md", "2,7 раза: 0,5625", [] { return c().lc_lossy.W_t[0] * c().lc_lossy.W_scale; }, 0.00005},
+        {"kontur.md", "(10 To) остаётся 0,00003", [] { return c().lc_lossy.W_t.back() * c().lc_lossy.W_scale; }, 0.000005},
+        {"kontur.md", "к концу расчёта (10", [] { return span_ms(c().lc_lossy) / (c().lc_lossy.To * 1e3); }, 0.5},
+        // «Катушка»
+        {"katushka.md", "Расчётные точки идут через 0,833", [] { return seconds(Circuits::rl_with(0.1, 10), 1) * 1e3; }, 0.0005},
+        {"katushka.md", "приходится ровно на t = 10", [] { return seconds(Circuits::rl_with(0.1, 10), 12) * 1e3; }, 0.5},
+        {"katushka.md", "от Inorm = 0,5", [] { return Circuits::rl_with(0.1, 10).I_scale; }, 0.05},
+        {"katushka.md", "метки покажут Δt = 10", [] { return seconds(Circuits::rl_with(0.1, 10), 12) * 1e3; }, 0.5},
+        {"katushka.md", "конечный ток тот же, 0,5", [] { return last_I(Circuits::rl_with(0.2, 10)); }, 0.05},
+        {"katushka.md", "В первый миг Ur = 0", [] { return Ur(Circuits::rl_with(0.1, 10), 0); }, 0.5},
+        {"katushka.md", "В первый миг Ur = 0 и εL = −5", [] { return EL(Circuits::rl_with(0.1, 10), 0); }, 0.5},
+        {"katushka.md", "в конце Ur = 5", [] { const SimulationState s = Circuits::rl_with(0.1, 10); return Ur(s, s.Ur_t.size() - 1); }, 0.5},
+        {"katushka.md", "в конце Ur = 5\u00A0В и εL = 0", [] { const SimulationState s = Circuits::rl_with(0.1, 10); return EL(s, s.UL_t.size() - 1); }, 0.5},
+        {"katushka.md", "Разность Ur − εL всё время равна 5", [] { return Ur(Circuits::rl_with(0.1, 10), 12) - EL(Circuits::rl_with(0.1, 10), 12); }, 0.5},
+        {"katushka.md", "когда ток наибольший, 23,72", [] { return greatest_abs_I(c().lc); }, 0.005},
+        {"katushka.md", "23,72\u00A0А: через 4,97", [] { return c().lc.To / 4 * 1e3; }, 0.005},
+        {"katushka.md", "каждые 9,93", [] { return c().lc.To / 2 * 1e3; }, 0.005},
+        // «Конденсатор»
+        {"kondensator.md", "Расчётные точки идут через 0,833", [] { return seconds(c().rc, 1) * 1e3; }, 0.0005},
+        {"kondensator.md", "приходится ровно на t = 10", [] { return seconds(c().rc, 12) * 1e3; }, 0.5},
+        {"kondensator.md", "Метки покажут Δt = 10", [] { return seconds(c().rc, 12) * 1e3; }, 0.5},
+        {"kondensator.md", "— 0,46\u00A0А: 0,5", [] { return (c().rc.Uo + c().rc.Em) / c().rc.R; }, 0.05},
+        {"kondensator.md", "а за 0,833", [] { return seconds(c().rc, 1) * 1e3; }, 0.0005},
+        {"kondensator.md", "в момент R·C·ln 2 = 6,93", [] { return c().rc.R * c().rc.C * std::log(2.0) * 1e3; }, 0.005},
+        {"kondensator.md", "до C·Em²/2 = 12,5", [] { return c().rc.W_t.back() * c().rc.W_scale * 1e3; }, 0.05},
+        {"kondensator.md", "сначала падает от 12,5", [] { return Circuits::rc_with(5, 0).W_t[0] * Circuits::rc_with(5, 0).W_scale * 1e3; }, 0.05},
+        {"kondensator.md", "(около 6,93", [] { return c().rc.R * c().rc.C * std::log(2.0) * 1e3; }, 0.005},
+        {"kondensator.md", "снова растёт до 12,5", [] { return Circuits::rc_with(5, 0).W_t.back() * Circuits::rc_with(5, 0).W_scale * 1e3; }, 0.05},
+        {"kondensator.md", "| 5 | 0,9540 | 4,77", [] { return Circuits::rc_with(0, 5).a * 5; }, 0.005},
+        {"kondensator.md", "| 5 | 0,9540 | 4,77 | 200", [] { return span_ms(Circuits::rc_with(0, 5)); }, 0.5},
+        {"kondensator.md", "(4·Tr = 40", [] { return 4 * Circuits::rc_with(0, 5).Tr * 1e3; }, 0.5},
+        {"kondensator.md", "мс на единицу) | 4,77", [] { return greatest_abs_Uc(Circuits::rc_with(0, 5)); }, 0.005},
+        {"kondensator.md", "| 50 | 0,3033 | 1,52", [] { return Circuits::rc_with(0, 50).a * 5; }, 0.005},
+        {"kondensator.md", "| 50 | 0,3033 | 1,52 | 95,3", [] { return span_ms(Circuits::rc_with(0, 50)); }, 0.05},
+        {"kondensator.md", "| 50 | 0,3033 | 1,52 | 95,3\u00A0мс (Tx = 19,06", [] { return Circuits::rc_with(0, 50).Tx * 1e3; }, 0.005},
+        {"kondensator.md", "| 500 | 0,0318 | 0,159", [] { return Circuits::rc_with(0, 500).a * 5; }, 0.0005},
+        {"kondensator.md", "приходится на t = 110", [] { const SimulationState s = Circuits::rc_with(0, 5); return seconds(s, greatest_swing(s)) * 1e3; }, 0.5},
+        {"kondensator.md", "а наименьшее, −4,77", [] { return -Circuits::rc_with(0, 5).a * 5; }, 0.005},
+        {"kondensator.md", "На 500\u00A0Гц единица Nmax — Tx = 2,00", [] { return Circuits::rc_with(5, 500).Tx * 1e3; }, 0.005},
+        {"kondensator.md", "расчёт длится всего 10", [] { return span_ms(Circuits::rc_with(5, 500)); }, 0.5},
+        {"kondensator.md", "расчёт продлится 100", [] { return span_ms(Circuits::rc_with(5, 500, 50)); }, 0.5},
+        {"kondensator.md", "100\u00A0мс = 10", [] { return span_ms(Circuits::rc_with(5, 500, 50)) / (c().rc.R * c().rc.C * 1e3); }, 0.5},
+        // «Резистор»
+        {"resistor.md", "так что Rк = 4", [] { return Circuits::critical_with(1).Rk; }, 0.5},
+        {"resistor.md", "| 0,5 | колебательный режим | 125", [] { return Circuits::critical_with(0.5).d; }, 0.5},
+        {"resistor.md", "| 3,97 | 4", [] { return textbook_Q(Circuits::critical_with(0.5)); }, 0.5},
+        {"resistor.md", "| 1 | колебательный режим | 250", [] { return Circuits::critical_with(1).d; }, 0.5},
+        {"resistor.md", "| 1 | колебательный режим | 250 | 1,622", [] { return Circuits::critical_with(1).theta; }, 0.0005},
+        {"resistor.md", "| 1 | колебательный режим | 250 | 1,622 | 1,936", [] { return Circuits::critical_with(1).Q; }, 0.0005},
+        {"resistor.md", "| 1,622 | 1,936 | 2", [] { return textbook_Q(Circuits::critical_with(1)); }, 0.5},
+        {"resistor.md", "| 2 | колебательный режим | 500", [] { return Circuits::critical_with(2).d; }, 0.5},
+        {"resistor.md", "| 2 | колебательный режим | 500 | 3,628", [] { return Circuits::critical_with(2).theta; }, 0.0005},
+        {"resistor.md", "| 2 | колебательный режим | 500 | 3,628 | 0,866", [] { return Circuits::critical_with(2).Q; }, 0.0005},
+        {"resistor.md", "| 3,628 | 0,866 | 1", [] { return textbook_Q(Circuits::critical_with(2)); }, 0.5},
+        {"resistor.md", "| 4 | критический режим | 1000", [] { return Circuits::critical_with(4).d; }, 0.5},
+        {"resistor.md", "| 1000 | «Θ -> oo» | «Q=0» | 0,5", [] { return textbook_Q(Circuits::critical_with(4)); }, 0.05},
+        {"resistor.md", "| 8 | апериодический режим | 2000", [] { return Circuits::critical_with(8).d; }, 0.5},
+        {"resistor.md", "| 2000 | «Θ -> oo» | «Q=0» | 0,25", [] { return textbook_Q(Circuits::critical_with(8)); }, 0.005},
+        {"resistor.md", "| 20 | апериодический режим | 5000", [] { return Circuits::critical_with(20).d; }, 0.5},
+        {"resistor.md", "| 5000 | «Θ -> oo» | «Q=0» | 0,1", [] { return textbook_Q(Circuits::critical_with(20)); }, 0.05},
+        {"resistor.md", "в самом начале, 15", [] { return Uc(Circuits::critical_with(1), 0); }, 0.5},
+        {"resistor.md", "следующие — 2,957", [] { const SimulationState s = Circuits::critical_with(1); return Uc(s, peaks(s)[0]); }, 0.0005},
+        {"resistor.md", "следующие — 2,957\u00A0В и 0,585", [] { const SimulationState s = Circuits::critical_with(1); return Uc(s, peaks(s)[1]); }, 0.0005},
+        {"resistor.md", "покажут Δt = 6,545", [] { const SimulationState s = Circuits::critical_with(1); return marker_ms(s, 0, peaks(s)[0]); }, 0.0005},
+        {"resistor.md", "U_B/U_A = 0,197", [] { const SimulationState s = Circuits::critical_with(1); return s.Uc_t[peaks(s)[0]] / s.Uc_t[0]; }, 0.0005},
+        {"resistor.md", "U_B/U_A = 0,197 и ln = −1,62", [] { const SimulationState s = Circuits::critical_with(1); return marker_ln(s, 0, peaks(s)[0]); }, 0.005},
+        {"resistor.md", "на втором и третьем — Δt = 6,414", [] { const SimulationState s = Circuits::critical_with(1); return marker_ms(s, peaks(s)[0], peaks(s)[1]); }, 0.0005},
+        {"resistor.md", "6,414\u00A0мс, 0,198", [] { const SimulationState s = Circuits::critical_with(1); return s.Uc_t[peaks(s)[1]] / s.Uc_t[peaks(s)[0]]; }, 0.0005},
+        {"resistor.md", "0,198 и снова −1,62", [] { const SimulationState s = Circuits::critical_with(1); return marker_ln(s, peaks(s)[0], peaks(s)[1]); }, 0.005},
+        {"resistor.md", "На панели Θ = 1,622", [] { return Circuits::critical_with(1).theta; }, 0.0005},
+        {"resistor.md", "На панели Θ = 1,622 и T = 6,489", [] { return Circuits::critical_with(1).T * 1e3; }, 0.0005},
+        {"resistor.md", "на 0,06", [] { const SimulationState s = Circuits::critical_with(1); return marker_ms(s, 0, peaks(s)[0]) - s.T * 1e3; }, 0.005},
+        {"resistor.md", "на 0,06–0,08", [] { const SimulationState s = Circuits::critical_with(1); return s.T * 1e3 - marker_ms(s, peaks(s)[0], peaks(s)[1]); }, 0.005},
+        {"resistor.md", "точки идут через 0,131", [] { return seconds(Circuits::critical_with(1), 1) * 1e3; }, 0.0005},
+        {"resistor.md", "за время 1/δ = 0,2", [] { return 1 / c().start.d; }, 0.05},
+        {"resistor.md", "за время 1/δ = 0,2\u00A0с, 0,1", [] { return 1 / Circuits::driven(50.32, 0.04).d; }, 0.05},
+        {"resistor.md", "за время 1/δ = 0,2\u00A0с, 0,1\u00A0с и 0,05", [] { return 1 / Circuits::driven(50.32, 0.08).d; }, 0.005},
+        {"resistor.md", "cos ωt = 0,5", [] { return Circuits::resistor_50().Em / Circuits::resistor_50().R; }, 0.05},
+        {"resistor.md", "(t = 0; 10", [] { return 1e3 / Circuits::resistor_50().nu / 2; }, 0.5},
+        {"resistor.md", "(t = 0; 10; 20", [] { return 1e3 / Circuits::resistor_50().nu; }, 0.5},
+        {"resistor.md", "(t = 5", [] { return 1e3 / Circuits::resistor_50().nu / 4; }, 0.5},
+        {"resistor.md", "(t = 5; 15", [] { return 1e3 / Circuits::resistor_50().nu * 3 / 4; }, 0.5},
+        {"resistor.md", "За каждый период 20", [] { return Circuits::resistor_50().Tv * 1e3; }, 0.5},
+        {"resistor.md", "выделяется 0,025", [] { return Circuits::resistor_50().W_t[48] * Circuits::resistor_50().W_scale; }, 0.0005},
+        {"resistor.md", "средняя мощность 1,25\u00A0Вт. Если", [] { return Circuits::resistor_50().W_t[48] * Circuits::resistor_50().W_scale / Circuits::resistor_50().Tv; }, 0.005},
+        {"resistor.md", "расчёт длится 1,2", [] { return span_ms(Circuits::resistor_50()) / 1e3; }, 0.05},
+        {"resistor.md", "к концу выделяется 1,5", [] { return Circuits::resistor_50().W_t.back() * Circuits::resistor_50().W_scale; }, 0.05},
 
         // The quick start
-        {"instruction.txt", "19,5–21,1 мс", [] { return start_peaks(true, true); }, 0.05},
+        {"instruction.txt", "19,5–21,1\u00A0мс", [] { return start_peaks(true, true); }, 0.05},
         {"instruction.txt", "19,5–21,1", [] { return start_peaks(true, true); }, 0.05},
         {"instruction.txt", "ln скачет от +0,47", [] { return start_peaks(false, true); }, 0.005},
         {"instruction.txt", "+0,47 до −0,09", [] { return start_peaks(false, false); }, 0.005},
@@ -603,6 +850,145 @@ TEST_P(DocumentQuotes, QuoteTheModelsNumber) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Documents, DocumentQuotes, ::testing::ValuesIn(quotes()));
+
+// «Контур» tells how to see the lossless resonance: the frequency must be the program's own to the
+// last digit. Its texts, typed into the fields, reach the regime; one digit fewer, or the natural
+// frequency with the true π, does not.
+TEST(DocumentNumbers, TheLosslessResonanceIsReachedAsTheDocumentSays) {
+    const std::string text = read("kontur.md");
+    const struct {
+        const char* L;
+        const char* C;
+        const char* nu;
+        Regime regime;
+    } cases[] = {
+        {"1000000", "1000000", "0,15915494309644432", Regime::undamped_resonance},
+        {"1000000", "1000000", "0,1591549430964443", Regime::undamped},
+        {"2000", "5000", "50,32921210592554", Regime::undamped_resonance},
+        {"2000", "5000", "50,329212104487034", Regime::undamped},
+    };
+    EXPECT_NE(text.find("L = 1000000\u00A0мкГн и C = 1000000\u00A0мкФ"), std::string::npos);
+    for (const auto& c : cases) {
+        EXPECT_NE(text.find(c.nu), std::string::npos) << "kontur.md no longer gives " << c.nu;
+        SimulationState s = testing::started_state();
+        const FieldText texts[] = {
+            {Field::L, c.L}, {Field::C, c.C}, {Field::R, "0"}, {Field::Uo, "0"}, {Field::nu, c.nu}};
+        const ChainResult r = enter_texts(s, texts);
+        EXPECT_TRUE(r.notices.empty()) << c.nu;
+        EXPECT_EQ(regime(s), c.regime) << c.nu;
+    }
+}
+
+// Where a number is followed by a unit with an ordinary blank, a line may break between them
+// («2,4 ⏎ мс»), and where a number's digits are grouped by one («1 000 ⏎ 000»); the documents put
+// a no-break space there. The places found, as «line: …text…».
+bool letter_at(const std::string& text, std::size_t i) {
+    if (i >= text.size()) {
+        return false;
+    }
+    const auto c = static_cast<unsigned char>(text[i]);
+    // ASCII letters and digits; the lead bytes of Greek and Cyrillic letters in UTF-8.
+    return std::isalnum(c) != 0 || (c >= 0xCE && c <= 0xD1);
+}
+
+std::vector<std::string> breakable_numbers(const std::string& text) {
+    static const char* const units[] = {
+        "рад/с", "1/с", "мкГн", "мГн", "Гн", "мкФ", "Ф", "кОм", "Ом", "мкс", "мс", "с",   "кГц",
+        "Гц",    "мВ",  "кВ",   "В",   "мА", "А/с", "А", "мДж", "Дж", "Вт",  "Кл", "КиБ", "%"};
+    std::vector<std::string> found;
+    std::size_t line = 1;
+    std::size_t start = 0; // where the digits before i began
+    for (std::size_t i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] == '\n') {
+            ++line;
+        }
+        if (!is_digit(text[i])) {
+            continue;
+        }
+        if (i == 0 || !is_digit(text[i - 1])) {
+            start = i;
+        }
+        if (text[i + 1] != ' ') {
+            continue;
+        }
+        // A number inside a name («UTF-16 с меткой») is no quantity.
+        if (start > 0 && (std::isalpha(static_cast<unsigned char>(text[start - 1])) != 0 ||
+                          text[start - 1] == '-')) {
+            continue;
+        }
+        const std::size_t next = i + 2;
+        bool breakable = false;
+        for (const char* unit : units) {
+            const std::string u = unit;
+            if (text.compare(next, u.size(), u) == 0 && !letter_at(text, next + u.size())) {
+                breakable = true;
+                break;
+            }
+        }
+        // Digits grouped by an ordinary blank: one to three digits, a blank, three digits.
+        const bool grouped = i + 1 - start <= 3 &&
+                             (start == 0 || (text[start - 1] != ',' && text[start - 1] != '.')) &&
+                             next + 3 <= text.size() && is_digit(text[next]) &&
+                             is_digit(text[next + 1]) && is_digit(text[next + 2]) &&
+                             (next + 3 == text.size() || !is_digit(text[next + 3]));
+        if (breakable || grouped) {
+            const std::size_t from = start >= 20 ? start - 20 : 0;
+            found.push_back(std::to_string(line) + ": …" + text.substr(from, next + 8 - from) +
+                            "…");
+        }
+    }
+    return found;
+}
+
+class DocumentTypography : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(DocumentTypography, NoLineBreakBetweenANumberAndItsUnit) {
+    const std::string text = read(GetParam());
+    ASSERT_FALSE(text.empty()) << "docs/" << GetParam();
+    for (const std::string& place : breakable_numbers(text)) {
+        ADD_FAILURE() << "docs/" << GetParam() << ":" << place
+                      << " — an ordinary blank where a line may break; use a no-break space";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Documents, DocumentTypography,
+                         ::testing::Values("spravka.md", "kontur.md", "katushka.md",
+                                           "kondensator.md", "resistor.md", "uprav.md",
+                                           "instruction.txt"),
+                         [](const ::testing::TestParamInfo<const char*>& param) {
+                             std::string name = param.param;
+                             return name.substr(0, name.find('.'));
+                         });
+
+// The check itself: what it finds and what it leaves.
+TEST(DocumentTypography, FindsTheBlanksALineMayBreakAt) {
+    const struct {
+        const char* text;
+        bool found;
+    } cases[] = {
+        {"через 2,4 мс", true},
+        {"через 2,4\u00A0мс", false},
+        {"ν = 50,33 Гц.", true},
+        {"на 5 %", true},
+        {"15 В и", true},
+        {"(1/δ = 0,2 с, 0,1 с", true},
+        {"δ = 5,000 1/с", true},
+        {"100 000 мкГн", true},
+        {"100\u00A0000\u00A0мкГн", false},
+        {"в UTF-16 с меткой", false},
+        {"10 сек", false},
+        {"5 Вольт", false},
+        {"в 4 раза", false},
+        {"40; 45; 48", false},
+        {"0,005 · 15 = 0,075\u00A0Кл", false},
+        {"Nmax = 5 — это", false},
+        {"ряд 1, 2, 5 × 10ⁿ", false},
+        {"50,32 153", false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(!breakable_numbers(c.text).empty(), c.found) << c.text;
+    }
+}
 
 // The reading of the documents' numbers itself.
 TEST(DocumentNumbers, ReadAsTheDocumentsWriteThem) {

@@ -71,7 +71,12 @@ std::pair<double, double> value_of(const std::string& cell) {
     const int decimals =
         point == std::string::npos ? 0 : static_cast<int>(number.size() - point - 1);
     double factor = 1;
-    const std::string unit = trim(cell.substr(i));
+    std::string unit = cell.substr(i);
+    const std::string nbsp = "\u00A0"; // a number and its unit are joined by a no-break space
+    if (unit.compare(0, nbsp.size(), nbsp) == 0) {
+        unit = unit.substr(nbsp.size());
+    }
+    unit = trim(unit);
     if (unit.rfind("мс", 0) == 0) {
         factor = 1e-3;
     }
