@@ -43,7 +43,7 @@ Picture PictureWindow::picture() {
                                    }
                                });
             },
-            title, file_name_};
+            title, file_name_, least_body_};
 }
 
 void PictureWindow::contextMenuEvent(QContextMenuEvent* event) {

@@ -21,6 +21,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSvgGenerator>
@@ -243,6 +244,8 @@ bool make_icons(const QString& out) {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setOrganizationName("OvrelanBuild");
+    // The documents are Russian: their figures write decimal commas, whatever locale builds them.
+    QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
     const QStringList args = QApplication::arguments();
     bool ok = false;
     if (args.size() == 4 && args[1] == "docs") {
