@@ -39,20 +39,30 @@ double scale_for(double width) {
 // On paper the labels stand at a size for reading at arm's length, whatever the resolution.
 constexpr double paper_scale = 1.1;
 
-// What a picture of this width needs: its title wrapped as render_picture wraps it (bold, 6·scale
-// from either side, 4·scale beneath), and its body.
+// The title's font at a look: the labels' font, bold.
+QFont title_font(double scale) {
+    QFont bold = graph_font(scale, true);
+    bold.setBold(true);
+    return bold;
+}
+
+constexpr int title_flags = Qt::TextWordWrap | Qt::AlignLeft;
+
+// The band the title wraps in, at a width of 96-dpi pixels: 6·scale in from either side.
+QRectF title_band(double width, double scale) {
+    return {6 * scale, 0, std::max(1.0, width - 12 * scale), 1e6};
+}
+
+// What a picture of this width needs: its title wrapped as draw_title wraps it, and its body.
 PictureNeeds needs_of(const Picture& picture, long long width) {
     PictureNeeds n;
     const double w = static_cast<double>(width);
     n.scale = scale_for(w);
     const GraphLook look{n.scale, graph_font(n.scale, true), false};
     if (!picture.title.isEmpty()) {
-        QFont bold = look.font;
-        bold.setBold(true);
-        const QFontMetricsF metrics(bold);
-        const QRectF band(6 * n.scale, 0, std::max(1.0, w - 12 * n.scale), 1e6);
+        const QFontMetricsF metrics(title_font(n.scale));
         const double height =
-            metrics.boundingRect(band, Qt::TextWordWrap | Qt::AlignLeft, picture.title).height();
+            metrics.boundingRect(title_band(w, n.scale), title_flags, picture.title).height();
         n.title_lines = static_cast<int>(std::lround(height / metrics.lineSpacing()));
         n.title_height = height + 4 * n.scale;
     }
@@ -109,6 +119,25 @@ QByteArray pdf_of(const Picture& picture) {
 }
 
 } // namespace
+
+double draw_title(QPainter& painter, const QRectF& target, double scale, const QString& title) {
+    if (title.isEmpty()) {
+        return 0;
+    }
+    const double ratio = std::max(1, painter.device()->logicalDpiX()) / 96.0;
+    const double width = target.width() / ratio;
+    painter.save();
+    painter.translate(target.topLeft());
+    painter.scale(ratio, ratio);
+    painter.setFont(title_font(scale));
+    const QRectF band = title_band(width, scale);
+    const double height = painter.boundingRect(band, title_flags, title).height() + 4 * scale;
+    painter.fillRect(QRectF(0, 0, width, height), Qt::white);
+    painter.setPen(Qt::black);
+    painter.drawText(band, title_flags, title);
+    painter.restore();
+    return height * ratio;
+}
 
 bool write_file(const QString& path, const QByteArray& data, QString* error) {
     std::string reason;
@@ -172,7 +201,8 @@ QString picture_size_refusal(const Picture& picture, const QString& path, QSize 
 Picture picture_of(GraphView& view) {
     const QString title = picture_title(view, view.simulation_state());
     return {[&view, title](QPainter& painter, const QRectF& target, double scale) {
-                view.render(painter, target, scale, title);
+                const double top = draw_title(painter, target, scale, title);
+                view.render(painter, target.adjusted(0, top, 0, 0), scale, QString());
             },
             title, QString::fromStdString(std::string(graph_kind_name(view.kind())) + "(t).png"),
             nullptr}; // a graph is one plot

@@ -45,6 +45,12 @@ struct Picture {
 // A graph's picture.
 Picture picture_of(GraphView& view);
 
+// A picture's title above its target, bold, wrapped to the width whole (a size too small for it
+// is refused before: picture_size_refusal), in pixels of a 96-dpi screen magnified to the
+// device's resolution at the look of `scale`; the height it takes with the gap beneath it, in the
+// painter's units. The body is drawn beneath it.
+double draw_title(QPainter& painter, const QRectF& target, double scale, const QString& title);
+
 enum class PictureFormat { png, svg, pdf };
 
 // The format a file name's extension asks for (.png, .svg or .pdf in any case); none for another

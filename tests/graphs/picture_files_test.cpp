@@ -2,6 +2,7 @@
 // chosen format's in the dialog); a PNG or SVG too small for its title and a legible plot is
 // refused with the least size that would do; titles write decimal commas whatever the locale.
 #include "graphs/graph_export.h"
+#include "graphs/graph_render.h"
 #include "graphs/resonance_window.h"
 #include "graphs/vector_window.h"
 #include "platform/locale.h"
@@ -9,6 +10,7 @@
 #include "support/recording_platform.h"
 
 #include <QFileInfo>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QLocale>
 #include <QPainter>
@@ -96,6 +98,32 @@ TEST_F(PictureFiles, TooSmallForTheTitleAndAPlotIsRefused) {
         EXPECT_FALSE(picture_size_refusal(picture, "a.png", least - QSize(0, 1)).isEmpty());
         EXPECT_FALSE(picture_size_refusal(picture, "a.png", least - QSize(1, 0)).isEmpty());
     }
+}
+
+// The title is drawn whole, however many lines it takes at the width (four at 330 px: more than
+// a fifth of a 300 px high picture), and the body beneath it.
+TEST_F(PictureFiles, TheTitleIsDrawnWhole) {
+    VectorWindow window(simulation, platform);
+    const Picture picture = window.picture();
+    const QSize size(330, 300);
+    EXPECT_TRUE(picture_size_refusal(picture, "a.png", size).isEmpty());
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    double top = 0;
+    {
+        QPainter painter(&image);
+        top = draw_title(painter, QRectF(QPointF(0, 0), size), 1, picture.title);
+    }
+    EXPECT_GT(top, 0.2 * size.height()) << "a title of four lines";
+    // The last line's lower half has its letters.
+    const QFontMetricsF metrics(graph_font(1, true));
+    int dark = 0;
+    for (int y = static_cast<int>(top - 4 - metrics.height() / 2); y < top - 4; ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            dark += qGray(image.pixel(x, y)) < 128 ? 1 : 0;
+        }
+    }
+    EXPECT_GT(dark, 20);
 }
 
 // Russian titles write a decimal comma, under a locale with a decimal point too.
