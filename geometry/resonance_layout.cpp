@@ -183,8 +183,11 @@ ResonanceLayout resonance_layout(const ResonanceAxes& a, const MeasureText& meas
     const int most = std::max(1, static_cast<int>(amps_h / (s.text * 1.8)));
     const double current_step = nice_step(current, most);
     const double voltage_step = nice_step(voltage, most);
-    const double steps = std::max(
-        {1.0, std::ceil(current / current_step - 1e-9), std::ceil(voltage / voltage_step - 1e-9)});
+    // Two steps at least where the room takes them: a top just under a round step (4.5 over a
+    // step of 5) would otherwise leave one interval and two labels.
+    const double steps = std::max({std::min(2.0, static_cast<double>(most)),
+                                   std::ceil(current / current_step - 1e-9),
+                                   std::ceil(voltage / voltage_step - 1e-9)});
     amps.y = {0, steps * current_step};
     amps.y2 = {0, steps * voltage_step};
     const Prefix current_prefix = prefix_for(amps.y.high);

@@ -36,11 +36,13 @@ struct Curve {
     double voltage_top; // В
 };
 
-// The start-up circuit's curve (Im up to 250 A, UCm to 158 V), one with a small current and a
-// large voltage (its two value axes need margins of very different widths), and one with a
-// current of milliamperes beside a voltage of kilovolts.
+// The start-up circuit's curve (Im up to 250 A, UCm to 158 V), one whose tops lie just under a
+// round step (4.5 beside a step of 5), one with a small current and a large voltage (its two value
+// axes need margins of very different widths), and one with a current of milliamperes beside a
+// voltage of kilovolts.
 const Curve curves[] = {
     {"start_up", 250, 158},
+    {"tops_just_under_a_step", 4.5, 4.5},
     {"narrow_left_wide_right", 0.5, 12500},
     {"milliamperes_kilovolts", 0.0123, 4567},
 };
@@ -203,20 +205,22 @@ TEST(ResonanceLayout, BothAmplitudeAxesShareTheGrid) {
 
 // At the least height it reports, the room still gives each value axis three labels.
 TEST(ResonanceLayout, TheLeastHeightKeepsThreeLabelsEach) {
-    for (const double scale : {1.0, 2.0}) {
-        ResonanceAxes a = axes_for(curves[0], 400, 0, true, scale);
-        a.top = 0;
-        a.height = resonance_least_height(17 * scale);
-        const ResonanceLayout l = resonance_layout(a, approximately(scale));
-        for (const GraphFrame* f : {&l.amplitudes, &l.phase}) {
-            int values = 0;
-            for (const FrameLabel& label : f->labels) {
-                values += right(label.box) <= f->plot.left &&
-                                  label.box.top >= f->title.top + f->title.height
-                              ? 1
-                              : 0;
+    for (const Curve& c : curves) {
+        for (const double scale : {1.0, 2.0}) {
+            ResonanceAxes a = axes_for(c, 400, 0, true, scale);
+            a.top = 0;
+            a.height = resonance_least_height(17 * scale);
+            const ResonanceLayout l = resonance_layout(a, approximately(scale));
+            for (const GraphFrame* f : {&l.amplitudes, &l.phase}) {
+                int values = 0;
+                for (const FrameLabel& label : f->labels) {
+                    values += right(label.box) <= f->plot.left &&
+                                      label.box.top >= f->title.top + f->title.height
+                                  ? 1
+                                  : 0;
+                }
+                EXPECT_GE(values, 3) << c.name << " " << scale;
             }
-            EXPECT_GE(values, 3) << scale;
         }
     }
 }
