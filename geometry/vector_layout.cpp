@@ -146,6 +146,9 @@ VectorLayout vector_layout(const VectorDiagram& d, const PixelBox& area, const M
     main.p.origin_x = main_room.left + main_room.width / 2;
     main.p.origin_y = main_room.top + main_room.height / 2;
     main.p.unit = unit_in(main_room, d.reach);
+    if (!(main.p.unit > 0) || !std::isfinite(main.p.unit)) {
+        return out; // no room to draw in
+    }
     // The current along Ur, a length of its own that stands clear of Ur's, drawn a little aside
     // (away from the EMF), beneath the voltages.
     const double ur_volts = ur != nullptr ? ur->amplitude : 0;

@@ -242,6 +242,17 @@ TEST(VectorLayout, NamesApartAndTheTriangleMagnified) {
     }
 }
 
+// A room of no size (the notes took the whole window) draws nothing, and nothing undefined.
+TEST(VectorLayout, NoRoomNoArrows) {
+    const VectorDiagram d = vector_diagram(circuits[0].p, 0);
+    for (const PixelBox& area : {PixelBox{0, 300, 400, 0}, PixelBox{0, 0, 0, 300}}) {
+        const VectorLayout l = vector_layout(d, area, approximately(1), 1);
+        EXPECT_TRUE(l.diagram.arrows.empty());
+        EXPECT_TRUE(l.diagram.labels.empty());
+        EXPECT_FALSE(l.inset.has_value());
+    }
+}
+
 TEST(VectorLayout, RoundMagnifications) {
     const struct {
         double wanted, round;
