@@ -185,7 +185,7 @@ constexpr ShownParameter shown_parameters[] = {
 
 } // namespace
 
-std::string circuit_summary(const Parameters& p, char decimal_separator) {
+std::string circuit_summary(const Parameters& p) {
     std::string out;
     for (const ShownParameter& shown : shown_parameters) {
         const bool has = shown.field == Field::L    ? p.L != 0
@@ -195,9 +195,8 @@ std::string circuit_summary(const Parameters& p, char decimal_separator) {
                          : shown.field == Field::nu ? p.Em != 0
                                                     : shown.field == Field::Em;
         if (has) {
-            out +=
-                (out.empty() ? "" : ", ") + parameter_text(shown.name, shown.field, p.*shown.value,
-                                                           shown.unit, decimal_separator);
+            out += (out.empty() ? "" : ", ") +
+                   parameter_text(shown.name, shown.field, p.*shown.value, shown.unit, ',');
         }
     }
     return out;

@@ -1,6 +1,8 @@
 #include "graphs/graph_export.h"
 
 #include "geometry/graph_series.h"
+#include "geometry/picture_size.h"
+#include "graphs/graph_render.h"
 #include "graphs/graph_view.h"
 #include "io/file_writer.h"
 #include "io/results_csv.h"
@@ -11,6 +13,7 @@
 #include <QClipboard>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -35,6 +38,37 @@ double scale_for(double width) {
 
 // On paper the labels stand at a size for reading at arm's length, whatever the resolution.
 constexpr double paper_scale = 1.1;
+
+// The title's font at a look: the labels' font, bold.
+QFont title_font(double scale) {
+    QFont bold = graph_font(scale, true);
+    bold.setBold(true);
+    return bold;
+}
+
+constexpr int title_flags = Qt::TextWordWrap | Qt::AlignLeft;
+
+// The band the title wraps in, at a width of 96-dpi pixels: 6·scale in from either side.
+QRectF title_band(double width, double scale) {
+    return {6 * scale, 0, std::max(1.0, width - 12 * scale), 1e6};
+}
+
+// What a picture of this width needs: its title wrapped as draw_title wraps it, and its body.
+PictureNeeds needs_of(const Picture& picture, long long width) {
+    PictureNeeds n;
+    const double w = static_cast<double>(width);
+    n.scale = scale_for(w);
+    const GraphLook look{n.scale, graph_font(n.scale, true), false};
+    if (!picture.title.isEmpty()) {
+        const QFontMetricsF metrics(title_font(n.scale));
+        const double height =
+            metrics.boundingRect(title_band(w, n.scale), title_flags, picture.title).height();
+        n.title_lines = static_cast<int>(std::lround(height / metrics.lineSpacing()));
+        n.title_height = height + 4 * n.scale;
+    }
+    n.body_height = picture.least_body ? picture.least_body(w, look) : 0;
+    return n;
+}
 
 QByteArray png_of(const Picture& picture, QSize size) {
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
@@ -86,6 +120,25 @@ QByteArray pdf_of(const Picture& picture) {
 
 } // namespace
 
+double draw_title(QPainter& painter, const QRectF& target, double scale, const QString& title) {
+    if (title.isEmpty()) {
+        return 0;
+    }
+    const double ratio = std::max(1, painter.device()->logicalDpiX()) / 96.0;
+    const double width = target.width() / ratio;
+    painter.save();
+    painter.translate(target.topLeft());
+    painter.scale(ratio, ratio);
+    painter.setFont(title_font(scale));
+    const QRectF band = title_band(width, scale);
+    const double height = painter.boundingRect(band, title_flags, title).height() + 4 * scale;
+    painter.fillRect(QRectF(0, 0, width, height), Qt::white);
+    painter.setPen(Qt::black);
+    painter.drawText(band, title_flags, title);
+    painter.restore();
+    return height * ratio;
+}
+
 bool write_file(const QString& path, const QByteArray& data, QString* error) {
     std::string reason;
     const bool ok = write_file_whole(
@@ -98,28 +151,72 @@ bool write_file(const QString& path, const QByteArray& data, QString* error) {
 }
 
 QString picture_title(const GraphView& view, const SimulationState& state) {
-    return QString::fromStdString(graph_title(view.kind(), state) + ". " +
-                                  circuit_summary(state, decimal_separator()) + ". " +
-                                  circuit_caption(state));
+    return QString::fromStdString(graph_title(view.kind(), state) + ". " + circuit_summary(state) +
+                                  ". " + circuit_caption(state));
 }
 
-PictureFormat picture_format(const QString& path) {
+std::optional<PictureFormat> picture_format(const QString& path) {
     const QString suffix = QFileInfo(path).suffix().toLower();
-    return suffix == "svg"   ? PictureFormat::svg
-           : suffix == "pdf" ? PictureFormat::pdf
-                             : PictureFormat::png;
+    if (suffix == "png") {
+        return PictureFormat::png;
+    }
+    if (suffix == "svg") {
+        return PictureFormat::svg;
+    }
+    if (suffix == "pdf") {
+        return PictureFormat::pdf;
+    }
+    return std::nullopt;
+}
+
+QString unknown_format_reason(const QString& path) {
+    const QString suffix = QFileInfo(path).suffix();
+    return (suffix.isEmpty() ? "у имени «" + path + "» нет расширения"
+                             : "расширение «." + suffix + "» у «" + path + "» не подходит") +
+           ": рисунок сохраняется в файл .png, .svg или .pdf";
+}
+
+QString picture_size_refusal(const Picture& picture, const QString& path, QSize size) {
+    if (picture_format(path) == PictureFormat::pdf) {
+        return {};
+    }
+    const PictureFit fit = picture_fit(size.width(), size.height(),
+                                       [&picture](long long w) { return needs_of(picture, w); });
+    if (fit.fits) {
+        return {};
+    }
+    const QString asked = QString("%1x%2").arg(size.width()).arg(size.height());
+    if (fit.least_width == 0) {
+        return "рисунок " + asked + " мал: заголовок не помещается в " +
+               QString::number(most_title_lines) + " строки ни при какой ширине";
+    }
+    if (fit.least_width == size.width()) {
+        return "рисунок " + asked + " мал: при ширине " + QString::number(size.width()) +
+               " заголовку и графику нужна высота не меньше " + QString::number(fit.least_height);
+    }
+    return "рисунок " + asked + " мал: заголовку и графику нужно не меньше " +
+           QString("%1x%2").arg(fit.least_width).arg(fit.least_height);
 }
 
 Picture picture_of(GraphView& view) {
     const QString title = picture_title(view, view.simulation_state());
     return {[&view, title](QPainter& painter, const QRectF& target, double scale) {
-                view.render(painter, target, scale, title);
+                const double top = draw_title(painter, target, scale, title);
+                view.render(painter, target.adjusted(0, top, 0, 0), scale, QString());
             },
-            title, QString::fromStdString(std::string(graph_kind_name(view.kind())) + "(t).png")};
+            title, QString::fromStdString(std::string(graph_kind_name(view.kind())) + "(t).png"),
+            nullptr}; // a graph is one plot
 }
 
 bool write_picture(const Picture& picture, const QString& path, QSize size, QString* error) {
-    switch (picture_format(path)) {
+    const auto format = picture_format(path);
+    if (!format) {
+        if (error != nullptr) {
+            *error = unknown_format_reason(path);
+        }
+        return false;
+    }
+    switch (*format) {
     case PictureFormat::svg:
         return write_file(path, svg_of(picture, size), error);
     case PictureFormat::pdf:
@@ -149,6 +246,11 @@ void save_picture(QWidget* parent, Platform& platform, const Picture& picture) {
     const QString path =
         platform.dialogs.save_file(parent, "Сохранить график", picture.file_name, filters, &chosen);
     if (path.isEmpty()) {
+        return;
+    }
+    if (!picture_format(path)) {
+        platform.boxes.show_ok(parent, error_title,
+                               "Рисунок не сохранён: " + unknown_format_reason(path) + ".");
         return;
     }
     QString error;

@@ -36,14 +36,15 @@ void PictureWindow::paintEvent(QPaintEvent*) {
 Picture PictureWindow::picture() {
     const QString title = title_ ? title_() : windowTitle();
     return {[this, title](QPainter& painter, const QRectF& target, double scale) {
-                render_picture(painter, target, scale, title,
+                const double top = draw_title(painter, target, scale, title);
+                render_picture(painter, target.adjusted(0, top, 0, 0), scale, QString(),
                                [this](QPainter& p, QSizeF size, const GraphLook& look) {
                                    if (draw_) {
                                        draw_(p, size, look);
                                    }
                                });
             },
-            title, file_name_};
+            title, file_name_, least_body_};
 }
 
 void PictureWindow::contextMenuEvent(QContextMenuEvent* event) {

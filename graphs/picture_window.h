@@ -27,6 +27,10 @@ public:
     // What the window and its pictures show, and the title a picture gets.
     void set_draw(Draw draw) { draw_ = std::move(draw); }
     void set_title(std::function<QString()> title) { title_ = std::move(title); }
+    // The least height beneath a picture's title at a width (Picture::least_body).
+    void set_least_body(std::function<double(double, const GraphLook&)> least) {
+        least_body_ = std::move(least);
+    }
     // Items of the context menu before the picture's.
     std::function<void(QMenu&)> own_menu;
     // Data for a spreadsheet, when the picture has any: «Сохранить данные…».
@@ -49,6 +53,7 @@ protected:
 private:
     Draw draw_;
     std::function<QString()> title_;
+    std::function<double(double, const GraphLook&)> least_body_;
     QString file_name_;
     double scale_ = 1;
     std::function<void()> closed_;

@@ -1,9 +1,7 @@
 #include "graphs/resonance_picture.h"
 
-#include "geometry/axis_ticks.h"
-#include "geometry/colours.h"
-#include "geometry/graph_frame.h"
 #include "geometry/graph_readout.h"
+#include "graphs/picture_notes.h"
 
 #include <algorithm>
 #include <cmath>
@@ -48,31 +46,70 @@ std::vector<std::string> resonance_notes(const Parameters& p, const ResonanceCur
         return notes;
     }
     std::string marks;
+    const auto add = [&](const std::string& piece) {
+        marks += (marks.empty() ? "" : "   ") + piece;
+    };
     if (c.nu0 > 0) {
-        marks += "ν₀ = " + hz(c.nu0, separator);
+        add(together("ν₀ = " + hz(c.nu0, separator)));
     }
     if (c.nu_C > 0) {
-        marks += (marks.empty() ? "" : "   ") + std::string("Vr = ") + hz(c.nu_C, separator);
+        add(together("Vr = " + hz(c.nu_C, separator)));
     }
     // The source's frequency as the model reads it: a negative ν is |ν|.
     const double nu = std::fabs(p.nu);
     if (nu > 0) {
         const SteadyState s = steady_state_at(p, nu);
-        marks += (marks.empty() ? "" : "   ") + std::string("ν = ") + hz(nu, separator) +
-                 ": Im = " + si_text(s.I_m, "А", separator) +
-                 ", φ = " + plain_text(s.phi * 180 / std::numbers::pi, separator) + "°";
+        add(together("ν = " + hz(nu, separator)) + ": " +
+            together("Im = " + si_text(s.I_m, "А", separator)) + ", " +
+            together("φ = " + plain_text(s.phi * 180 / std::numbers::pi, separator) + "°"));
     } else {
-        marks += (marks.empty() ? "" : "   ") + std::string("источник постоянный (ν = 0)");
+        add("источник постоянный (ν = 0)");
     }
     notes.push_back(marks);
     if (c.unbounded) {
         notes.push_back("R = 0: ток при ν₀ не ограничен, пик на графике обрезан");
     } else if (c.width > 0) {
-        notes.push_back("Полоса пропускания (Im ≥ Im,max/√2): " + hz(c.band_low, separator) +
-                        " … " + hz(c.band_high, separator) + ", Δν = R/(2πL) = " +
-                        hz(c.width, separator) + ", Q = ν₀/Δν = " + plain_text(c.Q, separator));
+        notes.push_back("Полоса пропускания (Im ≥ Im,max/√2): " +
+                        together(hz(c.band_low, separator) + " … " + hz(c.band_high, separator)) +
+                        ", " + together("Δν = R/(2πL) = " + hz(c.width, separator)) + ", " +
+                        together("Q = ν₀/Δν = " + plain_text(c.Q, separator)));
     }
     return notes;
+}
+
+ResonancePlan plan_resonance(const QFontMetricsF& metrics, QSizeF size, const GraphLook& look,
+                             const Parameters& p, const ResonanceCurve& c, bool logarithmic,
+                             char separator) {
+    ResonancePlan plan;
+    plan.notes = note_lines(resonance_notes(p, c, separator), metrics, size.width(), 2 * look.scale,
+                            look.scale);
+    const double top = plan.notes.empty() ? 2 * look.scale : plan.notes.back().box.bottom();
+    plan.notes_bottom = top;
+    if (c.points.empty()) {
+        return plan;
+    }
+    const auto x_of = [&](double nu) { return logarithmic ? std::log10(nu) : nu; };
+    ResonanceAxes a;
+    a.top = top;
+    a.width = size.width();
+    a.height = size.height() - top;
+    a.nu = {x_of(c.points.front().nu), x_of(c.points.back().nu)};
+    a.logarithmic = logarithmic;
+    a.current_top = top_of(c, &ResonancePoint::I_m);
+    a.voltage_top = top_of(c, c.has_C ? &ResonancePoint::U_Cm : &ResonancePoint::U_Lm);
+    a.voltage_name = c.has_C ? "UCm" : "ULm";
+    a.decimal_separator = separator;
+    a.scale = look.scale;
+    plan.plots = resonance_layout(a, measure_with(look.font));
+    return plan;
+}
+
+double resonance_least_body(double width, const GraphLook& look, const Parameters& p,
+                            const ResonanceCurve& c, char separator) {
+    const QFontMetricsF metrics(look.font);
+    const ResonancePlan plan =
+        plan_resonance(metrics, QSizeF(width, 1e6), look, p, c, true, separator);
+    return plan.notes_bottom + (plan.plots ? resonance_least_height(metrics.height()) : 0);
 }
 
 void draw_resonance(QPainter& painter, QSizeF size, const GraphLook& look, const Parameters& p,
@@ -80,64 +117,28 @@ void draw_resonance(QPainter& painter, QSizeF size, const GraphLook& look, const
     painter.save();
     painter.setFont(look.font);
     painter.setPen(Qt::black);
-    const QFontMetricsF metrics(look.font);
-    const double line = metrics.height();
-    double top = 2 * look.scale;
-    // Each note on as many lines as the width needs.
-    for (const std::string& note : resonance_notes(p, c, separator)) {
-        const QRectF band(6 * look.scale, top, size.width() - 12 * look.scale, size.height());
-        const QRectF used =
-            painter.boundingRect(band, Qt::TextWordWrap | Qt::AlignLeft, qstring(note));
-        painter.drawText(band, Qt::TextWordWrap | Qt::AlignLeft, qstring(note));
-        top += std::max(line, used.height());
+    const ResonancePlan plan = plan_resonance(QFontMetricsF(look.font, painter.device()), size,
+                                              look, p, c, logarithmic, separator);
+    for (const NoteLine& line : plan.notes) {
+        painter.drawText(line.box, Qt::AlignLeft | Qt::AlignVCenter, line.text);
     }
-    if (c.points.empty()) {
+    if (!plan.plots) {
         painter.restore();
         return;
     }
+    const ResonanceLayout& layout = *plan.plots;
     const auto x_of = [&](double nu) { return logarithmic ? std::log10(nu) : nu; };
     const double from = c.points.front().nu;
     const double to = c.points.back().nu;
-    const bool with_C = c.has_C;
-    double ResonancePoint::*const voltage = with_C ? &ResonancePoint::U_Cm : &ResonancePoint::U_Lm;
+    double ResonancePoint::*const voltage = c.has_C ? &ResonancePoint::U_Cm : &ResonancePoint::U_Lm;
+    const auto curve_pen = [&](const QColor& colour) {
+        return QPen(colour, 2.5 * look.scale, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    };
 
-    FrameRequest r;
-    r.axes = Axes::physical;
-    r.width = size.width();
-    r.window = {x_of(from), x_of(to)};
-    r.x_log = logarithmic;
-    r.x_name = "ν";
-    r.x_unit = "Гц";
-    r.readout = false;
-    r.decimal_separator = separator;
-    const double plots = size.height() - top;
-    // Above: the amplitudes, from zero.
-    FrameRequest amplitudes = r;
-    amplitudes.height = plots * 0.55;
-    amplitudes.left = {0, top_of(c, &ResonancePoint::I_m)};
-    amplitudes.left_name = "Im";
-    amplitudes.left_unit = "А";
-    amplitudes.right = {0, top_of(c, voltage)};
-    amplitudes.right_name = with_C ? "UCm" : "ULm";
-    amplitudes.right_unit = "В";
-    amplitudes.two_axes = true;
-    amplitudes.from_zero = true;
-    amplitudes.time_labels = false;
-    // Beneath: the phase, −90° … 90°.
-    FrameRequest phase = r;
-    phase.height = plots - amplitudes.height;
-    phase.left = {-90, 90};
-    phase.left_name = "φ";
-    phase.left_unit = "°";
-    const MeasureText measure = measure_with(look.font);
-    const GraphFrame a = graph_frame(amplitudes, measure);
-    const GraphFrame b = graph_frame(phase, measure);
-
-    const auto draw_plot = [&](const GraphFrame& f, double dy, auto&& curves) {
-        painter.save();
-        painter.translate(0, dy);
+    const auto draw_plot = [&](const GraphFrame& f, auto&& curves) {
         draw_grid(painter, f, look);
         const QRectF plot(f.plot.left, f.plot.top, f.plot.width, f.plot.height);
+        painter.save();
         painter.setClipRect(plot);
         if (c.width > 0) {
             painter.fillRect(QRectF(QPointF(f.x_px(x_of(c.band_low)), plot.top()),
@@ -147,8 +148,7 @@ void draw_resonance(QPainter& painter, QSizeF size, const GraphLook& look, const
         curves(f);
         const auto mark = [&](double nu, const QColor& colour, Qt::PenStyle style) {
             if (nu > from && nu < to) {
-                QPen pen(colour, 1.5 * look.scale, style);
-                painter.setPen(pen);
+                painter.setPen(QPen(colour, 1.5 * look.scale, style, Qt::FlatCap));
                 const double x = f.x_px(x_of(nu));
                 painter.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
             }
@@ -156,9 +156,8 @@ void draw_resonance(QPainter& painter, QSizeF size, const GraphLook& look, const
         mark(c.nu0, resonance_colour, Qt::SolidLine);
         mark(c.nu_C, capacitor_colour, Qt::DashLine);
         mark(std::fabs(p.nu), present_colour, Qt::DotLine);
-        painter.setClipping(false);
-        draw_frame(painter, f, look, {});
         painter.restore();
+        draw_frame(painter, f, look, {});
     };
     const auto polyline = [&](const GraphFrame& f, double ResonancePoint::*value, bool right,
                               double factor, const QColor& colour) {
@@ -171,17 +170,21 @@ void draw_resonance(QPainter& painter, QSizeF size, const GraphLook& look, const
             points << QPointF(f.x_px(x_of(q.nu)),
                               f.plot.top + (y.high - v) / (y.high - y.low) * f.plot.height);
         }
-        painter.setPen(QPen(colour, 2.5 * look.scale, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.setPen(curve_pen(colour));
         painter.drawPolyline(points);
     };
-    draw_plot(a, top, [&](const GraphFrame& f) {
+    draw_plot(layout.amplitudes, [&](const GraphFrame& f) {
         polyline(f, voltage, true, 1, voltage_colour);
         polyline(f, &ResonancePoint::I_m, false, 1, current_colour);
     });
-    draw_plot(b, top + amplitudes.height, [&](const GraphFrame& f) {
+    draw_plot(layout.phase, [&](const GraphFrame& f) {
         polyline(f, &ResonancePoint::phi, false, 180 / std::numbers::pi, phase_colour);
     });
-    // The axis names in the curves' colours say which is which.
+    // Which colour is which: a legend above each plot.
+    const auto all_shown = [](const std::string&) { return true; };
+    draw_legend(painter, layout.amplitude_legend,
+                {curve_pen(current_colour), curve_pen(voltage_colour)}, look, all_shown);
+    draw_legend(painter, layout.phase_legend, {curve_pen(phase_colour)}, look, all_shown);
     painter.restore();
 }
 

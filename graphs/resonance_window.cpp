@@ -18,9 +18,11 @@ ResonanceWindow::ResonanceWindow(Simulation& simulation, Platform& platform)
     });
     set_title([this] {
         const SimulationState& s = simulation_.state();
-        return QString::fromStdString("Резонансная кривая. " +
-                                      circuit_summary(s, decimal_separator()) + ". " +
+        return QString::fromStdString("Резонансная кривая. " + circuit_summary(s) + ". " +
                                       circuit_caption(s));
+    });
+    set_least_body([this](double width, const GraphLook& look) {
+        return resonance_least_body(width, look, simulation_.state(), curve_, decimal_separator());
     });
     own_menu = [this](QMenu& menu) {
         QAction* log = menu.addAction("&Логарифмическая шкала частот",

@@ -1,6 +1,8 @@
 #include "graphs/vector_picture.h"
 
 #include "geometry/graph_readout.h"
+#include "geometry/picture_size.h"
+#include "graphs/picture_notes.h"
 
 #include <QPainterPath>
 
@@ -35,6 +37,71 @@ std::string degrees(double radians, char separator) {
     return plain_text(radians * 180 / std::numbers::pi, separator) + "°";
 }
 
+QPointF point(double x, double y) {
+    return {x, y};
+}
+
+QRectF rect_of(const PixelBox& b) {
+    return {b.left, b.top, b.width, b.height};
+}
+
+void draw_arrow(QPainter& painter, const DiagramArrow& a, const GraphLook& look) {
+    const QColor colour = colour_of(a.name);
+    const bool current = a.name == "I";
+    const bool dashed = current || a.name == "UL+Uc";
+    // The current thinner than the voltages: it runs beside Ur and must not hide it.
+    const double width = a.name == "ε" ? 3.5 : current ? 1.5 : 2.5;
+    const QPointF tail = point(a.at.x0, a.at.y0);
+    const QPointF head = point(a.at.x1, a.at.y1);
+    const QPointF along = head - tail;
+    const double length = std::hypot(along.x(), along.y());
+    if (length < 0.5) {
+        return;
+    }
+    const QPointF u = along / length;
+    const QPointF n(-u.y(), u.x());
+    const double h = std::min(12 * look.scale, length / 2);
+    painter.setPen(
+        QPen(colour, width * look.scale, dashed ? Qt::DashLine : Qt::SolidLine, Qt::FlatCap));
+    painter.drawLine(tail, head - u * (h * 0.5)); // the shaft ends inside the head
+    QPainterPath tip;
+    tip.moveTo(head);
+    tip.lineTo(head - u * h + n * h * 0.4);
+    tip.lineTo(head - u * h - n * h * 0.4);
+    tip.closeSubpath();
+    painter.fillPath(tip, colour);
+}
+
+void draw_panel(QPainter& painter, const DiagramPanel& panel, const GraphLook& look) {
+    const QRectF area = rect_of(panel.area);
+    // The axes through the origin, light, within the panel.
+    painter.save();
+    painter.setClipRect(area);
+    painter.setPen(QPen(QColor(190, 190, 190), look.scale));
+    painter.drawLine(QPointF(area.left() + 8, panel.origin_y),
+                     QPointF(area.right() - 8, panel.origin_y));
+    painter.drawLine(QPointF(panel.origin_x, area.top() + 4),
+                     QPointF(panel.origin_x, area.bottom() - 4));
+    if (panel.arc) {
+        const PhiArc& a = *panel.arc;
+        painter.setPen(QPen(Qt::black, look.scale));
+        painter.drawArc(QRectF(a.x - a.radius, a.y - a.radius, 2 * a.radius, 2 * a.radius),
+                        static_cast<int>(std::lround(a.from * 180 / std::numbers::pi * 16)),
+                        static_cast<int>(std::lround(a.sweep * 180 / std::numbers::pi * 16)));
+    }
+    for (const DiagramArrow& a : panel.arrows) {
+        draw_arrow(painter, a, look);
+    }
+    painter.restore();
+    for (const PlacedLabel& l : panel.labels) {
+        if (l.placed) {
+            painter.setPen(l.text == "φ" ? QColor(Qt::black) : colour_of(l.text));
+            painter.drawText(rect_of(l.box).adjusted(-1, 0, 1, 0), Qt::AlignCenter,
+                             qstring(l.text));
+        }
+    }
+}
+
 } // namespace
 
 std::vector<std::string> vector_notes(const Parameters& p, const VectorDiagram& d, char separator) {
@@ -44,98 +111,73 @@ std::vector<std::string> vector_notes(const Parameters& p, const VectorDiagram& 
     const std::string lead = d.phi > 0 ? " (ЭДС опережает ток: цепь индуктивная)"
                              : d.phi < 0 ? " (ток опережает ЭДС: цепь ёмкостная)"
                                          : " (ток в фазе с ЭДС: резонанс)";
-    std::string amplitudes = "ν = " + si_text(p.nu, "Гц", separator) + ":";
+    std::string amplitudes = together("ν = " + si_text(p.nu, "Гц", separator)) + ":";
     for (const Phasor& v : d.phasors) {
         if (v.name != "UL+Uc") {
             amplitudes +=
-                "  " + v.name + " = " + si_text(v.amplitude, v.name == "I" ? "А" : "В", separator);
+                "  " + together(v.name + " = " +
+                                si_text(v.amplitude, v.name == "I" ? "А" : "В", separator));
         }
     }
-    return {"φ = " + degrees(d.phi, separator) + lead, amplitudes};
+    return {together("φ = " + degrees(d.phi, separator)) + lead, amplitudes};
+}
+
+namespace {
+
+double vector_notes_bottom(const QFontMetricsF& metrics, QSizeF size, const GraphLook& look,
+                           const std::vector<std::string>& notes) {
+    const std::vector<NoteLine> lines =
+        note_lines(notes, metrics, size.width(), 2 * look.scale, look.scale);
+    return lines.empty() ? 2 * look.scale : lines.back().box.bottom();
+}
+
+} // namespace
+
+VectorLayout plan_vector_diagram(const QFontMetricsF& metrics, QSizeF size, const GraphLook& look,
+                                 const Parameters& p, const VectorDiagram& d, char separator) {
+    const double top = vector_notes_bottom(metrics, size, look, vector_notes(p, d, separator));
+    const PixelBox area{0, top, size.width(), std::max(0.0, size.height() - top)};
+    return vector_layout(d, area, measure_with(look.font), look.scale);
 }
 
 void draw_vector_diagram(QPainter& painter, QSizeF size, const GraphLook& look, const Parameters& p,
                          const VectorDiagram& d, char separator) {
     painter.save();
     painter.setFont(look.font);
-    const QFontMetricsF metrics(look.font);
-    const double line = metrics.height();
-    double top = 2 * look.scale;
+    const QFontMetricsF metrics(look.font, painter.device());
     painter.setPen(Qt::black);
     // Each note on as many lines as the width needs.
-    for (const std::string& note : vector_notes(p, d, separator)) {
-        const QRectF band(6 * look.scale, top, size.width() - 12 * look.scale, size.height());
-        const QRectF used =
-            painter.boundingRect(band, Qt::TextWordWrap | Qt::AlignLeft, qstring(note));
-        painter.drawText(band, Qt::TextWordWrap | Qt::AlignLeft, qstring(note));
-        top += std::max(line, used.height());
+    for (const NoteLine& line : note_lines(vector_notes(p, d, separator), metrics, size.width(),
+                                           2 * look.scale, look.scale)) {
+        painter.drawText(line.box, Qt::AlignLeft | Qt::AlignVCenter, line.text);
     }
     if (d.phasors.empty() || !(d.reach > 0)) {
         painter.restore();
         return;
     }
-    const QRectF area(0, top, size.width(), size.height() - top);
-    const QPointF centre = area.center();
-    const double unit = 0.40 * std::min(area.width(), area.height()) / d.reach; // px per volt
-    const auto at = [&](double x, double y) { return centre + QPointF(x * unit, -y * unit); };
-    // The axes through the origin, light.
-    painter.setPen(QPen(QColor(190, 190, 190), look.scale));
-    painter.drawLine(QPointF(area.left() + 8, centre.y()), QPointF(area.right() - 8, centre.y()));
-    painter.drawLine(QPointF(centre.x(), area.top() + 4), QPointF(centre.x(), area.bottom() - 4));
-    // The angle φ from the current to the EMF.
-    const Phasor& emf = d.phasors[d.phasors.size() - 2];
-    const Phasor& current = d.phasors.back();
-    const double radius = 0.25 * d.reach * unit;
-    const double from = std::atan2(current.y1, current.x1) * 180 / std::numbers::pi;
-    painter.setPen(QPen(Qt::black, look.scale));
-    painter.drawArc(QRectF(centre - QPointF(radius, radius), QSizeF(2 * radius, 2 * radius)),
-                    static_cast<int>(from * 16),
-                    static_cast<int>(d.phi * 180 / std::numbers::pi * 16));
-    const double middle = (from + d.phi * 90 / std::numbers::pi) * std::numbers::pi / 180;
-    const QPointF phi_at =
-        centre + QPointF(std::cos(middle), -std::sin(middle)) * (radius + 4 * look.scale);
-    painter.drawText(QRectF(phi_at - QPointF(0, line / 2), QSizeF(line * 2, line)),
-                     Qt::AlignLeft | Qt::AlignVCenter, "φ");
-    for (const Phasor& v : d.phasors) {
-        const QPointF tail = at(v.x0, v.y0);
-        const QPointF head = at(v.x1, v.y1);
-        const QColor colour = colour_of(v.name);
-        const bool emf_or_current = v.name == "ε" || v.name == "I";
-        const bool dashed = v.name == "I" || v.name == "UL+Uc";
-        QPen pen(colour, (v.name == "ε" ? 3.5 : 2.5) * look.scale,
-                 dashed ? Qt::DashLine : Qt::SolidLine, Qt::RoundCap);
-        painter.setPen(pen);
-        painter.drawLine(tail, head);
-        // The arrow's head.
-        const QPointF along = head - tail;
-        const double length = std::hypot(along.x(), along.y());
-        if (length > 1) {
-            const QPointF u = along / length;
-            const QPointF n(-u.y(), u.x());
-            const double h = std::min(12 * look.scale, length / 2);
-            QPainterPath tip;
-            tip.moveTo(head);
-            tip.lineTo(head - u * h + n * h * 0.4);
-            tip.lineTo(head - u * h - n * h * 0.4);
-            tip.closeSubpath();
-            painter.fillPath(tip, colour);
-        }
-        // The name beside its middle (the EMF's and the current's at their heads); a short one
-        // has its value in the line above instead.
-        if (!emf_or_current && length < 2.5 * line) {
-            continue;
-        }
-        const QPointF label_at = emf_or_current ? head : (tail + head) / 2;
-        const QPointF away = length > 1 ? QPointF(-along.y(), along.x()) / length : QPointF(0, -1);
-        const QString name = qstring(v.name);
-        const QRectF box(label_at + away * (8 * look.scale) -
-                             QPointF(metrics.horizontalAdvance(name) / 2, line / 2),
-                         QSizeF(metrics.horizontalAdvance(name) + 2, line));
-        painter.setPen(colour);
-        painter.drawText(box, Qt::AlignCenter, name);
+    const VectorLayout layout = plan_vector_diagram(metrics, size, look, p, d, separator);
+    draw_panel(painter, layout.diagram, look);
+    if (layout.inset) {
+        // The magnified triangle in its frame, its factor in the corner; a dashed frame in the
+        // diagram around what it shows.
+        painter.setPen(QPen(QColor(120, 120, 120), look.scale, Qt::DashLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(rect_of(layout.marked));
+        painter.setPen(QPen(QColor(120, 120, 120), look.scale));
+        painter.drawRect(rect_of(layout.inset->area));
+        draw_panel(painter, *layout.inset, look);
+        painter.setPen(Qt::black);
+        painter.drawText(rect_of(layout.caption_box).adjusted(-1, 0, 1, 0), Qt::AlignCenter,
+                         qstring(layout.caption));
     }
-    (void)emf;
     painter.restore();
+}
+
+double vector_least_body(double width, const GraphLook& look, const Parameters& p,
+                         const VectorDiagram& d, char separator) {
+    const QFontMetricsF metrics(look.font);
+    return vector_notes_bottom(metrics, QSizeF(width, 1e6), look, vector_notes(p, d, separator)) +
+           least_plot_height * look.scale;
 }
 
 } // namespace ovrelan

@@ -22,9 +22,12 @@ VectorWindow::VectorWindow(Simulation& simulation, Platform& platform)
     });
     set_title([this] {
         const SimulationState& s = simulation_.state();
-        return QString::fromStdString("Векторная диаграмма. " +
-                                      circuit_summary(s, decimal_separator()) + ". " +
+        return QString::fromStdString("Векторная диаграмма. " + circuit_summary(s) + ". " +
                                       circuit_caption(s));
+    });
+    set_least_body([this](double width, const GraphLook& look) {
+        const SimulationState& s = simulation_.state();
+        return vector_least_body(width, look, s, vector_diagram(s, phase()), decimal_separator());
     });
     connect(&simulation, &Simulation::recomputed, this, [this] { update(); });
     connect(&simulation, &Simulation::position_jumped, this, [this] { update(); });

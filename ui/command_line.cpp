@@ -1,5 +1,8 @@
 #include "ui/command_line.h"
 
+#include "geometry/picture_size.h"
+#include "graphs/graph_export.h"
+
 #include <QCommandLineParser>
 #include <QRegularExpression>
 
@@ -32,17 +35,16 @@ const OptionText option_texts[] = {
      "окна и выйти; ГРАФИК — большими или малыми буквами"},
     {{"size"},
      "--size ШxВ",
-     "размер рисунка PNG или SVG в пикселях, от 16 до 16000 по каждой стороне (без него "
-     "1600x900)"},
+     "размер рисунка PNG или SVG в пикселях (1600x900): не больше 7680 по стороне и 7680x4320 "
+     "всего (изображение такого рисунка — 127 МиБ памяти, программа при записи PNG — около "
+     "0,3 ГБ); не меньше, чем нужно заголовку в 4 строки и графику 320x140 (надписи растут с "
+     "шириной рисунка)"},
     {{"axes"}, "--axes si|norm", "оси в физических единицах (si) или в нормированных (norm)"},
     {{"layout"},
      "--layout one|windows",
      "на этот запуск: всё в одном окне (one) или графики в отдельных окнах (windows); без "
      "него — как было в прошлый раз"},
 };
-
-// The largest side of a picture, in pixels: 16 000 × 16 000 is already 1 GB of image.
-constexpr int largest_side = 16000;
 
 std::optional<QSize> size_of(const QString& text) {
     const QStringList parts = QString(text).replace(u'×', u'x').toLower().split('x');
@@ -51,12 +53,12 @@ std::optional<QSize> size_of(const QString& text) {
     }
     bool w_ok = false;
     bool h_ok = false;
-    const int w = parts[0].trimmed().toInt(&w_ok);
-    const int h = parts[1].trimmed().toInt(&h_ok);
-    if (!w_ok || !h_ok || w < 16 || h < 16 || w > largest_side || h > largest_side) {
+    const long long w = parts[0].trimmed().toLongLong(&w_ok);
+    const long long h = parts[1].trimmed().toLongLong(&h_ok);
+    if (!w_ok || !h_ok || !within_picture_limits(w, h)) {
         return std::nullopt;
     }
-    return QSize(w, h);
+    return QSize(static_cast<int>(w), static_cast<int>(h));
 }
 
 QString help_text() {
@@ -68,7 +70,8 @@ QString help_text() {
                       .arg("ЗАДАЧА", "файл задачи (.ovrelan), который открыть при запуске");
 }
 
-// QCommandLineParser's reasons, which it gives in English before any translation is loaded.
+// QCommandLineParser's reasons, which it gives in English before any translation is loaded:
+// every one it has (an unknown option is named by the caller), and in Russian any other.
 QString russian_parse_error(const QString& text) {
     static const QRegularExpression missing(QStringLiteral("^Missing value after '(.*)'\\.?$"));
     static const QRegularExpression unexpected(
@@ -78,6 +81,15 @@ QString russian_parse_error(const QString& text) {
     }
     if (const auto m = unexpected.match(text); m.hasMatch()) {
         return "у «" + m.captured(1) + "» не бывает значения";
+    }
+    // Qt's own Russian, where its translation is loaded: as it is, in the sentence.
+    static const QRegularExpression cyrillic(QStringLiteral("[\\x{0400}-\\x{04FF}]"));
+    if (text.contains(cyrillic)) {
+        QString said = text.trimmed();
+        if (said.endsWith('.')) {
+            said.chop(1);
+        }
+        return said.left(1).toLower() + said.mid(1);
     }
     return QStringLiteral("ошибка в командной строке");
 }
@@ -161,15 +173,18 @@ CommandLine parse_command_line(const QStringList& arguments) {
         if (files.size() > 2) {
             return error("лишний файл «" + files.at(2) + "»: рисуется одна задача");
         }
+        if (!picture_format(files.at(0))) {
+            return error(unknown_format_reason(files.at(0)));
+        }
         line.graph = kind.value_or(GraphKind::Uc);
         line.picture = files.at(0);
         line.task = files.value(1);
         if (parser.isSet(size)) {
             const auto wanted = size_of(parser.value(size));
             if (!wanted) {
-                return error(
-                    "размер «" + parser.value(size) +
-                    "» не подходит: нужно ШИРИНАxВЫСОТА от 16 до 16000, например 1600x900");
+                return error("размер «" + parser.value(size) +
+                             "» не подходит: нужно ШИРИНАxВЫСОТА, не больше 7680 по стороне и "
+                             "7680x4320 всего, например 1600x900");
             }
             line.size = *wanted;
         }

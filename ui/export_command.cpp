@@ -10,6 +10,7 @@
 #include "simulation/simulation.h"
 
 #include <QFile>
+#include <QLocale>
 
 #include <array>
 #include <variant>
@@ -23,9 +24,23 @@ ExportOutcome failed(int status, const QString& what) {
     return {status, "ovrelan: " + what + "\n"};
 }
 
+// A picture for a worksheet is Russian text: its numbers have decimal commas whatever locale the
+// command runs under (a script's is often C). The locale is put back afterwards.
+class RussianNumbers {
+public:
+    RussianNumbers() { QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia)); }
+    ~RussianNumbers() { QLocale::setDefault(before_); }
+    RussianNumbers(const RussianNumbers&) = delete;
+    RussianNumbers& operator=(const RussianNumbers&) = delete;
+
+private:
+    QLocale before_;
+};
+
 } // namespace
 
 ExportOutcome export_graph(const CommandLine& line, Platform& platform) {
+    const RussianNumbers russian;
     Simulation simulation;
     simulation.set_defaults(decimal_separator());
     simulation.compute_at_start_up();
@@ -47,21 +62,35 @@ ExportOutcome export_graph(const CommandLine& line, Platform& platform) {
         }
         simulation.enter_texts(texts);
     }
+    // A PNG or an SVG too small for its title and a legible plot is refused like a wrong size
+    // on the command line (status 2), before anything is written.
+    const auto write = [&](const Picture& picture, QString* error) {
+        const QString refusal = picture_size_refusal(picture, line.picture, line.size);
+        if (!refusal.isEmpty()) {
+            *error = refusal;
+            return 2;
+        }
+        return write_picture(picture, line.picture, line.size, error) ? 0 : 1;
+    };
     QString error;
-    bool written = false;
+    int status = 0;
     if (line.picture_kind == CommandLine::Picture::resonance) {
         ResonanceWindow window(simulation, platform);
-        written = write_picture(window.picture(), line.picture, line.size, &error);
+        status = write(window.picture(), &error);
     } else if (line.picture_kind == CommandLine::Picture::vector) {
         VectorWindow window(simulation, platform);
-        written = write_picture(window.picture(), line.picture, line.size, &error);
+        status = write(window.picture(), &error);
     } else {
         GraphView view(simulation, line.graph, platform);
         view.set_axes(line.graph == GraphKind::UI ? Axes::physical : line.axes);
         view.resize(line.size);
         view.redraw();
-        written = write_graph_picture(view, simulation.state(), line.picture, line.size, &error);
+        status = write(picture_of(view), &error);
     }
+    if (status == 2) {
+        return failed(2, error);
+    }
+    const bool written = status == 0;
     if (!written) {
         return failed(1, "не удалось сохранить файл «" + line.picture + "»: " + error);
     }

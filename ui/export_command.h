@@ -10,7 +10,8 @@
 namespace ovrelan {
 
 struct ExportOutcome {
-    int exit_status = 0; // 0 drawn; 1 the file cannot be written; 2 the task cannot be read;
+    int exit_status = 0; // 0 drawn; 1 the file cannot be written; 2 the task cannot be read,
+                         // or the size is too small for the picture's title and plot;
                          // 3 the task holds values the model would refuse or correct
     QString message;     // for the terminal, when something went wrong
 };

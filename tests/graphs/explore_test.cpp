@@ -102,7 +102,7 @@ TEST_F(Explore, TheWindowsFollowTheCircuit) {
         resonance_notes(window->state(), r->curve(), decimal_separator());
     ASSERT_GE(notes.size(), 1U);
     EXPECT_EQ(notes[0].find("постоянный"), std::string::npos) << notes[0];
-    EXPECT_NE(notes[0].find("ν = 47 Гц"), std::string::npos) << notes[0];
+    EXPECT_NE(notes[0].find("ν\u00A0=\u00A047\u00A0Гц"), std::string::npos) << notes[0];
     type("Text6", "47");
     VectorWindow* v = window->graph_windows().vector();
     EXPECT_EQ(v->phase(), 0);

@@ -1,5 +1,7 @@
 #include "ui/command_line.h"
 
+#include <QRegularExpression>
+
 #include <gtest/gtest.h>
 
 namespace ovrelan {
@@ -33,8 +35,29 @@ TEST(CommandLine, HelpVersionOneTaskOrAUsageError) {
         {{"ovrelan", "--export-graph", "Uc"}, error, "", 2, "не указан файл"},
         {{"ovrelan", "--export-graph", "Uc", "a", "b", "c"}, error, "", 2, "лишний файл «c»"},
         {{"ovrelan", "--size", "800x600"}, error, "", 2, "только вместе с --export-graph"},
-        {{"ovrelan", "--export-graph", "W", "a.png", "--size", "15x900"}, error, "", 2, "16"},
-        {{"ovrelan", "--export-graph", "W", "a.png", "--size", "16001x900"}, error, "", 2, "16000"},
+        {{"ovrelan", "--export-graph", "W", "a.png", "--size", "0x900"}, error, "", 2, "«0x900»"},
+        {{"ovrelan", "--export-graph", "W", "a.png", "--size", "7681x900"}, error, "", 2, "7680"},
+        {{"ovrelan", "--export-graph", "W", "a.png", "--size", "7680x4321"},
+         error,
+         "",
+         2,
+         "7680x4320"},
+        {{"ovrelan", "--export-graph", "W", "a.png", "--size", "16000x16000"},
+         error,
+         "",
+         2,
+         "не больше 7680"},
+        {{"ovrelan", "--export-graph", "W", "a.png", "--size", "99999999999x1"},
+         error,
+         "",
+         2,
+         "не подходит"},
+        {{"ovrelan", "--export-graph", "W", "a.bmp"}, error, "", 2, "расширение «.bmp»"},
+        {{"ovrelan", "--export-graph", "W", "a"}, error, "", 2, "у имени «a» нет расширения"},
+        {{"ovrelan", "--export-graph", "W", "a.png", "--size"}, error, "", 2, "«--size»"},
+        {{"ovrelan", "--export-graph"}, error, "", 2, "«--export-graph»"},
+        {{"ovrelan", "--version=2"}, error, "", 2, "«--version»"},
+        {{"ovrelan", "-xq"}, error, "", 2, "неизвестный параметр «x»"},
         {{"ovrelan", "--export-graph", "W", "a.png", "--axes", "log"}, error, "", 2, "«log»"},
     };
     for (const auto& c : cases) {
@@ -46,6 +69,10 @@ TEST(CommandLine, HelpVersionOneTaskOrAUsageError) {
         EXPECT_TRUE(line.output.contains(c.says)) << args << ": " << line.output.toStdString();
         if (c.action == error) {
             EXPECT_TRUE(line.output.contains("Использование:")) << "a usage line";
+            // Said in Russian: the reason's line has Cyrillic letters (Qt's own reasons are in
+            // English unless its translation is loaded).
+            static const QRegularExpression cyrillic(QStringLiteral("[\\x{0400}-\\x{04FF}]"));
+            EXPECT_TRUE(line.output.section('\n', 0, 0).contains(cyrillic)) << args;
         }
     }
     // What an export takes: the graph, the file, the size and the axes.
@@ -67,9 +94,13 @@ TEST(CommandLine, HelpVersionOneTaskOrAUsageError) {
          GraphKind::Ik,
          {800, 450},
          Axes::physical},
-        {{"ovrelan", "--axes", "NORM", "--export-graph", "w", "a.png", "--size", "16X16000"},
+        {{"ovrelan", "--axes", "NORM", "--export-graph", "w", "a.png", "--size", "16X7680"},
          GraphKind::W,
-         {16, 16000},
+         {16, 7680},
+         Axes::normalised},
+        {{"ovrelan", "--export-graph", "w", "a.png", "--size", "4320x7680"},
+         GraphKind::W,
+         {4320, 7680},
          Axes::normalised},
     };
     for (const auto& e : exports) {
