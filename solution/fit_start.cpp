@@ -123,6 +123,38 @@ std::optional<FreeMotion> read_swing(const Trace& r, const std::vector<double>& 
     return FreeMotion{delta, std::sqrt(swing * swing + delta * delta), 0};
 }
 
+// What a trace's start and end say: the noise of the averaged points, the range, the levels
+// it starts and ends at, and the first averaged point that leaves the starting level by more
+// than five noise deviations or `fraction` of the range.
+struct Levels {
+    double noise = 0;
+    double range = 0;
+    double start = 0;
+    double end = 0;
+    std::size_t head = 0;      // averaged points the starting level is the median of
+    std::size_t departure = 0; // the first point off it (the last point when none is)
+};
+
+Levels levels_of(std::span<const double> t, std::span<const double> y, const AveragedTrace& r,
+                 double fraction) {
+    Levels l;
+    const std::size_t n = r.t.size();
+    const double group = static_cast<double>(t.size()) / static_cast<double>(n);
+    l.noise = noise_of(y) / std::sqrt(group);
+    const auto [low, high] = std::minmax_element(r.y.begin(), r.y.end());
+    l.range = *high - *low;
+    const std::size_t tail = std::max<std::size_t>(3, n / 20);
+    l.end = median({r.y.end() - static_cast<std::ptrdiff_t>(std::min(tail, n)), r.y.end()});
+    l.head = std::max<std::size_t>(3, n / 50);
+    l.start = median({r.y.begin(), r.y.begin() + static_cast<std::ptrdiff_t>(std::min(l.head, n))});
+    const double leave = std::max(5 * l.noise, fraction * l.range);
+    while (l.departure < n && std::fabs(r.y[l.departure] - l.start) <= leave) {
+        ++l.departure;
+    }
+    l.departure = std::min(l.departure, n - 1);
+    return l;
+}
+
 } // namespace
 
 AveragedTrace averaged_trace(std::span<const double> t, std::span<const double> y,
@@ -142,6 +174,29 @@ AveragedTrace averaged_trace(std::span<const double> t, std::span<const double> 
         out.y.push_back(sy / count);
     }
     return out;
+}
+
+std::optional<double> leaves_start(std::span<const double> t, std::span<const double> y) {
+    if (t.size() < 4 || t.size() != y.size()) {
+        return std::nullopt;
+    }
+    const AveragedTrace r = averaged_trace(t, y, scored_points);
+    const Levels levels = levels_of(t, y, r, 0.01);
+    if (!(levels.range > 0)) {
+        return std::nullopt;
+    }
+    // The first raw point past the averaged one's group start that is off the level.
+    const double leave =
+        std::max(5 * levels.noise *
+                     std::sqrt(static_cast<double>(t.size()) / static_cast<double>(r.t.size())),
+                 0.01 * levels.range);
+    const double from = levels.departure > 0 ? r.t[levels.departure - 1] : t.front();
+    for (std::size_t k = 0; k < t.size(); ++k) {
+        if (t[k] >= from && std::fabs(y[k] - levels.start) > leave) {
+            return t[k];
+        }
+    }
+    return r.t[levels.departure];
 }
 
 std::optional<StartGuess> best_linear(Quantity q, const FreeMotion& m, std::span<const double> t,
@@ -184,29 +239,16 @@ std::vector<StartGuess> start_guesses(Quantity q, std::span<const double> t,
         return {};
     }
     const Trace r = averaged_trace(t, y, scored_points);
-    const std::size_t n = r.t.size();
-    const double group = static_cast<double>(t.size()) / static_cast<double>(n);
-    const double noise = noise_of(y) / std::sqrt(group);
-    const auto [low, high] = std::minmax_element(r.y.begin(), r.y.end());
-    const double range = *high - *low;
-    if (!(range > 0)) {
+    const Levels levels = levels_of(t, y, r, 0.05);
+    if (!(levels.range > 0)) {
         return {};
     }
-    const std::size_t tail = std::max<std::size_t>(3, n / 20);
-    const double end_level = median({r.y.end() - static_cast<std::ptrdiff_t>(tail), r.y.end()});
-    const std::size_t head = std::max<std::size_t>(3, n / 50);
-    const double start_level =
-        median({r.y.begin(), r.y.begin() + static_cast<std::ptrdiff_t>(head)});
-
-    // Where the trace leaves its starting level: a long flat stretch before it is the time before
-    // the key closed.
-    const double leave = std::max(5 * noise, 0.05 * range);
-    std::size_t departure = 0;
-    while (departure < n && std::fabs(r.y[departure] - start_level) <= leave) {
-        ++departure;
-    }
-    departure = std::min(departure, n - 1);
-    const bool waits = departure >= head;
+    const double noise = levels.noise;
+    const double range = levels.range;
+    const double end_level = levels.end;
+    // A long flat stretch before the trace leaves its start is the time before the key closed.
+    const std::size_t departure = levels.departure;
+    const bool waits = departure >= levels.head;
     const double t_departure = r.t[departure];
     const double t_first = t.front();
     const double span = t.back() - (waits ? t_departure : t_first);

@@ -37,6 +37,11 @@ struct AveragedTrace {
 AveragedTrace averaged_trace(std::span<const double> t, std::span<const double> y,
                              std::size_t points);
 
+// The time a trace leaves its starting level (the median of its first points) by more than five
+// deviations of its noise or 1 % of its range: where «Совместить с ключом» puts the key's
+// closing. Nothing for fewer than four points or a trace that does not vary.
+std::optional<double> leaves_start(std::span<const double> t, std::span<const double> y);
+
 // The amplitude and the offset that fit best for this motion, and the sum of squares; nothing
 // when the shape is refused or does not vary over these times.
 std::optional<StartGuess> best_linear(Quantity q, const FreeMotion& m, std::span<const double> t,

@@ -1,5 +1,7 @@
 #include "solution/fit.h"
 
+#include "solution/fit_start.h"
+
 #include "support/case_name.h"
 
 #include <gtest/gtest.h>
@@ -347,6 +349,28 @@ TEST(Fit, ThePresentCircuitIsTried) {
     if (alone.ok) {
         EXPECT_NEAR(alone.motion.omega0, hinted.motion.omega0, 0.1 * hinted.value("omega0")->error);
     }
+}
+
+// «Совместить с ключом»: where a trace leaves its starting level. The current rises at once
+// (I ≈ Uo·t/L), the capacitor's voltage with zero slope (Uc ≈ Uo(1 − ω₀²t²/2)): it leaves 1 % of
+// its range below Uo at ω₀t ≈ √0.02 after the key.
+TEST(Fit, WhereTheTraceLeavesItsStart) {
+    const Circuit c{0.5, 2e-3, 5e-3, 10};
+    std::mt19937_64 rng(21);
+    const double key = 0.004;
+    const Measured i = measure(c, Quantity::I, key, 0, 0.05, 5000, 0, 0.01, rng);
+    const Measured u = measure(c, Quantity::Uc, key, 0, 0.05, 5000, 0, 0.01, rng);
+    const auto at_i = leaves_start(i.t, i.y);
+    const auto at_u = leaves_start(u.t, u.y);
+    ASSERT_TRUE(at_i.has_value());
+    ASSERT_TRUE(at_u.has_value());
+    EXPECT_GE(*at_i, key);
+    EXPECT_LT(*at_i, key + 1e-4);
+    // Uc's range is about 1.7 Uo (it swings below 0): 1 % of it is 0.017 Uo.
+    const double expected = key + std::sqrt(2 * 0.017) / c.omega0();
+    EXPECT_NEAR(*at_u, expected, 0.15 * (expected - key));
+    const std::vector<double> flat(i.t.size(), 1.0);
+    EXPECT_FALSE(leaves_start(i.t, flat).has_value());
 }
 
 // What the fit refuses, and why; a refusal has no values.
