@@ -348,7 +348,8 @@ void take_remark(Remarks& r, std::string_view key, std::string_view value, std::
     }
     const std::string unit = v->unit.empty() ? key_unit : v->unit;
     if (meaning == Key::rate) {
-        if (const auto scale = rate_scale(unit); scale && v->value > 0) {
+        if (const auto scale = rate_scale(unit);
+            scale && v->value > 0 && std::isfinite(v->value * *scale)) {
             r.rate = v->value * *scale;
         }
         return;
@@ -367,10 +368,15 @@ void take_remark(Remarks& r, std::string_view key, std::string_view value, std::
         scale = u->scale;
     }
     const double seconds = v->value * scale;
+    if (!std::isfinite(seconds)) {
+        return;
+    }
     if (meaning == Key::start) {
         r.start = seconds;
     } else if (meaning == Key::increment) {
-        r.increment = seconds;
+        if (seconds > 0) {
+            r.increment = seconds;
+        }
     } else {
         r.trigger_time = seconds;
     }
@@ -433,349 +439,416 @@ const MeasuredColumn* MeasuredPreview::column_at(std::size_t cell) const {
     return nullptr;
 }
 
-std::variant<MeasuredPreview, MeasuredError> inspect_measured(const MeasuredText& text,
-                                                              std::optional<Dialect> dialect) {
-    const std::vector<std::string_view> lines = split_lines(text.text);
-    // Non-empty lines that are not remarks: where the data may be.
-    std::vector<std::size_t> content;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (!is_blank_line(lines[i]) && !is_comment(lines[i])) {
-            content.push_back(i);
+namespace {
+
+// The steps of inspect_measured over one text, each on what the ones before found.
+class Inspection {
+public:
+    Inspection(const MeasuredText& text, std::optional<Dialect> dialect)
+        : text_(text), lines_(split_lines(text.text)), dialect_(dialect) {}
+
+    std::variant<MeasuredPreview, MeasuredError> run() {
+        for (auto step : {&Inspection::find_content, &Inspection::find_dialect,
+                          &Inspection::find_data_columns, &Inspection::find_first_data}) {
+            if (auto error = (this->*step)()) {
+                return std::move(*error);
+            }
         }
+        describe();
+        read_header();
+        read_remarks_beside_data();
+        name_columns();
+        guess_time();
+        if (auto error = guess_value()) {
+            return std::move(*error);
+        }
+        return std::move(preview_);
     }
-    if (content.empty()) {
-        return MeasuredError{"в файле нет строк с числами"};
+
+private:
+    using Step = std::optional<MeasuredError>;
+
+    // Non-empty lines that are not remarks: where the data may be.
+    Step find_content() {
+        for (std::size_t i = 0; i < lines_.size(); ++i) {
+            if (!is_blank_line(lines_[i]) && !is_comment(lines_[i])) {
+                content_.push_back(i);
+            }
+        }
+        if (content_.empty()) {
+            return MeasuredError{"в файле нет строк с числами"};
+        }
+        return std::nullopt;
     }
-    std::vector<std::string_view> sample;
-    std::set<std::size_t> sampled;
-    for (std::size_t k = 0; k < content.size() && k < sample_lines; ++k) {
-        sampled.insert(content[k]);
+
+    // The dialect given, or the one the first and the last lines read best in.
+    Step find_dialect() {
+        std::set<std::size_t> sampled;
+        for (std::size_t k = 0; k < content_.size() && k < sample_lines; ++k) {
+            sampled.insert(content_[k]);
+        }
+        for (std::size_t k = bottom_from(); k < content_.size(); ++k) {
+            sampled.insert(content_[k]);
+        }
+        std::vector<std::string_view> sample;
+        for (const std::size_t i : sampled) {
+            sample.push_back(lines_[i]);
+        }
+        if (!dialect_) {
+            dialect_ = sniff_dialect(sample);
+        }
+        if (!dialect_) {
+            return MeasuredError{"в файле нет строк, которые читались бы как числа, разделённые "
+                                 "запятой, точкой с запятой, табуляцией или пробелами"};
+        }
+        decimal_ = dialect_->decimal;
+        delimiter_ = dialect_->delimiter;
+        return std::nullopt;
     }
-    for (std::size_t k = content.size() > sample_lines ? content.size() - sample_lines : 0;
-         k < content.size(); ++k) {
-        sampled.insert(content[k]);
-    }
-    for (const std::size_t i : sampled) {
-        sample.push_back(lines[i]);
-    }
-    if (!dialect) {
-        dialect = sniff_dialect(sample);
-    }
-    if (!dialect) {
-        return MeasuredError{"в файле нет строк, которые читались бы как числа, разделённые "
-                             "запятой, точкой с запятой, табуляцией или пробелами"};
-    }
-    const char decimal = dialect->decimal;
-    const char delimiter = dialect->delimiter;
 
     // The columns of numbers: those that hold a number in at least half of the last lines that
     // hold any. Remarks beside the first rows, a broken line or a footer do not make or unmake a
     // column; lines without numbers do not count.
-    std::vector<std::string_view> cells;
-    const std::size_t bottom_from =
-        content.size() > sample_lines ? content.size() - sample_lines : 0;
-    std::vector<std::size_t> numbers_per_column;
-    std::size_t bottom_count = 0;
-    for (std::size_t k = bottom_from; k < content.size(); ++k) {
-        split_cells(lines[content[k]], delimiter, cells);
-        bool any = false;
-        for (std::size_t c = 0; c < cells.size(); ++c) {
-            if (cell_number(cells[c], decimal)) {
-                numbers_per_column.resize(std::max(numbers_per_column.size(), c + 1));
-                ++numbers_per_column[c];
-                any = true;
+    Step find_data_columns() {
+        std::vector<std::size_t> numbers_per_column;
+        std::size_t counted = 0;
+        for (std::size_t k = bottom_from(); k < content_.size(); ++k) {
+            split_cells(lines_[content_[k]], delimiter_, cells_);
+            bool any = false;
+            for (std::size_t c = 0; c < cells_.size(); ++c) {
+                if (cell_number(cells_[c], decimal_)) {
+                    numbers_per_column.resize(std::max(numbers_per_column.size(), c + 1));
+                    ++numbers_per_column[c];
+                    any = true;
+                }
+            }
+            counted += any ? 1 : 0;
+        }
+        for (std::size_t c = 0; c < numbers_per_column.size(); ++c) {
+            const auto n = static_cast<double>(numbers_per_column[c]);
+            if (n > 0 && 2 * n >= static_cast<double>(counted)) {
+                data_columns_.push_back(c);
             }
         }
-        bottom_count += any ? 1 : 0;
-    }
-    std::vector<std::size_t> data_columns;
-    for (std::size_t c = 0; c < numbers_per_column.size(); ++c) {
-        const auto n = static_cast<double>(numbers_per_column[c]);
-        if (n > 0 && 2 * n >= static_cast<double>(bottom_count)) {
-            data_columns.push_back(c);
+        if (data_columns_.empty()) {
+            return MeasuredError{"в конце файла нет столбцов с числами (" +
+                                 dialect_caption(*dialect_) + ")"};
         }
-    }
-    if (data_columns.empty()) {
-        return MeasuredError{"в конце файла нет столбцов с числами (" + dialect_caption(*dialect) +
-                             ")"};
+        return std::nullopt;
     }
 
     // The first line of data: numbers in every column of numbers, and so in the two lines after.
-    std::size_t first_content = content.size();
-    for (std::size_t k = 0; k < content.size(); ++k) {
-        bool all = true;
-        for (std::size_t j = k; j < content.size() && j < k + 3 && all; ++j) {
-            split_cells(lines[content[j]], delimiter, cells);
-            all = numbers_in(cells, data_columns, decimal);
+    Step find_first_data() {
+        for (std::size_t k = 0; k < content_.size(); ++k) {
+            bool all = true;
+            for (std::size_t j = k; j < content_.size() && j < k + 3 && all; ++j) {
+                split_cells(lines_[content_[j]], delimiter_, cells_);
+                all = numbers_in(cells_, data_columns_, decimal_);
+            }
+            if (all) {
+                first_content_ = k;
+                first_data_ = content_[k];
+                return std::nullopt;
+            }
         }
-        if (all) {
-            first_content = k;
-            break;
-        }
-    }
-    if (first_content == content.size()) {
         return MeasuredError{"в файле нет трёх строк подряд с числами во всех столбцах данных"};
     }
-    const std::size_t first_data_index = content[first_content];
 
-    MeasuredPreview preview;
-    preview.file_name = text.file_name;
-    preview.encoding = text.encoding;
-    preview.dialect = *dialect;
-    preview.first_data_line = first_data_index + 1;
-    preview.data_rows = content.size() - first_content;
-    for (std::size_t i = 0; i < lines.size() && i < preview_line_count; ++i) {
-        split_cells(lines[i], delimiter, cells);
-        PreviewLine shown{i + 1, {}, i >= first_data_index};
-        for (const std::string_view c : cells) {
-            shown.cells.emplace_back(c);
+    // The file, its dialect and its first lines as read.
+    void describe() {
+        preview_.file_name = text_.file_name;
+        preview_.encoding = text_.encoding;
+        preview_.dialect = *dialect_;
+        preview_.first_data_line = first_data_ + 1;
+        preview_.data_rows = content_.size() - first_content_;
+        for (std::size_t i = 0; i < lines_.size() && i < preview_line_count; ++i) {
+            split_cells(lines_[i], delimiter_, cells_);
+            PreviewLine shown{i + 1, {}, i >= first_data_};
+            for (const std::string_view c : cells_) {
+                shown.cells.emplace_back(c);
+            }
+            preview_.lines.push_back(std::move(shown));
         }
-        preview.lines.push_back(std::move(shown));
+        preview_.guess.dialect = *dialect_;
+        preview_.guess.first_data_line = preview_.first_data_line;
     }
 
-    // The header: remarks, a line of units, a line of names.
-    Remarks remarks;
-    const auto is_data_column = [&](std::size_t c) {
-        return std::find(data_columns.begin(), data_columns.end(), c) != data_columns.end();
-    };
-    std::vector<std::vector<std::string_view>> header(first_data_index);
-    for (std::size_t i = 0; i < first_data_index; ++i) {
-        split_cells(lines[i], delimiter, header[i]);
+    bool is_data_column(std::size_t c) const {
+        return std::find(data_columns_.begin(), data_columns_.end(), c) != data_columns_.end();
     }
-    // Lines of units and of names (no_line: none).
-    constexpr std::size_t no_line = static_cast<std::size_t>(-1);
-    std::size_t unit_line = no_line;
-    std::size_t name_line = no_line;
-    for (std::size_t i = 0; i < first_data_index; ++i) {
-        const std::string_view line = lines[i];
-        if (is_blank_line(line)) {
-            continue;
+
+    // The header: remarks, a line of names and a line of units under it; then pairs of a key
+    // over its value beside the columns of data ("Start" over "-6.0e-03").
+    void read_header() {
+        header_.resize(first_data_);
+        for (std::size_t i = 0; i < first_data_; ++i) {
+            split_cells(lines_[i], delimiter_, header_[i]);
         }
-        const std::vector<std::string_view>& h = header[i];
-        std::vector<std::string_view> filled;
-        for (const std::string_view c : h) {
-            if (!c.empty()) {
-                filled.push_back(c);
+        for (std::size_t i = 0; i < first_data_; ++i) {
+            const std::string_view line = lines_[i];
+            if (is_blank_line(line)) {
+                continue;
+            }
+            const std::vector<std::string_view>& h = header_[i];
+            std::vector<std::string_view> filled;
+            for (const std::string_view c : h) {
+                if (!c.empty()) {
+                    filled.push_back(c);
+                }
+            }
+            if (is_comment(line)) {
+                if (const auto remark = split_remark(without_comment_mark(line))) {
+                    take_remark(remarks_, remark->first, remark->second, i + 1, decimal_);
+                }
+                continue;
+            }
+            // A known key with its value: "Increment,2e-6", "Start: 0", "Sample Rate\t1 kHz".
+            if (!filled.empty() && key_and_unit(filled.front()).first != Key::none) {
+                if (filled.size() >= 2) {
+                    take_remark(remarks_, filled[0], filled[1], i + 1, decimal_);
+                } else if (const auto remark = split_remark(filled.front())) {
+                    take_remark(remarks_, remark->first, remark->second, i + 1, decimal_);
+                }
+                continue;
+            }
+            if (filled.size() == 1 && !is_data_column(0)) {
+                continue; // a title
+            }
+            const bool units =
+                std::all_of(data_columns_.begin(), data_columns_.end(), [&](std::size_t c) {
+                    return c < h.size() && read_unit(h[c]).has_value();
+                });
+            const bool names =
+                std::all_of(data_columns_.begin(), data_columns_.end(), [&](std::size_t c) {
+                    return c < h.size() && !h[c].empty() && !any_number(h[c], decimal_);
+                });
+            if (units && name_line_ != no_line) {
+                unit_line_ = i;
+            } else if (names) {
+                name_line_ = i;
+                unit_line_ = no_line;
+            } else if (filled.size() >= 2 && !any_number(filled[0], decimal_)) {
+                take_remark(remarks_, filled[0], filled[1], i + 1, decimal_); // "Model,TDS2012"
             }
         }
-        if (is_comment(line)) {
-            if (const auto remark = split_remark(without_comment_mark(line))) {
-                take_remark(remarks, remark->first, remark->second, i + 1, decimal);
+        for (std::size_t i = 0; i + 1 < first_data_; ++i) {
+            for (std::size_t c = 0; c < header_[i].size() && c < header_[i + 1].size(); ++c) {
+                if (!is_data_column(c) && !header_[i][c].empty() &&
+                    !any_number(header_[i][c], decimal_) &&
+                    any_number(header_[i + 1][c], decimal_)) {
+                    take_remark(remarks_, header_[i][c], header_[i + 1][c], i + 1, decimal_);
+                }
             }
-            continue;
-        }
-        // A known key with its value: "Increment,2e-6", "Start: 0", "Sample Rate\t1 kHz".
-        if (!filled.empty() && key_and_unit(filled.front()).first != Key::none) {
-            if (filled.size() >= 2) {
-                take_remark(remarks, filled[0], filled[1], i + 1, decimal);
-            } else if (const auto remark = split_remark(filled.front())) {
-                take_remark(remarks, remark->first, remark->second, i + 1, decimal);
-            }
-            continue;
-        }
-        if (filled.size() == 1 && !is_data_column(0)) {
-            continue; // a title
-        }
-        const bool units =
-            std::all_of(data_columns.begin(), data_columns.end(),
-                        [&](std::size_t c) { return c < h.size() && read_unit(h[c]).has_value(); });
-        const bool names =
-            std::all_of(data_columns.begin(), data_columns.end(), [&](std::size_t c) {
-                return c < h.size() && !h[c].empty() && !any_number(h[c], decimal);
-            });
-        if (units && name_line != no_line) {
-            unit_line = i;
-        } else if (names) {
-            name_line = i;
-            unit_line = no_line;
-        } else if (filled.size() >= 2 && !any_number(filled[0], decimal)) {
-            take_remark(remarks, filled[0], filled[1], i + 1, decimal); // "Model,TDS2012"
         }
     }
-    // Pairs of a key over its value beside the columns of data ("Start" over "-6.0e-03").
-    for (std::size_t i = 0; i + 1 < first_data_index; ++i) {
-        for (std::size_t c = 0; c < header[i].size() && c < header[i + 1].size(); ++c) {
-            if (!is_data_column(c) && !header[i][c].empty() && !any_number(header[i][c], decimal) &&
-                any_number(header[i + 1][c], decimal)) {
-                take_remark(remarks, header[i][c], header[i + 1][c], i + 1, decimal);
-            }
-        }
-    }
+
     // Remarks in the first columns beside the data ("Sample Interval,4.0e-07,,-0.0005,0.0078").
-    for (std::size_t i = first_data_index; i < lines.size() && i < first_data_index + 64; ++i) {
-        split_cells(lines[i], delimiter, cells);
-        for (std::size_t c = 0; c + 1 < cells.size(); ++c) {
-            if (!is_data_column(c) && !is_data_column(c + 1) && !cells[c].empty() &&
-                !any_number(cells[c], decimal)) {
-                take_remark(remarks, cells[c], cells[c + 1], i + 1, decimal);
-                ++c;
+    void read_remarks_beside_data() {
+        for (std::size_t i = first_data_; i < lines_.size() && i < first_data_ + 64; ++i) {
+            split_cells(lines_[i], delimiter_, cells_);
+            for (std::size_t c = 0; c + 1 < cells_.size(); ++c) {
+                if (!is_data_column(c) && !is_data_column(c + 1) && !cells_[c].empty() &&
+                    !any_number(cells_[c], decimal_)) {
+                    take_remark(remarks_, cells_[c], cells_[c + 1], i + 1, decimal_);
+                    ++c;
+                }
             }
         }
+        preview_.metadata = remarks_.entries;
+        if (!remarks_.increment && remarks_.rate) {
+            remarks_.increment = 1 / *remarks_.rate;
+        }
+        preview_.sample_interval = remarks_.increment;
     }
-    preview.metadata = remarks.entries;
-    if (!remarks.increment && remarks.rate) {
-        remarks.increment = 1 / *remarks.rate;
-    }
-    preview.sample_interval = remarks.increment;
 
     // The columns with their names and units.
-    for (const std::size_t c : data_columns) {
-        MeasuredColumn column;
-        column.cell = c;
-        column.name = column_caption(c);
-        if (name_line != no_line && c < header[name_line].size()) {
-            const std::string_view written = header[name_line][c];
-            column.name = std::string(written);
-            if (const auto named = unit_in_name(written)) {
-                column.name = named->name;
-                column.unit = named->written;
-                column.kind = named->unit.kind;
-                column.scale = named->unit.scale;
+    void name_columns() {
+        for (const std::size_t c : data_columns_) {
+            MeasuredColumn column;
+            column.cell = c;
+            column.name = column_caption(c);
+            if (name_line_ != no_line && c < header_[name_line_].size()) {
+                const std::string_view written = header_[name_line_][c];
+                column.name = std::string(written);
+                if (const auto named = unit_in_name(written)) {
+                    column.name = named->name;
+                    column.unit = named->written;
+                    column.kind = named->unit.kind;
+                    column.scale = named->unit.scale;
+                }
             }
-        }
-        if (unit_line != no_line && c < header[unit_line].size()) {
-            if (const auto unit = read_unit(header[unit_line][c])) {
-                column.unit = std::string(header[unit_line][c]);
-                column.kind = unit->kind;
-                column.scale = unit->scale;
+            if (unit_line_ != no_line && c < header_[unit_line_].size()) {
+                if (const auto unit = read_unit(header_[unit_line_][c])) {
+                    column.unit = std::string(header_[unit_line_][c]);
+                    column.kind = unit->kind;
+                    column.scale = unit->scale;
+                }
             }
+            column.quantity = named_quantity(column.name);
+            if (!column.quantity && column.kind == UnitKind::current) {
+                column.quantity = Quantity::I;
+            }
+            preview_.columns.push_back(std::move(column));
         }
-        column.quantity = named_quantity(column.name);
-        if (!column.quantity && column.kind == UnitKind::current) {
-            column.quantity = Quantity::I;
-        }
-        preview.columns.push_back(std::move(column));
     }
 
-    // The time: a column of times, a column of sample numbers, or a start and an increment.
-    MeasuredChoices& guess = preview.guess;
-    guess.dialect = *dialect;
-    guess.first_data_line = preview.first_data_line;
-    const MeasuredColumn* time = nullptr;
-    const MeasuredColumn* index = nullptr;
-    for (const MeasuredColumn& c : preview.columns) {
-        const bool is_time = c.kind == UnitKind::time || (!c.kind && names_time(c.name));
-        const bool is_index = c.kind == UnitKind::index || (!c.kind && names_index(c.name));
-        if (is_time && time == nullptr) {
-            time = &c;
-        } else if (is_index && index == nullptr) {
-            index = &c;
-        }
-    }
-    const double start = remarks.start.value_or(remarks.trigger_point && remarks.increment
-                                                    ? -*remarks.trigger_point * *remarks.increment
-                                                    : 0);
     // The number in a cell of the data row `row` (from 0), as written.
-    const auto number_at = [&](std::size_t row, std::size_t cell) -> std::optional<double> {
-        if (row >= content.size() - first_content) {
+    std::optional<double> number_at(std::size_t row, std::size_t cell) {
+        if (row >= content_.size() - first_content_) {
             return std::nullopt;
         }
-        split_cells(lines[content[first_content + row]], delimiter, cells);
-        return cell < cells.size() ? cell_number(cells[cell], decimal) : std::nullopt;
-    };
-    const double time_unit = remarks.time_unit && remarks.time_unit->kind == UnitKind::time
-                                 ? remarks.time_unit->scale
-                                 : 1;
-    if (time == nullptr && index == nullptr && preview.columns.size() >= 2) {
-        // No names: a first column that rises over the first rows is the time, when its step is
-        // the sample interval the remarks give (or they give none).
-        std::vector<double> first;
-        for (std::size_t row = 0; row < 20; ++row) {
-            if (const auto v = number_at(row, preview.columns.front().cell)) {
-                first.push_back(*v);
+        split_cells(lines_[content_[first_content_ + row]], delimiter_, cells_);
+        return cell < cells_.size() ? cell_number(cells_[cell], decimal_) : std::nullopt;
+    }
+
+    // The time: a column of times, a column of sample numbers, or a start and an increment;
+    // and the trigger, taken for the key's closing.
+    void guess_time() {
+        MeasuredChoices& guess = preview_.guess;
+        for (const MeasuredColumn& c : preview_.columns) {
+            const bool is_time = c.kind == UnitKind::time || (!c.kind && names_time(c.name));
+            const bool is_index = c.kind == UnitKind::index || (!c.kind && names_index(c.name));
+            if (is_time && time_ == nullptr) {
+                time_ = &c;
+            } else if (is_index && index_ == nullptr) {
+                index_ = &c;
             }
         }
-        const bool steps_match =
-            !remarks.increment ||
-            (first.size() >= 2 && std::fabs((first.back() - first.front()) * time_unit /
-                                                static_cast<double>(first.size() - 1) -
-                                            *remarks.increment) <= 0.01 * *remarks.increment);
-        if (strictly_increasing(first) && steps_match) {
-            time = &preview.columns.front();
-        }
-    }
-    if (time != nullptr) {
-        guess.time_source = TimeSource::column;
-        guess.time_column = time->cell;
-        guess.time_scale = time->kind == UnitKind::time ? time->scale : 1;
-        if (time->kind != UnitKind::time) {
-            if (remarks.time_unit && remarks.time_unit->kind == UnitKind::time) {
-                guess.time_scale = time_unit;
-            } else {
-                preview.notes.push_back("единица времени не указана: считаются секунды");
+        const Remarks& r = remarks_;
+        const double start =
+            r.start.value_or(r.trigger_point && r.increment ? -*r.trigger_point * *r.increment : 0);
+        const double time_unit =
+            r.time_unit && r.time_unit->kind == UnitKind::time ? r.time_unit->scale : 1;
+        if (time_ == nullptr && index_ == nullptr && preview_.columns.size() >= 2) {
+            // No names: a first column that rises over the first rows is the time, when its step
+            // is the sample interval the remarks give (or they give none).
+            std::vector<double> first;
+            for (std::size_t row = 0; row < 20; ++row) {
+                if (const auto v = number_at(row, preview_.columns.front().cell)) {
+                    first.push_back(*v);
+                }
+            }
+            const bool steps_match =
+                !r.increment ||
+                (first.size() >= 2 && std::fabs((first.back() - first.front()) * time_unit /
+                                                    static_cast<double>(first.size() - 1) -
+                                                *r.increment) <= 0.01 * *r.increment);
+            if (strictly_increasing(first) && steps_match) {
+                time_ = &preview_.columns.front();
             }
         }
-    } else if (index != nullptr) {
-        guess.time_source = TimeSource::index_column;
-        guess.time_column = index->cell;
-        guess.start = start;
-        guess.increment = remarks.increment.value_or(0);
-    } else {
-        guess.time_source = TimeSource::start_increment;
-        guess.start = start;
-        guess.increment = remarks.increment.value_or(0);
-    }
-    if (guess.time_source != TimeSource::column && !remarks.increment) {
-        preview.notes.push_back("шаг по времени в файле не указан: задайте его");
-    }
-    // The trigger: a time, or a sample number counted from the first row of data.
-    if (remarks.trigger_time) {
-        preview.trigger_time = remarks.trigger_time;
-    } else if (remarks.trigger_point && *remarks.trigger_point >= 0) {
-        const double point = *remarks.trigger_point;
-        if (guess.time_source == TimeSource::column) {
-            if (const auto t = number_at(static_cast<std::size_t>(point), guess.time_column)) {
-                preview.trigger_time = *t * guess.time_scale;
+        if (time_ != nullptr) {
+            guess.time_source = TimeSource::column;
+            guess.time_column = time_->cell;
+            guess.time_scale = time_->kind == UnitKind::time ? time_->scale : time_unit;
+            if (time_->kind != UnitKind::time &&
+                !(r.time_unit && r.time_unit->kind == UnitKind::time)) {
+                preview_.notes.push_back("единица времени не указана: считаются секунды");
             }
-        } else if (guess.time_source == TimeSource::start_increment && remarks.increment) {
-            preview.trigger_time = guess.start + point * guess.increment;
+        } else {
+            guess.time_source =
+                index_ != nullptr ? TimeSource::index_column : TimeSource::start_increment;
+            guess.time_column = index_ != nullptr ? index_->cell : 0;
+            guess.start = start;
+            guess.increment = r.increment.value_or(0);
+            if (!r.increment) {
+                preview_.notes.push_back("шаг по времени в файле не указан: задайте его");
+            }
         }
+        // The trigger: a time, or a sample number counted from the first row of data.
+        if (r.trigger_time) {
+            preview_.trigger_time = r.trigger_time;
+        } else if (r.trigger_point && *r.trigger_point >= 0 &&
+                   *r.trigger_point < static_cast<double>(content_.size())) {
+            const double point = *r.trigger_point;
+            if (guess.time_source == TimeSource::column) {
+                if (const auto t = number_at(static_cast<std::size_t>(point), guess.time_column)) {
+                    preview_.trigger_time = *t * guess.time_scale;
+                }
+            } else if (guess.time_source == TimeSource::start_increment && r.increment) {
+                preview_.trigger_time = guess.start + point * guess.increment;
+            }
+        }
+        guess.time_origin = preview_.trigger_time.value_or(0);
     }
-    guess.time_origin = preview.trigger_time.value_or(0);
 
     // The value: the first other column of voltages or currents, or named as one, or else the
     // first other column of numbers without a unit.
-    const MeasuredColumn* value = nullptr;
-    const MeasuredColumn* unitless = nullptr;
-    for (const MeasuredColumn& c : preview.columns) {
-        const bool taken = (time != nullptr && c.cell == time->cell) ||
-                           (index != nullptr && guess.time_source == TimeSource::index_column &&
-                            c.cell == index->cell);
-        if (taken) {
-            continue;
-        }
-        const bool measures =
-            c.kind == UnitKind::voltage || c.kind == UnitKind::current || (!c.kind && c.quantity);
-        if (measures) {
-            value = &c;
-            break;
-        }
-        if (!c.kind && unitless == nullptr) {
-            unitless = &c;
-        }
-    }
-    value = value != nullptr ? value : unitless;
-    if (value == nullptr) {
-        return MeasuredError{"в файле нет столбца значений: все столбцы с числами — время или "
-                             "номера отсчётов"};
-    }
-    guess.value_column = value->cell;
-    guess.value_name = value->name;
-    guess.quantity = value->quantity.value_or(Quantity::Uc);
-    guess.value_scale = value->scale;
-    if (!value->kind) {
-        if (remarks.value_unit && (remarks.value_unit->kind == UnitKind::voltage ||
-                                   remarks.value_unit->kind == UnitKind::current)) {
-            guess.value_scale = remarks.value_unit->scale;
-            if (!value->quantity && remarks.value_unit->kind == UnitKind::current) {
-                guess.quantity = Quantity::I;
+    Step guess_value() {
+        MeasuredChoices& guess = preview_.guess;
+        const MeasuredColumn* value = nullptr;
+        const MeasuredColumn* unitless = nullptr;
+        for (const MeasuredColumn& c : preview_.columns) {
+            const bool taken =
+                (time_ != nullptr && c.cell == time_->cell) ||
+                (guess.time_source == TimeSource::index_column && c.cell == guess.time_column);
+            if (taken) {
+                continue;
             }
-        } else {
-            preview.notes.push_back(std::string("единица значений не указана: считаются ") +
-                                    (is_current(guess.quantity) ? "амперы" : "вольты"));
+            const bool measures = c.kind == UnitKind::voltage || c.kind == UnitKind::current ||
+                                  (!c.kind && c.quantity);
+            if (measures) {
+                value = &c;
+                break;
+            }
+            if (!c.kind && unitless == nullptr) {
+                unitless = &c;
+            }
         }
+        value = value != nullptr ? value : unitless;
+        if (value == nullptr) {
+            return MeasuredError{"в файле нет столбца значений: все столбцы с числами — время "
+                                 "или номера отсчётов"};
+        }
+        guess.value_column = value->cell;
+        guess.value_name = value->name;
+        guess.quantity = value->quantity.value_or(Quantity::Uc);
+        guess.value_scale = value->scale;
+        if (!value->kind) {
+            const auto& unit = remarks_.value_unit;
+            if (unit && (unit->kind == UnitKind::voltage || unit->kind == UnitKind::current)) {
+                guess.value_scale = unit->scale;
+                if (!value->quantity && unit->kind == UnitKind::current) {
+                    guess.quantity = Quantity::I;
+                }
+            } else {
+                preview_.notes.push_back(std::string("единица значений не указана: считаются ") +
+                                         (is_current(guess.quantity) ? "амперы" : "вольты"));
+            }
+        }
+        return std::nullopt;
     }
-    return preview;
+
+    std::size_t bottom_from() const {
+        return content_.size() > sample_lines ? content_.size() - sample_lines : 0;
+    }
+
+    static constexpr std::size_t no_line = static_cast<std::size_t>(-1);
+
+    const MeasuredText& text_;
+    std::vector<std::string_view> lines_;
+    std::optional<Dialect> dialect_;
+    char decimal_ = '.';
+    char delimiter_ = ',';
+    std::vector<std::size_t> content_;      // indices of lines that may hold data
+    std::vector<std::size_t> data_columns_; // cells that hold numbers
+    std::size_t first_content_ = 0;         // index into content_ of the first line of data
+    std::size_t first_data_ = 0;            // index into lines_ of it
+    std::vector<std::vector<std::string_view>> header_; // the lines above it, as cells
+    std::size_t name_line_ = no_line;
+    std::size_t unit_line_ = no_line;
+    Remarks remarks_;
+    std::vector<std::string_view> cells_; // reused for every line split
+    MeasuredPreview preview_;
+    const MeasuredColumn* time_ = nullptr;  // in preview_.columns
+    const MeasuredColumn* index_ = nullptr; // in preview_.columns
+};
+
+} // namespace
+
+std::variant<MeasuredPreview, MeasuredError> inspect_measured(const MeasuredText& text,
+                                                              std::optional<Dialect> dialect) {
+    return Inspection(text, dialect).run();
 }
 
 std::variant<MeasuredSeries, MeasuredError> read_measured(const MeasuredText& text,
