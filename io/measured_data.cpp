@@ -537,13 +537,18 @@ private:
         return std::nullopt;
     }
 
-    // The first line of data: numbers in every column of numbers, and so in the two lines after.
+    // The first line of data: numbers in every column of numbers, and a number in some column of
+    // numbers in each of the two lines after (a broken cell among the first rows is still read,
+    // and refused, as data; a line of numbers above the names is not taken for it).
     Step find_first_data() {
         for (std::size_t k = 0; k < content_.size(); ++k) {
-            bool all = true;
-            for (std::size_t j = k; j < content_.size() && j < k + 3 && all; ++j) {
+            split_cells(lines_[content_[k]], delimiter_, cells_);
+            bool all = numbers_in(cells_, data_columns_, decimal_);
+            for (std::size_t j = k + 1; j < content_.size() && j < k + 3 && all; ++j) {
                 split_cells(lines_[content_[j]], delimiter_, cells_);
-                all = numbers_in(cells_, data_columns_, decimal_);
+                all = std::any_of(data_columns_.begin(), data_columns_.end(), [&](std::size_t c) {
+                    return c < cells_.size() && cell_number(cells_[c], decimal_).has_value();
+                });
             }
             if (all) {
                 first_content_ = k;
@@ -551,7 +556,8 @@ private:
                 return std::nullopt;
             }
         }
-        return MeasuredError{"в файле нет трёх строк подряд с числами во всех столбцах данных"};
+        return MeasuredError{"в файле нет строки с числами во всех столбцах данных, за которой "
+                             "шли бы ещё две строки с числами"};
     }
 
     // The file, its dialect and its first lines as read.
