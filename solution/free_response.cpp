@@ -126,9 +126,12 @@ bool free_shape(Quantity q, const FreeMotion& m, std::span<const double> t, std:
         const double jump = q == Quantity::EL ? -1 : before;
         std::size_t closed = 0;
         while (closed < t.size() && !(m.omega0 * (t[closed] - m.shift) >= 0)) {
-            const std::size_t next = closed + 1 < t.size() ? closed + 1 : closed;
-            const std::size_t previous = next - 1;
-            const double rise = t[next] - t[previous];
+            // The step of the samples here: to the next one, or from the one before the last
+            // (none for a single point: no rise).
+            const bool last = closed + 1 >= t.size();
+            const std::size_t to = last ? closed : closed + 1;
+            const std::size_t from = last && closed > 0 ? closed - 1 : closed;
+            const double rise = t[to] - t[from];
             const double early = m.shift - t[closed]; // > 0
             const bool rising = jump != before && early < rise;
             shape[closed] = rising ? jump + (before - jump) * early / rise : before;
