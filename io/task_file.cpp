@@ -1,18 +1,14 @@
 #include "io/task_file.h"
 
 #include "chain/recompute.h"
+#include "io/file_reader.h"
 #include "io/file_writer.h"
-#include "io/system_errors.h"
 #include "io/text_encoding.h"
 #include "model/number_reading.h"
 #include "model/parameter_fields.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstdio>
-#include <filesystem>
 #include <string>
-#include <system_error>
 #include <vector>
 
 namespace ovrelan {
@@ -236,41 +232,11 @@ std::variant<std::string, TaskError> task_file_text(const Task& task) {
 }
 
 std::variant<Task, TaskError> read_task_file(const std::string& path) {
-    namespace fs = std::filesystem;
-    std::error_code ec;
-    const fs::file_status status = fs::status(path, ec);
-    if (ec) {
-        return TaskError{"не удалось прочитать файл: " + system_reason(ec.value())};
+    auto bytes = read_regular_file(path, largest_task_file);
+    if (const auto* error = std::get_if<FileReadError>(&bytes)) {
+        return TaskError{error->too_large ? limit_text() : error->text};
     }
-    if (fs::is_directory(status)) {
-        return TaskError{"это папка, а не файл"};
-    }
-    if (!fs::is_regular_file(status)) {
-        // A pipe would keep the program waiting, a device would never end.
-        return TaskError{"это не обычный файл, а устройство, канал или сокет"};
-    }
-    const std::uintmax_t size = fs::file_size(path, ec);
-    if (!ec && size > largest_task_file) {
-        return TaskError{limit_text()};
-    }
-    errno = 0;
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) {
-        return TaskError{"не удалось прочитать файл: " + system_reason(errno)};
-    }
-    std::string content;
-    char buffer[8192];
-    std::size_t n = 0;
-    while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0 &&
-           content.size() <= largest_task_file) {
-        content.append(buffer, n);
-    }
-    const int error = std::ferror(file) != 0 ? (errno != 0 ? errno : EIO) : 0;
-    std::fclose(file);
-    if (error != 0) {
-        return TaskError{"не удалось прочитать файл: " + system_reason(error)};
-    }
-    return parse_task(content);
+    return parse_task(std::get<std::string>(bytes));
 }
 
 bool write_task_file(const std::string& path, const Task& task, std::string* error) {

@@ -2,7 +2,8 @@
 
 namespace ovrelan {
 
-PhaseSteps::PhaseSteps(const Rates& rates, double dt) : rates_(rates), dt_(dt) {
+PhaseSteps::PhaseSteps(const Rates& rates, double dt, double origin)
+    : rates_(rates), dt_(dt), origin_(origin) {
     for (std::size_t j = 0; j < block; ++j) {
         const Phases p = phases_at(rates, static_cast<double>(j) * dt);
         c1_[j] = p.c1;
@@ -16,7 +17,7 @@ PhaseSteps::PhaseSteps(const Rates& rates, double dt) : rates_(rates), dt_(dt) {
 }
 
 void PhaseSteps::start(std::size_t k0) {
-    base_ = phases_at(rates_, static_cast<double>(k0) * dt_);
+    base_ = phases_at(rates_, origin_ + static_cast<double>(k0) * dt_);
 }
 
 } // namespace ovrelan

@@ -8,11 +8,13 @@
 #include "io/task_file.h"
 #include "model/sentences.h"
 #include "model/steady_state.h"
+#include "tools/fit_report.h"
 #include "tools/solve_report.h"
 #include "tools/solve_sweep.h"
 
 #include <CLI/CLI.hpp>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <functional>
@@ -182,6 +184,63 @@ struct SweepOption {
     }
 };
 
+// --fit and its companions: the options, and the run that replaces the model's report.
+struct FitOptions {
+    ovrelan::FitCommand command;
+    CLI::Option* fit = nullptr;
+};
+
+void add_fit_options(CLI::App& app, FitOptions& o) {
+    o.fit = app.add_option("--fit", o.command.path,
+                           "подобрать параметры контура к измерениям из ФАЙЛА (CSV или\n"
+                           "текст осциллографа, регистратора, Arduino, таблицы) и напечатать\n"
+                           "JSON вместо отчёта о модели: \"ok\", \"reason\" (почему подбора\n"
+                           "нет), \"file\", \"notes\" (что пришлось предположить при\n"
+                           "чтении), \"traces\" (по столбцу: \"column\", \"name\",\n"
+                           "\"quantity\", \"points\", \"amplitude\", \"offset\", \"rms\"),\n"
+                           "\"fixed\", \"regime\", \"values\" (\"delta\" 1/с, \"omega0\"\n"
+                           "рад/с, \"shift\" с — замыкание ключа, и по возможности \"R\" Ом,\n"
+                           "\"L\" Гн, \"C\" Ф, \"T\" с, \"theta\", \"Q\"; у каждого \"value\",\n"
+                           "\"error\" — стандартная погрешность, \"unit\", \"fixed\", а у R, L,\n"
+                           "C ещё \"field\" — в единицах полей), \"chi2_per_dof\",\n"
+                           "\"points\", \"parameters\", \"iterations\", \"stop\". Поля\n"
+                           "--L ... --Nmax, если заданы, дают начальную точку подбора")
+                ->option_text("ФАЙЛ")
+                ->group("Параметры");
+    app.add_option("--column", o.command.columns,
+                   "столбец значений для --fit (считая с 1, как в файле); дважды —\n"
+                   "две кривые, например напряжение и ток; без него — угаданный")
+        ->option_text("N")
+        ->group("Параметры");
+    app.add_option("--quantity", o.command.quantities,
+                   "что записано в столбце --column (по порядку): Uc, I, Ur или EL")
+        ->option_text("Uc|I|Ur|EL")
+        ->group("Параметры");
+    app.add_option("--fix", o.command.fixes,
+                   "известное значение для --fit в единицах полей: R (Ом), L (мкГн),\n"
+                   "C (мкФ), например C=5000; можно дважды")
+        ->option_text("ИМЯ=ЧИСЛО")
+        ->group("Параметры");
+}
+
+// Runs the fit and prints its JSON; the exit status of fit_report.h.
+int run_fit(FitOptions& o, const ovrelan::FieldTexts& texts) {
+    const bool fields_given =
+        std::any_of(texts.begin(), texts.end(), [](const auto& text) { return text.has_value(); });
+    if (fields_given) {
+        o.command.circuit = ovrelan::run_solve(texts).state;
+    }
+    const ovrelan::FitCommandResult r = ovrelan::run_fit_command(o.command);
+    if (!r.err.empty()) {
+        std::cerr << "ovrelan-solve: " << r.err
+                  << (r.status == ovrelan::exit_fit_usage ? " (см. --help)" : "") << '\n';
+    }
+    if (!r.out.empty() && !write_all(stdout, r.out)) {
+        return fail_stream("стандартный вывод");
+    }
+    return r.status;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -243,6 +302,9 @@ int main(int argc, char** argv) {
     SweepOption sweep;
     sweep.add(app);
 
+    FitOptions fit;
+    add_fit_options(app, fit);
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp&) {
@@ -277,6 +339,12 @@ int main(int argc, char** argv) {
         }
     }
 
+    if (fit.fit->count() > 0) {
+        if (csv_option->count() > 0 || resonance_option->count() > 0 || sweep.given()) {
+            return usage_error("--fit не сочетается с --csv, --resonance и --sweep");
+        }
+        return run_fit(fit, texts);
+    }
     if (resonance_option->count() > 0 && resonance.empty()) {
         return usage_error("для --resonance нужно имя файла или '-' для stdout");
     }

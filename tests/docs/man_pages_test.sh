@@ -32,11 +32,11 @@ for folder in "$source/docs" ${build:+"$build/docs/man"}; do
     # shellcheck disable=SC2086 # the headings are words
     check "$folder/ovrelan.1$suffix" $english FILES
     # shellcheck disable=SC2086
-    check "$folder/ovrelan-solve.1$suffix" $english OUTPUT "TASK FILES"
+    check "$folder/ovrelan-solve.1$suffix" $english OUTPUT "MEASURED DATA" "TASK FILES"
     # shellcheck disable=SC2086
     check "$folder/ru/ovrelan.1$suffix" $russian ФАЙЛЫ
     # shellcheck disable=SC2086
-    check "$folder/ru/ovrelan-solve.1$suffix" $russian ВЫВОД "ФАЙЛЫ ЗАДАЧ"
+    check "$folder/ru/ovrelan-solve.1$suffix" $russian ВЫВОД ИЗМЕРЕНИЯ "ФАЙЛЫ ЗАДАЧ"
 done
 # What the pages must say, in both languages.
 for page in "$source/docs/ovrelan.1" "$source/docs/ru/ovrelan.1"; do
@@ -45,7 +45,8 @@ for page in "$source/docs/ovrelan.1" "$source/docs/ru/ovrelan.1"; do
     done
 done
 for page in "$source/docs/ovrelan-solve.1" "$source/docs/ru/ovrelan-solve.1"; do
-    for word in messages configuration regime caption state detail written EL_V "^\\.B 3"; do
+    for word in messages configuration regime caption state detail written EL_V "^\\.B 3" \
+                "\\\\-\\\\-fit" "\\\\-\\\\-fix" chi2_per_dof omega0 "^\\.B 4" uc_noisy.csv; do
         grep -q "$word" "$page" || fail "no «$word» in $page"
     done
 done
