@@ -145,7 +145,7 @@ private:
     GraphKind kind_;
     Platform& platform_;
     QScrollBar* zoom_bar_;
-    PlotCanvas* canvas_;
+    QWidget* canvas_; // the plot (plot_canvas.h)
     double zoom_ = 1;
     Axes axes_ = Axes::normalised;
     bool energies_apart_ = false;
