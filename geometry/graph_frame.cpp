@@ -105,84 +105,60 @@ Range value_range(const Extent& e, bool from_zero, double zoom) {
     return {centre + (low - centre) * zoom, centre + (high - centre) * zoom};
 }
 
-GraphFrame graph_frame(const FrameRequest& r, const MeasureText& measure) {
-    GraphFrame f;
-    f.view = {0, 0, r.width, r.height};
-    f.time_scale = r.time_scale;
-    f.inset = r.inset;
-    const double text_h = measure("0").height;
-    const double strip = text_h + 6;
-    const double readout_h = r.readout ? strip : 0;
-    const double bottom_h = r.time_labels ? text_h + 6 : 6;
-    f.title = {0, 0, r.width, strip};
-    f.readout = {0, r.height - readout_h, r.width, readout_h};
-    const double plot_top = strip + text_h / 2; // room for the top value label's upper half
-    const double plot_height = std::max(1.0, r.height - readout_h - bottom_h - plot_top);
-    const char sep = r.decimal_separator;
+namespace {
 
-    // Value axes: their ticks set the margins.
-    Tickmarks left;
-    Tickmarks right;
+// The value axes of a frame: their ranges, ticks, grid lines and names.
+struct ValueAxes {
+    Range y, y2;
+    Tickmarks left, right;
     std::vector<double> left_lines; // grid lines, in value units
-    std::string left_title;
-    std::string right_title;
+    std::string left_title, right_title;
+};
+
+ValueAxes value_axes(const FrameRequest& r, double plot_height, double text_h) {
+    ValueAxes v;
+    const char sep = r.decimal_separator;
     if (r.axes == Axes::normalised && r.normalised != nullptr) {
         const GraphAxes& a = *r.normalised;
-        f.y = {a.y_bottom, a.y_top};
+        v.y = {a.y_bottom, a.y_top};
         const double spacing = plot_height / (2.0 * y_half_steps);
         const int line_factor = whole_factor(spacing, min_line);
         const int label_factor = std::max(line_factor, whole_factor(spacing, text_h + 2));
         const int middle = y_half_steps - 1; // the line at 0
         for (int i = 0; i < static_cast<int>(a.horizontal_lines.size()); ++i) {
             if ((i - middle) % line_factor == 0) {
-                left_lines.push_back(a.horizontal_lines[static_cast<std::size_t>(i)]);
+                v.left_lines.push_back(a.horizontal_lines[static_cast<std::size_t>(i)]);
             }
             if ((i - middle) % label_factor == 0) {
-                left.values.push_back(a.horizontal_lines[static_cast<std::size_t>(i)]);
-                left.texts.push_back(a.value_labels[static_cast<std::size_t>(i)].text);
+                v.left.values.push_back(a.horizontal_lines[static_cast<std::size_t>(i)]);
+                v.left.texts.push_back(a.value_labels[static_cast<std::size_t>(i)].text);
             }
         }
     } else {
-        f.y = value_range(r.left, r.from_zero, r.value_zoom);
-        left = value_ticks(f.y, plot_height, text_h, sep);
-        left_lines = left.values;
-        left_title = axis_title(r.left_name, left.prefix, r.left_unit);
+        v.y = value_range(r.left, r.from_zero, r.value_zoom);
+        v.left = value_ticks(v.y, plot_height, text_h, sep);
+        v.left_lines = v.left.values;
+        v.left_title = axis_title(r.left_name, v.left.prefix, r.left_unit);
         if (r.two_axes) {
-            f.y2 = value_range(r.right, false, r.value_zoom);
-            right = value_ticks(f.y2, plot_height, text_h, sep);
-            right_title = axis_title(r.right_name, right.prefix, r.right_unit);
+            v.y2 = value_range(r.right, false, r.value_zoom);
+            v.right = value_ticks(v.y2, plot_height, text_h, sep);
+            v.right_title = axis_title(r.right_name, v.right.prefix, r.right_unit);
         }
     }
-    const double left_margin = std::max(24.0, widest(left.texts, measure) + pad + 4);
-    const double right_margin = r.two_axes ? widest(right.texts, measure) + pad + 4 : 12;
-    f.plot = {left_margin, plot_top, std::max(1.0, r.width - left_margin - right_margin),
-              plot_height};
-    f.y_grid = left_lines;
+    return v;
+}
 
-    std::vector<FrameLabel>& labels = f.labels;
-    Placed placed{labels, f.plot, f.view};
-
-    // The strip above: the header, or the axis names.
-    const auto in_strip = [&](const std::string& text, double left_edge, bool from_right) {
-        const TextExtent e = measure(text);
-        const double width = std::min(e.width, r.width - 4);
-        const double x = from_right ? r.width - width - 2 : left_edge;
-        placed.add(text, {x, (strip - e.height) / 2, width, e.height});
-    };
-    if (r.axes == Axes::normalised) {
-        in_strip(r.header, 2, false);
-    } else {
-        in_strip(left_title, 2, false);
-        if (r.two_axes) {
-            in_strip(right_title, 0, true);
-        }
-    }
-
-    // The time axis: its name at the right end of its row first.
-    f.x = {r.window.from * r.time_scale, r.window.to * r.time_scale};
-    const double row_top = f.plot.top + f.plot.height + 2;
+// The time axis of a frame whose plot is placed: its ticks (the frame's vertical grid lines go
+// into f.x_grid) and its name.
+struct TimeAxis {
     Tickmarks times;
-    std::string time_name = "τ";
+    std::string name = "τ";
+};
+
+TimeAxis time_axis(const FrameRequest& r, GraphFrame& f, const MeasureText& measure) {
+    TimeAxis t;
+    Tickmarks& times = t.times;
+    const char sep = r.decimal_separator;
     const bool spec_lines = r.axes == Axes::normalised && r.normalised != nullptr &&
                             r.grid_step > 0 &&
                             r.window.width() >= 4 * r.grid_step; // labels every second line
@@ -225,7 +201,7 @@ GraphFrame graph_frame(const FrameRequest& r, const MeasureText& measure) {
             }
         }
         f.x_grid = times.values;
-        time_name = r.x_name + ", " + r.x_unit;
+        t.name = r.x_name + ", " + r.x_unit;
     } else {
         const bool si = r.axes == Axes::physical;
         const double width = f.x.high - f.x.low;
@@ -241,30 +217,83 @@ GraphFrame graph_frame(const FrameRequest& r, const MeasureText& measure) {
         }
         f.x_grid = times.values;
         if (si) {
-            time_name = r.x_name + ", " + times.prefix + r.x_unit;
+            t.name = r.x_name + ", " + times.prefix + r.x_unit;
         }
     }
+    return t;
+}
+
+} // namespace
+
+GraphFrame graph_frame(const FrameRequest& r, const MeasureText& measure) {
+    GraphFrame f;
+    f.view = {0, 0, r.width, r.height};
+    f.time_scale = r.time_scale;
+    f.inset = r.inset;
+    const double text_h = measure("0").height;
+    const double strip = text_h + 6;
+    const double readout_h = r.readout ? strip : 0;
+    const double bottom_h = r.time_labels ? text_h + 6 : 6;
+    f.title = {0, 0, r.width, strip};
+    f.readout = {0, r.height - readout_h, r.width, readout_h};
+    const double plot_top = strip + text_h / 2; // room for the top value label's upper half
+    const double plot_height = std::max(1.0, r.height - readout_h - bottom_h - plot_top);
+
+    // Value axes: their ticks set the margins.
+    const ValueAxes v = value_axes(r, plot_height, text_h);
+    f.y = v.y;
+    f.y2 = v.y2;
+    const double left_margin = std::max(24.0, widest(v.left.texts, measure) + pad + 4);
+    const double right_margin = r.two_axes ? widest(v.right.texts, measure) + pad + 4 : 12;
+    f.plot = {left_margin, plot_top, std::max(1.0, r.width - left_margin - right_margin),
+              plot_height};
+    f.y_grid = v.left_lines;
+
+    std::vector<FrameLabel>& labels = f.labels;
+    Placed placed{labels, f.plot, f.view};
+
+    // The strip above: the header, or the axis names.
+    const auto in_strip = [&](const std::string& text, double left_edge, bool from_right) {
+        const TextExtent e = measure(text);
+        const double width = std::min(e.width, r.width - 4);
+        const double x = from_right ? r.width - width - 2 : left_edge;
+        placed.add(text, {x, (strip - e.height) / 2, width, e.height});
+    };
+    if (r.axes == Axes::normalised) {
+        in_strip(r.header, 2, false);
+    } else {
+        in_strip(v.left_title, 2, false);
+        if (r.two_axes) {
+            in_strip(v.right_title, 0, true);
+        }
+    }
+
+    // The time axis: its name at the right end of its row first.
+    f.x = {r.window.from * r.time_scale, r.window.to * r.time_scale};
+    const double row_top = f.plot.top + f.plot.height + 2;
+    const TimeAxis t = time_axis(r, f, measure);
+    const Tickmarks& times = t.times;
     if (r.time_labels) {
-        const TextExtent e = measure(time_name);
-        placed.add(time_name, {r.width - e.width - 2, row_top, e.width, e.height});
+        const TextExtent e = measure(t.name);
+        placed.add(t.name, {r.width - e.width - 2, row_top, e.width, e.height});
     }
 
     // Value labels, right-aligned against the plot and centred on their lines.
-    const auto value_labels = [&](const Tickmarks& t, bool on_right, auto to_px) {
-        for (std::size_t i = 0; i < t.values.size(); ++i) {
-            const TextExtent e = measure(t.texts[i]);
-            const double y = to_px(t.values[i]) - e.height / 2;
+    const auto value_labels = [&](const Tickmarks& ticks, bool on_right, auto to_px) {
+        for (std::size_t i = 0; i < ticks.values.size(); ++i) {
+            const TextExtent e = measure(ticks.texts[i]);
+            const double y = to_px(ticks.values[i]) - e.height / 2;
             if (y < f.title.height) {
                 continue; // not into the strip above
             }
             const double x =
                 on_right ? f.plot.left + f.plot.width + pad : f.plot.left - pad - e.width;
-            placed.add(t.texts[i], {x, y, e.width, e.height});
+            placed.add(ticks.texts[i], {x, y, e.width, e.height});
         }
     };
-    value_labels(left, false, [&](double v) { return f.y_px(v); });
+    value_labels(v.left, false, [&](double value) { return f.y_px(value); });
     if (r.two_axes) {
-        value_labels(right, true, [&](double v) { return f.y2_px(v); });
+        value_labels(v.right, true, [&](double value) { return f.y2_px(value); });
     }
 
     // Time labels, centred under their lines.
