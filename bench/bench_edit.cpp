@@ -50,9 +50,9 @@ void BM_edit_1M(benchmark::State& state) {
     edit(state, "20833");
 }
 
-BENCHMARK(BM_edit_2k)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_edit_100k)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_edit_1M)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_edit_2k)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
+BENCHMARK(BM_edit_100k)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
+BENCHMARK(BM_edit_1M)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
 
 } // namespace
 

@@ -1,6 +1,7 @@
 // Exploring: one notch of the wheel over a field (the value stepped, the chain, every view
 // redrawn until the event loop is idle) with the five graphs, the resonance curve and the vector
-// diagram open, at the defaults and at about 100 000 points; and the resonance curve of 2000
+// diagram open, at the defaults and at about 100 000 points, and with every window open (the
+// voltages-and-current graph too) at about 100 000 points; and the resonance curve of 2000
 // frequencies worked out.
 #include "graphs/graph_window.h"
 #include "model/steady_state.h"
@@ -21,10 +22,10 @@ namespace {
 
 using namespace ovrelan;
 
-void wheel_step(benchmark::State& state, const char* nmax) {
+void wheel_step(benchmark::State& state, const char* nmax, bool all_six = false) {
     bench::Program program;
     MainWindow& window = program.window;
-    bench::open_graphs(window, false);
+    bench::open_graphs(window, all_six);
     window.findChild<QAction*>(resonance_item)->setChecked(true);
     window.findChild<QAction*>(vector_item)->setChecked(true);
     window.field(Field::Nmax)->setText(nmax);
@@ -49,6 +50,9 @@ void BM_wheel_step_defaults(benchmark::State& state) {
 void BM_wheel_step_100k(benchmark::State& state) {
     wheel_step(state, "2084");
 }
+void BM_wheel_step_100k_all_windows(benchmark::State& state) {
+    wheel_step(state, "2084", true);
+}
 
 void BM_resonance_curve_2000(benchmark::State& state) {
     const Parameters p{0.002, 0.005, 0.02, 15, 5, 47, 40};
@@ -57,8 +61,9 @@ void BM_resonance_curve_2000(benchmark::State& state) {
     }
 }
 
-BENCHMARK(BM_wheel_step_defaults)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_wheel_step_100k)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_wheel_step_defaults)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
+BENCHMARK(BM_wheel_step_100k)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
+BENCHMARK(BM_wheel_step_100k_all_windows)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
 BENCHMARK(BM_resonance_curve_2000)->Unit(benchmark::kMicrosecond);
 
 } // namespace

@@ -95,15 +95,17 @@ void BM_pan_step_1M(benchmark::State& state) {
     step_in_time(state, "20833", Step::pan);
 }
 
-BENCHMARK(BM_replot_six_defaults)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_replot_six_defaults_after_edit)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_replot_six_100k_after_edit)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_replot_six_100k)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_replot_six_1M)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_zoom_step_defaults)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_zoom_step_1M)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_pan_step_defaults)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_pan_step_1M)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_replot_six_defaults)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
+BENCHMARK(BM_replot_six_defaults_after_edit)
+    ->Unit(benchmark::kMillisecond)
+    ->MeasureProcessCPUTime();
+BENCHMARK(BM_replot_six_100k_after_edit)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
+BENCHMARK(BM_replot_six_100k)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
+BENCHMARK(BM_replot_six_1M)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
+BENCHMARK(BM_zoom_step_defaults)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
+BENCHMARK(BM_zoom_step_1M)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
+BENCHMARK(BM_pan_step_defaults)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
+BENCHMARK(BM_pan_step_1M)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
 
 } // namespace
 
