@@ -19,13 +19,7 @@ SolutionSummary::SolutionSummary(const SimulationState& s) : state_(&s) {
     add(s.UL_t);
     add(s.W_t);
     rate_ = s.w * s.t_scale;
-    if (n > 0 && std::isfinite(rate_)) {
-        cosines_.resize(n);
-        for (std::size_t k = 0; k < n; ++k) {
-            cosines_[k] = std::cos(rate_ * s.t_grid[k]);
-        }
-        source_ = MinMaxPyramid(cosines_.data(), n);
-    }
+    points_ = n;
 }
 
 const MinMaxPyramid* SolutionSummary::of(const void* array) const {
@@ -38,7 +32,18 @@ const MinMaxPyramid* SolutionSummary::of(const void* array) const {
 }
 
 const MinMaxPyramid* SolutionSummary::source(double rate) const {
-    return rate == rate_ && source_.size() > 0 ? &source_ : nullptr;
+    if (rate != rate_ || points_ == 0 || !std::isfinite(rate_)) {
+        return nullptr;
+    }
+    // Made when a graph first draws the source, not with every solution.
+    if (source_.size() == 0) {
+        cosines_.resize(points_);
+        for (std::size_t k = 0; k < points_; ++k) {
+            cosines_[k] = std::cos(rate_ * state_->t_grid[k]);
+        }
+        source_ = MinMaxPyramid(cosines_.data(), points_);
+    }
+    return &source_;
 }
 
 } // namespace ovrelan

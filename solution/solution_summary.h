@@ -1,5 +1,6 @@
 // The summaries of one solution's arrays for drawing them (a min/max pyramid each, and one of
-// the source's EMF, which no array holds), made once when the solution is made and shared by
+// the source's EMF, which no array holds, made when first asked for), made once when the
+// solution is made and shared by
 // every graph, window and picture. It reads the state's arrays: made again whenever they change.
 #pragma once
 
@@ -31,8 +32,10 @@ private:
     };
     std::vector<Entry> entries_;
     double rate_ = 0;
-    std::vector<double> cosines_;
-    MinMaxPyramid source_;
+    std::size_t points_ = 0;
+    // The source's summary, made on its first use (the summary is used by one thread).
+    mutable std::vector<double> cosines_;
+    mutable MinMaxPyramid source_;
 };
 
 } // namespace ovrelan

@@ -110,7 +110,7 @@ TEST(CurveShape, TheSameAsPointByPointAtEveryZoom) {
 TEST(MinMaxPyramid, AnyRangeHasTheExtremesOfItsPoints) {
     std::mt19937 random(8);
     std::normal_distribution<double> value(0, 10);
-    for (const std::size_t n : {1u, 2u, 3u, 7u, 64u, 1000u, 4097u}) {
+    for (const std::size_t n : {1u, 2u, 3u, 7u, 15u, 16u, 17u, 33u, 64u, 1000u, 4097u, 100003u}) {
         std::vector<double> v(n);
         for (double& x : v) {
             x = value(random);
