@@ -144,9 +144,10 @@ bool MainWindow::arrange_classroom() {
     r.height = client_->height();
     r.split = split_;
     // The size of the letters: the largest up to the one asked for at which any set of views
-    // fits, so that ticking a graph never changes it.
+    // fits, so that ticking a graph never changes it. Every graph: a second one already needs
+    // room for the stack's scroll bar.
     ClassroomRequest worst = r;
-    worst.graphs = std::max(1, r.graphs);
+    worst.graphs = static_cast<int>(graph_kind_count);
     worst.resonance = worst.vector = true;
     worst.scale = scale_;
     const double s = fitting_classroom(worst).scale;

@@ -193,5 +193,36 @@ TEST(ClassroomLayout, TheGraphAreaStacksScrollsOrTabs) {
     EXPECT_GT(panes.resonance.left, panes.stack.left + panes.stack.width - 1);
 }
 
+// A stack that scrolls leaves its scroll bar (16 px, the style's) room beside the graphs: no
+// graph goes under it, and a column more is taken only where it fits beside the bar.
+TEST(ClassroomLayout, AScrollingStackLeavesRoomForItsBar) {
+    const struct {
+        const char* name;
+        double width;
+        double height;
+        int graphs;
+        double scale;
+        int columns; // that fit beside the bar
+    } cases[] = {
+        {"one column, narrow", 450, 600, 6, 1.0, 1},
+        {"one column, just wide enough", 446, 500, 5, 1.0, 1},
+        {"one column, a bar short of two", 870, 400, 5, 1.0, 1},
+        {"two columns beside the bar", 876, 400, 5, 1.0, 2},
+        {"larger letters", 520, 600, 4, 1.5, 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ClassroomRequest r;
+        r.graphs = c.graphs;
+        r.scale = c.scale;
+        const GraphAreaLayout a = arrange_graph_area(c.width, c.height, r);
+        ASSERT_TRUE(a.scrolls);
+        EXPECT_EQ(a.columns, c.columns);
+        EXPECT_LE(a.columns * a.cell_width + 16, c.width + 1e-9) << "a graph under the bar";
+        EXPECT_GE(a.plot_width, least_plot_width);
+        EXPECT_NEAR(a.plot_width, a.cell_width - std::round(110 * c.scale), 1e-9);
+    }
+}
+
 } // namespace
 } // namespace ovrelan

@@ -26,6 +26,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <string>
@@ -323,6 +324,45 @@ TEST_F(GraphWindows, ZoomAndPanInTime) {
     const auto top_labels = label_texts(top);
     EXPECT_TRUE(std::find(top_labels.begin(), top_labels.end(), "τ") == top_labels.end())
         << "the time labels under the lowest graph only";
+    stacked.hide();
+}
+
+// Stacked in columns, the lowest graph of each column shows the time labels and no other does,
+// however many graphs the last row holds.
+TEST_F(GraphWindows, TheLowestGraphOfEachColumnShowsTheTime) {
+    const std::vector<GraphKind> all{GraphKind::UL, GraphKind::Uc, GraphKind::Ur,
+                                     GraphKind::Ik, GraphKind::W,  GraphKind::UI};
+    const struct {
+        int count;
+        int columns;
+        std::vector<bool> labelled; // per graph, in the stack's order
+    } cases[] = {
+        {3, 1, {false, false, true}},
+        {2, 2, {true, true}},
+        {3, 2, {false, true, true}},
+        {4, 2, {false, false, true, true}},
+        {5, 2, {false, false, false, true, true}},
+        {4, 3, {false, true, true, true}},
+        {6, 4, {false, false, true, true, true, true}},
+    };
+    StackedGraphs& stacked = *window->graph_windows().stacked();
+    stacked.resize(1800, 900);
+    stacked.show();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.count) + " graphs in " + std::to_string(c.columns));
+        stacked.show_graphs({all.begin(), all.begin() + c.count}, c.columns);
+        QApplication::processEvents();
+        ASSERT_EQ(stacked.views().size(), static_cast<std::size_t>(c.count));
+        for (std::size_t i = 0; i < stacked.views().size(); ++i) {
+            const auto texts = label_texts(stacked.views()[i]);
+            // τ on the normalised axes; the voltages and the current in physical units: t, мс.
+            const bool time = std::any_of(texts.begin(), texts.end(), [](const std::string& t) {
+                return t == "τ" || t.rfind("t, ", 0) == 0;
+            });
+            EXPECT_EQ(time, c.labelled[i])
+                << "graph " << i << " " << ::testing::PrintToString(texts);
+        }
+    }
     stacked.hide();
 }
 

@@ -5,6 +5,7 @@
 #include "geometry/classroom_layout.h"
 #include "graphs/graph_view.h"
 #include "graphs/graph_window.h"
+#include "graphs/picture_window.h"
 #include "graphs/stacked_graphs.h"
 #include "model/examples.h"
 #include "run/run_controller.h"
@@ -22,6 +23,7 @@
 #include <QScrollBar>
 #include <QSettings>
 #include <QStatusBar>
+#include <QTabWidget>
 #include <QTest>
 #include <QWheelEvent>
 
@@ -314,6 +316,131 @@ TEST_F(Classroom, EveryAccessKeyInAMenuIsUnique) {
         view->extra_menu(menu);
     }
     check("graph", menu.actions());
+}
+
+// A field's edit still in progress when another field is stepped: the step and that edit, once
+// it ends, are one step of the history, and undoing it gives both fields back.
+TEST_F(Classroom, AStepDuringAnotherEditIsOneStepWithIt) {
+    EditHistory& history = window->history();
+    ASSERT_FALSE(history.can_undo());
+    boxes.answer_yes = true;
+    QLineEdit* c = field("Text2");
+    c->selectAll();
+    QTest::keyClicks(c, "-5"); // typed, not taken: it waits for the edit's end
+    wheel("Text3", 3);
+    EXPECT_NE(window->state().R, 0.02);
+    EXPECT_FALSE(history.can_undo())
+        << "a step noted while Text2 waits: " << history.undo_text().toStdString();
+    QTest::keyClick(c, Qt::Key_Return); // the edit ends: the fallback for a negative capacitance
+    QApplication::processEvents();
+    EXPECT_NE(window->state().C, 0.005);
+    ASSERT_TRUE(history.can_undo());
+    item("mnuEditUndo")->trigger();
+    EXPECT_DOUBLE_EQ(window->state().R, 0.02);
+    EXPECT_DOUBLE_EQ(window->state().C, 0.005);
+    EXPECT_FALSE(history.can_undo()) << history.undo_text().toStdString();
+}
+
+// The letters' size in the classroom layout is the one at which every set of views fits: ticking
+// graphs, the curve or the diagram never changes it, even where the size asked for does not fit.
+TEST_F(Classroom, TickingAViewKeepsTheLettersSize) {
+    const struct {
+        const char* why;
+        QSize screen;
+    } cases[] = {
+        {"a second graph needs the stack's scroll bar", {1024, 768}},
+        {"a short screen: the curve and the diagram need more room than graphs", {1024, 680}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.why);
+        one_window(c.screen);
+        item("mnuViewLarger")->trigger();
+        item("mnuViewLarger")->trigger();
+        EXPECT_EQ(window->scale(), 1.5);
+        const double shown = window->shown_scale();
+        EXPECT_LT(shown, 1.5) << "the screen cannot hold every view at the size asked for";
+        EXPECT_GE(shown, 1.0);
+        window->graph_box(GraphId::Uc)->setChecked(true);
+        EXPECT_EQ(window->shown_scale(), shown) << "a graph";
+        item(resonance_item)->setChecked(true);
+        EXPECT_EQ(window->shown_scale(), shown) << "the curve";
+        item(vector_item)->setChecked(true);
+        EXPECT_EQ(window->shown_scale(), shown) << "the diagram";
+        window->graph_box(GraphId::Ik)->setChecked(true);
+        EXPECT_EQ(window->shown_scale(), shown) << "two graphs";
+        for (QAction* a : {item(resonance_item), item(vector_item)}) {
+            a->setChecked(false);
+        }
+        EXPECT_EQ(window->shown_scale(), shown) << "graphs only";
+        for (const GraphId id : {GraphId::Uc, GraphId::Ik}) {
+            window->graph_box(id)->setChecked(false);
+        }
+        EXPECT_EQ(window->shown_scale(), shown) << "none";
+        item("mnuViewNormal")->trigger();
+    }
+    QSettings().remove(MainWindow::scale_setting);
+}
+
+// In tabs, the page the teacher chose stays in front when the layout is made again: another
+// graph ticked, the window resized.
+TEST_F(Classroom, TheChosenTabStaysInFront) {
+    one_window({1024, 768});
+    window->graph_box(GraphId::Uc)->setChecked(true);
+    item(resonance_item)->setChecked(true);
+    item(vector_item)->setChecked(true);
+    QApplication::processEvents();
+    const GraphArea* area = window->graph_area();
+    ASSERT_TRUE(area->layout().tabs);
+    QTabWidget* tabs = area->tabs();
+    ASSERT_EQ(tabs->count(), 3);
+    QWidget* diagram = window->graph_windows().extra(Extra::vector);
+    tabs->setCurrentWidget(diagram);
+    window->graph_box(GraphId::Ik)->setChecked(true);
+    QApplication::processEvents();
+    EXPECT_EQ(tabs->currentWidget(), diagram) << "another graph ticked";
+    window->setGeometry(QRect(0, 0, 1000, 740));
+    QApplication::processEvents();
+    ASSERT_TRUE(area->layout().tabs);
+    EXPECT_EQ(tabs->currentWidget(), diagram) << "resized";
+    QWidget* curve = window->graph_windows().extra(Extra::resonance);
+    tabs->setCurrentWidget(curve);
+    window->graph_box(GraphId::Uc)->setChecked(false);
+    QApplication::processEvents();
+    EXPECT_EQ(tabs->currentWidget(), curve) << "a graph cleared";
+    for (QAction* a : {item(resonance_item), item(vector_item)}) {
+        a->setChecked(false);
+    }
+    window->graph_box(GraphId::Ik)->setChecked(false);
+}
+
+// The same graphs in another number of columns when the divider gives them another width: the
+// stack shows as many columns as its layout has.
+TEST_F(Classroom, TheStackFollowsItsColumns) {
+    one_window({1920, 1080});
+    for (const GraphId id : {GraphId::UL, GraphId::Uc, GraphId::Ur, GraphId::Ik, GraphId::W}) {
+        window->graph_box(id)->setChecked(true);
+    }
+    QApplication::processEvents();
+    const GraphArea* area = window->graph_area();
+    const StackedGraphs* stack = window->graph_windows().stacked();
+    std::set<int> seen;
+    for (const int x : {1400, 700, 1400, 700}) {
+        window->divider()->dragged(QPoint(x, 500));
+        QApplication::processEvents();
+        ASSERT_FALSE(area->layout().tabs);
+        std::set<int> lefts;
+        for (const GraphView* v : stack->views()) {
+            lefts.insert(v->x());
+        }
+        EXPECT_EQ(static_cast<int>(lefts.size()), area->layout().columns) << "at x = " << x;
+        EXPECT_EQ(stack->views().size(), 5u);
+        seen.insert(area->layout().columns);
+    }
+    EXPECT_EQ(seen, (std::set<int>{1, 2})) << "the divider's two places give 1 and 2 columns";
+    for (const GraphId id : {GraphId::UL, GraphId::Uc, GraphId::Ur, GraphId::Ik, GraphId::W}) {
+        window->graph_box(id)->setChecked(false);
+    }
+    QSettings().remove(MainWindow::split_setting);
 }
 
 } // namespace
