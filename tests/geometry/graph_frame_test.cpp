@@ -158,5 +158,35 @@ TEST(GraphFrame, PhysicalAxesNameTheirUnits) {
     EXPECT_EQ(value_range(series_extent(s, w.series.front()), true, 1).low, 0);
 }
 
+// The value range around the values: 5 % of their span added on each side (10 % of the value
+// for a flat series), an end at 0 for never-negative quantities, and the zoom bar's factor
+// widening it about 0 where 0 is shown or inside, else about its middle; numbers worked by hand.
+TEST(GraphFrame, ValueRangeWithItsRoomAndZoom) {
+    const struct {
+        const char* name;
+        Extent e;
+        bool from_zero;
+        double zoom;
+        double low, high;
+    } cases[] = {
+        {"signed", {-2, 8}, false, 1, -2.5, 8.5},
+        {"signed, zoomed out", {-2, 8}, false, 2, -5, 17},
+        {"signed, zoomed in", {-2, 8}, false, 0.5, -1.25, 4.25},
+        {"positive", {10, 20}, false, 1, 9.5, 20.5},
+        {"positive, zoomed out", {10, 20}, false, 3, -1.5, 31.5},
+        {"energy", {0, 10}, true, 1, 0, 10.5},
+        {"energy, zoomed out", {0, 10}, true, 1.9, 0, 19.95},
+        {"energy, zoomed in", {0, 10}, true, 0.1, 0, 1.05},
+        {"energy above zero", {4, 10}, true, 2, 0, 21},
+        {"flat", {5, 5}, false, 1, 4.5, 5.5},
+        {"energy of one value, zoomed out", {5, 5}, true, 2, 0, 10.5},
+    };
+    for (const auto& c : cases) {
+        const Range r = value_range(c.e, c.from_zero, c.zoom);
+        EXPECT_NEAR(r.low, c.low, 1e-12) << c.name;
+        EXPECT_NEAR(r.high, c.high, 1e-12) << c.name;
+    }
+}
+
 } // namespace
 } // namespace ovrelan

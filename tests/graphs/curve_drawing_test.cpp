@@ -1,6 +1,7 @@
 // The curves as the class sees them, in pixels: a million points show every extreme, clear of the
 // axes; a curve zoomed in during a run grows in one piece; a remembered curve's dashes survive in
 // a picture of pixels.
+#include "support/model_fixtures.h"
 #include "support/window_fixture.h"
 
 #include "geometry/colours.h"
@@ -139,6 +140,48 @@ TEST_F(CurveDrawing, DashesSurviveInPixels) {
         const double share = static_cast<double>(coloured(dashed)) / coloured(solid);
         EXPECT_LT(share, 0.85) << "remembered pen " << n << " draws an almost solid line";
         EXPECT_GT(share, 0.3) << "remembered pen " << n << " draws almost nothing";
+    }
+}
+
+// The points a time window draws reach one grid point beyond each end of it, so that the curve
+// runs to both edges of the plot, and stay within the computed points: windows over the whole
+// run, inside it, between two neighbouring points, on grid points, at either end and past the
+// last computed point, in τ and in seconds.
+TEST(VisiblePoints, ReachBeyondBothEdgesOfTheWindow) {
+    const SimulationState s = testing::circuit({0.002, 0.005, 0.02, 15, 5, 47, 40});
+    const std::size_t n = computed_points(s);
+    ASSERT_GE(n, 100u);
+    const double dt = s.dt;
+    const double end = s.t_grid[n - 1];
+    const struct {
+        const char* name;
+        double from, to; // τ
+    } windows[] = {
+        {"whole", 0, end},
+        {"inside", 0.3 * end, 0.6 * end},
+        {"between two points", 10.3 * dt, 10.7 * dt},
+        {"on grid points", 5 * dt, 40 * dt},
+        {"the start", 0, 3.5 * dt},
+        {"the end", end - 7.2 * dt, end},
+        {"past the end", 0.8 * end, 1.3 * end},
+    };
+    for (const auto& w : windows) {
+        for (const double time_scale : {1.0, s.t_scale}) {
+            SCOPED_TRACE(std::string(w.name) + (time_scale == 1.0 ? " in τ" : " in seconds"));
+            GraphFrame f;
+            f.x = {w.from * time_scale, w.to * time_scale};
+            f.time_scale = time_scale;
+            const IndexRange r = visible_points(s, f);
+            ASSERT_LT(r.first, r.last);
+            ASSERT_LE(r.last, n);
+            const double slack = 1e-9 * dt;
+            EXPECT_LE(s.t_grid[r.first], w.from + slack) << "the curve starts inside the plot";
+            if (r.last < n) {
+                EXPECT_GE(s.t_grid[r.last - 1], w.to - slack) << "the curve ends inside the plot";
+            } else {
+                EXPECT_TRUE(w.to >= end - slack) << "the last computed point is drawn";
+            }
+        }
     }
 }
 

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <set>
 #include <string>
 #include <vector>
@@ -160,6 +161,112 @@ TEST(ResonancePicture, TheNotesNeverPartANameFromItsValue) {
                 EXPECT_LE(QFontMetricsF(font, &image).horizontalAdvance(line.text),
                           width - 12 + 1e-6)
                     << line.text.toStdString();
+            }
+        }
+    }
+}
+
+// The colour at the middle of a legend entry's line: of the pixels across the line there, the
+// one farthest from white.
+QColor legend_colour(const QImage& image, const LegendItem& item, double scale) {
+    const int x = static_cast<int>(std::floor(item.box.left + 8 * scale));
+    const int centre = static_cast<int>(std::floor(item.box.top + item.box.height / 2));
+    QColor best = Qt::white;
+    for (int y = centre - 2; y <= centre + 2; ++y) {
+        const QColor c = image.pixelColor(x, y);
+        if (c.red() + c.green() + c.blue() < best.red() + best.green() + best.blue()) {
+            best = c;
+        }
+    }
+    return best;
+}
+
+bool near_colour(const QColor& a, const QColor& b) {
+    return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
+               std::abs(a.blue() - b.blue()) <
+           40;
+}
+
+// Over both circuits, both frequency scales and two sizes: each legend entry's line has the
+// colour in which its curve is drawn. The curve is looked for at its points' pixels (the picture's
+// value↔pixel maps), away from the vertical marks and from the other amplitude curve.
+TEST(ResonancePicture, EachLegendLineHasItsCurvesColour) {
+    for (const Parameters& p : {start_up, broad}) {
+        const ResonanceCurve c = resonance_curve(p);
+        ASSERT_TRUE(c.reason.empty());
+        ASSERT_TRUE(c.has_C);
+        for (const QSize size : {QSize(800, 600), QSize(1280, 1024)}) {
+            for (const bool logarithmic : {true, false}) {
+                SCOPED_TRACE(std::to_string(p.L) + " " + std::to_string(size.width()) +
+                             (logarithmic ? " log" : " linear"));
+                QImage image(size, QImage::Format_RGB32);
+                image.fill(Qt::white);
+                const GraphLook look = window_look();
+                {
+                    QPainter painter(&image);
+                    painter.setRenderHint(QPainter::Antialiasing);
+                    draw_resonance(painter, QSizeF(size), look, p, c, logarithmic, ',');
+                }
+                const ResonancePlan plan = plan_resonance(
+                    QFontMetricsF(look.font, &image), QSizeF(size), look, p, c, logarithmic, ',');
+                ASSERT_TRUE(plan.plots.has_value());
+                const ResonanceLayout& l = *plan.plots;
+                ASSERT_EQ(l.amplitude_legend.size(), 2U);
+                ASSERT_EQ(l.phase_legend.size(), 1U);
+                const auto x_of = [&](double nu) { return logarithmic ? std::log10(nu) : nu; };
+                const struct {
+                    const LegendItem& item;
+                    const GraphFrame& frame;
+                    double ResonancePoint::*value;
+                    double factor;
+                    bool right;
+                } curves[] = {
+                    {l.amplitude_legend[0], l.amplitudes, &ResonancePoint::I_m, 1, false},
+                    {l.amplitude_legend[1], l.amplitudes, &ResonancePoint::U_Cm, 1, true},
+                    {l.phase_legend[0], l.phase, &ResonancePoint::phi, 180 / std::numbers::pi,
+                     false},
+                };
+                EXPECT_EQ(curves[0].item.name, "Im");
+                EXPECT_EQ(curves[1].item.name, "UCm");
+                EXPECT_EQ(curves[2].item.name, "φ");
+                for (const auto& curve : curves) {
+                    const QColor colour = legend_colour(image, curve.item, look.scale);
+                    ASSERT_LT(colour.red() + colour.green() + colour.blue(), 600)
+                        << curve.item.name << ": no line in the legend";
+                    const GraphFrame& f = curve.frame;
+                    int tried = 0;
+                    int found = 0;
+                    for (const ResonancePoint& q : c.points) {
+                        const double x = f.x_px(x_of(q.nu));
+                        const double y = curve.right ? f.y2_px(q.*curve.value * curve.factor)
+                                                     : f.y_px(q.*curve.value * curve.factor);
+                        const double other = curve.right ? f.y_px(q.I_m) : f.y2_px(q.U_Cm);
+                        const double marks[] = {c.nu0, c.nu_C, std::fabs(p.nu)};
+                        const bool clear_of_marks =
+                            std::none_of(std::begin(marks), std::end(marks), [&](double nu) {
+                                return nu > 0 && std::fabs(f.x_px(x_of(nu)) - x) < 5;
+                            });
+                        const bool apart = &f == &l.phase || std::fabs(other - y) > 10;
+                        if (x < f.plot.left + 5 || x > f.plot.left + f.plot.width - 5 ||
+                            y < f.plot.top + 5 || y > f.plot.top + f.plot.height - 5 ||
+                            !clear_of_marks || !apart) {
+                            continue;
+                        }
+                        ++tried;
+                        bool seen = false;
+                        for (int dy = -2; dy <= 2 && !seen; ++dy) {
+                            seen =
+                                near_colour(image.pixelColor(static_cast<int>(std::floor(x)),
+                                                             static_cast<int>(std::floor(y)) + dy),
+                                            colour);
+                        }
+                        found += seen ? 1 : 0;
+                    }
+                    ASSERT_GE(tried, 10) << curve.item.name;
+                    EXPECT_GE(found, 0.8 * tried)
+                        << curve.item.name << ": " << found << " of " << tried
+                        << " of its points in the legend's colour";
+                }
             }
         }
     }
