@@ -342,4 +342,31 @@ std::vector<LegendItem> legend_layout(const GraphFrame& frame,
     return items;
 }
 
+std::vector<LegendItem> family_legend_layout(const GraphFrame& frame,
+                                             const std::vector<std::string>& names,
+                                             const MeasureText& measure, double scale) {
+    std::vector<LegendItem> items;
+    double width = 0;
+    double height = 0;
+    for (const std::string& name : names) {
+        const TextExtent e = measure(name);
+        width = std::max(width, 22 * scale + e.width + 4 * scale);
+        height = std::max(height, e.height);
+    }
+    const double margin = 4 * scale;
+    const double left = frame.plot.left + frame.plot.width - margin - width;
+    if (names.empty() || left < frame.plot.left + margin) {
+        return items; // no room beside the plot's left border
+    }
+    double top = frame.plot.top + margin;
+    for (const std::string& name : names) {
+        if (top + height > frame.plot.top + frame.plot.height - margin) {
+            break;
+        }
+        items.push_back({name, PixelBox{left, top, width, height}});
+        top += height;
+    }
+    return items;
+}
+
 } // namespace ovrelan

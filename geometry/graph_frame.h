@@ -106,6 +106,13 @@ std::vector<LegendItem> legend_layout(const GraphFrame& frame,
                                       const std::vector<std::string>& names,
                                       const MeasureText& measure, double scale);
 
+// The legend of a family of curves (up to eight names, too many for the strip): one entry a line,
+// in a column inside the plot at its top right corner, the boxes of one width (the longest
+// name's), 4·scale clear of the plot's border; as many entries as the plot's height holds.
+std::vector<LegendItem> family_legend_layout(const GraphFrame& frame,
+                                             const std::vector<std::string>& names,
+                                             const MeasureText& measure, double scale);
+
 // The value range physical axes show for values within `e`: a little room around them, the
 // lower end at 0 for quantities that are never negative, widened by the zoom bar's factor.
 Range value_range(const Extent& e, bool from_zero, double zoom);

@@ -22,11 +22,42 @@ void GraphView::set_series_shown(const std::string& name, bool shown) {
 }
 
 std::vector<LegendItem> GraphView::legend() const {
-    std::vector<std::string> names;
+    return legend_for(frame_, look_);
+}
+
+// The curves and the remembered solutions in the strip above the plot; a family's members in a
+// column of their own inside the plot (eight names do not fit in the strip).
+std::vector<LegendItem> GraphView::legend_for(const GraphFrame& frame,
+                                              const GraphLook& look) const {
+    std::vector<std::string> strip;
+    std::vector<std::string> members;
+    const std::vector<Remembered> family = family_curves();
+    const auto in_family = [&](const std::string& name) {
+        return std::any_of(family.begin(), family.end(),
+                           [&](const Remembered& m) { return m.caption == name; });
+    };
     for (const auto& [name, pen] : legend_entries()) {
-        names.push_back(name);
+        (in_family(name) ? members : strip).push_back(name);
     }
-    return legend_layout(frame_, names, measure_with(look_.font), look_.scale);
+    const MeasureText measure = measure_with(look.font);
+    std::vector<LegendItem> items = legend_layout(frame, strip, measure, look.scale);
+    for (LegendItem& item : family_legend_layout(frame, members, measure, look.scale)) {
+        items.push_back(std::move(item));
+    }
+    return items;
+}
+
+std::vector<QPen> GraphView::legend_pens(const std::vector<LegendItem>& items, double scale) const {
+    const std::vector<std::pair<std::string, QPen>> entries = legend_entries();
+    std::vector<QPen> pens;
+    for (const LegendItem& item : items) {
+        const auto entry = std::find_if(entries.begin(), entries.end(),
+                                        [&](const auto& e) { return e.first == item.name; });
+        QPen pen = entry != entries.end() ? entry->second : QPen(Qt::black);
+        pen.setWidthF(pen.widthF() / look_.scale * scale);
+        pens.push_back(pen);
+    }
+    return pens;
 }
 
 std::vector<std::pair<std::string, QPen>> GraphView::legend_entries() const {
@@ -35,44 +66,68 @@ std::vector<std::pair<std::string, QPen>> GraphView::legend_entries() const {
     for (const Series& series : all.series) {
         entries.emplace_back(series.name, curve_pen(series, look_.scale, true));
     }
+    if (all.series.empty()) {
+        return entries;
+    }
+    const std::vector<Remembered> members = family_curves();
+    for (std::size_t i = 0; i < members.size(); ++i) {
+        entries.emplace_back(members[i].caption, family_pen(i, look_.scale));
+    }
     const std::vector<Remembered> kept = remembered();
     for (std::size_t i = 0; i < kept.size(); ++i) {
-        if (!all.series.empty()) {
-            entries.emplace_back(kept[i].caption,
-                                 remembered_pen(all.series.front(), look_.scale, i));
-        }
+        entries.emplace_back(kept[i].caption, remembered_pen(look_.scale, i));
     }
     return entries;
 }
 
+std::optional<GraphView::Remembered> GraphView::beside(const SimulationState& other,
+                                                       std::string caption) const {
+    const SimulationState& present = simulation_.state();
+    Remembered r;
+    r.state = &other;
+    r.caption = std::move(caption);
+    r.content = graph_content(other, kind_, Axes::physical, energies_apart_);
+    r.time_scale = r.content.time_scale;
+    if (axes_ == Axes::normalised) {
+        // Through the present scales: the same volts and seconds on the present axes.
+        if (!(present.t_scale > 0)) {
+            return std::nullopt;
+        }
+        const GraphContent present_si =
+            graph_content(present, kind_, Axes::physical, energies_apart_);
+        r.time_scale /= present.t_scale;
+        std::erase_if(r.content.series, [&](Series& series) {
+            const auto same = std::find_if(present_si.series.begin(), present_si.series.end(),
+                                           [&](const Series& p) { return p.name == series.name; });
+            if (same == present_si.series.end() || !(same->values.scale != 0)) {
+                return true; // the present circuit has no such curve
+            }
+            series.values.scale /= same->values.scale;
+            return false;
+        });
+    }
+    return r;
+}
+
 std::vector<GraphView::Remembered> GraphView::remembered() const {
     std::vector<Remembered> out;
-    const SimulationState& present = simulation_.state();
-    const GraphContent present_si = graph_content(present, kind_, Axes::physical, energies_apart_);
     for (const auto& kept : simulation_.remembered()) {
-        Remembered r;
-        r.state = kept.get();
-        r.caption = difference_caption(*kept, present, decimal_separator());
-        r.content = graph_content(*kept, kind_, Axes::physical, energies_apart_);
-        r.time_scale = r.content.time_scale;
-        if (axes_ == Axes::normalised) {
-            // Through the present scales: the same volts and seconds on the present axes.
-            if (!(present.t_scale > 0)) {
-                continue;
-            }
-            r.time_scale /= present.t_scale;
-            std::erase_if(r.content.series, [&](Series& series) {
-                const auto same =
-                    std::find_if(present_si.series.begin(), present_si.series.end(),
-                                 [&](const Series& p) { return p.name == series.name; });
-                if (same == present_si.series.end() || !(same->values.scale != 0)) {
-                    return true; // the present circuit has no such curve
-                }
-                series.values.scale /= same->values.scale;
-                return false;
-            });
+        if (auto r = beside(*kept,
+                            difference_caption(*kept, simulation_.state(), decimal_separator()))) {
+            out.push_back(std::move(*r));
         }
-        out.push_back(std::move(r));
+    }
+    return out;
+}
+
+std::vector<GraphView::Remembered> GraphView::family_curves() const {
+    std::vector<Remembered> out;
+    if (const Family* family = simulation_.family()) {
+        for (const FamilyMember& member : family->members) {
+            if (auto r = beside(member.state, member.label)) {
+                out.push_back(std::move(*r));
+            }
+        }
     }
     return out;
 }
@@ -121,11 +176,46 @@ void GraphView::draw_remembered(QPainter& painter, const GraphFrame& frame,
         for (const Series& series : r.content.series) {
             if (series_shown(series.name)) {
                 draw_series(painter, own, *r.state, series, shown.first, shown.last,
-                            remembered_pen(series, look.scale, i),
-                            simulation_.summary_of(*r.state));
+                            remembered_pen(look.scale, i), simulation_.summary_of(*r.state));
             }
         }
     }
+}
+
+void GraphView::draw_family(QPainter& painter, const GraphFrame& frame,
+                            const GraphLook& look) const {
+    const std::vector<Remembered> members = family_curves();
+    for (std::size_t i = 0; i < members.size(); ++i) {
+        const Remembered& m = members[i];
+        if (!series_shown(m.caption)) {
+            continue;
+        }
+        GraphFrame own = frame;
+        own.time_scale = m.time_scale;
+        const IndexRange shown = visible_points(*m.state, own);
+        for (const Series& series : m.content.series) {
+            if (series_shown(series.name)) {
+                draw_series(painter, own, *m.state, series, shown.first, shown.last,
+                            family_pen(i, look.scale), simulation_.summary_of(*m.state));
+            }
+        }
+    }
+}
+
+std::string GraphView::family_readout(const GraphPoint& at) const {
+    std::string text;
+    const char separator = decimal_separator();
+    for (const Remembered& m : family_curves()) {
+        if (!series_shown(m.caption) || m.content.series.empty() || !(m.state->t_scale > 0)) {
+            continue;
+        }
+        const SimulationState& s = *m.state;
+        const GraphPoint p = graph_point(s, variant_of(kind_), at.seconds / s.t_scale);
+        const Series& series = m.content.series.front();
+        text += "; " + m.caption + ": " +
+                si_text(series.values.at(s.t_grid.data(), p.k), series.unit.c_str(), separator);
+    }
+    return text;
 }
 
 bool GraphView::series_shown(const std::string& name) const {

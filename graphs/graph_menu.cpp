@@ -78,6 +78,7 @@ void GraphView::draw_picture(QPainter& painter, QSizeF size, const GraphLook& lo
     const GraphFrame f = graph_frame(r, measure_with(look.font));
     draw_grid(painter, f, look);
     draw_envelope(painter, f, look);
+    draw_family(painter, f, look);
     draw_remembered(painter, f, look);
     GraphContent content = graph_content(s, kind_, axes_, energies_apart_);
     std::erase_if(content.series,
@@ -85,15 +86,8 @@ void GraphView::draw_picture(QPainter& painter, QSizeF size, const GraphLook& lo
     draw_curves(painter, f, s, content, computed_points(s), look, simulation_.summary_of(s));
     const std::string readout = markers_.empty() ? std::string() : readout_text();
     draw_frame(painter, f, look, qstring(readout));
-    std::vector<std::string> names;
-    std::vector<QPen> pens;
-    for (const auto& [name, pen] : legend_entries()) {
-        names.push_back(name);
-        QPen scaled = pen;
-        scaled.setWidthF(pen.widthF() / look_.scale * look.scale);
-        pens.push_back(scaled);
-    }
-    draw_legend(painter, legend_layout(f, names, measure_with(look.font), look.scale), pens, look,
+    const std::vector<LegendItem> items = legend_for(f, look);
+    draw_legend(painter, items, legend_pens(items, look.scale), look,
                 [this](const std::string& name) { return series_shown(name); });
     draw_marks(painter, f, look, axes_, markers_, std::nullopt);
 }

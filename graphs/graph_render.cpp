@@ -2,6 +2,7 @@
 
 #include "geometry/colours.h"
 #include "geometry/curve_shape.h"
+#include "geometry/family_palette.h"
 #include "platform/fonts.h"
 #include "solution/solution_arrays.h"
 
@@ -225,6 +226,8 @@ void draw_legend(QPainter& painter, const std::vector<LegendItem>& items,
         const PixelBox& b = items[i].box;
         const QRectF box(b.left, b.top, b.width, b.height);
         const bool on = shown(items[i].name);
+        // On white, whatever stands behind (a family's legend stands inside the plot).
+        painter.fillRect(box, QColor(255, 255, 255, 230));
         QPen pen = pens[i];
         pen.setColor(on ? pen.color() : QColor(200, 200, 200));
         painter.setPen(pen);
@@ -237,14 +240,19 @@ void draw_legend(QPainter& painter, const std::vector<LegendItem>& items,
     painter.restore();
 }
 
-QPen remembered_pen(const Series& series, double scale, std::size_t n) {
-    const QColor c = to<QColor>(series.colour);
-    const QColor muted((c.red() * 5 + 150 * 4) / 9, (c.green() * 5 + 150 * 4) / 9,
-                       (c.blue() * 5 + 150 * 4) / 9);
-    constexpr Qt::PenStyle styles[] = {Qt::DashLine, Qt::DotLine, Qt::DashDotLine};
-    QPen pen(muted, 2 * scale, styles[n % std::size(styles)]);
+QPen family_pen(std::size_t member, double scale) {
+    QPen pen(to<QColor>(family_colour(member)), 2 * scale);
+    const std::span<const double> dashes = family_dashes(member);
+    if (!dashes.empty()) {
+        pen.setDashPattern(QList<qreal>(dashes.begin(), dashes.end()));
+    }
     pen.setCapStyle(Qt::FlatCap);
+    pen.setJoinStyle(Qt::RoundJoin);
     return pen;
+}
+
+QPen remembered_pen(double scale, std::size_t n) {
+    return family_pen(family_palette_size - 1 - n % family_palette_size, scale);
 }
 
 QFont graph_font(double scale, bool in_pixels) {

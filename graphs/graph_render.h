@@ -91,8 +91,13 @@ void draw_legend(QPainter& painter, const std::vector<LegendItem>& items,
                  const std::vector<QPen>& pens, const GraphLook& look,
                  const std::function<bool(const std::string&)>& shown);
 
-// A remembered solution's curve: the curve's colour muted towards grey, thinner, dashed in the
-// n-th solution's own way (dashes, dots, dashes and dots).
-QPen remembered_pen(const Series& series, double scale, std::size_t n);
+// A member of a family of curves: thinner than the present curve, in the member's colour and dash
+// pattern of the family's palette (the first solid, the others dashed), with flat caps.
+QPen family_pen(std::size_t member, double scale);
+
+// A remembered solution's curve: the remembered curves are a family of the student's own making,
+// taking the palette from its end (the n-th the entry 7 − n, all of them dashed), so that a
+// family of up to five members beside them keeps colours of its own.
+QPen remembered_pen(double scale, std::size_t n);
 
 } // namespace ovrelan

@@ -81,6 +81,10 @@ GraphView::GraphView(Simulation& simulation, GraphKind kind, Platform& platform,
         extents_.reset();
         redraw();
     });
+    connect(&simulation, &Simulation::family_changed, this, [this] {
+        extents_.reset();
+        redraw();
+    });
     window_ = whole(simulation.state().t_span);
 }
 
@@ -130,8 +134,12 @@ FrameRequest GraphView::request(double width, double height) const {
             axis = first ? e : Extent{std::min(axis.low, e.low), std::max(axis.high, e.high)};
             first = false;
         }
-        // The remembered solutions on the same axes.
-        for (const Remembered& kept : remembered()) {
+        // The family and the remembered solutions on the same axes.
+        std::vector<Remembered> others = family_curves();
+        for (Remembered& kept : remembered()) {
+            others.push_back(std::move(kept));
+        }
+        for (const Remembered& kept : others) {
             for (const Series& series : kept.content.series) {
                 const Extent e =
                     series_extent(*kept.state, series, simulation_.summary_of(*kept.state));
@@ -184,6 +192,7 @@ void GraphView::draw_layer() {
         painter.translate(-frame_.plot.left, -frame_.plot.top);
         draw_grid(painter, frame_, look_);
         draw_envelope(painter, frame_, look_);
+        draw_family(painter, frame_, look_);
         draw_remembered(painter, frame_, look_);
         draw_curves(painter, frame_, s, content_, drawn_end_, look_, simulation_.summary_of(s));
     }

@@ -111,6 +111,9 @@ public:
         std::string caption; // what differs from the present circuit: "R = 2 Ом"
     };
     std::vector<Remembered> remembered() const;
+    // The members of the simulation's family of curves as this graph draws them, in the family's
+    // order, each named by its swept value («R = 1,265 Ом (Rк)»).
+    std::vector<Remembered> family_curves() const;
     const QImage& layer() const { return layer_; }
     int replots() const { return replots_; }
     // The last grid point the bright curve reaches (the run position).
@@ -138,7 +141,16 @@ private:
     void context_menu(const QPoint& global);
     // The entries of the legend with their pens: the curves, then the remembered solutions.
     std::vector<std::pair<std::string, QPen>> legend_entries() const;
+    // The legend's places in a frame at a look, and the pens of its entries (scaled to it).
+    std::vector<LegendItem> legend_for(const GraphFrame& frame, const GraphLook& look) const;
+    std::vector<QPen> legend_pens(const std::vector<LegendItem>& items, double scale) const;
+    // Another solution on this graph's axes, named `caption`; none where the present axes
+    // cannot show it.
+    std::optional<Remembered> beside(const SimulationState& other, std::string caption) const;
     void draw_remembered(QPainter& painter, const GraphFrame& frame, const GraphLook& look) const;
+    void draw_family(QPainter& painter, const GraphFrame& frame, const GraphLook& look) const;
+    // The family's values at the read-out's time, for the read-out strip: «; R = 0,5 Ом: 1,2 В».
+    std::string family_readout(const GraphPoint& at) const;
     void draw_envelope(QPainter& painter, const GraphFrame& frame, const GraphLook& look) const;
 
     Simulation& simulation_;

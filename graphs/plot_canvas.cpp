@@ -52,11 +52,9 @@ protected:
     }
 
     void draw_legend(QPainter& painter) {
-        std::vector<QPen> pens;
-        for (const auto& [name, pen] : view_.legend_entries()) {
-            pens.push_back(pen);
-        }
-        ovrelan::draw_legend(painter, view_.legend(), pens, view_.look_,
+        const std::vector<LegendItem> items = view_.legend();
+        ovrelan::draw_legend(painter, items, view_.legend_pens(items, view_.look_.scale),
+                             view_.look_,
                              [this](const std::string& name) { return view_.series_shown(name); });
     }
 

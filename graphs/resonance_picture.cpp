@@ -79,7 +79,7 @@ std::vector<std::string> resonance_notes(const Parameters& p, const ResonanceCur
 
 ResonancePlan plan_resonance(const QFontMetricsF& metrics, QSizeF size, const GraphLook& look,
                              const Parameters& p, const ResonanceCurve& c, bool logarithmic,
-                             char separator) {
+                             char separator, std::span<const FamilyResonance> family) {
     ResonancePlan plan;
     plan.notes = note_lines(resonance_notes(p, c, separator), metrics, size.width(), 2 * look.scale,
                             look.scale);
@@ -98,6 +98,14 @@ ResonancePlan plan_resonance(const QFontMetricsF& metrics, QSizeF size, const Gr
     a.current_top = top_of(c, &ResonancePoint::I_m);
     a.voltage_top = top_of(c, c.has_C ? &ResonancePoint::U_Cm : &ResonancePoint::U_Lm);
     a.voltage_name = c.has_C ? "UCm" : "ULm";
+    for (const FamilyResonance& m : family) {
+        if (m.curve.points.empty()) {
+            continue;
+        }
+        a.nu.low = std::min(a.nu.low, x_of(m.curve.points.front().nu));
+        a.nu.high = std::max(a.nu.high, x_of(m.curve.points.back().nu));
+        a.current_top = std::max(a.current_top, top_of(m.curve, &ResonancePoint::I_m));
+    }
     a.decimal_separator = separator;
     a.scale = look.scale;
     plan.plots = resonance_layout(a, measure_with(look.font));
@@ -113,12 +121,13 @@ double resonance_least_body(double width, const GraphLook& look, const Parameter
 }
 
 void draw_resonance(QPainter& painter, QSizeF size, const GraphLook& look, const Parameters& p,
-                    const ResonanceCurve& c, bool logarithmic, char separator) {
+                    const ResonanceCurve& c, bool logarithmic, char separator,
+                    std::span<const FamilyResonance> family) {
     painter.save();
     painter.setFont(look.font);
     painter.setPen(Qt::black);
     const ResonancePlan plan = plan_resonance(QFontMetricsF(look.font, painter.device()), size,
-                                              look, p, c, logarithmic, separator);
+                                              look, p, c, logarithmic, separator, family);
     for (const NoteLine& line : plan.notes) {
         painter.drawText(line.box, Qt::AlignLeft | Qt::AlignVCenter, line.text);
     }
@@ -159,31 +168,52 @@ void draw_resonance(QPainter& painter, QSizeF size, const GraphLook& look, const
         painter.restore();
         draw_frame(painter, f, look, {});
     };
-    const auto polyline = [&](const GraphFrame& f, double ResonancePoint::*value, bool right,
-                              double factor, const QColor& colour) {
+    const auto polyline = [&](const GraphFrame& f, const ResonanceCurve& curve,
+                              double ResonancePoint::*value, bool right, double factor,
+                              const QPen& pen) {
         QPolygonF points;
-        points.reserve(static_cast<qsizetype>(c.points.size()));
+        points.reserve(static_cast<qsizetype>(curve.points.size()));
         const Range& y = right ? f.y2 : f.y;
         const double clip = y.high + (y.high - y.low); // off the plot, but finite
-        for (const ResonancePoint& q : c.points) {
+        for (const ResonancePoint& q : curve.points) {
             const double v = std::min(q.*value * factor, clip);
             points << QPointF(f.x_px(x_of(q.nu)),
                               f.plot.top + (y.high - v) / (y.high - y.low) * f.plot.height);
         }
-        painter.setPen(curve_pen(colour));
+        painter.setPen(pen);
+        painter.setBrush(Qt::NoBrush);
         painter.drawPolyline(points);
     };
+    // A family's members: the current (whose band narrows as Q grows) and the phase.
+    const auto members = [&](const GraphFrame& f, double ResonancePoint::*value, double factor) {
+        for (std::size_t i = 0; i < family.size(); ++i) {
+            polyline(f, family[i].curve, value, false, factor, family_pen(i, look.scale));
+        }
+    };
     draw_plot(layout.amplitudes, [&](const GraphFrame& f) {
-        polyline(f, voltage, true, 1, voltage_colour);
-        polyline(f, &ResonancePoint::I_m, false, 1, current_colour);
+        members(f, &ResonancePoint::I_m, 1);
+        polyline(f, c, voltage, true, 1, curve_pen(voltage_colour));
+        polyline(f, c, &ResonancePoint::I_m, false, 1, curve_pen(current_colour));
     });
     draw_plot(layout.phase, [&](const GraphFrame& f) {
-        polyline(f, &ResonancePoint::phi, false, 180 / std::numbers::pi, phase_colour);
+        members(f, &ResonancePoint::phi, 180 / std::numbers::pi);
+        polyline(f, c, &ResonancePoint::phi, false, 180 / std::numbers::pi,
+                 curve_pen(phase_colour));
     });
     // Which colour is which: a legend above each plot.
     const auto all_shown = [](const std::string&) { return true; };
     draw_legend(painter, layout.amplitude_legend,
                 {curve_pen(current_colour), curve_pen(voltage_colour)}, look, all_shown);
+    // A family's members by their values, inside the amplitudes' plot.
+    std::vector<std::string> names;
+    std::vector<QPen> pens;
+    for (std::size_t i = 0; i < family.size(); ++i) {
+        names.push_back(family[i].label);
+        pens.push_back(family_pen(i, look.scale));
+    }
+    draw_legend(painter,
+                family_legend_layout(layout.amplitudes, names, measure_with(look.font), look.scale),
+                pens, look, all_shown);
     draw_legend(painter, layout.phase_legend, {curve_pen(phase_colour)}, look, all_shown);
     painter.restore();
 }

@@ -18,9 +18,19 @@
 #include <QString>
 
 #include <optional>
+#include <span>
+#include <string>
 #include <vector>
 
 namespace ovrelan {
+
+// A member of a family of curves on the resonance picture: its curve (over its own band) and its
+// name; drawn in the family's colour and dashes of its place in the family (the current and the
+// phase).
+struct FamilyResonance {
+    ResonanceCurve curve;
+    std::string label;
+};
 
 // The lines of text above the plots: the marked frequencies, the band and Q (or why the peak
 // has no top), and the present frequency's amplitude and phase. A «name = value» never breaks
@@ -37,15 +47,17 @@ struct ResonancePlan {
 };
 ResonancePlan plan_resonance(const QFontMetricsF& metrics, QSizeF size, const GraphLook& look,
                              const Parameters& p, const ResonanceCurve& c, bool logarithmic,
-                             char decimal_separator);
+                             char decimal_separator, std::span<const FamilyResonance> family = {});
 
 // The least height the picture needs at this width: its notes and two legible plots.
 double resonance_least_body(double width, const GraphLook& look, const Parameters& p,
                             const ResonanceCurve& c, char decimal_separator);
 
 // Draws the picture into `size` (pixels of its painter) at a look; a circuit without a curve
-// gets its reason instead.
+// gets its reason instead. A family's members are drawn beneath the present curves, on a
+// frequency axis and amplitude scale that take them all.
 void draw_resonance(QPainter& painter, QSizeF size, const GraphLook& look, const Parameters& p,
-                    const ResonanceCurve& c, bool logarithmic, char decimal_separator);
+                    const ResonanceCurve& c, bool logarithmic, char decimal_separator,
+                    std::span<const FamilyResonance> family = {});
 
 } // namespace ovrelan

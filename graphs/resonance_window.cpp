@@ -14,7 +14,7 @@ ResonanceWindow::ResonanceWindow(Simulation& simulation, Platform& platform)
     : PictureWindow("form_Resonance", "Резонансная кривая", simulation, platform) {
     set_draw([this](QPainter& painter, QSizeF size, const GraphLook& look) {
         draw_resonance(painter, size, look, simulation_.state(), curve_, logarithmic_,
-                       decimal_separator());
+                       decimal_separator(), family_);
     });
     set_title([this] {
         const SimulationState& s = simulation_.state();
@@ -36,6 +36,7 @@ ResonanceWindow::ResonanceWindow(Simulation& simulation, Platform& platform)
         });
     };
     connect(&simulation, &Simulation::recomputed, this, [this] { recompute(); });
+    connect(&simulation, &Simulation::family_changed, this, [this] { recompute(); });
     recompute();
 }
 
@@ -46,6 +47,12 @@ void ResonanceWindow::set_logarithmic(bool on) {
 
 void ResonanceWindow::recompute() {
     curve_ = resonance_curve(simulation_.state());
+    family_.clear();
+    if (const Family* family = simulation_.family()) {
+        for (const FamilyMember& member : family->members) {
+            family_.push_back({resonance_curve(member.state), member.label});
+        }
+    }
     update();
 }
 

@@ -4,7 +4,10 @@
 #pragma once
 
 #include "graphs/picture_window.h"
+#include "graphs/resonance_picture.h"
 #include "model/steady_state.h"
+
+#include <vector>
 
 namespace ovrelan {
 
@@ -13,6 +16,8 @@ public:
     ResonanceWindow(Simulation& simulation, Platform& platform);
 
     const ResonanceCurve& curve() const { return curve_; }
+    // The resonance curves of the simulation's family of curves, in its order.
+    const std::vector<FamilyResonance>& family() const { return family_; }
     bool logarithmic() const { return logarithmic_; }
     void set_logarithmic(bool on);
     // The curve worked out again for the model's present values.
@@ -20,6 +25,7 @@ public:
 
 private:
     ResonanceCurve curve_;
+    std::vector<FamilyResonance> family_;
     bool logarithmic_ = true;
 };
 

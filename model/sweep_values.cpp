@@ -6,6 +6,7 @@
 #include "model/number_format.h"
 #include "model/number_reading.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -423,6 +424,24 @@ std::string sweep_key(Field field, double typed, int digits, char decimal_separa
         c = c == '.' ? decimal_separator : c;
     }
     return std::string(sweep_name(field)) + "=" + number;
+}
+
+std::variant<SweepArgument, std::string> parse_sweep_argument(std::string_view text) {
+    const auto equals = text.find('=');
+    if (equals == std::string_view::npos) {
+        return std::string("для --sweep нужно ИМЯ=ЗНАЧЕНИЯ, например R=0.5,1.265,3");
+    }
+    const std::string_view name = text.substr(0, equals);
+    const std::optional<Field> field = sweep_parameter(name);
+    if (!field) {
+        return "в --sweep нет параметра «" + std::string(name) +
+               "»: семейство строится по L, C, R, Uo, Em или nu";
+    }
+    std::string values(text.substr(equals + 1));
+    if (values.find(';') == std::string::npos && values.find("..") == std::string::npos) {
+        std::replace(values.begin(), values.end(), ',', ';');
+    }
+    return SweepArgument{*field, values};
 }
 
 } // namespace ovrelan

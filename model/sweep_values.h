@@ -18,6 +18,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
 namespace ovrelan {
@@ -100,5 +101,17 @@ std::string sweep_label(Field field, double typed, SweepMark mark, int digits,
 
 // "R=1.265", "L=2000": the header's name of a member, with the table's decimal separator.
 std::string sweep_key(Field field, double typed, int digits, char decimal_separator);
+
+// NAME=VALUES on a command line (ovrelan-solve --sweep, ovrelan --export-graph ... --sweep): the
+// parameter (L, C, R, Uo, Em, nu) and its values in the list grammar above. On the command line
+// commas separate the values (with a decimal point): "R=0.5,1.265,3" is the list «0.5; 1.265; 3»;
+// a text with a semicolon or a range («..») is taken as it stands, so "R=0,5;1,265;3" and
+// "R=0,5..3:5" may use decimal commas.
+struct SweepArgument {
+    Field field = Field::R;
+    std::string values;
+};
+// The argument, or why it is not one (in Russian).
+std::variant<SweepArgument, std::string> parse_sweep_argument(std::string_view text);
 
 } // namespace ovrelan

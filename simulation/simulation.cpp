@@ -91,12 +91,47 @@ void Simulation::announce(const ChainResult& result) {
     }
 }
 
+void Simulation::arrays_changed() {
+    summary_.reset();
+    rebuild_family();
+}
+
+void Simulation::rebuild_family() {
+    family_summaries_.clear();
+    if (!family_request_) {
+        family_.reset();
+        return;
+    }
+    family_ = build_family(state_, family_request_->parameter, family_request_->values,
+                           family_request_->decimal_separator);
+    family_summaries_.resize(family_->members.size());
+}
+
+void Simulation::set_family(std::optional<FamilyRequest> request) {
+    if (request == family_request_) {
+        return;
+    }
+    family_request_ = std::move(request);
+    rebuild_family();
+    emit family_changed();
+}
+
 const SolutionSummary* Simulation::summary_of(const SimulationState& s) const {
     if (&s == &state_) {
         if (!summary_) {
             summary_ = std::make_unique<SolutionSummary>(state_);
         }
         return summary_.get();
+    }
+    if (family_) {
+        for (std::size_t i = 0; i < family_->members.size(); ++i) {
+            if (&family_->members[i].state == &s) {
+                if (!family_summaries_[i]) {
+                    family_summaries_[i] = std::make_unique<SolutionSummary>(s);
+                }
+                return family_summaries_[i].get();
+            }
+        }
     }
     std::erase_if(kept_summaries_, [this](const auto& entry) {
         return std::none_of(remembered_.begin(), remembered_.end(),

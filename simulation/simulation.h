@@ -3,6 +3,7 @@
 // the run controller subscribe; nobody calls them one by one.
 #pragma once
 
+#include "chain/family.h"
 #include "chain/recompute.h"
 #include "model/defaults.h"
 #include "model/simulation_state.h"
@@ -13,11 +14,22 @@
 #include <cstddef>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string_view>
 #include <vector>
 
 namespace ovrelan {
+
+// What a family of curves is asked to be: the parameter swept and its values as the family
+// dialog or the command line wrote them (a list or a range, model/sweep_values.h), with the
+// decimal separator of its legend.
+struct FamilyRequest {
+    Field parameter = Field::R;
+    std::string values;
+    char decimal_separator = ',';
+    bool operator==(const FamilyRequest&) const = default;
+};
 
 class Simulation final : public QObject {
     Q_OBJECT
@@ -87,8 +99,19 @@ public:
         return remembered_;
     }
 
-    // The min/max summary of a solution's arrays: the present one's or a remembered one's, made
-    // once when first asked for after the arrays changed (null for another state).
+    // A family of curves beside the present circuit. Each member is the present circuit with the
+    // swept parameter at one value: the other parameters follow the present circuit, so the
+    // family is built again whenever the present circuit is computed anew (and so are the
+    // values written against it: «0,5·Rк» follows the present Rк). Values the model refuses
+    // are kept in the family's list of refusals with their reasons.
+    void set_family(std::optional<FamilyRequest> request);
+    const std::optional<FamilyRequest>& family_request() const { return family_request_; }
+    // The family as last built; null when none is asked for.
+    const Family* family() const { return family_ ? &*family_ : nullptr; }
+
+    // The min/max summary of a solution's arrays: the present one's, a remembered one's or a
+    // family member's, made once when first asked for after the arrays changed (null for
+    // another state).
     const SolutionSummary* summary_of(const SimulationState& s) const;
 
 signals:
@@ -102,6 +125,9 @@ signals:
     void position_jumped();
     // A solution was remembered, or the remembered ones forgotten.
     void remembered_changed();
+    // A family was set or cleared (its rebuilding after a recomputation is announced by
+    // recomputed(), which follows it).
+    void family_changed();
 
 private:
     void announce(const ChainResult& result);
@@ -112,7 +138,12 @@ private:
     Presenter presenter_;
     std::function<void()> finish_edits_;
     std::vector<std::shared_ptr<const SimulationState>> remembered_;
-    void arrays_changed() { summary_.reset(); }
+    void arrays_changed();
+    void rebuild_family();
+    std::optional<FamilyRequest> family_request_;
+    std::optional<Family> family_;
+    // One summary per member, made when first asked for, dropped with the member.
+    mutable std::vector<std::unique_ptr<SolutionSummary>> family_summaries_;
     mutable std::unique_ptr<SolutionSummary> summary_;
     mutable std::vector<std::pair<const SimulationState*, std::shared_ptr<SolutionSummary>>>
         kept_summaries_;

@@ -31,24 +31,6 @@ nlohmann::ordered_json mark_json(SweepMark mark) {
 
 } // namespace
 
-std::variant<SweepArgument, std::string> parse_sweep_argument(std::string_view text) {
-    const auto equals = text.find('=');
-    if (equals == std::string_view::npos) {
-        return std::string("для --sweep нужно ИМЯ=ЗНАЧЕНИЯ, например R=0.5,1.265,3");
-    }
-    const std::string_view name = text.substr(0, equals);
-    const std::optional<Field> field = sweep_parameter(name);
-    if (!field) {
-        return "в --sweep нет параметра «" + std::string(name) +
-               "»: семейство строится по L, C, R, Uo, Em или nu";
-    }
-    std::string values(text.substr(equals + 1));
-    if (values.find(';') == std::string::npos && values.find("..") == std::string::npos) {
-        std::replace(values.begin(), values.end(), ',', ';');
-    }
-    return SweepArgument{*field, values};
-}
-
 nlohmann::ordered_json family_json(const Family& family) {
     nlohmann::ordered_json members = nlohmann::ordered_json::array();
     for (const FamilyMember& m : family.members) {

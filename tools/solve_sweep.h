@@ -7,22 +7,9 @@
 
 #include <nlohmann/json.hpp>
 
-#include <string>
-#include <string_view>
-#include <variant>
-
 namespace ovrelan {
 
-// NAME=VALUES: the parameter (L, C, R, Uo, Em, nu) and its values in the list grammar of
-// model/sweep_values.h. On the command line commas separate the values (with a decimal point):
-// "R=0.5,1.265,3" is the list «0.5; 1.265; 3»; a text with a semicolon or a range («..») is
-// taken as it stands, so "R=0,5;1,265;3" and "R=0,5..3:5" may use decimal commas.
-struct SweepArgument {
-    Field field = Field::R;
-    std::string values;
-};
-// The argument, or why it is not one (in Russian).
-std::variant<SweepArgument, std::string> parse_sweep_argument(std::string_view text);
+// The command line's NAME=VALUES is read by parse_sweep_argument (model/sweep_values.h).
 
 // One object per member: label, parameter, value (in the field's unit), text (as typed into the
 // field), mark, configuration, regime, regime_word, caption, delta, theta, Q, nu0, nu_C, I_peak,

@@ -2,6 +2,7 @@
 
 #include "geometry/picture_size.h"
 #include "graphs/graph_export.h"
+#include "model/sweep_values.h"
 
 #include <QCommandLineParser>
 #include <QRegularExpression>
@@ -14,7 +15,8 @@ namespace {
 
 const QString usage = QStringLiteral(
     "Использование: ovrelan [--help] [--version] [--layout one|windows] [ЗАДАЧА]\n"
-    "               ovrelan --export-graph ГРАФИК ФАЙЛ [--size ШxВ] [--axes si|norm] [ЗАДАЧА]");
+    "               ovrelan --export-graph ГРАФИК ФАЙЛ [--size ШxВ] [--axes si|norm]\n"
+    "                       [--sweep ИМЯ=ЗНАЧЕНИЯ] [ЗАДАЧА]");
 const QString description =
     QStringLiteral("Ovrelan — учебный тренажёр по переходным процессам в последовательном контуре\n"
                    "из катушки, конденсатора, резистора, ключа и источника ЭДС.");
@@ -40,6 +42,13 @@ const OptionText option_texts[] = {
      "0,3 ГБ); не меньше, чем нужно заголовку в 4 строки и графику 320x140 (надписи растут с "
      "шириной рисунка)"},
     {{"axes"}, "--axes si|norm", "оси в физических единицах (si) или в нормированных (norm)"},
+    {{"sweep"},
+     "--sweep ИМЯ=ЗНАЧЕНИЯ",
+     "вместе с --export-graph: семейство кривых по параметру L, C, R, Uo, Em или nu, до 8 "
+     "значений, каждое — как если бы его ввели в поле: R=0.5,1.265,3; R=0,5;1,265;3; "
+     "R=0.5Rk,Rk,2Rk; nu=0.9nu0,nu0,1.1nu0; ряд R=0.5..3:5 или C=100..10000:5:log. Кривые "
+     "рисуются своими цветами и штрихами, в легенде — их значения. Значение, которое модель не "
+     "приняла бы, названо с причиной, его кривой нет, код выхода 3"},
     {{"layout"},
      "--layout one|windows",
      "на этот запуск: всё в одном окне (one) или графики в отдельных окнах (windows); без "
@@ -126,12 +135,14 @@ CommandLine parse_command_line(const QStringList& arguments) {
     const QCommandLineOption export_graph(option_texts[2].names, option_texts[2].text, "ГРАФИК");
     const QCommandLineOption size(option_texts[3].names, option_texts[3].text, "ШxВ");
     const QCommandLineOption axes(option_texts[4].names, option_texts[4].text, "si|norm");
-    const QCommandLineOption layout(option_texts[5].names, option_texts[5].text, "one|windows");
+    const QCommandLineOption sweep(option_texts[5].names, option_texts[5].text, "ИМЯ=ЗНАЧЕНИЯ");
+    const QCommandLineOption layout(option_texts[6].names, option_texts[6].text, "one|windows");
     parser.addOption(help);
     parser.addOption(version);
     parser.addOption(export_graph);
     parser.addOption(size);
     parser.addOption(axes);
+    parser.addOption(sweep);
     parser.addOption(layout);
     CommandLine line;
     const auto error = [&](const QString& what) {
@@ -195,6 +206,17 @@ CommandLine parse_command_line(const QStringList& arguments) {
             }
             line.axes = a == "si" ? Axes::physical : Axes::normalised;
         }
+        if (parser.isSet(sweep)) {
+            if (line.picture_kind == CommandLine::Picture::vector) {
+                return error("семейство кривых рисуется на графиках и резонансной кривой, не "
+                             "на векторной диаграмме");
+            }
+            const auto argument = parse_sweep_argument(parser.value(sweep).toStdString());
+            if (const auto* reason = std::get_if<std::string>(&argument)) {
+                return error(QString::fromStdString(*reason));
+            }
+            line.sweep = parser.value(sweep);
+        }
         line.action = CommandLine::Action::export_graph;
         return line;
     }
@@ -205,8 +227,8 @@ CommandLine parse_command_line(const QStringList& arguments) {
         }
         line.layout = l == "one" ? CommandLine::Layout::one_window : CommandLine::Layout::windows;
     }
-    if (parser.isSet(size) || parser.isSet(axes)) {
-        return error("--size и --axes задаются только вместе с --export-graph");
+    if (parser.isSet(size) || parser.isSet(axes) || parser.isSet(sweep)) {
+        return error("--size, --axes и --sweep задаются только вместе с --export-graph");
     }
     if (files.size() > 1) {
         return error("лишний файл «" + files.at(1) + "»: программа открывает одну задачу");

@@ -19,13 +19,16 @@ struct CommandLine {
     QString task;   // the task file to open, if any
     QString output; // what --help, --version or an error prints
     int exit_status = 0;
-    // --export-graph NAME FILE [--size WxH] [--axes si|norm] [TASK]
+    // --export-graph NAME FILE [--size WxH] [--axes si|norm] [--sweep NAME=VALUES] [TASK]
     enum class Picture { graph, resonance, vector };
     Picture picture_kind = Picture::graph; // a graph, the resonance curve, the vector diagram
     GraphKind graph = GraphKind::Uc;
     QString picture;       // FILE: .png, .svg or .pdf
     QSize size{1600, 900}; // of a PNG or SVG
     Axes axes = Axes::normalised;
+    // --sweep: a family of curves drawn beside the circuit's (model/sweep_values.h's
+    // parse_sweep_argument has read it; empty: none).
+    QString sweep;
     // --layout one|windows: the layout for this start, not remembered.
     enum class Layout { remembered, one_window, windows };
     Layout layout = Layout::remembered;

@@ -89,6 +89,29 @@ private:
     bool first_ = true;
 };
 
+// The family of curves asked for before and after «Семейство кривых…» or «Убрать семейство».
+class FamilyCommand final : public QUndoCommand {
+public:
+    FamilyCommand(Simulation& simulation, std::optional<FamilyRequest> before,
+                  std::optional<FamilyRequest> after)
+        : QUndoCommand(after ? "семейство кривых" : "убрать семейство"), simulation_(simulation),
+          before_(std::move(before)), after_(std::move(after)) {}
+    void undo() override { simulation_.set_family(before_); }
+    void redo() override {
+        if (first_) {
+            first_ = false;
+            return;
+        }
+        simulation_.set_family(after_);
+    }
+
+private:
+    Simulation& simulation_;
+    std::optional<FamilyRequest> before_;
+    std::optional<FamilyRequest> after_;
+    bool first_ = true;
+};
+
 EditHistory::EditHistory(QObject* parent, ParameterPanel& panel, Simulation& simulation)
     : QObject(parent), panel_(panel), simulation_(simulation),
       stack_(std::make_unique<QUndoStack>()) {
@@ -146,6 +169,13 @@ void EditHistory::note_remembered(const Remembered& before) {
         return;
     }
     stack_->push(new RememberedCommand(simulation_, before, simulation_.remembered()));
+}
+
+void EditHistory::note_family(const std::optional<FamilyRequest>& before) {
+    if (applying_ || before == simulation_.family_request()) {
+        return;
+    }
+    stack_->push(new FamilyCommand(simulation_, before, simulation_.family_request()));
 }
 
 void EditHistory::apply_texts(const FieldTexts7& texts) {

@@ -1,13 +1,15 @@
 // Undo and redo of what a person does to the circuit: a field's edit, a run of wheel or key steps
 // on one field (one step of the history however many notches), an example or a task opened, the
-// remembered curves kept or forgotten. Each step holds the seven field texts (or the remembered
-// solutions) before and after; undoing enters the texts before through the same chain as typing
-// them, so nothing writes the state around the simulation. A refused value changes nothing and
-// leaves no step. Nothing is undone during a run.
+// remembered curves kept or forgotten, a family of curves set or cleared. Each step holds the
+// seven field texts (or the remembered solutions, or the family asked for) before and after;
+// undoing enters the texts before through the same chain as typing them, so nothing writes the
+// state around the simulation. A refused value changes nothing and leaves no step. Nothing is
+// undone during a run.
 #pragma once
 
 #include "model/parameter_fields.h"
 #include "model/simulation_state.h"
+#include "simulation/simulation.h"
 
 #include <QObject>
 #include <QString>
@@ -25,7 +27,6 @@ class QUndoStack;
 namespace ovrelan {
 
 class ParameterPanel;
-class Simulation;
 
 using FieldTexts7 = std::array<std::string, 7>;
 using Remembered = std::vector<std::shared_ptr<const SimulationState>>;
@@ -43,6 +44,8 @@ public:
     void note(std::optional<Field> stepped = std::nullopt);
     // The remembered curves were changed by the person.
     void note_remembered(const Remembered& before);
+    // The family of curves was set or cleared by the person.
+    void note_family(const std::optional<FamilyRequest>& before);
     // No undo or redo during a run.
     void set_running(bool running);
 

@@ -6,6 +6,8 @@
 #include "graphs/resonance_window.h"
 #include "graphs/vector_window.h"
 #include "io/task_file.h"
+#include "model/sentences.h"
+#include "model/sweep_values.h"
 #include "platform/locale.h"
 #include "simulation/simulation.h"
 
@@ -62,6 +64,26 @@ ExportOutcome export_graph(const CommandLine& line, Platform& platform) {
         }
         simulation.enter_texts(texts);
     }
+    // A family of curves: its values tried on the circuit drawn; one the model refuses is left
+    // out, named with the reason, and the picture is drawn without it (exit 3, as ovrelan-solve).
+    QString refused;
+    if (!line.sweep.isEmpty()) {
+        const auto argument = parse_sweep_argument(line.sweep.toStdString());
+        if (const auto* reason = std::get_if<std::string>(&argument)) {
+            return failed(2, QString::fromStdString(*reason));
+        }
+        const auto& sweep = std::get<SweepArgument>(argument);
+        simulation.set_family(FamilyRequest{sweep.field, sweep.values, decimal_separator()});
+        const Family& family = *simulation.family();
+        if (!family.error.empty()) {
+            return failed(2, "--sweep " + line.sweep + ": " + QString::fromStdString(family.error));
+        }
+        for (const RefusedMember& r : family.refused) {
+            refused += "ovrelan: --sweep: " +
+                       QString::fromStdString(join_sentences(r.shown(), "Кривая не построена.")) +
+                       "\n";
+        }
+    }
     // A PNG or an SVG too small for its title and a legible plot is refused like a wrong size
     // on the command line (status 2), before anything is written.
     const auto write = [&](const Picture& picture, QString* error) {
@@ -93,6 +115,9 @@ ExportOutcome export_graph(const CommandLine& line, Platform& platform) {
     const bool written = status == 0;
     if (!written) {
         return failed(1, "не удалось сохранить файл «" + line.picture + "»: " + error);
+    }
+    if (!refused.isEmpty()) {
+        return {3, refused};
     }
     return {};
 }

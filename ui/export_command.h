@@ -12,7 +12,9 @@ namespace ovrelan {
 struct ExportOutcome {
     int exit_status = 0; // 0 drawn; 1 the file cannot be written; 2 the task cannot be read,
                          // or the size is too small for the picture's title and plot;
-                         // 3 the task holds values the model would refuse or correct
+                         // 3 the task holds values the model would refuse or correct, or a
+                         // value of --sweep was refused (the picture is drawn without its
+                         // curve, and the message names it with the reason)
     QString message;     // for the terminal, when something went wrong
 };
 

@@ -137,6 +137,10 @@ void build_main_menus(QMenuBar* bar, const MenuHandlers& h) {
     finish->setIcon(letter_icon("»", QColor(200, 60, 40)));
     finish->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_End));
     finish->setShortcutContext(Qt::ApplicationShortcut);
+    run->addSeparator();
+    add_item(run, "mnuRunFamily", "&Семейство кривых…", h.family_curves)
+        ->setIcon(letter_icon("≋", QColor(4, 101, 167)));
+    add_item(run, "mnuRunFamilyClear", "&Убрать семейство", h.clear_family);
 
     QMenu* graphs = add_menu(bar, "mnuGraphs", "&Графики");
     const auto toggle = [graphs](const char* name, const char* caption, bool on,

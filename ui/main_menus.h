@@ -25,6 +25,8 @@ struct MenuHandlers {
     std::function<void(const Example&)> load_example;
     std::function<void()> start_or_stop;
     std::function<void()> finish_run;
+    std::function<void()> family_curves; // the family dialog
+    std::function<void()> clear_family;
     bool preview = true; // the whole-curve preview is on
     std::function<void(bool)> set_preview;
     bool physical_axes = false; // the graphs' axes in seconds, volts, amperes, joules

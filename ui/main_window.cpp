@@ -14,6 +14,8 @@
 #include "scene/circuit_scene.h"
 #include "ui/authors_window.h"
 #include "ui/edit_history.h"
+#include "ui/family_dialog.h"
+#include "ui/family_table.h"
 #include "ui/form_widgets.h"
 #include "ui/graph_area.h"
 #include "ui/main_menus.h"
@@ -40,7 +42,6 @@
 #include <cmath>
 
 namespace ovrelan {
-
 
 MainWindow::MainWindow(Platform& platform, QWidget* parent)
     : QMainWindow(parent), platform_(platform) {
@@ -77,6 +78,7 @@ MainWindow::MainWindow(Platform& platform, QWidget* parent)
     history_ = new EditHistory(this, *parameters_, simulation_);
     parameters_->edited = [this](std::optional<Field> stepped) { history_->note(stepped); };
     history_->changed = [this] { history_changed(); };
+    family_table_ = new FamilyTable(simulation_, platform_, this);
     build_menus();
     // Client area 800 x 480 at start; never so small that the panels run into each other.
     const ClientSize minimum = minimum_client_size();
@@ -193,6 +195,12 @@ void MainWindow::build_menus() {
             run_->finish_now();
         }
     };
+    h.family_curves = [this] {
+        if (QApplication::activeModalWidget() == nullptr) {
+            ask_for_family();
+        }
+    };
+    h.clear_family = [this] { set_family(std::nullopt); };
     h.preview = setting_bool(preview_setting, true);
     h.set_preview = [this](bool on) {
         QSettings().setValue(preview_setting, on);
@@ -239,6 +247,26 @@ void MainWindow::build_menus() {
     h.show_about = [this] { show_about(); };
     h.show_registration = [this] { show_registration(); };
     build_main_menus(menuBar(), h);
+}
+
+void MainWindow::ask_for_family() {
+    simulation_.finish_pending_edits();
+    FamilyDialog dialog(simulation_.state(), simulation_.family_request(), decimal_separator(),
+                        this);
+    if (dialog.exec() == QDialog::Accepted) {
+        set_family(dialog.request());
+    }
+}
+
+void MainWindow::set_family(std::optional<FamilyRequest> request) {
+    const auto before = simulation_.family_request();
+    const bool shown = request.has_value();
+    simulation_.set_family(std::move(request));
+    history_->note_family(before);
+    if (shown) {
+        family_table_->show();
+        family_table_->raise();
+    }
 }
 
 // Form_Load: place and lay out the window, the defaults into the fields, the first computation,

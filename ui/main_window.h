@@ -58,6 +58,13 @@ public:
         return *history_;
     }
 
+    // A family of curves set (or cleared) by the person: one step of the history; the family's
+    // table shows it.
+    void set_family(std::optional<FamilyRequest> request);
+    class FamilyTable* family_table() const {
+        return family_table_;
+    }
+
     // Opens a task file (the menu, or a file given on the command line).
     bool open_task(const QString& path) { return tasks_->open_task(path); }
 
@@ -111,6 +118,7 @@ private:
     void show_about();        // mnuHelpAbout_Click
     void show_registration(); // mnuHelpAbout2_Click
     void history_changed();   // the «Правка» items follow what can be undone
+    void ask_for_family();    // «Семейство кривых…»
 
     Platform& platform_;
     Simulation simulation_;
@@ -140,6 +148,7 @@ private:
     std::unique_ptr<RunController> run_; // destroyed first: it draws into the others
     std::unique_ptr<TaskActions> tasks_;
     class EditHistory* history_ = nullptr;
+    class FamilyTable* family_table_ = nullptr; // «Семейство»
 };
 
 } // namespace ovrelan

@@ -190,3 +190,50 @@ TEST(GraphFrame, ValueRangeWithItsRoomAndZoom) {
 
 } // namespace
 } // namespace ovrelan
+
+namespace ovrelan {
+namespace {
+
+// A family's legend: a column inside the plot at its top right, every entry clear of the border
+// and of the others; as many as the plot's height holds, none where the plot is narrower than
+// the longest name.
+TEST(GraphFrame, FamilyLegendStandsInsideThePlot) {
+    const std::vector<std::string> names{"R = 0,05 Ом",       "R = 0,08453 Ом", "R = 0,1429 Ом",
+                                         "R = 0,2415 Ом",     "R = 0,4083 Ом",  "R = 0,6901 Ом",
+                                         "R = 1,167 Ом (Rк)", "R = 2 Ом"};
+    const struct {
+        const char* what;
+        PixelBox plot;
+        double scale;
+        std::size_t shown;
+    } cases[] = {
+        {"roomy", {60, 40, 1400, 700}, 1, 8},
+        {"large look", {60, 40, 1400, 700}, 2, 8},
+        {"three rows", {60, 40, 600, 3 * 17 + 8}, 1, 3},
+        {"no row", {60, 40, 600, 17}, 1, 0},
+        {"too narrow", {60, 40, 100, 700}, 1, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        GraphFrame f;
+        f.plot = c.plot;
+        const std::vector<LegendItem> items =
+            family_legend_layout(f, names, approximately(c.scale), c.scale);
+        ASSERT_EQ(items.size(), c.shown);
+        for (std::size_t i = 0; i < items.size(); ++i) {
+            const PixelBox& b = items[i].box;
+            EXPECT_EQ(items[i].name, names[i]);
+            EXPECT_GE(b.left, c.plot.left + 4 * c.scale);
+            EXPECT_GE(b.top, c.plot.top + 4 * c.scale);
+            EXPECT_NEAR(b.left + b.width, c.plot.left + c.plot.width - 4 * c.scale, 1e-9);
+            EXPECT_LE(b.top + b.height, c.plot.top + c.plot.height - 4 * c.scale + 1e-9);
+            EXPECT_GE(b.width, approximately(c.scale)(names[i]).width + 22 * c.scale);
+            for (std::size_t j = i + 1; j < items.size(); ++j) {
+                EXPECT_FALSE(b.intersects(items[j].box)) << names[i] << " and " << names[j];
+            }
+        }
+    }
+}
+
+} // namespace
+} // namespace ovrelan

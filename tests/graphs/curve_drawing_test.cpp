@@ -111,8 +111,6 @@ TEST_F(CurveDrawing, ZoomedInTheRunDrawsOneContinuousCurve) {
 // A remembered curve's pen is dashed in a picture of pixels too: along a line drawn with it,
 // stretches of background between the dashes; a solid pen leaves none.
 TEST_F(CurveDrawing, DashesSurviveInPixels) {
-    Series series;
-    series.colour = curve_red;
     CurveShape line;
     for (int x = 10; x < 590; ++x) {
         line.line.push_back({static_cast<double>(x), 100 + 40 * std::sin(x / 30.0)});
@@ -134,7 +132,7 @@ TEST_F(CurveDrawing, DashesSurviveInPixels) {
         return pixels;
     };
     for (std::size_t n = 0; n < 3; ++n) {
-        const QPen dashed = remembered_pen(series, 1, n);
+        const QPen dashed = remembered_pen(1, n);
         QPen solid = dashed;
         solid.setStyle(Qt::SolidLine);
         const double share = static_cast<double>(coloured(dashed)) / coloured(solid);

@@ -91,6 +91,20 @@ expect 2 "missing task" "$ovrelan" --export-graph Uc "$tmp/x.png" "$tmp/none.ovr
 printf 'L = -5\nC = 5000\nR = 2\nUo = 15\nEm = 5\nnu = 0\nNmax = 2\n' > "$tmp/bad.ovrelan"
 expect 3 "refused task" "$ovrelan" --export-graph Uc "$tmp/x.png" "$tmp/bad.ovrelan"
 grep -q "строка 1" "$tmp/err" || fail "the refused line is not named: $(cat "$tmp/err")"
+# A family of curves: drawn (exit 0); a refused value named with the reason, the picture drawn
+# without its curve (exit 3); values that make no family, or a family on the vector diagram or
+# without --export-graph, are usage errors (exit 2) and leave no file.
+"$ovrelan" --export-graph Uc "$tmp/f.png" --size 800x600 --sweep R=0.5Rk,Rk,2Rk 2> "$tmp/err" ||
+    fail "--sweep: exit $? $(cat "$tmp/err")"
+file "$tmp/f.png" | grep -q "800 x 600" || fail "--sweep: $(file "$tmp/f.png")"
+expect 3 "a refused member" "$ovrelan" --export-graph res "$tmp/f3.png" --sweep R=-1,0.5
+grep -q "R = −1 Ом: не может быть отрицательным" "$tmp/err" || fail "the refused member: $(cat "$tmp/err")"
+[ -e "$tmp/f3.png" ] || fail "no picture without the refused member"
+expect 2 "nine values" "$ovrelan" --export-graph Uc "$tmp/f9.png" --sweep R=1..2:9
+[ ! -e "$tmp/f9.png" ] || fail "nine values left a file"
+expect 2 "an unknown parameter" "$ovrelan" --export-graph Uc "$tmp/fx.png" --sweep X=1,2
+expect 2 "a family of vectors" "$ovrelan" --export-graph vector "$tmp/fv.png" --sweep R=1,2
+expect 2 "a family without a picture" "$ovrelan" --sweep R=1,2
 expect 1 "unwritable" "$ovrelan" --export-graph Uc "$tmp/no/such/dir/x.png"
 [ ! -e "$tmp/x.png" ] || fail "a failed export left a file"
 mkdir "$tmp/folder.png"

@@ -1,0 +1,110 @@
+#include "ui/family_table.h"
+
+#include "geometry/family_palette.h"
+#include "graphs/graph_export.h"
+#include "io/family_csv.h"
+#include "model/circuit_summary.h"
+#include "model/sweep_values.h"
+#include "platform/locale.h"
+#include "simulation/simulation.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace ovrelan {
+
+namespace {
+
+QString qt(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+// A swatch of the member's colour and dashes, as its curves are drawn.
+QIcon swatch(std::size_t member) {
+    QPixmap pixmap(24, 12);
+    pixmap.fill(Qt::white);
+    QPainter painter(&pixmap);
+    painter.fillRect(QRect(0, 3, 24, 6), to<QColor>(family_colour(member)));
+    return QIcon(pixmap);
+}
+
+} // namespace
+
+FamilyTable::FamilyTable(Simulation& simulation, Platform& platform, QWidget* parent)
+    : QWidget(parent, Qt::Tool), simulation_(simulation), platform_(platform),
+      table_(new QTableWidget(this)), refusals_(new QLabel(this)),
+      save_(new QPushButton("&Сохранить данные…", this)) {
+    setObjectName("form_Family");
+    setWindowTitle("Семейство");
+    table_->setObjectName("FamilyTable");
+    refusals_->setObjectName("FamilyRefusals");
+    refusals_->setWordWrap(true);
+    save_->setObjectName("FamilySave");
+    table_->setColumnCount(7);
+    table_->setHorizontalHeaderLabels({"Значение", "Режим", "δ", "Θ", "Q", "ν₀", "Пик резонанса"});
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->verticalHeader()->hide();
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(table_, 1);
+    layout->addWidget(refusals_);
+    layout->addWidget(save_, 0, Qt::AlignRight);
+    connect(save_, &QPushButton::clicked, this, [this] { save_data(); });
+    connect(&simulation, &Simulation::family_changed, this, [this] { refresh(); });
+    connect(&simulation, &Simulation::recomputed, this, [this] { refresh(); });
+    resize(720, 260);
+    refresh();
+}
+
+void FamilyTable::refresh() {
+    const Family* family = simulation_.family();
+    if (family == nullptr) {
+        table_->setRowCount(0);
+        refusals_->clear();
+        hide();
+        return;
+    }
+    const char separator = decimal_separator();
+    table_->setRowCount(static_cast<int>(family->members.size()));
+    for (std::size_t i = 0; i < family->members.size(); ++i) {
+        const FamilyMember& m = family->members[i];
+        const SummaryCells cells = summary_cells(circuit_summary(m.state), separator);
+        const QString texts[] = {qt(m.label), qt(cells.regime), qt(cells.delta), qt(cells.theta),
+                                 qt(cells.Q), qt(cells.nu0),    qt(cells.peak)};
+        for (int column = 0; column < 7; ++column) {
+            auto* item = new QTableWidgetItem(texts[column]);
+            if (column == 0) {
+                item->setIcon(swatch(i));
+            }
+            table_->setItem(static_cast<int>(i), column, item);
+        }
+    }
+    QString refused;
+    if (!family->error.empty()) {
+        refused = qt(family->error);
+    }
+    for (const RefusedMember& r : family->refused) {
+        refused += (refused.isEmpty() ? "Не вошли в семейство:\n" : "\n") + qt(r.shown());
+    }
+    refusals_->setText(refused);
+    refusals_->setVisible(!refused.isEmpty());
+    save_->setEnabled(!family->members.empty());
+}
+
+void FamilyTable::save_data() {
+    simulation_.finish_pending_edits();
+    const Family* family = simulation_.family();
+    if (family == nullptr || family->members.empty()) {
+        return;
+    }
+    save_table(this, platform_, "семейство.csv", [family](CsvDialect dialect, const FilePut& put) {
+        return write_family_csv(*family, dialect, put);
+    });
+}
+
+} // namespace ovrelan

@@ -1,0 +1,38 @@
+// «Семейство»: the family of curves at a glance, one row per member (its value in its colour, the
+// regime, δ, Θ, Q, ν₀ and the resonance peak), the values left out with their reasons beneath,
+// and «Сохранить данные…»: the members' curves in one table for a spreadsheet.
+#pragma once
+
+#include "platform/platform.h"
+
+#include <QWidget>
+
+class QLabel;
+class QPushButton;
+class QTableWidget;
+
+namespace ovrelan {
+
+class Simulation;
+
+class FamilyTable final : public QWidget {
+public:
+    FamilyTable(Simulation& simulation, Platform& platform, QWidget* parent = nullptr);
+
+    QTableWidget* table() const { return table_; }
+    QLabel* refusals() const { return refusals_; }
+    QPushButton* save_button() const { return save_; }
+    // The rows for the family as it stands (none: the window closes).
+    void refresh();
+    // The family's curves as a CSV file through the save dialog.
+    void save_data();
+
+private:
+    Simulation& simulation_;
+    Platform& platform_;
+    QTableWidget* table_;
+    QLabel* refusals_;
+    QPushButton* save_;
+};
+
+} // namespace ovrelan
