@@ -36,7 +36,7 @@ double place_column(std::vector<Placement>& out, double x, double height, const 
     place("Frame1", left, frames_top, z.frame1_w, z.frame1_h);
     place("Frame2", left + inner - z.frame2_w, frames_top, z.frame2_w, z.frame2_h);
     const double frames_bottom = frames_top + std::max(z.frame1_h, z.frame2_h) + z.gap;
-    // The run controls at the bottom, where the spec's window has them, when there is room.
+    // The run controls at the bottom, where the normal window has them, when there is room.
     const double run_height = z.speed_bar + z.speed_label + z.gap + z.row;
     const double run_top = std::max(frames_bottom, height - z.gap - run_height);
     const double half = (inner - z.gap) / 2;

@@ -10,7 +10,7 @@ namespace ovrelan {
 
 namespace {
 
-// The main window's client area at the normal size: the specification's 800 × 480.
+// The main window's client area at the normal size: 800 × 480.
 constexpr int base_width = 800;
 constexpr int base_height = 480;
 
@@ -59,7 +59,7 @@ SeparateLayout arrange_separate_windows(const SeparateRequest& r) {
     }
     const double s = out.scale;
     const ScreenSize frame = main_frame(s, r);
-    // Where it stands, or the specification's start: a twentieth of the screen in from its
+    // Where it stands, or where it first opens: a twentieth of the screen in from its
     // top-left corner; kept on the screen either way.
     const ScreenRect wanted =
         r.main ? ScreenRect{r.main->left, r.main->top, frame.width, frame.height}

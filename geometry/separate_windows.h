@@ -1,4 +1,4 @@
-// The specification's layout, the main window with the graphs, the resonance curve and the
+// The separate-windows layout: the main window with the graphs, the resonance curve and the
 // vector diagram in windows of their own, as a pure function of the screen, the presentation
 // size and the views chosen: the main window at the size that fits the screen, the graphs where
 // they cover none of its controls, its menu bar or its status bar (in windows of their own where

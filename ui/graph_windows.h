@@ -1,6 +1,6 @@
 // The graph windows of the main window: the five quantities' windows (their boxes in «Графики»),
 // the voltages-and-current one (a menu item), the stacked «Графики» window, the resonance curve
-// and the vector diagram. In the specification's layout whatever is chosen is shown where it
+// and the vector diagram. In the separate-windows layout whatever is chosen is shown where it
 // covers none of the main window's controls, menu bar or status bar: in windows of their own
 // where the screen's free area holds them legibly, otherwise stacked in one window beside the
 // controls; every window is placed again when the size or the set of windows changes. In the
@@ -91,7 +91,7 @@ public:
     // The area's layout applied: the stack's columns, the panes or the tabs.
     void apply_area(const GraphAreaLayout& layout);
 
-    // The specification's layout for a presentation size, with the views shown now.
+    // The separate-windows layout for a presentation size, with the views shown now.
     SeparateRequest separate_request(double scale) const;
     // The run's progress, where the separate windows show it too (their titles).
     void set_progress(const QString& text);

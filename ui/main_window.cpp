@@ -331,7 +331,7 @@ void MainWindow::run_state_changed(RunState state) {
         scene_->show_key(false);
         lock_inputs(true);
         arrange();
-        // The separate windows keep the specification's fixed size during a run; the classroom
+        // The separate windows keep the main window's fixed size during a run; the classroom
         // layout fills the screen and follows a resize (a projector plugged in mid-lesson).
         if (separate) {
             setFixedSize(size());

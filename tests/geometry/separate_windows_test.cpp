@@ -1,4 +1,4 @@
-// The specification's layout on the screens classrooms have, at every presentation size, with
+// The separate-windows layout on the screens classrooms have, at every presentation size, with
 // every set of windows: the main window on the screen at the largest size that fits, none of its
 // controls, its menu bar or its status bar under another window, every plot legible.
 #include "geometry/separate_windows.h"
