@@ -307,39 +307,40 @@ GraphFrame graph_frame(const FrameRequest& r, const MeasureText& measure) {
     return f;
 }
 
-std::vector<LegendItem> legend_layout(const GraphFrame& frame,
-                                      const std::vector<std::string>& names,
-                                      const MeasureText& measure, double scale) {
+std::vector<LegendItem> strip_legend(const GraphFrame& frame, const std::vector<std::string>& names,
+                                     const MeasureText& measure, double scale) {
     std::vector<LegendItem> items;
-    if (names.size() < 2) {
-        return items; // one curve: the title names it
-    }
-    const auto in_strip = [&](const FrameLabel& l) {
-        return l.box.top < frame.title.top + frame.title.height;
-    };
-    double x = 2;
     std::vector<PixelBox> taken;
+    double x = frame.title.left + 2;
     for (const FrameLabel& l : frame.labels) {
-        if (!in_strip(l)) {
-            continue;
+        if (l.box.top < frame.title.top + frame.title.height) {
+            if (taken.empty()) {
+                x = l.box.left + l.box.width + 16 * scale;
+            }
+            taken.push_back(l.box);
         }
-        if (taken.empty()) {
-            x = l.box.left + l.box.width + 16 * scale;
-        }
-        taken.push_back(l.box);
     }
     for (const std::string& name : names) {
         const double width = 22 * scale + measure(name).width;
         const PixelBox box{x, frame.title.top, width, frame.title.height};
         const bool clear = std::none_of(taken.begin(), taken.end(),
                                         [&](const PixelBox& b) { return b.intersects(box); });
-        if (!clear || x + width > frame.view.width) {
+        if (!clear || x + width > frame.view.left + frame.view.width) {
             break;
         }
         items.push_back({name, box});
         x += width + 12 * scale;
     }
     return items;
+}
+
+std::vector<LegendItem> legend_layout(const GraphFrame& frame,
+                                      const std::vector<std::string>& names,
+                                      const MeasureText& measure, double scale) {
+    if (names.size() < 2) {
+        return {}; // one curve: the title names it
+    }
+    return strip_legend(frame, names, measure, scale);
 }
 
 std::vector<LegendItem> family_legend_layout(const GraphFrame& frame,

@@ -99,9 +99,13 @@ struct LegendItem {
     PixelBox box; // the line and the name; a click in it switches the curve off or on
 };
 
-// The legend of a graph with several curves, after the strip's first label (the axis name) and
-// clear of every other label there; the entries that do not fit are left out. `scale` is the
-// look's: the line is 16·scale long and the entries 12·scale apart.
+// Legend entries in a frame's strip, after its first label (the axis name) and clear of every
+// other label there; the entries that do not fit are left out. `scale` is the look's: the line is
+// 16·scale long, the name 22·scale from the entry's start, the entries 12·scale apart.
+std::vector<LegendItem> strip_legend(const GraphFrame& frame, const std::vector<std::string>& names,
+                                     const MeasureText& measure, double scale);
+
+// The strip legend of a graph with several curves; none for one (its title names it).
 std::vector<LegendItem> legend_layout(const GraphFrame& frame,
                                       const std::vector<std::string>& names,
                                       const MeasureText& measure, double scale);

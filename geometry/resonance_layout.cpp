@@ -114,35 +114,6 @@ FrequencyTicks frequency_ticks(const ResonanceAxes& a, double plot_width,
     return f;
 }
 
-// Legend entries in a frame's strip, after its first label and clear of the others: a line
-// 16·scale long, the name 22·scale from the entry's start, 12·scale between entries.
-std::vector<LegendItem> strip_legend(const GraphFrame& f, const std::vector<std::string>& names,
-                                     const MeasureText& measure, double scale) {
-    std::vector<LegendItem> items;
-    std::vector<PixelBox> taken;
-    double x = f.title.left + 2;
-    for (const FrameLabel& l : f.labels) {
-        if (l.box.top < f.title.top + f.title.height) {
-            if (taken.empty()) {
-                x = l.box.left + l.box.width + 16 * scale;
-            }
-            taken.push_back(l.box);
-        }
-    }
-    for (const std::string& name : names) {
-        const double width = 22 * scale + measure(name).width;
-        const PixelBox box{x, f.title.top, width, f.title.height};
-        const bool clear = std::none_of(taken.begin(), taken.end(),
-                                        [&](const PixelBox& b) { return b.intersects(box); });
-        if (!clear || x + width > f.view.left + f.view.width) {
-            break;
-        }
-        items.push_back({name, box});
-        x += width + 12 * scale;
-    }
-    return items;
-}
-
 } // namespace
 
 double resonance_least_height(double text_height) {
