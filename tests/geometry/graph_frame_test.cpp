@@ -1,5 +1,6 @@
 #include "geometry/graph_frame.h"
 
+#include "support/approximate_text.h"
 #include "support/model_fixtures.h"
 
 #include <gtest/gtest.h>
@@ -12,17 +13,7 @@ namespace {
 
 using testing::circuit;
 
-// Text boxes as Times 11.25 pt roughly gives them: 7 px a character, 17 px a line (twice that
-// for a view scaled up for the back row).
-MeasureText approximately(double scale) {
-    return [scale](const std::string& text) {
-        std::size_t characters = 0;
-        for (const char c : text) {
-            characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0; // UTF-8
-        }
-        return TextExtent{7.0 * scale * static_cast<double>(characters), 17 * scale};
-    };
-}
+using testing::approximately;
 
 void expect_legible(const GraphFrame& f, const std::string& what) {
     for (std::size_t i = 0; i < f.labels.size(); ++i) {

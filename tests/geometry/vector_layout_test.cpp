@@ -1,4 +1,5 @@
 #include "geometry/vector_layout.h"
+#include "support/approximate_text.h"
 
 #include <gtest/gtest.h>
 
@@ -11,17 +12,7 @@
 namespace ovrelan {
 namespace {
 
-// Text boxes as Times 11.25 pt roughly gives them: 7 px a character, 17 px a line, times the
-// look's scale.
-MeasureText approximately(double scale) {
-    return [scale](const std::string& text) {
-        std::size_t characters = 0;
-        for (const char c : text) {
-            characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0; // UTF-8
-        }
-        return TextExtent{7.0 * scale * static_cast<double>(characters), 17 * scale};
-    };
-}
+using testing::approximately;
 
 // The distance from a point to a segment.
 double to_segment(double px, double py, const LabelArrow& a) {
