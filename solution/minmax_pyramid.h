@@ -31,7 +31,8 @@ public:
 
 private:
     template <class T> void build(const T* values);
-    Extremes point(std::size_t k) const;
+    template <class T>
+    Extremes range_of(const T* values, std::size_t first, std::size_t last) const;
 
     const double* doubles_ = nullptr;
     const float* floats_ = nullptr;
