@@ -33,4 +33,11 @@ Rgb family_colour(std::size_t member) {
     return family_colours[member % family_palette_size];
 }
 
+ResonanceColours resonance_colours(bool beside_family) {
+    if (beside_family) {
+        return {curve_red, wire_grey, curve_red};
+    }
+    return {{0, 114, 178}, {213, 94, 0}, {0, 158, 115}};
+}
+
 } // namespace ovrelan

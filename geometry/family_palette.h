@@ -38,4 +38,15 @@ std::span<const double> family_dashes(std::size_t member);
 
 Rgb family_colour(std::size_t member);
 
+// The present circuit's curves on the resonance picture. Alone: a blue current, a vermilion
+// voltage and a bluish-green phase. Beside a family, whose first colours are a blue and a
+// vermilion too, the present circuit takes the red it has in every time graph (its current and
+// its phase) and a grey (its voltage), so that no member is taken for it.
+struct ResonanceColours {
+    Rgb current;
+    Rgb voltage;
+    Rgb phase;
+};
+ResonanceColours resonance_colours(bool beside_family);
+
 } // namespace ovrelan

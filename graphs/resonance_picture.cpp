@@ -1,5 +1,6 @@
 #include "graphs/resonance_picture.h"
 
+#include "geometry/family_palette.h"
 #include "geometry/graph_readout.h"
 #include "graphs/picture_notes.h"
 
@@ -11,9 +12,6 @@ namespace ovrelan {
 
 namespace {
 
-const QColor current_colour(0, 114, 178);     // blue
-const QColor voltage_colour(213, 94, 0);      // vermillion
-const QColor phase_colour(0, 158, 115);       // bluish green
 const QColor resonance_colour(0, 0, 0);       // ν₀
 const QColor capacitor_colour(204, 121, 167); // the U_C peak
 const QColor present_colour(230, 0, 0);       // the present ν
@@ -140,8 +138,10 @@ void draw_resonance(QPainter& painter, QSizeF size, const GraphLook& look, const
     const double from = c.points.front().nu;
     const double to = c.points.back().nu;
     double ResonancePoint::*const voltage = c.has_C ? &ResonancePoint::U_Cm : &ResonancePoint::U_Lm;
-    const auto curve_pen = [&](const QColor& colour) {
-        return QPen(colour, 2.5 * look.scale, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    const ResonanceColours colours = resonance_colours(!family.empty());
+    const auto curve_pen = [&](Rgb colour) {
+        return QPen(ovrelan::to<QColor>(colour), 2.5 * look.scale, Qt::SolidLine, Qt::RoundCap,
+                    Qt::RoundJoin);
     };
 
     const auto draw_plot = [&](const GraphFrame& f, auto&& curves) {
@@ -192,18 +192,18 @@ void draw_resonance(QPainter& painter, QSizeF size, const GraphLook& look, const
     };
     draw_plot(layout.amplitudes, [&](const GraphFrame& f) {
         members(f, &ResonancePoint::I_m, 1);
-        polyline(f, c, voltage, true, 1, curve_pen(voltage_colour));
-        polyline(f, c, &ResonancePoint::I_m, false, 1, curve_pen(current_colour));
+        polyline(f, c, voltage, true, 1, curve_pen(colours.voltage));
+        polyline(f, c, &ResonancePoint::I_m, false, 1, curve_pen(colours.current));
     });
     draw_plot(layout.phase, [&](const GraphFrame& f) {
         members(f, &ResonancePoint::phi, 180 / std::numbers::pi);
         polyline(f, c, &ResonancePoint::phi, false, 180 / std::numbers::pi,
-                 curve_pen(phase_colour));
+                 curve_pen(colours.phase));
     });
     // Which colour is which: a legend above each plot.
     const auto all_shown = [](const std::string&) { return true; };
     draw_legend(painter, layout.amplitude_legend,
-                {curve_pen(current_colour), curve_pen(voltage_colour)}, look, all_shown);
+                {curve_pen(colours.current), curve_pen(colours.voltage)}, look, all_shown);
     // A family's members by their values, inside the amplitudes' plot.
     std::vector<std::string> names;
     std::vector<QPen> pens;
@@ -214,7 +214,7 @@ void draw_resonance(QPainter& painter, QSizeF size, const GraphLook& look, const
     draw_legend(painter,
                 family_legend_layout(layout.amplitudes, names, measure_with(look.font), look.scale),
                 pens, look, all_shown);
-    draw_legend(painter, layout.phase_legend, {curve_pen(phase_colour)}, look, all_shown);
+    draw_legend(painter, layout.phase_legend, {curve_pen(colours.phase)}, look, all_shown);
     painter.restore();
 }
 

@@ -71,6 +71,27 @@ TEST(FamilyPalette, EachColourStandsOnWhiteAndApartFromThePresentCurve) {
     }
 }
 
+// Beside a family, the resonance picture's present curves stand apart from every member (as the
+// time graphs' red does) and from each other where they share a plot; alone, its current and
+// voltage are told apart too. Every curve stands on white.
+TEST(FamilyPalette, ResonanceCurvesOfThePresentCircuitApartFromTheMembers) {
+    const auto difference = [](Rgb a, Rgb b) {
+        return testing::delta_e(testing::lab(linear(a)), testing::lab(linear(b)));
+    };
+    for (const bool beside_family : {false, true}) {
+        const ResonanceColours c = resonance_colours(beside_family);
+        EXPECT_GE(difference(c.current, c.voltage), 30) << beside_family;
+        for (const Rgb own : {c.current, c.voltage, c.phase}) {
+            EXPECT_GE(testing::contrast(linear(own), linear(white)), 3.0) << beside_family;
+            if (beside_family) {
+                for (std::size_t i = 0; i < family_palette_size; ++i) {
+                    EXPECT_GE(difference(own, family_colours[i]), 25) << "member " << i;
+                }
+            }
+        }
+    }
+}
+
 // A pattern as the pen draws it along a line: the lengths from every dash's start, one period,
 // read from each of its dashes in turn, and scaled to a period of 1.
 std::vector<std::vector<double>> shapes(std::span<const double> pattern) {
