@@ -2,7 +2,7 @@
 // redrawn until the event loop is idle) with the five graphs, the resonance curve and the vector
 // diagram open, at the defaults and at about 100 000 points, and with every window open (the
 // voltages-and-current graph too) at about 100 000 points; and the resonance curve of 2000
-// frequencies worked out.
+// frequencies worked out; and the wheel at about 100 000 points with a family of eight shown.
 #include "graphs/graph_window.h"
 #include "model/steady_state.h"
 #include "ui/graph_windows.h"
@@ -22,10 +22,16 @@ namespace {
 
 using namespace ovrelan;
 
-void wheel_step(benchmark::State& state, const char* nmax, bool all_six = false) {
+void wheel_step(benchmark::State& state, const char* nmax, bool all_six = false,
+                bool family = false) {
     bench::Program program;
     MainWindow& window = program.window;
     bench::open_graphs(window, all_six);
+    if (family) {
+        // Eight values of R: drawn in every graph and the resonance curve, rebuilt when the
+        // wheel rests.
+        window.set_family(FamilyRequest{Field::R, "0.25; 0.5; 1; 2; 4; 8; 16; 32", ','});
+    }
     window.findChild<QAction*>(resonance_item)->setChecked(true);
     window.findChild<QAction*>(vector_item)->setChecked(true);
     window.field(Field::Nmax)->setText(nmax);
@@ -54,6 +60,10 @@ void BM_wheel_step_100k_all_windows(benchmark::State& state) {
     wheel_step(state, "2084", true);
 }
 
+void BM_wheel_step_100k_family_of_8(benchmark::State& state) {
+    wheel_step(state, "2084", false, true);
+}
+
 void BM_resonance_curve_2000(benchmark::State& state) {
     const Parameters p{0.002, 0.005, 0.02, 15, 5, 47, 40};
     for (auto _ : state) {
@@ -64,6 +74,7 @@ void BM_resonance_curve_2000(benchmark::State& state) {
 BENCHMARK(BM_wheel_step_defaults)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
 BENCHMARK(BM_wheel_step_100k)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
 BENCHMARK(BM_wheel_step_100k_all_windows)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
+BENCHMARK(BM_wheel_step_100k_family_of_8)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
 BENCHMARK(BM_resonance_curve_2000)->Unit(benchmark::kMicrosecond);
 
 } // namespace

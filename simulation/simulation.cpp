@@ -7,7 +7,25 @@
 
 namespace ovrelan {
 
-Simulation::Simulation() = default;
+Simulation::Simulation() {
+    family_timer_.setSingleShot(true);
+    connect(&family_timer_, &QTimer::timeout, this, [this] {
+        rebuild_family();
+        emit family_changed();
+    });
+}
+
+void Simulation::set_family_delay(std::chrono::milliseconds delay) {
+    family_timer_.setInterval(delay);
+}
+
+void Simulation::settle_family() {
+    if (family_timer_.isActive()) {
+        family_timer_.stop();
+        rebuild_family();
+        emit family_changed();
+    }
+}
 
 DefaultTexts Simulation::set_defaults(char decimal_separator) {
     ready_ = false;
@@ -93,6 +111,10 @@ void Simulation::announce(const ChainResult& result) {
 
 void Simulation::arrays_changed() {
     summary_.reset();
+    if (family_request_ && family_timer_.interval() > 0) {
+        family_timer_.start(); // the family drawn meanwhile is the last one built
+        return;
+    }
     rebuild_family();
 }
 
@@ -112,6 +134,7 @@ void Simulation::set_family(std::optional<FamilyRequest> request) {
         return;
     }
     family_request_ = std::move(request);
+    family_timer_.stop();
     rebuild_family();
     emit family_changed();
 }

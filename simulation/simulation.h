@@ -10,7 +10,9 @@
 #include "solution/solution_summary.h"
 
 #include <QObject>
+#include <QTimer>
 
+#include <chrono>
 #include <cstddef>
 #include <functional>
 #include <memory>
@@ -50,11 +52,12 @@ public:
     void set_edit_finisher(std::function<void()> finish) { finish_edits_ = std::move(finish); }
     // Every action that reads the model (saving, printing, exporting, a run) asks first: the
     // messages of a text still waiting come before any dialog, and the model then holds what the
-    // fields show.
+    // fields show, its family included.
     void finish_pending_edits() {
         if (finish_edits_) {
             finish_edits_();
         }
+        settle_family();
     }
 
     // Start-up: the default values into the state; the texts for the seven fields.
@@ -108,6 +111,15 @@ public:
     const std::optional<FamilyRequest>& family_request() const { return family_request_; }
     // The family as last built; null when none is asked for.
     const Family* family() const { return family_ ? &*family_ : nullptr; }
+    // How long after the present circuit is computed anew its family follows. Zero (as made):
+    // at once, in the same step. The window sets a short pause, so that rolling the wheel over a
+    // field recomputes the present circuit alone at every notch and the family once, when the
+    // wheel rests; until then the family drawn is the one last built.
+    void set_family_delay(std::chrono::milliseconds delay);
+    // The family waits for its pause to end.
+    bool family_pending() const { return family_timer_.isActive(); }
+    // The family made for the present circuit now, if it waits (saving and exporting ask first).
+    void settle_family();
 
     // The min/max summary of a solution's arrays: the present one's, a remembered one's or a
     // family member's, made once when first asked for after the arrays changed (null for
@@ -141,6 +153,7 @@ private:
     void arrays_changed();
     void rebuild_family();
     std::optional<FamilyRequest> family_request_;
+    QTimer family_timer_;
     std::optional<Family> family_;
     // One summary per member, made when first asked for, dropped with the member.
     mutable std::vector<std::unique_ptr<SolutionSummary>> family_summaries_;

@@ -61,6 +61,9 @@ MainWindow::MainWindow(Platform& platform, QWidget* parent)
         [this](const FieldWrite& write) { parameters_->write_back(write); });
     simulation_.set_presenter([this](const ChainResult& result) { notices_->present(result); });
     simulation_.set_edit_finisher([this] { parameters_->finish_pending_edits(); });
+    // A family follows the present circuit when the wheel over a field rests: eight solutions
+    // at every notch would make the present curve lag.
+    simulation_.set_family_delay(std::chrono::milliseconds(150));
     // The panel is shown first, then the scene and the graph windows follow, in this order.
     connect(&simulation_, &Simulation::recomputed, this, [this] {
         apply_panel(characteristics_panel(state(), decimal_separator()));

@@ -24,6 +24,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -124,8 +125,15 @@ TEST_F(Families, AroundTheCriticalResistance) {
 TEST_F(Families, FollowThePresentCircuit) {
     window->set_family(around_critical);
     const double rk_before = window->simulation().family()->members[1].state.R;
+    Simulation& simulation = window->simulation();
+    QSignalSpy followed(&simulation, &Simulation::family_changed);
     type("Text2", "20000");
-    const Family* family = window->simulation().family();
+    // The present circuit at once; the family when the typing rests, drawn as it was meanwhile.
+    ASSERT_TRUE(simulation.family_pending());
+    EXPECT_NE(simulation.family()->members[1].state.C, window->state().C);
+    ASSERT_TRUE(followed.wait(5000));
+    EXPECT_FALSE(simulation.family_pending());
+    const Family* family = simulation.family();
     ASSERT_EQ(family->members.size(), 3U);
     EXPECT_NEAR(family->members[1].state.R, rk_before / 2, rk_before * 1e-6);
     EXPECT_EQ(family->members[1].state.C, window->state().C);
