@@ -18,24 +18,26 @@ namespace ovrelan {
 
 namespace {
 
-// The document's default font as its text is drawn: in points where the layout has a device of
-// its own, otherwise in the pixels of the 96-dpi screen Qt lays such a document out for.
-QFont footer_font(const QTextDocument& document) {
-    QFont font = document.defaultFont();
-    if (document.documentLayout()->paintDevice() == nullptr && font.pointSizeF() > 0) {
-        font.setPixelSize(static_cast<int>(std::lround(font.pointSizeF() * 96.0 / 72.0 * 0.9)));
-    } else if (font.pointSizeF() > 0) {
-        font.setPointSizeF(font.pointSizeF() * 0.9);
+// The document's default font as its text is drawn, a little smaller: in points where the layout
+// has a device of its own, otherwise in the pixels of the 96-dpi screen Qt lays such a document
+// out for.
+QFont footer_font(QFont font, bool has_device) {
+    if (font.pointSizeF() > 0) {
+        if (has_device) {
+            font.setPointSizeF(font.pointSizeF() * 0.9);
+        } else {
+            font.setPixelSize(static_cast<int>(std::lround(font.pointSizeF() * 96.0 / 72.0 * 0.9)));
+        }
     }
     return font;
 }
 
 } // namespace
 
-double page_number_band(const QTextDocument& document) {
-    QPaintDevice* device = document.documentLayout()->paintDevice();
-    const QFontMetricsF metrics = device != nullptr ? QFontMetricsF(footer_font(document), device)
-                                                    : QFontMetricsF(footer_font(document));
+double page_number_band(const QFont& font, const QPaintDevice* device) {
+    const QFont footer = footer_font(font, device != nullptr);
+    const QFontMetricsF metrics =
+        device != nullptr ? QFontMetricsF(footer, device) : QFontMetricsF(footer);
     return 2 * metrics.height();
 }
 
@@ -44,7 +46,11 @@ bool print_with_page_numbers(QTextDocument& document, QPagedPaintDevice& device)
     if (!painter.begin(&device)) {
         return false;
     }
+    // Laid out afresh as a whole: Qt 6.4's layout, changed piece by piece after it was made (a
+    // figure's size set, contents put in), may lose the text after a figure it moved to the next
+    // page. Setting the page's size again lays out everything.
     const QSizeF page = document.pageSize();
+    document.setPageSize(page);
     const double scale = device.width() / page.width();
     const double height = device.height() / scale; // the page and the number's band beneath it
     const int count = document.pageCount();
@@ -62,7 +68,8 @@ bool print_with_page_numbers(QTextDocument& document, QPagedPaintDevice& device)
         context.palette.setColor(QPalette::Text, Qt::black);
         document.documentLayout()->draw(&painter, context);
         painter.restore();
-        painter.setFont(footer_font(document));
+        painter.setFont(footer_font(document.defaultFont(),
+                                    document.documentLayout()->paintDevice() != nullptr));
         painter.setPen(Qt::black);
         painter.drawText(QRectF(0, page.height(), page.width(), height - page.height()),
                          Qt::AlignHCenter | Qt::AlignBottom,
@@ -129,8 +136,10 @@ void insert_contents(QTextDocument& document, int level, int least_pages) {
         number.setBlockFormat(right);
         number.insertText("0", plain);
     }
-    // The numbers are short: writing them moves no heading, but look again to be sure.
+    // The numbers are short: writing them moves no heading, but look again to be sure. Each look
+    // lays the document out afresh (see print_with_page_numbers).
     for (int pass = 0; pass < 3; ++pass) {
+        document.setPageSize(document.pageSize());
         bool changed = false;
         for (int row = 0; row < table->rows(); ++row) {
             const QString page = QString::number(page_of_position(

@@ -6,14 +6,19 @@
 
 #include <QString>
 
+class QFont;
 class QPagedPaintDevice;
+class QPaintDevice;
 class QTextDocument;
 
 namespace ovrelan {
 
-// The height of the band at each page's foot that holds its number, in the document's units for
-// a default font of that document: what to take off the page's height before laying it out.
-double page_number_band(const QTextDocument& document);
+// The height of the band at each page's foot that holds its number, in the document's units, for
+// a document of that default font laid out for `device` (none: for the 96-dpi screen, as Qt lays
+// out a document without one): what to take off the page's height before laying it out. It does
+// not touch the document, whose layout must not be made before its pages are sized (Qt 6.4 then
+// loses the text after a figure moved to the next page).
+double page_number_band(const QFont& font, const QPaintDevice* device);
 
 // The document, laid out on pages of its pageSize() (set by the caller, the number's band taken
 // off), printed on `device` scaled to its width; «N из M» centred at the foot of each page. False

@@ -232,7 +232,7 @@ bool make_pdf(const QString& source, const QString& out_dir, const QString& name
     link_to_pdfs(document);
     const QRectF page = writer.pageLayout().paintRectPixels(writer.resolution());
     // The page's number stands in a band at its foot, beneath the text.
-    document.setPageSize(QSizeF(page.width(), page.height() - page_number_band(document)));
+    document.setPageSize(QSizeF(page.width(), page.height() - page_number_band(font, nullptr)));
     fit_figures(document, page.width() * 0.95); // no wider than the text
     // A long document opens with its contents: each section and the page it starts on.
     insert_contents(document, 2, 4);

@@ -75,7 +75,7 @@ PdfDocument::PdfDocument(const QString& title) : parts_(std::make_unique<Parts>(
     document.setDocumentMargin(0);
     document.documentLayout()->registerHandler(picture_object, &parts_->pictures);
     const QRectF page = writer.pageLayout().paintRectPixels(writer.resolution());
-    document.setPageSize(QSizeF(page.width(), page.height() - page_number_band(document)));
+    document.setPageSize(QSizeF(page.width(), page.height() - page_number_band(font, &writer)));
 }
 
 PdfDocument::~PdfDocument() = default;
