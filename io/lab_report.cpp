@@ -54,8 +54,8 @@ LabReport lab_report(const SimulationState& s, std::vector<ReportPicture> pictur
                                    parameter_meanings[k]});
     }
     report.sections.push_back(std::move(parameters));
-    ReportSection regime{"Цепь и режим", {{"", panel.circuit_caption, ""}}};
-    report.sections.push_back(std::move(regime));
+    ReportSection circuit{"Цепь и режим", {{"", panel.circuit_caption, ""}}};
+    report.sections.push_back(std::move(circuit));
     ReportSection values{"Характеристики (как на панели)", {}};
     for (std::size_t k = 0; k < panel_label_count; ++k) {
         const ValueLabel& label = panel.labels[k];
@@ -69,6 +69,9 @@ LabReport lab_report(const SimulationState& s, std::vector<ReportPicture> pictur
         if (equals != std::string::npos && (arrow == std::string::npos || equals < arrow)) {
             row.name = trim(caption.substr(0, equals));
             row.value = trim(caption.substr(equals + 1));
+        } else if (arrow != std::string::npos) { // «Θ -> oo»: no number, a limit
+            row.name = trim(caption.substr(0, arrow));
+            row.value = trim(caption.substr(arrow));
         } else {
             row.name = symbols[k];
             row.value = trim(caption);

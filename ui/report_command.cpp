@@ -1,9 +1,11 @@
 #include "ui/report_command.h"
 
+#include "chain/recompute.h"
 #include "graphs/graph_view.h"
 #include "graphs/resonance_window.h"
 #include "graphs/vector_window.h"
 #include "io/worksheet.h"
+#include "model/parameter_fields.h"
 #include "platform/locale.h"
 #include "simulation/simulation.h"
 #include "ui/worksheet_files.h"

@@ -116,7 +116,9 @@ bool write_worksheet(const Worksheet& w, SheetKind kind, const std::vector<Repor
             out += "<h3>Ответ</h3><p>" + lines_html(w.answer) + "</p>";
         }
     } else {
-        out += "<h3>Выводы</h3><p>" + QString("<br>").repeated(8) + "</p>";
+        const QString line =
+            "______________________________________________________________________";
+        out += "<h3>Выводы</h3><p><br>" + line + "<br><br>" + line + "<br><br>" + line + "</p>";
     }
     QTextCursor cursor(&pdf.document());
     cursor.insertHtml(out);

@@ -64,7 +64,7 @@ for task in "$tasks"/*.ovrelan; do
     printf '%s' "$sheet" | grep -qF "$title" || fail "$name: the sheet has no title «$title»"
     printf '%s' "$sheet" | grep -qF "Таблица" || fail "$name: the sheet has no table"
     # The task's own answer: its first words in the key, not on the sheet.
-    answer="$(sed -n 's/^answer = //p' "$task" | head -n 1 | cut -c1-40)"
+    answer="$(sed -n 's/^answer = //p' "$task" | head -n 1 | sed "s/$nbsp/ /g" | cut -d ' ' -f 1-5)"
     printf '%s' "$key" | grep -qF "$answer" || fail "$name: the key has no «$answer»"
     if printf '%s' "$sheet" | grep -qF "$answer"; then fail "$name: the sheet holds the answer"; fi
     numbered "$tmp/$name.pdf"
@@ -88,9 +88,9 @@ computed() { # TASK VALUE...
 computed kontur_1 "19,87 мс" "0,09936"
 computed kontur_2 "колебательный режим" "апериодический режим" "1000 1/с"
 computed kontur_3 "158,1 В"
-computed katushka_1 "0,3161 А" "10 мс"
-computed kondensator_2 "0,1341 В"
-computed resistor_3 "79,06 В"
+computed katushka_1 "0,3161 А"
+computed kondensator_2 "0,1342 В" "−0,2763 В"
+computed resistor_3 "79,07 В" "15,8"
 
 expect() { # status, what, command...
     want="$1"; what="$2"; shift 2
