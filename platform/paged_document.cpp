@@ -140,6 +140,7 @@ void insert_contents(QTextDocument& document, int level, int least_pages) {
     // lays the document out afresh (see print_with_page_numbers).
     for (int pass = 0; pass < 3; ++pass) {
         document.setPageSize(document.pageSize());
+        document.pageCount(); // the whole laid out, as for printing, before any page is read
         bool changed = false;
         for (int row = 0; row < table->rows(); ++row) {
             const QString page = QString::number(page_of_position(
