@@ -105,6 +105,13 @@ std::variant<Task, TaskError> parse_lines(std::string_view content) {
             comment.emplace_back(comment_text(whole.substr(whole.find('=') + 1)));
             continue;
         }
+        if (is_sheet_name(name)) {
+            const std::string error = read_sheet_line(task.sheet, name, value);
+            if (!error.empty()) {
+                return TaskError{at_line(line_number) + error};
+            }
+            continue;
+        }
         const auto found = std::find(task_names.begin(), task_names.end(), name);
         if (found == task_names.end()) {
             return TaskError{at_line(line_number) + "неизвестное имя «" + std::string(name) + "»"};
@@ -188,7 +195,7 @@ std::string write_task(const Task& task) {
         out += '\n';
         start = end + 1;
     }
-    return out;
+    return out + write_sheet(task.sheet);
 }
 
 std::variant<std::string, TaskError> task_file_text(const Task& task) {

@@ -16,9 +16,11 @@
 // several lines, which join with line breaks; a comment line is kept as it stands after the "="
 // and the one blank the program writes there, blanks at its end included. The file is UTF-8 (a
 // byte-order mark and CR LF line ends as Windows editors write them are fine), Windows-1251, or
-// UTF-16 with a byte-order mark in either byte order (Notepad's «Юникод»).
+// UTF-16 with a byte-order mark in either byte order (Notepad's «Юникод»). The lines a worksheet
+// reads (title, aim, step, rows, measure, question, answer, graph) may follow: io/task_sheet.h.
 #pragma once
 
+#include "io/task_sheet.h"
 #include "model/simulation_state.h"
 
 #include <array>
@@ -34,8 +36,9 @@ struct Task {
     std::array<std::string, 7> texts; // L, C, R, Uo, Em, nu, Nmax, as typed
     std::string comment;
     std::array<std::size_t, 7> lines{}; // the line each field stands on in its file (0: none)
+    TaskSheet sheet;                    // what a worksheet asks; empty in an older file
     friend bool operator==(const Task& a, const Task& b) {
-        return a.texts == b.texts && a.comment == b.comment;
+        return a.texts == b.texts && a.comment == b.comment && a.sheet == b.sheet;
     }
 };
 

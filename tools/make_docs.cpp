@@ -1,5 +1,6 @@
 // ovrelan-make-docs: made at build time, never installed. Draws the documents' figures with the
-// program itself, turns the Markdown sources into PDFs (QTextDocument → QPdfWriter) and draws the
+// program itself, turns the Markdown sources into PDFs (QTextDocument → QPdfWriter, with page
+// numbers and, for the long ones, a table of contents) and draws the
 // program's icon as PNGs and an SVG, all on the offscreen platform.
 //
 //   ovrelan-make-docs docs SOURCE_DIR OUT_DIR
@@ -9,6 +10,7 @@
 #include "model/examples.h"
 #include "platform/document_viewer.h"
 #include "platform/drawing_surface.h"
+#include "platform/paged_document.h"
 #include "platform/platform.h"
 #include "run/run_controller.h"
 #include "scene/circuit_scene.h"
@@ -229,11 +231,17 @@ bool make_pdf(const QString& source, const QString& out_dir, const QString& name
     document.setMarkdown(markdown);
     link_to_pdfs(document);
     const QRectF page = writer.pageLayout().paintRectPixels(writer.resolution());
-    document.setPageSize(page.size());
+    // The page's number stands in a band at its foot, beneath the text.
+    document.setPageSize(QSizeF(page.width(), page.height() - page_number_band(font, nullptr)));
     fit_figures(document, page.width() * 0.95); // no wider than the text
+    // A long document opens with its contents: each section and the page it starts on.
+    insert_contents(document, 2, 4);
     const QString title = document.firstBlock().text();
     writer.setTitle(title);
-    document.print(&writer);
+    if (!print_with_page_numbers(document, writer)) {
+        std::fprintf(stderr, "ovrelan-make-docs: cannot write %s.pdf\n", qPrintable(name));
+        return false;
+    }
     return true;
 }
 

@@ -7,6 +7,7 @@
 #include "ui/export_command.h"
 #include "ui/main_window.h"
 #include "ui/menu_icons.h"
+#include "ui/report_command.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -48,7 +49,8 @@ void set_up(QApplication& app) {
     install_russian_qt_translations(app);        // «Да», «Нет», the fields' context menus
 }
 
-// --export-graph: drawn offscreen (no display needed) unless a platform is asked for.
+// --export-graph, --report and --worksheet: drawn offscreen (no display needed) unless a
+// platform is asked for.
 int export_without_window(int argc, char** argv, const CommandLine& line) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -67,7 +69,10 @@ int export_without_window(int argc, char** argv, const CommandLine& line) {
     QtDocuments documents;
     QtDialogs dialogs;
     Platform platform{boxes, tone, documents, dialogs};
-    const ExportOutcome outcome = export_graph(line, platform);
+    const ExportOutcome outcome =
+        line.action == CommandLine::Action::report      ? report_command(line, platform)
+        : line.action == CommandLine::Action::worksheet ? worksheet_command(line, platform)
+                                                        : export_graph(line, platform);
     std::fputs(outcome.message.toLocal8Bit().constData(), stderr);
     return outcome.exit_status;
 }
@@ -81,7 +86,9 @@ int run_program(int argc, char** argv, StartOptions options) {
         arguments << QString::fromLocal8Bit(argv[i]);
     }
     const CommandLine line = parse_command_line(arguments);
-    if (line.action == CommandLine::Action::export_graph) {
+    if (line.action == CommandLine::Action::export_graph ||
+        line.action == CommandLine::Action::report ||
+        line.action == CommandLine::Action::worksheet) {
         return export_without_window(argc, argv, line);
     }
     if (line.action != CommandLine::Action::run) {

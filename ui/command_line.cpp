@@ -16,7 +16,9 @@ namespace {
 const QString usage = QStringLiteral(
     "Использование: ovrelan [--help] [--version] [--layout one|windows] [ЗАДАЧА]\n"
     "               ovrelan --export-graph ГРАФИК ФАЙЛ [--size ШxВ] [--axes si|norm]\n"
-    "                       [--sweep ИМЯ=ЗНАЧЕНИЯ] [ЗАДАЧА]");
+    "                       [--sweep ИМЯ=ЗНАЧЕНИЯ] [ЗАДАЧА]\n"
+    "               ovrelan --report ПАПКА|ФАЙЛ.pdf [ЗАДАЧА]\n"
+    "               ovrelan --worksheet ФАЙЛ.pdf [--answers ФАЙЛ.pdf] ЗАДАЧА");
 const QString description =
     QStringLiteral("Ovrelan — учебный тренажёр по переходным процессам в последовательном контуре\n"
                    "из катушки, конденсатора, резистора, ключа и источника ЭДС.");
@@ -53,6 +55,20 @@ const OptionText option_texts[] = {
      "--layout one|windows",
      "на этот запуск: всё в одном окне (one) или графики в отдельных окнах (windows); без "
      "него — как было в прошлый раз"},
+    {{"report"},
+     "--report ПАПКА|ФАЙЛ.pdf",
+     "сохранить для отчёта всё о задаче или начальной цепи без окна и выйти: в папку — таблицу "
+     "параметров, режима и значений панели (otchet.html и otchet.txt), каждый график в SVG и "
+     "результаты rezultaty.csv; или в один PDF на листах A4 (графики векторные, страницы "
+     "пронумерованы) и рядом с ним таблицу результатов с тем же именем и расширением .csv"},
+    {{"worksheet"},
+     "--worksheet ФАЙЛ.pdf",
+     "сделать из файла задачи рабочий лист для учащихся (цепь, цель, что сделать, таблица, "
+     "вопросы, место для записей; без ответов) и выйти"},
+    {{"answers"},
+     "--answers ФАЙЛ.pdf",
+     "вместе с --worksheet: ещё и лист ответов — таблица с рассчитанными значениями, ответ из "
+     "задачи и графики"},
 };
 
 std::optional<QSize> size_of(const QString& text) {
@@ -137,6 +153,9 @@ CommandLine parse_command_line(const QStringList& arguments) {
     const QCommandLineOption axes(option_texts[4].names, option_texts[4].text, "si|norm");
     const QCommandLineOption sweep(option_texts[5].names, option_texts[5].text, "ИМЯ=ЗНАЧЕНИЯ");
     const QCommandLineOption layout(option_texts[6].names, option_texts[6].text, "one|windows");
+    const QCommandLineOption report(option_texts[7].names, option_texts[7].text, "ПАПКА|ФАЙЛ.pdf");
+    const QCommandLineOption worksheet(option_texts[8].names, option_texts[8].text, "ФАЙЛ.pdf");
+    const QCommandLineOption answers(option_texts[9].names, option_texts[9].text, "ФАЙЛ.pdf");
     parser.addOption(help);
     parser.addOption(version);
     parser.addOption(export_graph);
@@ -144,6 +163,9 @@ CommandLine parse_command_line(const QStringList& arguments) {
     parser.addOption(axes);
     parser.addOption(sweep);
     parser.addOption(layout);
+    parser.addOption(report);
+    parser.addOption(worksheet);
+    parser.addOption(answers);
     CommandLine line;
     const auto error = [&](const QString& what) {
         line.action = CommandLine::Action::error;
@@ -167,6 +189,52 @@ CommandLine parse_command_line(const QStringList& arguments) {
         return line;
     }
     const QStringList files = parser.positionalArguments();
+    if (static_cast<int>(parser.isSet(export_graph)) + static_cast<int>(parser.isSet(report)) +
+            static_cast<int>(parser.isSet(worksheet)) >
+        1) {
+        return error("--export-graph, --report и --worksheet не задаются вместе");
+    }
+    if (parser.isSet(answers) && !parser.isSet(worksheet)) {
+        return error("--answers задаётся только вместе с --worksheet");
+    }
+    if ((parser.isSet(report) || parser.isSet(worksheet)) &&
+        (parser.isSet(size) || parser.isSet(axes) || parser.isSet(sweep) || parser.isSet(layout))) {
+        return error("--size, --axes, --sweep и --layout не задаются вместе с --report и "
+                     "--worksheet");
+    }
+    if (parser.isSet(report)) {
+        if (files.size() > 1) {
+            return error("лишний файл «" + files.at(1) + "»: отчёт — об одной задаче");
+        }
+        line.action = CommandLine::Action::report;
+        line.picture = parser.value(report);
+        line.task = files.value(0);
+        return line;
+    }
+    if (parser.isSet(worksheet)) {
+        const auto pdf_only = [](const QString& path) {
+            return path.endsWith(".pdf", Qt::CaseInsensitive);
+        };
+        if (!pdf_only(parser.value(worksheet))) {
+            return error("рабочий лист «" + parser.value(worksheet) +
+                         "» сохраняется только в PDF: нужно имя с расширением .pdf");
+        }
+        if (parser.isSet(answers) && !pdf_only(parser.value(answers))) {
+            return error("ответы «" + parser.value(answers) +
+                         "» сохраняются только в PDF: нужно имя с расширением .pdf");
+        }
+        if (files.isEmpty()) {
+            return error("не указан файл задачи: рабочий лист делается из задачи");
+        }
+        if (files.size() > 1) {
+            return error("лишний файл «" + files.at(1) + "»: рабочий лист — по одной задаче");
+        }
+        line.action = CommandLine::Action::worksheet;
+        line.picture = parser.value(worksheet);
+        line.answers = parser.value(answers);
+        line.task = files.at(0);
+        return line;
+    }
     if (parser.isSet(export_graph)) {
         const QString name = parser.value(export_graph).toLower();
         const auto kind = graph_of_name(name);

@@ -101,6 +101,8 @@ void build_main_menus(QMenuBar* bar, const MenuHandlers& h) {
     add_item(file, "mnuFileSaveTask", "&Сохранить задачу…", h.save_task)
         ->setShortcut(QKeySequence::Save);
     add_item(file, "mnuFileSaveResults", "Сохранить р&езультаты…", h.save_results);
+    add_item(file, "mnuFileSaveReport", "Сохранить для о&тчёта…", h.save_report);
+    add_item(file, "mnuFileWorksheet", "Рабочий &лист по задаче…", h.make_worksheet);
     file->addSeparator()->setObjectName("mnuHelpSep1");
     add_item(file, "mnuFileExit", "&Выход", h.exit)->setIcon(letter_icon("×", QColor(190, 40, 40)));
 

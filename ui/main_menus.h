@@ -19,6 +19,8 @@ struct MenuHandlers {
     std::function<void()> open_task;
     std::function<void()> save_task;
     std::function<void()> save_results;
+    std::function<void()> save_report;    // «Сохранить для отчёта…»
+    std::function<void()> make_worksheet; // «Рабочий лист по задаче…»
     std::function<void()> exit;
     std::function<void()> undo;
     std::function<void()> redo;

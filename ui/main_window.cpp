@@ -19,6 +19,7 @@
 #include "ui/form_widgets.h"
 #include "ui/graph_area.h"
 #include "ui/main_menus.h"
+#include "ui/report_actions.h"
 #include "ui/selection_boxes.h"
 #include "ui/texts.h"
 #include "ui/window_scale.h"
@@ -182,6 +183,8 @@ void MainWindow::build_menus() {
     h.open_task = [this] { tasks_->ask_and_open_task(); };
     h.save_task = [this] { tasks_->save_task(); };
     h.save_results = [this] { tasks_->save_results(); };
+    h.save_report = [this] { save_report(*this, platform_); };
+    h.make_worksheet = [this] { save_worksheet(this, platform_); };
     h.exit = [this] { close(); };
     h.undo = [this] { history_->undo(); };
     h.redo = [this] { history_->redo(); };

@@ -45,6 +45,7 @@ void TaskActions::load_example(const Example& example) {
         texts[k] = std::string(example.texts[k]);
     }
     task_comment_.clear();
+    task_sheet_ = {};
     enter_all(texts);
 }
 
@@ -62,6 +63,7 @@ bool TaskActions::open_task(const QString& path) {
         return false;
     }
     task_comment_ = task.comment;
+    task_sheet_ = task.sheet;
     enter_all(task.texts);
     if (!task.comment.empty()) {
         platform_.boxes.show_ok(parent_, "Задача", qt(task.comment));
@@ -91,7 +93,8 @@ void TaskActions::save_task() {
         typed[static_cast<std::size_t>(entry.field)] =
             panel_.field(entry.field)->text().toStdString();
     }
-    const Task task = task_to_save(typed, simulation_.state(), comment->toStdString());
+    Task task = task_to_save(typed, simulation_.state(), comment->toStdString());
+    task.sheet = task_sheet_; // the worksheet's lines of the task opened last stay in it
     // A task that would not open again is not saved, and that is said before a file is chosen;
     // the comment is offered again by the next «Сохранить задачу», to be shortened.
     const auto text = task_file_text(task);

@@ -3,6 +3,7 @@
 // before anything reads them.
 #pragma once
 
+#include "io/task_sheet.h"
 #include "model/examples.h"
 #include "platform/platform.h"
 
@@ -43,6 +44,7 @@ private:
     ParameterPanel& panel_;
     RunController& run_;
     std::string task_comment_; // of the task opened last, offered again when saving
+    TaskSheet task_sheet_;     // of the task opened last, saved with it again
 };
 
 } // namespace ovrelan

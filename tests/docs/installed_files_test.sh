@@ -38,6 +38,31 @@ for name in spravka kontur katushka kondensator resistor uprav; do
         fail "$name.pdf links to a Markdown source"
     fi
 done
+# Every page of every PDF carries its number, «N из M», at its foot; the long ones open with their
+# contents, each section with the page it starts on, and that page's text begins the section.
+for name in spravka kontur katushka kondensator resistor uprav; do
+    pdf="$build/docs/$name.pdf"
+    pages="$(pdfinfo "$pdf" | sed -n 's/^Pages: *//p')"
+    [ -n "$pages" ] || fail "$name.pdf: no page count"
+    page=1
+    while [ "$page" -le "$pages" ]; do
+        pdftotext -enc UTF-8 -f "$page" -l "$page" "$pdf" - | grep -qx "$page из $pages" ||
+            fail "$name.pdf: page $page has no «$page из $pages» at its foot"
+        page=$((page + 1))
+    done
+done
+contents() { # NAME SECTION: the contents of NAME.pdf give SECTION a page on which it stands
+    pdf="$build/docs/$1.pdf"
+    pdftotext -enc UTF-8 -f 1 -l 1 "$pdf" - | grep -q "^Содержание$" || fail "$1.pdf: no contents"
+    page="$(pdftotext -enc UTF-8 -layout -f 1 -l 2 "$pdf" - |
+        sed -n "s/^ *$2  *\([0-9][0-9]*\)\$/\1/p" | head -n 1)"
+    [ -n "$page" ] || fail "$1.pdf: «$2» is not in the contents with a page"
+    pdftotext -enc UTF-8 -f "$page" -l "$page" "$pdf" - | grep -qx "$2" ||
+        fail "$1.pdf: «$2» is not on page $page, where the contents say it starts"
+}
+contents uprav "Семейство кривых"
+contents uprav "Для преподавателя: расчёт без окна"
+contents spravka "Обозначения и единицы"
 grep -a -q '/URI (kontur\.pdf)' "$build/docs/spravka.pdf" || fail "spravka.pdf: no link to kontur.pdf"
 grep -q "ПУСК" "$build/docs/instruction.txt" || fail "instruction.txt"
 # The quick start's measuring step first switches the source off: ε = 0.
