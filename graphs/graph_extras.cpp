@@ -69,6 +69,9 @@ std::vector<std::pair<std::string, QPen>> GraphView::legend_entries() const {
     if (all.series.empty()) {
         return entries;
     }
+    if (measured_on_graph()) {
+        entries.emplace_back(measured_name(), measured_pen(look_.scale));
+    }
     const std::vector<Remembered> members = family_curves();
     for (std::size_t i = 0; i < members.size(); ++i) {
         entries.emplace_back(members[i].caption, family_pen(i, look_.scale));

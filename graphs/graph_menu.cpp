@@ -84,6 +84,7 @@ void GraphView::draw_picture(QPainter& painter, QSizeF size, const GraphLook& lo
     std::erase_if(content.series,
                   [this](const Series& series) { return !series_shown(series.name); });
     draw_curves(painter, f, s, content, computed_points(s), look, simulation_.summary_of(s));
+    draw_measured(painter, f, look);
     const std::string readout = markers_.empty() ? std::string() : readout_text();
     draw_frame(painter, f, look, qstring(readout));
     const std::vector<LegendItem> items = legend_for(f, look);

@@ -110,7 +110,8 @@ std::string GraphView::readout_text() const {
         return text;
     }
     if (hover_) {
-        return point_readout(*hover_, v, separator) + family_readout(*hover_);
+        return point_readout(*hover_, v, separator) + measured_readout_at(*hover_) +
+               family_readout(*hover_);
     }
     if (markers_.size() == 1) {
         return "A: " + point_readout(markers_[0], v, separator);

@@ -65,6 +65,9 @@ public:
         return family_table_;
     }
 
+    // Measured data: opened, aligned, closed, fitted (ui/measured_actions.h).
+    class MeasuredActions& measured() const;
+
     // Opens a task file (the menu, or a file given on the command line).
     bool open_task(const QString& path) { return tasks_->open_task(path); }
 
@@ -149,6 +152,7 @@ private:
     std::unique_ptr<TaskActions> tasks_;
     class EditHistory* history_ = nullptr;
     class FamilyTable* family_table_ = nullptr; // «Семейство»
+    class MeasuredActions* measured_ = nullptr;
 };
 
 } // namespace ovrelan
