@@ -204,8 +204,8 @@ void GraphView::draw_layer() {
         draw_envelope(painter, frame_, look_);
         draw_family(painter, frame_, look_);
         draw_remembered(painter, frame_, look_);
+        draw_measured(painter, frame_, look_); // under the computed curve, which it should follow
         draw_curves(painter, frame_, s, content_, drawn_end_, look_, simulation_.summary_of(s));
-        draw_measured(painter, frame_, look_);
     }
     layer_end_ = drawn_end_;
 }

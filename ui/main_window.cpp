@@ -81,6 +81,7 @@ MainWindow::MainWindow(Platform& platform, QWidget* parent)
     history_->changed = [this] { history_changed(); };
     family_table_ = new FamilyTable(simulation_, platform_, this);
     measured_ = new MeasuredActions(this, platform_, simulation_, *parameters_, *history_, *run_);
+    measured_->show_graph = [this](GraphKind k) { show_measured(k); };
     build_menus();
     // Client area 800 x 480 at start; never so small that the panels run into each other.
     const ClientSize minimum = minimum_client_size();

@@ -117,11 +117,12 @@ private:
     void apply_scale(double scale); // «Крупнее», «Мельче», «Обычный размер»
     void run_state_changed(RunState state);
     void lock_inputs(bool locked);
-    void show_authors();      // mnuHelpAvtors_Click
-    void show_about();        // mnuHelpAbout_Click
-    void show_registration(); // mnuHelpAbout2_Click
-    void history_changed();   // the «Правка» items follow what can be undone
-    void ask_for_family();    // «Семейство кривых…»
+    void show_authors();                // mnuHelpAvtors_Click
+    void show_about();                  // mnuHelpAbout_Click
+    void show_registration();           // mnuHelpAbout2_Click
+    void history_changed();             // the «Правка» items follow what can be undone
+    void ask_for_family();              // «Семейство кривых…»
+    void show_measured(GraphKind kind); // a trace opened: its graph shown, at its record
 
     Platform& platform_;
     Simulation simulation_;

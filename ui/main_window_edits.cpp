@@ -1,14 +1,20 @@
 // The main window's edits: the «Правка» items following the history, families of curves and
 // measured data asked for by the person.
+#include "graphs/graph_view.h"
+#include "graphs/graph_window.h"
 #include "ui/edit_history.h"
 #include "ui/family_dialog.h"
 #include "ui/family_table.h"
+#include "ui/graph_windows.h"
 #include "ui/main_window.h"
 #include "ui/measured_actions.h"
 
 #include "platform/locale.h"
 
 #include <QAction>
+#include <QCheckBox>
+
+#include <algorithm>
 
 namespace ovrelan {
 
@@ -42,6 +48,23 @@ void MainWindow::history_changed() {
     redo->setEnabled(history_->can_redo());
     undo->setText("&" + history_->undo_text());
     redo->setText("&" + history_->redo_text());
+}
+
+// The graph of the trace's quantity shown, over the time the record covers after the key closed.
+void MainWindow::show_measured(GraphKind kind) {
+    graph_box(static_cast<GraphId>(kind))->setChecked(true);
+    const auto& m = simulation_.measurement();
+    const SimulationState& s = state();
+    if (!m || m->trace->series().time.empty() || !(s.t_scale > 0)) {
+        return;
+    }
+    const std::vector<double>& t = m->trace->series().time;
+    const double from = std::max(0.0, t.front() - m->shift) / s.t_scale;
+    const double to = std::min(s.t_span, (t.back() - m->shift) / s.t_scale);
+    GraphView* view = graph_windows_->shown_view(kind);
+    if (to > from && view != nullptr) {
+        view->set_time_window({from, to});
+    }
 }
 
 MeasuredActions& MainWindow::measured() const {

@@ -1,5 +1,6 @@
 #include "ui/measured_actions.h"
 
+#include "geometry/measured_curve.h"
 #include "io/task_file.h"
 #include "model/sentences.h"
 #include "platform/locale.h"
@@ -88,9 +89,13 @@ bool MeasuredActions::open(const QString& path) {
             return;
         }
         const auto before = simulation_.measurement();
+        const Quantity q = preview_->series()->quantity;
         simulation_.set_measurement(
             Measurement{std::make_shared<const MeasuredTrace>(*preview_->series()), 0});
         history_.note_measurement(before);
+        if (show_graph) {
+            show_graph(graph_of(q));
+        }
     });
     preview_->open();
     return true;

@@ -6,6 +6,7 @@
 // would not take change nothing and say why.
 #pragma once
 
+#include "geometry/graph_series.h"
 #include "platform/platform.h"
 #include "ui/fit_dialog.h"
 #include "ui/measured_preview_dialog.h"
@@ -13,6 +14,8 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+
+#include <functional>
 
 class QWidget;
 
@@ -39,6 +42,9 @@ public:
     // The values of a fit into the fields and the trace moved to the fitted closing of the key,
     // as one step; false (with a box saying why) when the fields would refuse them.
     bool accept_fit(const FitResult& result, const AcceptedFit& accepted);
+
+    // Shows the graph of a quantity (its box ticked): a trace opened is seen at once.
+    std::function<void(GraphKind)> show_graph;
 
     // The dialogs while they are open, for the tests.
     MeasuredPreviewDialog* preview() const { return preview_; }
