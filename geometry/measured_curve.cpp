@@ -175,7 +175,7 @@ std::optional<std::size_t> nearest_sample(std::span<const double> time, double s
 std::string measured_readout(double measured, double computed, const char* unit,
                              char decimal_separator) {
     const double difference = measured - computed;
-    return "измерено " + si_text(measured, unit, decimal_separator) + ", разность " +
+    return "изм. " + si_text(measured, unit, decimal_separator) + ", разность " +
            (difference > 0 ? "+" : "") + si_text(difference, unit, decimal_separator);
 }
 

@@ -63,7 +63,7 @@ std::optional<Extent> measured_extent(const MeasuredOnAxes& m, double from, doub
 // record or half a mean step beyond its ends.
 std::optional<std::size_t> nearest_sample(std::span<const double> time, double shift, double t);
 
-// «измерено 7,45 В, разность +40 мВ»: the measured value and measured minus computed.
+// «изм. 7,45 В, разность +40 мВ»: the measured value and measured minus computed.
 std::string measured_readout(double measured, double computed, const char* unit,
                              char decimal_separator);
 

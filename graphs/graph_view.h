@@ -158,7 +158,7 @@ private:
     std::optional<MeasuredOnAxes> measured_on_graph() const;
     std::string measured_name() const; // its legend entry: the file's name
     void draw_measured(QPainter& painter, const GraphFrame& frame, const GraphLook& look) const;
-    // «; измерено 7,45 В, разность +40 мВ» at the read-out's time, where the trace has a point.
+    // «; изм. 7,45 В, разность +40 мВ» at the read-out's time, where the trace has a point.
     std::string measured_readout_at(const GraphPoint& at) const;
 
     Simulation& simulation_;
