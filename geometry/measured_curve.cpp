@@ -113,7 +113,15 @@ MeasuredShape measured_shape(const GraphFrame& frame, const MeasuredOnAxes& m) {
         const double edge = xm.to_value(column + 1) / m.x_per_second + m.shift;
         const auto end_at = std::lower_bound(time.begin() + static_cast<long>(k) + 1,
                                              time.begin() + static_cast<long>(span.last), edge);
-        const auto end = static_cast<std::size_t>(end_at - time.begin());
+        auto end = static_cast<std::size_t>(end_at - time.begin());
+        // Settled on the points' own pixels: a point on the edge goes where its pixel says, so
+        // no column is made twice.
+        while (end < span.last && !(x_of(end) >= column + 1)) {
+            ++end;
+        }
+        while (end > k + 1 && x_of(end - 1) >= column + 1) {
+            --end;
+        }
         Extent r = range(k, end);
         r.low = std::min(r.low, joined);
         r.high = std::max(r.high, joined);

@@ -101,9 +101,15 @@ bool MeasuredActions::open(const QString& path) {
     return true;
 }
 
+void MeasuredActions::no_measurement() {
+    platform_.boxes.show_ok(window_, "Измерения",
+                            "Сначала откройте измерения: «Файл → Открыть измерения…».");
+}
+
 void MeasuredActions::align_with_key() {
     const auto& m = simulation_.measurement();
     if (!m) {
+        no_measurement();
         return;
     }
     const MeasuredSeries& s = m->trace->series();
@@ -137,8 +143,7 @@ void MeasuredActions::ask_for_fit() {
     simulation_.finish_pending_edits();
     const auto& m = simulation_.measurement();
     if (!m) {
-        platform_.boxes.show_ok(window_, "Измерения",
-                                "Сначала откройте измерения: «Файл → Открыть измерения…».");
+        no_measurement();
         return;
     }
     delete fit_;

@@ -55,6 +55,7 @@ protected:
 
 private:
     void cannot(const QString& what, const QString& path, const std::string& reason);
+    void no_measurement(); // what aligning or fitting says with no trace open
     std::array<std::string, 7> present_texts() const;
 
     QWidget* window_;
