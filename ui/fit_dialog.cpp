@@ -104,7 +104,9 @@ FitDialog::FitDialog(const Parameters& present, const std::array<std::string, 7>
     table_->verticalHeader()->hide();
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    table_->setMinimumHeight(220);
+    // Rows as tall as their text: every value of a fit with R, L and C fits without scrolling.
+    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
+    table_->setMinimumHeight(12 * (table_->fontMetrics().height() + 6));
     layout->addWidget(table_, 1);
     layout->addWidget(residual_);
     plot_ = new ResidualView(result_, time_, separator_, this);
