@@ -2,7 +2,10 @@
 // redrawn until the event loop is idle) with the five graphs, the resonance curve and the vector
 // diagram open, at the defaults and at about 100 000 points, and with every window open (the
 // voltages-and-current graph too) at about 100 000 points; and the resonance curve of 2000
-// frequencies worked out; and the wheel at about 100 000 points with a family of eight shown.
+// frequencies worked out; the wheel at about 100 000 points with a family of eight shown; one
+// zoom step of the Uc graph at 10⁶ points with a measured trace of 10⁶ rows drawn on it (and
+// without one, to compare).
+#include "graphs/graph_view.h"
 #include "graphs/graph_window.h"
 #include "model/steady_state.h"
 #include "ui/graph_windows.h"
@@ -17,6 +20,9 @@
 #include <QWheelEvent>
 
 #include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <memory>
 
 namespace {
 
@@ -71,11 +77,61 @@ void BM_resonance_curve_2000(benchmark::State& state) {
     }
 }
 
+// The wheel over the Uc graph of a window as large as a projector shows it, after a run, at about
+// 10⁶ points: in then out about a third of the interval; with a noisy trace of 10⁶ rows across
+// the whole interval on it when `measured`.
+void zoom_step_1M(benchmark::State& state, bool measured) {
+    bench::Program program;
+    MainWindow& window = program.window;
+    window.field(Field::Nmax)->setText("20833");
+    if (measured) {
+        const SimulationState& s = window.state();
+        MeasuredSeries series;
+        series.file_name = "million.csv";
+        const std::size_t n = 1'000'000;
+        series.time.resize(n);
+        series.values.resize(n);
+        const double seconds = s.t_span * s.t_scale;
+        for (std::size_t k = 0; k < n; ++k) {
+            const double t = seconds * static_cast<double>(k) / static_cast<double>(n - 1);
+            series.time[k] = t;
+            series.values[k] = 10 * std::exp(-t / 0.5) * std::cos(316 * t) +
+                               0.05 * std::sin(static_cast<double>(k) * 2.4);
+        }
+        window.simulation().set_measurement(
+            Measurement{std::make_shared<const MeasuredTrace>(std::move(series)), 0});
+    }
+    GraphWindow& g = *window.graphs(GraphKind::Uc);
+    g.resize(900, 420);
+    window.simulation().play_to_end();
+    GraphView& view = *g.view();
+    const double span = window.state().t_span;
+    int i = 0;
+    for (auto _ : state) {
+        const bool forth = (++i % 2) == 1;
+        view.zoom_time(span / 3, forth ? 0.8 : 1.25);
+    }
+    state.counters["points"] = static_cast<double>(window.state().t_grid.size());
+    state.counters["measured"] =
+        measured
+            ? static_cast<double>(window.simulation().measurement()->trace->series().time.size())
+            : 0;
+}
+
+void BM_zoom_step_1M_measured_1M(benchmark::State& state) {
+    zoom_step_1M(state, true);
+}
+void BM_zoom_step_1M_unmeasured(benchmark::State& state) {
+    zoom_step_1M(state, false);
+}
+
 BENCHMARK(BM_wheel_step_defaults)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
 BENCHMARK(BM_wheel_step_100k)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
 BENCHMARK(BM_wheel_step_100k_all_windows)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
 BENCHMARK(BM_wheel_step_100k_family_of_8)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
 BENCHMARK(BM_resonance_curve_2000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_zoom_step_1M_measured_1M)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
+BENCHMARK(BM_zoom_step_1M_unmeasured)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
 
 } // namespace
 

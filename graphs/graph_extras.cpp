@@ -25,8 +25,8 @@ std::vector<LegendItem> GraphView::legend() const {
     return legend_for(frame_, look_);
 }
 
-// The curves and the remembered solutions in the strip above the plot; a family's members in a
-// column of their own inside the plot (eight names do not fit in the strip).
+// The curves and the remembered solutions in the strip above the plot; the measured trace and a
+// family's members in a column of their own inside the plot (eight names do not fit in the strip).
 std::vector<LegendItem> GraphView::legend_for(const GraphFrame& frame,
                                               const GraphLook& look) const {
     std::vector<std::string> strip;
@@ -36,8 +36,11 @@ std::vector<LegendItem> GraphView::legend_for(const GraphFrame& frame,
         return std::any_of(family.begin(), family.end(),
                            [&](const Remembered& m) { return m.caption == name; });
     };
+    // The measured trace's file name too: a narrow graph's strip has no room for it.
+    const std::string measured = measured_on_graph() ? measured_name() : std::string();
     for (const auto& [name, pen] : legend_entries()) {
-        (in_family(name) ? members : strip).push_back(name);
+        (in_family(name) || (!measured.empty() && name == measured) ? members : strip)
+            .push_back(name);
     }
     const MeasureText measure = measure_with(look.font);
     std::vector<LegendItem> items = legend_layout(frame, strip, measure, look.scale);
@@ -68,6 +71,9 @@ std::vector<std::pair<std::string, QPen>> GraphView::legend_entries() const {
     }
     if (all.series.empty()) {
         return entries;
+    }
+    if (measured_on_graph()) {
+        entries.emplace_back(measured_name(), measured_pen(look_.scale));
     }
     const std::vector<Remembered> members = family_curves();
     for (std::size_t i = 0; i < members.size(); ++i) {

@@ -83,6 +83,7 @@ void GraphView::draw_picture(QPainter& painter, QSizeF size, const GraphLook& lo
     GraphContent content = graph_content(s, kind_, axes_, energies_apart_);
     std::erase_if(content.series,
                   [this](const Series& series) { return !series_shown(series.name); });
+    draw_measured(painter, f, look);
     draw_curves(painter, f, s, content, computed_points(s), look, simulation_.summary_of(s));
     const std::string readout = markers_.empty() ? std::string() : readout_text();
     draw_frame(painter, f, look, qstring(readout));

@@ -110,6 +110,13 @@ std::string GraphView::readout_text() const {
         return text;
     }
     if (hover_) {
+        // Beside a measured trace the read-out is short enough for a narrow graph: the time and
+        // the computed value in physical units, then the measured one and the difference.
+        if (const std::string measured = measured_readout_at(*hover_); !measured.empty()) {
+            return "t = " + si_text(hover_->seconds, "с", separator) + "; " + v.symbol + " = " +
+                   si_text(hover_->physical, v.unit, separator) + measured +
+                   family_readout(*hover_);
+        }
         return point_readout(*hover_, v, separator) + family_readout(*hover_);
     }
     if (markers_.size() == 1) {

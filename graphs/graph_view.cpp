@@ -85,6 +85,10 @@ GraphView::GraphView(Simulation& simulation, GraphKind kind, Platform& platform,
         extents_.reset();
         redraw();
     });
+    connect(&simulation, &Simulation::measurement_changed, this, [this] {
+        extents_.reset();
+        redraw();
+    });
     window_ = whole(simulation.state().t_span);
 }
 
@@ -147,6 +151,12 @@ FrameRequest GraphView::request(double width, double height) const {
                 axis = {std::min(axis.low, e.low), std::max(axis.high, e.high)};
             }
         }
+        // The measured points within the computed interval, on the same axis.
+        if (const auto on = measured_on_graph()) {
+            if (const auto e = measured_extent(*on, 0, s.t_span * s.t_scale)) {
+                left = {std::min(left.low, e->low), std::max(left.high, e->high)};
+            }
+        }
         extents_ = {left, right};
     }
     r.left = extents_->first;
@@ -194,6 +204,7 @@ void GraphView::draw_layer() {
         draw_envelope(painter, frame_, look_);
         draw_family(painter, frame_, look_);
         draw_remembered(painter, frame_, look_);
+        draw_measured(painter, frame_, look_); // under the computed curve, which it should follow
         draw_curves(painter, frame_, s, content_, drawn_end_, look_, simulation_.summary_of(s));
     }
     layer_end_ = drawn_end_;

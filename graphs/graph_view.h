@@ -10,6 +10,7 @@
 #include "geometry/graph_readout.h"
 #include "geometry/graph_series.h"
 #include "geometry/graph_variants.h"
+#include "geometry/measured_curve.h"
 #include "geometry/time_window.h"
 #include "graphs/graph_render.h"
 #include "platform/platform.h"
@@ -152,6 +153,13 @@ private:
     // The family's values at the read-out's time, for the read-out strip: «; R = 0,5 Ом: 1,2 В».
     std::string family_readout(const GraphPoint& at) const;
     void draw_envelope(QPainter& painter, const GraphFrame& frame, const GraphLook& look) const;
+    // The simulation's measured trace as this graph shows it (graphs/graph_measured.cpp); none
+    // when there is none or it records another quantity.
+    std::optional<MeasuredOnAxes> measured_on_graph() const;
+    std::string measured_name() const; // its legend entry: the file's name
+    void draw_measured(QPainter& painter, const GraphFrame& frame, const GraphLook& look) const;
+    // «; изм. 7,45 В, разность +40 мВ» at the read-out's time, where the trace has a point.
+    std::string measured_readout_at(const GraphPoint& at) const;
 
     Simulation& simulation_;
     GraphKind kind_;
@@ -184,6 +192,9 @@ private:
     int replots_ = 0;
     int segments_ = 0;
 };
+
+// The measured trace's pen: thin, in its own colour.
+QPen measured_pen(double scale);
 
 // The variant (data, texts) of one of the five quantities' graphs.
 const GraphVariant& variant_of(GraphKind kind);

@@ -139,6 +139,14 @@ void Simulation::set_family(std::optional<FamilyRequest> request) {
     emit family_changed();
 }
 
+void Simulation::set_measurement(std::optional<Measurement> measurement) {
+    if (measurement == measurement_) {
+        return;
+    }
+    measurement_ = std::move(measurement);
+    emit measurement_changed();
+}
+
 const SolutionSummary* Simulation::summary_of(const SimulationState& s) const {
     if (&s == &state_) {
         if (!summary_) {

@@ -7,6 +7,7 @@
 #include "chain/recompute.h"
 #include "model/defaults.h"
 #include "model/simulation_state.h"
+#include "simulation/measurement.h"
 #include "solution/solution_summary.h"
 
 #include <QObject>
@@ -121,6 +122,11 @@ public:
     // The family made for the present circuit now, if it waits (saving and exporting ask first).
     void settle_family();
 
+    // A measured trace drawn beside the computed curves on the graph of its quantity; nothing when
+    // none is open. Setting the same one again announces nothing.
+    void set_measurement(std::optional<Measurement> measurement);
+    const std::optional<Measurement>& measurement() const { return measurement_; }
+
     // The min/max summary of a solution's arrays: the present one's, a remembered one's or a
     // family member's, made once when first asked for after the arrays changed (null for
     // another state).
@@ -140,6 +146,8 @@ signals:
     // A family was set or cleared (its rebuilding after a recomputation is announced by
     // recomputed(), which follows it).
     void family_changed();
+    // A measured trace was opened, closed or moved in time.
+    void measurement_changed();
 
 private:
     void announce(const ChainResult& result);
@@ -155,6 +163,7 @@ private:
     std::optional<FamilyRequest> family_request_;
     QTimer family_timer_;
     std::optional<Family> family_;
+    std::optional<Measurement> measurement_;
     // One summary per member, made when first asked for, dropped with the member.
     mutable std::vector<std::unique_ptr<SolutionSummary>> family_summaries_;
     mutable std::unique_ptr<SolutionSummary> summary_;

@@ -6,6 +6,7 @@
 #include "ui/command_line.h"
 #include "ui/export_command.h"
 #include "ui/main_window.h"
+#include "ui/measured_actions.h"
 #include "ui/menu_icons.h"
 #include "ui/report_command.h"
 
@@ -127,9 +128,14 @@ int run_program(int argc, char** argv, StartOptions options) {
         main_window.client_area()->installEventFilter(&quit);
     }
     main_window.show();
-    // A task given on the command line: ovrelan задача.ovrelan
+    // A task given on the command line (ovrelan задача.ovrelan), or measured data (ovrelan
+    // осциллограмма.csv): its preview opens over the window.
     if (!line.task.isEmpty() && !options.quit_after_first_paint) {
-        main_window.open_task(line.task);
+        if (is_measured_file(line.task)) {
+            main_window.measured().open(line.task);
+        } else {
+            main_window.open_task(line.task);
+        }
     }
     const int status = QApplication::exec();
     if (options.quit_after_first_paint) {

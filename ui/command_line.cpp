@@ -92,7 +92,9 @@ QString help_text() {
         text += QString("  %1\n      %2\n").arg(o.shown, o.text);
     }
     return text + QString("  %1\n      %2\n")
-                      .arg("ЗАДАЧА", "файл задачи (.ovrelan), который открыть при запуске");
+                      .arg("ЗАДАЧА", "файл задачи (.ovrelan), который открыть при запуске, или "
+                                     "файл измерений (.csv, .txt, .tsv, .dat): он откроется в "
+                                     "окне просмотра");
 }
 
 // QCommandLineParser's reasons, which it gives in English before any translation is loaded:

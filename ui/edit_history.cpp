@@ -112,6 +112,31 @@ private:
     bool first_ = true;
 };
 
+// The measured trace before and after it was opened, closed or moved in time.
+class MeasurementCommand final : public QUndoCommand {
+public:
+    MeasurementCommand(Simulation& simulation, std::optional<Measurement> before,
+                       std::optional<Measurement> after)
+        : QUndoCommand(!after ? "закрыть измерения"
+                       : before && before->trace == after->trace ? "сдвиг измерений"
+                                                                 : "открыть измерения"),
+          simulation_(simulation), before_(std::move(before)), after_(std::move(after)) {}
+    void undo() override { simulation_.set_measurement(before_); }
+    void redo() override {
+        if (first_) {
+            first_ = false;
+            return;
+        }
+        simulation_.set_measurement(after_);
+    }
+
+private:
+    Simulation& simulation_;
+    std::optional<Measurement> before_;
+    std::optional<Measurement> after_;
+    bool first_ = true;
+};
+
 EditHistory::EditHistory(QObject* parent, ParameterPanel& panel, Simulation& simulation)
     : QObject(parent), panel_(panel), simulation_(simulation),
       stack_(std::make_unique<QUndoStack>()) {
@@ -176,6 +201,21 @@ void EditHistory::note_family(const std::optional<FamilyRequest>& before) {
         return;
     }
     stack_->push(new FamilyCommand(simulation_, before, simulation_.family_request()));
+}
+
+void EditHistory::note_measurement(const std::optional<Measurement>& before) {
+    if (applying_ || before == simulation_.measurement()) {
+        return;
+    }
+    stack_->push(new MeasurementCommand(simulation_, before, simulation_.measurement()));
+}
+
+void EditHistory::begin_step(const QString& text) {
+    stack_->beginMacro(text);
+}
+
+void EditHistory::end_step() {
+    stack_->endMacro();
 }
 
 void EditHistory::apply_texts(const FieldTexts7& texts) {

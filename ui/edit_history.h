@@ -1,6 +1,7 @@
 // Undo and redo of what a person does to the circuit: a field's edit, a run of wheel or key steps
 // on one field (one step of the history however many notches), an example or a task opened, the
-// remembered curves kept or forgotten, a family of curves set or cleared. Each step holds the
+// remembered curves kept or forgotten, a family of curves set or cleared, a measured trace opened,
+// closed or moved, a fit accepted. Each step holds the
 // seven field texts (or the remembered solutions, or the family asked for) before and after;
 // undoing enters the texts before through the same chain as typing them, so nothing writes the
 // state around the simulation. A refused value changes nothing and leaves no step. Nothing is
@@ -46,6 +47,12 @@ public:
     void note_remembered(const Remembered& before);
     // The family of curves was set or cleared by the person.
     void note_family(const std::optional<FamilyRequest>& before);
+    // The measured trace was opened, closed or moved in time by the person.
+    void note_measurement(const std::optional<Measurement>& before);
+    // Everything noted between these two is one step of the history (an accepted fit: the
+    // fields and the trace's time together).
+    void begin_step(const QString& text);
+    void end_step();
     // No undo or redo during a run.
     void set_running(bool running);
 

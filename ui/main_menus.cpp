@@ -103,6 +103,11 @@ void build_main_menus(QMenuBar* bar, const MenuHandlers& h) {
     add_item(file, "mnuFileSaveResults", "Сохранить р&езультаты…", h.save_results);
     add_item(file, "mnuFileSaveReport", "Сохранить для о&тчёта…", h.save_report);
     add_item(file, "mnuFileWorksheet", "Рабочий &лист по задаче…", h.make_worksheet);
+    file->addSeparator();
+    add_item(file, "mnuFileOpenMeasured", "Открыть &измерения…", h.open_measured)
+        ->setIcon(letter_icon("∿", QColor(0, 128, 128)));
+    add_item(file, "mnuFileAlignMeasured", "Совместить с к&лючом", h.align_measured);
+    add_item(file, "mnuFileCloseMeasured", "Закрыть из&мерения", h.close_measured);
     file->addSeparator()->setObjectName("mnuHelpSep1");
     add_item(file, "mnuFileExit", "&Выход", h.exit)->setIcon(letter_icon("×", QColor(190, 40, 40)));
 
@@ -143,6 +148,9 @@ void build_main_menus(QMenuBar* bar, const MenuHandlers& h) {
     add_item(run, "mnuRunFamily", "&Семейство кривых…", h.family_curves)
         ->setIcon(letter_icon("≋", QColor(4, 101, 167)));
     add_item(run, "mnuRunFamilyClear", "&Убрать семейство", h.clear_family);
+    run->addSeparator();
+    add_item(run, "mnuRunFit", "Подобрать параметры к &измерениям", h.fit_measured)
+        ->setIcon(letter_icon("≈", QColor(0, 128, 128)));
 
     QMenu* graphs = add_menu(bar, "mnuGraphs", "&Графики");
     const auto toggle = [graphs](const char* name, const char* caption, bool on,

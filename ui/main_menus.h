@@ -29,7 +29,11 @@ struct MenuHandlers {
     std::function<void()> finish_run;
     std::function<void()> family_curves; // the family dialog
     std::function<void()> clear_family;
-    bool preview = true; // the whole-curve preview is on
+    std::function<void()> open_measured;  // «Открыть измерения…»
+    std::function<void()> align_measured; // «Совместить с ключом»
+    std::function<void()> close_measured;
+    std::function<void()> fit_measured; // «Подобрать параметры к измерениям»
+    bool preview = true;                // the whole-curve preview is on
     std::function<void(bool)> set_preview;
     bool physical_axes = false; // the graphs' axes in seconds, volts, amperes, joules
     std::function<void(bool)> set_physical_axes;

@@ -20,6 +20,7 @@
 #include "ui/graph_area.h"
 #include "ui/main_menus.h"
 #include "ui/report_actions.h"
+#include "ui/measured_actions.h"
 #include "ui/selection_boxes.h"
 #include "ui/texts.h"
 #include "ui/window_scale.h"
@@ -83,6 +84,8 @@ MainWindow::MainWindow(Platform& platform, QWidget* parent)
     parameters_->edited = [this](std::optional<Field> stepped) { history_->note(stepped); };
     history_->changed = [this] { history_changed(); };
     family_table_ = new FamilyTable(simulation_, platform_, this);
+    measured_ = new MeasuredActions(this, platform_, simulation_, *parameters_, *history_, *run_);
+    measured_->show_graph = [this](GraphKind k) { show_measured(k); };
     build_menus();
     // Client area 800 x 480 at start; never so small that the panels run into each other.
     const ClientSize minimum = minimum_client_size();
@@ -207,6 +210,10 @@ void MainWindow::build_menus() {
         }
     };
     h.clear_family = [this] { set_family(std::nullopt); };
+    h.open_measured = [this] { measured_->ask_and_open(); };
+    h.align_measured = [this] { measured_->align_with_key(); };
+    h.close_measured = [this] { measured_->close_measurement(); };
+    h.fit_measured = [this] { measured_->ask_for_fit(); };
     h.preview = setting_bool(preview_setting, true);
     h.set_preview = [this](bool on) {
         QSettings().setValue(preview_setting, on);
@@ -253,26 +260,6 @@ void MainWindow::build_menus() {
     h.show_about = [this] { show_about(); };
     h.show_registration = [this] { show_registration(); };
     build_main_menus(menuBar(), h);
-}
-
-void MainWindow::ask_for_family() {
-    simulation_.finish_pending_edits();
-    FamilyDialog dialog(simulation_.state(), simulation_.family_request(), decimal_separator(),
-                        this);
-    if (dialog.exec() == QDialog::Accepted) {
-        set_family(dialog.request());
-    }
-}
-
-void MainWindow::set_family(std::optional<FamilyRequest> request) {
-    const auto before = simulation_.family_request();
-    const bool shown = request.has_value();
-    simulation_.set_family(std::move(request));
-    history_->note_family(before);
-    if (shown) {
-        family_table_->show();
-        family_table_->raise();
-    }
 }
 
 // Form_Load: place and lay out the window, the defaults into the fields, the first computation,
@@ -352,18 +339,6 @@ void MainWindow::run_state_changed(RunState state) {
         }
         setWindowTitle(main_caption);
     }
-}
-
-void MainWindow::history_changed() {
-    QAction* undo = findChild<QAction*>("mnuEditUndo");
-    QAction* redo = findChild<QAction*>("mnuEditRedo");
-    if (undo == nullptr || redo == nullptr) {
-        return;
-    }
-    undo->setEnabled(history_->can_undo());
-    redo->setEnabled(history_->can_redo());
-    undo->setText("&" + history_->undo_text());
-    redo->setText("&" + history_->redo_text());
 }
 
 void MainWindow::show_authors() {

@@ -65,6 +65,9 @@ public:
         return family_table_;
     }
 
+    // Measured data: opened, aligned, closed, fitted (ui/measured_actions.h).
+    class MeasuredActions& measured() const;
+
     // Opens a task file (the menu, or a file given on the command line).
     bool open_task(const QString& path) { return tasks_->open_task(path); }
 
@@ -114,11 +117,12 @@ private:
     void apply_scale(double scale); // «Крупнее», «Мельче», «Обычный размер»
     void run_state_changed(RunState state);
     void lock_inputs(bool locked);
-    void show_authors();      // mnuHelpAvtors_Click
-    void show_about();        // mnuHelpAbout_Click
-    void show_registration(); // mnuHelpAbout2_Click
-    void history_changed();   // the «Правка» items follow what can be undone
-    void ask_for_family();    // «Семейство кривых…»
+    void show_authors();                // mnuHelpAvtors_Click
+    void show_about();                  // mnuHelpAbout_Click
+    void show_registration();           // mnuHelpAbout2_Click
+    void history_changed();             // the «Правка» items follow what can be undone
+    void ask_for_family();              // «Семейство кривых…»
+    void show_measured(GraphKind kind); // a trace opened: its graph shown, at its record
 
     Platform& platform_;
     Simulation simulation_;
@@ -149,6 +153,7 @@ private:
     std::unique_ptr<TaskActions> tasks_;
     class EditHistory* history_ = nullptr;
     class FamilyTable* family_table_ = nullptr; // «Семейство»
+    class MeasuredActions* measured_ = nullptr;
 };
 
 } // namespace ovrelan

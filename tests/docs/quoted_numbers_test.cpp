@@ -6,6 +6,8 @@
 // units) and how far the text may be from it. A document edited without the model, or a model
 // changed without its documents, fails here.
 #include "chain/recompute.h"
+#include "geometry/fit_summary.h"
+#include "io/measured_data.h"
 #include "model/circuit_kind.h"
 #include "model/steady_state.h"
 #include "model/sweep_values.h"
@@ -385,6 +387,36 @@ const Circuits& c() {
     return circuits();
 }
 
+// The shipped oscillogram uc_noisy.csv as the window reads it, fitted with C = 5000 µF from its
+// field, and the circuit «Принять» makes of it.
+struct ExampleFit {
+    MeasuredSeries series;
+    FitResult fit;
+    SimulationState accepted;
+    double value(const char* key) const { return fit.value(key)->value; }
+    double error(const char* key) const { return fit.value(key)->error; }
+};
+
+const ExampleFit& example_fit() {
+    static const ExampleFit fitted = [] {
+        ExampleFit e;
+        const auto text = std::get<MeasuredText>(
+            open_measured_file(std::string(OVRELAN_SOURCE_DIR) + "/docs/data/uc_noisy.csv"));
+        const auto preview = std::get<MeasuredPreview>(inspect_measured(text));
+        e.series = std::get<MeasuredSeries>(read_measured(text, preview.guess));
+        FitRequest request;
+        request.traces.push_back({e.series.quantity, e.series.time, e.series.values});
+        request.C = c().start.C;
+        request.circuit = c().start;
+        e.fit = fit_measured(request);
+        const std::array<std::string, 7> texts{"2000", "5000", "0.02", "15", "5", "47", "40"};
+        const auto accepted = accepted_fit(e.fit, c().start, texts, ',');
+        e.accepted = testing::circuit(accepted->values);
+        return e;
+    }();
+    return fitted;
+}
+
 const std::vector<Quote>& quotes() {
     // clang-format off
     static const std::vector<Quote> table{
@@ -508,6 +540,27 @@ const std::vector<Quote>& quotes() {
         {"uprav.md", "R = 0,02\u00A0Ом, Uo = 15", [] { return c().start.Uo; }, 0.5},
         {"uprav.md", "Uo = 15\u00A0В, ε = 5", [] { return c().start.Em; }, 0.5},
         {"uprav.md", "ε = 5\u00A0В, ν = 47", [] { return c().start.nu; }, 0.5},
+
+        // the measured example fitted and accepted
+        {"uprav.md", "при C = 5000\u00A0мкФ окно показывает δ = 49,98", [] { return example_fit().value("delta"); }, 0.005},
+        {"uprav.md", "ω₀ = 316,3\u00A0рад/с, R = 0,1998", [] { return example_fit().value("R"); }, 0.00005},
+        {"uprav.md", "окно показывает δ = 49,98\u00A01/с, ω₀ = 316,3", [] { return example_fit().value("omega0"); }, 0.05},
+        {"uprav.md", "R = 0,1998\u00A0Ом ± 0,00015", [] { return example_fit().error("R"); }, 0.000005},
+        {"uprav.md", "Ом, L = 1999", [] { return example_fit().value("L") * 1e6; }, 0.5},
+        {"uprav.md", "L = 1999\u00A0мкГн ± 0,65", [] { return example_fit().error("L") * 1e6; }, 0.005},
+        {"uprav.md", "мкГн, T = 20,12", [] { return example_fit().value("T") * 1e3; }, 0.005},
+        {"uprav.md", "амплитуду 10", [] { return example_fit().fit.traces[0].amplitude.value; }, 0.5},
+        {"uprav.md", "и смещение 0,148", [] { return example_fit().fit.traces[0].offset.value; }, 0.0005},
+        {"uprav.md", "«Остаток (СКО): 49,21", [] { return example_fit().fit.traces[0].rms * 1e3; }, 0.005},
+        {"uprav.md", "мВ на 2000", [] { return static_cast<double>(example_fit().series.time.size()); }, 0.5},
+        {"uprav.md", "окна подбора: Q = 3,125", [] { return example_fit().value("Q"); }, 0.0005},
+        {"uprav.md", "Q = 3,125 ± 0,0024", [] { return example_fit().error("Q"); }, 0.00005},
+        {"uprav.md", "«Q= 3,1249", [] { return example_fit().accepted.Q; }, 0.00005},
+        {"uprav.md", "Q = ω₀L/R = 316,3", [] { return example_fit().accepted.wo; }, 0.05},
+        {"uprav.md", "Q = ω₀L/R = 316,3 · 0,001999", [] { return example_fit().accepted.L; }, 0.0000005},
+        {"uprav.md", "Q = ω₀L/R = 316,3 · 0,001999/0,1998", [] { return example_fit().accepted.R; }, 0.00005},
+        {"uprav.md", "0,001999/0,1998 ≈ 3,165", [] { const SimulationState& s = example_fit().accepted; return s.wo * s.L / s.R; }, 0.0005},
+        {"uprav.md", "≈ 3,165 — больше на 1", [] { const SimulationState& s = example_fit().accepted; return 100 * (s.wo * s.L / s.R / s.Q - 1); }, 0.5},
 
         // «Контур»
         {"kontur.md", "Здесь ω₀ = 316,23", [] { return c().lc.wo; }, 0.005},

@@ -1,0 +1,132 @@
+#include "geometry/fit_summary.h"
+
+#include "geometry/graph_readout.h"
+#include "model/number_format.h"
+
+#include <charconv>
+#include <cmath>
+#include <string_view>
+
+namespace ovrelan {
+
+namespace {
+
+struct Shown {
+    const char* key;
+    const char* name;
+    double factor; // the value as held per unit shown
+    const char* unit;
+};
+
+// How each fitted value is shown: R, L and C in the fields' units.
+constexpr Shown shown_values[] = {
+    {"delta", "δ", 1, "1/с"},
+    {"omega0", "ω₀", 1, "рад/с"},
+    {"shift", "замыкание ключа", 1e-3, "мс"},
+    {"R", "R", 1, "Ом"},
+    {"L", "L", 1e-6, "мкГн"},
+    {"C", "C", 1e-6, "мкФ"},
+    {"T", "T", 1e-3, "мс"},
+    {"theta", "Θ", 1, ""},
+    {"Q", "Q", 1, ""},
+};
+
+std::string with_unit(const std::string& number, const char* unit) {
+    return *unit == '\0' ? number : number + "\u00a0" + unit;
+}
+
+FitRow row(const char* name, const FitValue& v, double factor, const char* unit, char sep) {
+    FitRow r;
+    r.name = name;
+    r.value = with_unit(readable_number(v.value / factor, 4, true, sep), unit);
+    r.error = v.fixed ? "задано"
+                      : "± " + with_unit(readable_number(v.error / factor, 2, true, sep), unit);
+    return r;
+}
+
+} // namespace
+
+std::vector<FitRow> fit_rows(const FitResult& result, char decimal_separator) {
+    std::vector<FitRow> rows;
+    if (!result.ok) {
+        return rows;
+    }
+    for (const Shown& s : shown_values) {
+        if (const FitValue* v = result.value(s.key)) {
+            rows.push_back(row(s.name, *v, s.factor, s.unit, decimal_separator));
+        }
+    }
+    for (const FitTraceResult& t : result.traces) {
+        const char* unit = is_current(t.quantity) ? "А" : "В";
+        rows.push_back(row("амплитуда", t.amplitude, 1, unit, decimal_separator));
+        rows.push_back(row("смещение", t.offset, 1, unit, decimal_separator));
+    }
+    return rows;
+}
+
+std::string fit_residual_text(const FitResult& result, char decimal_separator) {
+    if (!result.ok || result.traces.empty()) {
+        return {};
+    }
+    std::string text = "Остаток (СКО):";
+    for (const FitTraceResult& t : result.traces) {
+        text += " " + si_text(t.rms, is_current(t.quantity) ? "А" : "В", decimal_separator) +
+                " на " + std::to_string(t.points) + " точках;";
+    }
+    return text + " итераций: " + std::to_string(result.iterations);
+}
+
+std::string fitted_field_text(double typed) {
+    char buffer[64];
+    const auto end =
+        std::to_chars(buffer, buffer + sizeof buffer, typed, std::chars_format::general, 4).ptr;
+    return std::string(buffer, end);
+}
+
+std::optional<AcceptedFit> accepted_fit(const FitResult& result, const Parameters& present,
+                                        const std::array<std::string, 7>& present_texts,
+                                        char decimal_separator) {
+    const std::optional<Parameters> fitted = fitted_parameters(result, present);
+    if (!fitted || result.traces.empty()) {
+        return std::nullopt;
+    }
+    AcceptedFit a;
+    a.values = *fitted;
+    // The amplitude of a discharge from Uo: Uo for Uc and εL, Uo·ω₀·C for I, R times that for Ur.
+    const FitTraceResult& trace = result.traces.front();
+    const double omega0_c = result.motion.omega0 * a.values.C;
+    double uo = trace.amplitude.value;
+    if (trace.quantity == Quantity::I) {
+        uo /= omega0_c;
+    } else if (trace.quantity == Quantity::Ur) {
+        uo /= omega0_c * a.values.R;
+    }
+    if (!std::isfinite(uo)) {
+        return std::nullopt;
+    }
+    a.texts = present_texts;
+    a.texts[0] = fitted_field_text(a.values.L * 1e6);
+    a.texts[1] = fitted_field_text(a.values.C * 1e6);
+    a.texts[2] = fitted_field_text(a.values.R);
+    a.texts[3] = fitted_field_text(uo);
+    a.texts[4] = "0";
+    // The values as the fields will read them back.
+    const auto read = [](const std::string& text) {
+        double v = 0;
+        std::from_chars(text.data(), text.data() + text.size(), v);
+        return v;
+    };
+    a.values.L = read(a.texts[0]) * 1e-6;
+    a.values.C = read(a.texts[1]) * 1e-6;
+    a.values.R = read(a.texts[2]);
+    a.values.Uo = read(a.texts[3]);
+    a.values.Em = 0;
+    const auto shown = [&](double v) { return readable_number(v, 4, true, decimal_separator); };
+    a.description = "L = " + shown(a.values.L * 1e6) +
+                    "\u00a0мкГн, C = " + shown(a.values.C * 1e6) +
+                    "\u00a0мкФ, R = " + shown(a.values.R) + "\u00a0Ом, Uo = " + shown(a.values.Uo) +
+                    "\u00a0В, ε = 0\u00a0В";
+    return a;
+}
+
+} // namespace ovrelan

@@ -1,0 +1,83 @@
+// The measured trace on the graph of its quantity: drawn over the computed curves in a colour of
+// its own, thin, with a dot on each point where they stand apart; named by its file in the
+// legend; read at the pointer beside the computed value.
+#include "graphs/graph_view.h"
+
+#include "geometry/measured_curve.h"
+#include "platform/locale.h"
+#include "simulation/simulation.h"
+
+#include <QPainter>
+
+namespace ovrelan {
+
+namespace {
+
+const QColor measured_colour(0, 128, 128);
+
+} // namespace
+
+QPen measured_pen(double scale) {
+    QPen pen(measured_colour, 1.5 * scale);
+    pen.setCapStyle(Qt::RoundCap);
+    pen.setJoinStyle(Qt::RoundJoin);
+    return pen;
+}
+
+std::optional<MeasuredOnAxes> GraphView::measured_on_graph() const {
+    const std::optional<Measurement>& m = simulation_.measurement();
+    if (!m || !m->trace || graph_of(m->trace->series().quantity) != kind_) {
+        return std::nullopt;
+    }
+    const MeasuredSeries& series = m->trace->series();
+    MeasuredOnAxes on = measured_on_axes(simulation_.state(), kind_, axes_);
+    on.time = series.time;
+    on.values = series.values;
+    on.summary = &m->trace->summary();
+    on.shift = m->shift;
+    return on;
+}
+
+std::string GraphView::measured_name() const {
+    const std::optional<Measurement>& m = simulation_.measurement();
+    return m && m->trace ? m->trace->series().file_name : std::string();
+}
+
+void GraphView::draw_measured(QPainter& painter, const GraphFrame& frame,
+                              const GraphLook& look) const {
+    const auto on = measured_on_graph();
+    if (!on || !series_shown(measured_name())) {
+        return;
+    }
+    const MeasuredShape shape = measured_shape(frame, *on);
+    painter.save();
+    painter.setClipRect(
+        QRectF(frame.plot.left, frame.plot.top, frame.plot.width, frame.plot.height));
+    const QPen pen = measured_pen(look.scale);
+    draw_shape(painter, shape.curve, pen);
+    if (shape.dots) {
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(pen.color());
+        const double r = 2.5 * look.scale;
+        for (const CurvePoint& p : shape.curve.line) {
+            painter.drawEllipse(QPointF(p.x, p.y), r, r);
+        }
+    }
+    painter.restore();
+}
+
+std::string GraphView::measured_readout_at(const GraphPoint& at) const {
+    const std::optional<Measurement>& m = simulation_.measurement();
+    if (!measured_on_graph() || !series_shown(measured_name())) {
+        return {};
+    }
+    const MeasuredSeries& series = m->trace->series();
+    const auto k = nearest_sample(series.time, m->shift, at.seconds);
+    if (!k) {
+        return {};
+    }
+    return "; " + measured_readout(series.values[*k], at.physical, variant_of(kind_).unit,
+                                   decimal_separator());
+}
+
+} // namespace ovrelan
