@@ -92,6 +92,28 @@ TEST(FamilyPalette, ResonanceCurvesOfThePresentCircuitApartFromTheMembers) {
     }
 }
 
+// Which colour draws which curve of the present circuit: beside a family the red of the time
+// graphs for its current and its phase and the grey for its voltage, as the time graphs have them.
+struct ResonanceColoursCase {
+    bool beside_family;
+    Rgb current;
+    Rgb voltage;
+    Rgb phase;
+};
+
+TEST(FamilyPalette, ResonanceCurvesOfThePresentCircuitTakeTheirOwnColours) {
+    const ResonanceColoursCase cases[] = {
+        {false, {0, 114, 178}, {213, 94, 0}, {0, 158, 115}},
+        {true, curve_red, wire_grey, curve_red},
+    };
+    for (const ResonanceColoursCase& want : cases) {
+        const ResonanceColours c = resonance_colours(want.beside_family);
+        EXPECT_EQ(c.current, want.current) << want.beside_family;
+        EXPECT_EQ(c.voltage, want.voltage) << want.beside_family;
+        EXPECT_EQ(c.phase, want.phase) << want.beside_family;
+    }
+}
+
 // A pattern as the pen draws it along a line: the lengths from every dash's start, one period,
 // read from each of its dashes in turn, and scaled to a period of 1.
 std::vector<std::vector<double>> shapes(std::span<const double> pattern) {

@@ -218,6 +218,57 @@ TEST(FamilyResonanceCsv, EachCurveWithItsOwnFrequencies) {
     }
 }
 
+// Each quantity's column of each member holds that member's own curve, row by row: a column
+// under another quantity's name (UCm_V and ULm_V swapped, say) shows as the wrong numbers.
+struct ResonanceQuantity {
+    const char* name;
+    double (*of)(const ResonancePoint&);
+};
+
+const ResonanceQuantity resonance_quantities[] = {
+    {"Im_A", [](const ResonancePoint& p) { return p.I_m; }},
+    {"UCm_V", [](const ResonancePoint& p) { return p.U_Cm; }},
+    {"ULm_V", [](const ResonancePoint& p) { return p.U_Lm; }},
+    {"phi_deg", [](const ResonancePoint& p) { return p.phi * 180 / std::numbers::pi; }},
+};
+
+struct ResonanceFamily {
+    Field parameter;
+    const char* values;
+    bool one_frequency_column;
+};
+
+const ResonanceFamily resonance_families[] = {
+    {Field::R, "0.02; 1", false}, // each R its own frequencies
+    {Field::L, "1000; 3000", false},
+    {Field::Uo, "5; 15", true}, // the same frequencies: one nu_Hz column
+};
+
+TEST(FamilyResonanceCsv, EveryQuantityIsItsMembersOwn) {
+    for (const ResonanceFamily& family : resonance_families) {
+        const Family f = build_family(started_state(), family.parameter, family.values);
+        ASSERT_EQ(f.members.size(), 2U) << family.values;
+        const Columns t = read_columns(resonance_text(f));
+        for (const FamilyMember& m : f.members) {
+            const ResonanceCurve curve = resonance_curve(m.state);
+            const std::string key = "[" + m.key + "]";
+            ASSERT_FALSE(curve.points.empty()) << key;
+            const auto& nu = t[family.one_frequency_column ? "nu_Hz" : "nu_Hz" + key];
+            for (const ResonanceQuantity& q : resonance_quantities) {
+                const auto& column = t[q.name + key];
+                ASSERT_EQ(column.size(), t.rows) << q.name << key;
+                ASSERT_GE(t.rows, curve.points.size()) << q.name << key;
+                for (std::size_t row = 0; row < curve.points.size(); ++row) {
+                    const ResonancePoint& p = curve.points[row];
+                    ASSERT_TRUE(nu.at(row) && column.at(row)) << q.name << key << " row " << row;
+                    ASSERT_EQ(*nu.at(row), p.nu) << q.name << key << " row " << row;
+                    ASSERT_EQ(*column.at(row), q.of(p)) << q.name << key << " row " << row;
+                }
+            }
+        }
+    }
+}
+
 TEST(FamilyResonanceCsv, OneCurveOfFrequenciesWhenTheyAgree) {
     // Uo leaves the steady state alone: one ν column. A member without a source has no curve:
     // its columns stand with no rows.
