@@ -29,7 +29,7 @@ namespace {
 using namespace ovrelan;
 
 void wheel_step(benchmark::State& state, const char* nmax, bool all_six = false,
-                bool family = false) {
+                bool family = false, bool family_at_every_notch = false) {
     bench::Program program;
     MainWindow& window = program.window;
     bench::open_graphs(window, all_six);
@@ -37,6 +37,10 @@ void wheel_step(benchmark::State& state, const char* nmax, bool all_six = false,
         // Eight values of R: drawn in every graph and the resonance curve, rebuilt when the
         // wheel rests.
         window.set_family(FamilyRequest{Field::R, "0.25; 0.5; 1; 2; 4; 8; 16; 32", ','});
+        if (family_at_every_notch) {
+            // As it was: the family solved again with the present circuit at every notch.
+            window.simulation().set_family_delay(std::chrono::milliseconds(0));
+        }
     }
     window.findChild<QAction*>(resonance_item)->setChecked(true);
     window.findChild<QAction*>(vector_item)->setChecked(true);
@@ -68,6 +72,10 @@ void BM_wheel_step_100k_all_windows(benchmark::State& state) {
 
 void BM_wheel_step_100k_family_of_8(benchmark::State& state) {
     wheel_step(state, "2084", false, true);
+}
+
+void BM_wheel_step_100k_family_of_8_at_every_notch(benchmark::State& state) {
+    wheel_step(state, "2084", false, true, true);
 }
 
 void BM_resonance_curve_2000(benchmark::State& state) {
@@ -129,6 +137,9 @@ BENCHMARK(BM_wheel_step_defaults)->Unit(benchmark::kMillisecond)->MeasureProcess
 BENCHMARK(BM_wheel_step_100k)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
 BENCHMARK(BM_wheel_step_100k_all_windows)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
 BENCHMARK(BM_wheel_step_100k_family_of_8)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
+BENCHMARK(BM_wheel_step_100k_family_of_8_at_every_notch)
+    ->Unit(benchmark::kMillisecond)
+    ->MeasureProcessCPUTime();
 BENCHMARK(BM_resonance_curve_2000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_zoom_step_1M_measured_1M)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
 BENCHMARK(BM_zoom_step_1M_unmeasured)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();

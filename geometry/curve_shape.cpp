@@ -56,4 +56,44 @@ CurveShape curve_shape(const GraphFrame& frame, const SimulationState& s, const 
     return shape;
 }
 
+std::vector<ColumnRun> dashed_runs(const std::vector<ColumnSpan>& columns,
+                                   std::span<const double> pattern) {
+    std::vector<ColumnRun> runs;
+    if (columns.empty()) {
+        return runs;
+    }
+    double period = 0;
+    for (const double length : pattern) {
+        period += std::max(0.0, length);
+    }
+    if (pattern.size() < 2 || !(period > 0) || !std::isfinite(period)) {
+        runs.push_back({0, columns.size()});
+        return runs;
+    }
+    // Where along the pattern a column's middle falls decides whether it is drawn.
+    const auto in_dash = [&](double distance) {
+        double at = std::fmod(distance, period);
+        for (std::size_t i = 0; i < pattern.size(); ++i) {
+            const double length = std::max(0.0, pattern[i]);
+            if (at < length) {
+                return i % 2 == 0;
+            }
+            at -= length;
+        }
+        return false;
+    };
+    const double origin = columns.front().x;
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        if (!in_dash(columns[i].x + 0.5 - origin)) {
+            continue;
+        }
+        if (!runs.empty() && runs.back().last == i) {
+            ++runs.back().last;
+        } else {
+            runs.push_back({i, i + 1});
+        }
+    }
+    return runs;
+}
+
 } // namespace ovrelan

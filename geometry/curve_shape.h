@@ -12,6 +12,7 @@
 #include "solution/solution_summary.h"
 
 #include <cstddef>
+#include <span>
 #include <vector>
 
 namespace ovrelan {
@@ -38,5 +39,17 @@ struct CurveShape {
 // when `summary` is null) in the frame's pixels.
 CurveShape curve_shape(const GraphFrame& frame, const SimulationState& s, const Series& series,
                        std::size_t first, std::size_t last, const SolutionSummary* summary);
+
+// A dashed curve's band in pieces: the runs of columns [first, last) its dashes cover, the
+// pattern (dash, gap, dash, gap … in pixels) walked along x from the first column. A band has no
+// length along itself to dash, so its dashes are cut across it: as many pieces as dashes, however
+// tall the spans. An empty pattern (a solid pen) covers all the columns in one run.
+struct ColumnRun {
+    std::size_t first = 0;
+    std::size_t last = 0;
+    friend bool operator==(const ColumnRun&, const ColumnRun&) = default;
+};
+std::vector<ColumnRun> dashed_runs(const std::vector<ColumnSpan>& columns,
+                                   std::span<const double> pattern);
 
 } // namespace ovrelan

@@ -46,36 +46,34 @@ void draw_shape(QPainter& painter, const CurveShape& shape, const QPen& pen) {
     if (shape.columns.empty()) {
         return;
     }
-    QPolygonF band;
-    band.reserve(static_cast<qsizetype>(4 * shape.columns.size()));
-    if (pen.style() != Qt::SolidLine) {
-        // A dashed curve (a remembered one): its pen down and up the columns, so the dashes
-        // show in every picture.
-        for (std::size_t i = 0; i < shape.columns.size(); ++i) {
-            const ColumnSpan& c = shape.columns[i];
-            const double x = c.x + 0.5;
-            band << QPointF(x, i % 2 == 0 ? c.top : c.bottom)
-                 << QPointF(x, i % 2 == 0 ? c.bottom : c.top);
-        }
-        painter.setPen(pen);
-        painter.setBrush(Qt::NoBrush);
-        painter.drawPolyline(band);
-        return;
-    }
-    // One filled polygon: the columns' tops left to right, their bottoms back, each widened by
-    // half the pen so that a flat stretch is as thick as the line would be.
+    // Filled polygons: the columns' tops left to right, their bottoms back, each widened by half
+    // the pen so that a flat stretch is as thick as the line would be; a dashed pen's band cut
+    // across into its dashes (so the dashes show in every picture, and a tall band of a dense
+    // oscillation costs no more than a flat one).
     const double half = pen.widthF() / 2;
-    for (const ColumnSpan& c : shape.columns) {
-        band << QPointF(c.x, c.top - half) << QPointF(c.x + 1, c.top - half);
-    }
-    for (auto c = shape.columns.rbegin(); c != shape.columns.rend(); ++c) {
-        band << QPointF(c->x + 1, c->bottom + half) << QPointF(c->x, c->bottom + half);
+    std::vector<double> pattern;
+    if (pen.style() != Qt::SolidLine) {
+        for (const qreal length : pen.dashPattern()) {
+            pattern.push_back(length * pen.widthF());
+        }
     }
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false); // whole pixels: nothing to smooth
     painter.setPen(Qt::NoPen);
     painter.setBrush(pen.color());
-    painter.drawPolygon(band);
+    for (const ColumnRun& run : dashed_runs(shape.columns, pattern)) {
+        QPolygonF band;
+        band.reserve(static_cast<qsizetype>(4 * (run.last - run.first)));
+        for (std::size_t i = run.first; i < run.last; ++i) {
+            const ColumnSpan& c = shape.columns[i];
+            band << QPointF(c.x, c.top - half) << QPointF(c.x + 1, c.top - half);
+        }
+        for (std::size_t i = run.last; i-- > run.first;) {
+            const ColumnSpan& c = shape.columns[i];
+            band << QPointF(c.x + 1, c.bottom + half) << QPointF(c.x, c.bottom + half);
+        }
+        painter.drawPolygon(band);
+    }
     painter.restore();
 }
 

@@ -106,7 +106,7 @@ void build_main_menus(QMenuBar* bar, const MenuHandlers& h) {
     file->addSeparator();
     add_item(file, "mnuFileOpenMeasured", "Открыть &измерения…", h.open_measured)
         ->setIcon(letter_icon("∿", QColor(0, 128, 128)));
-    add_item(file, "mnuFileAlignMeasured", "Совместить с к&лючом", h.align_measured);
+    add_item(file, "mnuFileAlignMeasured", "Совместить с клю&чом", h.align_measured);
     add_item(file, "mnuFileCloseMeasured", "Закрыть из&мерения", h.close_measured);
     file->addSeparator()->setObjectName("mnuHelpSep1");
     add_item(file, "mnuFileExit", "&Выход", h.exit)->setIcon(letter_icon("×", QColor(190, 40, 40)));

@@ -145,5 +145,35 @@ TEST(MinMaxPyramid, AnyRangeHasTheExtremesOfItsPoints) {
     }
 }
 
+// A dashed band is cut across into its dashes along x: which columns each pattern covers.
+TEST(CurveShape, DashedBandsInRunsOfColumns) {
+    const auto columns = [](double from, std::size_t n) {
+        std::vector<ColumnSpan> c(n);
+        for (std::size_t i = 0; i < n; ++i) {
+            c[i] = {from + static_cast<double>(i), 0, 100};
+        }
+        return c;
+    };
+    struct Case {
+        const char* name;
+        std::vector<ColumnSpan> columns;
+        std::vector<double> pattern;
+        std::vector<ColumnRun> runs;
+    };
+    const Case cases[] = {
+        {"solid: one run", columns(10, 7), {}, {{0, 7}}},
+        {"no columns", {}, {3, 3}, {}},
+        {"3 on, 3 off", columns(10, 13), {3, 3}, {{0, 3}, {6, 9}, {12, 13}}},
+        {"the phase starts at the first column", columns(10.25, 8), {2, 6}, {{0, 2}}},
+        {"dash-dot", columns(0, 16), {8, 3, 1, 3}, {{0, 8}, {11, 12}, {15, 16}}},
+        {"a gap of nothing joins", columns(0, 6), {2, 0}, {{0, 6}}},
+        {"an odd pattern is no pattern", columns(0, 4), {2}, {{0, 4}}},
+        {"a pattern of nothing is solid", columns(0, 4), {0, 0}, {{0, 4}}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(dashed_runs(c.columns, c.pattern), c.runs) << c.name;
+    }
+}
+
 } // namespace
 } // namespace ovrelan
