@@ -6,6 +6,7 @@
 #include "graphs/graph_view.h"
 #include "support/window_fixture.h"
 #include "ui/edit_history.h"
+#include "ui/fit_dialog.h"
 #include "ui/graph_windows.h"
 #include "ui/main_window.h"
 #include "ui/measured_actions.h"
@@ -355,6 +356,47 @@ TEST(MeasuredFiles, KnownByTheirExtension) {
                  {"", false}};
     for (const auto& c : cases) {
         EXPECT_EQ(is_measured_file(c.path), c.measured) << c.path;
+    }
+}
+
+// Each choice of the fit holds fixed the value of its own field and no other; a field at zero
+// holds nothing.
+TEST(MeasuredFit, ChoiceHoldsItsOwnFieldFixed) {
+    MeasuredSeries series;
+    series.quantity = Quantity::I;
+    series.time = {0, 1e-3, 2e-3};
+    series.values = {0, 1, 0};
+    const std::vector<double> moved = {-1e-3, 0, 1e-3};
+    Parameters present;
+    present.L = 0.25;
+    present.C = 40e-6;
+    present.R = 12;
+    Parameters no_l = present;
+    no_l.L = 0;
+    Parameters no_c = present;
+    no_c.C = 0;
+    const struct {
+        FitChoice choice;
+        Parameters present;
+        std::optional<double> L, C;
+    } cases[] = {
+        {FitChoice::delta_omega0, present, std::nullopt, std::nullopt},
+        {FitChoice::r_and_l, present, std::nullopt, 40e-6},
+        {FitChoice::r_and_c, present, 0.25, std::nullopt},
+        {FitChoice::r_and_l, no_c, std::nullopt, std::nullopt},
+        {FitChoice::r_and_c, no_l, std::nullopt, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        const FitRequest r = fit_request(series, moved, c.choice, c.present);
+        const auto at = static_cast<int>(c.choice);
+        EXPECT_EQ(r.L, c.L) << at;
+        EXPECT_EQ(r.C, c.C) << at;
+        EXPECT_FALSE(r.R) << at;
+        ASSERT_EQ(r.traces.size(), 1u) << at;
+        EXPECT_EQ(r.traces.front().quantity, Quantity::I) << at;
+        EXPECT_EQ(std::vector<double>(r.traces.front().time.begin(), r.traces.front().time.end()),
+                  moved)
+            << at;
     }
 }
 
