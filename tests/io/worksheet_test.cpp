@@ -122,6 +122,9 @@ INSTANTIATE_TEST_SUITE_P(
                       QuantityCase{"FirstUc", weak, "max(Uc)", "15\u00A0В"},
                       QuantityCase{"NoSteadyStateOnDc", weak, "amp(Uc)", "—"},
                       QuantityCase{"SteadyAmplitude", resonance, "amp(Uc)", "158,1\u00A0В"},
+                      QuantityCase{"SteadyCoilAmplitude", resonance, "amp(EL)", "158,1\u00A0В"},
+                      QuantityCase{"SteadyResistorAmplitude", resonance, "amp(Ur)", "5\u00A0В"},
+                      QuantityCase{"SteadyCurrentAmplitude", resonance, "amp(I)", "250\u00A0А"},
                       QuantityCase{"NaturalFrequency", resonance, "nu0", "50,33\u00A0Гц"}),
     testing::CaseName{});
 
