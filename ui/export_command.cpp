@@ -20,27 +20,6 @@
 
 namespace ovrelan {
 
-namespace {
-
-ExportOutcome failed(int status, const QString& what) {
-    return {status, "ovrelan: " + what + "\n"};
-}
-
-// A picture for a worksheet is Russian text: its numbers have decimal commas whatever locale the
-// command runs under (a script's is often C). The locale is put back afterwards.
-class RussianNumbers {
-public:
-    RussianNumbers() { QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia)); }
-    ~RussianNumbers() { QLocale::setDefault(before_); }
-    RussianNumbers(const RussianNumbers&) = delete;
-    RussianNumbers& operator=(const RussianNumbers&) = delete;
-
-private:
-    QLocale before_;
-};
-
-} // namespace
-
 ExportOutcome export_graph(const CommandLine& line, Platform& platform) {
     const RussianNumbers russian;
     Simulation simulation;
@@ -50,13 +29,13 @@ ExportOutcome export_graph(const CommandLine& line, Platform& platform) {
     if (!line.task.isEmpty()) {
         const auto read = read_task_file(QFile::encodeName(line.task).toStdString());
         if (const auto* error = std::get_if<TaskError>(&read)) {
-            return failed(2, "задача «" + line.task +
-                                 "» не прочитана: " + QString::fromStdString(error->text));
+            return command_failure(2, "задача «" + line.task +
+                                          "» не прочитана: " + QString::fromStdString(error->text));
         }
         const Task& task = std::get<Task>(read);
         if (const auto error = check_task_values(simulation.state(), task)) {
-            return failed(3, "задача «" + line.task +
-                                 "» не открыта: " + QString::fromStdString(error->text));
+            return command_failure(3, "задача «" + line.task +
+                                          "» не открыта: " + QString::fromStdString(error->text));
         }
         std::vector<FieldText> texts;
         for (const FieldEntry& entry : field_table()) {
@@ -70,13 +49,14 @@ ExportOutcome export_graph(const CommandLine& line, Platform& platform) {
     if (!line.sweep.isEmpty()) {
         const auto argument = parse_sweep_argument(line.sweep.toStdString());
         if (const auto* reason = std::get_if<std::string>(&argument)) {
-            return failed(2, QString::fromStdString(*reason));
+            return command_failure(2, QString::fromStdString(*reason));
         }
         const auto& sweep = std::get<SweepArgument>(argument);
         simulation.set_family(FamilyRequest{sweep.field, sweep.values, decimal_separator()});
         const Family& family = *simulation.family();
         if (!family.error.empty()) {
-            return failed(2, "--sweep " + line.sweep + ": " + QString::fromStdString(family.error));
+            return command_failure(2, "--sweep " + line.sweep + ": " +
+                                          QString::fromStdString(family.error));
         }
         for (const RefusedMember& r : family.refused) {
             refused += "ovrelan: --sweep: " +
@@ -110,11 +90,11 @@ ExportOutcome export_graph(const CommandLine& line, Platform& platform) {
         status = write(picture_of(view), &error);
     }
     if (status == 2) {
-        return failed(2, error);
+        return command_failure(2, error);
     }
     const bool written = status == 0;
     if (!written) {
-        return failed(1, "не удалось сохранить файл «" + line.picture + "»: " + error);
+        return command_failure(1, "не удалось сохранить файл «" + line.picture + "»: " + error);
     }
     if (!refused.isEmpty()) {
         return {3, refused};

@@ -5,6 +5,7 @@
 #include "platform/platform.h"
 #include "ui/command_line.h"
 
+#include <QLocale>
 #include <QString>
 
 namespace ovrelan {
@@ -16,6 +17,25 @@ struct ExportOutcome {
                          // value of --sweep was refused (the picture is drawn without its
                          // curve, and the message names it with the reason)
     QString message;     // for the terminal, when something went wrong
+};
+
+// A refusal of a command run without a window: its exit status and its one line of message.
+inline ExportOutcome command_failure(int status, const QString& what) {
+    return {status, "ovrelan: " + what + "\n"};
+}
+
+// Pictures, reports and worksheets made by a command are Russian text: their numbers have
+// decimal commas whatever locale the command runs under (a script's is often C). The locale is
+// put back afterwards.
+class RussianNumbers {
+public:
+    RussianNumbers() { QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia)); }
+    ~RussianNumbers() { QLocale::setDefault(before_); }
+    RussianNumbers(const RussianNumbers&) = delete;
+    RussianNumbers& operator=(const RussianNumbers&) = delete;
+
+private:
+    QLocale before_;
 };
 
 ExportOutcome export_graph(const CommandLine& line, Platform& platform);

@@ -19,22 +19,6 @@ namespace ovrelan {
 
 namespace {
 
-ExportOutcome failed(int status, const QString& what) {
-    return {status, "ovrelan: " + what + "\n"};
-}
-
-// A report and a worksheet are Russian text: decimal commas whatever the command's locale.
-class RussianNumbers {
-public:
-    RussianNumbers() { QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia)); }
-    ~RussianNumbers() { QLocale::setDefault(before_); }
-    RussianNumbers(const RussianNumbers&) = delete;
-    RussianNumbers& operator=(const RussianNumbers&) = delete;
-
-private:
-    QLocale before_;
-};
-
 void start(Simulation& simulation) {
     simulation.set_defaults(decimal_separator());
     simulation.compute_at_start_up();
@@ -92,13 +76,13 @@ ExportOutcome open_task_offscreen(Simulation& simulation, const QString& path, T
     }
     auto read = read_task_file(QFile::encodeName(path).toStdString());
     if (const auto* error = std::get_if<TaskError>(&read)) {
-        return failed(2,
-                      "задача «" + path + "» не прочитана: " + QString::fromStdString(error->text));
+        return command_failure(2, "задача «" + path +
+                                      "» не прочитана: " + QString::fromStdString(error->text));
     }
     const Task& opened = std::get<Task>(read);
     if (const auto error = check_task_values(simulation.state(), opened)) {
-        return failed(3,
-                      "задача «" + path + "» не открыта: " + QString::fromStdString(error->text));
+        return command_failure(3, "задача «" + path +
+                                      "» не открыта: " + QString::fromStdString(error->text));
     }
     std::vector<FieldText> texts;
     for (const FieldEntry& entry : field_table()) {
@@ -121,7 +105,7 @@ ExportOutcome report_command(const CommandLine& line, Platform& platform) {
     const OffscreenFigures figures(simulation, platform);
     QString error;
     if (!write_lab_report(simulation.state(), figures.figures(), line.picture, &error)) {
-        return failed(1, "отчёт «" + line.picture + "» не сохранён: " + error);
+        return command_failure(1, "отчёт «" + line.picture + "» не сохранён: " + error);
     }
     return {};
 }
@@ -137,12 +121,13 @@ ExportOutcome write_task_worksheets(const QString& task_path, const QString& she
     }
     const auto made = make_worksheet(task);
     if (const auto* error = std::get_if<TaskError>(&made)) {
-        return failed(3, "задача «" + task_path + "»: " + QString::fromStdString(error->text));
+        return command_failure(3, "задача «" + task_path +
+                                      "»: " + QString::fromStdString(error->text));
     }
     const Worksheet& worksheet = std::get<Worksheet>(made);
     QString error;
     if (!write_worksheet(worksheet, SheetKind::sheet, {}, sheet, &error)) {
-        return failed(1, "рабочий лист «" + sheet + "» не сохранён: " + error);
+        return command_failure(1, "рабочий лист «" + sheet + "» не сохранён: " + error);
     }
     if (!answers.isEmpty()) {
         std::vector<std::string> names = worksheet.graphs;
@@ -151,7 +136,7 @@ ExportOutcome write_task_worksheets(const QString& task_path, const QString& she
         }
         const OffscreenFigures figures(simulation, platform, names);
         if (!write_worksheet(worksheet, SheetKind::answers, figures.figures(), answers, &error)) {
-            return failed(1, "ответы «" + answers + "» не сохранены: " + error);
+            return command_failure(1, "ответы «" + answers + "» не сохранены: " + error);
         }
     }
     return {};
