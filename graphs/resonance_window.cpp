@@ -47,6 +47,11 @@ void ResonanceWindow::set_logarithmic(bool on) {
 
 void ResonanceWindow::recompute() {
     curve_ = resonance_curve(simulation_.state());
+    if (simulation_.family_generation() == family_generation_) {
+        update();
+        return;
+    }
+    family_generation_ = simulation_.family_generation();
     family_.clear();
     if (const Family* family = simulation_.family()) {
         for (const FamilyMember& member : family->members) {

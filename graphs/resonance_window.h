@@ -7,6 +7,7 @@
 #include "graphs/resonance_picture.h"
 #include "model/steady_state.h"
 
+#include <cstdint>
 #include <vector>
 
 namespace ovrelan {
@@ -20,12 +21,14 @@ public:
     const std::vector<FamilyResonance>& family() const { return family_; }
     bool logarithmic() const { return logarithmic_; }
     void set_logarithmic(bool on);
-    // The curve worked out again for the model's present values.
+    // The curve worked out again for the model's present values; the family's curves only when
+    // the family was built anew.
     void recompute();
 
 private:
     ResonanceCurve curve_;
     std::vector<FamilyResonance> family_;
+    std::uint64_t family_generation_ = UINT64_MAX;
     bool logarithmic_ = true;
 };
 

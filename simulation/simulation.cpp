@@ -119,6 +119,7 @@ void Simulation::arrays_changed() {
 }
 
 void Simulation::rebuild_family() {
+    ++family_generation_;
     family_summaries_.clear();
     if (!family_request_) {
         family_.reset();

@@ -15,6 +15,7 @@
 
 #include <chrono>
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -121,6 +122,9 @@ public:
     bool family_pending() const { return family_timer_.isActive(); }
     // The family made for the present circuit now, if it waits (saving and exporting ask first).
     void settle_family();
+    // Counts the families built: a view that shows the family keeps what it made from it while
+    // this stays the same (a wheel rolling over a field recomputes the present circuit only).
+    std::uint64_t family_generation() const { return family_generation_; }
 
     // A measured trace drawn beside the computed curves on the graph of its quantity; nothing when
     // none is open. Setting the same one again announces nothing.
@@ -163,6 +167,7 @@ private:
     std::optional<FamilyRequest> family_request_;
     QTimer family_timer_;
     std::optional<Family> family_;
+    std::uint64_t family_generation_ = 0;
     std::optional<Measurement> measurement_;
     // One summary per member, made when first asked for, dropped with the member.
     mutable std::vector<std::unique_ptr<SolutionSummary>> family_summaries_;

@@ -7,6 +7,8 @@
 
 #include <QWidget>
 
+#include <cstdint>
+
 class QLabel;
 class QPushButton;
 class QTableWidget;
@@ -22,7 +24,8 @@ public:
     QTableWidget* table() const { return table_; }
     QLabel* refusals() const { return refusals_; }
     QPushButton* save_button() const { return save_; }
-    // The rows for the family as it stands (none: the window closes).
+    // The rows for the family as it stands (none: the window closes); nothing to do while the
+    // family is the one shown.
     void refresh();
     // The family's curves as a CSV file through the save dialog.
     void save_data();
@@ -33,6 +36,8 @@ private:
     QTableWidget* table_;
     QLabel* refusals_;
     QPushButton* save_;
+    std::uint64_t shown_generation_ = UINT64_MAX;
+    char shown_separator_ = 0;
 };
 
 } // namespace ovrelan

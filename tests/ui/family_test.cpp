@@ -5,6 +5,9 @@
 #include "graphs/graph_view.h"
 #include "graphs/graph_window.h"
 #include "graphs/resonance_window.h"
+#include "model/circuit_summary.h"
+#include "model/steady_state.h"
+#include "platform/locale.h"
 #include "support/cielab.h"
 #include "support/window_fixture.h"
 #include "ui/command_line.h"
@@ -131,12 +134,36 @@ TEST_F(Families, FollowThePresentCircuit) {
     // The present circuit at once; the family when the typing rests, drawn as it was meanwhile.
     ASSERT_TRUE(simulation.family_pending());
     EXPECT_NE(simulation.family()->members[1].state.C, window->state().C);
+    // What the views made from the family: the table's ν₀ and the members' resonance bands.
+    const QTableWidget* table = window->family_table()->table();
+    const ResonanceWindow* resonance = window->graph_windows().resonance();
+    const auto shown = [&] {
+        std::vector<std::pair<std::string, double>> rows;
+        for (int row = 0; row < table->rowCount(); ++row) {
+            rows.emplace_back(table->item(row, 5)->text().toStdString(),
+                              resonance->family().at(static_cast<std::size_t>(row)).curve.width);
+        }
+        return rows;
+    };
+    const auto made_from = [](const Family& family) {
+        std::vector<std::pair<std::string, double>> rows;
+        for (const FamilyMember& m : family.members) {
+            rows.emplace_back(summary_cells(circuit_summary(m.state), decimal_separator()).nu0,
+                              resonance_curve(m.state).width);
+        }
+        return rows;
+    };
+    EXPECT_EQ(shown(), made_from(*simulation.family())) << "the family last built, meanwhile";
     ASSERT_TRUE(followed.wait(5000));
     EXPECT_FALSE(simulation.family_pending());
     const Family* family = simulation.family();
     ASSERT_EQ(family->members.size(), 3U);
     EXPECT_NEAR(family->members[1].state.R, rk_before / 2, rk_before * 1e-6);
     EXPECT_EQ(family->members[1].state.C, window->state().C);
+    EXPECT_EQ(shown(), made_from(*family)) << "followed";
+    // Another family of the same size is shown, not the one before.
+    window->set_family(FamilyRequest{Field::R, "0.5; 1; 2", ','});
+    EXPECT_EQ(shown(), made_from(*simulation.family()));
 }
 
 // Setting a family is one step of the history, and so is «Убрать семейство».
