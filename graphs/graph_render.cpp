@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <unordered_map>
 
 namespace ovrelan {
 
@@ -264,9 +265,19 @@ QFont graph_font(double scale, bool in_pixels) {
 
 MeasureText measure_with(const QFont& font) {
     const QFontMetricsF metrics(font);
-    return [metrics](const std::string& text) {
-        return TextExtent{metrics.horizontalAdvance(QString::fromStdString(text)),
-                          metrics.height()};
+    return [metrics, key = font.key() + QChar(0x1F)](const std::string& text) {
+        // Every replot lays its labels out again, mostly the same texts in the same fonts: their
+        // widths are remembered (shaping a text costs more than laying out a whole frame).
+        thread_local std::unordered_map<QString, double> widths;
+        if (widths.size() > 8192) {
+            widths.clear();
+        }
+        const QString q = QString::fromStdString(text);
+        auto found = widths.find(key + q);
+        if (found == widths.end()) {
+            found = widths.emplace(key + q, metrics.horizontalAdvance(q)).first;
+        }
+        return TextExtent{found->second, metrics.height()};
     };
 }
 
