@@ -198,6 +198,8 @@ INSTANTIATE_TEST_SUITE_P(
         ReportCase{"Duration", weak, "Параметры цепи", "Nmax", "10"},
         ReportCase{"Regime", weak, "Цепь и режим", "",
                    "Контур RLC: колебательный режим (затухающие колебания)"},
+        ReportCase{"SourceAngularFrequency", weak, "Характеристики (как на панели)", "ω",
+                   "0,0000E+00рад/c"},
         ReportCase{"Period", weak, "Характеристики (как на панели)", "T", "1,9872E-02 c"},
         ReportCase{"Decrement", weak, "Характеристики (как на панели)", "Θ", "9,9358E-02"},
         ReportCase{"CriticalQuality", critical, "Характеристики (как на панели)", "Q", "0"},

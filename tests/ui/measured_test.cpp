@@ -15,6 +15,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDropEvent>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
@@ -29,6 +30,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <optional>
 #include <string>
 
 namespace ovrelan {
@@ -269,6 +271,35 @@ TEST_F(Measured, FitOfAFlatTraceOffersNothing) {
     fit->accept(); // even asked, nothing is written
     QApplication::processEvents();
     EXPECT_EQ(texts(), before);
+}
+
+// A trace moved in time is drawn where it now stands: its first point, 5 ms after the key's
+// closing, in the pixel column of 5 ms on the graph.
+TEST_F(Measured, MovedTraceIsDrawnWhereItStands) {
+    open_through_menu(example("uc_noisy.csv"));
+    GraphView* view = window->graph_windows().shown_view(GraphKind::Uc);
+    ASSERT_NE(view, nullptr);
+    const std::optional<Measurement> m = window->simulation().measurement();
+    ASSERT_TRUE(m);
+    const double first = m->trace->series().time.front(); // before the key closed
+    ASSERT_LT(first, 0);
+    window->simulation().set_measurement(Measurement{m->trace, first - 5e-3});
+    QApplication::processEvents();
+    const QImage& image = view->layer(); // the plot's own picture: x from the plot's left
+    int leftmost = -1;
+    for (int x = 0; x < image.width() && leftmost < 0; ++x) {
+        for (int y = 0; y < image.height(); ++y) {
+            const QColor c = image.pixelColor(x, y);
+            if (std::abs(c.red()) + std::abs(c.green() - 128) + std::abs(c.blue() - 128) < 24) {
+                leftmost = x;
+                break;
+            }
+        }
+    }
+    const GraphFrame& f = view->frame();
+    const double at = f.x_px(5e-3 / window->state().t_scale * f.time_scale) - f.plot.left;
+    ASSERT_GT(at, 10) << "5 ms stands well inside the plot";
+    EXPECT_NEAR(leftmost, at, 4);
 }
 
 // «Совместить с ключом» and «Закрыть измерения» from the menu, each a step of the history.
