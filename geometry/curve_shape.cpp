@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace ovrelan {
 
@@ -54,6 +55,28 @@ CurveShape curve_shape(const GraphFrame& frame, const SimulationState& s, const 
         k = end;
     }
     return shape;
+}
+
+double distance_to(const CurveShape& shape, double x, double y) {
+    double best = std::numeric_limits<double>::infinity();
+    if (shape.dense) {
+        for (const ColumnSpan& c : shape.columns) {
+            const double dy = y < c.top ? c.top - y : (y > c.bottom ? y - c.bottom : 0);
+            best = std::min(best, std::hypot(x - (c.x + 0.5), dy));
+        }
+        return best;
+    }
+    for (std::size_t i = 0; i < shape.line.size(); ++i) {
+        const CurvePoint& a = shape.line[i];
+        const CurvePoint& b = i + 1 < shape.line.size() ? shape.line[i + 1] : a;
+        const double dx = b.x - a.x;
+        const double dy = b.y - a.y;
+        const double length2 = dx * dx + dy * dy;
+        const double along =
+            length2 > 0 ? std::clamp(((x - a.x) * dx + (y - a.y) * dy) / length2, 0.0, 1.0) : 0;
+        best = std::min(best, std::hypot(x - (a.x + along * dx), y - (a.y + along * dy)));
+    }
+    return best;
 }
 
 std::vector<ColumnRun> dashed_runs(const std::vector<ColumnSpan>& columns,

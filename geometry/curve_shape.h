@@ -40,6 +40,10 @@ struct CurveShape {
 CurveShape curve_shape(const GraphFrame& frame, const SimulationState& s, const Series& series,
                        std::size_t first, std::size_t last, const SolutionSummary* summary);
 
+// How far a point (in pixels) lies from a drawn curve: from its line's segments, or from the span
+// of the band's column it falls in (or the nearest column's); infinity for an empty shape.
+double distance_to(const CurveShape& shape, double x, double y);
+
 // A dashed curve's band in pieces: the runs of columns [first, last) its dashes cover, the
 // pattern (dash, gap, dash, gap … in pixels) walked along x from the first column. A band has no
 // length along itself to dash, so its dashes are cut across it: as many pieces as dashes, however

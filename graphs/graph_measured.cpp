@@ -9,11 +9,14 @@
 
 #include <QPainter>
 
+#include <cmath>
+
 namespace ovrelan {
 
 namespace {
 
 const QColor measured_colour(0, 128, 128);
+constexpr double grab_distance = 6; // px at the normal size
 
 } // namespace
 
@@ -78,6 +81,41 @@ std::string GraphView::measured_readout_at(const GraphPoint& at) const {
     }
     return "; " + measured_readout(series.values[*k], at.physical, variant_of(kind_).unit,
                                    decimal_separator());
+}
+
+bool GraphView::grab_measured(QPointF at) {
+    const auto on = measured_on_graph();
+    if (!on || !series_shown(measured_name())) {
+        return false;
+    }
+    const MeasuredShape shape = measured_shape(frame_, *on);
+    if (!(distance_to(shape.curve, at.x(), at.y()) <= grab_distance * look_.scale)) {
+        return false;
+    }
+    grabbed_ = simulation_.measurement();
+    return true;
+}
+
+void GraphView::drag_measured(double dx_px) {
+    const SimulationState& s = simulation_.state();
+    if (!grabbed_ || !(frame_.plot.width > 0) || !(frame_.time_scale > 0)) {
+        return;
+    }
+    // Axis units per pixel, then seconds: moved right, the trace's points stand later, so the
+    // key closed earlier on its clock.
+    const double x_per_px = (frame_.x.high - frame_.x.low) / frame_.plot.width;
+    const double seconds = dx_px * x_per_px / frame_.time_scale * s.t_scale;
+    if (std::isfinite(seconds)) {
+        simulation_.set_measurement(Measurement{grabbed_->trace, grabbed_->shift - seconds});
+    }
+}
+
+void GraphView::drop_measured() {
+    if (grabbed_) {
+        const std::optional<Measurement> before = std::move(grabbed_);
+        grabbed_.reset();
+        simulation_.finish_measurement_drag(before);
+    }
 }
 
 } // namespace ovrelan

@@ -14,6 +14,7 @@
 #include "geometry/time_window.h"
 #include "graphs/graph_render.h"
 #include "platform/platform.h"
+#include "simulation/measurement.h"
 
 #include <QImage>
 #include <QWidget>
@@ -160,6 +161,12 @@ private:
     void draw_measured(QPainter& painter, const GraphFrame& frame, const GraphLook& look) const;
     // «; изм. 7,45 В, разность +40 мВ» at the read-out's time, where the trace has a point.
     std::string measured_readout_at(const GraphPoint& at) const;
+    // The mouse pressed within a few pixels of the trace takes hold of it: moving then moves the
+    // trace along the time axis (the key's closing on its clock), letting go is one edit.
+    bool grab_measured(QPointF at);
+    bool holding_measured() const { return grabbed_.has_value(); }
+    void drag_measured(double dx_px); // from where it was grabbed
+    void drop_measured();
 
     Simulation& simulation_;
     GraphKind kind_;
@@ -189,6 +196,7 @@ private:
     std::optional<GraphPoint> hover_;
     std::optional<QPointF> pointer_; // where the pointer stands over the picture
     std::vector<GraphPoint> markers_;
+    std::optional<Measurement> grabbed_; // the trace as it was when taken hold of
     int replots_ = 0;
     int segments_ = 0;
 };

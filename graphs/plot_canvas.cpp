@@ -72,12 +72,24 @@ protected:
                     return;
                 }
             }
+            if (view_.grab_measured(at)) {
+                setCursor(Qt::SizeHorCursor);
+                return;
+            }
         }
         QWidget::mousePressEvent(event);
     }
     void mouseMoveEvent(QMouseEvent* event) override {
         if (press_ && (event->buttons() & Qt::LeftButton)) {
             const QPointF d = event->position() - *press_;
+            if (view_.holding_measured()) {
+                // Dragging the measured trace moves it along the time axis only.
+                if (dragged_ || std::abs(d.x()) > drag_threshold) {
+                    view_.drag_measured(d.x());
+                    dragged_ = true;
+                }
+                return;
+            }
             if (dragged_ || std::hypot(d.x(), d.y()) > drag_threshold) {
                 // Dragging pans: the time under the pointer goes with it.
                 const GraphFrame& f = view_.frame_;
@@ -92,6 +104,17 @@ protected:
         view_.point_at(event->position());
     }
     void mouseReleaseEvent(QMouseEvent* event) override {
+        if (view_.holding_measured()) {
+            unsetCursor();
+            view_.drop_measured();
+            if (!dragged_) { // a click on the trace: a marker, as anywhere else
+                before_click_ = view_.markers_;
+                view_.pin_at(event->position());
+            }
+            press_.reset();
+            dragged_ = false;
+            return;
+        }
         if (event->button() == Qt::LeftButton && press_ && !dragged_) {
             before_click_ = view_.markers_;
             view_.pin_at(event->position());

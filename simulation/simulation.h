@@ -130,6 +130,12 @@ public:
     // none is open. Setting the same one again announces nothing.
     void set_measurement(std::optional<Measurement> measurement);
     const std::optional<Measurement>& measurement() const { return measurement_; }
+    // A trace dragged along the time axis was let go: one edit from `before` to the present one.
+    void finish_measurement_drag(const std::optional<Measurement>& before) {
+        if (before != measurement_) {
+            emit measurement_dragged(before);
+        }
+    }
 
     // The min/max summary of a solution's arrays: the present one's, a remembered one's or a
     // family member's, made once when first asked for after the arrays changed (null for
@@ -152,6 +158,8 @@ signals:
     void family_changed();
     // A measured trace was opened, closed or moved in time.
     void measurement_changed();
+    // A drag of the trace ended (its steps announced by measurement_changed() as it went).
+    void measurement_dragged(const std::optional<Measurement>& before);
 
 private:
     void announce(const ChainResult& result);

@@ -49,6 +49,10 @@ MeasuredActions::MeasuredActions(QWidget* window, Platform& platform, Simulation
       history_(history), run_(run) {
     window_->setAcceptDrops(true);
     window_->installEventFilter(this);
+    // A trace dragged along a graph's time axis: one step of the history when let go.
+    connect(
+        &simulation_, &Simulation::measurement_dragged, this,
+        [this](const std::optional<Measurement>& before) { history_.note_measurement(before); });
 }
 
 void MeasuredActions::cannot(const QString& what, const QString& path, const std::string& reason) {

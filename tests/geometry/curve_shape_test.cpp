@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <random>
 #include <string>
 
@@ -172,6 +173,41 @@ TEST(CurveShape, DashedBandsInRunsOfColumns) {
     };
     for (const Case& c : cases) {
         EXPECT_EQ(dashed_runs(c.columns, c.pattern), c.runs) << c.name;
+    }
+}
+
+// How far a point lies from a drawn curve: what grabbing a trace with the mouse goes by.
+TEST(CurveShape, DistanceOfAPointFromTheCurve) {
+    CurveShape line;
+    line.line = {{0, 0}, {10, 0}, {10, 10}};
+    CurveShape band;
+    band.dense = true;
+    band.columns = {{20, 5, 15}, {21, 8, 30}};
+    const double inf = std::numeric_limits<double>::infinity();
+    struct Case {
+        const char* name;
+        const CurveShape* shape;
+        double x, y, distance;
+    };
+    const CurveShape empty;
+    const Case cases[] = {
+        {"on a point", &line, 0, 0, 0},
+        {"above the first segment's middle", &line, 5, 3, 3},
+        {"beside the second segment", &line, 13, 6, 3},
+        {"before the first point: to the point", &line, -3, 4, 5},
+        {"past the corner: to the corner", &line, 13, -4, 5},
+        {"inside a column's span", &band, 20.5, 10, 0},
+        {"above a span", &band, 20.5, 1, 4},
+        {"below the next column's span", &band, 21.5, 34, 4},
+        {"left of the band: to the first column", &band, 16.5, 10, 4},
+        {"one point alone", nullptr, 3, 4, 5},
+        {"nothing drawn", &empty, 0, 0, inf},
+    };
+    CurveShape one;
+    one.line = {{0, 0}};
+    for (const Case& c : cases) {
+        EXPECT_DOUBLE_EQ(distance_to(c.shape != nullptr ? *c.shape : one, c.x, c.y), c.distance)
+            << c.name;
     }
 }
 

@@ -3,6 +3,7 @@
 // one step of the history that undo takes back whole; a file with a broken cell refused with its
 // line and column and nothing changed; a file given on the command line or dropped on the window.
 #include "geometry/fit_summary.h"
+#include "geometry/time_window.h"
 #include "graphs/graph_view.h"
 #include "support/window_fixture.h"
 #include "ui/edit_history.h"
@@ -300,6 +301,76 @@ TEST_F(Measured, MovedTraceIsDrawnWhereItStands) {
     const double at = f.x_px(5e-3 / window->state().t_scale * f.time_scale) - f.plot.left;
     ASSERT_GT(at, 10) << "5 ms stands well inside the plot";
     EXPECT_NEAR(leftmost, at, 4);
+}
+
+// The trace taken with the mouse moves along the time axis only: 60 px to the right are the
+// seconds 60 px stand for on the graph, and letting go is one step of the history. Pressed away
+// from the trace, a drag pans the graph as before and leaves the trace where it was.
+TEST_F(Measured, DraggedTraceMovesInTime) {
+    open_through_menu(example("uc_noisy.csv"));
+    GraphView* view = window->graph_windows().shown_view(GraphKind::Uc);
+    ASSERT_NE(view, nullptr);
+    const GraphFrame f = view->frame();
+    const QImage& image = view->layer();
+    const int column = image.width() / 2;
+    int row = -1;
+    for (int y = 0; y < image.height() && row < 0; ++y) {
+        const QColor c = image.pixelColor(column, y);
+        if (std::abs(c.red()) + std::abs(c.green() - 128) + std::abs(c.blue() - 128) < 24) {
+            row = y;
+        }
+    }
+    ASSERT_GE(row, 0) << "the trace crosses the plot's middle column";
+    const QPoint at(static_cast<int>(f.plot.left) + column, static_cast<int>(f.plot.top) + row);
+    const QPoint to = at + QPoint(60, 7); // a little up or down does not matter
+    const TimeWindow shown = view->time_window();
+    QTest::mousePress(view->plot(), Qt::LeftButton, {}, at);
+    QTest::mouseMove(view->plot(), at + QPoint(30, 3));
+    QTest::mouseMove(view->plot(), to);
+    QTest::mouseRelease(view->plot(), Qt::LeftButton, {}, to);
+    const double seconds =
+        60 * (f.x.high - f.x.low) / f.plot.width / f.time_scale * window->state().t_scale;
+    ASSERT_TRUE(window->simulation().measurement());
+    EXPECT_NEAR(window->simulation().measurement()->shift, -seconds, seconds * 1e-9);
+    EXPECT_EQ(view->time_window(), shown) << "the graph stays";
+    EXPECT_TRUE(view->markers().empty()) << "a drag pins no marker";
+    window->history().undo();
+    EXPECT_EQ(window->simulation().measurement()->shift, 0) << "one step back";
+    window->history().redo();
+    EXPECT_NEAR(window->simulation().measurement()->shift, -seconds, seconds * 1e-9);
+    window->history().undo();
+
+    // Far from the trace (a point of the plot's left with none of its colour 12 px around): the
+    // graph pans.
+    view->zoom_time(0.5 * window->state().t_span, 0.5);
+    const TimeWindow zoomed = view->time_window();
+    const QImage& zoomed_image = view->layer();
+    const auto teal_near = [&](int x, int y) {
+        for (int dy = -12; dy <= 12; ++dy) {
+            for (int dx = -12; dx <= 12; ++dx) {
+                if (!zoomed_image.rect().contains(x + dx, y + dy)) {
+                    continue;
+                }
+                const QColor c = zoomed_image.pixelColor(x + dx, y + dy);
+                if (std::abs(c.red()) + std::abs(c.green() - 128) + std::abs(c.blue() - 128) < 60) {
+                    return true;
+                }
+            }
+        }
+        return false;
+    };
+    int free_row = -1;
+    for (int y = 0; y < zoomed_image.height() && free_row < 0; ++y) {
+        free_row = teal_near(20, y) ? -1 : y;
+    }
+    ASSERT_GE(free_row, 0);
+    const QPoint corner(static_cast<int>(f.plot.left) + 20,
+                        static_cast<int>(f.plot.top) + free_row);
+    QTest::mousePress(view->plot(), Qt::LeftButton, {}, corner);
+    QTest::mouseMove(view->plot(), corner + QPoint(60, 0));
+    QTest::mouseRelease(view->plot(), Qt::LeftButton, {}, corner + QPoint(60, 0));
+    EXPECT_LT(view->time_window().from, zoomed.from) << "panned";
+    EXPECT_EQ(window->simulation().measurement()->shift, 0) << "the trace stays";
 }
 
 // «Совместить с ключом» and «Закрыть измерения» from the menu, each a step of the history.
