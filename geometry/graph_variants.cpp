@@ -2,6 +2,7 @@
 
 #include "model/characteristics_panel.h"
 #include "model/circuit_kind.h"
+#include "model/translation.h"
 
 namespace ovrelan {
 
@@ -12,13 +13,16 @@ template <auto Array> double sample_of(const SimulationState& s, std::size_t k) 
 }
 
 template <const char* Caption> std::string fixed_caption(const SimulationState&) {
-    return Caption;
+    return translated("Graphs", Caption);
 }
 
-constexpr char caption_UL[] = "Зависимость ЭДС самоиндукции в катушке от времени";
-constexpr char caption_Uc[] = "Зависимость напряжения на конденсаторе от времени";
-constexpr char caption_Ur[] = "Зависимость напряжения на резисторе от времени";
-constexpr char caption_Ik[] = "Зависимость силы тока от времени";
+constexpr char caption_UL[] =
+    OVRELAN_TRANSLATE_NOOP("Graphs", "Зависимость ЭДС самоиндукции в катушке от времени");
+constexpr char caption_Uc[] =
+    OVRELAN_TRANSLATE_NOOP("Graphs", "Зависимость напряжения на конденсаторе от времени");
+constexpr char caption_Ur[] =
+    OVRELAN_TRANSLATE_NOOP("Graphs", "Зависимость напряжения на резисторе от времени");
+constexpr char caption_Ik[] = OVRELAN_TRANSLATE_NOOP("Graphs", "Зависимость силы тока от времени");
 
 std::string energy_caption(const SimulationState& s) {
     return energy_window_caption(configuration(s));

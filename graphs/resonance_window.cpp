@@ -6,12 +6,14 @@
 #include "platform/locale.h"
 #include "simulation/simulation.h"
 
+#include <QCoreApplication>
 #include <QMenu>
 
 namespace ovrelan {
 
 ResonanceWindow::ResonanceWindow(Simulation& simulation, Platform& platform)
-    : PictureWindow("form_Resonance", "Резонансная кривая", simulation, platform) {
+    : PictureWindow("form_Resonance", QCoreApplication::translate("Graphs", "Резонансная кривая"),
+                    simulation, platform) {
     set_draw([this](QPainter& painter, QSizeF size, const GraphLook& look) {
         draw_resonance(painter, size, look, simulation_.state(), curve_, logarithmic_,
                        decimal_separator(), family_);
@@ -25,8 +27,9 @@ ResonanceWindow::ResonanceWindow(Simulation& simulation, Platform& platform)
         return resonance_least_body(width, look, simulation_.state(), curve_, decimal_separator());
     });
     own_menu = [this](QMenu& menu) {
-        QAction* log = menu.addAction("&Логарифмическая шкала частот",
-                                      [this](bool on) { set_logarithmic(on); });
+        QAction* log =
+            menu.addAction(QCoreApplication::translate("Graphs", "&Логарифмическая шкала частот"),
+                           [this](bool on) { set_logarithmic(on); });
         log->setCheckable(true);
         log->setChecked(logarithmic_);
     };
