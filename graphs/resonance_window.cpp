@@ -20,8 +20,8 @@ ResonanceWindow::ResonanceWindow(Simulation& simulation, Platform& platform)
     });
     set_title([this] {
         const SimulationState& s = simulation_.state();
-        return QString::fromStdString("Резонансная кривая. " + circuit_summary(s) + ". " +
-                                      circuit_caption(s));
+        return QCoreApplication::translate("Graphs", "Резонансная кривая.") +
+               QString::fromStdString(" " + circuit_summary(s) + ". " + circuit_caption(s));
     });
     set_least_body([this](double width, const GraphLook& look) {
         return resonance_least_body(width, look, simulation_.state(), curve_, decimal_separator());
@@ -34,9 +34,10 @@ ResonanceWindow::ResonanceWindow(Simulation& simulation, Platform& platform)
         log->setChecked(logarithmic_);
     };
     save_data = [this] {
-        save_table(this, platform_, "резонанс.csv", [this](CsvDialect dialect, const FilePut& put) {
-            return write_resonance_csv(curve_, dialect, put);
-        });
+        save_table(this, platform_, QCoreApplication::translate("Graphs", "резонанс.csv"),
+                   [this](CsvDialect dialect, const FilePut& put) {
+                       return write_resonance_csv(curve_, dialect, put);
+                   });
     };
     connect(&simulation, &Simulation::recomputed, this, [this] { recompute(); });
     connect(&simulation, &Simulation::family_changed, this, [this] { recompute(); });

@@ -25,8 +25,8 @@ VectorWindow::VectorWindow(Simulation& simulation, Platform& platform)
     });
     set_title([this] {
         const SimulationState& s = simulation_.state();
-        return QString::fromStdString("Векторная диаграмма. " + circuit_summary(s) + ". " +
-                                      circuit_caption(s));
+        return QCoreApplication::translate("Graphs", "Векторная диаграмма.") +
+               QString::fromStdString(" " + circuit_summary(s) + ". " + circuit_caption(s));
     });
     set_least_body([this](double width, const GraphLook& look) {
         const SimulationState& s = simulation_.state();

@@ -47,6 +47,68 @@
     </message>
 </context>
 <context>
+    <name>DocumentViewer</name>
+    <message>
+        <source>Назад</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Вперёд</source>
+        <translation>Forward</translation>
+    </message>
+</context>
+<context>
+    <name>EditHistory</name>
+    <message>
+        <source>значения %1 полей</source>
+        <translation>values of %1 fields</translation>
+    </message>
+    <message>
+        <source>запомнить кривые</source>
+        <translation>remember curves</translation>
+    </message>
+    <message>
+        <source>забыть кривые</source>
+        <translation>forget curves</translation>
+    </message>
+    <message>
+        <source>семейство кривых</source>
+        <translation>family of curves</translation>
+    </message>
+    <message>
+        <source>убрать семейство</source>
+        <translation>remove family</translation>
+    </message>
+    <message>
+        <source>закрыть измерения</source>
+        <translation>close measurements</translation>
+    </message>
+    <message>
+        <source>сдвиг измерений</source>
+        <translation>shift of measurements</translation>
+    </message>
+    <message>
+        <source>открыть измерения</source>
+        <translation>open measurements</translation>
+    </message>
+    <message>
+        <source>Отменить: </source>
+        <translation>Undo: </translation>
+    </message>
+    <message>
+        <source>Отменить</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Повторить: </source>
+        <translation>Redo: </translation>
+    </message>
+    <message>
+        <source>Повторить</source>
+        <translation>Redo</translation>
+    </message>
+</context>
+<context>
     <name>Examples</name>
     <message>
         <source>Слабое затухание</source>
@@ -79,6 +141,102 @@
     <message>
         <source>Контур без потерь (LC)</source>
         <translation>Lossless circuit (LC)</translation>
+    </message>
+</context>
+<context>
+    <name>FamilyDialog</name>
+    <message>
+        <source>&amp;Список значений:</source>
+        <translation>&amp;List of values:</translation>
+    </message>
+    <message>
+        <source>&amp;Диапазон от</source>
+        <translation>&amp;Range from</translation>
+    </message>
+    <message>
+        <source>&amp;равные отношения (логарифмическая шкала)</source>
+        <translation>&amp;equal ratios (logarithmic scale)</translation>
+    </message>
+    <message>
+        <source>Семейство кривых</source>
+        <translation>Family of curves</translation>
+    </message>
+    <message>
+        <source>например: 0,5; 1,265; 3</source>
+        <translation>for example: 0.5; 1.265; 3</translation>
+    </message>
+    <message>
+        <source>&amp;Параметр:</source>
+        <translation>&amp;Parameter:</translation>
+    </message>
+    <message>
+        <source>до</source>
+        <translation>to</translation>
+    </message>
+    <message>
+        <source>&amp;значений:</source>
+        <translation>&amp;values:</translation>
+    </message>
+    <message>
+        <source>Не больше %1 кривых. Значения проверяются так же, как при вводе в поле; R можно задать в долях Rк (2·Rк), ν — в долях ν₀ (1,1·ν₀).</source>
+        <translation>At most %1 curves. Values are checked as when typed into a field; R may be given in parts of Rк (2·Rк), ν in parts of ν₀ (1.1·ν₀).</translation>
+    </message>
+    <message>
+        <source>Построить</source>
+        <translation>Build</translation>
+    </message>
+    <message>
+        <source>&amp;Готовый выбор: </source>
+        <translation>Ready-made &amp;choice: </translation>
+    </message>
+    <message>
+        <source>Ни одно значение не подходит:
+</source>
+        <translation>No value fits:
+</translation>
+    </message>
+    <message>
+        <source>Не войдут в семейство:
+</source>
+        <translation>Will not be in the family:
+</translation>
+    </message>
+    <message>
+        <source>Построить без них</source>
+        <translation>Build without them</translation>
+    </message>
+</context>
+<context>
+    <name>FamilyTable</name>
+    <message>
+        <source>&amp;Сохранить данные…</source>
+        <translation>&amp;Save data…</translation>
+    </message>
+    <message>
+        <source>Семейство</source>
+        <translation>Family</translation>
+    </message>
+    <message>
+        <source>Значение</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Режим</source>
+        <translation>Regime</translation>
+    </message>
+    <message>
+        <source>Пик резонанса</source>
+        <translation>Resonance peak</translation>
+    </message>
+    <message>
+        <source>Не вошли в семейство:
+</source>
+        <translation>Not in the family:
+</translation>
+    </message>
+    <message>
+        <source>семейство.csv</source>
+        <translation>family.csv</translation>
     </message>
 </context>
 <context>
@@ -149,6 +307,57 @@
     </message>
 </context>
 <context>
+    <name>FitDialog</name>
+    <message>
+        <source>Подобрать параметры к измерениям</source>
+        <translation>Fit parameters to measurements</translation>
+    </message>
+    <message>
+        <source>Измерения: %1, %2, точек: %3</source>
+        <translation>Measurements: %1, %2, points: %3</translation>
+    </message>
+    <message>
+        <source>δ и ω₀ (одна кривая определяет только их)</source>
+        <translation>δ and ω₀ (one curve determines only these)</translation>
+    </message>
+    <message>
+        <source>R и L при известной C (из поля)</source>
+        <translation>R and L for known C (from the field)</translation>
+    </message>
+    <message>
+        <source>R и C при известной L (из поля)</source>
+        <translation>R and C for known L (from the field)</translation>
+    </message>
+    <message>
+        <source>Величина</source>
+        <translation>Quantity</translation>
+    </message>
+    <message>
+        <source>Значение</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Погрешность</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Принять</source>
+        <translation>Accept</translation>
+    </message>
+    <message>
+        <source>Подбор не удался: </source>
+        <translation>The fit failed: </translation>
+    </message>
+    <message>
+        <source>Подобранные значения нельзя записать в поля.</source>
+        <translation>The fitted values cannot be written into the fields.</translation>
+    </message>
+    <message>
+        <source>«Принять» запишет в поля: </source>
+        <translation>&quot;Accept&quot; will write into the fields: </translation>
+    </message>
+</context>
+<context>
     <name>FormWidgets</name>
     <message>
         <source>%1: %2 из %3</source>
@@ -172,6 +381,84 @@
     <message>
         <source>Перетащите, чтобы дать графикам больше или меньше места</source>
         <translation>Drag to give the graphs more or less room</translation>
+    </message>
+</context>
+<context>
+    <name>GraphExport</name>
+    <message>
+        <source>Ошибка</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Не удалось сохранить файл «%1»: %2</source>
+        <translation>Could not save the file &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>у имени «%1» нет расширения: рисунок сохраняется в файл .png, .svg или .pdf</source>
+        <translation>the name &quot;%1&quot; has no extension: a picture is saved as a .png, .svg or .pdf file</translation>
+    </message>
+    <message>
+        <source>расширение «.%1» у «%2» не подходит: рисунок сохраняется в файл .png, .svg или .pdf</source>
+        <translation>the extension &quot;.%1&quot; of &quot;%2&quot; does not fit: a picture is saved as a .png, .svg or .pdf file</translation>
+    </message>
+    <message>
+        <source>рисунок %1 мал: заголовок не помещается в %2 строки ни при какой ширине</source>
+        <translation>the picture %1 is too small: the title does not fit in %2 lines at any width</translation>
+    </message>
+    <message>
+        <source>рисунок %1 мал: при ширине %2 заголовку и графику нужна высота не меньше %3</source>
+        <translation>the picture %1 is too small: at the width %2 the title and the graph need a height of at least %3</translation>
+    </message>
+    <message>
+        <source>рисунок %1 мал: заголовку и графику нужно не меньше %2</source>
+        <translation>the picture %1 is too small: the title and the graph need at least %2</translation>
+    </message>
+    <message>
+        <source>Рисунок PNG 1600×900 (*.png)</source>
+        <translation>PNG picture 1600×900 (*.png)</translation>
+    </message>
+    <message>
+        <source>Рисунок PNG 1920×1080 (*.png)</source>
+        <translation>PNG picture 1920×1080 (*.png)</translation>
+    </message>
+    <message>
+        <source>Рисунок PNG 3840×2160 (*.png)</source>
+        <translation>PNG picture 3840×2160 (*.png)</translation>
+    </message>
+    <message>
+        <source>Векторный рисунок SVG (*.svg)</source>
+        <translation>SVG vector picture (*.svg)</translation>
+    </message>
+    <message>
+        <source>Документ PDF, лист A4 (*.pdf)</source>
+        <translation>PDF document, A4 sheet (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Сохранить график</source>
+        <translation>Save graph</translation>
+    </message>
+    <message>
+        <source>Рисунок не сохранён: </source>
+        <translation>The picture was not saved: </translation>
+    </message>
+    <message>
+        <source>Сохранить результаты</source>
+        <translation>Save results</translation>
+    </message>
+    <message>
+        <source>CSV: запятая, десятичная точка (*.csv)</source>
+        <translation>CSV: comma, decimal point (*.csv)</translation>
+    </message>
+    <message>
+        <source>CSV для русской таблицы: точка с запятой, десятичная запятая (*.csv)</source>
+        <translation>CSV for a Russian spreadsheet: semicolon, decimal comma (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>GraphWindows</name>
+    <message>
+        <source>Графики</source>
+        <translation>Graphs</translation>
     </message>
 </context>
 <context>
@@ -283,6 +570,18 @@
     <message>
         <source>Векторная диаграмма</source>
         <translation>Phasor diagram</translation>
+    </message>
+    <message>
+        <source>Резонансная кривая.</source>
+        <translation>Resonance curve.</translation>
+    </message>
+    <message>
+        <source>резонанс.csv</source>
+        <translation>resonance.csv</translation>
+    </message>
+    <message>
+        <source>Векторная диаграмма.</source>
+        <translation>Phasor diagram.</translation>
     </message>
 </context>
 <context>
@@ -493,6 +792,119 @@
     <message>
         <source>Ускорение расчёта</source>
         <translation>Speeding up of the calculation</translation>
+    </message>
+</context>
+<context>
+    <name>MeasuredActions</name>
+    <message>
+        <source>Измерения (*.csv *.txt *.tsv *.dat)</source>
+        <translation>Measurements (*.csv *.txt *.tsv *.dat)</translation>
+    </message>
+    <message>
+        <source>» не открыты: </source>
+        <translation>» were not opened: </translation>
+    </message>
+    <message>
+        <source>Ошибка</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Ничего не изменилось.</source>
+        <translation>Nothing has changed.</translation>
+    </message>
+    <message>
+        <source>Открыть измерения</source>
+        <translation>Open measurements</translation>
+    </message>
+    <message>
+        <source>Все файлы (*)</source>
+        <translation>All files (*)</translation>
+    </message>
+    <message>
+        <source>Измерения из файла</source>
+        <translation>The measurements from the file</translation>
+    </message>
+    <message>
+        <source>Измерения</source>
+        <translation>Measurements</translation>
+    </message>
+    <message>
+        <source>Сначала откройте измерения: «Файл → Открыть измерения…».</source>
+        <translation>Open measurements first: &quot;File → Open measurements…&quot;.</translation>
+    </message>
+    <message>
+        <source>Значения не уходят от начального уровня: момент замыкания ключа не найден. Ничего не изменилось.</source>
+        <translation>The values do not leave the initial level: the moment the switch closes was not found. Nothing has changed.</translation>
+    </message>
+    <message>
+        <source>Подобранные значения не приняты: </source>
+        <translation>The fitted values were not accepted: </translation>
+    </message>
+    <message>
+        <source>подобранные значения</source>
+        <translation>fitted values</translation>
+    </message>
+</context>
+<context>
+    <name>MeasuredPreview</name>
+    <message>
+        <source>Совместить с ключом</source>
+        <translation>Align with switch</translation>
+    </message>
+    <message>
+        <source>Открыть измерения — </source>
+        <translation>Open measurements — </translation>
+    </message>
+    <message>
+        <source>Кодировка %1; %2; строк данных: %3.</source>
+        <translation>Encoding %1; %2; data lines: %3.</translation>
+    </message>
+    <message>
+        <source>Время:</source>
+        <translation>Time:</translation>
+    </message>
+    <message>
+        <source>Значения:</source>
+        <translation>Values:</translation>
+    </message>
+    <message>
+        <source>Что измерено:</source>
+        <translation>What was measured:</translation>
+    </message>
+    <message>
+        <source>Единица значений:</source>
+        <translation>Unit of values:</translation>
+    </message>
+    <message>
+        <source>Момент замыкания ключа по часам файла (точка запуска): он станет t = 0</source>
+        <translation>The moment the switch closes by the file&apos;s clock (the trigger point): it becomes t = 0</translation>
+    </message>
+    <message>
+        <source>Ключ замыкается там, где значения впервые уходят от начального уровня</source>
+        <translation>The switch closes where the values first leave the initial level</translation>
+    </message>
+    <message>
+        <source>Замыкание ключа, мс:</source>
+        <translation>Switch closing, ms:</translation>
+    </message>
+    <message>
+        <source>Открыть</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Момент замыкания ключа — одно число в миллисекундах, например 0 или -2,5.</source>
+        <translation>The moment the switch closes is one number in milliseconds, for example 0 or -2.5.</translation>
+    </message>
+    <message>
+        <source>Значения не уходят от начального уровня: момент замыкания ключа не найден.</source>
+        <translation>The values do not leave the initial level: the moment the switch closes was not found.</translation>
+    </message>
+</context>
+<context>
+    <name>MessageBoxes</name>
+    <message>
+        <source>ОК</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -731,6 +1143,59 @@ Value not accepted: </translation>
     </message>
 </context>
 <context>
+    <name>ReportActions</name>
+    <message>
+        <source>Сохранить для отчёта</source>
+        <translation>Save for report</translation>
+    </message>
+    <message>
+        <source>Рабочий лист по задаче</source>
+        <translation>Worksheet from task</translation>
+    </message>
+    <message>
+        <source>Документ PDF, листы A4 (*.pdf)</source>
+        <translation>PDF document, A4 sheets (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Папка: таблицы, рисунки SVG и результаты CSV (*)</source>
+        <translation>Folder: tables, SVG pictures and CSV results (*)</translation>
+    </message>
+    <message>
+        <source>Ошибка</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Не удалось сохранить для отчёта «</source>
+        <translation>Could not save for the report «</translation>
+    </message>
+    <message>
+        <source>Задачи Ovrelan (*.ovrelan)</source>
+        <translation>Ovrelan tasks (*.ovrelan)</translation>
+    </message>
+    <message>
+        <source>Все файлы (*)</source>
+        <translation>All files (*)</translation>
+    </message>
+    <message>
+        <source>Сохранить рабочий лист</source>
+        <translation>Save worksheet</translation>
+    </message>
+    <message>
+        <source>Рабочий лист не сделан: </source>
+        <translation>The worksheet was not made: </translation>
+    </message>
+    <message>
+        <source>Рабочий лист: «</source>
+        <translation>Worksheet: «</translation>
+    </message>
+    <message>
+        <source>»
+Ответы: «</source>
+        <translation>»
+Answers: «</translation>
+    </message>
+</context>
+<context>
     <name>RunController</name>
     <message>
         <source>ПУСК</source>
@@ -785,6 +1250,65 @@ Value not accepted: </translation>
     <message>
         <source>Выбор показа полей</source>
         <translation>Choose the fields to show</translation>
+    </message>
+</context>
+<context>
+    <name>TaskActions</name>
+    <message>
+        <source>Задачи Ovrelan (*.ovrelan)</source>
+        <translation>Ovrelan tasks (*.ovrelan)</translation>
+    </message>
+    <message>
+        <source>» не открыта: </source>
+        <translation>» was not opened: </translation>
+    </message>
+    <message>
+        <source>Ошибка</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Ничего не изменилось.</source>
+        <translation>Nothing has changed.</translation>
+    </message>
+    <message>
+        <source>Задача из файла</source>
+        <translation>The task from the file</translation>
+    </message>
+    <message>
+        <source>Задача</source>
+        <translation>Task</translation>
+    </message>
+    <message>
+        <source>Открыть задачу</source>
+        <translation>Open task</translation>
+    </message>
+    <message>
+        <source>Все файлы (*)</source>
+        <translation>All files (*)</translation>
+    </message>
+    <message>
+        <source>Сохранить задачу</source>
+        <translation>Save task</translation>
+    </message>
+    <message>
+        <source>Комментарий для учащегося (можно оставить пустым):</source>
+        <translation>Comment for the student (may be left empty):</translation>
+    </message>
+    <message>
+        <source>Задача не сохранена: </source>
+        <translation>The task was not saved: </translation>
+    </message>
+    <message>
+        <source>Комментарий будет предложен снова, когда вы опять выберете «Сохранить задачу».</source>
+        <translation>The comment will be offered again when you choose &quot;Save task&quot; again.</translation>
+    </message>
+    <message>
+        <source>задача.ovrelan</source>
+        <translation>task.ovrelan</translation>
+    </message>
+    <message>
+        <source>Не удалось сохранить файл «</source>
+        <translation>Could not save the file «</translation>
     </message>
 </context>
 <context>
