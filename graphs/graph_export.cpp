@@ -248,7 +248,7 @@ bool write_picture(const Picture& picture, const QString& path, QSize size, QStr
 
 void save_picture(QWidget* parent, Platform& platform, const Picture& picture) {
     const struct {
-        const char* filter;
+        QString filter;
         QSize size;
     } choices[] = {
         {QCoreApplication::translate("GraphExport", "Рисунок PNG 1600×900 (*.png)"), {1600, 900}},

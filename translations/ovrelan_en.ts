@@ -583,6 +583,10 @@
         <source>Векторная диаграмма.</source>
         <translation>Phasor diagram.</translation>
     </message>
+    <message>
+        <source> (на панели </source>
+        <translation> (panel: </translation>
+    </message>
 </context>
 <context>
     <name>MainMenus</name>
@@ -1143,6 +1147,49 @@ Value not accepted: </translation>
     </message>
 </context>
 <context>
+    <name>Pictures</name>
+    <message>
+        <source>Без катушки и конденсатора ток не зависит от частоты: Im = ε/R</source>
+        <translation>Without a coil and a capacitor the current does not depend on the frequency: Im = ε/R</translation>
+    </message>
+    <message>
+        <source>Нет источника (ε = 0): вынужденных колебаний нет</source>
+        <translation>No source (ε = 0): no forced oscillations</translation>
+    </message>
+    <message>
+        <source>Источник постоянный (ν = 0): установившегося синусоидального режима нет</source>
+        <translation>Constant source (ν = 0): no sinusoidal steady state</translation>
+    </message>
+    <message>
+        <source>R = 0 на резонансной частоте: ток не ограничен</source>
+        <translation>R = 0 at the resonance frequency: the current is unbounded</translation>
+    </message>
+    <message>
+        <source>источник постоянный (ν = 0)</source>
+        <translation>constant source (ν = 0)</translation>
+    </message>
+    <message>
+        <source>R = 0: ток при ν₀ не ограничен, пик на графике обрезан</source>
+        <translation>R = 0: the current at ν₀ is unbounded, the peak is clipped</translation>
+    </message>
+    <message>
+        <source>Полоса пропускания (Im ≥ Im,max/√2): </source>
+        <translation>Bandwidth (Im ≥ Im,max/√2): </translation>
+    </message>
+    <message>
+        <source> (ЭДС опережает ток: цепь индуктивная)</source>
+        <translation> (the EMF leads the current: inductive circuit)</translation>
+    </message>
+    <message>
+        <source> (ток опережает ЭДС: цепь ёмкостная)</source>
+        <translation> (the current leads the EMF: capacitive circuit)</translation>
+    </message>
+    <message>
+        <source> (ток в фазе с ЭДС: резонанс)</source>
+        <translation> (the current is in phase with the EMF: resonance)</translation>
+    </message>
+</context>
+<context>
     <name>ReportActions</name>
     <message>
         <source>Сохранить для отчёта</source>
@@ -1480,6 +1527,85 @@ Answers: «</translation>
     <message>
         <source>РЕГИСТРАЦИЯ</source>
         <translation>REGISTRATION</translation>
+    </message>
+</context>
+<context>
+    <name>Units</name>
+    <message>
+        <source>В</source>
+        <translation>V</translation>
+    </message>
+    <message>
+        <source>А</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>Дж</source>
+        <translation>J</translation>
+    </message>
+    <message>
+        <source>с</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>Гц</source>
+        <translation>Hz</translation>
+    </message>
+    <message>
+        <source>Ом</source>
+        <translation>Ω</translation>
+    </message>
+    <message>
+        <source>Кл</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>а</source>
+        <translation>a</translation>
+    </message>
+    <message>
+        <source>ф</source>
+        <translation>f</translation>
+    </message>
+    <message>
+        <source>п</source>
+        <translation>p</translation>
+    </message>
+    <message>
+        <source>н</source>
+        <translation>n</translation>
+    </message>
+    <message>
+        <source>мк</source>
+        <translation>µ</translation>
+    </message>
+    <message>
+        <source>м</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>к</source>
+        <translation>k</translation>
+    </message>
+    <message>
+        <source>М</source>
+        <translation>M</translation>
+    </message>
+    <message>
+        <source>Г</source>
+        <translation>G</translation>
+    </message>
+    <message>
+        <source>Т</source>
+        <translation>T</translation>
+    </message>
+    <message>
+        <source>П</source>
+        <translation>P</translation>
+    </message>
+    <message>
+        <source>Э</source>
+        <translation>E</translation>
     </message>
 </context>
 </TS>
