@@ -213,7 +213,7 @@ std::string difference_caption(const Parameters& kept, const Parameters& present
                                                               decimal_separator);
         }
     }
-    return out.empty() ? "те же значения" : out;
+    return out.empty() ? translated("Graphs", "те же значения") : out;
 }
 
 namespace {

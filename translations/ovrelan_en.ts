@@ -358,6 +358,73 @@
     </message>
 </context>
 <context>
+    <name>FitSummary</name>
+    <message>
+        <source>1/с</source>
+        <translation>1/s</translation>
+    </message>
+    <message>
+        <source>рад/с</source>
+        <translation>rad/s</translation>
+    </message>
+    <message>
+        <source>замыкание ключа</source>
+        <translation>switch closing</translation>
+    </message>
+    <message>
+        <source>мс</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>Ом</source>
+        <translation>Ω</translation>
+    </message>
+    <message>
+        <source>мкГн</source>
+        <translation>µH</translation>
+    </message>
+    <message>
+        <source>мкФ</source>
+        <translation>µF</translation>
+    </message>
+    <message>
+        <source>задано</source>
+        <translation>given</translation>
+    </message>
+    <message>
+        <source>А</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>В</source>
+        <translation>V</translation>
+    </message>
+    <message>
+        <source>амплитуда</source>
+        <translation>amplitude</translation>
+    </message>
+    <message>
+        <source>смещение</source>
+        <translation>offset</translation>
+    </message>
+    <message>
+        <source>Остаток (СКО):</source>
+        <translation>Residual (RMS):</translation>
+    </message>
+    <message>
+        <source> на </source>
+        <translation> over </translation>
+    </message>
+    <message>
+        <source> точках;</source>
+        <translation> points;</translation>
+    </message>
+    <message>
+        <source> итераций: </source>
+        <translation> iterations: </translation>
+    </message>
+</context>
+<context>
     <name>FormWidgets</name>
     <message>
         <source>%1: %2 из %3</source>
@@ -586,6 +653,74 @@
     <message>
         <source> (на панели </source>
         <translation> (panel: </translation>
+    </message>
+    <message>
+        <source> c</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>те же значения</source>
+        <translation>same values</translation>
+    </message>
+    <message>
+        <source>EL/UL_norm,   </source>
+        <translation>EL/UL_norm,   </translation>
+    </message>
+    <message>
+        <source> B</source>
+        <translation> V</translation>
+    </message>
+    <message>
+        <source>Uс/Uc_norm,   </source>
+        <translation>Uc/Uc_norm,   </translation>
+    </message>
+    <message>
+        <source>Ur/Ur_norm,   </source>
+        <translation>Ur/Ur_norm,   </translation>
+    </message>
+    <message>
+        <source>I/Inorm,     </source>
+        <translation>I/Inorm,     </translation>
+    </message>
+    <message>
+        <source> A/c,</source>
+        <translation> A/s,</translation>
+    </message>
+    <message>
+        <source> A,</source>
+        <translation> A,</translation>
+    </message>
+    <message>
+        <source>W/P_norm   </source>
+        <translation>W/P_norm   </translation>
+    </message>
+    <message>
+        <source> Дж/c</source>
+        <translation> J/s</translation>
+    </message>
+    <message>
+        <source>W/W_norm   </source>
+        <translation>W/W_norm   </translation>
+    </message>
+    <message>
+        <source> Дж/c^2</source>
+        <translation> J/s^2</translation>
+    </message>
+    <message>
+        <source> Дж</source>
+        <translation> J</translation>
+    </message>
+    <message>
+        <source>изм. </source>
+        <translation>meas. </translation>
+    </message>
+    <message>
+        <source>, разность </source>
+        <translation>, difference </translation>
+    </message>
+    <message>
+        <source>Масштаб по вертикали</source>
+        <translation>Vertical scale</translation>
     </message>
 </context>
 <context>
@@ -992,6 +1127,17 @@
     <message>
         <source>в расчёте</source>
         <translation>in the calculation:</translation>
+    </message>
+</context>
+<context>
+    <name>PagedDocument</name>
+    <message>
+        <source>%1 из %2</source>
+        <translation>%1 of %2</translation>
+    </message>
+    <message>
+        <source>Содержание</source>
+        <translation>Contents</translation>
     </message>
 </context>
 <context>
