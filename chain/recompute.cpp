@@ -1,5 +1,6 @@
 #include "chain/recompute.h"
 
+#include "model/translation.h"
 #include "solution/solution_arrays.h"
 
 namespace ovrelan {
@@ -17,9 +18,10 @@ void store_written(SimulationState& s, const FieldWrite& write) {
 }
 
 // «Поле L(мкГн): оставлено 2000»; a second field on the same line starts with «поле».
-std::string detail_line(Field field, const char* what, double value_held, bool first = true) {
-    return (first ? "Поле " : "поле ") + field_caption(field) + ": " + what + " " +
-           field_value_text(field, value_held);
+std::string detail_line(Field field, const std::string& what, double value_held,
+                        bool first = true) {
+    return (first ? translated("Messages", "Поле ") : translated("Messages", "поле ")) +
+           field_caption(field) + ": " + what + " " + field_value_text(field, value_held);
 }
 
 Notice guard_notice(const GuardWarning& g) {
@@ -30,7 +32,7 @@ Notice guard_notice(const GuardWarning& g) {
                   {{g.field, g.field_text}},
                   g.number,
                   g.field,
-                  detail_line(g.field, "исправлено на", g.corrected)};
+                  detail_line(g.field, translated("Messages", "исправлено на"), g.corrected)};
 }
 
 Notice refusal_notice(const Refusal& r, const std::vector<RestoredParameter>& restored) {
@@ -39,7 +41,8 @@ Notice refusal_notice(const Refusal& r, const std::vector<RestoredParameter>& re
         notice.writes.push_back({p.field, p.field_text});
         notice.field = notice.field.value_or(p.field);
         notice.detail += (notice.detail.empty() ? "" : "; ") +
-                         detail_line(p.field, "оставлено", p.value, notice.detail.empty());
+                         detail_line(p.field, translated("Messages", "оставлено"), p.value,
+                                     notice.detail.empty());
     }
     return notice;
 }
@@ -72,7 +75,9 @@ PassResult compute_pass(SimulationState& s, Field advice) {
         static_cast<Parameters&>(s) = refused;
         s.k_now = before.k_now; // and the run position stays where it was
         return PassResult{PassKind::refused, std::nullopt,
-                          Refusal{std::string(warning_title), std::string(refused_text), {}}};
+                          Refusal{translated("Messages", warning_title.data()),
+                                  translated("Messages", refused_text.data()),
+                                  {}}};
     }
     s.accepted = static_cast<const Parameters&>(s);
     return r;
@@ -141,12 +146,13 @@ ChainResult enter_texts(SimulationState& s, std::span<const FieldText> texts) {
             // before the edit.
             const double previous = s.committed.*param;
             notice.writes.push_back({typed.field, field_text_general(typed.field, previous)});
-            notice.detail = detail_line(typed.field, "оставлено", previous);
+            notice.detail = detail_line(typed.field, translated("Messages", "оставлено"), previous);
         } else {
             if (change.write_back) {
                 notice.writes.push_back({typed.field, *change.write_back});
             }
-            notice.detail = detail_line(typed.field, "в расчёте", change.stored);
+            notice.detail =
+                detail_line(typed.field, translated("Messages", "в расчёте"), change.stored);
         }
         for (const FieldWrite& write : notice.writes) {
             store_written(s, write);

@@ -1,6 +1,7 @@
 #include "geometry/axis_ticks.h"
 
 #include "model/number_format.h"
+#include "model/translation.h"
 
 #include <algorithm>
 #include <charconv>
@@ -10,9 +11,27 @@ namespace ovrelan {
 
 namespace {
 
-constexpr Prefix prefixes[] = {{1e-18, "а"}, {1e-15, "ф"}, {1e-12, "п"}, {1e-9, "н"}, {1e-6, "мк"},
-                               {1e-3, "м"},  {1, ""},      {1e3, "к"},   {1e6, "М"},  {1e9, "Г"},
-                               {1e12, "Т"},  {1e15, "П"},  {1e18, "Э"}};
+constexpr Prefix prefixes[] = {{1e-18, OVRELAN_TRANSLATE_NOOP("Units", "а")},
+                               {1e-15, OVRELAN_TRANSLATE_NOOP("Units", "ф")},
+                               {1e-12, OVRELAN_TRANSLATE_NOOP("Units", "п")},
+                               {1e-9, OVRELAN_TRANSLATE_NOOP("Units", "н")},
+                               {1e-6, OVRELAN_TRANSLATE_NOOP("Units", "мк")},
+                               {1e-3, OVRELAN_TRANSLATE_NOOP("Units", "м")},
+                               {1, ""},
+                               {1e3, OVRELAN_TRANSLATE_NOOP("Units", "к")},
+                               {1e6, OVRELAN_TRANSLATE_NOOP("Units", "М")},
+                               {1e9, OVRELAN_TRANSLATE_NOOP("Units", "Г")},
+                               {1e12, OVRELAN_TRANSLATE_NOOP("Units", "Т")},
+                               {1e15, OVRELAN_TRANSLATE_NOOP("Units", "П")},
+                               {1e18, OVRELAN_TRANSLATE_NOOP("Units", "Э")}};
+
+// The units the windows write, for the translation: volts, amperes, joules, seconds, hertz, ohms,
+// coulombs.
+[[maybe_unused]] constexpr const char* unit_names[] = {
+    OVRELAN_TRANSLATE_NOOP("Units", "В"),  OVRELAN_TRANSLATE_NOOP("Units", "А"),
+    OVRELAN_TRANSLATE_NOOP("Units", "Дж"), OVRELAN_TRANSLATE_NOOP("Units", "с"),
+    OVRELAN_TRANSLATE_NOOP("Units", "Гц"), OVRELAN_TRANSLATE_NOOP("Units", "Ом"),
+    OVRELAN_TRANSLATE_NOOP("Units", "Кл")};
 constexpr std::size_t no_prefix = 6;
 
 } // namespace
@@ -28,6 +47,11 @@ Prefix prefix_for(double magnitude) {
         }
     }
     return chosen;
+}
+
+std::string unit_text(const std::string& prefix, const std::string& unit) {
+    return (prefix.empty() ? std::string() : translated("Units", prefix.c_str())) +
+           (unit.empty() ? std::string() : translated("Units", unit.c_str()));
 }
 
 double nice_step(double span, int max_intervals) {

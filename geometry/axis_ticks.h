@@ -31,6 +31,9 @@ struct Tick {
 std::vector<Tick> axis_ticks(double low, double high, double step, Prefix prefix,
                              char decimal_separator);
 
+// A prefix and a unit as the windows write them: "мкВ", in English "µV".
+std::string unit_text(const std::string& prefix, const std::string& unit);
+
 // A number over a prefix with `decimals` decimals: "12,5", "−3"; minus zero reads "0".
 std::string tick_text(double value, Prefix prefix, int decimals, char decimal_separator);
 

@@ -2,6 +2,7 @@
 
 #include "geometry/graph_readout.h"
 #include "model/number_format.h"
+#include "model/translation.h"
 
 #include <charconv>
 #include <cmath>
@@ -20,13 +21,14 @@ struct Shown {
 
 // How each fitted value is shown: R, L and C in the fields' units.
 constexpr Shown shown_values[] = {
-    {"delta", "δ", 1, "1/с"},
-    {"omega0", "ω₀", 1, "рад/с"},
-    {"shift", "замыкание ключа", 1e-3, "мс"},
-    {"R", "R", 1, "Ом"},
-    {"L", "L", 1e-6, "мкГн"},
-    {"C", "C", 1e-6, "мкФ"},
-    {"T", "T", 1e-3, "мс"},
+    {"delta", "δ", 1, OVRELAN_TRANSLATE_NOOP("FitSummary", "1/с")},
+    {"omega0", "ω₀", 1, OVRELAN_TRANSLATE_NOOP("FitSummary", "рад/с")},
+    {"shift", OVRELAN_TRANSLATE_NOOP("FitSummary", "замыкание ключа"), 1e-3,
+     OVRELAN_TRANSLATE_NOOP("FitSummary", "мс")},
+    {"R", "R", 1, OVRELAN_TRANSLATE_NOOP("FitSummary", "Ом")},
+    {"L", "L", 1e-6, OVRELAN_TRANSLATE_NOOP("FitSummary", "мкГн")},
+    {"C", "C", 1e-6, OVRELAN_TRANSLATE_NOOP("FitSummary", "мкФ")},
+    {"T", "T", 1e-3, OVRELAN_TRANSLATE_NOOP("FitSummary", "мс")},
     {"theta", "Θ", 1, ""},
     {"Q", "Q", 1, ""},
 };
@@ -37,10 +39,13 @@ std::string with_unit(const std::string& number, const char* unit) {
 
 FitRow row(const char* name, const FitValue& v, double factor, const char* unit, char sep) {
     FitRow r;
-    r.name = name;
-    r.value = with_unit(readable_number(v.value / factor, 4, true, sep), unit);
-    r.error = v.fixed ? "задано"
-                      : "± " + with_unit(readable_number(v.error / factor, 2, true, sep), unit);
+    // Names, units and words in the language of the windows.
+    const std::string shown_unit = *unit == '\0' ? std::string() : translated("FitSummary", unit);
+    r.name = translated("FitSummary", name);
+    r.value = with_unit(readable_number(v.value / factor, 4, true, sep), shown_unit.c_str());
+    r.error = v.fixed ? translated("FitSummary", "задано")
+                      : "± " + with_unit(readable_number(v.error / factor, 2, true, sep),
+                                         shown_unit.c_str());
     return r;
 }
 
@@ -57,9 +62,12 @@ std::vector<FitRow> fit_rows(const FitResult& result, char decimal_separator) {
         }
     }
     for (const FitTraceResult& t : result.traces) {
-        const char* unit = is_current(t.quantity) ? "А" : "В";
-        rows.push_back(row("амплитуда", t.amplitude, 1, unit, decimal_separator));
-        rows.push_back(row("смещение", t.offset, 1, unit, decimal_separator));
+        const char* unit = is_current(t.quantity) ? OVRELAN_TRANSLATE_NOOP("FitSummary", "А")
+                                                  : OVRELAN_TRANSLATE_NOOP("FitSummary", "В");
+        rows.push_back(row(OVRELAN_TRANSLATE_NOOP("FitSummary", "амплитуда"), t.amplitude, 1, unit,
+                           decimal_separator));
+        rows.push_back(row(OVRELAN_TRANSLATE_NOOP("FitSummary", "смещение"), t.offset, 1, unit,
+                           decimal_separator));
     }
     return rows;
 }
@@ -68,12 +76,13 @@ std::string fit_residual_text(const FitResult& result, char decimal_separator) {
     if (!result.ok || result.traces.empty()) {
         return {};
     }
-    std::string text = "Остаток (СКО):";
+    std::string text = translated("FitSummary", "Остаток (СКО):");
     for (const FitTraceResult& t : result.traces) {
         text += " " + si_text(t.rms, is_current(t.quantity) ? "А" : "В", decimal_separator) +
-                " на " + std::to_string(t.points) + " точках;";
+                translated("FitSummary", " на ") + std::to_string(t.points) +
+                translated("FitSummary", " точках;");
     }
-    return text + " итераций: " + std::to_string(result.iterations);
+    return text + translated("FitSummary", " итераций: ") + std::to_string(result.iterations);
 }
 
 std::string fitted_field_text(double typed) {

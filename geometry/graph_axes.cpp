@@ -1,5 +1,7 @@
 #include "geometry/graph_axes.h"
 
+#include "model/translation.h"
+
 #include "model/number_format.h"
 
 #include <algorithm>
@@ -28,13 +30,13 @@ PlacedText GraphAxes::time_label(int k) const {
 
 std::string graph_header(const SimulationState& s, const GraphVariant& v, char decimal_separator) {
     const HeaderTexts h = v.header(s);
-    std::string text = h.axis;
+    std::string text = translated("Graphs", h.axis);
     text += h.constant;
     text += format_pattern(s.*v.scale, "0.00E+00", decimal_separator);
-    text += h.unit;
+    text += translated("Graphs", h.unit);
     text += "  Tnorm=";
     text += format_pattern(s.t_scale, "0.00E+00", decimal_separator);
-    text += " c";
+    text += translated("Graphs", " c");
     return text;
 }
 

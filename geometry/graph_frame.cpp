@@ -81,7 +81,7 @@ double widest(const std::vector<std::string>& texts, const MeasureText& measure)
 
 std::string axis_title(const std::string& name, const std::string& prefix,
                        const std::string& unit) {
-    return name + ", " + prefix + unit;
+    return name + ", " + unit_text(prefix, unit);
 }
 
 } // namespace
@@ -217,7 +217,7 @@ TimeAxis time_axis(const FrameRequest& r, GraphFrame& f, const MeasureText& meas
         }
         f.x_grid = times.values;
         if (si) {
-            t.name = r.x_name + ", " + times.prefix + r.x_unit;
+            t.name = r.x_name + ", " + unit_text(times.prefix, r.x_unit);
         }
     }
     return t;

@@ -41,8 +41,8 @@ GraphPoint graph_point(const SimulationState& s, const GraphVariant& v, double t
 
 std::string si_text(double value, const char* unit, char decimal_separator) {
     const Prefix chosen = prefix_for(std::fabs(value));
-    return significant(value / chosen.factor, 4, true, decimal_separator) + " " + chosen.name +
-           unit;
+    return significant(value / chosen.factor, 4, true, decimal_separator) + " " +
+           unit_text(chosen.name, unit);
 }
 
 std::string plain_text(double value, char decimal_separator) {

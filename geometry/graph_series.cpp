@@ -2,6 +2,7 @@
 
 #include "model/circuit_kind.h"
 #include "model/parameter_fields.h"
+#include "model/translation.h"
 #include "solution/solution_arrays.h"
 
 #include <algorithm>
@@ -76,31 +77,31 @@ const char* graph_kind_name(GraphKind kind) {
 std::string graph_title(GraphKind kind, const Parameters& p) {
     switch (kind) {
     case GraphKind::UL:
-        return "εL(t) — ЭДС самоиндукции катушки";
+        return translated("Graphs", "εL(t) — ЭДС самоиндукции катушки");
     case GraphKind::Uc:
-        return "Uc(t) — напряжение на конденсаторе";
+        return translated("Graphs", "Uc(t) — напряжение на конденсаторе");
     case GraphKind::Ur:
-        return "Ur(t) — напряжение на резисторе";
+        return translated("Graphs", "Ur(t) — напряжение на резисторе");
     case GraphKind::Ik:
-        return "I(t) — сила тока";
+        return translated("Graphs", "I(t) — сила тока");
     case GraphKind::UI:
-        return "Напряжения и ток";
+        return translated("Graphs", "Напряжения и ток");
     case GraphKind::W:
         break;
     }
     switch (configuration(p)) {
     case Configuration::r_only:
-        return "W(t) — теплота в резисторе";
+        return translated("Graphs", "W(t) — теплота в резисторе");
     case Configuration::l_only:
     case Configuration::rl:
-        return "W(t) — энергия магнитного поля катушки";
+        return translated("Graphs", "W(t) — энергия магнитного поля катушки");
     case Configuration::c_only:
     case Configuration::rc:
-        return "W(t) — энергия конденсатора";
+        return translated("Graphs", "W(t) — энергия конденсатора");
     case Configuration::rlc:
         break;
     }
-    return "W(t) — энергия конденсатора и катушки";
+    return translated("Graphs", "W(t) — энергия конденсатора и катушки");
 }
 
 GraphContent graph_content(const SimulationState& s, GraphKind kind, Axes axes,
@@ -212,7 +213,7 @@ std::string difference_caption(const Parameters& kept, const Parameters& present
                                                               decimal_separator);
         }
     }
-    return out.empty() ? "те же значения" : out;
+    return out.empty() ? translated("Graphs", "те же значения") : out;
 }
 
 namespace {

@@ -2,6 +2,7 @@
 
 #include "model/characteristics_panel.h"
 #include "model/circuit_kind.h"
+#include "model/translation.h"
 
 namespace ovrelan {
 
@@ -12,13 +13,16 @@ template <auto Array> double sample_of(const SimulationState& s, std::size_t k) 
 }
 
 template <const char* Caption> std::string fixed_caption(const SimulationState&) {
-    return Caption;
+    return translated("Graphs", Caption);
 }
 
-constexpr char caption_UL[] = "Зависимость ЭДС самоиндукции в катушке от времени";
-constexpr char caption_Uc[] = "Зависимость напряжения на конденсаторе от времени";
-constexpr char caption_Ur[] = "Зависимость напряжения на резисторе от времени";
-constexpr char caption_Ik[] = "Зависимость силы тока от времени";
+constexpr char caption_UL[] =
+    OVRELAN_TRANSLATE_NOOP("Graphs", "Зависимость ЭДС самоиндукции в катушке от времени");
+constexpr char caption_Uc[] =
+    OVRELAN_TRANSLATE_NOOP("Graphs", "Зависимость напряжения на конденсаторе от времени");
+constexpr char caption_Ur[] =
+    OVRELAN_TRANSLATE_NOOP("Graphs", "Зависимость напряжения на резисторе от времени");
+constexpr char caption_Ik[] = OVRELAN_TRANSLATE_NOOP("Graphs", "Зависимость силы тока от времени");
 
 std::string energy_caption(const SimulationState& s) {
     return energy_window_caption(configuration(s));
@@ -29,27 +33,35 @@ bool coil_alone_on_dc(const Parameters& p) {
 }
 
 HeaderTexts header_UL(const Parameters&) {
-    return {"EL/UL_norm,   ", "UL_norm=", " B"};
+    return {OVRELAN_TRANSLATE_NOOP("Graphs", "EL/UL_norm,   "),
+            "UL_norm=", OVRELAN_TRANSLATE_NOOP("Graphs", " B")};
 }
 HeaderTexts header_Uc(const Parameters&) {
-    return {"Uс/Uc_norm,   ", "Uc_norm=", " B"};
+    return {OVRELAN_TRANSLATE_NOOP("Graphs", "Uс/Uc_norm,   "),
+            "Uc_norm=", OVRELAN_TRANSLATE_NOOP("Graphs", " B")};
 }
 HeaderTexts header_Ur(const Parameters&) {
-    return {"Ur/Ur_norm,   ", "Ur_norm=", " B"};
+    return {OVRELAN_TRANSLATE_NOOP("Graphs", "Ur/Ur_norm,   "),
+            "Ur_norm=", OVRELAN_TRANSLATE_NOOP("Graphs", " B")};
 }
 
 HeaderTexts header_Ik(const Parameters& p) {
-    return {"I/Inorm,     ", "Inorm=", coil_alone_on_dc(p) ? " A/c," : " A,"};
+    return {OVRELAN_TRANSLATE_NOOP("Graphs", "I/Inorm,     "), "Inorm=",
+            coil_alone_on_dc(p) ? OVRELAN_TRANSLATE_NOOP("Graphs", " A/c,")
+                                : OVRELAN_TRANSLATE_NOOP("Graphs", " A,")};
 }
 
 HeaderTexts header_W(const Parameters& p) {
     if (p.C == 0 && p.L == 0 && p.nu == 0) {
-        return {"W/P_norm   ", "P_norm=", " Дж/c"};
+        return {OVRELAN_TRANSLATE_NOOP("Graphs", "W/P_norm   "),
+                "P_norm=", OVRELAN_TRANSLATE_NOOP("Graphs", " Дж/c")};
     }
     if (coil_alone_on_dc(p)) {
-        return {"W/W_norm   ", "W_norm=", " Дж/c^2"};
+        return {OVRELAN_TRANSLATE_NOOP("Graphs", "W/W_norm   "),
+                "W_norm=", OVRELAN_TRANSLATE_NOOP("Graphs", " Дж/c^2")};
     }
-    return {"W/W_norm   ", "W_norm=", " Дж"};
+    return {OVRELAN_TRANSLATE_NOOP("Graphs", "W/W_norm   "),
+            "W_norm=", OVRELAN_TRANSLATE_NOOP("Graphs", " Дж")};
 }
 
 const std::array<GraphVariant, 5> variants{{

@@ -1,6 +1,7 @@
 #include "geometry/measured_curve.h"
 
 #include "geometry/graph_readout.h"
+#include "model/translation.h"
 
 #include <algorithm>
 #include <cmath>
@@ -183,8 +184,9 @@ std::optional<std::size_t> nearest_sample(std::span<const double> time, double s
 std::string measured_readout(double measured, double computed, const char* unit,
                              char decimal_separator) {
     const double difference = measured - computed;
-    return "изм. " + si_text(measured, unit, decimal_separator) + ", разность " +
-           (difference > 0 ? "+" : "") + si_text(difference, unit, decimal_separator);
+    return translated("Graphs", "изм. ") + si_text(measured, unit, decimal_separator) +
+           translated("Graphs", ", разность ") + (difference > 0 ? "+" : "") +
+           si_text(difference, unit, decimal_separator);
 }
 
 ResidualPlot residual_plot(std::span<const double> time, std::span<const double> residuals,

@@ -97,7 +97,7 @@ FrequencyTicks frequency_ticks(const ResonanceAxes& a, double plot_width,
                 }
             }
         }
-        f.name = "ν, Гц";
+        f.name = "ν, " + unit_text("", "Гц");
         return f;
     }
     const double span = a.nu.high - a.nu.low;
@@ -110,7 +110,7 @@ FrequencyTicks frequency_ticks(const ResonanceAxes& a, double plot_width,
         }
         step = nice_step(step * 1.01, 1);
     }
-    f.name = std::string("ν, ") + prefix.name + "Гц";
+    f.name = "ν, " + unit_text(prefix.name, "Гц");
     return f;
 }
 
@@ -213,8 +213,8 @@ ResonanceLayout resonance_layout(const ResonanceAxes& a, const MeasureText& meas
         const double x = from_right ? a.width - width - 2 : 2;
         keep(f, text, {x, f.title.top + (s.strip - e.height) / 2, width, e.height});
     };
-    in_strip(amps, "Im, " + std::string(current_prefix.name) + "А", false);
-    in_strip(amps, a.voltage_name + ", " + voltage_prefix.name + "В", true);
+    in_strip(amps, "Im, " + unit_text(current_prefix.name, "А"), false);
+    in_strip(amps, a.voltage_name + ", " + unit_text(voltage_prefix.name, "В"), true);
     in_strip(phase, "φ, °", false);
 
     // The frequency's name at the right end of its row, then its ticks centred on their lines.

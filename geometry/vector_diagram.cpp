@@ -1,6 +1,7 @@
 #include "geometry/vector_diagram.h"
 
 #include "model/steady_state.h"
+#include "model/translation.h"
 
 #include <algorithm>
 #include <cmath>
@@ -13,15 +14,16 @@ VectorDiagram vector_diagram(const Parameters& p, double source_phase) {
     // A negative frequency drives what its magnitude does: the steady state is that of |ν|.
     const auto steady = steady_state(p);
     if (!steady) {
-        d.reason = "Источник постоянный (ν = 0): установившегося синусоидального режима нет";
+        d.reason = translated(
+            "Pictures", "Источник постоянный (ν = 0): установившегося синусоидального режима нет");
         return d;
     }
     if (steady->unbounded) {
-        d.reason = "R = 0 на резонансной частоте: ток не ограничен";
+        d.reason = translated("Pictures", "R = 0 на резонансной частоте: ток не ограничен");
         return d;
     }
     if (p.Em == 0) {
-        d.reason = "Нет источника (ε = 0): вынужденных колебаний нет";
+        d.reason = translated("Pictures", "Нет источника (ε = 0): вынужденных колебаний нет");
         return d;
     }
     d.phi = steady->phi;

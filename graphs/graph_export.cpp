@@ -11,6 +11,7 @@
 
 #include <QBuffer>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QFontMetricsF>
@@ -24,11 +25,15 @@ namespace ovrelan {
 
 namespace {
 
-const QString error_title = QStringLiteral("Ошибка");
+QString error_title() {
+    return QCoreApplication::translate("GraphExport", "Ошибка");
+}
 
 void cannot_write(QWidget* parent, Platform& platform, const QString& path, const QString& reason) {
-    platform.boxes.show_ok(parent, error_title,
-                           "Не удалось сохранить файл «" + path + "»: " + reason);
+    platform.boxes.show_ok(
+        parent, error_title(),
+        QCoreApplication::translate("GraphExport", "Не удалось сохранить файл «%1»: %2")
+            .arg(path, reason));
 }
 
 // Labels and lines as large, to the picture, as a window of 800 px shows them.
@@ -171,9 +176,15 @@ std::optional<PictureFormat> picture_format(const QString& path) {
 
 QString unknown_format_reason(const QString& path) {
     const QString suffix = QFileInfo(path).suffix();
-    return (suffix.isEmpty() ? "у имени «" + path + "» нет расширения"
-                             : "расширение «." + suffix + "» у «" + path + "» не подходит") +
-           ": рисунок сохраняется в файл .png, .svg или .pdf";
+    return suffix.isEmpty()
+               ? QCoreApplication::translate(
+                     "GraphExport",
+                     "у имени «%1» нет расширения: рисунок сохраняется в файл .png, .svg или .pdf")
+                     .arg(path)
+               : QCoreApplication::translate("GraphExport",
+                                             "расширение «.%1» у «%2» не подходит: рисунок "
+                                             "сохраняется в файл .png, .svg или .pdf")
+                     .arg(suffix, path);
 }
 
 QString picture_size_refusal(const Picture& picture, const QString& path, QSize size) {
@@ -187,15 +198,23 @@ QString picture_size_refusal(const Picture& picture, const QString& path, QSize 
     }
     const QString asked = QString("%1x%2").arg(size.width()).arg(size.height());
     if (fit.least_width == 0) {
-        return "рисунок " + asked + " мал: заголовок не помещается в " +
-               QString::number(most_title_lines) + " строки ни при какой ширине";
+        return QCoreApplication::translate(
+                   "GraphExport",
+                   "рисунок %1 мал: заголовок не помещается в %2 строки ни при какой ширине")
+            .arg(asked)
+            .arg(most_title_lines);
     }
     if (fit.least_width == size.width()) {
-        return "рисунок " + asked + " мал: при ширине " + QString::number(size.width()) +
-               " заголовку и графику нужна высота не меньше " + QString::number(fit.least_height);
+        return QCoreApplication::translate(
+                   "GraphExport",
+                   "рисунок %1 мал: при ширине %2 заголовку и графику нужна высота не меньше %3")
+            .arg(asked)
+            .arg(size.width())
+            .arg(fit.least_height);
     }
-    return "рисунок " + asked + " мал: заголовку и графику нужно не меньше " +
-           QString("%1x%2").arg(fit.least_width).arg(fit.least_height);
+    return QCoreApplication::translate("GraphExport",
+                                       "рисунок %1 мал: заголовку и графику нужно не меньше %2")
+        .arg(asked, QString("%1x%2").arg(fit.least_width).arg(fit.least_height));
 }
 
 Picture picture_of(GraphView& view) {
@@ -229,28 +248,30 @@ bool write_picture(const Picture& picture, const QString& path, QSize size, QStr
 
 void save_picture(QWidget* parent, Platform& platform, const Picture& picture) {
     const struct {
-        const char* filter;
+        QString filter;
         QSize size;
     } choices[] = {
-        {"Рисунок PNG 1600×900 (*.png)", {1600, 900}},
-        {"Рисунок PNG 1920×1080 (*.png)", {1920, 1080}},
-        {"Рисунок PNG 3840×2160 (*.png)", {3840, 2160}},
-        {"Векторный рисунок SVG (*.svg)", {1600, 900}},
-        {"Документ PDF, лист A4 (*.pdf)", {1600, 900}},
+        {QCoreApplication::translate("GraphExport", "Рисунок PNG 1600×900 (*.png)"), {1600, 900}},
+        {QCoreApplication::translate("GraphExport", "Рисунок PNG 1920×1080 (*.png)"), {1920, 1080}},
+        {QCoreApplication::translate("GraphExport", "Рисунок PNG 3840×2160 (*.png)"), {3840, 2160}},
+        {QCoreApplication::translate("GraphExport", "Векторный рисунок SVG (*.svg)"), {1600, 900}},
+        {QCoreApplication::translate("GraphExport", "Документ PDF, лист A4 (*.pdf)"), {1600, 900}},
     };
     QStringList filters;
     for (const auto& c : choices) {
         filters << c.filter;
     }
     int chosen = 0;
-    const QString path =
-        platform.dialogs.save_file(parent, "Сохранить график", picture.file_name, filters, &chosen);
+    const QString path = platform.dialogs.save_file(
+        parent, QCoreApplication::translate("GraphExport", "Сохранить график"), picture.file_name,
+        filters, &chosen);
     if (path.isEmpty()) {
         return;
     }
     if (!picture_format(path)) {
-        platform.boxes.show_ok(parent, error_title,
-                               "Рисунок не сохранён: " + unknown_format_reason(path) + ".");
+        platform.boxes.show_ok(parent, error_title(),
+                               QCoreApplication::translate("GraphExport", "Рисунок не сохранён: ") +
+                                   unknown_format_reason(path) + ".");
         return;
     }
     QString error;
@@ -298,9 +319,11 @@ void save_table(QWidget* parent, Platform& platform, const QString& suggested,
     const int preselected = decimal_separator() == ',' ? 1 : 0;
     int chosen = 0;
     const QString path = platform.dialogs.save_file(
-        parent, "Сохранить результаты", suggested,
-        {"CSV: запятая, десятичная точка (*.csv)",
-         "CSV для русской таблицы: точка с запятой, десятичная запятая (*.csv)"},
+        parent, QCoreApplication::translate("GraphExport", "Сохранить результаты"), suggested,
+        {QCoreApplication::translate("GraphExport", "CSV: запятая, десятичная точка (*.csv)"),
+         QCoreApplication::translate(
+             "GraphExport",
+             "CSV для русской таблицы: точка с запятой, десятичная запятая (*.csv)")},
         &chosen, preselected);
     if (path.isEmpty()) {
         return;

@@ -6,6 +6,7 @@
 #include "simulation/simulation.h"
 #include "solution/solution_arrays.h"
 
+#include <QCoreApplication>
 #include <QMenu>
 #include <QPainter>
 
@@ -15,32 +16,37 @@
 namespace ovrelan {
 
 void GraphView::add_menu_items(QMenu& menu) {
-    QAction* clear = menu.addAction("Убрать &метки", [this] { clear_markers(); });
+    QAction* clear = menu.addAction(QCoreApplication::translate("Graphs", "Убрать &метки"),
+                                    [this] { clear_markers(); });
     clear->setShortcut(Qt::Key_Escape);
     clear->setEnabled(!markers_.empty());
-    QAction* all = menu.addAction("Показать &всё время", [this] { show_whole(); });
+    QAction* all = menu.addAction(QCoreApplication::translate("Graphs", "Показать &всё время"),
+                                  [this] { show_whole(); });
     all->setShortcut(Qt::Key_Home);
     all->setEnabled(!whole_);
     QAction* follow =
-        menu.addAction("&Следовать за расчётом", [this](bool on) { following_ = on; });
+        menu.addAction(QCoreApplication::translate("Graphs", "&Следовать за расчётом"),
+                       [this](bool on) { following_ = on; });
     follow->setCheckable(true);
     follow->setChecked(following_);
     if (kind_ != GraphKind::UI) {
-        QAction* si = menu.addAction("&Физические единицы", [this](bool on) {
-            set_axes(on ? Axes::physical : Axes::normalised);
-        });
+        QAction* si =
+            menu.addAction(QCoreApplication::translate("Graphs", "&Физические единицы"),
+                           [this](bool on) { set_axes(on ? Axes::physical : Axes::normalised); });
         si->setCheckable(true);
         si->setChecked(axes_ == Axes::physical);
     }
     if (envelope_of(simulation_.state(), kind_)) {
         QAction* envelope =
-            menu.addAction("&Огибающая ±A·e^(−δt)", [this](bool on) { set_envelope(on); });
+            menu.addAction(QCoreApplication::translate("Graphs", "&Огибающая ±A·e^(−δt)"),
+                           [this](bool on) { set_envelope(on); });
         envelope->setCheckable(true);
         envelope->setChecked(envelope_);
     }
     if (kind_ == GraphKind::W && axes_ == Axes::physical) {
-        QAction* apart = menu.addAction("&Энергии конденсатора и катушки",
-                                        [this](bool on) { set_energies_apart(on); });
+        QAction* apart =
+            menu.addAction(QCoreApplication::translate("Graphs", "&Энергии конденсатора и катушки"),
+                           [this](bool on) { set_energies_apart(on); });
         apart->setCheckable(true);
         apart->setChecked(energies_apart_);
     }

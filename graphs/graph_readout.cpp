@@ -2,6 +2,7 @@
 // the strip that names their values.
 #include "graphs/graph_view.h"
 
+#include "model/translation.h"
 #include "platform/locale.h"
 #include "simulation/simulation.h"
 #include "solution/solution_arrays.h"
@@ -104,8 +105,8 @@ std::string GraphView::readout_text() const {
         std::string text = markers_readout(markers_[0], markers_[1], v, separator);
         // On two maxima of a damped oscillation: the decrement measured, beside the panel's.
         if (const auto theta = measured_decrement(s, v, markers_[0], markers_[1])) {
-            text += "; Θ = " + plain_text(*theta, separator) + " (на панели " +
-                    plain_text(s.theta, separator) + ")";
+            text += "; Θ = " + plain_text(*theta, separator) +
+                    translated("Graphs", " (на панели ") + plain_text(s.theta, separator) + ")";
         }
         return text;
     }

@@ -9,6 +9,7 @@
 #include "solution/solution_arrays.h"
 
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QHelpEvent>
 #include <QKeyEvent>
@@ -57,7 +58,7 @@ GraphView::GraphView(Simulation& simulation, GraphKind kind, Platform& platform,
     // The plot takes the focus when the graph opens (Home, the arrows, Enter and the menu key act
     // on it); Tab goes on to the zoom bar.
     zoom_bar_->setFocusPolicy(Qt::TabFocus);
-    zoom_bar_->setAccessibleName("Масштаб по вертикали");
+    zoom_bar_->setAccessibleName(QCoreApplication::translate("Graphs", "Масштаб по вертикали"));
     setFocusProxy(canvas_);
     setTabOrder(canvas_, zoom_bar_);
     // The bar stands at 1 while the zoom is 1: its first move to 0 leaves the scale as it is.

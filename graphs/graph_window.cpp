@@ -29,10 +29,14 @@ GraphWindow::GraphWindow(Simulation& simulation, GraphKind kind, Platform& platf
     setPalette(palette);
     setAutoFillBackground(true);
     view_->extra_menu = [this](QMenu& menu) {
-        menu.addAction("&Копировать изображение", [this] { copy_picture(); });
-        menu.addAction("Сохранить &график…", [this] { save_picture(); });
-        menu.addAction("Сохранить &данные…", [this] { save_data(); });
-        menu.addAction("&Печать…", [this] { print_picture(); });
+        menu.addAction(QCoreApplication::translate("Graphs", "&Копировать изображение"),
+                       [this] { copy_picture(); });
+        menu.addAction(QCoreApplication::translate("Graphs", "Сохранить &график…"),
+                       [this] { save_picture(); });
+        menu.addAction(QCoreApplication::translate("Graphs", "Сохранить &данные…"),
+                       [this] { save_data(); });
+        menu.addAction(QCoreApplication::translate("Graphs", "&Печать…"),
+                       [this] { print_picture(); });
     };
     resize(400, 240);
     view_->setGeometry(rect());

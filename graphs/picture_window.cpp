@@ -4,6 +4,7 @@
 
 #include <QCloseEvent>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QPainter>
 
@@ -54,21 +55,21 @@ void PictureWindow::contextMenuEvent(QContextMenuEvent* event) {
         menu.addSeparator();
     }
     // Each reads the model: an edit still waiting is finished first.
-    menu.addAction("&Копировать изображение", [this] {
+    menu.addAction(QCoreApplication::translate("Graphs", "&Копировать изображение"), [this] {
         simulation_.finish_pending_edits();
         copy_picture(picture());
     });
-    menu.addAction("Сохранить &график…", [this] {
+    menu.addAction(QCoreApplication::translate("Graphs", "Сохранить &график…"), [this] {
         simulation_.finish_pending_edits();
         save_picture(this, platform_, picture());
     });
     if (save_data) {
-        menu.addAction("Сохранить &данные…", [this] {
+        menu.addAction(QCoreApplication::translate("Graphs", "Сохранить &данные…"), [this] {
             simulation_.finish_pending_edits();
             save_data();
         });
     }
-    menu.addAction("&Печать…", [this] {
+    menu.addAction(QCoreApplication::translate("Graphs", "&Печать…"), [this] {
         simulation_.finish_pending_edits();
         print_picture(this, platform_, picture());
     });

@@ -3,6 +3,7 @@
 #include "geometry/family_palette.h"
 #include "geometry/graph_readout.h"
 #include "graphs/picture_notes.h"
+#include "model/translation.h"
 
 #include <algorithm>
 #include <cmath>
@@ -61,13 +62,14 @@ std::vector<std::string> resonance_notes(const Parameters& p, const ResonanceCur
             together("Im = " + si_text(s.I_m, "А", separator)) + ", " +
             together("φ = " + plain_text(s.phi * 180 / std::numbers::pi, separator) + "°"));
     } else {
-        add("источник постоянный (ν = 0)");
+        add(translated("Pictures", "источник постоянный (ν = 0)"));
     }
     notes.push_back(marks);
     if (c.unbounded) {
-        notes.push_back("R = 0: ток при ν₀ не ограничен, пик на графике обрезан");
+        notes.push_back(
+            translated("Pictures", "R = 0: ток при ν₀ не ограничен, пик на графике обрезан"));
     } else if (c.width > 0) {
-        notes.push_back("Полоса пропускания (Im ≥ Im,max/√2): " +
+        notes.push_back(translated("Pictures", "Полоса пропускания (Im ≥ Im,max/√2): ") +
                         together(hz(c.band_low, separator) + " … " + hz(c.band_high, separator)) +
                         ", " + together("Δν = R/(2πL) = " + hz(c.width, separator)) + ", " +
                         together("Q = ν₀/Δν = " + plain_text(c.Q, separator)));

@@ -6,34 +6,38 @@
 #include "platform/locale.h"
 #include "simulation/simulation.h"
 
+#include <QCoreApplication>
 #include <QMenu>
 
 namespace ovrelan {
 
 ResonanceWindow::ResonanceWindow(Simulation& simulation, Platform& platform)
-    : PictureWindow("form_Resonance", "Резонансная кривая", simulation, platform) {
+    : PictureWindow("form_Resonance", QCoreApplication::translate("Graphs", "Резонансная кривая"),
+                    simulation, platform) {
     set_draw([this](QPainter& painter, QSizeF size, const GraphLook& look) {
         draw_resonance(painter, size, look, simulation_.state(), curve_, logarithmic_,
                        decimal_separator(), family_);
     });
     set_title([this] {
         const SimulationState& s = simulation_.state();
-        return QString::fromStdString("Резонансная кривая. " + circuit_summary(s) + ". " +
-                                      circuit_caption(s));
+        return QCoreApplication::translate("Graphs", "Резонансная кривая.") +
+               QString::fromStdString(" " + circuit_summary(s) + ". " + circuit_caption(s));
     });
     set_least_body([this](double width, const GraphLook& look) {
         return resonance_least_body(width, look, simulation_.state(), curve_, decimal_separator());
     });
     own_menu = [this](QMenu& menu) {
-        QAction* log = menu.addAction("&Логарифмическая шкала частот",
-                                      [this](bool on) { set_logarithmic(on); });
+        QAction* log =
+            menu.addAction(QCoreApplication::translate("Graphs", "&Логарифмическая шкала частот"),
+                           [this](bool on) { set_logarithmic(on); });
         log->setCheckable(true);
         log->setChecked(logarithmic_);
     };
     save_data = [this] {
-        save_table(this, platform_, "резонанс.csv", [this](CsvDialect dialect, const FilePut& put) {
-            return write_resonance_csv(curve_, dialect, put);
-        });
+        save_table(this, platform_, QCoreApplication::translate("Graphs", "резонанс.csv"),
+                   [this](CsvDialect dialect, const FilePut& put) {
+                       return write_resonance_csv(curve_, dialect, put);
+                   });
     };
     connect(&simulation, &Simulation::recomputed, this, [this] { recompute(); });
     connect(&simulation, &Simulation::family_changed, this, [this] { recompute(); });

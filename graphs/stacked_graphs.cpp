@@ -6,6 +6,7 @@
 #include "simulation/simulation.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QMenu>
 #include <QScrollArea>
@@ -17,7 +18,7 @@ StackedGraphs::StackedGraphs(Simulation& simulation, Platform& platform)
     : QWidget(nullptr, Qt::Window), simulation_(simulation), platform_(platform),
       scroll_(new QScrollArea(this)), content_(new QWidget), grid_(new QGridLayout(content_)) {
     setObjectName("form_Graphs");
-    setWindowTitle("Графики");
+    setWindowTitle(QCoreApplication::translate("Graphs", "Графики"));
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, to<QColor>(window_background));
     setPalette(palette);
@@ -87,12 +88,14 @@ void StackedGraphs::show_graphs(const std::vector<GraphKind>& kinds, int columns
             row == rows - 1 || static_cast<int>(i) + columns >= static_cast<int>(kinds.size());
         v->set_time_labels(lowest);
         v->extra_menu = [this, v](QMenu& menu) {
-            menu.addAction("&Копировать изображение", [v] { copy_graph_picture(*v); });
-            menu.addAction("Сохранить &график…",
+            menu.addAction(QCoreApplication::translate("Graphs", "&Копировать изображение"),
+                           [v] { copy_graph_picture(*v); });
+            menu.addAction(QCoreApplication::translate("Graphs", "Сохранить &график…"),
                            [this, v] { save_graph_picture(this, platform_, *v); });
-            menu.addAction("Сохранить &данные…",
+            menu.addAction(QCoreApplication::translate("Graphs", "Сохранить &данные…"),
                            [this] { save_results(this, platform_, simulation_.state()); });
-            menu.addAction("&Печать…", [this, v] { print_graph(this, platform_, *v); });
+            menu.addAction(QCoreApplication::translate("Graphs", "&Печать…"),
+                           [this, v] { print_graph(this, platform_, *v); });
         };
         // One time window for all of them.
         v->on_time_window_changed([this, v](const TimeWindow& window) {

@@ -3,6 +3,7 @@
 #include "geometry/graph_readout.h"
 #include "geometry/picture_size.h"
 #include "graphs/picture_notes.h"
+#include "model/translation.h"
 
 #include <QPainterPath>
 
@@ -108,9 +109,10 @@ std::vector<std::string> vector_notes(const Parameters& p, const VectorDiagram& 
     if (!d.reason.empty()) {
         return {d.reason};
     }
-    const std::string lead = d.phi > 0 ? " (ЭДС опережает ток: цепь индуктивная)"
-                             : d.phi < 0 ? " (ток опережает ЭДС: цепь ёмкостная)"
-                                         : " (ток в фазе с ЭДС: резонанс)";
+    const std::string lead =
+        d.phi > 0 ? translated("Pictures", " (ЭДС опережает ток: цепь индуктивная)")
+        : d.phi < 0 ? translated("Pictures", " (ток опережает ЭДС: цепь ёмкостная)")
+                    : translated("Pictures", " (ток в фазе с ЭДС: резонанс)");
     std::string amplitudes = together("ν = " + si_text(p.nu, "Гц", separator)) + ":";
     for (const Phasor& v : d.phasors) {
         if (v.name != "UL+Uc") {

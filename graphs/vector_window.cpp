@@ -8,13 +8,16 @@
 #include "simulation/simulation.h"
 #include "solution/solution_arrays.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 #include <numbers>
 
 namespace ovrelan {
 
 VectorWindow::VectorWindow(Simulation& simulation, Platform& platform)
-    : PictureWindow("form_Vector", "Векторная диаграмма", simulation, platform) {
+    : PictureWindow("form_Vector", QCoreApplication::translate("Graphs", "Векторная диаграмма"),
+                    simulation, platform) {
     set_draw([this](QPainter& painter, QSizeF size, const GraphLook& look) {
         const SimulationState& s = simulation_.state();
         draw_vector_diagram(painter, size, look, s, vector_diagram(s, phase()),
@@ -22,8 +25,8 @@ VectorWindow::VectorWindow(Simulation& simulation, Platform& platform)
     });
     set_title([this] {
         const SimulationState& s = simulation_.state();
-        return QString::fromStdString("Векторная диаграмма. " + circuit_summary(s) + ". " +
-                                      circuit_caption(s));
+        return QCoreApplication::translate("Graphs", "Векторная диаграмма.") +
+               QString::fromStdString(" " + circuit_summary(s) + ". " + circuit_caption(s));
     });
     set_least_body([this](double width, const GraphLook& look) {
         const SimulationState& s = simulation_.state();

@@ -1,5 +1,7 @@
 #include "model/characteristics.h"
 
+#include "model/translation.h"
+
 #include "model/circuit_kind.h"
 #include "model/number_format.h"
 
@@ -16,7 +18,8 @@ constexpr double half_pi = pi / 2;
 // The ratio w/d at which the quarter unit of R-C and R-L switches: sqrt(pi^2/4 - 1).
 const double k_switch = std::sqrt(pi * pi / 4 - 1);
 
-constexpr std::string_view no_current = "А откуда ток возьмется?!";
+constexpr std::string_view no_current =
+    OVRELAN_TRANSLATE_NOOP("Messages", "А откуда ток возьмется?!");
 
 struct Guard {
     bool (*holds)(const Parameters&);
@@ -27,19 +30,22 @@ struct Guard {
 
 const Guard guards[] = {
     {[](const Parameters& p) { return p.L == 0 && p.C == 0 && p.R == 0 && p.Em == 0; },
-     "А изучать-то что будете?!", &Parameters::R, 0.02},
+     OVRELAN_TRANSLATE_NOOP("Messages", "А изучать-то что будете?!"), &Parameters::R, 0.02},
     {[](const Parameters& p) { return p.L == 0 && p.C == 0 && p.Em == 0; }, no_current,
      &Parameters::Em, 5},
     {[](const Parameters& p) { return p.L == 0 && p.C == 0 && p.R == 0; },
-     "Это короткое замыкание!", &Parameters::R, 0.02},
+     OVRELAN_TRANSLATE_NOOP("Messages", "Это короткое замыкание!"), &Parameters::R, 0.02},
     {[](const Parameters& p) { return p.Uo == 0 && p.Em == 0; }, no_current, &Parameters::Em, 5},
     {[](const Parameters& p) { return p.C == 0 && p.Em == 0; }, no_current, &Parameters::Em, 5},
     {[](const Parameters& p) { return p.L == 0 && p.R == 0 && p.nu == 0; },
-     "Напряжение скачком меняется от Uo до - Em в начальный момент времени. Потом постоянно. "
-     "Ток в начальный момент времени бесконечен, а потом равен 0",
+     OVRELAN_TRANSLATE_NOOP("Messages",
+                            "Напряжение скачком меняется от Uo до - Em в начальный момент "
+                            "времени. Потом постоянно. Ток в начальный момент времени "
+                            "бесконечен, а потом равен 0"),
      &Parameters::nu, 50},
     {[](const Parameters& p) { return p.L == 0 && p.R == 0 && p.Em == 0; },
-     "Мгновенная разрядка конденсатора бесконечным током!", &Parameters::Em, 5},
+     OVRELAN_TRANSLATE_NOOP("Messages", "Мгновенная разрядка конденсатора бесконечным током!"),
+     &Parameters::Em, 5},
 };
 
 // The source's cyclic frequency. The cosine source is even in w, so a negative frequency
@@ -333,9 +339,11 @@ std::string too_many_points_text(const SimulationScalars& s, Field field) {
         largest = largest_fitting(s, field);
     }
     const double shown = round_down_readably(*largest / field_entry(field).factor);
-    return "Слишком много точек расчёта (" + grouped(std::floor(s.Nt) + 1) +
-           ")! При этих значениях " + field_caption(field) + " не больше " +
-           field_value_text(field, shown * field_entry(field).factor) + ". Значение не принято.";
+    return translated("Messages", "Слишком много точек расчёта (") + grouped(std::floor(s.Nt) + 1) +
+           translated("Messages", ")! При этих значениях ") + field_caption(field) +
+           translated("Messages", " не больше ") +
+           field_value_text(field, shown * field_entry(field).factor) +
+           translated("Messages", ". Значение не принято.");
 }
 
 std::optional<GuardWarning> find_guard(const Parameters& p) {
@@ -345,8 +353,8 @@ std::optional<GuardWarning> find_guard(const Parameters& p) {
         if (guard.holds(p)) {
             const Field field = field_of(guard.param);
             return GuardWarning{number,
-                                std::string(warning_title),
-                                std::string(guard.text),
+                                translated("Messages", warning_title.data()),
+                                translated("Messages", guard.text.data()),
                                 field,
                                 guard.corrected,
                                 field_text_general(field, guard.corrected)};
@@ -368,10 +376,13 @@ PassResult calc_characteristics(SimulationScalars& s, Field advice) {
     if (!all_scalars_finite(s) || !(s.Nt >= 0)) {
         s = before;
         return PassResult{PassKind::refused, std::nullopt,
-                          Refusal{std::string(warning_title), std::string(refused_text), {}}};
+                          Refusal{translated("Messages", warning_title.data()),
+                                  translated("Messages", refused_text.data()),
+                                  {}}};
     }
     if (!fits(s.Nt)) {
-        Refusal refusal{std::string(warning_title), too_many_points_text(s, advice), {}};
+        Refusal refusal{
+            translated("Messages", warning_title.data()), too_many_points_text(s, advice), {}};
         s = before;
         return PassResult{PassKind::refused, std::nullopt, std::move(refusal)};
     }

@@ -2,6 +2,8 @@
 // time grid. The solution arrays are built from them by the chain (chain/recompute).
 #pragma once
 
+#include "model/translation.h"
+
 #include "model/constants.h"
 #include "model/parameter_fields.h"
 #include "model/simulation_state.h"
@@ -14,9 +16,10 @@
 
 namespace ovrelan {
 
-inline constexpr std::string_view warning_title = "Предупреждение";
-inline constexpr std::string_view refused_text =
-    "Расчёт с такими значениями невозможен! Значение не принято.";
+inline constexpr std::string_view warning_title =
+    OVRELAN_TRANSLATE_NOOP("Messages", "Предупреждение");
+inline constexpr std::string_view refused_text = OVRELAN_TRANSLATE_NOOP(
+    "Messages", "Расчёт с такими значениями невозможен! Значение не принято.");
 
 // A grid larger than this is refused before anything is allocated.
 inline constexpr std::size_t max_grid_points = 1'000'000;

@@ -1,6 +1,7 @@
 #include "model/characteristics_panel.h"
 
 #include "model/number_format.h"
+#include "model/translation.h"
 
 #include <cmath>
 
@@ -50,52 +51,65 @@ void set(PanelView& v, PanelLabel label, std::string caption) {
 }
 
 void set_tooltip(PanelView& v, PanelLabel label, const char* tooltip) {
-    v.label(label).tooltip = tooltip;
+    v.label(label).tooltip = translated("Panel", tooltip);
 }
 
 void source_captions(PanelView& v, const SimulationScalars& s, const Formats& f) {
-    set(v, source_frequency, "ω=   " + f.F4(s.w) + "рад/c");
-    set(v, source_period, s.w != 0 ? "Tv=" + f.F4(s.Tv) + " c" : "Пост. ток Tv->oo");
+    set(v, source_frequency, "ω=   " + f.F4(s.w) + translated("Panel", "рад/c"));
+    set(v, source_period,
+        s.w != 0 ? "Tv=" + f.F4(s.Tv) + translated("Panel", " c")
+                 : translated("Panel", "Пост. ток Tv->oo"));
 }
 
 void first_order_captions(PanelView& v, const SimulationScalars& s, const Formats& f) {
-    set(v, natural_frequency, "ωc= " + f.F4(s.wx) + "рад/c");
-    set(v, natural_period, "Tx=" + f.F4(s.Tx) + " c");
-    set(v, free_period, s.R != 0 ? "Tr=" + f.F4(s.Tr) + " c" : "Tr -> oo");
-    set(v, damping, "δ=  " + f.F4(s.d) + " 1/c");
+    set(v, natural_frequency, "ωc= " + f.F4(s.wx) + translated("Panel", "рад/c"));
+    set(v, natural_period, "Tx=" + f.F4(s.Tx) + translated("Panel", " c"));
+    set(v, free_period, s.R != 0 ? "Tr=" + f.F4(s.Tr) + translated("Panel", " c") : "Tr -> oo");
+    set(v, damping, "δ=  " + f.F4(s.d) + translated("Panel", " 1/c"));
     set(v, alpha, "α=" + f.F4(s.a) + " ");
     set(v, beta, "β=" + f.F4(s.b) + " ");
-    set_tooltip(v, natural_frequency, "Характерная частота");
-    set_tooltip(v, natural_period, "Характерное время");
-    set_tooltip(v, free_period, "Время релаксации");
-    set_tooltip(v, alpha, "Отношение декремента затухания к характерной частоте");
-    set_tooltip(v, beta, "Отношение частоты тока источника ЭДС к характерной частоте");
+    set_tooltip(v, natural_frequency, OVRELAN_TRANSLATE_NOOP("Panel", "Характерная частота"));
+    set_tooltip(v, natural_period, OVRELAN_TRANSLATE_NOOP("Panel", "Характерное время"));
+    set_tooltip(v, free_period, OVRELAN_TRANSLATE_NOOP("Panel", "Время релаксации"));
+    set_tooltip(
+        v, alpha,
+        OVRELAN_TRANSLATE_NOOP("Panel", "Отношение декремента затухания к характерной частоте"));
+    set_tooltip(v, beta,
+                OVRELAN_TRANSLATE_NOOP(
+                    "Panel", "Отношение частоты тока источника ЭДС к характерной частоте"));
 }
 
 void rlc_captions(PanelView& v, const SimulationScalars& s, const Formats& f) {
     const bool under = s.wo > s.d;
     const bool over = s.wo < s.d;
-    set(v, natural_frequency, "ωo= " + f.F4(s.wo) + "рад/c");
-    set(v, free_frequency, (over ? "Ω=i" : "Ω= ") + f.F4(s.Wb) + "рад/c");
-    set(v, natural_period, "Tо=" + f.F4(s.To) + " c");
+    set(v, natural_frequency, "ωo= " + f.F4(s.wo) + translated("Panel", "рад/c"));
+    set(v, free_frequency, (over ? "Ω=i" : "Ω= ") + f.F4(s.Wb) + translated("Panel", "рад/c"));
+    set(v, natural_period, translated("Panel", "Tо=") + f.F4(s.To) + translated("Panel", " c"));
     set(v, free_period,
-        under  ? "T= " + f.F4(s.T) + " c"
-        : over ? "T=  i" + f.F4(s.T) + " c"
+        under  ? "T= " + f.F4(s.T) + translated("Panel", " c")
+        : over ? "T=  i" + f.F4(s.T) + translated("Panel", " c")
                : "T -> oo");
-    set(v, damping, "δ=  " + f.F4(s.d) + " 1/c");
+    set(v, damping, "δ=  " + f.F4(s.d) + translated("Panel", " 1/c"));
     set(v, log_decrement, under ? "Θ= " + f.F4(s.theta) : "Θ -> oo");
     set(v, quality, s.R == 0 ? "Q -> oo" : under ? "Q= " + f.F4(s.Q) : "Q=0");
-    set(v, critical_resistance, "Rк= " + f.F3(s.Rk) + " Ом");
-    set(v, initial_charge, "Qc= " + f.F3(s.Qc) + " Кл");
-    set(v, resonance_frequency, s.wo > std::sqrt(2.0) * s.d ? "Vr= " + f.F3(s.Vr) + " Гц" : "нет");
+    set(v, critical_resistance, "Rк= " + f.F3(s.Rk) + translated("Panel", " Ом"));
+    set(v, initial_charge, "Qc= " + f.F3(s.Qc) + translated("Panel", " Кл"));
+    set(v, resonance_frequency,
+        s.wo > std::sqrt(2.0) * s.d ? "Vr= " + f.F3(s.Vr) + translated("Panel", " Гц")
+                                    : translated("Panel", "нет"));
     set(v, alpha, "α= " + f.F3(s.a));
     set(v, beta, "β= " + f.F3(s.b));
     set(v, gamma, (over ? "γ= i" : "γ= ") + f.F4(s.g));
-    set_tooltip(v, natural_frequency, "Собственная циклическая частота контура");
-    set_tooltip(v, natural_period, "Период собственных колебаний в контуре");
-    set_tooltip(v, free_period, "Период колебаний в контуре (i -мнимый)");
-    set_tooltip(v, alpha, "Безразмерный декремент затухания");
-    set_tooltip(v, beta, "Отношение частоты тока источника ЭДС к собственной частоте");
+    set_tooltip(v, natural_frequency,
+                OVRELAN_TRANSLATE_NOOP("Panel", "Собственная циклическая частота контура"));
+    set_tooltip(v, natural_period,
+                OVRELAN_TRANSLATE_NOOP("Panel", "Период собственных колебаний в контуре"));
+    set_tooltip(v, free_period,
+                OVRELAN_TRANSLATE_NOOP("Panel", "Период колебаний в контуре (i -мнимый)"));
+    set_tooltip(v, alpha, OVRELAN_TRANSLATE_NOOP("Panel", "Безразмерный декремент затухания"));
+    set_tooltip(v, beta,
+                OVRELAN_TRANSLATE_NOOP(
+                    "Panel", "Отношение частоты тока источника ЭДС к собственной частоте"));
 }
 
 bool is_basic(PanelLabel l) {
@@ -122,15 +136,16 @@ bool is_rlc_only(PanelLabel l) {
 std::string energy_window_caption(Configuration c) {
     switch (c) {
     case Configuration::r_only:
-        return "Зависимость количества теплоты, выделяющегося на резисторе, от времени";
+        return translated("Panel",
+                          "Зависимость количества теплоты, выделяющегося на резисторе, от времени");
     case Configuration::l_only:
     case Configuration::rl:
-        return "Зависимость энергии магнитного поля в катушке от времени";
+        return translated("Panel", "Зависимость энергии магнитного поля в катушке от времени");
     case Configuration::c_only:
     case Configuration::rc:
-        return "Зависимость энергии конденсатора от времени";
+        return translated("Panel", "Зависимость энергии конденсатора от времени");
     case Configuration::rlc:
-        return "Зависимость энергии конденсатора и катушки от времени";
+        return translated("Panel", "Зависимость энергии конденсатора и катушки от времени");
     }
     return {};
 }
@@ -138,31 +153,31 @@ std::string energy_window_caption(Configuration c) {
 std::string circuit_caption(Configuration c, std::optional<Regime> r) {
     switch (c) {
     case Configuration::r_only:
-        return "Цепь R: резистор и источник";
+        return translated("Panel", "Цепь R: резистор и источник");
     case Configuration::l_only:
-        return "Цепь L: катушка и постоянная ЭДС";
+        return translated("Panel", "Цепь L: катушка и постоянная ЭДС");
     case Configuration::c_only:
-        return "Цепь C: конденсатор и переменная ЭДС";
+        return translated("Panel", "Цепь C: конденсатор и переменная ЭДС");
     case Configuration::rc:
-        return "Цепь RC: резистор и конденсатор";
+        return translated("Panel", "Цепь RC: резистор и конденсатор");
     case Configuration::rl:
-        return "Цепь RL: резистор и катушка";
+        return translated("Panel", "Цепь RL: резистор и катушка");
     case Configuration::rlc:
         break;
     }
     switch (r.value_or(Regime::oscillatory)) {
     case Regime::oscillatory:
-        return "Контур RLC: колебательный режим (затухающие колебания)";
+        return translated("Panel", "Контур RLC: колебательный режим (затухающие колебания)");
     case Regime::critical:
-        return "Контур RLC: критический режим";
+        return translated("Panel", "Контур RLC: критический режим");
     case Regime::aperiodic:
-        return "Контур RLC: апериодический режим";
+        return translated("Panel", "Контур RLC: апериодический режим");
     case Regime::undamped_dc:
-        return "Контур LC: незатухающие колебания";
+        return translated("Panel", "Контур LC: незатухающие колебания");
     case Regime::undamped:
-        return "Контур LC: незатухающие и вынужденные колебания";
+        return translated("Panel", "Контур LC: незатухающие и вынужденные колебания");
     case Regime::undamped_resonance:
-        return "Контур LC: резонанс без потерь, амплитуда растёт";
+        return translated("Panel", "Контур LC: резонанс без потерь, амплитуда растёт");
     }
     return {};
 }

@@ -12,7 +12,7 @@
 namespace ovrelan {
 
 struct Example {
-    std::string_view name;                 // the menu item
+    std::string_view name;                 // the menu item (translated in context "Examples")
     std::array<std::string_view, 7> texts; // as typed into L, C, R, Uo, Em, nu, Nmax
     Configuration configuration;
     std::optional<Regime> regime; // for a circuit with both L and C

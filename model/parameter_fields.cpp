@@ -1,5 +1,7 @@
 #include "model/parameter_fields.h"
 
+#include "model/translation.h"
+
 #include "model/number_format.h"
 #include "model/number_reading.h"
 
@@ -14,21 +16,24 @@ namespace {
 // The tone of a value that reads as zero although it was not written as zero.
 constexpr int underflow_beep_ms = 60;
 
-constexpr std::string_view negative_message =
-    "не может быть отрицательным! Не вводите заново, а исправьте!";
+constexpr std::string_view negative_message = OVRELAN_TRANSLATE_NOOP(
+    "Messages", "не может быть отрицательным! Не вводите заново, а исправьте!");
 
 const std::array<FieldEntry, 7> table{{
-    {Field::L, "Text1", &Parameters::L, "L(мкГн)=", "Индуктивность катушки", 0.000001,
-     FieldCheck::negative, 0.005, negative_message, 60},
-    {Field::C, "Text2", &Parameters::C, "С(мкФ)=", "Электроёмкость конденсатора", 0.000001,
+    {Field::L, "Text1", &Parameters::L, OVRELAN_TRANSLATE_NOOP("Fields", "L(мкГн)="),
+     OVRELAN_TRANSLATE_NOOP("Fields", "Индуктивность катушки"), 0.000001, FieldCheck::negative,
+     0.005, negative_message, 60},
+    {Field::C, "Text2", &Parameters::C, OVRELAN_TRANSLATE_NOOP("Fields", "С(мкФ)="),
+     OVRELAN_TRANSLATE_NOOP("Fields", "Электроёмкость конденсатора"), 0.000001,
      FieldCheck::negative, 0.002, negative_message, 60},
-    {Field::R, "Text3", &Parameters::R, "R(Ом)=", "Сопротивление резистора", 1.0,
-     FieldCheck::negative, 0.02, negative_message, 60},
+    {Field::R, "Text3", &Parameters::R, OVRELAN_TRANSLATE_NOOP("Fields", "R(Ом)="),
+     OVRELAN_TRANSLATE_NOOP("Fields", "Сопротивление резистора"), 1.0, FieldCheck::negative, 0.02,
+     negative_message, 60},
     {Field::Uo,
      "Text4",
      &Parameters::Uo,
-     "Uo(B)=",
-     "Начальное напряжение на конденсаторе",
+     OVRELAN_TRANSLATE_NOOP("Fields", "Uo(B)="),
+     OVRELAN_TRANSLATE_NOOP("Fields", "Начальное напряжение на конденсаторе"),
      1.0,
      FieldCheck::none,
      0,
@@ -37,8 +42,8 @@ const std::array<FieldEntry, 7> table{{
     {Field::Em,
      "Text5",
      &Parameters::Em,
-     "e(B)=",
-     "Амплитуда ЭДС источника",
+     OVRELAN_TRANSLATE_NOOP("Fields", "e(B)="),
+     OVRELAN_TRANSLATE_NOOP("Fields", "Амплитуда ЭДС источника"),
      1.0,
      FieldCheck::none,
      0,
@@ -47,16 +52,18 @@ const std::array<FieldEntry, 7> table{{
     {Field::nu,
      "Text6",
      &Parameters::nu,
-     "v(Гц)=",
-     "Частота тока источника",
+     OVRELAN_TRANSLATE_NOOP("Fields", "v(Гц)="),
+     OVRELAN_TRANSLATE_NOOP("Fields", "Частота тока источника"),
      1.0,
      FieldCheck::none,
      0,
      {},
      0},
-    {Field::Nmax, "Text7", &Parameters::Nmax,
-     "Nmax=", "Время расчёта (в собственных периодах или характерных временах)", 1.0,
-     FieldCheck::not_positive, 1, "не может быть! Не вводите заново, а исправьте!", 300},
+    {Field::Nmax, "Text7", &Parameters::Nmax, OVRELAN_TRANSLATE_NOOP("Fields", "Nmax="),
+     OVRELAN_TRANSLATE_NOOP("Fields",
+                            "Время расчёта (в собственных периодах или характерных временах)"),
+     1.0, FieldCheck::not_positive, 1,
+     OVRELAN_TRANSLATE_NOOP("Messages", "не может быть! Не вводите заново, а исправьте!"), 300},
 }};
 
 bool fails(FieldCheck check, double value) {
@@ -109,14 +116,16 @@ FieldChange field_change(Field field, std::string_view text) {
         change.rejected = true;
         change.keeps_previous = true;
         change.beep_ms = underflow_beep_ms;
-        change.message = FieldMessage{std::string(error_title), std::string(underflow_message)};
+        change.message = FieldMessage{translated("Messages", error_title.data()),
+                                      translated("Messages", underflow_message.data())};
         return change;
     }
     if (fails(entry.check, change.value)) {
         change.rejected = true;
         change.stored = entry.fallback;
         change.beep_ms = entry.beep_ms;
-        change.message = FieldMessage{std::string(error_title), std::string(entry.message)};
+        change.message = FieldMessage{translated("Messages", error_title.data()),
+                                      translated("Messages", entry.message.data())};
         if (field == Field::Nmax) {
             change.write_back = field_text_general(field, entry.fallback);
         }
@@ -130,10 +139,12 @@ void store_field_value(Parameters& s, Field field, double value) {
 
 std::string field_caption(Field field) {
     if (field == Field::Em) {
-        return "ε(B)"; // the EMF's letter, as the window writes it
+        return translated("Fields", "ε(B)"); // the EMF's letter, as the window writes it
     }
-    const std::string_view label = field_entry(field).label;
-    return std::string(label.substr(0, label.find('=')));
+    // The label without its equals sign (and the blank before it, in English).
+    const std::string label = translated("Fields", field_entry(field).label.data());
+    const std::string caption = label.substr(0, label.find('='));
+    return caption.substr(0, caption.find_last_not_of(' ') + 1);
 }
 
 std::string field_value_text(Field field, double value_held) {

@@ -1,6 +1,8 @@
 // The seven parameter fields as data, and what a change of a field's text does.
 #pragma once
 
+#include "model/translation.h"
+
 #include "model/simulation_state.h"
 
 #include <array>
@@ -27,7 +29,7 @@ struct FieldEntry {
     int beep_ms;
 };
 
-inline constexpr std::string_view error_title = "Ошибка";
+inline constexpr std::string_view error_title = OVRELAN_TRANSLATE_NOOP("Messages", "Ошибка");
 
 const std::array<FieldEntry, 7>& field_table();
 const FieldEntry& field_entry(Field field);
@@ -41,8 +43,8 @@ struct FieldMessage {
     std::string text;
 };
 
-inline constexpr std::string_view underflow_message =
-    "слишком мало: в расчёте оно стало бы нулём! Значение не принято.";
+inline constexpr std::string_view underflow_message = OVRELAN_TRANSLATE_NOOP(
+    "Messages", "слишком мало: в расчёте оно стало бы нулём! Значение не принято.");
 
 // What the change handler does with the text of a field:
 // the value it stores, and for a rejected value the beep, the message and, for Text7,

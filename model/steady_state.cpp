@@ -1,5 +1,7 @@
 #include "model/steady_state.h"
 
+#include "model/translation.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -214,11 +216,12 @@ ResonanceCurve resonance_curve(const Parameters& p, std::size_t count) {
     c.has_L = p.L > 0;
     c.has_C = p.C > 0;
     if (!c.has_L && !c.has_C) {
-        c.reason = "Без катушки и конденсатора ток не зависит от частоты: Im = ε/R";
+        c.reason = translated("Pictures",
+                              "Без катушки и конденсатора ток не зависит от частоты: Im = ε/R");
         return c;
     }
     if (p.Em == 0) {
-        c.reason = "Нет источника (ε = 0): вынужденных колебаний нет";
+        c.reason = translated("Pictures", "Нет источника (ε = 0): вынужденных колебаний нет");
         return c;
     }
     const double source = std::fabs(p.nu);

@@ -1,6 +1,7 @@
 #include "platform/document_viewer.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFile>
 #include <QFileInfo>
@@ -71,11 +72,13 @@ DocumentViewer::DocumentViewer() : QWidget(nullptr, Qt::Window), browser_(new QT
     browser_->viewport()->installEventFilter(this);
 
     auto* bar = new QToolBar(this);
-    back_ = bar->addAction(style()->standardIcon(QStyle::SP_ArrowBack), "Назад");
+    back_ = bar->addAction(style()->standardIcon(QStyle::SP_ArrowBack),
+                           QCoreApplication::translate("DocumentViewer", "Назад"));
     back_->setObjectName("back");
     back_->setShortcut(QKeySequence::Back);
     back_->setEnabled(false);
-    forward_ = bar->addAction(style()->standardIcon(QStyle::SP_ArrowForward), "Вперёд");
+    forward_ = bar->addAction(style()->standardIcon(QStyle::SP_ArrowForward),
+                              QCoreApplication::translate("DocumentViewer", "Вперёд"));
     forward_->setObjectName("forward");
     forward_->setShortcut(QKeySequence::Forward);
     forward_->setEnabled(false);

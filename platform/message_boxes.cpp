@@ -1,5 +1,6 @@
 #include "platform/message_boxes.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -7,7 +8,9 @@ namespace ovrelan {
 
 void QtMessageBoxes::show_ok(QWidget* parent, const QString& title, const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent);
-    box.button(QMessageBox::Ok)->setText("ОК"); // in Cyrillic letters, as the rest of the text
+    box.button(QMessageBox::Ok)
+        ->setText(QCoreApplication::translate(
+            "MessageBoxes", "ОК")); // in Cyrillic letters, as the rest of the text
     box.exec();
 }
 

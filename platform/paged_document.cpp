@@ -1,6 +1,7 @@
 #include "platform/paged_document.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -71,9 +72,10 @@ bool print_with_page_numbers(QTextDocument& document, QPagedPaintDevice& device)
         painter.setFont(footer_font(document.defaultFont(),
                                     document.documentLayout()->paintDevice() != nullptr));
         painter.setPen(Qt::black);
-        painter.drawText(QRectF(0, page.height(), page.width(), height - page.height()),
-                         Qt::AlignHCenter | Qt::AlignBottom,
-                         QString("%1 из %2").arg(i + 1).arg(count));
+        painter.drawText(
+            QRectF(0, page.height(), page.width(), height - page.height()),
+            Qt::AlignHCenter | Qt::AlignBottom,
+            QCoreApplication::translate("PagedDocument", "%1 из %2").arg(i + 1).arg(count));
     }
     return painter.end();
 }
@@ -115,7 +117,7 @@ void insert_contents(QTextDocument& document, int level, int least_pages) {
     title_chars.setFontWeight(QFont::Bold);
     title_chars.setFontPointSize(document.defaultFont().pointSizeF() * 1.2);
     cursor.insertBlock(title_format, title_chars);
-    cursor.insertText("Содержание");
+    cursor.insertText(QCoreApplication::translate("PagedDocument", "Содержание"));
     QTextTableFormat table_format;
     table_format.setBorder(0);
     table_format.setCellPadding(1);

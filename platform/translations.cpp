@@ -16,4 +16,23 @@ bool install_russian_qt_translations(QCoreApplication& app) {
     return QCoreApplication::installTranslator(translator);
 }
 
+QTranslator* english_translator(QObject* parent) {
+    auto* translator = new QTranslator(parent);
+    if (!translator->load(QStringLiteral(":/i18n/ovrelan_en.qm"))) {
+        delete translator;
+        return nullptr;
+    }
+    return translator;
+}
+
+void install_translations(QCoreApplication& app, Language language) {
+    if (language == Language::english) {
+        if (QTranslator* translator = english_translator(&app)) {
+            QCoreApplication::installTranslator(translator);
+        }
+        return;
+    }
+    install_russian_qt_translations(app);
+}
+
 } // namespace ovrelan

@@ -7,6 +7,7 @@
 #include "simulation/simulation.h"
 #include "solution/solution_arrays.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QTimer>
 
@@ -34,9 +35,9 @@ QColor from_long(std::int32_t c) {
 const char* start_button_caption(RunState state) {
     switch (state) {
     case RunState::idle:
-        return "ПУСК";
+        return QT_TRANSLATE_NOOP("RunController", "ПУСК");
     case RunState::running:
-        return "СТОП";
+        return QT_TRANSLATE_NOOP("RunController", "СТОП");
     case RunState::finishing:
         return "STOP";
     }

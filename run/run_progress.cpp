@@ -1,22 +1,24 @@
 #include "run/run_progress.h"
 
+#include <QCoreApplication>
+#include <QString>
+
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
 namespace ovrelan {
 
 std::string remaining_text(double seconds) {
     const long total = std::max(0L, static_cast<long>(std::ceil(seconds)));
-    char text[48];
-    if (total < 60) {
-        std::snprintf(text, sizeof text, "%ld с", total);
-    } else if (total < 3600) {
-        std::snprintf(text, sizeof text, "%ld мин %02ld с", total / 60, total % 60);
-    } else {
-        std::snprintf(text, sizeof text, "%ld ч %02ld мин", total / 3600, total % 3600 / 60);
-    }
-    return text;
+    const auto two = [](long n) { return QStringLiteral("%1").arg(n, 2, 10, QChar('0')); };
+    const QString text = total < 60 ? QCoreApplication::translate("RunProgress", "%1 с").arg(total)
+                         : total < 3600 ? QCoreApplication::translate("RunProgress", "%1 мин %2 с")
+                                              .arg(total / 60)
+                                              .arg(two(total % 60))
+                                        : QCoreApplication::translate("RunProgress", "%1 ч %2 мин")
+                                              .arg(total / 3600)
+                                              .arg(two(total % 3600 / 60));
+    return text.toStdString();
 }
 
 std::string run_progress_text(double started, RunMoment since, RunMoment now, int end) {
@@ -30,7 +32,10 @@ std::string run_progress_text(double started, RunMoment since, RunMoment now, in
         return {};
     }
     const int percent = std::clamp(static_cast<int>(100.0 * now.k / end), 0, 100);
-    return "Расчёт: " + std::to_string(percent) + " % — осталось около " + remaining_text(left);
+    return QCoreApplication::translate("RunProgress", "Расчёт: %1 % — осталось около %2")
+        .arg(percent)
+        .arg(QString::fromStdString(remaining_text(left)))
+        .toStdString();
 }
 
 } // namespace ovrelan

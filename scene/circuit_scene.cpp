@@ -5,6 +5,8 @@
 #include "simulation/simulation.h"
 #include "solution/solution_arrays.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace ovrelan {
@@ -24,7 +26,7 @@ const QColor field_dark_red = to<QColor>(magnetic_dark_red);
 DrawingSurface* make_element(QWidget* parent, const char* name, const char* tooltip) {
     auto* surface = new DrawingSurface(parent);
     surface->setObjectName(name);
-    surface->setToolTip(tooltip);
+    surface->setToolTip(QCoreApplication::translate("CircuitScene", tooltip));
     surface->set_background(Qt::white);
     return surface;
 }
@@ -34,13 +36,15 @@ DrawingSurface* make_element(QWidget* parent, const char* name, const char* tool
 CircuitScene::CircuitScene(Simulation& simulation, DrawingSurface& picture)
     : simulation_(simulation), picture_(picture) {
     QWidget* parent = picture.parentWidget();
-    picture.setToolTip("Элементы электрической цепи");
+    picture.setToolTip(QCoreApplication::translate("CircuitScene", "Элементы электрической цепи"));
     picture.set_background(Qt::white);
-    key_ = make_element(parent, "Picture_K", "Ключ");
-    source_ = make_element(parent, "Picture_E", "Источник ЭДС");
-    coil_ = make_element(parent, "Picture_L", "Катушка индуктивности");
-    resistor_ = make_element(parent, "Picture_R", "Резистор");
-    capacitor_ = make_element(parent, "Picture_C", "Конденсатор");
+    key_ = make_element(parent, "Picture_K", QT_TRANSLATE_NOOP("CircuitScene", "Ключ"));
+    source_ = make_element(parent, "Picture_E", QT_TRANSLATE_NOOP("CircuitScene", "Источник ЭДС"));
+    coil_ = make_element(parent, "Picture_L",
+                         QT_TRANSLATE_NOOP("CircuitScene", "Катушка индуктивности"));
+    resistor_ = make_element(parent, "Picture_R", QT_TRANSLATE_NOOP("CircuitScene", "Резистор"));
+    capacitor_ =
+        make_element(parent, "Picture_C", QT_TRANSLATE_NOOP("CircuitScene", "Конденсатор"));
     for (DrawingSurface* element : {key_, source_, coil_, resistor_, capacitor_}) {
         element->raise();
     }

@@ -7,7 +7,7 @@ OVRELAN_PACKAGES=(
     build-essential cmake ninja-build pkg-config clang-format git
     libgtest-dev libgmock-dev libbenchmark-dev libboost-dev
     nlohmann-json3-dev libcli11-dev libgsl-dev
-    qt6-base-dev qt6-multimedia-dev qt6-translations-l10n libgl-dev
+    qt6-base-dev qt6-multimedia-dev qt6-translations-l10n qt6-tools-dev qt6-l10n-tools libgl-dev
     fonts-liberation2 fonts-dejavu-core
     xvfb xauth imagemagick python3
     qt6-svg-dev poppler-utils desktop-file-utils appstream dpkg-dev file

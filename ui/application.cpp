@@ -1,6 +1,7 @@
 #include "ui/application.h"
 
 #include "io/system_errors.h"
+#include "model/translation.h"
 #include "platform/platform.h"
 #include "platform/translations.h"
 #include "ui/command_line.h"
@@ -42,12 +43,15 @@ protected:
     }
 };
 
-// The application as the program sets it up, whatever it shows.
-void set_up(QApplication& app) {
+// The application as the program sets it up, whatever it shows: the windows in the language
+// chosen in «Вид → Язык» or the system's; files and pictures made from the command line in
+// Russian.
+void set_up(QApplication& app, bool windows) {
     QApplication::setApplicationVersion(OVRELAN_VERSION);
     QApplication::setOrganizationName("Ovrelan");
     QApplication::setApplicationName("Ovrelan"); // QSettings: ~/.config/Ovrelan/Ovrelan.conf
-    install_russian_qt_translations(app);        // «Да», «Нет», the fields' context menus
+    install_translations(app, windows ? language_at_start() : Language::russian);
+    translate_core_texts();
 }
 
 // --export-graph, --report and --worksheet: drawn offscreen (no display needed) unless a
@@ -64,7 +68,7 @@ int export_without_window(int argc, char** argv, const CommandLine& line) {
         }
     });
     QApplication app(argc, argv);
-    set_up(app);
+    set_up(app, false);
     QtMessageBoxes boxes;
     QtTone tone;
     QtDocuments documents;
@@ -79,6 +83,12 @@ int export_without_window(int argc, char** argv, const CommandLine& line) {
 }
 
 } // namespace
+
+void translate_core_texts() {
+    install_text_translator([](const char* context, const char* source) {
+        return QCoreApplication::translate(context, source).toStdString();
+    });
+}
 
 int run_program(int argc, char** argv, StartOptions options) {
     // The command line first: --help and --version need no display.
@@ -105,7 +115,7 @@ int run_program(int argc, char** argv, StartOptions options) {
     }
 
     QApplication app(argc, argv);
-    set_up(app);
+    set_up(app, true);
     QApplication::setWindowIcon(app_icon());
     QApplication::setDesktopFileName("org.ovrelan.Ovrelan");
     // A machine without sound still plays nothing, silently.

@@ -3,6 +3,7 @@
 #include "platform/fonts.h"
 #include "ui/texts.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -10,7 +11,7 @@ namespace ovrelan {
 
 AuthorsWindow::AuthorsWindow() : QWidget(nullptr, Qt::Window), credits_(new QLabel(this)) {
     setObjectName("Form2");
-    setWindowTitle("Авторы");
+    setWindowTitle(QCoreApplication::translate("AuthorsWindow", "Авторы"));
     credits_->setObjectName("Label1");
     credits_->setFont(times_font());
     credits_->setAlignment(Qt::AlignCenter);

@@ -3,6 +3,7 @@
 #include "ui/form_widgets.h"
 #include "ui/texts.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 
 namespace ovrelan {
@@ -16,14 +17,16 @@ QString qt(const std::string& text) {
 } // namespace
 
 CharacteristicsView::CharacteristicsView(QWidget* client) {
-    header_ = make_label(client, "Label11", "Характеристики", true);
+    header_ =
+        make_label(client, "Label11",
+                   QCoreApplication::translate("CharacteristicsView", "Характеристики"), true);
     for (std::size_t i = 0; i < panel_label_count; ++i) {
         const auto label = static_cast<PanelLabel>(i);
         values_[i] = make_label(client, qt(panel_label_name(label)), QString());
         values_[i]->setToolTip(value_label_tooltip(label));
     }
     circuit_ = make_label(client, "Label27", QString());
-    circuit_->setToolTip("Вид цепи и режим");
+    circuit_->setToolTip(QCoreApplication::translate("CharacteristicsView", "Вид цепи и режим"));
 }
 
 void CharacteristicsView::show(const PanelView& view) {

@@ -3,6 +3,7 @@
 #include "simulation/simulation.h"
 #include "ui/parameter_panel.h"
 
+#include <QCoreApplication>
 #include <QUndoCommand>
 #include <QUndoStack>
 
@@ -26,7 +27,8 @@ QString described(const FieldTexts7& before, const FieldTexts7& after) {
         const auto field = static_cast<Field>(changed.front());
         return qt(field_caption(field)) + " = " + qt(after[changed.front()]).trimmed();
     }
-    return QString("значения %1 полей").arg(changed.size());
+    return QString(QCoreApplication::translate("EditHistory", "значения %1 полей"))
+        .arg(changed.size());
 }
 
 } // namespace
@@ -71,7 +73,9 @@ private:
 class RememberedCommand final : public QUndoCommand {
 public:
     RememberedCommand(Simulation& simulation, Remembered before, Remembered after)
-        : QUndoCommand(after.size() > before.size() ? "запомнить кривые" : "забыть кривые"),
+        : QUndoCommand(after.size() > before.size()
+                           ? QCoreApplication::translate("EditHistory", "запомнить кривые")
+                           : QCoreApplication::translate("EditHistory", "забыть кривые")),
           simulation_(simulation), before_(std::move(before)), after_(std::move(after)) {}
     void undo() override { simulation_.set_remembered(before_); }
     void redo() override {
@@ -94,8 +98,9 @@ class FamilyCommand final : public QUndoCommand {
 public:
     FamilyCommand(Simulation& simulation, std::optional<FamilyRequest> before,
                   std::optional<FamilyRequest> after)
-        : QUndoCommand(after ? "семейство кривых" : "убрать семейство"), simulation_(simulation),
-          before_(std::move(before)), after_(std::move(after)) {}
+        : QUndoCommand(after ? QCoreApplication::translate("EditHistory", "семейство кривых")
+                             : QCoreApplication::translate("EditHistory", "убрать семейство")),
+          simulation_(simulation), before_(std::move(before)), after_(std::move(after)) {}
     void undo() override { simulation_.set_family(before_); }
     void redo() override {
         if (first_) {
@@ -117,9 +122,10 @@ class MeasurementCommand final : public QUndoCommand {
 public:
     MeasurementCommand(Simulation& simulation, std::optional<Measurement> before,
                        std::optional<Measurement> after)
-        : QUndoCommand(!after ? "закрыть измерения"
-                       : before && before->trace == after->trace ? "сдвиг измерений"
-                                                                 : "открыть измерения"),
+        : QUndoCommand(!after ? QCoreApplication::translate("EditHistory", "закрыть измерения")
+                       : before && before->trace == after->trace
+                           ? QCoreApplication::translate("EditHistory", "сдвиг измерений")
+                           : QCoreApplication::translate("EditHistory", "открыть измерения")),
           simulation_(simulation), before_(std::move(before)), after_(std::move(after)) {}
     void undo() override { simulation_.set_measurement(before_); }
     void redo() override {
@@ -255,11 +261,15 @@ bool EditHistory::can_redo() const {
 }
 
 QString EditHistory::undo_text() const {
-    return stack_->canUndo() ? "Отменить: " + stack_->undoText() : QString("Отменить");
+    return stack_->canUndo()
+               ? QCoreApplication::translate("EditHistory", "Отменить: ") + stack_->undoText()
+               : QString(QCoreApplication::translate("EditHistory", "Отменить"));
 }
 
 QString EditHistory::redo_text() const {
-    return stack_->canRedo() ? "Повторить: " + stack_->redoText() : QString("Повторить");
+    return stack_->canRedo()
+               ? QCoreApplication::translate("EditHistory", "Повторить: ") + stack_->redoText()
+               : QString(QCoreApplication::translate("EditHistory", "Повторить"));
 }
 
 } // namespace ovrelan

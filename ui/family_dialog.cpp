@@ -5,6 +5,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -35,21 +36,28 @@ std::string range_text(const std::string& from, const std::string& to, int count
 FamilyDialog::FamilyDialog(const SimulationState& present, const std::optional<FamilyRequest>& now,
                            char decimal_separator, QWidget* parent)
     : QDialog(parent), present_(present), separator_(decimal_separator),
-      parameter_(new QComboBox(this)), list_mode_(new QRadioButton("&Список значений:", this)),
-      range_mode_(new QRadioButton("&Диапазон от", this)), list_(new QLineEdit(this)),
-      from_(new QLineEdit(this)), to_(new QLineEdit(this)), count_(new QSpinBox(this)),
-      logarithmic_(new QCheckBox("&равные отношения (логарифмическая шкала)", this)),
+      parameter_(new QComboBox(this)),
+      list_mode_(
+          new QRadioButton(QCoreApplication::translate("FamilyDialog", "&Список значений:"), this)),
+      range_mode_(
+          new QRadioButton(QCoreApplication::translate("FamilyDialog", "&Диапазон от"), this)),
+      list_(new QLineEdit(this)), from_(new QLineEdit(this)), to_(new QLineEdit(this)),
+      count_(new QSpinBox(this)),
+      logarithmic_(new QCheckBox(
+          QCoreApplication::translate("FamilyDialog", "&равные отношения (логарифмическая шкала)"),
+          this)),
       ready_(new QPushButton(this)), unit_(new QLabel(this)), refusals_(new QLabel(this)),
       buttons_(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this)) {
     setObjectName("FamilyDialog");
-    setWindowTitle("Семейство кривых");
+    setWindowTitle(QCoreApplication::translate("FamilyDialog", "Семейство кривых"));
     for (const Field field : swept) {
         parameter_->addItem(qt(sweep_symbol(field)) + " (" + qt(sweep_unit(field)) + ")",
                             static_cast<int>(field));
     }
     parameter_->setObjectName("FamilyParameter");
     list_->setObjectName("FamilyList");
-    list_->setPlaceholderText("например: 0,5; 1,265; 3");
+    list_->setPlaceholderText(
+        QCoreApplication::translate("FamilyDialog", "например: 0,5; 1,265; 3"));
     from_->setObjectName("FamilyFrom");
     to_->setObjectName("FamilyTo");
     count_->setObjectName("FamilyCount");
@@ -68,7 +76,8 @@ FamilyDialog::FamilyDialog(const SimulationState& present, const std::optional<F
 
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
-    auto* parameter_label = new QLabel("&Параметр:", this);
+    auto* parameter_label =
+        new QLabel(QCoreApplication::translate("FamilyDialog", "&Параметр:"), this);
     parameter_label->setBuddy(parameter_);
     form->addRow(parameter_label, parameter_);
     layout->addLayout(form);
@@ -79,24 +88,27 @@ FamilyDialog::FamilyDialog(const SimulationState& present, const std::optional<F
     auto* range_row = new QHBoxLayout;
     range_row->addWidget(range_mode_);
     range_row->addWidget(from_, 1);
-    range_row->addWidget(new QLabel("до", this));
+    range_row->addWidget(new QLabel(QCoreApplication::translate("FamilyDialog", "до"), this));
     range_row->addWidget(to_, 1);
     range_row->addWidget(unit_);
-    auto* count_label = new QLabel("&значений:", this);
+    auto* count_label = new QLabel(QCoreApplication::translate("FamilyDialog", "&значений:"), this);
     count_label->setBuddy(count_);
     range_row->addWidget(count_label);
     range_row->addWidget(count_);
     layout->addLayout(range_row);
     layout->addWidget(logarithmic_);
     layout->addWidget(ready_);
-    layout->addWidget(new QLabel(QString("Не больше %1 кривых. Значения проверяются так же, как "
-                                         "при вводе в поле; R можно задать в долях Rк (2·Rк), "
-                                         "ν — в долях ν₀ (1,1·ν₀).")
-                                     .arg(max_sweep_values),
-                                 this));
+    layout->addWidget(new QLabel(
+        QCoreApplication::translate("FamilyDialog",
+                                    "Не больше %1 кривых. Значения проверяются так же, как "
+                                    "при вводе в поле; R можно задать в долях Rк (2·Rк), "
+                                    "ν — в долях ν₀ (1,1·ν₀).")
+            .arg(max_sweep_values),
+        this));
     layout->addWidget(refusals_);
     layout->addWidget(buttons_);
-    buttons_->button(QDialogButtonBox::Ok)->setText("Построить");
+    buttons_->button(QDialogButtonBox::Ok)
+        ->setText(QCoreApplication::translate("FamilyDialog", "Построить"));
 
     connect(parameter_, &QComboBox::currentIndexChanged, this, [this] { parameter_changed(); });
     connect(buttons_, &QDialogButtonBox::accepted, this, &FamilyDialog::accept);
@@ -143,7 +155,8 @@ void FamilyDialog::parameter_changed() {
     const auto choices = ready_choices(parameter(), present_);
     ready_->setVisible(choices.has_value());
     if (choices) {
-        ready_->setText("&Готовый выбор: " + qt(*choices));
+        ready_->setText(QCoreApplication::translate("FamilyDialog", "&Готовый выбор: ") +
+                        qt(*choices));
     }
     unit_->setText(qt(sweep_unit(parameter())));
     inputs_changed();
@@ -153,7 +166,7 @@ void FamilyDialog::inputs_changed() {
     // What was refused belonged to the values as they were.
     refused_shown_.reset();
     refusals_->clear();
-    ok_button()->setText("Построить");
+    ok_button()->setText(QCoreApplication::translate("FamilyDialog", "Построить"));
 }
 
 FamilyRequest FamilyDialog::request() const {
@@ -191,16 +204,18 @@ void FamilyDialog::accept() {
         text += (text.isEmpty() ? "" : "\n") + qt(refused.shown());
     }
     if (made.members.empty()) {
-        refusals_->setText("Ни одно значение не подходит:\n" + text);
+        refusals_->setText(
+            QCoreApplication::translate("FamilyDialog", "Ни одно значение не подходит:\n") + text);
         return;
     }
     if (made.refused.empty()) {
         QDialog::accept();
         return;
     }
-    refusals_->setText("Не войдут в семейство:\n" + text);
+    refusals_->setText(QCoreApplication::translate("FamilyDialog", "Не войдут в семейство:\n") +
+                       text);
     refused_shown_ = r;
-    ok_button()->setText("Построить без них");
+    ok_button()->setText(QCoreApplication::translate("FamilyDialog", "Построить без них"));
 }
 
 } // namespace ovrelan

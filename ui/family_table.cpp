@@ -8,6 +8,7 @@
 #include "platform/locale.h"
 #include "simulation/simulation.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPainter>
@@ -38,15 +39,19 @@ QIcon swatch(std::size_t member) {
 FamilyTable::FamilyTable(Simulation& simulation, Platform& platform, QWidget* parent)
     : QWidget(parent, Qt::Tool), simulation_(simulation), platform_(platform),
       table_(new QTableWidget(this)), refusals_(new QLabel(this)),
-      save_(new QPushButton("&Сохранить данные…", this)) {
+      save_(
+          new QPushButton(QCoreApplication::translate("FamilyTable", "&Сохранить данные…"), this)) {
     setObjectName("form_Family");
-    setWindowTitle("Семейство");
+    setWindowTitle(QCoreApplication::translate("FamilyTable", "Семейство"));
     table_->setObjectName("FamilyTable");
     refusals_->setObjectName("FamilyRefusals");
     refusals_->setWordWrap(true);
     save_->setObjectName("FamilySave");
     table_->setColumnCount(7);
-    table_->setHorizontalHeaderLabels({"Значение", "Режим", "δ", "Θ", "Q", "ν₀", "Пик резонанса"});
+    table_->setHorizontalHeaderLabels(
+        {QCoreApplication::translate("FamilyTable", "Значение"),
+         QCoreApplication::translate("FamilyTable", "Режим"), "δ", "Θ", "Q", "ν₀",
+         QCoreApplication::translate("FamilyTable", "Пик резонанса")});
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->verticalHeader()->hide();
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -98,7 +103,10 @@ void FamilyTable::refresh() {
         refused = qt(family->error);
     }
     for (const RefusedMember& r : family->refused) {
-        refused += (refused.isEmpty() ? "Не вошли в семейство:\n" : "\n") + qt(r.shown());
+        refused += (refused.isEmpty()
+                        ? QCoreApplication::translate("FamilyTable", "Не вошли в семейство:\n")
+                        : "\n") +
+                   qt(r.shown());
     }
     refusals_->setText(refused);
     refusals_->setVisible(!refused.isEmpty());
@@ -111,9 +119,10 @@ void FamilyTable::save_data() {
     if (family == nullptr || family->members.empty()) {
         return;
     }
-    save_table(this, platform_, "семейство.csv", [family](CsvDialect dialect, const FilePut& put) {
-        return write_family_csv(*family, dialect, put);
-    });
+    save_table(this, platform_, QCoreApplication::translate("FamilyTable", "семейство.csv"),
+               [family](CsvDialect dialect, const FilePut& put) {
+                   return write_family_csv(*family, dialect, put);
+               });
 }
 
 } // namespace ovrelan

@@ -4,6 +4,7 @@
 #include "geometry/measured_curve.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -84,23 +85,27 @@ FitDialog::FitDialog(const Parameters& present, const std::array<std::string, 7>
       residual_(new QLabel(this)), reason_(new QLabel(this)), writes_(new QLabel(this)),
       plot_(nullptr), accept_(nullptr) {
     setObjectName("FitDialog");
-    setWindowTitle("Подобрать параметры к измерениям");
+    setWindowTitle(QCoreApplication::translate("FitDialog", "Подобрать параметры к измерениям"));
     const MeasuredSeries& series = measurement_.trace->series();
     time_.reserve(series.time.size());
     for (const double t : series.time) {
         time_.push_back(t - measurement_.shift);
     }
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(qt("Измерения: " + series.file_name + ", " +
-                                    std::string(quantity_caption(series.quantity)) +
-                                    ", точек: " + std::to_string(series.time.size())),
-                                 this));
-    choice_->addItem("δ и ω₀ (одна кривая определяет только их)");
-    choice_->addItem("R и L при известной C (из поля)");
-    choice_->addItem("R и C при известной L (из поля)");
+    layout->addWidget(
+        new QLabel(QCoreApplication::translate("FitDialog", "Измерения: %1, %2, точек: %3")
+                       .arg(qt(series.file_name), qt(quantity_caption(series.quantity)))
+                       .arg(series.time.size()),
+                   this));
+    choice_->addItem(
+        QCoreApplication::translate("FitDialog", "δ и ω₀ (одна кривая определяет только их)"));
+    choice_->addItem(QCoreApplication::translate("FitDialog", "R и L при известной C (из поля)"));
+    choice_->addItem(QCoreApplication::translate("FitDialog", "R и C при известной L (из поля)"));
     layout->addWidget(choice_);
     table_->setColumnCount(3);
-    table_->setHorizontalHeaderLabels({"Величина", "Значение", "Погрешность"});
+    table_->setHorizontalHeaderLabels({QCoreApplication::translate("FitDialog", "Величина"),
+                                       QCoreApplication::translate("FitDialog", "Значение"),
+                                       QCoreApplication::translate("FitDialog", "Погрешность")});
     table_->verticalHeader()->hide();
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
@@ -118,7 +123,7 @@ FitDialog::FitDialog(const Parameters& present, const std::array<std::string, 7>
     layout->addWidget(writes_);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Close, this);
     accept_ = buttons->button(QDialogButtonBox::Ok);
-    accept_->setText("Принять");
+    accept_->setText(QCoreApplication::translate("FitDialog", "Принять"));
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -146,14 +151,18 @@ void FitDialog::run_fit() {
     }
     residual_->setText(qt(fit_residual_text(result_, separator_)));
     if (!result_.ok) {
-        reason_->setText(qt("Подбор не удался: " + result_.reason));
+        reason_->setText(QCoreApplication::translate("FitDialog", "Подбор не удался: ") +
+                         qt(result_.reason));
     } else if (!accepted_) {
-        reason_->setText("Подобранные значения нельзя записать в поля.");
+        reason_->setText(QCoreApplication::translate(
+            "FitDialog", "Подобранные значения нельзя записать в поля."));
     } else {
         reason_->clear();
     }
-    writes_->setText(accepted_ ? qt("«Принять» запишет в поля: " + accepted_->description + ".")
-                               : QString());
+    writes_->setText(accepted_
+                         ? QCoreApplication::translate("FitDialog", "«Принять» запишет в поля: ") +
+                               qt(accepted_->description) + "."
+                         : QString());
     accept_->setEnabled(accepted_.has_value());
     plot_->update();
 }

@@ -4,6 +4,7 @@
 #include "platform/fonts.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
@@ -90,7 +91,10 @@ SpeedControl make_speed_control(QWidget* parent, const QString& bar_name, const 
     bar->setAccessibleName(tooltip);
     const auto say_value = [bar, label, tooltip](int value) {
         label->setText(QString::number(value));
-        bar->setToolTip(QString("%1: %2 из %3").arg(tooltip).arg(value).arg(bar->maximum()));
+        bar->setToolTip(QCoreApplication::translate("FormWidgets", "%1: %2 из %3")
+                            .arg(tooltip)
+                            .arg(value)
+                            .arg(bar->maximum()));
     };
     say_value(bar->value());
     QObject::connect(bar, &QScrollBar::valueChanged, label, say_value);

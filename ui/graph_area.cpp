@@ -4,6 +4,7 @@
 #include "graphs/picture_window.h"
 #include "graphs/stacked_graphs.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -75,9 +76,12 @@ void GraphArea::apply(const GraphAreaLayout& layout, bool resonance, bool vector
         Rect rect;
         QString title;
     };
-    const View views[] = {{stack_, graphs > 0, layout.stack, "Графики"},
-                          {resonance_, resonance, layout.resonance, "Резонансная кривая"},
-                          {vector_, vector, layout.vector, "Векторная диаграмма"}};
+    const View views[] = {
+        {stack_, graphs > 0, layout.stack, QCoreApplication::translate("GraphArea", "Графики")},
+        {resonance_, resonance, layout.resonance,
+         QCoreApplication::translate("GraphArea", "Резонансная кривая")},
+        {vector_, vector, layout.vector,
+         QCoreApplication::translate("GraphArea", "Векторная диаграмма")}};
     QWidget* current = tabs_->currentWidget();
     tabs_->clear();
     if (layout.tabs) {
@@ -113,7 +117,8 @@ Divider::Divider(QWidget* parent) : QWidget(parent) {
     setObjectName("Divider");
     setCursor(Qt::SplitHCursor);
     setFocusPolicy(Qt::TabFocus); // the arrow keys move it too
-    setToolTip("Перетащите, чтобы дать графикам больше или меньше места");
+    setToolTip(QCoreApplication::translate(
+        "GraphArea", "Перетащите, чтобы дать графикам больше или меньше места"));
 }
 
 void Divider::set_vertical(bool vertical) {

@@ -7,6 +7,7 @@
 #include "simulation/simulation.h"
 #include "ui/graph_area.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
@@ -305,7 +306,7 @@ void GraphWindows::set_progress(const QString& text) {
         return; // the main window's status bar shows it, and nothing covers it
     }
     const QString suffix = text.isEmpty() ? QString() : " — " + text;
-    stacked_->setWindowTitle("Графики" + suffix);
+    stacked_->setWindowTitle(QCoreApplication::translate("GraphWindows", "Графики") + suffix);
     for (const auto& w : windows_) {
         w->setWindowTitle(w->base_title() + suffix);
     }

@@ -3,16 +3,25 @@
 #include "ui/menu_icons.h"
 
 #include <QAction>
+#include <QActionGroup>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QShortcut>
+
+#include <string>
 
 namespace ovrelan {
 
 namespace {
 
+// Captions are given in Russian, marked for lupdate, and shown in the language of the windows.
+QString menu_text(const char* caption) {
+    return QCoreApplication::translate("MainMenus", caption);
+}
+
 QMenu* add_menu(QMenuBar* bar, const char* name, const char* caption) {
-    QMenu* menu = bar->addMenu(caption);
+    QMenu* menu = bar->addMenu(menu_text(caption));
     menu->setObjectName(name);
     return menu;
 }
@@ -20,7 +29,7 @@ QMenu* add_menu(QMenuBar* bar, const char* name, const char* caption) {
 // A menu item with its designer name; the icon and the shortcut are set on what it returns.
 QAction* add_item(QMenu* menu, const char* name, const char* caption,
                   std::function<void()> handler = {}) {
-    QAction* action = menu->addAction(caption);
+    QAction* action = menu->addAction(menu_text(caption));
     action->setObjectName(name);
     if (handler) {
         QObject::connect(action, &QAction::triggered, menu, std::move(handler));
@@ -66,6 +75,51 @@ void add_latin_keys(QMenuBar* bar) {
     }
 }
 
+// The caption with an ampersand before its first letter that no item of the menu has for its
+// mnemonic yet.
+QString with_free_mnemonic(const QString& caption, const QMenu* menu) {
+    QString used;
+    for (const QAction* item : menu->actions()) {
+        const qsizetype amp = item->text().indexOf('&');
+        if (amp >= 0 && amp + 1 < item->text().size()) {
+            used += item->text().at(amp + 1).toLower();
+        }
+    }
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption.at(i).isLetter() && !used.contains(caption.at(i).toLower())) {
+            return caption.left(i) + '&' + caption.mid(i);
+        }
+    }
+    return caption;
+}
+
+// «Язык»: each language by its own name, the one in use checked; a choice applies at the next
+// start.
+void add_language_menu(QMenu* view, const MenuHandlers& h) {
+    QMenu* menu = view->addMenu(menu_text(QT_TRANSLATE_NOOP("MainMenus", "&Язык")));
+    menu->setObjectName("mnuViewLanguage");
+    auto* group = new QActionGroup(menu);
+    group->setExclusive(true);
+    const struct {
+        const char* name;
+        const char* caption;
+        Language language;
+    } languages[] = {{"mnuViewLanguageRu", "&Русский", Language::russian},
+                     {"mnuViewLanguageEn", "&English", Language::english}};
+    for (const auto& l : languages) {
+        QAction* item = add_item(menu, l.name, l.caption);
+        item->setCheckable(true);
+        item->setChecked(l.language == h.language);
+        group->addAction(item);
+        QObject::connect(item, &QAction::toggled, menu,
+                         [choose = h.choose_language, language = l.language](bool on) {
+                             if (on && choose) {
+                                 choose(language);
+                             }
+                         });
+    }
+}
+
 } // namespace
 
 QString with_mnemonic(const QString& caption, QChar letter) {
@@ -82,13 +136,18 @@ QChar latin_key_of(QChar cyrillic) {
 }
 
 void build_main_menus(QMenuBar* bar, const MenuHandlers& h) {
-    QMenu* file = add_menu(bar, "mnuFile", "&Файл");
+    QMenu* file = add_menu(bar, "mnuFile", QT_TRANSLATE_NOOP("MainMenus", "&Файл"));
     const DocumentItem documents[] = {
-        {"mnuFilespravka", "&Обзор", "О", QColor(40, 110, 200), "spravka.pdf"},
-        {"mnuFilespravka1", "&Контур", "К", QColor(40, 150, 90), "kontur.pdf"},
-        {"mnuFilespravka2", "К&атушка", "L", QColor(170, 90, 30), "katushka.pdf"},
-        {"mnuFilespravka3", "Ко&нденсатор", "C", QColor(30, 60, 190), "kondensator.pdf"},
-        {"mnuFilespravka4", "&Резистор", "R", QColor(120, 120, 120), "resistor.pdf"},
+        {"mnuFilespravka", QT_TRANSLATE_NOOP("MainMenus", "&Обзор"), "О", QColor(40, 110, 200),
+         "spravka.pdf"},
+        {"mnuFilespravka1", QT_TRANSLATE_NOOP("MainMenus", "&Контур"), "К", QColor(40, 150, 90),
+         "kontur.pdf"},
+        {"mnuFilespravka2", QT_TRANSLATE_NOOP("MainMenus", "К&атушка"), "L", QColor(170, 90, 30),
+         "katushka.pdf"},
+        {"mnuFilespravka3", QT_TRANSLATE_NOOP("MainMenus", "Ко&нденсатор"), "C",
+         QColor(30, 60, 190), "kondensator.pdf"},
+        {"mnuFilespravka4", QT_TRANSLATE_NOOP("MainMenus", "&Резистор"), "R", QColor(120, 120, 120),
+         "resistor.pdf"},
     };
     for (const DocumentItem& d : documents) {
         add_item(file, d.name, d.caption, [open = h.open_document, f = QString(d.file)] {
@@ -96,26 +155,37 @@ void build_main_menus(QMenuBar* bar, const MenuHandlers& h) {
         })->setIcon(letter_icon(d.letter, d.colour));
     }
     file->addSeparator();
-    add_item(file, "mnuFileOpenTask", "Открыть &задачу…", h.open_task)
+    add_item(file, "mnuFileOpenTask", QT_TRANSLATE_NOOP("MainMenus", "Открыть &задачу…"),
+             h.open_task)
         ->setShortcut(QKeySequence::Open);
-    add_item(file, "mnuFileSaveTask", "&Сохранить задачу…", h.save_task)
+    add_item(file, "mnuFileSaveTask", QT_TRANSLATE_NOOP("MainMenus", "&Сохранить задачу…"),
+             h.save_task)
         ->setShortcut(QKeySequence::Save);
-    add_item(file, "mnuFileSaveResults", "Сохранить р&езультаты…", h.save_results);
-    add_item(file, "mnuFileSaveReport", "Сохранить для о&тчёта…", h.save_report);
-    add_item(file, "mnuFileWorksheet", "Рабочий &лист по задаче…", h.make_worksheet);
+    add_item(file, "mnuFileSaveResults", QT_TRANSLATE_NOOP("MainMenus", "Сохранить р&езультаты…"),
+             h.save_results);
+    add_item(file, "mnuFileSaveReport", QT_TRANSLATE_NOOP("MainMenus", "Сохранить для о&тчёта…"),
+             h.save_report);
+    add_item(file, "mnuFileWorksheet", QT_TRANSLATE_NOOP("MainMenus", "Рабочий &лист по задаче…"),
+             h.make_worksheet);
     file->addSeparator();
-    add_item(file, "mnuFileOpenMeasured", "Открыть &измерения…", h.open_measured)
+    add_item(file, "mnuFileOpenMeasured", QT_TRANSLATE_NOOP("MainMenus", "Открыть &измерения…"),
+             h.open_measured)
         ->setIcon(letter_icon("∿", QColor(0, 128, 128)));
-    add_item(file, "mnuFileAlignMeasured", "Совместить с клю&чом", h.align_measured);
-    add_item(file, "mnuFileCloseMeasured", "Закрыть из&мерения", h.close_measured);
+    add_item(file, "mnuFileAlignMeasured", QT_TRANSLATE_NOOP("MainMenus", "Совместить с клю&чом"),
+             h.align_measured);
+    add_item(file, "mnuFileCloseMeasured", QT_TRANSLATE_NOOP("MainMenus", "Закрыть из&мерения"),
+             h.close_measured);
     file->addSeparator()->setObjectName("mnuHelpSep1");
-    add_item(file, "mnuFileExit", "&Выход", h.exit)->setIcon(letter_icon("×", QColor(190, 40, 40)));
+    add_item(file, "mnuFileExit", QT_TRANSLATE_NOOP("MainMenus", "&Выход"), h.exit)
+        ->setIcon(letter_icon("×", QColor(190, 40, 40)));
 
-    QMenu* edit = add_menu(bar, "mnuEdit", "Прав&ка");
-    QAction* undo = add_item(edit, "mnuEditUndo", "&Отменить", h.undo);
+    QMenu* edit = add_menu(bar, "mnuEdit", QT_TRANSLATE_NOOP("MainMenus", "Прав&ка"));
+    QAction* undo =
+        add_item(edit, "mnuEditUndo", QT_TRANSLATE_NOOP("MainMenus", "&Отменить"), h.undo);
     undo->setShortcut(QKeySequence::Undo);
     undo->setShortcutContext(Qt::ApplicationShortcut); // from a graph's window too
-    QAction* redo = add_item(edit, "mnuEditRedo", "&Повторить", h.redo);
+    QAction* redo =
+        add_item(edit, "mnuEditRedo", QT_TRANSLATE_NOOP("MainMenus", "&Повторить"), h.redo);
     redo->setShortcuts(distinct_keys(
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)},
         QKeySequence::Redo));
@@ -123,36 +193,45 @@ void build_main_menus(QMenuBar* bar, const MenuHandlers& h) {
     undo->setEnabled(false);
     redo->setEnabled(false);
 
-    QMenu* examples_menu = add_menu(bar, "mnuExamples", "Пр&имеры");
+    QMenu* examples_menu = add_menu(bar, "mnuExamples", QT_TRANSLATE_NOOP("MainMenus", "Пр&имеры"));
     for (std::size_t i = 0; i < examples().size(); ++i) {
         const Example& example = examples()[i];
         const QString name =
-            QString::fromUtf8(example.name.data(), static_cast<qsizetype>(example.name.size()));
-        QAction* item = examples_menu->addAction(
-            i < std::size(example_mnemonics) ? with_mnemonic(name, example_mnemonics[i]) : name);
+            QCoreApplication::translate("Examples", std::string(example.name).c_str());
+        QString caption =
+            i < std::size(example_mnemonics) ? with_mnemonic(name, example_mnemonics[i]) : name;
+        if (!caption.contains('&')) { // another language: the first letter no item has yet
+            caption = with_free_mnemonic(name, examples_menu);
+        }
+        QAction* item = examples_menu->addAction(caption);
         QObject::connect(item, &QAction::triggered, examples_menu,
                          [load = h.load_example, &example] { load(example); });
     }
 
-    QMenu* run = add_menu(bar, "mnuRun", "&Расчёт");
-    QAction* start = add_item(run, "mnuRunStart", "&Пуск / стоп", h.start_or_stop);
+    QMenu* run = add_menu(bar, "mnuRun", QT_TRANSLATE_NOOP("MainMenus", "&Расчёт"));
+    QAction* start = add_item(run, "mnuRunStart", QT_TRANSLATE_NOOP("MainMenus", "&Пуск / стоп"),
+                              h.start_or_stop);
     start->setIcon(letter_icon("▶", QColor(40, 140, 60)));
     start->setShortcut(Qt::Key_F5);
     // From a graph window too: a teacher who has just clicked a graph starts the run.
     start->setShortcutContext(Qt::ApplicationShortcut);
-    QAction* finish = add_item(run, "mnuRunFinish", "&Досчитать до конца", h.finish_run);
+    QAction* finish = add_item(run, "mnuRunFinish",
+                               QT_TRANSLATE_NOOP("MainMenus", "&Досчитать до конца"), h.finish_run);
     finish->setIcon(letter_icon("»", QColor(200, 60, 40)));
     finish->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_End));
     finish->setShortcutContext(Qt::ApplicationShortcut);
     run->addSeparator();
-    add_item(run, "mnuRunFamily", "&Семейство кривых…", h.family_curves)
+    add_item(run, "mnuRunFamily", QT_TRANSLATE_NOOP("MainMenus", "&Семейство кривых…"),
+             h.family_curves)
         ->setIcon(letter_icon("≋", QColor(4, 101, 167)));
-    add_item(run, "mnuRunFamilyClear", "&Убрать семейство", h.clear_family);
+    add_item(run, "mnuRunFamilyClear", QT_TRANSLATE_NOOP("MainMenus", "&Убрать семейство"),
+             h.clear_family);
     run->addSeparator();
-    add_item(run, "mnuRunFit", "Подобрать параметры к &измерениям", h.fit_measured)
+    add_item(run, "mnuRunFit", QT_TRANSLATE_NOOP("MainMenus", "Подобрать параметры к &измерениям"),
+             h.fit_measured)
         ->setIcon(letter_icon("≈", QColor(0, 128, 128)));
 
-    QMenu* graphs = add_menu(bar, "mnuGraphs", "&Графики");
+    QMenu* graphs = add_menu(bar, "mnuGraphs", QT_TRANSLATE_NOOP("MainMenus", "&Графики"));
     const auto toggle = [graphs](const char* name, const char* caption, bool on,
                                  const std::function<void(bool)>& handler) {
         QAction* action = add_item(graphs, name, caption);
@@ -161,58 +240,75 @@ void build_main_menus(QMenuBar* bar, const MenuHandlers& h) {
         QObject::connect(action, &QAction::toggled, graphs, handler);
         return action;
     };
-    toggle(voltages_and_current_item, "&Напряжения и ток", false, h.show_voltages_and_current)
+    toggle(voltages_and_current_item, QT_TRANSLATE_NOOP("MainMenus", "&Напряжения и ток"), false,
+           h.show_voltages_and_current)
         ->setIcon(letter_icon("U", QColor(0, 114, 178)));
-    toggle(resonance_item, "&Резонансная кривая", false, h.show_resonance)
+    toggle(resonance_item, QT_TRANSLATE_NOOP("MainMenus", "&Резонансная кривая"), false,
+           h.show_resonance)
         ->setIcon(letter_icon("∩", QColor(0, 114, 178)));
-    toggle(vector_item, "Векторная &диаграмма", false, h.show_vector_diagram)
+    toggle(vector_item, QT_TRANSLATE_NOOP("MainMenus", "Векторная &диаграмма"), false,
+           h.show_vector_diagram)
         ->setIcon(letter_icon("→", QColor(213, 94, 0)));
     graphs->addSeparator();
-    add_item(graphs, "mnuGraphsRemember", "Запомнить &кривые", h.remember_curves)
+    add_item(graphs, "mnuGraphsRemember", QT_TRANSLATE_NOOP("MainMenus", "Запомнить &кривые"),
+             h.remember_curves)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
-    add_item(graphs, "mnuGraphsForget", "&Забыть кривые", h.forget_curves);
+    add_item(graphs, "mnuGraphsForget", QT_TRANSLATE_NOOP("MainMenus", "&Забыть кривые"),
+             h.forget_curves);
     graphs->addSeparator();
-    toggle("mnuGraphsPreview", "&Вся кривая сразу (бледная)", h.preview, h.set_preview);
-    toggle("mnuGraphsPhysical", "&Оси в физических единицах", h.physical_axes, h.set_physical_axes);
-    toggle("mnuGraphsOneWindow", "Все &графики в одном окне", h.one_window, h.set_one_window);
-    add_item(graphs, "mnuGraphsArrange", "&Упорядочить графики", h.arrange_graphs)
+    toggle("mnuGraphsPreview", QT_TRANSLATE_NOOP("MainMenus", "&Вся кривая сразу (бледная)"),
+           h.preview, h.set_preview);
+    toggle("mnuGraphsPhysical", QT_TRANSLATE_NOOP("MainMenus", "&Оси в физических единицах"),
+           h.physical_axes, h.set_physical_axes);
+    toggle("mnuGraphsOneWindow", QT_TRANSLATE_NOOP("MainMenus", "Все &графики в одном окне"),
+           h.one_window, h.set_one_window);
+    add_item(graphs, "mnuGraphsArrange", QT_TRANSLATE_NOOP("MainMenus", "&Упорядочить графики"),
+             h.arrange_graphs)
         ->setIcon(letter_icon("▦", QColor(60, 120, 60)));
 
-    QMenu* view = add_menu(bar, "mnuView", "&Вид");
-    QAction* one_window = add_item(view, "mnuViewOneWindow", "&Всё в одном окне");
+    QMenu* view = add_menu(bar, "mnuView", QT_TRANSLATE_NOOP("MainMenus", "&Вид"));
+    QAction* one_window =
+        add_item(view, "mnuViewOneWindow", QT_TRANSLATE_NOOP("MainMenus", "&Всё в одном окне"));
     one_window->setCheckable(true);
     one_window->setChecked(h.one_window_layout_on);
-    one_window->setToolTip("Схема, параметры, характеристики и графики в одном окне, по размеру "
-                           "экрана; иначе — графики в отдельных окнах");
+    one_window->setToolTip(QCoreApplication::translate(
+        "MainMenus", "Схема, параметры, характеристики и графики в одном окне, по размеру "
+                     "экрана; иначе — графики в отдельных окнах"));
     QObject::connect(one_window, &QAction::toggled, view, h.one_window_layout);
     view->addSeparator();
-    add_item(view, "mnuViewLarger", "&Крупнее", [h] { h.change_size(1); })
+    add_item(view, "mnuViewLarger", QT_TRANSLATE_NOOP("MainMenus", "&Крупнее"),
+             [h] { h.change_size(1); })
         ->setShortcuts(distinct_keys(
             {QKeySequence(Qt::CTRL | Qt::Key_Equal), QKeySequence(Qt::CTRL | Qt::Key_Plus)},
             QKeySequence::ZoomIn));
-    add_item(view, "mnuViewSmaller", "&Мельче", [h] { h.change_size(-1); })
+    add_item(view, "mnuViewSmaller", QT_TRANSLATE_NOOP("MainMenus", "&Мельче"),
+             [h] { h.change_size(-1); })
         ->setShortcuts(
             distinct_keys({QKeySequence(Qt::CTRL | Qt::Key_Minus)}, QKeySequence::ZoomOut));
-    add_item(view, "mnuViewNormal", "&Обычный размер", [h] {
+    add_item(view, "mnuViewNormal", QT_TRANSLATE_NOOP("MainMenus", "&Обычный размер"), [h] {
         h.change_size(0);
     })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
     // From a graph's window too: the teacher enlarges what the class sees, wherever the focus is.
     for (QAction* size : view->actions()) {
         size->setShortcutContext(Qt::ApplicationShortcut);
     }
+    view->addSeparator();
+    add_language_menu(view, h);
 
-    QMenu* help = add_menu(bar, "mnuHelp", "&Помощь");
-    add_item(help, "mnuHelpInstruction", "&Инструкция", h.edit_instruction)
+    QMenu* help = add_menu(bar, "mnuHelp", QT_TRANSLATE_NOOP("MainMenus", "&Помощь"));
+    add_item(help, "mnuHelpInstruction", QT_TRANSLATE_NOOP("MainMenus", "&Инструкция"),
+             h.edit_instruction)
         ->setIcon(letter_icon("И", QColor(90, 90, 160)));
-    add_item(help, "mnuHelpUprav", "&Управление", [open = h.open_document] {
-        open("uprav.pdf");
-    })->setIcon(letter_icon("У", QColor(40, 130, 140)));
+    add_item(help, "mnuHelpUprav", QT_TRANSLATE_NOOP("MainMenus", "&Управление"),
+             [open = h.open_document] { open("uprav.pdf"); })
+        ->setIcon(letter_icon("У", QColor(40, 130, 140)));
     help->addSeparator()->setObjectName("mnuHelpSep2");
-    add_item(help, "mnuHelpAvtors", "&Авторы", h.show_authors)
+    add_item(help, "mnuHelpAvtors", QT_TRANSLATE_NOOP("MainMenus", "&Авторы"), h.show_authors)
         ->setIcon(letter_icon("А", QColor(150, 70, 150)));
-    add_item(help, "mnuHelpAbout", "&О программе", h.show_about)
+    add_item(help, "mnuHelpAbout", QT_TRANSLATE_NOOP("MainMenus", "&О программе"), h.show_about)
         ->setIcon(letter_icon("i", QColor(30, 120, 200)));
-    add_item(help, "mnuHelpAbout2", "&Регистрация", h.show_registration)
+    add_item(help, "mnuHelpAbout2", QT_TRANSLATE_NOOP("MainMenus", "&Регистрация"),
+             h.show_registration)
         ->setIcon(letter_icon("Р", QColor(200, 150, 20)));
 
     add_latin_keys(bar);

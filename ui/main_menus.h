@@ -3,6 +3,7 @@
 #pragma once
 
 #include "model/examples.h"
+#include "platform/language.h"
 
 #include <QChar>
 #include <QString>
@@ -48,6 +49,8 @@ struct MenuHandlers {
     std::function<void(int)> change_size; // +1 larger, -1 smaller, 0 the normal size
     bool one_window_layout_on = false;    // the classroom layout
     std::function<void(bool)> one_window_layout;
+    Language language = Language::russian; // the item checked in «Язык»
+    std::function<void(Language)> choose_language;
     std::function<void()> show_authors;
     std::function<void()> show_about;
     std::function<void()> show_registration;

@@ -9,6 +9,7 @@
 #include "model/examples.h"
 #include "platform/drawing_surface.h"
 #include "platform/fonts.h"
+#include "platform/language.h"
 #include "platform/locale.h"
 #include "platform/settings.h"
 #include "scene/circuit_scene.h"
@@ -28,6 +29,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
@@ -48,7 +50,7 @@ namespace ovrelan {
 MainWindow::MainWindow(Platform& platform, QWidget* parent)
     : QMainWindow(parent), platform_(platform) {
     setObjectName("Form1");
-    setWindowTitle(main_caption);
+    setWindowTitle(ui_text(main_caption));
     client_ = new QWidget(this);
     client_->setObjectName("client");
     client_->setAutoFillBackground(true);
@@ -124,14 +126,22 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::build_run_controls() {
-    start_button_ = new QPushButton(start_button_caption(RunState::idle), client_);
+    start_button_ = new QPushButton(
+        QCoreApplication::translate("RunController", start_button_caption(RunState::idle)),
+        client_);
     start_button_->setObjectName("CmdOK");
     start_button_->setFont(sans_font(true));
-    start_button_->setToolTip("Запуск (остановка) установки");
+    start_button_->setToolTip(
+        QCoreApplication::translate("MainWindow", "Запуск (остановка) установки"));
 
     carrier_delay_bar_ =
-        make_speed_control(client_, "HScroll1", "Label31", 10, "Замедление движения частиц").bar;
-    speedup_bar_ = make_speed_control(client_, "HScroll2", "Label32", 12, "Ускорение расчёта").bar;
+        make_speed_control(client_, "HScroll1", "Label31", 10,
+                           QCoreApplication::translate("MainWindow", "Замедление движения частиц"))
+            .bar;
+    speedup_bar_ =
+        make_speed_control(client_, "HScroll2", "Label32", 12,
+                           QCoreApplication::translate("MainWindow", "Ускорение расчёта"))
+            .bar;
 
     // The scene picture, the element pictures above it, the graph windows and the run.
     scene_picture_ = new DrawingSurface(client_);
@@ -251,6 +261,11 @@ void MainWindow::build_menus() {
         QSettings().setValue(layout_setting, on ? "one" : "windows");
         set_layout(on ? Layout::one_window : Layout::windows);
     };
+    h.language = language_at_start();
+    h.choose_language = [this](Language language) {
+        QSettings().setValue(language_setting, language_code(language));
+        platform_.boxes.show_ok(this, ui_text(main_caption), language_change_note(language));
+    };
     h.change_size = [this](int step) {
         const double scale = next_scale(scale_, step);
         QSettings().setValue(scale_setting, scale);
@@ -317,7 +332,8 @@ void MainWindow::lock_inputs(bool locked) {
 // The start button's caption follows the run state; a run locks the inputs, closes the key and
 // fixes the window's size.
 void MainWindow::run_state_changed(RunState state) {
-    start_button_->setText(start_button_caption(state));
+    start_button_->setText(
+        QCoreApplication::translate("RunController", start_button_caption(state)));
     const bool separate = layout_ == Layout::windows;
     history_->set_running(state != RunState::idle);
     if (state == RunState::running) {
@@ -328,7 +344,7 @@ void MainWindow::run_state_changed(RunState state) {
         // layout fills the screen and follows a resize (a projector plugged in mid-lesson).
         if (separate) {
             setFixedSize(size());
-            setWindowTitle(running_caption);
+            setWindowTitle(ui_text(running_caption));
         }
     } else if (state == RunState::idle) {
         scene_->show_key(true);
@@ -337,7 +353,7 @@ void MainWindow::run_state_changed(RunState state) {
             setMinimumSize(0, 0);
             setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         }
-        setWindowTitle(main_caption);
+        setWindowTitle(ui_text(main_caption));
     }
 }
 
@@ -349,16 +365,16 @@ void MainWindow::show_authors() {
 }
 
 void MainWindow::show_about() {
-    platform_.boxes.show_ok(this, "О ПРОГРАММЕ", about_text());
+    platform_.boxes.show_ok(this, ui_text(about_title), about_text());
 }
 
 void MainWindow::show_registration() {
-    platform_.boxes.show_ok(this, "РЕГИСТРАЦИЯ", registration_text());
+    platform_.boxes.show_ok(this, ui_text(registration_title), registration_text());
 }
 
 // Form_Unload: asks, and on Yes ends a run, closes every window and quits.
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (!platform_.boxes.ask_yes_no(this, exit_title, exit_question)) {
+    if (!platform_.boxes.ask_yes_no(this, ui_text(exit_title), ui_text(exit_question))) {
         event->ignore();
         return;
     }

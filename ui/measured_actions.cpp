@@ -10,6 +10,7 @@
 #include "ui/edit_history.h"
 #include "ui/parameter_panel.h"
 
+#include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
@@ -21,7 +22,9 @@ namespace ovrelan {
 
 namespace {
 
-const QString measured_filter = QStringLiteral("Измерения (*.csv *.txt *.tsv *.dat)");
+QString measured_filter() {
+    return QCoreApplication::translate("MeasuredActions", "Измерения (*.csv *.txt *.tsv *.dat)");
+}
 
 QString qt(const std::string& text) {
     return QString::fromStdString(text);
@@ -56,13 +59,20 @@ MeasuredActions::MeasuredActions(QWidget* window, Platform& platform, Simulation
 }
 
 void MeasuredActions::cannot(const QString& what, const QString& path, const std::string& reason) {
-    const std::string said = (what + " «" + path + "» не открыты: ").toStdString() + reason;
-    platform_.boxes.show_ok(window_, "Ошибка", qt(join_sentences(said, "Ничего не изменилось.")));
+    const std::string said =
+        (what + " «" + path + QCoreApplication::translate("MeasuredActions", "» не открыты: "))
+            .toStdString() +
+        reason;
+    platform_.boxes.show_ok(window_, QCoreApplication::translate("MeasuredActions", "Ошибка"),
+                            qt(join_sentences(said, QCoreApplication::translate(
+                                                        "MeasuredActions", "Ничего не изменилось.")
+                                                        .toStdString())));
 }
 
 void MeasuredActions::ask_and_open() {
-    const QString path = platform_.dialogs.open_file(window_, "Открыть измерения",
-                                                     {measured_filter, "Все файлы (*)"});
+    const QString path = platform_.dialogs.open_file(
+        window_, QCoreApplication::translate("MeasuredActions", "Открыть измерения"),
+        {measured_filter(), QCoreApplication::translate("MeasuredActions", "Все файлы (*)")});
     if (!path.isEmpty()) {
         open(path);
     }
@@ -72,13 +82,13 @@ bool MeasuredActions::open(const QString& path) {
     simulation_.finish_pending_edits();
     const auto opened = open_measured_file(QFile::encodeName(path).toStdString());
     if (const auto* e = std::get_if<MeasuredError>(&opened)) {
-        cannot("Измерения из файла", path, e->text);
+        cannot(QCoreApplication::translate("MeasuredActions", "Измерения из файла"), path, e->text);
         return false;
     }
     const MeasuredText& text = std::get<MeasuredText>(opened);
     auto inspected = inspect_measured(text);
     if (const auto* e = std::get_if<MeasuredError>(&inspected)) {
-        cannot("Измерения из файла", path, e->text);
+        cannot(QCoreApplication::translate("MeasuredActions", "Измерения из файла"), path, e->text);
         return false;
     }
     delete preview_;
@@ -86,7 +96,7 @@ bool MeasuredActions::open(const QString& path) {
         new MeasuredPreviewDialog(text, std::move(std::get<MeasuredPreview>(inspected)), window_);
     preview_->setAttribute(Qt::WA_DeleteOnClose);
     preview_->refused = [this, path](const MeasuredError& e) {
-        cannot("Измерения из файла", path, e.text);
+        cannot(QCoreApplication::translate("MeasuredActions", "Измерения из файла"), path, e.text);
     };
     connect(preview_, &QDialog::accepted, this, [this] {
         if (!preview_ || !preview_->series()) {
@@ -106,8 +116,10 @@ bool MeasuredActions::open(const QString& path) {
 }
 
 void MeasuredActions::no_measurement() {
-    platform_.boxes.show_ok(window_, "Измерения",
-                            "Сначала откройте измерения: «Файл → Открыть измерения…».");
+    platform_.boxes.show_ok(
+        window_, QCoreApplication::translate("MeasuredActions", "Измерения"),
+        QCoreApplication::translate("MeasuredActions",
+                                    "Сначала откройте измерения: «Файл → Открыть измерения…»."));
 }
 
 void MeasuredActions::align_with_key() {
@@ -119,9 +131,11 @@ void MeasuredActions::align_with_key() {
     const MeasuredSeries& s = m->trace->series();
     const auto at = leaves_start(s.time, s.values);
     if (!at) {
-        platform_.boxes.show_ok(window_, "Измерения",
-                                "Значения не уходят от начального уровня: момент замыкания "
-                                "ключа не найден. Ничего не изменилось.");
+        platform_.boxes.show_ok(
+            window_, QCoreApplication::translate("MeasuredActions", "Измерения"),
+            QCoreApplication::translate("MeasuredActions",
+                                        "Значения не уходят от начального уровня: момент замыкания "
+                                        "ключа не найден. Ничего не изменилось."));
         return;
     }
     const auto before = m;
@@ -167,15 +181,20 @@ bool MeasuredActions::accept_fit(const FitResult& result, const AcceptedFit& acc
     Task task;
     task.texts = accepted.texts;
     if (const auto error = check_task_values(simulation_.state(), task)) {
-        platform_.boxes.show_ok(window_, "Ошибка",
-                                qt(join_sentences("Подобранные значения не приняты: " + error->text,
-                                                  "Ничего не изменилось.")));
+        platform_.boxes.show_ok(
+            window_, QCoreApplication::translate("MeasuredActions", "Ошибка"),
+            qt(join_sentences(
+                QCoreApplication::translate("MeasuredActions", "Подобранные значения не приняты: ")
+                        .toStdString() +
+                    error->text,
+                QCoreApplication::translate("MeasuredActions", "Ничего не изменилось.")
+                    .toStdString())));
         return false;
     }
     if (run_.state() != RunState::idle) {
         run_.start_or_stop(); // a running run ends first
     }
-    history_.begin_step("подобранные значения");
+    history_.begin_step(QCoreApplication::translate("MeasuredActions", "подобранные значения"));
     panel_.enter_all(accepted.texts);
     if (m) {
         // The trace's clock moved so that the fitted closing of the key is t = 0.

@@ -6,6 +6,7 @@
 #include "solution/fit_start.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHeaderView>
@@ -58,13 +59,17 @@ MeasuredPreviewDialog::MeasuredPreviewDialog(MeasuredText text, MeasuredPreview 
       model_(new QStandardItemModel(this)), table_(new QTableView(this)),
       time_(new QComboBox(this)), value_(new QComboBox(this)), quantity_(new QComboBox(this)),
       unit_(new QComboBox(this)), offset_(new QLineEdit(this)),
-      align_(new QPushButton("Совместить с ключом", this)), message_(new QLabel(this)) {
+      align_(new QPushButton(QCoreApplication::translate("MeasuredPreview", "Совместить с ключом"),
+                             this)),
+      message_(new QLabel(this)) {
     setObjectName("MeasuredPreview");
-    setWindowTitle("Открыть измерения — " + qt(text_.file_name));
+    setWindowTitle(QCoreApplication::translate("MeasuredPreview", "Открыть измерения — ") +
+                   qt(text_.file_name));
     auto* layout = new QVBoxLayout(this);
     auto* about = new QLabel(this);
     QString said =
-        QString("Кодировка %1; %2; строк данных: %3.")
+        QString(
+            QCoreApplication::translate("MeasuredPreview", "Кодировка %1; %2; строк данных: %3."))
             .arg(encoding_caption(preview_.encoding), qt(dialect_caption(preview_.dialect)))
             .arg(preview_.data_rows);
     for (const std::string& note : preview_.notes) {
@@ -88,22 +93,28 @@ MeasuredPreviewDialog::MeasuredPreviewDialog(MeasuredText text, MeasuredPreview 
     for (const Quantity q : all_quantities) {
         quantity_->addItem(qt(quantity_caption(q)));
     }
-    form->addRow("Время:", time_);
-    form->addRow("Значения:", value_);
-    form->addRow("Что измерено:", quantity_);
-    form->addRow("Единица значений:", unit_);
+    form->addRow(QCoreApplication::translate("MeasuredPreview", "Время:"), time_);
+    form->addRow(QCoreApplication::translate("MeasuredPreview", "Значения:"), value_);
+    form->addRow(QCoreApplication::translate("MeasuredPreview", "Что измерено:"), quantity_);
+    form->addRow(QCoreApplication::translate("MeasuredPreview", "Единица значений:"), unit_);
     auto* offset_row = new QHBoxLayout();
     offset_row->addWidget(offset_);
     offset_row->addWidget(align_);
-    offset_->setToolTip("Момент замыкания ключа по часам файла (точка запуска): он станет t = 0");
-    align_->setToolTip("Ключ замыкается там, где значения впервые уходят от начального уровня");
-    form->addRow("Замыкание ключа, мс:", offset_row);
+    offset_->setToolTip(QCoreApplication::translate(
+        "MeasuredPreview",
+        "Момент замыкания ключа по часам файла (точка запуска): он станет t = 0"));
+    align_->setToolTip(QCoreApplication::translate(
+        "MeasuredPreview",
+        "Ключ замыкается там, где значения впервые уходят от начального уровня"));
+    form->addRow(QCoreApplication::translate("MeasuredPreview", "Замыкание ключа, мс:"),
+                 offset_row);
     layout->addLayout(form);
     message_->setWordWrap(true);
     message_->setStyleSheet("color: #a00000");
     layout->addWidget(message_);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText("Открыть");
+    buttons->button(QDialogButtonBox::Ok)
+        ->setText(QCoreApplication::translate("MeasuredPreview", "Открыть"));
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &MeasuredPreviewDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -218,8 +229,9 @@ bool MeasuredPreviewDialog::read_offset() {
         return true;
     }
     if (!reads_whole(typed) || !std::isfinite(read_number(typed))) {
-        message_->setText("Момент замыкания ключа — одно число в миллисекундах, например 0 "
-                          "или -2,5.");
+        message_->setText(QCoreApplication::translate(
+            "MeasuredPreview", "Момент замыкания ключа — одно число в миллисекундах, например 0 "
+                               "или -2,5."));
         return false;
     }
     choices_.time_origin = read_number(typed) * 1e-3;
@@ -240,8 +252,9 @@ void MeasuredPreviewDialog::align_with_key() {
         offset_->setText(offset_text(*at));
         message_->clear();
     } else {
-        message_->setText("Значения не уходят от начального уровня: момент замыкания ключа "
-                          "не найден.");
+        message_->setText(QCoreApplication::translate(
+            "MeasuredPreview", "Значения не уходят от начального уровня: момент замыкания ключа "
+                               "не найден."));
     }
 }
 

@@ -5,6 +5,7 @@
 #include "simulation/simulation.h"
 #include "ui/form_widgets.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -31,7 +32,8 @@ void tint(QLineEdit* field, Rgb colour) {
 
 ParameterPanel::ParameterPanel(QWidget* client, Simulation& simulation)
     : QObject(client), simulation_(simulation) {
-    header_ = make_label(client, "Label0", "Параметры задачи", true);
+    header_ = make_label(client, "Label0",
+                         QCoreApplication::translate("ParameterPanel", "Параметры задачи"), true);
     // The bold header is a few pixels wider than its two field widths: narrow it slightly so
     // that it reads whole.
     QFont header = header_->font();
@@ -40,9 +42,11 @@ ParameterPanel::ParameterPanel(QWidget* client, Simulation& simulation)
     for (const FieldEntry& entry : field_table()) {
         const auto k = static_cast<std::size_t>(entry.field);
         // The EMF's letter is ε on screen.
-        const QString caption = entry.field == Field::Em ? QString("ε(B)=") : qt(entry.label);
+        const QString caption = entry.field == Field::Em
+                                    ? QCoreApplication::translate("Fields", "ε(B)=")
+                                    : QCoreApplication::translate("Fields", entry.label.data());
         labels_[k] = make_label(client, QString("Label%1").arg(k + 1), caption);
-        labels_[k]->setToolTip(qt(entry.tooltip));
+        labels_[k]->setToolTip(QCoreApplication::translate("Fields", entry.tooltip.data()));
 
         auto* field = new QLineEdit(client);
         field->setObjectName(qt(entry.name));
@@ -284,7 +288,8 @@ void ParameterPanel::show_status() {
         tint(f, tinted ? pending_pink : field_yellow);
         QString tooltip = tooltips_[k];
         if (tinted && !reasons_[k].empty()) {
-            tooltip += "\nЗначение не принято: " + qt(reasons_[k]);
+            tooltip += QCoreApplication::translate("ParameterPanel", "\nЗначение не принято: ") +
+                       qt(reasons_[k]);
         }
         f->setToolTip(tooltip);
     }

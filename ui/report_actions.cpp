@@ -8,14 +8,19 @@
 #include "ui/main_window.h"
 #include "ui/report_command.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace ovrelan {
 
 namespace {
 
-const QString report_title = QStringLiteral("Сохранить для отчёта");
-const QString worksheet_title = QStringLiteral("Рабочий лист по задаче");
+QString report_title() {
+    return QCoreApplication::translate("ReportActions", "Сохранить для отчёта");
+}
+QString worksheet_title() {
+    return QCoreApplication::translate("ReportActions", "Рабочий лист по задаче");
+}
 
 // Where the answer key goes beside the sheet: «лист.pdf» → «лист_otvety.pdf».
 QString answers_beside(const QString& sheet) {
@@ -31,10 +36,12 @@ QString answers_beside(const QString& sheet) {
 void save_report(MainWindow& window, Platform& platform) {
     window.simulation().finish_pending_edits();
     int chosen = 0;
-    const QStringList filters{"Документ PDF, листы A4 (*.pdf)",
-                              "Папка: таблицы, рисунки SVG и результаты CSV (*)"};
+    const QStringList filters{
+        QCoreApplication::translate("ReportActions", "Документ PDF, листы A4 (*.pdf)"),
+        QCoreApplication::translate("ReportActions",
+                                    "Папка: таблицы, рисунки SVG и результаты CSV (*)")};
     const QString path =
-        platform.dialogs.save_file(&window, report_title, "otchet.pdf", filters, &chosen);
+        platform.dialogs.save_file(&window, report_title(), "otchet.pdf", filters, &chosen);
     if (path.isEmpty()) {
         return;
     }
@@ -57,21 +64,26 @@ void save_report(MainWindow& window, Platform& platform) {
     }
     QString error;
     if (!write_lab_report(window.state(), figures, target, &error)) {
-        platform.boxes.show_ok(&window, "Ошибка",
-                               "Не удалось сохранить для отчёта «" + target + "»: " + error);
+        platform.boxes.show_ok(
+            &window, QCoreApplication::translate("ReportActions", "Ошибка"),
+            QCoreApplication::translate("ReportActions", "Не удалось сохранить для отчёта «") +
+                target + "»: " + error);
     }
 }
 
 void save_worksheet(QWidget* parent, Platform& platform) {
     const QString task = platform.dialogs.open_file(
-        parent, worksheet_title, {"Задачи Ovrelan (*.ovrelan)", "Все файлы (*)"});
+        parent, worksheet_title(),
+        {QCoreApplication::translate("ReportActions", "Задачи Ovrelan (*.ovrelan)"),
+         QCoreApplication::translate("ReportActions", "Все файлы (*)")});
     if (task.isEmpty()) {
         return;
     }
     int chosen = 0;
     const QString sheet = platform.dialogs.save_file(
-        parent, "Сохранить рабочий лист", QFileInfo(task).completeBaseName() + "_list.pdf",
-        {"Документ PDF, листы A4 (*.pdf)"}, &chosen);
+        parent, QCoreApplication::translate("ReportActions", "Сохранить рабочий лист"),
+        QFileInfo(task).completeBaseName() + "_list.pdf",
+        {QCoreApplication::translate("ReportActions", "Документ PDF, листы A4 (*.pdf)")}, &chosen);
     if (sheet.isEmpty()) {
         return;
     }
@@ -81,11 +93,15 @@ void save_worksheet(QWidget* parent, Platform& platform) {
     if (outcome.exit_status != 0) {
         QString reason = outcome.message.trimmed();
         reason.remove(0, QStringLiteral("ovrelan: ").size());
-        platform.boxes.show_ok(parent, "Ошибка", "Рабочий лист не сделан: " + reason);
+        platform.boxes.show_ok(
+            parent, QCoreApplication::translate("ReportActions", "Ошибка"),
+            QCoreApplication::translate("ReportActions", "Рабочий лист не сделан: ") + reason);
         return;
     }
-    platform.boxes.show_ok(parent, worksheet_title,
-                           "Рабочий лист: «" + pdf + "»\nОтветы: «" + answers + "»");
+    platform.boxes.show_ok(parent, worksheet_title(),
+                           QCoreApplication::translate("ReportActions", "Рабочий лист: «") + pdf +
+                               QCoreApplication::translate("ReportActions", "»\nОтветы: «") +
+                               answers + "»");
 }
 
 } // namespace ovrelan

@@ -5,13 +5,14 @@
 #include "ui/texts.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 
 namespace ovrelan {
 
 namespace {
 
-QGroupBox* make_frame(QWidget* client, const char* name, const char* caption) {
+QGroupBox* make_frame(QWidget* client, const char* name, const QString& caption) {
     auto* frame = new QGroupBox(caption, client);
     frame->setObjectName(name);
     frame->setFont(times_font());
@@ -21,21 +22,27 @@ QGroupBox* make_frame(QWidget* client, const char* name, const char* caption) {
 } // namespace
 
 SelectionBoxes::SelectionBoxes(QWidget* client)
-    : QObject(client), graphs_frame_(make_frame(client, "Frame1", "Графики")),
-      fields_frame_(make_frame(client, "Frame2", "Поля")) {
+    : QObject(client),
+      graphs_frame_(
+          make_frame(client, "Frame1", QCoreApplication::translate("SelectionBoxes", "Графики"))),
+      fields_frame_(
+          make_frame(client, "Frame2", QCoreApplication::translate("SelectionBoxes", "Поля"))) {
     for (const GraphVariant& variant : graph_variants()) {
         const int top = 16 + 18 * static_cast<int>(variant.id);
         QCheckBox* box = make_box(graphs_frame_, variant.check_box,
                                   graph_box_text(variant.id).caption, QRect(4, top, 60, 18));
-        box->setToolTip(graph_box_text(variant.id).tooltip);
+        box->setToolTip(ui_text(graph_box_text(variant.id).tooltip));
         graph_boxes_[static_cast<std::size_t>(variant.id)] = box;
     }
-    graphs_frame_->setToolTip("Выбор показа графика");
+    graphs_frame_->setToolTip(
+        QCoreApplication::translate("SelectionBoxes", "Выбор показа графика"));
     magnetic_field_box_ = make_box(fields_frame_, "Check_B", "B", QRect(6, 18, 42, 20));
     electric_field_box_ = make_box(fields_frame_, "Check_E", "E", QRect(6, 40, 42, 20));
-    electric_field_box_->setToolTip("Электрическое поле конденсатора");
-    magnetic_field_box_->setToolTip("Магнитное поле катушки");
-    fields_frame_->setToolTip("Выбор показа полей");
+    electric_field_box_->setToolTip(
+        QCoreApplication::translate("SelectionBoxes", "Электрическое поле конденсатора"));
+    magnetic_field_box_->setToolTip(
+        QCoreApplication::translate("SelectionBoxes", "Магнитное поле катушки"));
+    fields_frame_->setToolTip(QCoreApplication::translate("SelectionBoxes", "Выбор показа полей"));
     // A box the student clicks is the student's: the program no longer ticks it back.
     std::vector<QCheckBox*> all(graph_boxes_.begin(), graph_boxes_.end());
     all.insert(all.end(), {magnetic_field_box_, electric_field_box_});

@@ -7,6 +7,7 @@
 #include "simulation/simulation.h"
 #include "ui/parameter_panel.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QLineEdit>
 
@@ -14,7 +15,9 @@ namespace ovrelan {
 
 namespace {
 
-const QString task_filter = QStringLiteral("Задачи Ovrelan (*.ovrelan)");
+QString task_filter() {
+    return QCoreApplication::translate("TaskActions", "Задачи Ovrelan (*.ovrelan)");
+}
 
 QString qt(const std::string& text) {
     return QString::fromStdString(text);
@@ -34,8 +37,15 @@ void TaskActions::enter_all(const std::array<std::string, 7>& texts) {
 }
 
 void TaskActions::cannot(const QString& what, const QString& path, const std::string& reason) {
-    const std::string said = (what + " «" + path + "» не открыта: ").toStdString() + reason;
-    platform_.boxes.show_ok(parent_, "Ошибка", qt(join_sentences(said, "Ничего не изменилось.")));
+    const std::string said =
+        (what + " «" + path + QCoreApplication::translate("TaskActions", "» не открыта: "))
+            .toStdString() +
+        reason;
+    platform_.boxes.show_ok(
+        parent_, QCoreApplication::translate("TaskActions", "Ошибка"),
+        qt(join_sentences(
+            said,
+            QCoreApplication::translate("TaskActions", "Ничего не изменилось.").toStdString())));
 }
 
 void TaskActions::load_example(const Example& example) {
@@ -53,27 +63,29 @@ bool TaskActions::open_task(const QString& path) {
     simulation_.finish_pending_edits();
     const auto read = read_task_file(QFile::encodeName(path).toStdString());
     if (const auto* error = std::get_if<TaskError>(&read)) {
-        cannot("Задача из файла", path, error->text);
+        cannot(QCoreApplication::translate("TaskActions", "Задача из файла"), path, error->text);
         return false;
     }
     const Task& task = std::get<Task>(read);
     // Values the model would refuse or correct: the task is not opened at all.
     if (const auto error = check_task_values(simulation_.state(), task)) {
-        cannot("Задача из файла", path, error->text);
+        cannot(QCoreApplication::translate("TaskActions", "Задача из файла"), path, error->text);
         return false;
     }
     task_comment_ = task.comment;
     task_sheet_ = task.sheet;
     enter_all(task.texts);
     if (!task.comment.empty()) {
-        platform_.boxes.show_ok(parent_, "Задача", qt(task.comment));
+        platform_.boxes.show_ok(parent_, QCoreApplication::translate("TaskActions", "Задача"),
+                                qt(task.comment));
     }
     return true;
 }
 
 void TaskActions::ask_and_open_task() {
-    const QString path =
-        platform_.dialogs.open_file(parent_, "Открыть задачу", {task_filter, "Все файлы (*)"});
+    const QString path = platform_.dialogs.open_file(
+        parent_, QCoreApplication::translate("TaskActions", "Открыть задачу"),
+        {task_filter(), QCoreApplication::translate("TaskActions", "Все файлы (*)")});
     if (!path.isEmpty()) {
         open_task(path);
     }
@@ -82,8 +94,10 @@ void TaskActions::ask_and_open_task() {
 void TaskActions::save_task() {
     simulation_.finish_pending_edits();
     const std::optional<QString> comment = platform_.dialogs.ask_text(
-        parent_, "Сохранить задачу",
-        "Комментарий для учащегося (можно оставить пустым):", qt(task_comment_));
+        parent_, QCoreApplication::translate("TaskActions", "Сохранить задачу"),
+        QCoreApplication::translate("TaskActions",
+                                    "Комментарий для учащегося (можно оставить пустым):"),
+        qt(task_comment_));
     if (!comment) {
         return;
     }
@@ -101,22 +115,29 @@ void TaskActions::save_task() {
     if (const auto* refused = std::get_if<TaskError>(&text)) {
         task_comment_ = task.comment;
         platform_.boxes.show_ok(
-            parent_, "Ошибка",
+            parent_, QCoreApplication::translate("TaskActions", "Ошибка"),
             qt(join_sentences(
-                "Задача не сохранена: " + refused->text,
-                "Комментарий будет предложен снова, когда вы опять выберете «Сохранить задачу».")));
+                QCoreApplication::translate("TaskActions", "Задача не сохранена: ").toStdString() +
+                    refused->text,
+                QCoreApplication::translate("TaskActions",
+                                            "Комментарий будет предложен снова, когда вы опять "
+                                            "выберете «Сохранить задачу».")
+                    .toStdString())));
         return;
     }
     int chosen = 0;
-    const QString path = platform_.dialogs.save_file(parent_, "Сохранить задачу", "задача.ovrelan",
-                                                     {task_filter}, &chosen);
+    const QString path = platform_.dialogs.save_file(
+        parent_, QCoreApplication::translate("TaskActions", "Сохранить задачу"),
+        QCoreApplication::translate("TaskActions", "задача.ovrelan"), {task_filter()}, &chosen);
     if (path.isEmpty()) {
         return;
     }
     QString error;
     if (!write_file(path, QByteArray::fromStdString(std::get<std::string>(text)), &error)) {
-        platform_.boxes.show_ok(parent_, "Ошибка",
-                                "Не удалось сохранить файл «" + path + "»: " + error);
+        platform_.boxes.show_ok(
+            parent_, QCoreApplication::translate("TaskActions", "Ошибка"),
+            QCoreApplication::translate("TaskActions", "Не удалось сохранить файл «") + path +
+                "»: " + error);
         return;
     }
     task_comment_ = task.comment;

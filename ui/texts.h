@@ -4,6 +4,7 @@
 #include "geometry/graph_variants.h"
 #include "model/characteristics_panel.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace ovrelan {
@@ -12,15 +13,23 @@ QString authors_credits();
 QString about_text();
 QString registration_text();
 
-inline const QString exit_title = QStringLiteral("На Выход");
-inline const QString exit_question = QStringLiteral("Вы абсолютно уверены?");
-inline const QString main_caption = QStringLiteral("Ovrelan");
-inline const QString running_caption = QStringLiteral("При работе размер окна изменить нельзя!");
+// The fixed texts below, given in Russian, in the language of the windows.
+inline QString ui_text(const char* source) {
+    return QCoreApplication::translate("Texts", source);
+}
+
+inline constexpr const char* exit_title = QT_TRANSLATE_NOOP("Texts", "На Выход");
+inline constexpr const char* exit_question = QT_TRANSLATE_NOOP("Texts", "Вы абсолютно уверены?");
+inline constexpr const char* main_caption = "Ovrelan";
+inline constexpr const char* running_caption =
+    QT_TRANSLATE_NOOP("Texts", "При работе размер окна изменить нельзя!");
+inline constexpr const char* about_title = QT_TRANSLATE_NOOP("Texts", "О ПРОГРАММЕ");
+inline constexpr const char* registration_title = QT_TRANSLATE_NOOP("Texts", "РЕГИСТРАЦИЯ");
 
 // The design-time tooltip of a value label of the characteristics panel.
 QString value_label_tooltip(PanelLabel label);
 
-// The caption and the tooltip of a graph's check box.
+// The caption and the tooltip (translated in context "Texts") of a graph's check box.
 struct GraphBoxText {
     const char* caption;
     const char* tooltip;

@@ -1,0 +1,1757 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="ru">
+<context>
+    <name>AuthorsWindow</name>
+    <message>
+        <source>Авторы</source>
+        <translation>Authors</translation>
+    </message>
+</context>
+<context>
+    <name>CharacteristicsView</name>
+    <message>
+        <source>Характеристики</source>
+        <translation>Characteristics</translation>
+    </message>
+    <message>
+        <source>Вид цепи и режим</source>
+        <translation>Circuit type and regime</translation>
+    </message>
+</context>
+<context>
+    <name>CircuitScene</name>
+    <message>
+        <source>Элементы электрической цепи</source>
+        <translation>Elements of the electric circuit</translation>
+    </message>
+    <message>
+        <source>Ключ</source>
+        <translation>Switch</translation>
+    </message>
+    <message>
+        <source>Источник ЭДС</source>
+        <translation>EMF source</translation>
+    </message>
+    <message>
+        <source>Катушка индуктивности</source>
+        <translation>Inductor coil</translation>
+    </message>
+    <message>
+        <source>Резистор</source>
+        <translation>Resistor</translation>
+    </message>
+    <message>
+        <source>Конденсатор</source>
+        <translation>Capacitor</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentViewer</name>
+    <message>
+        <source>Назад</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Вперёд</source>
+        <translation>Forward</translation>
+    </message>
+</context>
+<context>
+    <name>EditHistory</name>
+    <message>
+        <source>значения %1 полей</source>
+        <translation>values of %1 fields</translation>
+    </message>
+    <message>
+        <source>запомнить кривые</source>
+        <translation>remember curves</translation>
+    </message>
+    <message>
+        <source>забыть кривые</source>
+        <translation>forget curves</translation>
+    </message>
+    <message>
+        <source>семейство кривых</source>
+        <translation>family of curves</translation>
+    </message>
+    <message>
+        <source>убрать семейство</source>
+        <translation>remove family</translation>
+    </message>
+    <message>
+        <source>закрыть измерения</source>
+        <translation>close measurements</translation>
+    </message>
+    <message>
+        <source>сдвиг измерений</source>
+        <translation>shift of measurements</translation>
+    </message>
+    <message>
+        <source>открыть измерения</source>
+        <translation>open measurements</translation>
+    </message>
+    <message>
+        <source>Отменить: </source>
+        <translation>Undo: </translation>
+    </message>
+    <message>
+        <source>Отменить</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Повторить: </source>
+        <translation>Redo: </translation>
+    </message>
+    <message>
+        <source>Повторить</source>
+        <translation>Redo</translation>
+    </message>
+</context>
+<context>
+    <name>Examples</name>
+    <message>
+        <source>Слабое затухание</source>
+        <translation>Weak damping</translation>
+    </message>
+    <message>
+        <source>Критический режим</source>
+        <translation>Critically damped regime</translation>
+    </message>
+    <message>
+        <source>Апериодический режим</source>
+        <translation>Overdamped regime</translation>
+    </message>
+    <message>
+        <source>Резонанс</source>
+        <translation>Resonance</translation>
+    </message>
+    <message>
+        <source>Биения</source>
+        <translation>Beats</translation>
+    </message>
+    <message>
+        <source>Заряд конденсатора (RC, постоянная ЭДС)</source>
+        <translation>Capacitor charging (RC, constant EMF)</translation>
+    </message>
+    <message>
+        <source>Установление тока в катушке (RL)</source>
+        <translation>Current build-up in a coil (RL)</translation>
+    </message>
+    <message>
+        <source>Контур без потерь (LC)</source>
+        <translation>Lossless circuit (LC)</translation>
+    </message>
+</context>
+<context>
+    <name>FamilyDialog</name>
+    <message>
+        <source>&amp;Список значений:</source>
+        <translation>&amp;List of values:</translation>
+    </message>
+    <message>
+        <source>&amp;Диапазон от</source>
+        <translation>&amp;Range from</translation>
+    </message>
+    <message>
+        <source>&amp;равные отношения (логарифмическая шкала)</source>
+        <translation>&amp;equal ratios (logarithmic scale)</translation>
+    </message>
+    <message>
+        <source>Семейство кривых</source>
+        <translation>Family of curves</translation>
+    </message>
+    <message>
+        <source>например: 0,5; 1,265; 3</source>
+        <translation>for example: 0.5; 1.265; 3</translation>
+    </message>
+    <message>
+        <source>&amp;Параметр:</source>
+        <translation>&amp;Parameter:</translation>
+    </message>
+    <message>
+        <source>до</source>
+        <translation>to</translation>
+    </message>
+    <message>
+        <source>&amp;значений:</source>
+        <translation>&amp;values:</translation>
+    </message>
+    <message>
+        <source>Не больше %1 кривых. Значения проверяются так же, как при вводе в поле; R можно задать в долях Rк (2·Rк), ν — в долях ν₀ (1,1·ν₀).</source>
+        <translation>At most %1 curves. Values are checked as when typed into a field; R may be given in parts of Rк (2·Rк), ν in parts of ν₀ (1.1·ν₀).</translation>
+    </message>
+    <message>
+        <source>Построить</source>
+        <translation>Build</translation>
+    </message>
+    <message>
+        <source>&amp;Готовый выбор: </source>
+        <translation>Ready-made &amp;choice: </translation>
+    </message>
+    <message>
+        <source>Ни одно значение не подходит:
+</source>
+        <translation>No value fits:
+</translation>
+    </message>
+    <message>
+        <source>Не войдут в семейство:
+</source>
+        <translation>Will not be in the family:
+</translation>
+    </message>
+    <message>
+        <source>Построить без них</source>
+        <translation>Build without them</translation>
+    </message>
+</context>
+<context>
+    <name>FamilyTable</name>
+    <message>
+        <source>&amp;Сохранить данные…</source>
+        <translation>&amp;Save data…</translation>
+    </message>
+    <message>
+        <source>Семейство</source>
+        <translation>Family</translation>
+    </message>
+    <message>
+        <source>Значение</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Режим</source>
+        <translation>Regime</translation>
+    </message>
+    <message>
+        <source>Пик резонанса</source>
+        <translation>Resonance peak</translation>
+    </message>
+    <message>
+        <source>Не вошли в семейство:
+</source>
+        <translation>Not in the family:
+</translation>
+    </message>
+    <message>
+        <source>семейство.csv</source>
+        <translation>family.csv</translation>
+    </message>
+</context>
+<context>
+    <name>Fields</name>
+    <message>
+        <source>L(мкГн)=</source>
+        <translation>L (µH) =</translation>
+    </message>
+    <message>
+        <source>Индуктивность катушки</source>
+        <translation>Inductance of the coil</translation>
+    </message>
+    <message>
+        <source>С(мкФ)=</source>
+        <translation>C (µF) =</translation>
+    </message>
+    <message>
+        <source>Электроёмкость конденсатора</source>
+        <translation>Capacitance of the capacitor</translation>
+    </message>
+    <message>
+        <source>R(Ом)=</source>
+        <translation>R (Ω) =</translation>
+    </message>
+    <message>
+        <source>Сопротивление резистора</source>
+        <translation>Resistance of the resistor</translation>
+    </message>
+    <message>
+        <source>Uo(B)=</source>
+        <translation>Uo (V) =</translation>
+    </message>
+    <message>
+        <source>Начальное напряжение на конденсаторе</source>
+        <translation>Initial voltage across the capacitor</translation>
+    </message>
+    <message>
+        <source>e(B)=</source>
+        <translation>e (V) =</translation>
+    </message>
+    <message>
+        <source>Амплитуда ЭДС источника</source>
+        <translation>EMF amplitude of the source</translation>
+    </message>
+    <message>
+        <source>v(Гц)=</source>
+        <translation>ν (Hz) =</translation>
+    </message>
+    <message>
+        <source>Частота тока источника</source>
+        <translation>Frequency of the source current</translation>
+    </message>
+    <message>
+        <source>Nmax=</source>
+        <translation>Nmax =</translation>
+    </message>
+    <message>
+        <source>Время расчёта (в собственных периодах или характерных временах)</source>
+        <translation>Calculation time (in natural periods or characteristic times)</translation>
+    </message>
+    <message>
+        <source>ε(B)</source>
+        <translation>ε (V)</translation>
+    </message>
+    <message>
+        <source>ε(B)=</source>
+        <translation>ε (V) =</translation>
+    </message>
+</context>
+<context>
+    <name>FitDialog</name>
+    <message>
+        <source>Подобрать параметры к измерениям</source>
+        <translation>Fit parameters to measurements</translation>
+    </message>
+    <message>
+        <source>Измерения: %1, %2, точек: %3</source>
+        <translation>Measurements: %1, %2, points: %3</translation>
+    </message>
+    <message>
+        <source>δ и ω₀ (одна кривая определяет только их)</source>
+        <translation>δ and ω₀ (one curve determines only these)</translation>
+    </message>
+    <message>
+        <source>R и L при известной C (из поля)</source>
+        <translation>R and L for known C (from the field)</translation>
+    </message>
+    <message>
+        <source>R и C при известной L (из поля)</source>
+        <translation>R and C for known L (from the field)</translation>
+    </message>
+    <message>
+        <source>Величина</source>
+        <translation>Quantity</translation>
+    </message>
+    <message>
+        <source>Значение</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Погрешность</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Принять</source>
+        <translation>Accept</translation>
+    </message>
+    <message>
+        <source>Подбор не удался: </source>
+        <translation>The fit failed: </translation>
+    </message>
+    <message>
+        <source>Подобранные значения нельзя записать в поля.</source>
+        <translation>The fitted values cannot be written into the fields.</translation>
+    </message>
+    <message>
+        <source>«Принять» запишет в поля: </source>
+        <translation>&quot;Accept&quot; will write into the fields: </translation>
+    </message>
+</context>
+<context>
+    <name>FitSummary</name>
+    <message>
+        <source>1/с</source>
+        <translation>1/s</translation>
+    </message>
+    <message>
+        <source>рад/с</source>
+        <translation>rad/s</translation>
+    </message>
+    <message>
+        <source>замыкание ключа</source>
+        <translation>switch closing</translation>
+    </message>
+    <message>
+        <source>мс</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>Ом</source>
+        <translation>Ω</translation>
+    </message>
+    <message>
+        <source>мкГн</source>
+        <translation>µH</translation>
+    </message>
+    <message>
+        <source>мкФ</source>
+        <translation>µF</translation>
+    </message>
+    <message>
+        <source>задано</source>
+        <translation>given</translation>
+    </message>
+    <message>
+        <source>А</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>В</source>
+        <translation>V</translation>
+    </message>
+    <message>
+        <source>амплитуда</source>
+        <translation>amplitude</translation>
+    </message>
+    <message>
+        <source>смещение</source>
+        <translation>offset</translation>
+    </message>
+    <message>
+        <source>Остаток (СКО):</source>
+        <translation>Residual (RMS):</translation>
+    </message>
+    <message>
+        <source> на </source>
+        <translation> over </translation>
+    </message>
+    <message>
+        <source> точках;</source>
+        <translation> points;</translation>
+    </message>
+    <message>
+        <source> итераций: </source>
+        <translation> iterations: </translation>
+    </message>
+</context>
+<context>
+    <name>FormWidgets</name>
+    <message>
+        <source>%1: %2 из %3</source>
+        <translation>%1: %2 of %3</translation>
+    </message>
+</context>
+<context>
+    <name>GraphArea</name>
+    <message>
+        <source>Графики</source>
+        <translation>Graphs</translation>
+    </message>
+    <message>
+        <source>Резонансная кривая</source>
+        <translation>Resonance curve</translation>
+    </message>
+    <message>
+        <source>Векторная диаграмма</source>
+        <translation>Phasor diagram</translation>
+    </message>
+    <message>
+        <source>Перетащите, чтобы дать графикам больше или меньше места</source>
+        <translation>Drag to give the graphs more or less room</translation>
+    </message>
+</context>
+<context>
+    <name>GraphExport</name>
+    <message>
+        <source>Ошибка</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Не удалось сохранить файл «%1»: %2</source>
+        <translation>Could not save the file &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>у имени «%1» нет расширения: рисунок сохраняется в файл .png, .svg или .pdf</source>
+        <translation>the name &quot;%1&quot; has no extension: a picture is saved as a .png, .svg or .pdf file</translation>
+    </message>
+    <message>
+        <source>расширение «.%1» у «%2» не подходит: рисунок сохраняется в файл .png, .svg или .pdf</source>
+        <translation>the extension &quot;.%1&quot; of &quot;%2&quot; does not fit: a picture is saved as a .png, .svg or .pdf file</translation>
+    </message>
+    <message>
+        <source>рисунок %1 мал: заголовок не помещается в %2 строки ни при какой ширине</source>
+        <translation>the picture %1 is too small: the title does not fit in %2 lines at any width</translation>
+    </message>
+    <message>
+        <source>рисунок %1 мал: при ширине %2 заголовку и графику нужна высота не меньше %3</source>
+        <translation>the picture %1 is too small: at the width %2 the title and the graph need a height of at least %3</translation>
+    </message>
+    <message>
+        <source>рисунок %1 мал: заголовку и графику нужно не меньше %2</source>
+        <translation>the picture %1 is too small: the title and the graph need at least %2</translation>
+    </message>
+    <message>
+        <source>Рисунок PNG 1600×900 (*.png)</source>
+        <translation>PNG picture 1600×900 (*.png)</translation>
+    </message>
+    <message>
+        <source>Рисунок PNG 1920×1080 (*.png)</source>
+        <translation>PNG picture 1920×1080 (*.png)</translation>
+    </message>
+    <message>
+        <source>Рисунок PNG 3840×2160 (*.png)</source>
+        <translation>PNG picture 3840×2160 (*.png)</translation>
+    </message>
+    <message>
+        <source>Векторный рисунок SVG (*.svg)</source>
+        <translation>SVG vector picture (*.svg)</translation>
+    </message>
+    <message>
+        <source>Документ PDF, лист A4 (*.pdf)</source>
+        <translation>PDF document, A4 sheet (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Сохранить график</source>
+        <translation>Save graph</translation>
+    </message>
+    <message>
+        <source>Рисунок не сохранён: </source>
+        <translation>The picture was not saved: </translation>
+    </message>
+    <message>
+        <source>Сохранить результаты</source>
+        <translation>Save results</translation>
+    </message>
+    <message>
+        <source>CSV: запятая, десятичная точка (*.csv)</source>
+        <translation>CSV: comma, decimal point (*.csv)</translation>
+    </message>
+    <message>
+        <source>CSV для русской таблицы: точка с запятой, десятичная запятая (*.csv)</source>
+        <translation>CSV for a Russian spreadsheet: semicolon, decimal comma (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>GraphWindows</name>
+    <message>
+        <source>Графики</source>
+        <translation>Graphs</translation>
+    </message>
+</context>
+<context>
+    <name>Graphs</name>
+    <message>
+        <source>εL(t) — ЭДС самоиндукции катушки</source>
+        <translation>εL(t) — self-induction EMF of the coil</translation>
+    </message>
+    <message>
+        <source>Uc(t) — напряжение на конденсаторе</source>
+        <translation>Uc(t) — capacitor voltage</translation>
+    </message>
+    <message>
+        <source>Ur(t) — напряжение на резисторе</source>
+        <translation>Ur(t) — resistor voltage</translation>
+    </message>
+    <message>
+        <source>I(t) — сила тока</source>
+        <translation>I(t) — current</translation>
+    </message>
+    <message>
+        <source>Напряжения и ток</source>
+        <translation>Voltages and current</translation>
+    </message>
+    <message>
+        <source>W(t) — теплота в резисторе</source>
+        <translation>W(t) — heat in the resistor</translation>
+    </message>
+    <message>
+        <source>W(t) — энергия магнитного поля катушки</source>
+        <translation>W(t) — magnetic field energy of the coil</translation>
+    </message>
+    <message>
+        <source>W(t) — энергия конденсатора</source>
+        <translation>W(t) — energy of the capacitor</translation>
+    </message>
+    <message>
+        <source>W(t) — энергия конденсатора и катушки</source>
+        <translation>W(t) — energy of the capacitor and the coil</translation>
+    </message>
+    <message>
+        <source>Зависимость ЭДС самоиндукции в катушке от времени</source>
+        <translation>Self-induction EMF of the coil versus time</translation>
+    </message>
+    <message>
+        <source>Зависимость напряжения на конденсаторе от времени</source>
+        <translation>Capacitor voltage versus time</translation>
+    </message>
+    <message>
+        <source>Зависимость напряжения на резисторе от времени</source>
+        <translation>Resistor voltage versus time</translation>
+    </message>
+    <message>
+        <source>Зависимость силы тока от времени</source>
+        <translation>Current versus time</translation>
+    </message>
+    <message>
+        <source>Убрать &amp;метки</source>
+        <translation>Remove &amp;markers</translation>
+    </message>
+    <message>
+        <source>Показать &amp;всё время</source>
+        <translation>Show the &amp;whole time</translation>
+    </message>
+    <message>
+        <source>&amp;Следовать за расчётом</source>
+        <translation>&amp;Follow the calculation</translation>
+    </message>
+    <message>
+        <source>&amp;Физические единицы</source>
+        <translation>P&amp;hysical units</translation>
+    </message>
+    <message>
+        <source>&amp;Огибающая ±A·e^(−δt)</source>
+        <translation>&amp;Envelope ±A·e^(−δt)</translation>
+    </message>
+    <message>
+        <source>&amp;Энергии конденсатора и катушки</source>
+        <translation>Capacitor and coil e&amp;nergies</translation>
+    </message>
+    <message>
+        <source>&amp;Копировать изображение</source>
+        <translation>&amp;Copy image</translation>
+    </message>
+    <message>
+        <source>Сохранить &amp;график…</source>
+        <translation>Save &amp;graph…</translation>
+    </message>
+    <message>
+        <source>Сохранить &amp;данные…</source>
+        <translation>Save &amp;data…</translation>
+    </message>
+    <message>
+        <source>&amp;Печать…</source>
+        <translation>&amp;Print…</translation>
+    </message>
+    <message>
+        <source>Резонансная кривая</source>
+        <translation>Resonance curve</translation>
+    </message>
+    <message>
+        <source>&amp;Логарифмическая шкала частот</source>
+        <translation>&amp;Logarithmic frequency scale</translation>
+    </message>
+    <message>
+        <source>Графики</source>
+        <translation>Graphs</translation>
+    </message>
+    <message>
+        <source>Векторная диаграмма</source>
+        <translation>Phasor diagram</translation>
+    </message>
+    <message>
+        <source>Резонансная кривая.</source>
+        <translation>Resonance curve.</translation>
+    </message>
+    <message>
+        <source>резонанс.csv</source>
+        <translation>resonance.csv</translation>
+    </message>
+    <message>
+        <source>Векторная диаграмма.</source>
+        <translation>Phasor diagram.</translation>
+    </message>
+    <message>
+        <source> (на панели </source>
+        <translation> (panel: </translation>
+    </message>
+    <message>
+        <source> c</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>те же значения</source>
+        <translation>same values</translation>
+    </message>
+    <message>
+        <source>EL/UL_norm,   </source>
+        <translation>EL/UL_norm,   </translation>
+    </message>
+    <message>
+        <source> B</source>
+        <translation> V</translation>
+    </message>
+    <message>
+        <source>Uс/Uc_norm,   </source>
+        <translation>Uc/Uc_norm,   </translation>
+    </message>
+    <message>
+        <source>Ur/Ur_norm,   </source>
+        <translation>Ur/Ur_norm,   </translation>
+    </message>
+    <message>
+        <source>I/Inorm,     </source>
+        <translation>I/Inorm,     </translation>
+    </message>
+    <message>
+        <source> A/c,</source>
+        <translation> A/s,</translation>
+    </message>
+    <message>
+        <source> A,</source>
+        <translation> A,</translation>
+    </message>
+    <message>
+        <source>W/P_norm   </source>
+        <translation>W/P_norm   </translation>
+    </message>
+    <message>
+        <source> Дж/c</source>
+        <translation> J/s</translation>
+    </message>
+    <message>
+        <source>W/W_norm   </source>
+        <translation>W/W_norm   </translation>
+    </message>
+    <message>
+        <source> Дж/c^2</source>
+        <translation> J/s^2</translation>
+    </message>
+    <message>
+        <source> Дж</source>
+        <translation> J</translation>
+    </message>
+    <message>
+        <source>изм. </source>
+        <translation>meas. </translation>
+    </message>
+    <message>
+        <source>, разность </source>
+        <translation>, difference </translation>
+    </message>
+    <message>
+        <source>Масштаб по вертикали</source>
+        <translation>Vertical scale</translation>
+    </message>
+</context>
+<context>
+    <name>MainMenus</name>
+    <message>
+        <source>&amp;Язык</source>
+        <translation>Lan&amp;guage</translation>
+    </message>
+    <message>
+        <source>&amp;Файл</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;Обзор</source>
+        <translation>&amp;Overview</translation>
+    </message>
+    <message>
+        <source>&amp;Контур</source>
+        <translation>&amp;Circuit</translation>
+    </message>
+    <message>
+        <source>К&amp;атушка</source>
+        <translation>Co&amp;il</translation>
+    </message>
+    <message>
+        <source>Ко&amp;нденсатор</source>
+        <translation>C&amp;apacitor</translation>
+    </message>
+    <message>
+        <source>&amp;Резистор</source>
+        <translation>&amp;Resistor</translation>
+    </message>
+    <message>
+        <source>Открыть &amp;задачу…</source>
+        <translation>Open &amp;task…</translation>
+    </message>
+    <message>
+        <source>&amp;Сохранить задачу…</source>
+        <translation>&amp;Save task…</translation>
+    </message>
+    <message>
+        <source>Сохранить р&amp;езультаты…</source>
+        <translation>Save res&amp;ults…</translation>
+    </message>
+    <message>
+        <source>Сохранить для о&amp;тчёта…</source>
+        <translation>Save for re&amp;port…</translation>
+    </message>
+    <message>
+        <source>Рабочий &amp;лист по задаче…</source>
+        <translation>&amp;Worksheet from task…</translation>
+    </message>
+    <message>
+        <source>Открыть &amp;измерения…</source>
+        <translation>Open &amp;measurements…</translation>
+    </message>
+    <message>
+        <source>Совместить с клю&amp;чом</source>
+        <translation>A&amp;lign with switch</translation>
+    </message>
+    <message>
+        <source>Закрыть из&amp;мерения</source>
+        <translation>Close measureme&amp;nts</translation>
+    </message>
+    <message>
+        <source>&amp;Выход</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>Прав&amp;ка</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>&amp;Отменить</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>&amp;Повторить</source>
+        <translation>&amp;Redo</translation>
+    </message>
+    <message>
+        <source>Пр&amp;имеры</source>
+        <translation>E&amp;xamples</translation>
+    </message>
+    <message>
+        <source>&amp;Расчёт</source>
+        <translation>&amp;Calculation</translation>
+    </message>
+    <message>
+        <source>&amp;Пуск / стоп</source>
+        <translation>&amp;Start / stop</translation>
+    </message>
+    <message>
+        <source>&amp;Досчитать до конца</source>
+        <translation>&amp;Compute to the end</translation>
+    </message>
+    <message>
+        <source>&amp;Семейство кривых…</source>
+        <translation>&amp;Family of curves…</translation>
+    </message>
+    <message>
+        <source>&amp;Убрать семейство</source>
+        <translation>&amp;Remove family</translation>
+    </message>
+    <message>
+        <source>Подобрать параметры к &amp;измерениям</source>
+        <translation>Fit parameters to &amp;measurements</translation>
+    </message>
+    <message>
+        <source>&amp;Графики</source>
+        <translation>&amp;Graphs</translation>
+    </message>
+    <message>
+        <source>&amp;Напряжения и ток</source>
+        <translation>&amp;Voltages and current</translation>
+    </message>
+    <message>
+        <source>&amp;Резонансная кривая</source>
+        <translation>&amp;Resonance curve</translation>
+    </message>
+    <message>
+        <source>Векторная &amp;диаграмма</source>
+        <translation>&amp;Phasor diagram</translation>
+    </message>
+    <message>
+        <source>Запомнить &amp;кривые</source>
+        <translation>Remember &amp;curves</translation>
+    </message>
+    <message>
+        <source>&amp;Забыть кривые</source>
+        <translation>&amp;Forget curves</translation>
+    </message>
+    <message>
+        <source>&amp;Вся кривая сразу (бледная)</source>
+        <translation>&amp;Whole curve at once (pale)</translation>
+    </message>
+    <message>
+        <source>&amp;Оси в физических единицах</source>
+        <translation>&amp;Axes in physical units</translation>
+    </message>
+    <message>
+        <source>Все &amp;графики в одном окне</source>
+        <translation>All &amp;graphs in one window</translation>
+    </message>
+    <message>
+        <source>&amp;Упорядочить графики</source>
+        <translation>Arra&amp;nge graphs</translation>
+    </message>
+    <message>
+        <source>&amp;Вид</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>&amp;Всё в одном окне</source>
+        <translation>&amp;All in one window</translation>
+    </message>
+    <message>
+        <source>Схема, параметры, характеристики и графики в одном окне, по размеру экрана; иначе — графики в отдельных окнах</source>
+        <translation>The circuit, the parameters, the characteristics and the graphs in one window the size of the screen; otherwise the graphs in separate windows</translation>
+    </message>
+    <message>
+        <source>&amp;Крупнее</source>
+        <translation>&amp;Larger</translation>
+    </message>
+    <message>
+        <source>&amp;Мельче</source>
+        <translation>&amp;Smaller</translation>
+    </message>
+    <message>
+        <source>&amp;Обычный размер</source>
+        <translation>&amp;Normal size</translation>
+    </message>
+    <message>
+        <source>&amp;Помощь</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;Инструкция</source>
+        <translation>&amp;Quick start</translation>
+    </message>
+    <message>
+        <source>&amp;Управление</source>
+        <translation>&amp;Controls</translation>
+    </message>
+    <message>
+        <source>&amp;Авторы</source>
+        <translation>&amp;Authors</translation>
+    </message>
+    <message>
+        <source>&amp;О программе</source>
+        <translation>A&amp;bout</translation>
+    </message>
+    <message>
+        <source>&amp;Регистрация</source>
+        <translation>&amp;Registration</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Запуск (остановка) установки</source>
+        <translation>Start (stop) the setup</translation>
+    </message>
+    <message>
+        <source>Замедление движения частиц</source>
+        <translation>Slowing down of the particles</translation>
+    </message>
+    <message>
+        <source>Ускорение расчёта</source>
+        <translation>Speeding up of the calculation</translation>
+    </message>
+</context>
+<context>
+    <name>MeasuredActions</name>
+    <message>
+        <source>Измерения (*.csv *.txt *.tsv *.dat)</source>
+        <translation>Measurements (*.csv *.txt *.tsv *.dat)</translation>
+    </message>
+    <message>
+        <source>» не открыты: </source>
+        <translation>» were not opened: </translation>
+    </message>
+    <message>
+        <source>Ошибка</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Ничего не изменилось.</source>
+        <translation>Nothing has changed.</translation>
+    </message>
+    <message>
+        <source>Открыть измерения</source>
+        <translation>Open measurements</translation>
+    </message>
+    <message>
+        <source>Все файлы (*)</source>
+        <translation>All files (*)</translation>
+    </message>
+    <message>
+        <source>Измерения из файла</source>
+        <translation>The measurements from the file</translation>
+    </message>
+    <message>
+        <source>Измерения</source>
+        <translation>Measurements</translation>
+    </message>
+    <message>
+        <source>Сначала откройте измерения: «Файл → Открыть измерения…».</source>
+        <translation>Open measurements first: &quot;File → Open measurements…&quot;.</translation>
+    </message>
+    <message>
+        <source>Значения не уходят от начального уровня: момент замыкания ключа не найден. Ничего не изменилось.</source>
+        <translation>The values do not leave the initial level: the moment the switch closes was not found. Nothing has changed.</translation>
+    </message>
+    <message>
+        <source>Подобранные значения не приняты: </source>
+        <translation>The fitted values were not accepted: </translation>
+    </message>
+    <message>
+        <source>подобранные значения</source>
+        <translation>fitted values</translation>
+    </message>
+</context>
+<context>
+    <name>MeasuredPreview</name>
+    <message>
+        <source>Совместить с ключом</source>
+        <translation>Align with switch</translation>
+    </message>
+    <message>
+        <source>Открыть измерения — </source>
+        <translation>Open measurements — </translation>
+    </message>
+    <message>
+        <source>Кодировка %1; %2; строк данных: %3.</source>
+        <translation>Encoding %1; %2; data lines: %3.</translation>
+    </message>
+    <message>
+        <source>Время:</source>
+        <translation>Time:</translation>
+    </message>
+    <message>
+        <source>Значения:</source>
+        <translation>Values:</translation>
+    </message>
+    <message>
+        <source>Что измерено:</source>
+        <translation>What was measured:</translation>
+    </message>
+    <message>
+        <source>Единица значений:</source>
+        <translation>Unit of values:</translation>
+    </message>
+    <message>
+        <source>Момент замыкания ключа по часам файла (точка запуска): он станет t = 0</source>
+        <translation>The moment the switch closes by the file&apos;s clock (the trigger point): it becomes t = 0</translation>
+    </message>
+    <message>
+        <source>Ключ замыкается там, где значения впервые уходят от начального уровня</source>
+        <translation>The switch closes where the values first leave the initial level</translation>
+    </message>
+    <message>
+        <source>Замыкание ключа, мс:</source>
+        <translation>Switch closing, ms:</translation>
+    </message>
+    <message>
+        <source>Открыть</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Момент замыкания ключа — одно число в миллисекундах, например 0 или -2,5.</source>
+        <translation>The moment the switch closes is one number in milliseconds, for example 0 or -2.5.</translation>
+    </message>
+    <message>
+        <source>Значения не уходят от начального уровня: момент замыкания ключа не найден.</source>
+        <translation>The values do not leave the initial level: the moment the switch closes was not found.</translation>
+    </message>
+</context>
+<context>
+    <name>MessageBoxes</name>
+    <message>
+        <source>ОК</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>А откуда ток возьмется?!</source>
+        <translation>And where would the current come from?!</translation>
+    </message>
+    <message>
+        <source>А изучать-то что будете?!</source>
+        <translation>And what are you going to study?!</translation>
+    </message>
+    <message>
+        <source>Это короткое замыкание!</source>
+        <translation>This is a short circuit!</translation>
+    </message>
+    <message>
+        <source>Напряжение скачком меняется от Uo до - Em в начальный момент времени. Потом постоянно. Ток в начальный момент времени бесконечен, а потом равен 0</source>
+        <translation>The voltage jumps from Uo to - Em at the initial moment. Then it is constant. The current is infinite at the initial moment and then equals 0</translation>
+    </message>
+    <message>
+        <source>Мгновенная разрядка конденсатора бесконечным током!</source>
+        <translation>Instantaneous discharge of the capacitor by an infinite current!</translation>
+    </message>
+    <message>
+        <source>Слишком много точек расчёта (</source>
+        <translation>Too many calculation points (</translation>
+    </message>
+    <message>
+        <source>)! При этих значениях </source>
+        <translation>)! With these values </translation>
+    </message>
+    <message>
+        <source> не больше </source>
+        <translation> is at most </translation>
+    </message>
+    <message>
+        <source>. Значение не принято.</source>
+        <translation>. Value not accepted.</translation>
+    </message>
+    <message>
+        <source>Предупреждение</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>Расчёт с такими значениями невозможен! Значение не принято.</source>
+        <translation>Calculation with these values is impossible! Value not accepted.</translation>
+    </message>
+    <message>
+        <source>не может быть отрицательным! Не вводите заново, а исправьте!</source>
+        <translation>cannot be negative! Do not retype it, correct it!</translation>
+    </message>
+    <message>
+        <source>не может быть! Не вводите заново, а исправьте!</source>
+        <translation>is impossible! Do not retype it, correct it!</translation>
+    </message>
+    <message>
+        <source>Ошибка</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>слишком мало: в расчёте оно стало бы нулём! Значение не принято.</source>
+        <translation>too small: it would become zero in the calculation! Value not accepted.</translation>
+    </message>
+    <message>
+        <source>Поле </source>
+        <translation>Field </translation>
+    </message>
+    <message>
+        <source>поле </source>
+        <translation>field </translation>
+    </message>
+    <message>
+        <source>исправлено на</source>
+        <translation>corrected to</translation>
+    </message>
+    <message>
+        <source>оставлено</source>
+        <translation>kept at</translation>
+    </message>
+    <message>
+        <source>в расчёте</source>
+        <translation>in the calculation:</translation>
+    </message>
+</context>
+<context>
+    <name>PagedDocument</name>
+    <message>
+        <source>%1 из %2</source>
+        <translation>%1 of %2</translation>
+    </message>
+    <message>
+        <source>Содержание</source>
+        <translation>Contents</translation>
+    </message>
+</context>
+<context>
+    <name>Panel</name>
+    <message>
+        <source>рад/c</source>
+        <translation>rad/s</translation>
+    </message>
+    <message>
+        <source> c</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Пост. ток Tv-&gt;oo</source>
+        <translation>DC Tv-&gt;oo</translation>
+    </message>
+    <message>
+        <source> 1/c</source>
+        <translation> 1/s</translation>
+    </message>
+    <message>
+        <source>Характерная частота</source>
+        <translation>Characteristic frequency</translation>
+    </message>
+    <message>
+        <source>Характерное время</source>
+        <translation>Characteristic time</translation>
+    </message>
+    <message>
+        <source>Время релаксации</source>
+        <translation>Relaxation time</translation>
+    </message>
+    <message>
+        <source>Отношение декремента затухания к характерной частоте</source>
+        <translation>Ratio of the damping coefficient to the characteristic frequency</translation>
+    </message>
+    <message>
+        <source>Отношение частоты тока источника ЭДС к характерной частоте</source>
+        <translation>Ratio of the EMF source frequency to the characteristic frequency</translation>
+    </message>
+    <message>
+        <source>Tо=</source>
+        <translation>To=</translation>
+    </message>
+    <message>
+        <source> Ом</source>
+        <translation> Ω</translation>
+    </message>
+    <message>
+        <source> Кл</source>
+        <translation> C</translation>
+    </message>
+    <message>
+        <source> Гц</source>
+        <translation> Hz</translation>
+    </message>
+    <message>
+        <source>нет</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>Собственная циклическая частота контура</source>
+        <translation>Natural angular frequency of the circuit</translation>
+    </message>
+    <message>
+        <source>Период собственных колебаний в контуре</source>
+        <translation>Period of the natural oscillations of the circuit</translation>
+    </message>
+    <message>
+        <source>Период колебаний в контуре (i -мнимый)</source>
+        <translation>Period of the oscillations in the circuit (i: imaginary)</translation>
+    </message>
+    <message>
+        <source>Безразмерный декремент затухания</source>
+        <translation>Dimensionless damping decrement</translation>
+    </message>
+    <message>
+        <source>Отношение частоты тока источника ЭДС к собственной частоте</source>
+        <translation>Ratio of the EMF source frequency to the natural frequency</translation>
+    </message>
+    <message>
+        <source>Зависимость количества теплоты, выделяющегося на резисторе, от времени</source>
+        <translation>Heat released in the resistor versus time</translation>
+    </message>
+    <message>
+        <source>Зависимость энергии магнитного поля в катушке от времени</source>
+        <translation>Magnetic field energy of the coil versus time</translation>
+    </message>
+    <message>
+        <source>Зависимость энергии конденсатора от времени</source>
+        <translation>Capacitor energy versus time</translation>
+    </message>
+    <message>
+        <source>Зависимость энергии конденсатора и катушки от времени</source>
+        <translation>Capacitor and coil energy versus time</translation>
+    </message>
+    <message>
+        <source>Цепь R: резистор и источник</source>
+        <translation>R circuit: resistor and source</translation>
+    </message>
+    <message>
+        <source>Цепь L: катушка и постоянная ЭДС</source>
+        <translation>L circuit: coil and constant EMF</translation>
+    </message>
+    <message>
+        <source>Цепь C: конденсатор и переменная ЭДС</source>
+        <translation>C circuit: capacitor and alternating EMF</translation>
+    </message>
+    <message>
+        <source>Цепь RC: резистор и конденсатор</source>
+        <translation>RC circuit: resistor and capacitor</translation>
+    </message>
+    <message>
+        <source>Цепь RL: резистор и катушка</source>
+        <translation>RL circuit: resistor and coil</translation>
+    </message>
+    <message>
+        <source>Контур RLC: колебательный режим (затухающие колебания)</source>
+        <translation>RLC circuit: underdamped regime (damped oscillations)</translation>
+    </message>
+    <message>
+        <source>Контур RLC: критический режим</source>
+        <translation>RLC circuit: critically damped regime</translation>
+    </message>
+    <message>
+        <source>Контур RLC: апериодический режим</source>
+        <translation>RLC circuit: overdamped regime</translation>
+    </message>
+    <message>
+        <source>Контур LC: незатухающие колебания</source>
+        <translation>LC circuit: undamped oscillations</translation>
+    </message>
+    <message>
+        <source>Контур LC: незатухающие и вынужденные колебания</source>
+        <translation>LC circuit: undamped and forced oscillations</translation>
+    </message>
+    <message>
+        <source>Контур LC: резонанс без потерь, амплитуда растёт</source>
+        <translation>LC circuit: lossless resonance, amplitude growing</translation>
+    </message>
+</context>
+<context>
+    <name>ParameterPanel</name>
+    <message>
+        <source>Параметры задачи</source>
+        <translation>Task parameters</translation>
+    </message>
+    <message>
+        <source>
+Значение не принято: </source>
+        <translation>
+Value not accepted: </translation>
+    </message>
+</context>
+<context>
+    <name>Pictures</name>
+    <message>
+        <source>Без катушки и конденсатора ток не зависит от частоты: Im = ε/R</source>
+        <translation>Without a coil and a capacitor the current does not depend on the frequency: Im = ε/R</translation>
+    </message>
+    <message>
+        <source>Нет источника (ε = 0): вынужденных колебаний нет</source>
+        <translation>No source (ε = 0): no forced oscillations</translation>
+    </message>
+    <message>
+        <source>Источник постоянный (ν = 0): установившегося синусоидального режима нет</source>
+        <translation>Constant source (ν = 0): no sinusoidal steady state</translation>
+    </message>
+    <message>
+        <source>R = 0 на резонансной частоте: ток не ограничен</source>
+        <translation>R = 0 at the resonance frequency: the current is unbounded</translation>
+    </message>
+    <message>
+        <source>источник постоянный (ν = 0)</source>
+        <translation>constant source (ν = 0)</translation>
+    </message>
+    <message>
+        <source>R = 0: ток при ν₀ не ограничен, пик на графике обрезан</source>
+        <translation>R = 0: the current at ν₀ is unbounded, the peak is clipped</translation>
+    </message>
+    <message>
+        <source>Полоса пропускания (Im ≥ Im,max/√2): </source>
+        <translation>Bandwidth (Im ≥ Im,max/√2): </translation>
+    </message>
+    <message>
+        <source> (ЭДС опережает ток: цепь индуктивная)</source>
+        <translation> (the EMF leads the current: inductive circuit)</translation>
+    </message>
+    <message>
+        <source> (ток опережает ЭДС: цепь ёмкостная)</source>
+        <translation> (the current leads the EMF: capacitive circuit)</translation>
+    </message>
+    <message>
+        <source> (ток в фазе с ЭДС: резонанс)</source>
+        <translation> (the current is in phase with the EMF: resonance)</translation>
+    </message>
+</context>
+<context>
+    <name>ReportActions</name>
+    <message>
+        <source>Сохранить для отчёта</source>
+        <translation>Save for report</translation>
+    </message>
+    <message>
+        <source>Рабочий лист по задаче</source>
+        <translation>Worksheet from task</translation>
+    </message>
+    <message>
+        <source>Документ PDF, листы A4 (*.pdf)</source>
+        <translation>PDF document, A4 sheets (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Папка: таблицы, рисунки SVG и результаты CSV (*)</source>
+        <translation>Folder: tables, SVG pictures and CSV results (*)</translation>
+    </message>
+    <message>
+        <source>Ошибка</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Не удалось сохранить для отчёта «</source>
+        <translation>Could not save for the report «</translation>
+    </message>
+    <message>
+        <source>Задачи Ovrelan (*.ovrelan)</source>
+        <translation>Ovrelan tasks (*.ovrelan)</translation>
+    </message>
+    <message>
+        <source>Все файлы (*)</source>
+        <translation>All files (*)</translation>
+    </message>
+    <message>
+        <source>Сохранить рабочий лист</source>
+        <translation>Save worksheet</translation>
+    </message>
+    <message>
+        <source>Рабочий лист не сделан: </source>
+        <translation>The worksheet was not made: </translation>
+    </message>
+    <message>
+        <source>Рабочий лист: «</source>
+        <translation>Worksheet: «</translation>
+    </message>
+    <message>
+        <source>»
+Ответы: «</source>
+        <translation>»
+Answers: «</translation>
+    </message>
+</context>
+<context>
+    <name>RunController</name>
+    <message>
+        <source>ПУСК</source>
+        <translation>START</translation>
+    </message>
+    <message>
+        <source>СТОП</source>
+        <translation>STOP</translation>
+    </message>
+</context>
+<context>
+    <name>RunProgress</name>
+    <message>
+        <source>%1 с</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 мин %2 с</source>
+        <translation>%1 min %2 s</translation>
+    </message>
+    <message>
+        <source>%1 ч %2 мин</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>Расчёт: %1 % — осталось около %2</source>
+        <translation>Calculating: %1 % — about %2 left</translation>
+    </message>
+</context>
+<context>
+    <name>SelectionBoxes</name>
+    <message>
+        <source>Графики</source>
+        <translation>Graphs</translation>
+    </message>
+    <message>
+        <source>Поля</source>
+        <translation>Fields</translation>
+    </message>
+    <message>
+        <source>Выбор показа графика</source>
+        <translation>Choose the graphs to show</translation>
+    </message>
+    <message>
+        <source>Электрическое поле конденсатора</source>
+        <translation>Electric field of the capacitor</translation>
+    </message>
+    <message>
+        <source>Магнитное поле катушки</source>
+        <translation>Magnetic field of the coil</translation>
+    </message>
+    <message>
+        <source>Выбор показа полей</source>
+        <translation>Choose the fields to show</translation>
+    </message>
+</context>
+<context>
+    <name>TaskActions</name>
+    <message>
+        <source>Задачи Ovrelan (*.ovrelan)</source>
+        <translation>Ovrelan tasks (*.ovrelan)</translation>
+    </message>
+    <message>
+        <source>» не открыта: </source>
+        <translation>» was not opened: </translation>
+    </message>
+    <message>
+        <source>Ошибка</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Ничего не изменилось.</source>
+        <translation>Nothing has changed.</translation>
+    </message>
+    <message>
+        <source>Задача из файла</source>
+        <translation>The task from the file</translation>
+    </message>
+    <message>
+        <source>Задача</source>
+        <translation>Task</translation>
+    </message>
+    <message>
+        <source>Открыть задачу</source>
+        <translation>Open task</translation>
+    </message>
+    <message>
+        <source>Все файлы (*)</source>
+        <translation>All files (*)</translation>
+    </message>
+    <message>
+        <source>Сохранить задачу</source>
+        <translation>Save task</translation>
+    </message>
+    <message>
+        <source>Комментарий для учащегося (можно оставить пустым):</source>
+        <translation>Comment for the student (may be left empty):</translation>
+    </message>
+    <message>
+        <source>Задача не сохранена: </source>
+        <translation>The task was not saved: </translation>
+    </message>
+    <message>
+        <source>Комментарий будет предложен снова, когда вы опять выберете «Сохранить задачу».</source>
+        <translation>The comment will be offered again when you choose &quot;Save task&quot; again.</translation>
+    </message>
+    <message>
+        <source>задача.ovrelan</source>
+        <translation>task.ovrelan</translation>
+    </message>
+    <message>
+        <source>Не удалось сохранить файл «</source>
+        <translation>Could not save the file «</translation>
+    </message>
+</context>
+<context>
+    <name>Texts</name>
+    <message>
+        <source>Циклическая частота источника ЭДС</source>
+        <translation>Angular frequency of the EMF source</translation>
+    </message>
+    <message>
+        <source>Собственная циклическая частота контура</source>
+        <translation>Natural angular frequency of the circuit</translation>
+    </message>
+    <message>
+        <source>Циклическая частота колебаний в контуре ( i -мнимая)</source>
+        <translation>Angular frequency of the oscillations in the circuit (i: imaginary)</translation>
+    </message>
+    <message>
+        <source>Период колебаний тока источника ЭДС</source>
+        <translation>Period of the EMF source current</translation>
+    </message>
+    <message>
+        <source>Период собственных колебаний в контуре</source>
+        <translation>Period of the natural oscillations of the circuit</translation>
+    </message>
+    <message>
+        <source>Период колебаний в контуре ( i -мнимый)</source>
+        <translation>Period of the oscillations in the circuit (i: imaginary)</translation>
+    </message>
+    <message>
+        <source>Декремент затухания</source>
+        <translation>Damping decrement</translation>
+    </message>
+    <message>
+        <source>Логарифмический декремент затухания</source>
+        <translation>Logarithmic decrement</translation>
+    </message>
+    <message>
+        <source>Добротность</source>
+        <translation>Quality factor</translation>
+    </message>
+    <message>
+        <source>Сопротивление для критического режима</source>
+        <translation>Resistance for critical damping</translation>
+    </message>
+    <message>
+        <source>Начальный заряд на конденсаторе</source>
+        <translation>Initial charge of the capacitor</translation>
+    </message>
+    <message>
+        <source>Резонансная частота</source>
+        <translation>Resonance frequency</translation>
+    </message>
+    <message>
+        <source>Безразмерный декремент затухания</source>
+        <translation>Dimensionless damping decrement</translation>
+    </message>
+    <message>
+        <source>Отношение частоты тока источника ЭДС к собственной частоте</source>
+        <translation>Ratio of the EMF source frequency to the natural frequency</translation>
+    </message>
+    <message>
+        <source>безразмерная частота колебаний в контуре</source>
+        <translation>dimensionless frequency of the oscillations in the circuit</translation>
+    </message>
+    <message>
+        <source>Зависимость ЭДС самоиндукции катушки от времени</source>
+        <translation>Self-induction EMF of the coil versus time</translation>
+    </message>
+    <message>
+        <source>Зависимость напряжения на конденсаторе от времени</source>
+        <translation>Capacitor voltage versus time</translation>
+    </message>
+    <message>
+        <source>Зависимость напряжения на резисторе от времени</source>
+        <translation>Resistor voltage versus time</translation>
+    </message>
+    <message>
+        <source>Зависимость силы тока в цепи от времени</source>
+        <translation>Current in the circuit versus time</translation>
+    </message>
+    <message>
+        <source>Зависимость энергии катушки и конденсатора от времени</source>
+        <translation>Energy of the coil and the capacitor versus time</translation>
+    </message>
+    <message>
+        <source>учебный тренажёр</source>
+        <translation>a teaching simulator</translation>
+    </message>
+    <message>
+        <source>«Переходные процессы в последовательном контуре»</source>
+        <translation>&quot;Transients in a series circuit&quot;</translation>
+    </message>
+    <message>
+        <source>Разработка: команда проекта Ovrelan</source>
+        <translation>Developed by the Ovrelan project team</translation>
+    </message>
+    <message>
+        <source>Программа написана на C++ с библиотекой Qt 6</source>
+        <translation>Written in C++ with the Qt 6 library</translation>
+    </message>
+    <message>
+        <source>Программа моделирует процессы в электрической цепи</source>
+        <translation>The program simulates the processes in an electric circuit</translation>
+    </message>
+    <message>
+        <source>с резистором, конденсатором, катушкой индуктивности</source>
+        <translation>with a resistor, a capacitor, an inductor coil</translation>
+    </message>
+    <message>
+        <source>и внешним источником постоянной или переменной ЭДС.</source>
+        <translation>and an external source of constant or alternating EMF.</translation>
+    </message>
+    <message>
+        <source>Версия %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>История версий:</source>
+        <translation>Version history:</translation>
+    </message>
+    <message>
+        <source>0.1 — Ovrelan на C++ и Qt 6: точное решение, характеристики цепи, главное окно.</source>
+        <translation>0.1 — Ovrelan in C++ and Qt 6: the exact solution, the circuit characteristics, the main window.</translation>
+    </message>
+    <message>
+        <source>0.2 — графики с осями в физических единицах, масштаб и сдвиг по времени, окно</source>
+        <translation>0.2 — graphs with axes in physical units, zoom and pan in time, the window</translation>
+    </message>
+    <message>
+        <source>«Напряжения и ток», рисунки PNG, SVG и PDF для отчёта, крупный шрифт для класса;</source>
+        <translation>&quot;Voltages and current&quot;, PNG, SVG and PDF pictures for a report, a large font for the classroom;</translation>
+    </message>
+    <message>
+        <source>проверка введённых значений с подсказкой, задачи в UTF-8 и Windows-1251,</source>
+        <translation>checks of the typed values with a hint, tasks in UTF-8 and Windows-1251,</translation>
+    </message>
+    <message>
+        <source>всё с клавиатуры; документы с ответами к задачам и страницы man на русском.</source>
+        <translation>everything from the keyboard; documents with answers to the tasks and man pages in Russian.</translation>
+    </message>
+    <message>
+        <source>Ovrelan — свободная учебная программа.</source>
+        <translation>Ovrelan is a free teaching program.</translation>
+    </message>
+    <message>
+        <source>Регистрация не требуется.</source>
+        <translation>No registration is needed.</translation>
+    </message>
+    <message>
+        <source>Программа не собирает и не передаёт никаких данных.</source>
+        <translation>The program collects and sends no data.</translation>
+    </message>
+    <message>
+        <source>На Выход</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>Вы абсолютно уверены?</source>
+        <translation>Are you absolutely sure?</translation>
+    </message>
+    <message>
+        <source>При работе размер окна изменить нельзя!</source>
+        <translation>The window cannot be resized while running!</translation>
+    </message>
+    <message>
+        <source>О ПРОГРАММЕ</source>
+        <translation>ABOUT</translation>
+    </message>
+    <message>
+        <source>РЕГИСТРАЦИЯ</source>
+        <translation>REGISTRATION</translation>
+    </message>
+</context>
+<context>
+    <name>Units</name>
+    <message>
+        <source>В</source>
+        <translation>V</translation>
+    </message>
+    <message>
+        <source>А</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>Дж</source>
+        <translation>J</translation>
+    </message>
+    <message>
+        <source>с</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>Гц</source>
+        <translation>Hz</translation>
+    </message>
+    <message>
+        <source>Ом</source>
+        <translation>Ω</translation>
+    </message>
+    <message>
+        <source>Кл</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>а</source>
+        <translation>a</translation>
+    </message>
+    <message>
+        <source>ф</source>
+        <translation>f</translation>
+    </message>
+    <message>
+        <source>п</source>
+        <translation>p</translation>
+    </message>
+    <message>
+        <source>н</source>
+        <translation>n</translation>
+    </message>
+    <message>
+        <source>мк</source>
+        <translation>µ</translation>
+    </message>
+    <message>
+        <source>м</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>к</source>
+        <translation>k</translation>
+    </message>
+    <message>
+        <source>М</source>
+        <translation>M</translation>
+    </message>
+    <message>
+        <source>Г</source>
+        <translation>G</translation>
+    </message>
+    <message>
+        <source>Т</source>
+        <translation>T</translation>
+    </message>
+    <message>
+        <source>П</source>
+        <translation>P</translation>
+    </message>
+    <message>
+        <source>Э</source>
+        <translation>E</translation>
+    </message>
+</context>
+</TS>
