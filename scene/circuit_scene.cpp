@@ -27,6 +27,7 @@ DrawingSurface* make_element(QWidget* parent, const char* name, const char* tool
     auto* surface = new DrawingSurface(parent);
     surface->setObjectName(name);
     surface->setToolTip(QCoreApplication::translate("CircuitScene", tooltip));
+    surface->setAccessibleName(surface->toolTip());
     surface->set_background(Qt::white);
     return surface;
 }

@@ -1,0 +1,88 @@
+// What a screen reader hears: the fields named by their captions, the controls named, the scene
+// described and each plot a chart with a summary.
+#include "support/window_fixture.h"
+#include "ui/texts.h"
+
+#include <QAccessible>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
+
+#include <gtest/gtest.h>
+
+namespace ovrelan {
+namespace {
+
+using AccessibleNames = testing::WindowTest;
+
+QString name_of(QWidget* widget) {
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
+    return face ? face->text(QAccessible::Name) : QString();
+}
+
+QString description_of(QWidget* widget) {
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
+    return face ? face->text(QAccessible::Description) : QString();
+}
+
+TEST_F(AccessibleNames, FieldsAreNamedByTheirCaptionsAndDescribedByTheirTooltips) {
+    const std::pair<const char*, const char*> table[] = {
+        {"Text1", "L (мкГн)"}, {"Text2", "С (мкФ)"}, {"Text3", "R (Ом)"}, {"Text4", "Uo (B)"},
+        {"Text5", "ε (B)"},    {"Text6", "v (Гц)"},  {"Text7", "Nmax"},
+    };
+    for (const auto& [name, spoken] : table) {
+        auto* field = window->findChild<QLineEdit*>(name);
+        ASSERT_NE(field, nullptr) << name;
+        EXPECT_EQ(name_of(field), QString::fromUtf8(spoken)) << name;
+        EXPECT_FALSE(description_of(field).isEmpty()) << name;
+        EXPECT_EQ(description_of(field), field->toolTip()) << name;
+        const QString label = QStringLiteral("Label%1").arg(QString(name).mid(4));
+        EXPECT_EQ(window->findChild<QLabel*>(label)->buddy(), field) << name;
+    }
+}
+
+TEST_F(AccessibleNames, EveryControlHasAName) {
+    for (const char* name :
+         {"CmdOK", "HScroll1", "HScroll2", "Check_L", "Check_C", "Check_R", "Check_I", "Check_W",
+          "Check_E", "Check_B", "Picture_K", "Picture_C"}) {
+        auto* widget = window->findChild<QWidget*>(name);
+        ASSERT_NE(widget, nullptr) << name;
+        EXPECT_FALSE(name_of(widget).isEmpty()) << name;
+    }
+    EXPECT_EQ(name_of(window->findChild<QCheckBox*>("Check_E")),
+              QString::fromUtf8("Электрическое поле конденсатора"));
+    // A speed bar says its value too.
+    auto* bar = window->findChild<QScrollBar*>("HScroll1");
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(bar);
+    ASSERT_NE(face->valueInterface(), nullptr);
+    bar->setValue(4);
+    EXPECT_EQ(face->valueInterface()->currentValue().toInt(), 4);
+}
+
+TEST_F(AccessibleNames, PanelValuesAreNamedBySymbolAndMeaning) {
+    auto* omega = window->findChild<QLabel*>("Label13");
+    ASSERT_NE(omega, nullptr);
+    const QString name = name_of(omega);
+    EXPECT_TRUE(name.startsWith(QString::fromUtf8("ω"))) << name.toStdString();
+    EXPECT_TRUE(name.endsWith(omega->toolTip())) << name.toStdString();
+}
+
+TEST(ValueLabelAccessibleName, SymbolBeforeTheEqualsSignThenTheMeaning) {
+    const std::tuple<const char*, const char*, const char*> table[] = {
+        {"ω=   314,2рад/c", "Частота", "ω: Частота"},
+        {"Tv=0,02 c", "Период", "Tv: Период"},
+        {"Пост. ток Tv->oo", "Период", "Период"},
+        {"Tr -> oo", "Время релаксации", "Время релаксации"},
+        {"", "Добротность", "Добротность"},
+    };
+    for (const auto& [caption, meaning, name] : table) {
+        EXPECT_EQ(
+            value_label_accessible_name(QString::fromUtf8(caption), QString::fromUtf8(meaning)),
+            QString::fromUtf8(name))
+            << caption;
+    }
+}
+
+} // namespace
+} // namespace ovrelan
