@@ -1,5 +1,6 @@
 // What a screen reader hears: the fields named by their captions, the controls named, the scene
 // described and each plot a chart with a summary.
+#include "scene/circuit_scene.h"
 #include "support/window_fixture.h"
 #include "ui/texts.h"
 
@@ -66,6 +67,25 @@ TEST_F(AccessibleNames, PanelValuesAreNamedBySymbolAndMeaning) {
     const QString name = name_of(omega);
     EXPECT_TRUE(name.startsWith(QString::fromUtf8("ω"))) << name.toStdString();
     EXPECT_TRUE(name.endsWith(omega->toolTip())) << name.toStdString();
+}
+
+// The scene is named and described; the description follows the circuit and the run.
+TEST_F(AccessibleNames, TheSceneIsDescribedAndFollowsTheCircuit) {
+    auto* scene = window->findChild<QWidget*>("Picture1");
+    ASSERT_NE(scene, nullptr);
+    EXPECT_EQ(name_of(scene), QString::fromUtf8("Схема"));
+    EXPECT_TRUE(description_of(scene).startsWith(
+        QString::fromUtf8("ключ разомкнут, конденсатор заряжен до ")))
+        << description_of(scene).toStdString();
+    type("Text4", "0");
+    QApplication::processEvents();
+    EXPECT_TRUE(description_of(scene).startsWith(
+        QString::fromUtf8("ключ разомкнут, конденсатор не заряжен")))
+        << description_of(scene).toStdString();
+    window->scene()->show_key(false); // as a run does
+    EXPECT_TRUE(description_of(scene).startsWith(QString::fromUtf8("ключ замкнут, t = ")))
+        << description_of(scene).toStdString();
+    window->scene()->show_key(true);
 }
 
 TEST(ValueLabelAccessibleName, SymbolBeforeTheEqualsSignThenTheMeaning) {
