@@ -1340,6 +1340,25 @@ Value not accepted: </translation>
     </message>
 </context>
 <context>
+    <name>Plot</name>
+    <message>
+        <source>время от %1 до %2</source>
+        <translation>time from %1 to %2</translation>
+    </message>
+    <message>
+        <source>относительные значения от %1 до %2</source>
+        <translation>relative values from %1 to %2</translation>
+    </message>
+    <message>
+        <source>значения от %1 до %2</source>
+        <translation>values from %1 to %2</translation>
+    </message>
+    <message>
+        <source>маркеры: %1</source>
+        <translation>markers: %1</translation>
+    </message>
+</context>
+<context>
     <name>ReportActions</name>
     <message>
         <source>Сохранить для отчёта</source>

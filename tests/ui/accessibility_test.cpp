@@ -1,5 +1,7 @@
 // What a screen reader hears: the fields named by their captions, the controls named, the scene
 // described and each plot a chart with a summary.
+#include "graphs/graph_view.h"
+#include "graphs/graph_window.h"
 #include "scene/circuit_scene.h"
 #include "support/window_fixture.h"
 #include "ui/texts.h"
@@ -86,6 +88,32 @@ TEST_F(AccessibleNames, TheSceneIsDescribedAndFollowsTheCircuit) {
     EXPECT_TRUE(description_of(scene).startsWith(QString::fromUtf8("ключ замкнут, t = ")))
         << description_of(scene).toStdString();
     window->scene()->show_key(true);
+}
+
+// A plot is a chart named by its graph's title; its description sums up what it shows and
+// follows the markers.
+TEST_F(AccessibleNames, EachPlotIsAChartWithASummary) {
+    window->graph_windows().set_screen_area(QRect(0, 0, 1920, 1080));
+    window->graph_box(GraphId::Uc)->setChecked(true);
+    QApplication::processEvents();
+    GraphView* view = window->graph(GraphId::Uc)->view();
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(view->plot());
+    ASSERT_NE(face, nullptr);
+    EXPECT_EQ(face->role(), QAccessible::Chart);
+    EXPECT_EQ(face->text(QAccessible::Name), window->graph(GraphId::Uc)->base_title());
+    EXPECT_TRUE(face->text(QAccessible::Name).startsWith("Uc(t)"));
+    const QString summary = face->text(QAccessible::Description);
+    EXPECT_TRUE(summary.startsWith(QString::fromUtf8("Uc; время от 0 с до ")))
+        << summary.toStdString();
+    EXPECT_FALSE(summary.contains(QString::fromUtf8("маркеры"))) << summary.toStdString();
+    // The zoom bar beside it is named too.
+    EXPECT_FALSE(name_of(view->zoom_bar()).isEmpty());
+
+    view->pin(view->cursor().value_or(GraphPoint{}));
+    const QString marked = face->text(QAccessible::Description);
+    EXPECT_TRUE(marked.contains(QString::fromUtf8("маркеры: ") +
+                                QString::fromStdString(view->readout_text())))
+        << marked.toStdString();
 }
 
 TEST(ValueLabelAccessibleName, SymbolBeforeTheEqualsSignThenTheMeaning) {
