@@ -1,0 +1,233 @@
+#!/usr/bin/python3
+"""What a screen reader finds in the program's accessibility tree (AT-SPI).
+
+The program runs under its own Xvfb and D-Bus session, with Qt's accessibility on, once in Russian
+and once in English. The tree must hold the seven fields named by their captions, the scene named
+and described, and, once the box of the Uc graph is ticked through its accessible action, that
+graph's plot as a chart with its title and a summary.
+
+Exits 77 (skipped) when Xvfb, dbus-run-session or the Python AT-SPI bindings are missing. Every
+wait has a time limit, and only the processes started here are stopped.
+
+Usage: atspi_test.py OVRELAN
+       atspi_test.py --inner LANGUAGE OVRELAN   (inside the D-Bus session; run by the first form)
+"""
+import os
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+
+SKIP = 77
+
+# What a screen reader hears, per language: the fields, the scene's name and the start of its
+# description, the check box of the Uc graph, the start of that graph's title and summary.
+EXPECTED = {
+    "ru": {
+        "fields": ["L (мкГн)", "С (мкФ)", "R (Ом)", "Uo (B)", "ε (B)", "v (Гц)", "Nmax"],
+        "scene": "Схема",
+        "scene_says": "ключ разомкнут, ",
+        "box": "Uc(t)",
+        "chart": "Uc(t) — напряжение на конденсаторе",
+        "chart_says": "Uc; время от 0 с до ",
+    },
+    "en": {
+        "fields": ["L (µH)", "C (µF)", "R (Ω)", "Uo (V)", "ε (V)", "ν (Hz)", "Nmax"],
+        "scene": "Circuit",
+        "scene_says": "key open, ",
+        "box": "Uc(t)",
+        "chart": "Uc(t) — capacitor voltage",
+        "chart_says": "Uc; time from 0 s to ",
+    },
+}
+
+
+def stop(process, grace=5):
+    """Stops a process started here (its own process group), forcibly when it does not end."""
+    if process.poll() is not None:
+        return
+    try:
+        os.killpg(process.pid, signal.SIGTERM)
+        process.wait(timeout=grace)
+    except (ProcessLookupError, subprocess.TimeoutExpired):
+        try:
+            os.killpg(process.pid, signal.SIGKILL)
+        except ProcessLookupError:
+            pass
+        process.wait(timeout=grace)
+
+
+def start_xvfb():
+    """An Xvfb on the first free display from :90; (process, display) or None."""
+    for number in range(90, 130):
+        if os.path.exists(f"/tmp/.X{number}-lock") or os.path.exists(f"/tmp/.X11-unix/X{number}"):
+            continue
+        xvfb = subprocess.Popen(["Xvfb", f":{number}", "-screen", "0", "1600x1000x24",
+                                 "-nolisten", "tcp"], stdout=subprocess.DEVNULL,
+                                stderr=subprocess.DEVNULL, start_new_session=True)
+        deadline = time.monotonic() + 10
+        while time.monotonic() < deadline and xvfb.poll() is None:
+            if os.path.exists(f"/tmp/.X11-unix/X{number}"):
+                return xvfb, f":{number}"
+            time.sleep(0.1)
+        stop(xvfb)  # taken meanwhile, or it did not come up: the next one
+    return None
+
+
+def outer(program):
+    if not shutil.which("Xvfb") or not shutil.which("dbus-run-session"):
+        print("SKIP: Xvfb or dbus-run-session is missing")
+        return SKIP
+    probe = subprocess.run([sys.executable, "-c", "import pyatspi"], capture_output=True,
+                           timeout=30)
+    if probe.returncode != 0:
+        print("SKIP: the Python AT-SPI bindings (python3-pyatspi) are missing")
+        return SKIP
+    started = start_xvfb()
+    if started is None:
+        print("SKIP: no free X display from :90")
+        return SKIP
+    xvfb, display = started
+    failed = False
+    try:
+        for language in ("ru", "en"):
+            env = dict(os.environ, DISPLAY=display)
+            env.pop("QT_QPA_PLATFORM", None)
+            session = subprocess.Popen(
+                ["dbus-run-session", "--", sys.executable, os.path.abspath(__file__), "--inner",
+                 language, program], env=env, start_new_session=True)
+            try:
+                code = session.wait(timeout=120)
+            except subprocess.TimeoutExpired:
+                print(f"FAIL [{language}]: the check did not end within 120 s")
+                code = 1
+            stop(session)
+            failed = failed or code != 0
+    finally:
+        stop(xvfb)
+    return 1 if failed else 0
+
+
+def inner(language, program):
+    import pyatspi
+
+    expected = EXPECTED[language]
+    with tempfile.TemporaryDirectory() as home:
+        env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1",
+                   LANGUAGE=language, LANG="C.UTF-8", LC_ALL="C.UTF-8",
+                   XDG_CONFIG_HOME=home, XDG_DATA_HOME=home, HOME=home)
+        app_process = subprocess.Popen([program, "--layout", "windows"], env=env,
+                                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                                       start_new_session=True)
+        try:
+            return check_tree(pyatspi, app_process, language, expected)
+        finally:
+            stop(app_process)
+
+
+def fresh(node):
+    """Asks the program itself, not a cache that events (with no loop running here) keep."""
+    try:
+        node.clear_cache()
+    except Exception:
+        pass
+    return node
+
+
+def walk(node, limit=4000):
+    """Every accessible under node, breadth first, at most `limit` of them."""
+    found, queue = [], [node]
+    while queue and len(found) < limit:
+        here = fresh(queue.pop(0))
+        found.append(here)
+        try:
+            queue.extend(child for child in here if child is not None)
+        except Exception:
+            pass
+    return found
+
+
+def wait_for(what, deadline_s):
+    """The first true value of what() within the time, or None."""
+    deadline = time.monotonic() + deadline_s
+    while time.monotonic() < deadline:
+        value = what()
+        if value:
+            return value
+        time.sleep(0.5)
+    return None
+
+
+def check_tree(pyatspi, app_process, language, expected):
+    def application():
+        if app_process.poll() is not None:
+            return None
+        desktop = fresh(pyatspi.Registry.getDesktop(0))
+        for app in desktop:
+            if app is not None and app.get_process_id() == app_process.pid:
+                return app
+        return None
+
+    def named(role):
+        app = application()
+        if app is None:
+            return {}
+        return {node.name: node for node in walk(app) if node.getRole() == role}
+
+    failures = []
+    # The fields: named by their captions (they come once the window has shown).
+    fields = wait_for(
+        lambda: (lambda found: found if all(f in found for f in expected["fields"]) else None)(
+            named(pyatspi.ROLE_TEXT)), 40) or named(pyatspi.ROLE_TEXT)
+    for name in expected["fields"]:
+        if name not in fields:
+            failures.append(f"no field named {name!r} (text fields: {sorted(fields)})")
+        elif not fields[name].description:
+            failures.append(f"the field {name!r} has no description")
+
+    # The scene: named and described.
+    app = application()
+    scene = [n for n in walk(app) if n.name == expected["scene"]] if app else []
+    if not scene:
+        failures.append(f"no scene named {expected['scene']!r}")
+    elif not scene[0].description.startswith(expected["scene_says"]):
+        failures.append(f"the scene says {scene[0].description!r}")
+
+    # The Uc graph, opened through its box as a screen reader's user would, is a chart.
+    boxes = named(pyatspi.ROLE_CHECK_BOX)
+    box = boxes.get(expected["box"])
+    if box is None:
+        failures.append(f"no check box {expected['box']!r} (boxes: {sorted(boxes)})")
+    else:
+        action = box.queryAction()
+        action.doAction(0)
+        charts = wait_for(lambda: named(pyatspi.ROLE_CHART) or None, 30) or {}
+        chart = charts.get(expected["chart"])
+        if chart is None:
+            failures.append(f"no chart named {expected['chart']!r} (charts: {sorted(charts)})")
+        elif not chart.description.startswith(expected["chart_says"]):
+            failures.append(f"the chart says {chart.description!r}")
+        for other in charts.values():
+            if not other.description:
+                failures.append(f"the chart {other.name!r} has no description")
+
+    for failure in failures:
+        print(f"FAIL [{language}]: {failure}")
+    if not failures:
+        print(f"[{language}] the seven fields, the scene and the Uc chart found as named")
+    return 1 if failures else 0
+
+
+def main():
+    if len(sys.argv) == 4 and sys.argv[1] == "--inner":
+        return inner(sys.argv[2], sys.argv[3])
+    if len(sys.argv) == 2:
+        return outer(sys.argv[1])
+    print(__doc__)
+    return 2
+
+
+if __name__ == "__main__":
+    sys.exit(main())
