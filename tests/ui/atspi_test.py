@@ -99,9 +99,9 @@ def outer(program):
                 ["dbus-run-session", "--", sys.executable, os.path.abspath(__file__), "--inner",
                  language, program], env=env, start_new_session=True)
             try:
-                code = session.wait(timeout=120)
+                code = session.wait(timeout=130)
             except subprocess.TimeoutExpired:
-                print(f"FAIL [{language}]: the check did not end within 120 s")
+                print(f"FAIL [{language}]: the check did not end within 130 s")
                 code = 1
             stop(session)
             failed = failed or code != 0
@@ -118,13 +118,23 @@ def inner(language, program):
         env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1",
                    LANGUAGE=language, LANG="C.UTF-8", LC_ALL="C.UTF-8",
                    XDG_CONFIG_HOME=home, XDG_DATA_HOME=home, HOME=home)
-        app_process = subprocess.Popen([program, "--layout", "windows"], env=env,
-                                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
-                                       start_new_session=True)
-        try:
-            return check_tree(pyatspi, app_process, language, expected)
-        finally:
-            stop(app_process)
+        log_path = os.path.join(home, "ovrelan.log")
+        with open(log_path, "wb") as log:
+            app_process = subprocess.Popen([program, "--layout", "windows"], env=env,
+                                           stdout=log, stderr=subprocess.STDOUT,
+                                           start_new_session=True)
+            try:
+                code = check_tree(pyatspi, app_process, language, expected)
+            finally:
+                exited = app_process.poll()
+                stop(app_process)
+        if code != 0:
+            # What the program said, and whether it had ended on its own.
+            if exited is not None:
+                print(f"[{language}] the program had ended with status {exited}")
+            with open(log_path, encoding="utf-8", errors="replace") as said:
+                print("".join(said.readlines()[-20:]))
+        return code
 
 
 def fresh(node):
@@ -180,7 +190,12 @@ def check_tree(pyatspi, app_process, language, expected):
     # The fields: named by their captions (they come once the window has shown).
     fields = wait_for(
         lambda: (lambda found: found if all(f in found for f in expected["fields"]) else None)(
-            named(pyatspi.ROLE_TEXT)), 40) or named(pyatspi.ROLE_TEXT)
+            named(pyatspi.ROLE_TEXT)), 60) or named(pyatspi.ROLE_TEXT)
+    if application() is None:
+        desktop = fresh(pyatspi.Registry.getDesktop(0))
+        seen = [(app.name, app.get_process_id()) for app in desktop if app is not None]
+        print(f"[{language}] the program (pid {app_process.pid}) is not among the "
+              f"applications the registry knows: {seen}")
     for name in expected["fields"]:
         if name not in fields:
             failures.append(f"no field named {name!r} (text fields: {sorted(fields)})")
