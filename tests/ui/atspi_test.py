@@ -15,12 +15,14 @@ Usage: atspi_test.py OVRELAN
 import os
 import shutil
 import signal
+import socket
 import subprocess
 import sys
 import tempfile
 import time
 
 SKIP = 77
+DISPLAY_LOST = 75  # from the check inside the session: the program could not reach the display
 
 # What a screen reader hears, per language: the fields, the scene's name and the start of its
 # description, the check box of the Uc graph, the start of that graph's title and summary.
@@ -59,20 +61,52 @@ def stop(process, grace=5):
         process.wait(timeout=grace)
 
 
+def answered_elsewhere(number):
+    """An X server answers on the display's abstract socket, which is shared beyond this /tmp:
+    a server of another file-system namespace holds the number, and clients would reach it."""
+    probe = socket.socket(socket.AF_UNIX, socket.SOCK_STREAM)
+    probe.settimeout(2)
+    try:
+        probe.connect(f"\0/tmp/.X11-unix/X{number}")
+        return True
+    except OSError:
+        return False
+    finally:
+        probe.close()
+
+
+def serves(xvfb, number):
+    """The display is this Xvfb's: its lock file holds its pid and its socket is there."""
+    try:
+        with open(f"/tmp/.X{number}-lock", encoding="ascii") as lock:
+            owner = int(lock.read().strip() or 0)
+    except (OSError, ValueError):
+        return False
+    return owner == xvfb.pid and os.path.exists(f"/tmp/.X11-unix/X{number}")
+
+
 def start_xvfb():
-    """An Xvfb on the first free display from :90; (process, display) or None."""
-    for number in range(90, 130):
-        if os.path.exists(f"/tmp/.X{number}-lock") or os.path.exists(f"/tmp/.X11-unix/X{number}"):
+    """An Xvfb on a free display; (process, display) or None. The search starts at a number of
+    its own from :150 (displays below are the ones people pick by hand); a display some other
+    program takes meanwhile makes ours fail: then the next number."""
+    first = 150 + os.getpid() % 50
+    for number in [first + i for i in range(100 - (first - 150))] + list(range(150, first)):
+        if (os.path.exists(f"/tmp/.X{number}-lock") or
+                os.path.exists(f"/tmp/.X11-unix/X{number}") or answered_elsewhere(number)):
             continue
+        # No reset when its last client goes: the accessibility bus's launcher opens the display
+        # and closes it again while the program is connecting.
         xvfb = subprocess.Popen(["Xvfb", f":{number}", "-screen", "0", "1600x1000x24",
-                                 "-nolisten", "tcp"], stdout=subprocess.DEVNULL,
+                                 "-nolisten", "tcp", "-noreset"], stdout=subprocess.DEVNULL,
                                 stderr=subprocess.DEVNULL, start_new_session=True)
         deadline = time.monotonic() + 10
         while time.monotonic() < deadline and xvfb.poll() is None:
-            if os.path.exists(f"/tmp/.X11-unix/X{number}"):
-                return xvfb, f":{number}"
+            if serves(xvfb, number):
+                time.sleep(0.3)  # still ours a moment later: it did not lose a race
+                if xvfb.poll() is None and serves(xvfb, number):
+                    return xvfb, f":{number}"
             time.sleep(0.1)
-        stop(xvfb)  # taken meanwhile, or it did not come up: the next one
+        stop(xvfb)
     return None
 
 
@@ -85,28 +119,33 @@ def outer(program):
     if probe.returncode != 0:
         print("SKIP: the Python AT-SPI bindings (python3-pyatspi) are missing")
         return SKIP
-    started = start_xvfb()
-    if started is None:
-        print("SKIP: no free X display from :90")
-        return SKIP
-    xvfb, display = started
     failed = False
-    try:
-        for language in ("ru", "en"):
+    for language in ("ru", "en"):
+        # Its own display for each language, and another one when some other program took the
+        # display away meanwhile (the program could not connect to it).
+        for attempt in (1, 2):
+            started = start_xvfb()
+            if started is None:
+                print("SKIP: no free X display")
+                return SKIP
+            xvfb, display = started
             env = dict(os.environ, DISPLAY=display)
             env.pop("QT_QPA_PLATFORM", None)
             session = subprocess.Popen(
                 ["dbus-run-session", "--", sys.executable, os.path.abspath(__file__), "--inner",
                  language, program], env=env, start_new_session=True)
             try:
-                code = session.wait(timeout=130)
+                code = session.wait(timeout=120)
             except subprocess.TimeoutExpired:
-                print(f"FAIL [{language}]: the check did not end within 130 s")
+                print(f"FAIL [{language}]: the check did not end within 120 s")
                 code = 1
-            stop(session)
-            failed = failed or code != 0
-    finally:
-        stop(xvfb)
+            finally:
+                stop(session)
+                stop(xvfb)
+            if code != DISPLAY_LOST:
+                break
+            print(f"[{language}] the display {display} was lost (attempt {attempt})")
+        failed = failed or code != 0
     return 1 if failed else 0
 
 
@@ -129,6 +168,9 @@ def inner(language, program):
                 exited = app_process.poll()
                 stop(app_process)
         if code != 0:
+            with open(log_path, encoding="utf-8", errors="replace") as said:
+                if "could not connect to display" in said.read():
+                    return DISPLAY_LOST
             # What the program said, and whether it had ended on its own.
             if exited is not None:
                 print(f"[{language}] the program had ended with status {exited}")
@@ -159,10 +201,10 @@ def walk(node, limit=4000):
     return found
 
 
-def wait_for(what, deadline_s):
-    """The first true value of what() within the time, or None."""
+def wait_for(what, deadline_s, give_up=lambda: False):
+    """The first true value of what() within the time, or None (at once when give_up())."""
     deadline = time.monotonic() + deadline_s
-    while time.monotonic() < deadline:
+    while time.monotonic() < deadline and not give_up():
         value = what()
         if value:
             return value
@@ -190,7 +232,8 @@ def check_tree(pyatspi, app_process, language, expected):
     # The fields: named by their captions (they come once the window has shown).
     fields = wait_for(
         lambda: (lambda found: found if all(f in found for f in expected["fields"]) else None)(
-            named(pyatspi.ROLE_TEXT)), 60) or named(pyatspi.ROLE_TEXT)
+            named(pyatspi.ROLE_TEXT)), 60,
+        give_up=lambda: app_process.poll() is not None) or named(pyatspi.ROLE_TEXT)
     if application() is None:
         desktop = fresh(pyatspi.Registry.getDesktop(0))
         seen = [(app.name, app.get_process_id()) for app in desktop if app is not None]
