@@ -2,6 +2,7 @@
 
 #include "graphs/graph_render.h"
 #include "graphs/graph_view.h"
+#include "graphs/plot_accessible.h"
 #include "platform/locale.h"
 #include "simulation/simulation.h"
 
@@ -29,8 +30,10 @@ constexpr double drag_threshold = 4;
 
 // The picture: the frame, the plot's kept picture and what follows the pointer.
 class PlotCanvas final : public QWidget {
-public:
-    explicit PlotCanvas(GraphView& view) : QWidget(&view), view_(view) {
+    Q_OBJECT // its class name finds its accessible interface (graphs/plot_accessible.cpp)
+
+        public : explicit PlotCanvas(GraphView& view)
+        : QWidget(&view), view_(view) {
         setObjectName("Picture1");
         setMouseTracking(true);
         setFocusPolicy(Qt::StrongFocus); // Tab reaches it: the markers by keyboard
@@ -49,6 +52,7 @@ protected:
         draw_frame(painter, f, view_.look_, qstring(view_.readout_text()));
         draw_legend(painter);
         draw_marks(painter, f, view_.look_, view_.axes_, view_.markers_, view_.hover_);
+        announce_plot_summary(this, view_, said_);
     }
 
     void draw_legend(QPainter& painter) {
@@ -174,10 +178,14 @@ private:
     std::optional<QPointF> press_;
     bool dragged_ = false;
     std::vector<GraphPoint> before_click_; // the markers before the last click
+    QString said_;                         // the summary a screen reader was last told of
 };
 
 QWidget* make_plot_canvas(GraphView& view) {
+    install_plot_accessibility();
     return new PlotCanvas(view);
 }
 
 } // namespace ovrelan
+
+#include "plot_canvas.moc"

@@ -147,6 +147,15 @@ std::string field_caption(Field field) {
     return caption.substr(0, caption.find_last_not_of(' ') + 1);
 }
 
+std::string field_accessible_name(Field field) {
+    std::string name = field_caption(field);
+    const auto unit = name.find('(');
+    if (unit != std::string::npos && unit > 0 && name[unit - 1] != ' ') {
+        name.insert(unit, 1, ' ');
+    }
+    return name;
+}
+
 std::string field_value_text(Field field, double value_held) {
     const std::string text = field_text_general(field, value_held);
     const std::string_view sign = text.front() == '-' ? "-" : "";

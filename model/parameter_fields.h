@@ -70,6 +70,10 @@ void store_field_value(Parameters& s, Field field, double value);
 // The field's name as the window shows it, for messages: "L(мкГн)", "ε(B)", "Nmax".
 std::string field_caption(Field field);
 
+// The name a screen reader gives the field: its caption with a blank before the unit, "L (мкГн)",
+// "ε (B)", "Nmax".
+std::string field_accessible_name(Field field);
+
 // A value held by a field's parameter as a message writes it, in the typed unit: "2000",
 // "0.02", "-1.5".
 std::string field_value_text(Field field, double value_held);

@@ -1,7 +1,9 @@
 #include "scene/circuit_scene.h"
 
 #include "geometry/colours.h"
+#include "geometry/scene_description.h"
 #include "model/constants.h"
+#include "platform/locale.h"
 #include "simulation/simulation.h"
 #include "solution/solution_arrays.h"
 
@@ -27,6 +29,7 @@ DrawingSurface* make_element(QWidget* parent, const char* name, const char* tool
     auto* surface = new DrawingSurface(parent);
     surface->setObjectName(name);
     surface->setToolTip(QCoreApplication::translate("CircuitScene", tooltip));
+    surface->setAccessibleName(surface->toolTip());
     surface->set_background(Qt::white);
     return surface;
 }
@@ -38,6 +41,7 @@ CircuitScene::CircuitScene(Simulation& simulation, DrawingSurface& picture)
     QWidget* parent = picture.parentWidget();
     picture.setToolTip(QCoreApplication::translate("CircuitScene", "Элементы электрической цепи"));
     picture.set_background(Qt::white);
+    picture.setAccessibleName(QCoreApplication::translate("CircuitScene", "Схема"));
     key_ = make_element(parent, "Picture_K", QT_TRANSLATE_NOOP("CircuitScene", "Ключ"));
     source_ = make_element(parent, "Picture_E", QT_TRANSLATE_NOOP("CircuitScene", "Источник ЭДС"));
     coil_ = make_element(parent, "Picture_L",
@@ -78,6 +82,8 @@ void CircuitScene::set_magnetic_field(bool shown) {
 
 void CircuitScene::show_key(bool shown) {
     key_->setVisible(shown);
+    key_closed_ = !shown;
+    describe();
 }
 
 void CircuitScene::show_run_position() {
@@ -86,6 +92,16 @@ void CircuitScene::show_run_position() {
     }
     if (state().L != 0) {
         draw_coil();
+    }
+    describe();
+}
+
+// Said only when it changed: Qt tells the screen reader of each new description.
+void CircuitScene::describe() {
+    const QString text =
+        QString::fromStdString(scene_description(state(), key_closed_, decimal_separator()));
+    if (text != picture_.accessibleDescription()) {
+        picture_.setAccessibleDescription(text);
     }
 }
 
@@ -99,6 +115,7 @@ void CircuitScene::prepare(DrawingSurface* surface, const ElementRect& rect, dou
 }
 
 void CircuitScene::build_scene() {
+    describe();
     layout_ = scene_layout(picture_.width(), picture_.height(), wire_width());
     picture_.set_scale(0, picture_.height(), picture_.width(), 0);
 

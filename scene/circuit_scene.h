@@ -35,6 +35,8 @@ public:
     void draw_source();
     // After an animation frame: the capacitor and the coil at the run position.
     void show_run_position();
+    // What a screen reader hears of the picture (its accessible description), after a change.
+    void describe();
 
     DrawingSurface* key_picture() const { return key_; }
     DrawingSurface* source_picture() const { return source_; }
@@ -57,6 +59,7 @@ private:
     SceneLayout layout_;
     bool electric_field_ = false;
     bool magnetic_field_ = false;
+    bool key_closed_ = false; // a run plays
     DrawingSurface* key_;
     DrawingSurface* source_;
     DrawingSurface* coil_;

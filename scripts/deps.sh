@@ -12,6 +12,7 @@ OVRELAN_PACKAGES=(
     xvfb xauth imagemagick python3
     qt6-svg-dev poppler-utils desktop-file-utils appstream dpkg-dev file
     groff-base man-db
+    dbus at-spi2-core python3-pyatspi
 )
 
 # What package.sh needs besides: Debian's package checker.

@@ -45,6 +45,10 @@
         <source>Конденсатор</source>
         <translation>Capacitor</translation>
     </message>
+    <message>
+        <source>Схема</source>
+        <translation>Circuit</translation>
+    </message>
 </context>
 <context>
     <name>DocumentViewer</name>
@@ -1336,6 +1340,25 @@ Value not accepted: </translation>
     </message>
 </context>
 <context>
+    <name>Plot</name>
+    <message>
+        <source>время от %1 до %2</source>
+        <translation>time from %1 to %2</translation>
+    </message>
+    <message>
+        <source>относительные значения от %1 до %2</source>
+        <translation>relative values from %1 to %2</translation>
+    </message>
+    <message>
+        <source>значения от %1 до %2</source>
+        <translation>values from %1 to %2</translation>
+    </message>
+    <message>
+        <source>маркеры: %1</source>
+        <translation>markers: %1</translation>
+    </message>
+</context>
+<context>
     <name>ReportActions</name>
     <message>
         <source>Сохранить для отчёта</source>
@@ -1416,6 +1439,37 @@ Answers: «</translation>
     <message>
         <source>Расчёт: %1 % — осталось около %2</source>
         <translation>Calculating: %1 % — about %2 left</translation>
+    </message>
+</context>
+<context>
+    <name>Scene</name>
+    <message>
+        <source>ключ замкнут</source>
+        <translation>key closed</translation>
+    </message>
+    <message>
+        <source>ключ разомкнут</source>
+        <translation>key open</translation>
+    </message>
+    <message>
+        <source>без конденсатора</source>
+        <translation>no capacitor</translation>
+    </message>
+    <message>
+        <source>конденсатор не заряжен</source>
+        <translation>capacitor uncharged</translation>
+    </message>
+    <message>
+        <source>конденсатор заряжен до %1</source>
+        <translation>capacitor charged to %1</translation>
+    </message>
+    <message>
+        <source>источник постоянной ЭДС %1</source>
+        <translation>constant EMF source %1</translation>
+    </message>
+    <message>
+        <source>источник ЭДС %1, %2</source>
+        <translation>EMF source %1, %2</translation>
     </message>
 </context>
 <context>

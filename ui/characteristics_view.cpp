@@ -27,6 +27,7 @@ CharacteristicsView::CharacteristicsView(QWidget* client) {
     }
     circuit_ = make_label(client, "Label27", QString());
     circuit_->setToolTip(QCoreApplication::translate("CharacteristicsView", "Вид цепи и режим"));
+    circuit_->setAccessibleName(circuit_->toolTip());
 }
 
 void CharacteristicsView::show(const PanelView& view) {
@@ -39,6 +40,9 @@ void CharacteristicsView::show(const PanelView& view) {
         if (v.tooltip) {
             values_[i]->setToolTip(qt(*v.tooltip));
         }
+        // Named by its symbol and meaning; the value is its text.
+        values_[i]->setAccessibleName(
+            value_label_accessible_name(values_[i]->text(), values_[i]->toolTip()));
     }
     circuit_->setText(qt(view.circuit_caption));
 }

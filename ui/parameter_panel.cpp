@@ -54,6 +54,9 @@ ParameterPanel::ParameterPanel(QWidget* client, Simulation& simulation)
         field->setToolTip(labels_[k]->toolTip());
         tint(field, field_yellow);
         fields_[k] = field;
+        // A screen reader names the field by its caption; its tooltip is the description.
+        labels_[k]->setBuddy(field);
+        field->setAccessibleName(qt(field_accessible_name(entry.field)));
         tooltips_[k] = field->toolTip();
         connect(field, &QLineEdit::textChanged, this, [this, f = entry.field] { text_changed(f); });
         field->installEventFilter(this); // the wheel and the arrow keys step the value

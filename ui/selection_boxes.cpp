@@ -43,6 +43,9 @@ SelectionBoxes::SelectionBoxes(QWidget* client)
     magnetic_field_box_->setToolTip(
         QCoreApplication::translate("SelectionBoxes", "Магнитное поле катушки"));
     fields_frame_->setToolTip(QCoreApplication::translate("SelectionBoxes", "Выбор показа полей"));
+    // A letter says little to a screen reader: these two are named by what they show.
+    electric_field_box_->setAccessibleName(electric_field_box_->toolTip());
+    magnetic_field_box_->setAccessibleName(magnetic_field_box_->toolTip());
     // A box the student clicks is the student's: the program no longer ticks it back.
     std::vector<QCheckBox*> all(graph_boxes_.begin(), graph_boxes_.end());
     all.insert(all.end(), {magnetic_field_box_, electric_field_box_});

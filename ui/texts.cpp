@@ -40,6 +40,12 @@ QString value_label_tooltip(PanelLabel label) {
     return ui_text(value_label_tooltips[static_cast<std::size_t>(label)]);
 }
 
+QString value_label_accessible_name(const QString& caption, const QString& meaning) {
+    const qsizetype equals = caption.indexOf(QLatin1Char('='));
+    const QString symbol = equals < 0 ? QString() : caption.left(equals).trimmed();
+    return symbol.isEmpty() ? meaning : symbol + QStringLiteral(": ") + meaning;
+}
+
 const GraphBoxText& graph_box_text(GraphId id) {
     return graph_box_texts[static_cast<std::size_t>(id)];
 }

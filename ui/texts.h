@@ -28,6 +28,10 @@ inline constexpr const char* registration_title = QT_TRANSLATE_NOOP("Texts", "Р
 
 // The design-time tooltip of a value label of the characteristics panel.
 QString value_label_tooltip(PanelLabel label);
+// What a screen reader calls a value label of the panel: its symbol (the caption before "=")
+// and its meaning, «ω: Циклическая частота источника ЭДС»; the meaning alone where the caption
+// has no "=" («Пост. ток Tv->oo»).
+QString value_label_accessible_name(const QString& caption, const QString& meaning);
 
 // The caption and the tooltip (translated in context "Texts") of a graph's check box.
 struct GraphBoxText {

@@ -9,6 +9,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace ovrelan {
 namespace {
@@ -81,6 +82,17 @@ TEST(FieldTable, NamesLabelsAndTooltips) {
     EXPECT_EQ(field_by_name("Text6"), Field::nu);
     EXPECT_EQ(field_by_name("Text8"), std::nullopt);
     EXPECT_EQ(field_of(&Parameters::Em), Field::Em);
+}
+
+// What a screen reader says for each field: the caption without "=", a blank before the unit.
+TEST(FieldAccessibleName, CaptionWithoutEqualsAndABlankBeforeTheUnit) {
+    const std::pair<Field, std::string> table[] = {
+        {Field::L, "L (мкГн)"}, {Field::C, "С (мкФ)"}, {Field::R, "R (Ом)"},  {Field::Uo, "Uo (B)"},
+        {Field::Em, "ε (B)"},   {Field::nu, "v (Гц)"}, {Field::Nmax, "Nmax"},
+    };
+    for (const auto& [field, name] : table) {
+        EXPECT_EQ(field_accessible_name(field), name) << static_cast<int>(field);
+    }
 }
 
 TEST(FieldTextGeneral, WritesTheTypedUnit) {

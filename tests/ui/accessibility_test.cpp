@@ -1,0 +1,136 @@
+// What a screen reader hears: the fields named by their captions, the controls named, the scene
+// described and each plot a chart with a summary.
+#include "graphs/graph_view.h"
+#include "graphs/graph_window.h"
+#include "scene/circuit_scene.h"
+#include "support/window_fixture.h"
+#include "ui/texts.h"
+
+#include <QAccessible>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
+
+#include <gtest/gtest.h>
+
+namespace ovrelan {
+namespace {
+
+using AccessibleNames = testing::WindowTest;
+
+QString name_of(QWidget* widget) {
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
+    return face ? face->text(QAccessible::Name) : QString();
+}
+
+QString description_of(QWidget* widget) {
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
+    return face ? face->text(QAccessible::Description) : QString();
+}
+
+TEST_F(AccessibleNames, FieldsAreNamedByTheirCaptionsAndDescribedByTheirTooltips) {
+    const std::pair<const char*, const char*> table[] = {
+        {"Text1", "L (мкГн)"}, {"Text2", "С (мкФ)"}, {"Text3", "R (Ом)"}, {"Text4", "Uo (B)"},
+        {"Text5", "ε (B)"},    {"Text6", "v (Гц)"},  {"Text7", "Nmax"},
+    };
+    for (const auto& [name, spoken] : table) {
+        auto* field = window->findChild<QLineEdit*>(name);
+        ASSERT_NE(field, nullptr) << name;
+        EXPECT_EQ(name_of(field), QString::fromUtf8(spoken)) << name;
+        EXPECT_FALSE(description_of(field).isEmpty()) << name;
+        EXPECT_EQ(description_of(field), field->toolTip()) << name;
+        const QString label = QStringLiteral("Label%1").arg(QString(name).mid(4));
+        EXPECT_EQ(window->findChild<QLabel*>(label)->buddy(), field) << name;
+    }
+}
+
+TEST_F(AccessibleNames, EveryControlHasAName) {
+    for (const char* name :
+         {"CmdOK", "HScroll1", "HScroll2", "Check_L", "Check_C", "Check_R", "Check_I", "Check_W",
+          "Check_E", "Check_B", "Picture_K", "Picture_C"}) {
+        auto* widget = window->findChild<QWidget*>(name);
+        ASSERT_NE(widget, nullptr) << name;
+        EXPECT_FALSE(name_of(widget).isEmpty()) << name;
+    }
+    EXPECT_EQ(name_of(window->findChild<QCheckBox*>("Check_E")),
+              QString::fromUtf8("Электрическое поле конденсатора"));
+    // A speed bar says its value too.
+    auto* bar = window->findChild<QScrollBar*>("HScroll1");
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(bar);
+    ASSERT_NE(face->valueInterface(), nullptr);
+    bar->setValue(4);
+    EXPECT_EQ(face->valueInterface()->currentValue().toInt(), 4);
+}
+
+TEST_F(AccessibleNames, PanelValuesAreNamedBySymbolAndMeaning) {
+    auto* omega = window->findChild<QLabel*>("Label13");
+    ASSERT_NE(omega, nullptr);
+    const QString name = name_of(omega);
+    EXPECT_TRUE(name.startsWith(QString::fromUtf8("ω"))) << name.toStdString();
+    EXPECT_TRUE(name.endsWith(omega->toolTip())) << name.toStdString();
+}
+
+// The scene is named and described; the description follows the circuit and the run.
+TEST_F(AccessibleNames, TheSceneIsDescribedAndFollowsTheCircuit) {
+    auto* scene = window->findChild<QWidget*>("Picture1");
+    ASSERT_NE(scene, nullptr);
+    EXPECT_EQ(name_of(scene), QString::fromUtf8("Схема"));
+    EXPECT_TRUE(description_of(scene).startsWith(
+        QString::fromUtf8("ключ разомкнут, конденсатор заряжен до ")))
+        << description_of(scene).toStdString();
+    type("Text4", "0");
+    QApplication::processEvents();
+    EXPECT_TRUE(description_of(scene).startsWith(
+        QString::fromUtf8("ключ разомкнут, конденсатор не заряжен")))
+        << description_of(scene).toStdString();
+    window->scene()->show_key(false); // as a run does
+    EXPECT_TRUE(description_of(scene).startsWith(QString::fromUtf8("ключ замкнут, t = ")))
+        << description_of(scene).toStdString();
+    window->scene()->show_key(true);
+}
+
+// A plot is a chart named by its graph's title; its description sums up what it shows and
+// follows the markers.
+TEST_F(AccessibleNames, EachPlotIsAChartWithASummary) {
+    window->graph_windows().set_screen_area(QRect(0, 0, 1920, 1080));
+    window->graph_box(GraphId::Uc)->setChecked(true);
+    QApplication::processEvents();
+    GraphView* view = window->graph(GraphId::Uc)->view();
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(view->plot());
+    ASSERT_NE(face, nullptr);
+    EXPECT_EQ(face->role(), QAccessible::Chart);
+    EXPECT_EQ(face->text(QAccessible::Name), window->graph(GraphId::Uc)->base_title());
+    EXPECT_TRUE(face->text(QAccessible::Name).startsWith("Uc(t)"));
+    const QString summary = face->text(QAccessible::Description);
+    EXPECT_TRUE(summary.startsWith(QString::fromUtf8("Uc; время от 0 с до ")))
+        << summary.toStdString();
+    EXPECT_FALSE(summary.contains(QString::fromUtf8("маркеры"))) << summary.toStdString();
+    // The zoom bar beside it is named too.
+    EXPECT_FALSE(name_of(view->zoom_bar()).isEmpty());
+
+    view->pin(view->cursor().value_or(GraphPoint{}));
+    const QString marked = face->text(QAccessible::Description);
+    EXPECT_TRUE(marked.contains(QString::fromUtf8("маркеры: ") +
+                                QString::fromStdString(view->readout_text())))
+        << marked.toStdString();
+}
+
+TEST(ValueLabelAccessibleName, SymbolBeforeTheEqualsSignThenTheMeaning) {
+    const std::tuple<const char*, const char*, const char*> table[] = {
+        {"ω=   314,2рад/c", "Частота", "ω: Частота"},
+        {"Tv=0,02 c", "Период", "Tv: Период"},
+        {"Пост. ток Tv->oo", "Период", "Период"},
+        {"Tr -> oo", "Время релаксации", "Время релаксации"},
+        {"", "Добротность", "Добротность"},
+    };
+    for (const auto& [caption, meaning, name] : table) {
+        EXPECT_EQ(
+            value_label_accessible_name(QString::fromUtf8(caption), QString::fromUtf8(meaning)),
+            QString::fromUtf8(name))
+            << caption;
+    }
+}
+
+} // namespace
+} // namespace ovrelan
