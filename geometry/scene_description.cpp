@@ -2,26 +2,12 @@
 
 #include "geometry/graph_readout.h"
 #include "geometry/graph_variants.h"
+#include "model/text_arguments.h"
 #include "model/translation.h"
 
 #include <string_view>
 
 namespace ovrelan {
-
-namespace {
-
-// A translated text with its "%1" (and "%2") put in.
-std::string with(std::string text, std::string_view first, std::string_view second = {}) {
-    for (const auto& [mark, value] :
-         {std::pair{std::string_view("%1"), first}, std::pair{std::string_view("%2"), second}}) {
-        if (const auto at = text.find(mark); at != std::string::npos) {
-            text.replace(at, mark.size(), value);
-        }
-    }
-    return text;
-}
-
-} // namespace
 
 std::string scene_description(const SimulationState& s, bool key_closed, char decimal_separator) {
     if (key_closed) {
@@ -36,15 +22,16 @@ std::string scene_description(const SimulationState& s, bool key_closed, char de
     } else if (s.Uo == 0) {
         text += translated("Scene", "конденсатор не заряжен");
     } else {
-        text += with(translated("Scene", "конденсатор заряжен до %1"),
-                     si_text(s.Uo, "В", decimal_separator));
+        text += with_arguments(translated("Scene", "конденсатор заряжен до %1"),
+                               si_text(s.Uo, "В", decimal_separator));
     }
     if (s.Em != 0) {
         const std::string amplitude = si_text(s.Em, "В", decimal_separator);
-        text +=
-            ", " + (s.nu == 0 ? with(translated("Scene", "источник постоянной ЭДС %1"), amplitude)
-                              : with(translated("Scene", "источник ЭДС %1, %2"), amplitude,
-                                     si_text(s.nu, "Гц", decimal_separator)));
+        text += ", " +
+                (s.nu == 0
+                     ? with_arguments(translated("Scene", "источник постоянной ЭДС %1"), amplitude)
+                     : with_arguments(translated("Scene", "источник ЭДС %1, %2"), amplitude,
+                                      si_text(s.nu, "Гц", decimal_separator)));
     }
     return text;
 }
