@@ -16,8 +16,8 @@ double luminance(Rgb c) {
     return 0.2126 * channel(c.r) + 0.7152 * channel(c.g) + 0.0722 * channel(c.b);
 }
 
-std::uint8_t towards_white(std::uint8_t c, double amount) {
-    return static_cast<std::uint8_t>(std::lround(c + (255 - c) * amount));
+std::uint8_t towards(std::uint8_t c, std::uint8_t to, double amount) {
+    return static_cast<std::uint8_t>(std::lround(c + (to - c) * amount));
 }
 
 } // namespace
@@ -28,13 +28,14 @@ double contrast_ratio(Rgb a, Rgb b) {
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
-Rgb preview_tint(Rgb colour, double contrast) {
+Rgb preview_tint(Rgb colour, Rgb background, double contrast) {
     Rgb best = colour;
     for (int step = 1; step <= 50; ++step) {
         const double amount = step / 100.0;
-        const Rgb tint{towards_white(colour.r, amount), towards_white(colour.g, amount),
-                       towards_white(colour.b, amount)};
-        if (contrast_ratio(tint, white) < contrast) {
+        const Rgb tint{towards(colour.r, background.r, amount),
+                       towards(colour.g, background.g, amount),
+                       towards(colour.b, background.b, amount)};
+        if (contrast_ratio(tint, background) < contrast) {
             break;
         }
         best = tint;

@@ -41,8 +41,9 @@ inline constexpr Rgb preview_red{255, 185, 185};   // the whole curve before a r
 // The contrast ratio of two colours as the web's accessibility guidelines define it (1 ... 21).
 double contrast_ratio(Rgb a, Rgb b);
 
-// The lightest tint of a colour (mixed with white) that keeps at least this contrast against
-// white, never lighter than half way: the part of a curve still to come, beside its full colour.
-Rgb preview_tint(Rgb colour, double contrast = 3.0);
+// The palest tint of a colour (mixed with the background) that keeps at least this contrast
+// against the background, never more than half way: the part of a curve still to come, beside
+// its full colour.
+Rgb preview_tint(Rgb colour, Rgb background = white, double contrast = 3.0);
 
 } // namespace ovrelan

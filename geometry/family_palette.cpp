@@ -33,11 +33,15 @@ Rgb family_colour(std::size_t member) {
     return family_colours[member % family_palette_size];
 }
 
-ResonanceColours resonance_colours(bool beside_family) {
+Rgb family_colour(const Palette& palette, std::size_t member) {
+    return palette.family[member % family_palette_size];
+}
+
+ResonanceColours resonance_colours(bool beside_family, const Palette& palette) {
     if (beside_family) {
-        return {curve_red, wire_grey, curve_red};
+        return {palette.curve, palette.beside_family, palette.curve};
     }
-    return {{0, 114, 178}, {213, 94, 0}, {0, 158, 115}};
+    return palette.resonance;
 }
 
 } // namespace ovrelan

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "geometry/colours.h"
+#include "geometry/palette.h"
 
 #include <array>
 #include <cstddef>
@@ -38,15 +39,15 @@ std::span<const double> family_dashes(std::size_t member);
 
 Rgb family_colour(std::size_t member);
 
-// The present circuit's curves on the resonance picture. Alone: a blue current, a vermilion
-// voltage and a bluish-green phase. Beside a family, whose first colours are a blue and a
-// vermilion too, the present circuit takes the red it has in every time graph (its current and
-// its phase) and a grey (its voltage), so that no member is taken for it.
-struct ResonanceColours {
-    Rgb current;
-    Rgb voltage;
-    Rgb phase;
-};
-ResonanceColours resonance_colours(bool beside_family);
+// Member i of a family in a look: the look's family colour i.
+Rgb family_colour(const Palette& palette, std::size_t member);
+
+// The present circuit's curves on the resonance picture. Alone: the look's resonance colours (in
+// the light look a blue current, a vermilion voltage and a bluish-green phase). Beside a family,
+// whose first colours may be near those, the present circuit takes the colour of its curve in
+// every time graph (its current and its phase) and a grey (its voltage), so that no member is
+// taken for it.
+ResonanceColours resonance_colours(bool beside_family,
+                                   const Palette& palette = palette_of(PaletteKind::light));
 
 } // namespace ovrelan

@@ -11,14 +11,6 @@ namespace ovrelan {
 
 namespace {
 
-// The colours of the voltages-and-current graph: told apart with any colour vision (Okabe and
-// Ito's palette, the current in Tol's purple), each at least 3:1 against white.
-constexpr Rgb emf_black{0, 0, 0};
-constexpr Rgb capacitor_blue{0, 114, 178};
-constexpr Rgb resistor_green{0, 158, 115};
-constexpr Rgb coil_vermillion{213, 94, 0};
-constexpr Rgb current_purple{170, 51, 119};
-
 SeriesValues linear(const double* a, double scale) {
     return {SeriesValues::Form::linear, a, nullptr, scale, 0};
 }
@@ -36,22 +28,25 @@ Series single(const SimulationState& s, GraphKind kind, bool si) {
     const auto scaled = [&](double scale) { return si ? scale : 1.0; };
     switch (kind) {
     case GraphKind::UL:
-        return {"εL", si ? "В" : "", curve_red, false, linear(s.UL_t.data(), scaled(s.UL_scale))};
+        return {"εL", si ? "В" : "", CurveRole::single, false,
+                linear(s.UL_t.data(), scaled(s.UL_scale))};
     case GraphKind::Uc:
-        return {"Uc", si ? "В" : "", curve_red, false, linear(s.Uc_t.data(), scaled(s.Uc_scale))};
+        return {"Uc", si ? "В" : "", CurveRole::single, false,
+                linear(s.Uc_t.data(), scaled(s.Uc_scale))};
     case GraphKind::Ur:
         return {"Ur",
                 si ? "В" : "",
-                curve_red,
+                CurveRole::single,
                 false,
                 {SeriesValues::Form::linear, nullptr, s.Ur_t.data(), scaled(s.Ur_scale), 0}};
     case GraphKind::Ik:
-        return {"I", si ? "А" : "", curve_red, false, linear(s.I_t.data(), scaled(s.I_scale))};
+        return {"I", si ? "А" : "", CurveRole::single, false,
+                linear(s.I_t.data(), scaled(s.I_scale))};
     case GraphKind::W:
     case GraphKind::UI:
         break;
     }
-    return {"W", si ? "Дж" : "", curve_red, false, linear(s.W_t.data(), scaled(s.W_scale))};
+    return {"W", si ? "Дж" : "", CurveRole::single, false, linear(s.W_t.data(), scaled(s.W_scale))};
 }
 
 } // namespace
@@ -125,9 +120,9 @@ GraphContent graph_content(const SimulationState& s, GraphKind kind, Axes axes,
             if (energies_apart && rlc) {
                 // C·Uc²/2 and L·I²/2, both Uc_scale²·C/2 times the square of their array.
                 c.series.push_back(
-                    {"W_C", "Дж", capacitor_blue, false, square(s.Uc_t.data(), s.W_scale)});
+                    {"W_C", "Дж", CurveRole::capacitor, false, square(s.Uc_t.data(), s.W_scale)});
                 c.series.push_back(
-                    {"W_L", "Дж", coil_vermillion, false, square(s.I_t.data(), s.W_scale)});
+                    {"W_L", "Дж", CurveRole::coil, false, square(s.I_t.data(), s.W_scale)});
             }
         }
         c.series.push_back(std::move(main));
@@ -138,22 +133,23 @@ GraphContent graph_content(const SimulationState& s, GraphKind kind, Axes axes,
     c.right_name = "I";
     c.right_unit = "А";
     if (s.Em != 0) {
-        c.series.push_back({"e", "В", emf_black, false, source(s)});
+        c.series.push_back({"e", "В", CurveRole::emf, false, source(s)});
     }
     if (s.C != 0) {
-        c.series.push_back({"Uc", "В", capacitor_blue, false, linear(s.Uc_t.data(), s.Uc_scale)});
+        c.series.push_back(
+            {"Uc", "В", CurveRole::capacitor, false, linear(s.Uc_t.data(), s.Uc_scale)});
     }
     if (s.R != 0) {
         c.series.push_back({"Ur",
                             "В",
-                            resistor_green,
+                            CurveRole::resistor,
                             false,
                             {SeriesValues::Form::linear, nullptr, s.Ur_t.data(), s.Ur_scale, 0}});
     }
     if (s.L != 0) {
-        c.series.push_back({"εL", "В", coil_vermillion, false, linear(s.UL_t.data(), s.UL_scale)});
+        c.series.push_back({"εL", "В", CurveRole::coil, false, linear(s.UL_t.data(), s.UL_scale)});
     }
-    c.series.push_back({"I", "А", current_purple, true, linear(s.I_t.data(), s.I_scale)});
+    c.series.push_back({"I", "А", CurveRole::current, true, linear(s.I_t.data(), s.I_scale)});
     return c;
 }
 

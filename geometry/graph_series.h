@@ -3,7 +3,7 @@
 // as they are; physical axes show them times their scales, in seconds, volts, amperes and joules.
 #pragma once
 
-#include "geometry/colours.h"
+#include "geometry/palette.h"
 #include "model/simulation_state.h"
 #include "solution/solution_summary.h"
 
@@ -104,8 +104,8 @@ void for_each_value(const SeriesValues& v, const double* t, std::size_t first, s
 struct Series {
     std::string name; // "Uc", "εL", "e", "I", "W", "W_C", "W_L"
     std::string unit; // "В", "А", "Дж" (physical axes), empty for normalised ones
-    Rgb colour;
-    bool right_axis = false; // the current of the voltages-and-current graph
+    CurveRole role = CurveRole::single; // its colour in a look
+    bool right_axis = false;            // the current of the voltages-and-current graph
     SeriesValues values;
 };
 

@@ -125,7 +125,8 @@ QByteArray pdf_of(const Picture& picture) {
 
 } // namespace
 
-double draw_title(QPainter& painter, const QRectF& target, double scale, const QString& title) {
+double draw_title(QPainter& painter, const QRectF& target, double scale, const QString& title,
+                  const Palette& palette) {
     if (title.isEmpty()) {
         return 0;
     }
@@ -137,8 +138,8 @@ double draw_title(QPainter& painter, const QRectF& target, double scale, const Q
     painter.setFont(title_font(scale));
     const QRectF band = title_band(width, scale);
     const double height = painter.boundingRect(band, title_flags, title).height() + 4 * scale;
-    painter.fillRect(QRectF(0, 0, width, height), Qt::white);
-    painter.setPen(Qt::black);
+    painter.fillRect(QRectF(0, 0, width, height), to<QColor>(palette.plot));
+    painter.setPen(to<QColor>(palette.ink));
     painter.drawText(band, title_flags, title);
     painter.restore();
     return height * ratio;
@@ -220,7 +221,8 @@ QString picture_size_refusal(const Picture& picture, const QString& path, QSize 
 Picture picture_of(GraphView& view) {
     const QString title = picture_title(view, view.simulation_state());
     return {[&view, title](QPainter& painter, const QRectF& target, double scale) {
-                const double top = draw_title(painter, target, scale, title);
+                const double top =
+                    draw_title(painter, target, scale, title, view.picture_palette());
                 view.render(painter, target.adjusted(0, top, 0, 0), scale, QString());
             },
             title, QString::fromStdString(std::string(graph_kind_name(view.kind())) + "(t).png"),

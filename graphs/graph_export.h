@@ -4,6 +4,7 @@
 // the file dialog, with a clear message when a file cannot be written.
 #pragma once
 
+#include "geometry/palette.h"
 #include "io/file_writer.h"
 #include "io/results_csv.h"
 #include "model/simulation_state.h"
@@ -49,7 +50,8 @@ Picture picture_of(GraphView& view);
 // is refused before: picture_size_refusal), in pixels of a 96-dpi screen magnified to the
 // device's resolution at the look of `scale`; the height it takes with the gap beneath it, in the
 // painter's units. The body is drawn beneath it.
-double draw_title(QPainter& painter, const QRectF& target, double scale, const QString& title);
+double draw_title(QPainter& painter, const QRectF& target, double scale, const QString& title,
+                  const Palette& palette = palette_of(PaletteKind::light));
 
 enum class PictureFormat { png, svg, pdf };
 

@@ -38,7 +38,7 @@ std::vector<LegendItem> GraphView::legend_for(const GraphFrame& frame,
     };
     // The measured trace's file name too: a narrow graph's strip has no room for it.
     const std::string measured = measured_on_graph() ? measured_name() : std::string();
-    for (const auto& [name, pen] : legend_entries()) {
+    for (const auto& [name, pen] : legend_entries(look)) {
         (in_family(name) || (!measured.empty() && name == measured) ? members : strip)
             .push_back(name);
     }
@@ -50,38 +50,38 @@ std::vector<LegendItem> GraphView::legend_for(const GraphFrame& frame,
     return items;
 }
 
-std::vector<QPen> GraphView::legend_pens(const std::vector<LegendItem>& items, double scale) const {
-    const std::vector<std::pair<std::string, QPen>> entries = legend_entries();
+std::vector<QPen> GraphView::legend_pens(const std::vector<LegendItem>& items,
+                                         const GraphLook& look) const {
+    const std::vector<std::pair<std::string, QPen>> entries = legend_entries(look);
     std::vector<QPen> pens;
     for (const LegendItem& item : items) {
         const auto entry = std::find_if(entries.begin(), entries.end(),
                                         [&](const auto& e) { return e.first == item.name; });
-        QPen pen = entry != entries.end() ? entry->second : QPen(Qt::black);
-        pen.setWidthF(pen.widthF() / look_.scale * scale);
-        pens.push_back(pen);
+        pens.push_back(entry != entries.end() ? entry->second
+                                              : QPen(look.colour(look.palette->ink)));
     }
     return pens;
 }
 
-std::vector<std::pair<std::string, QPen>> GraphView::legend_entries() const {
+std::vector<std::pair<std::string, QPen>> GraphView::legend_entries(const GraphLook& look) const {
     std::vector<std::pair<std::string, QPen>> entries;
     const GraphContent all = graph_content(simulation_.state(), kind_, axes_, energies_apart_);
     for (const Series& series : all.series) {
-        entries.emplace_back(series.name, curve_pen(series, look_.scale, true));
+        entries.emplace_back(series.name, curve_pen(series, look, true));
     }
     if (all.series.empty()) {
         return entries;
     }
     if (measured_on_graph()) {
-        entries.emplace_back(measured_name(), measured_pen(look_.scale));
+        entries.emplace_back(measured_name(), measured_pen(look));
     }
     const std::vector<Remembered> members = family_curves();
     for (std::size_t i = 0; i < members.size(); ++i) {
-        entries.emplace_back(members[i].caption, family_pen(i, look_.scale));
+        entries.emplace_back(members[i].caption, family_pen(i, look));
     }
     const std::vector<Remembered> kept = remembered();
     for (std::size_t i = 0; i < kept.size(); ++i) {
-        entries.emplace_back(kept[i].caption, remembered_pen(look_.scale, i));
+        entries.emplace_back(kept[i].caption, remembered_pen(look, i));
     }
     return entries;
 }
@@ -155,7 +155,7 @@ void GraphView::draw_envelope(QPainter& painter, const GraphFrame& frame,
     painter.save();
     painter.setClipRect(
         QRectF(frame.plot.left, frame.plot.top, frame.plot.width, frame.plot.height));
-    QPen pen(QColor(90, 90, 90), 1.5 * look.scale, Qt::DashLine);
+    QPen pen(look.colour(look.palette->secondary), look.line(1.5), Qt::DashLine);
     painter.setPen(pen);
     for (const int side : {1, -1}) {
         QPolygonF line;
@@ -182,7 +182,7 @@ void GraphView::draw_remembered(QPainter& painter, const GraphFrame& frame,
         for (const Series& series : r.content.series) {
             if (series_shown(series.name)) {
                 draw_series(painter, own, *r.state, series, shown.first, shown.last,
-                            remembered_pen(look.scale, i), simulation_.summary_of(*r.state));
+                            remembered_pen(look, i), simulation_.summary_of(*r.state));
             }
         }
     }
@@ -202,7 +202,7 @@ void GraphView::draw_family(QPainter& painter, const GraphFrame& frame,
         for (const Series& series : m.content.series) {
             if (series_shown(series.name)) {
                 draw_series(painter, own, *m.state, series, shown.first, shown.last,
-                            family_pen(i, look.scale), simulation_.summary_of(*m.state));
+                            family_pen(i, look), simulation_.summary_of(*m.state));
             }
         }
     }

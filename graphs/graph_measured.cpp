@@ -15,13 +15,12 @@ namespace ovrelan {
 
 namespace {
 
-const QColor measured_colour(0, 128, 128);
 constexpr double grab_distance = 6; // px at the normal size
 
 } // namespace
 
-QPen measured_pen(double scale) {
-    QPen pen(measured_colour, 1.5 * scale);
+QPen measured_pen(const GraphLook& look) {
+    QPen pen(look.colour(look.palette->measured), look.line(1.5));
     pen.setCapStyle(Qt::RoundCap);
     pen.setJoinStyle(Qt::RoundJoin);
     return pen;
@@ -56,7 +55,7 @@ void GraphView::draw_measured(QPainter& painter, const GraphFrame& frame,
     painter.save();
     painter.setClipRect(
         QRectF(frame.plot.left, frame.plot.top, frame.plot.width, frame.plot.height));
-    const QPen pen = measured_pen(look.scale);
+    const QPen pen = measured_pen(look);
     draw_shape(painter, shape.curve, pen);
     if (shape.dots) {
         painter.setPen(Qt::NoPen);

@@ -68,7 +68,8 @@ void GraphView::render(QPainter& painter, const QRectF& target, double scale,
                        const QString& title) {
     render_picture(
         painter, target, scale, title,
-        [this](QPainter& p, QSizeF size, const GraphLook& look) { draw_picture(p, size, look); });
+        [this](QPainter& p, QSizeF size, const GraphLook& look) { draw_picture(p, size, look); },
+        *picture_palette_);
 }
 
 void GraphView::draw_picture(QPainter& painter, QSizeF size, const GraphLook& look) {
@@ -94,7 +95,7 @@ void GraphView::draw_picture(QPainter& painter, QSizeF size, const GraphLook& lo
     const std::string readout = markers_.empty() ? std::string() : readout_text();
     draw_frame(painter, f, look, qstring(readout));
     const std::vector<LegendItem> items = legend_for(f, look);
-    draw_legend(painter, items, legend_pens(items, look.scale), look,
+    draw_legend(painter, items, legend_pens(items, look), look,
                 [this](const std::string& name) { return series_shown(name); });
     draw_marks(painter, f, look, axes_, markers_, std::nullopt);
 }

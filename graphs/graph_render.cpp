@@ -17,10 +17,6 @@ namespace ovrelan {
 
 namespace {
 
-const QColor grid_colour = to<QColor>(grid_green);
-const QColor marker_colour(0, 110, 0);
-const QColor cursor_colour(60, 60, 200);
-
 QRectF rect(const PixelBox& b) {
     return {b.left, b.top, b.width, b.height};
 }
@@ -82,9 +78,10 @@ QString qstring(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-QPen curve_pen(const Series& series, double scale, bool drawn) {
-    const Rgb colour = drawn ? series.colour : preview_tint(series.colour);
-    QPen pen(to<QColor>(colour), (drawn ? 3.0 : 2.0) * scale);
+QPen curve_pen(const Series& series, const GraphLook& look, bool drawn) {
+    const Rgb full = curve_colour(*look.palette, series.role);
+    const Rgb colour = drawn ? full : preview_tint(full, look.palette->plot);
+    QPen pen(look.colour(colour), look.line(drawn ? 3.0 : 2.0));
     pen.setCapStyle(Qt::RoundCap);
     pen.setJoinStyle(Qt::RoundJoin);
     return pen;
@@ -108,7 +105,7 @@ void draw_frame(QPainter& painter, const GraphFrame& frame, const GraphLook& loo
                 const QString& readout) {
     painter.save();
     painter.setFont(look.font);
-    painter.setPen(Qt::black);
+    painter.setPen(look.colour(look.palette->ink));
     const QFontMetricsF metrics(look.font);
     for (const FrameLabel& label : frame.labels) {
         const QRectF box = rect(label.box);
@@ -123,10 +120,11 @@ void draw_frame(QPainter& painter, const GraphFrame& frame, const GraphLook& loo
     }
     // The plot's border, and the time axis at zero where zero is shown.
     const QRectF plot = rect(frame.plot);
-    painter.setPen(QPen(Qt::black, std::max(1.0, look.scale)));
+    const QColor ink = look.colour(look.palette->ink);
+    painter.setPen(QPen(ink, std::max(1.0, look.line(1))));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(plot);
-    painter.setPen(QPen(Qt::black, 3 * look.scale));
+    painter.setPen(QPen(ink, look.line(3)));
     painter.drawLine(plot.topLeft(), plot.bottomLeft());
     painter.restore();
 }
@@ -134,7 +132,7 @@ void draw_frame(QPainter& painter, const GraphFrame& frame, const GraphLook& loo
 void draw_grid(QPainter& painter, const GraphFrame& frame, const GraphLook& look) {
     painter.save();
     painter.setClipRect(rect(frame.plot));
-    painter.setPen(QPen(grid_colour, std::max(1.0, std::round(look.scale))));
+    painter.setPen(QPen(look.colour(look.palette->grid), std::max(1.0, std::round(look.line(1)))));
     const QRectF plot = rect(frame.plot);
     for (const double x : frame.x_grid) {
         const double px = frame.x_px(x);
@@ -146,7 +144,7 @@ void draw_grid(QPainter& painter, const GraphFrame& frame, const GraphLook& look
     }
     // The time axis at zero, under the curves: a curve crossing it stays whole.
     if (frame.y.low < 0 && frame.y.high > 0) {
-        painter.setPen(QPen(Qt::black, 3 * look.scale));
+        painter.setPen(QPen(look.colour(look.palette->ink), look.line(3)));
         const double y = frame.y_px(0);
         painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
     }
@@ -173,10 +171,10 @@ void draw_curves(QPainter& painter, const GraphFrame& frame, const SimulationSta
         const std::size_t split = std::clamp(drawn_end, shown.first, shown.last);
         if (look.preview && split < shown.last) {
             draw_series(painter, frame, s, series, split > 0 ? split - 1 : split, shown.last,
-                        curve_pen(series, look.scale, false), summary);
+                        curve_pen(series, look, false), summary);
         }
-        draw_series(painter, frame, s, series, shown.first, split,
-                    curve_pen(series, look.scale, true), summary);
+        draw_series(painter, frame, s, series, shown.first, split, curve_pen(series, look, true),
+                    summary);
     }
 }
 
@@ -191,7 +189,7 @@ void draw_marks(QPainter& painter, const GraphFrame& frame, const GraphLook& loo
     };
     if (cursor) {
         const QPointF c = at(*cursor);
-        painter.setPen(QPen(cursor_colour, look.scale, Qt::DashLine));
+        painter.setPen(QPen(look.colour(look.palette->cursor), look.line(1), Qt::DashLine));
         painter.drawLine(QPointF(c.x(), plot.top()), QPointF(c.x(), plot.bottom()));
         if (std::isfinite(c.y())) {
             painter.drawLine(QPointF(plot.left(), c.y()), QPointF(plot.right(), c.y()));
@@ -201,9 +199,10 @@ void draw_marks(QPainter& painter, const GraphFrame& frame, const GraphLook& loo
     bold.setBold(true);
     painter.setFont(bold);
     const char* const letters[] = {"A", "B"};
+    const QColor marker_colour = look.colour(look.palette->marker);
     for (std::size_t i = 0; i < markers.size() && i < 2; ++i) {
         const QPointF c = at(markers[i]);
-        painter.setPen(QPen(marker_colour, look.scale));
+        painter.setPen(QPen(marker_colour, look.line(1)));
         painter.drawLine(QPointF(c.x(), plot.top()), QPointF(c.x(), plot.bottom()));
         painter.setBrush(marker_colour);
         if (std::isfinite(c.y())) {
@@ -225,22 +224,25 @@ void draw_legend(QPainter& painter, const std::vector<LegendItem>& items,
         const PixelBox& b = items[i].box;
         const QRectF box(b.left, b.top, b.width, b.height);
         const bool on = shown(items[i].name);
-        // On white, whatever stands behind (a family's legend stands inside the plot).
-        painter.fillRect(box, QColor(255, 255, 255, 230));
+        // On the background, whatever stands behind (a family's legend stands inside the plot).
+        QColor behind = look.colour(look.palette->plot);
+        behind.setAlpha(230);
+        painter.fillRect(box, behind);
+        const QColor faint = look.colour(look.palette->faint);
         QPen pen = pens[i];
-        pen.setColor(on ? pen.color() : QColor(200, 200, 200));
+        pen.setColor(on ? pen.color() : faint);
         painter.setPen(pen);
         const double y = box.center().y();
         painter.drawLine(QPointF(box.left(), y), QPointF(box.left() + 16 * look.scale, y));
-        painter.setPen(on ? Qt::black : Qt::gray);
+        painter.setPen(on ? look.colour(look.palette->ink) : faint);
         painter.drawText(box.adjusted(20 * look.scale, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
                          qstring(items[i].name));
     }
     painter.restore();
 }
 
-QPen family_pen(std::size_t member, double scale) {
-    QPen pen(to<QColor>(family_colour(member)), 2 * scale);
+QPen family_pen(std::size_t member, const GraphLook& look) {
+    QPen pen(look.colour(family_colour(*look.palette, member)), look.line(2));
     const std::span<const double> dashes = family_dashes(member);
     if (!dashes.empty()) {
         pen.setDashPattern(QList<qreal>(dashes.begin(), dashes.end()));
@@ -250,8 +252,8 @@ QPen family_pen(std::size_t member, double scale) {
     return pen;
 }
 
-QPen remembered_pen(double scale, std::size_t n) {
-    return family_pen(family_palette_size - 1 - n % family_palette_size, scale);
+QPen remembered_pen(const GraphLook& look, std::size_t n) {
+    return family_pen(family_palette_size - 1 - n % family_palette_size, look);
 }
 
 QFont graph_font(double scale, bool in_pixels) {
@@ -282,20 +284,21 @@ MeasureText measure_with(const QFont& font) {
 }
 
 void render_picture(QPainter& painter, const QRectF& target, double scale, const QString& title,
-                    const std::function<void(QPainter&, QSizeF, const GraphLook&)>& body) {
+                    const std::function<void(QPainter&, QSizeF, const GraphLook&)>& body,
+                    const Palette& palette) {
     const double ratio = std::max(1, painter.device()->logicalDpiX()) / 96.0;
     const QSizeF size = target.size() / ratio;
-    const GraphLook look{scale, graph_font(scale, true), false};
+    const GraphLook look{scale, graph_font(scale, true), false, &palette};
     painter.save();
     painter.translate(target.topLeft());
     painter.scale(ratio, ratio);
-    painter.fillRect(QRectF(QPointF(0, 0), size), Qt::white);
+    painter.fillRect(QRectF(QPointF(0, 0), size), look.colour(palette.plot));
     double top = 0;
     if (!title.isEmpty()) {
         QFont bold = look.font;
         bold.setBold(true);
         painter.setFont(bold);
-        painter.setPen(Qt::black);
+        painter.setPen(look.colour(palette.ink));
         const QRectF band(6 * scale, 0, size.width() - 12 * scale, size.height() * 0.2);
         const QRectF used = painter.boundingRect(band, Qt::TextWordWrap | Qt::AlignLeft, title);
         painter.drawText(band, Qt::TextWordWrap | Qt::AlignLeft, title);

@@ -8,6 +8,7 @@
 #include "geometry/graph_frame.h"
 #include "geometry/graph_readout.h"
 #include "geometry/graph_series.h"
+#include "geometry/palette.h"
 #include "model/simulation_state.h"
 
 #include <QColor>
@@ -22,16 +23,21 @@
 
 namespace ovrelan {
 
-// How large a graph is drawn: 1 on the screen at the normal size, more for the back row of a
-// class or a large picture. Fonts and line widths follow it.
+// How large a graph is drawn (1 on the screen at the normal size, more for the back row of a
+// class or a large picture: fonts and line widths follow it), and in which look.
 struct GraphLook {
     double scale = 1;
     QFont font;   // labels and the header
     bool preview; // the whole curve in a light tint before the run draws it
+    const Palette* palette = &palette_of(PaletteKind::light);
+
+    // A pen's width of `width` at the normal size in the light look.
+    double line(double width) const { return width * scale * palette->line_width; }
+    QColor colour(Rgb c) const { return {c.r, c.g, c.b}; }
 };
 
-// The curves' pens: full colour up to the run position, a lighter tint beyond it.
-QPen curve_pen(const Series& series, double scale, bool drawn);
+// The curves' pens: full colour up to the run position, a tint towards the background beyond it.
+QPen curve_pen(const Series& series, const GraphLook& look, bool drawn);
 
 // Labels, axis names and the header around the plot, the plot's border and its axes; the
 // read-out in its strip, shortened to fit.
@@ -73,11 +79,13 @@ QString qstring(const std::string& text);
 // of its columns' spans (a dashed pen goes down and up the columns instead).
 void draw_shape(QPainter& painter, const CurveShape& shape, const QPen& pen);
 
-// A picture for a file, the clipboard or a page: the target filled white, the title above in
+// A picture for a file, the clipboard or a page: the target filled with the look's background
+// (white in the light look pictures keep unless asked otherwise), the title above in
 // bold (wrapped), then `body` drawn below it in pixels of a 96-dpi screen (the painter magnified
 // to the device's resolution, so text is measured as it is drawn) at the look of `scale`.
 void render_picture(QPainter& painter, const QRectF& target, double scale, const QString& title,
-                    const std::function<void(QPainter&, QSizeF, const GraphLook&)>& body);
+                    const std::function<void(QPainter&, QSizeF, const GraphLook&)>& body,
+                    const Palette& palette = palette_of(PaletteKind::light));
 
 // The graphs' font at a scale, in pixels (for pictures) or in points (for the screen).
 QFont graph_font(double scale, bool in_pixels);
@@ -85,7 +93,7 @@ QFont graph_font(double scale, bool in_pixels);
 // Text extents as this font gives them.
 MeasureText measure_with(const QFont& font);
 
-// The legend: each entry a short line in its curve's pen (grey when switched off) and the
+// The legend: each entry a short line in its curve's pen (faint when switched off) and the
 // curve's name; `pens` in the legend's order.
 void draw_legend(QPainter& painter, const std::vector<LegendItem>& items,
                  const std::vector<QPen>& pens, const GraphLook& look,
@@ -93,11 +101,11 @@ void draw_legend(QPainter& painter, const std::vector<LegendItem>& items,
 
 // A member of a family of curves: thinner than the present curve, in the member's colour and dash
 // pattern of the family's palette (the first solid, the others dashed), with flat caps.
-QPen family_pen(std::size_t member, double scale);
+QPen family_pen(std::size_t member, const GraphLook& look);
 
 // A remembered solution's curve: the remembered curves are a family of the student's own making,
 // taking the palette from its end (the n-th the entry 7 − n, all of them dashed), so that a
 // family of up to five members beside them keeps colours of its own.
-QPen remembered_pen(double scale, std::size_t n);
+QPen remembered_pen(const GraphLook& look, std::size_t n);
 
 } // namespace ovrelan

@@ -195,7 +195,7 @@ void GraphView::draw_layer() {
         layer_ = QImage(size, QImage::Format_ARGB32_Premultiplied);
     }
     layer_.setDevicePixelRatio(ratio);
-    layer_.fill(Qt::white);
+    layer_.fill(look_.colour(look_.palette->plot));
     const SimulationState& s = simulation_.state();
     if (!s.t_grid.empty()) {
         QPainter painter(&layer_);
@@ -224,7 +224,7 @@ void GraphView::catch_up() {
     const std::size_t to = std::min(drawn_end_, shown.last);
     if (from < to) {
         for (const Series& series : content_.series) {
-            draw_series(painter, frame_, s, series, from, to, curve_pen(series, look_.scale, true),
+            draw_series(painter, frame_, s, series, from, to, curve_pen(series, look_, true),
                         simulation_.summary_of(s));
         }
     }
@@ -343,6 +343,14 @@ void GraphView::set_scale(double scale) {
     look_.scale = scale;
     look_.font = graph_font(scale, false);
     redraw();
+}
+
+void GraphView::set_palette(const Palette& screen, const Palette& pictures) {
+    picture_palette_ = &pictures;
+    if (look_.palette != &screen) {
+        look_.palette = &screen;
+        redraw();
+    }
 }
 
 void GraphView::set_time_labels(bool shown) {

@@ -54,6 +54,10 @@ public:
     // Fonts and lines for the back row of a class: 1 is the normal size.
     void set_scale(double scale);
     double scale() const { return look_.scale; }
+    // The look on the screen, and the one of its pictures (files, the clipboard, the printer).
+    void set_palette(const Palette& screen, const Palette& pictures);
+    const Palette& palette() const { return *look_.palette; }
+    const Palette& picture_palette() const { return *picture_palette_; }
     // Only the lowest of graphs stacked on one time axis shows the time labels.
     void set_time_labels(bool shown);
     // A curve of the voltages-and-current graph switched off by its legend entry.
@@ -142,10 +146,11 @@ private:
     void zoom_changed(int value);
     void context_menu(const QPoint& global);
     // The entries of the legend with their pens: the curves, then the remembered solutions.
-    std::vector<std::pair<std::string, QPen>> legend_entries() const;
+    std::vector<std::pair<std::string, QPen>> legend_entries(const GraphLook& look) const;
     // The legend's places in a frame at a look, and the pens of its entries (scaled to it).
     std::vector<LegendItem> legend_for(const GraphFrame& frame, const GraphLook& look) const;
-    std::vector<QPen> legend_pens(const std::vector<LegendItem>& items, double scale) const;
+    std::vector<QPen> legend_pens(const std::vector<LegendItem>& items,
+                                  const GraphLook& look) const;
     // Another solution on this graph's axes, named `caption`; none where the present axes
     // cannot show it.
     std::optional<Remembered> beside(const SimulationState& other, std::string caption) const;
@@ -184,6 +189,7 @@ private:
     // and choice of curves: a zoom or a pan does not read a million points again.
     mutable std::optional<std::pair<Extent, Extent>> extents_;
     GraphLook look_;
+    const Palette* picture_palette_ = &palette_of(PaletteKind::light);
     TimeWindow window_;
     bool whole_ = true; // the window is the whole interval (kept so across recomputations)
     std::function<void(const TimeWindow&)> window_changed_;
@@ -202,7 +208,7 @@ private:
 };
 
 // The measured trace's pen: thin, in its own colour.
-QPen measured_pen(double scale);
+QPen measured_pen(const GraphLook& look);
 
 // The variant (data, texts) of one of the five quantities' graphs.
 const GraphVariant& variant_of(GraphKind kind);

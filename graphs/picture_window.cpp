@@ -25,25 +25,34 @@ void PictureWindow::set_scale(double scale) {
     update();
 }
 
+void PictureWindow::set_palette(const Palette& screen, const Palette& pictures) {
+    palette_ = &screen;
+    picture_palette_ = &pictures;
+    update();
+}
+
 void PictureWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), Qt::white);
+    const GraphLook look{scale_, graph_font(scale_, false), false, palette_};
+    painter.fillRect(rect(), look.colour(palette_->plot));
     painter.setRenderHint(QPainter::Antialiasing);
     if (draw_) {
-        draw_(painter, QSizeF(size()), GraphLook{scale_, graph_font(scale_, false), false});
+        draw_(painter, QSizeF(size()), look);
     }
 }
 
 Picture PictureWindow::picture() {
     const QString title = title_ ? title_() : windowTitle();
     return {[this, title](QPainter& painter, const QRectF& target, double scale) {
-                const double top = draw_title(painter, target, scale, title);
-                render_picture(painter, target.adjusted(0, top, 0, 0), scale, QString(),
-                               [this](QPainter& p, QSizeF size, const GraphLook& look) {
-                                   if (draw_) {
-                                       draw_(p, size, look);
-                                   }
-                               });
+                const double top = draw_title(painter, target, scale, title, *picture_palette_);
+                render_picture(
+                    painter, target.adjusted(0, top, 0, 0), scale, QString(),
+                    [this](QPainter& p, QSizeF size, const GraphLook& look) {
+                        if (draw_) {
+                            draw_(p, size, look);
+                        }
+                    },
+                    *picture_palette_);
             },
             title, file_name_, least_body_};
 }

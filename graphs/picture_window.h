@@ -38,6 +38,8 @@ public:
 
     void set_scale(double scale);
     double scale() const { return scale_; }
+    // The look on the screen, and the one of its pictures.
+    void set_palette(const Palette& screen, const Palette& pictures);
     Picture picture();
     // Called when the student closes the window.
     void on_closed(std::function<void()> closed) { closed_ = std::move(closed); }
@@ -56,6 +58,8 @@ private:
     std::function<double(double, const GraphLook&)> least_body_;
     QString file_name_;
     double scale_ = 1;
+    const Palette* palette_ = &palette_of(PaletteKind::light);
+    const Palette* picture_palette_ = &palette_of(PaletteKind::light);
     std::function<void()> closed_;
 };
 

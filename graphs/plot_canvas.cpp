@@ -44,7 +44,7 @@ protected:
     void paintEvent(QPaintEvent*) override {
         view_.catch_up();
         QPainter painter(this);
-        painter.fillRect(rect(), Qt::white);
+        painter.fillRect(rect(), view_.look_.colour(view_.look_.palette->plot));
         const GraphFrame& f = view_.frame_;
         // At its own size: a copy of its pixels, not a scaled picture.
         painter.drawImage(QPointF(f.plot.left, f.plot.top), view_.layer_);
@@ -57,8 +57,7 @@ protected:
 
     void draw_legend(QPainter& painter) {
         const std::vector<LegendItem> items = view_.legend();
-        ovrelan::draw_legend(painter, items, view_.legend_pens(items, view_.look_.scale),
-                             view_.look_,
+        ovrelan::draw_legend(painter, items, view_.legend_pens(items, view_.look_), view_.look_,
                              [this](const std::string& name) { return view_.series_shown(name); });
     }
 

@@ -13,9 +13,7 @@ namespace ovrelan {
 
 namespace {
 
-const QColor resonance_colour(0, 0, 0);       // ν₀
 const QColor capacitor_colour(204, 121, 167); // the U_C peak
-const QColor present_colour(230, 0, 0);       // the present ν
 const QColor band_colour(86, 180, 233, 60);   // the half-power band
 
 std::string hz(double nu, char separator) {
@@ -125,7 +123,7 @@ void draw_resonance(QPainter& painter, QSizeF size, const GraphLook& look, const
                     std::span<const FamilyResonance> family) {
     painter.save();
     painter.setFont(look.font);
-    painter.setPen(Qt::black);
+    painter.setPen(look.colour(look.palette->ink));
     const ResonancePlan plan = plan_resonance(QFontMetricsF(look.font, painter.device()), size,
                                               look, p, c, logarithmic, separator, family);
     for (const NoteLine& line : plan.notes) {
@@ -140,9 +138,9 @@ void draw_resonance(QPainter& painter, QSizeF size, const GraphLook& look, const
     const double from = c.points.front().nu;
     const double to = c.points.back().nu;
     double ResonancePoint::*const voltage = c.has_C ? &ResonancePoint::U_Cm : &ResonancePoint::U_Lm;
-    const ResonanceColours colours = resonance_colours(!family.empty());
+    const ResonanceColours colours = resonance_colours(!family.empty(), *look.palette);
     const auto curve_pen = [&](Rgb colour) {
-        return QPen(ovrelan::to<QColor>(colour), 2.5 * look.scale, Qt::SolidLine, Qt::RoundCap,
+        return QPen(look.colour(colour), look.line(2.5), Qt::SolidLine, Qt::RoundCap,
                     Qt::RoundJoin);
     };
 
@@ -159,14 +157,14 @@ void draw_resonance(QPainter& painter, QSizeF size, const GraphLook& look, const
         curves(f);
         const auto mark = [&](double nu, const QColor& colour, Qt::PenStyle style) {
             if (nu > from && nu < to) {
-                painter.setPen(QPen(colour, 1.5 * look.scale, style, Qt::FlatCap));
+                painter.setPen(QPen(colour, look.line(1.5), style, Qt::FlatCap));
                 const double x = f.x_px(x_of(nu));
                 painter.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
             }
         };
-        mark(c.nu0, resonance_colour, Qt::SolidLine);
+        mark(c.nu0, look.colour(look.palette->ink), Qt::SolidLine);
         mark(c.nu_C, capacitor_colour, Qt::DashLine);
-        mark(std::fabs(p.nu), present_colour, Qt::DotLine);
+        mark(std::fabs(p.nu), look.colour(look.palette->curve), Qt::DotLine);
         painter.restore();
         draw_frame(painter, f, look, {});
     };
@@ -189,7 +187,7 @@ void draw_resonance(QPainter& painter, QSizeF size, const GraphLook& look, const
     // A family's members: the current (whose band narrows as Q grows) and the phase.
     const auto members = [&](const GraphFrame& f, double ResonancePoint::*value, double factor) {
         for (std::size_t i = 0; i < family.size(); ++i) {
-            polyline(f, family[i].curve, value, false, factor, family_pen(i, look.scale));
+            polyline(f, family[i].curve, value, false, factor, family_pen(i, look));
         }
     };
     draw_plot(layout.amplitudes, [&](const GraphFrame& f) {
@@ -211,7 +209,7 @@ void draw_resonance(QPainter& painter, QSizeF size, const GraphLook& look, const
     std::vector<QPen> pens;
     for (std::size_t i = 0; i < family.size(); ++i) {
         names.push_back(family[i].label);
-        pens.push_back(family_pen(i, look.scale));
+        pens.push_back(family_pen(i, look));
     }
     draw_legend(painter,
                 family_legend_layout(layout.amplitudes, names, measure_with(look.font), look.scale),

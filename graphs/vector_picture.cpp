@@ -15,23 +15,25 @@ namespace ovrelan {
 
 namespace {
 
-QColor colour_of(const std::string& name) {
+// The voltages in their colours of the voltages-and-current graph, their sum in the look's grey.
+QColor colour_of(const std::string& name, const GraphLook& look) {
+    const VoltageColours& v = look.palette->voltages;
     if (name == "Ur") {
-        return {0, 158, 115};
+        return look.colour(v.resistor);
     }
     if (name == "UL") {
-        return {213, 94, 0};
+        return look.colour(v.coil);
     }
     if (name == "Uc") {
-        return {0, 114, 178};
+        return look.colour(v.capacitor);
     }
     if (name == "UL+Uc") {
-        return {110, 110, 110};
+        return look.colour(look.palette->secondary);
     }
     if (name == "I") {
-        return {170, 51, 119};
+        return look.colour(v.current);
     }
-    return {0, 0, 0}; // ε
+    return look.colour(v.emf); // ε
 }
 
 std::string degrees(double radians, char separator) {
@@ -47,7 +49,7 @@ QRectF rect_of(const PixelBox& b) {
 }
 
 void draw_arrow(QPainter& painter, const DiagramArrow& a, const GraphLook& look) {
-    const QColor colour = colour_of(a.name);
+    const QColor colour = colour_of(a.name, look);
     const bool current = a.name == "I";
     const bool dashed = current || a.name == "UL+Uc";
     // The current thinner than the voltages: it runs beside Ur and must not hide it.
@@ -63,7 +65,7 @@ void draw_arrow(QPainter& painter, const DiagramArrow& a, const GraphLook& look)
     const QPointF n(-u.y(), u.x());
     const double h = std::min(12 * look.scale, length / 2);
     painter.setPen(
-        QPen(colour, width * look.scale, dashed ? Qt::DashLine : Qt::SolidLine, Qt::FlatCap));
+        QPen(colour, look.line(width), dashed ? Qt::DashLine : Qt::SolidLine, Qt::FlatCap));
     painter.drawLine(tail, head - u * (h * 0.5)); // the shaft ends inside the head
     QPainterPath tip;
     tip.moveTo(head);
@@ -78,14 +80,14 @@ void draw_panel(QPainter& painter, const DiagramPanel& panel, const GraphLook& l
     // The axes through the origin, light, within the panel.
     painter.save();
     painter.setClipRect(area);
-    painter.setPen(QPen(QColor(190, 190, 190), look.scale));
+    painter.setPen(QPen(look.colour(look.palette->faint), look.scale));
     painter.drawLine(QPointF(area.left() + 8, panel.origin_y),
                      QPointF(area.right() - 8, panel.origin_y));
     painter.drawLine(QPointF(panel.origin_x, area.top() + 4),
                      QPointF(panel.origin_x, area.bottom() - 4));
     if (panel.arc) {
         const PhiArc& a = *panel.arc;
-        painter.setPen(QPen(Qt::black, look.scale));
+        painter.setPen(QPen(look.colour(look.palette->ink), look.scale));
         painter.drawArc(QRectF(a.x - a.radius, a.y - a.radius, 2 * a.radius, 2 * a.radius),
                         static_cast<int>(std::lround(a.from * 180 / std::numbers::pi * 16)),
                         static_cast<int>(std::lround(a.sweep * 180 / std::numbers::pi * 16)));
@@ -96,7 +98,8 @@ void draw_panel(QPainter& painter, const DiagramPanel& panel, const GraphLook& l
     painter.restore();
     for (const PlacedLabel& l : panel.labels) {
         if (l.placed) {
-            painter.setPen(l.text == "φ" ? QColor(Qt::black) : colour_of(l.text));
+            painter.setPen(l.text == "φ" ? look.colour(look.palette->ink)
+                                         : colour_of(l.text, look));
             painter.drawText(rect_of(l.box).adjusted(-1, 0, 1, 0), Qt::AlignCenter,
                              qstring(l.text));
         }
@@ -147,7 +150,7 @@ void draw_vector_diagram(QPainter& painter, QSizeF size, const GraphLook& look, 
     painter.save();
     painter.setFont(look.font);
     const QFontMetricsF metrics(look.font, painter.device());
-    painter.setPen(Qt::black);
+    painter.setPen(look.colour(look.palette->ink));
     // Each note on as many lines as the width needs.
     for (const NoteLine& line : note_lines(vector_notes(p, d, separator), metrics, size.width(),
                                            2 * look.scale, look.scale)) {
@@ -162,13 +165,14 @@ void draw_vector_diagram(QPainter& painter, QSizeF size, const GraphLook& look, 
     if (layout.inset) {
         // The magnified triangle in its frame, its factor in the corner; a dashed frame in the
         // diagram around what it shows.
-        painter.setPen(QPen(QColor(120, 120, 120), look.scale, Qt::DashLine));
+        const QColor frame = look.colour(look.palette->secondary);
+        painter.setPen(QPen(frame, look.scale, Qt::DashLine));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(rect_of(layout.marked));
-        painter.setPen(QPen(QColor(120, 120, 120), look.scale));
+        painter.setPen(QPen(frame, look.scale));
         painter.drawRect(rect_of(layout.inset->area));
         draw_panel(painter, *layout.inset, look);
-        painter.setPen(Qt::black);
+        painter.setPen(look.colour(look.palette->ink));
         painter.drawText(rect_of(layout.caption_box).adjusted(-1, 0, 1, 0), Qt::AlignCenter,
                          qstring(layout.caption));
     }

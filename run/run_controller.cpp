@@ -26,10 +26,6 @@ constexpr int carrier_steps = 48;
 // The tone at the end of a complete run: beep2(10).
 constexpr int end_tone_ms = 120;
 
-QColor from_long(std::int32_t c) {
-    return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
-}
-
 } // namespace
 
 const char* start_button_caption(RunState state) {
@@ -150,7 +146,7 @@ void RunController::finish_now() {
     ++generation_; // the pause in progress, if any, is dropped
     loop_timer_->stop();
     if (in_frame_) {
-        draw_carriers(from_long(rgb_long(wire_grey))); // the frame in progress is erased
+        draw_carriers(to<QColor>(palette_->wire)); // the frame in progress is erased
         in_frame_ = false;
     }
     restore_picture();
@@ -221,13 +217,13 @@ void RunController::carrier_phase() {
     const SceneLayout s = scene_layout(W, picture_.height(), wire_width_for(W));
     carriers_ = carrier_positions({s.wire_left, s.wire_right, s.wire_bottom, s.wire_top},
                                   carrier_steps, frame_current_, carrier_phase_);
-    draw_carriers(to<QColor>(carrier_yellow));
+    draw_carriers(to<QColor>(palette_->carrier));
     const unsigned generation = generation_;
     pause(carrier_delay_ * 0.01, [this, generation] {
         if (generation != generation_) {
             return;
         }
-        draw_carriers(from_long(rgb_long(wire_grey)));
+        draw_carriers(to<QColor>(palette_->wire));
         if (++carrier_phase_ < 3) {
             carrier_phase();
             return;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "geometry/carrier_positions.h"
+#include "geometry/palette.h"
 #include "run/pause_clock.h"
 #include "run/run_progress.h"
 
@@ -42,6 +43,9 @@ public:
     RunController(Simulation& simulation, DrawingSurface& scene_picture, Tone& tone);
     ~RunController() override;
 
+    // The carriers' colour, and the wires' they are erased with, in a look.
+    void set_palette(const Palette& palette) { palette_ = &palette; }
+
     // CmdOK_Click: starts a run when idle, otherwise stops it.
     void start_or_stop();
     // Ends a run at once without drawing anything more (the program is closing).
@@ -77,6 +81,7 @@ signals:
     void progress_changed(const QString& text);
 
 private:
+    const Palette* palette_ = &palette_of(PaletteKind::light);
     void start_branch();
     void stop_branch();
     void set_state(RunState state);

@@ -19,18 +19,11 @@ namespace {
 constexpr double e_lines_max = 10;
 constexpr double b_lines_max = 10;
 
-const QColor red = to<QColor>(positive_red);
-const QColor blue = to<QColor>(negative_blue);
-const QColor grey = to<QColor>(wire_grey);
-const QColor field_green = to<QColor>(electric_green);
-const QColor field_dark_red = to<QColor>(magnetic_dark_red);
-
 DrawingSurface* make_element(QWidget* parent, const char* name, const char* tooltip) {
     auto* surface = new DrawingSurface(parent);
     surface->setObjectName(name);
     surface->setToolTip(QCoreApplication::translate("CircuitScene", tooltip));
     surface->setAccessibleName(surface->toolTip());
-    surface->set_background(Qt::white);
     return surface;
 }
 
@@ -40,7 +33,6 @@ CircuitScene::CircuitScene(Simulation& simulation, DrawingSurface& picture)
     : simulation_(simulation), picture_(picture) {
     QWidget* parent = picture.parentWidget();
     picture.setToolTip(QCoreApplication::translate("CircuitScene", "Элементы электрической цепи"));
-    picture.set_background(Qt::white);
     picture.setAccessibleName(QCoreApplication::translate("CircuitScene", "Схема"));
     key_ = make_element(parent, "Picture_K", QT_TRANSLATE_NOOP("CircuitScene", "Ключ"));
     source_ = make_element(parent, "Picture_E", QT_TRANSLATE_NOOP("CircuitScene", "Источник ЭДС"));
@@ -52,6 +44,7 @@ CircuitScene::CircuitScene(Simulation& simulation, DrawingSurface& picture)
     for (DrawingSurface* element : {key_, source_, coil_, resistor_, capacitor_}) {
         element->raise();
     }
+    apply_background();
     QObject::connect(&simulation, &Simulation::recomputed, key_, [this] { build_scene(); });
     QObject::connect(&simulation, &Simulation::frame_shown, key_, [this] { show_run_position(); });
     QObject::connect(&simulation, &Simulation::position_jumped, key_,
@@ -60,6 +53,26 @@ CircuitScene::CircuitScene(Simulation& simulation, DrawingSurface& picture)
 
 const SimulationState& CircuitScene::state() const {
     return simulation_.state();
+}
+
+void CircuitScene::set_palette(const Palette& palette) {
+    if (palette_ == &palette) {
+        return;
+    }
+    palette_ = &palette;
+    apply_background();
+    build_scene();
+}
+
+void CircuitScene::apply_background() {
+    const QColor background = to<QColor>(palette_->scene);
+    for (DrawingSurface* surface : {&picture_, key_, source_, coil_, resistor_, capacitor_}) {
+        surface->set_background(background);
+    }
+}
+
+QColor CircuitScene::colour(Rgb Palette::*which) const {
+    return to<QColor>((*palette_).*which);
 }
 
 double CircuitScene::wire_width() const {
@@ -144,7 +157,7 @@ void CircuitScene::build_scene() {
 void CircuitScene::draw_wires() {
     DrawingSurface& p = picture_;
     const SceneLayout& s = layout_;
-    const QColor& wire = grey;
+    const QColor wire = colour(&Palette::wire);
     p.set_pen_width(wire_width());
     p.clear();
     p.line(s.wire_left, s.wire_bottom, s.wire_right, s.wire_bottom, wire);
@@ -158,13 +171,13 @@ void CircuitScene::draw_wires() {
 void CircuitScene::draw_key() {
     prepare(key_, layout_.key, wire_width());
     const double p = key_->pen_width();
-    key_->line(0, 0, key_->width() - p / 2, key_->height(), grey);
+    key_->line(0, 0, key_->width() - p / 2, key_->height(), colour(&Palette::wire));
 }
 
 void CircuitScene::draw_resistor() {
     prepare(resistor_, layout_.resistor, wire_width());
     resistor_->set_fill(FillStyle::transparent);
-    resistor_->rectangle(0, 0, resistor_->width(), resistor_->height(), grey);
+    resistor_->rectangle(0, 0, resistor_->width(), resistor_->height(), colour(&Palette::wire));
 }
 
 void CircuitScene::draw_capacitor() {
@@ -180,6 +193,9 @@ void CircuitScene::draw_capacitor_state() {
     const double p = c.pen_width();
     const double Cw = c.width();
     const double Ch = c.height();
+    const QColor red = colour(&Palette::positive);
+    const QColor blue = colour(&Palette::negative);
+    const QColor grey = colour(&Palette::wire);
     const QColor left = u > 0 ? red : u < 0 ? blue : grey;
     const QColor right = u > 0 ? blue : u < 0 ? red : grey;
     c.line(p / 2, 0, p / 2, Ch, left);
@@ -199,7 +215,7 @@ void CircuitScene::draw_electric_field(double u) {
         const double e_lines = e_lines_max * std::fabs(u / reference);
         const double p = pen;
         for (const double y : electric_field_lines(c.height(), e_lines).ys) {
-            c.line(p + 2, y, c.width() - p - 2, y, field_green);
+            c.line(p + 2, y, c.width() - p - 2, y, colour(&Palette::electric));
         }
     }
     c.set_pen_width(pen);
@@ -213,11 +229,11 @@ void CircuitScene::draw_field_arrow(double u) {
     const double Cw = c.width();
     const double Ch = c.height();
     if (u > 0) {
-        c.line(Cw / 4, Ch / 4, 3 * Cw / 4, Ch / 2, field_green);
-        c.line_to(Cw / 4, 3 * Ch / 4, field_green);
+        c.line(Cw / 4, Ch / 4, 3 * Cw / 4, Ch / 2, colour(&Palette::electric));
+        c.line_to(Cw / 4, 3 * Ch / 4, colour(&Palette::electric));
     } else if (u < 0) {
-        c.line(3 * Cw / 4, Ch / 4, Cw / 4, Ch / 2, field_green);
-        c.line_to(3 * Cw / 4, 3 * Ch / 4, field_green);
+        c.line(3 * Cw / 4, Ch / 4, Cw / 4, Ch / 2, colour(&Palette::electric));
+        c.line_to(3 * Cw / 4, 3 * Ch / 4, colour(&Palette::electric));
     }
     c.set_pen_width(pen);
 }
@@ -229,7 +245,7 @@ void CircuitScene::draw_coil() {
     const double Lw = l.width();
     const double Lh = l.height();
     const double coil_step = round_even(Lw / 10);
-    const QColor& wire = grey;
+    const QColor wire = colour(&Palette::wire);
     l.set_pen_width(wire_width());
     l.line(0, Lh / 2, coil_step, Lh / 2, wire);
     l.set_pen_width(3 * wire_width() / 4);
@@ -254,7 +270,7 @@ void CircuitScene::draw_magnetic_field() {
     const double b_lines = b_lines_max * std::fabs(current / state().I_max);
     const double coil_step = round_even(l.width() / 10.0);
     for (const Loop& loop : magnetic_loops(l.width(), l.height(), coil_step, b_lines)) {
-        l.circle(loop.x, loop.y, loop.radius, field_dark_red, 0, 0, loop.aspect);
+        l.circle(loop.x, loop.y, loop.radius, colour(&Palette::magnetic), 0, 0, loop.aspect);
     }
     l.set_pen_width(pen);
 }
@@ -266,7 +282,9 @@ void CircuitScene::draw_source() {
     prepare(source_, layout_.source, wire_width());
     const double Ew = e.width();
     const double Eh = e.height();
-    const QColor& wire = grey;
+    const QColor wire = colour(&Palette::wire);
+    const QColor red = colour(&Palette::positive);
+    const QColor blue = colour(&Palette::negative);
     if (state().nu == 0) {
         e.line(Ew / 2, 0, Ew / 2, Eh / 4, wire);
         e.line(Ew / 2, Eh, Ew / 2, 3 * Eh / 4, wire);

@@ -4,6 +4,7 @@
 // animation frame.
 #pragma once
 
+#include "geometry/palette.h"
 #include "geometry/scene_geometry.h"
 #include "platform/drawing_surface.h"
 
@@ -22,6 +23,8 @@ public:
     // capacitor or the coil at once (Check_E_Click, Check_B_Click).
     void set_electric_field(bool shown);
     void set_magnetic_field(bool shown);
+    // The look the circuit is drawn in; a change redraws it.
+    void set_palette(const Palette& palette);
     // The key shows while idle; a run closes it (the picture is hidden).
     void show_key(bool shown);
 
@@ -37,6 +40,9 @@ public:
     void show_run_position();
     // What a screen reader hears of the picture (its accessible description), after a change.
     void describe();
+    // Every picture's background in the look, and a colour of the look.
+    void apply_background();
+    QColor colour(Rgb Palette::*which) const;
 
     DrawingSurface* key_picture() const { return key_; }
     DrawingSurface* source_picture() const { return source_; }
@@ -57,6 +63,7 @@ private:
     Simulation& simulation_;
     DrawingSurface& picture_;
     SceneLayout layout_;
+    const Palette* palette_ = &palette_of(PaletteKind::light);
     bool electric_field_ = false;
     bool magnetic_field_ = false;
     bool key_closed_ = false; // a run plays

@@ -921,6 +921,26 @@
         <source>&amp;Регистрация</source>
         <translation>&amp;Registration</translation>
     </message>
+    <message>
+        <source>О&amp;формление</source>
+        <translation>Loo&amp;k</translation>
+    </message>
+    <message>
+        <source>&amp;Светлое</source>
+        <translation>&amp;Light</translation>
+    </message>
+    <message>
+        <source>&amp;Контрастное для проектора</source>
+        <translation>High &amp;contrast for a projector</translation>
+    </message>
+    <message>
+        <source>&amp;Тёмное</source>
+        <translation>&amp;Dark</translation>
+    </message>
+    <message>
+        <source>&amp;Рисунки и печать в этом оформлении</source>
+        <translation>&amp;Pictures and printing in this look</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

@@ -26,11 +26,11 @@ QString qt(const std::string& text) {
 }
 
 // A swatch of the member's colour and dashes, as its curves are drawn.
-QIcon swatch(std::size_t member) {
+QIcon swatch(std::size_t member, const Palette& palette) {
     QPixmap pixmap(24, 12);
-    pixmap.fill(Qt::white);
+    pixmap.fill(to<QColor>(palette.plot));
     QPainter painter(&pixmap);
-    painter.fillRect(QRect(0, 3, 24, 6), to<QColor>(family_colour(member)));
+    painter.fillRect(QRect(0, 3, 24, 6), to<QColor>(family_colour(palette, member)));
     return QIcon(pixmap);
 }
 
@@ -66,6 +66,14 @@ FamilyTable::FamilyTable(Simulation& simulation, Platform& platform, QWidget* pa
     refresh();
 }
 
+void FamilyTable::set_palette(const Palette& palette) {
+    if (palette_ != &palette) {
+        palette_ = &palette;
+        shown_generation_ = UINT64_MAX;
+        refresh();
+    }
+}
+
 void FamilyTable::refresh() {
     const char separator = decimal_separator();
     if (simulation_.family_generation() == shown_generation_ && separator == shown_separator_) {
@@ -92,7 +100,7 @@ void FamilyTable::refresh() {
         for (int column = 0; column < 7; ++column) {
             auto* item = new QTableWidgetItem(texts[column]);
             if (column == 0) {
-                item->setIcon(swatch(i));
+                item->setIcon(swatch(i, *palette_));
             }
             table_->setItem(static_cast<int>(i), column, item);
         }

@@ -3,6 +3,7 @@
 // and «Сохранить данные…»: the members' curves in one table for a spreadsheet.
 #pragma once
 
+#include "geometry/palette.h"
 #include "platform/platform.h"
 
 #include <QWidget>
@@ -27,6 +28,8 @@ public:
     // The rows for the family as it stands (none: the window closes); nothing to do while the
     // family is the one shown.
     void refresh();
+    // The members' swatches in the colours of a look (the rows made again).
+    void set_palette(const Palette& palette);
     // The family's curves as a CSV file through the save dialog.
     void save_data();
 
@@ -38,6 +41,7 @@ private:
     QPushButton* save_;
     std::uint64_t shown_generation_ = UINT64_MAX;
     char shown_separator_ = 0;
+    const Palette* palette_ = &palette_of(PaletteKind::light);
 };
 
 } // namespace ovrelan

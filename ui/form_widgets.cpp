@@ -16,10 +16,7 @@ QLabel* make_label(QWidget* parent, const QString& name, const QString& caption,
     auto* label = new QLabel(caption, parent);
     label->setObjectName(name);
     label->setFont(times_font(bold));
-    label->setAutoFillBackground(true);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::Window, to<QColor>(window_background));
-    label->setPalette(palette);
+    label->setAutoFillBackground(true); // in its window's colour
     return label;
 }
 

@@ -5,6 +5,7 @@
 #include "graphs/stacked_graphs.h"
 #include "graphs/vector_window.h"
 #include "simulation/simulation.h"
+#include "ui/appearance.h"
 #include "ui/graph_area.h"
 
 #include <QCoreApplication>
@@ -334,6 +335,19 @@ void GraphWindows::set_scale(double scale) {
     stacked_->set_scale(scale);
     resonance_->set_scale(scale);
     vector_->set_scale(scale);
+}
+
+void GraphWindows::set_palette(const Palette& screen, const Palette& pictures) {
+    for (const auto& w : windows_) {
+        set_window_colour(w.get(), screen);
+        w->view()->set_palette(screen, pictures);
+    }
+    set_window_colour(stacked_.get(), screen);
+    for (GraphView* v : stacked_->views()) {
+        v->set_palette(screen, pictures);
+    }
+    resonance_->set_palette(screen, pictures);
+    vector_->set_palette(screen, pictures);
 }
 
 void GraphWindows::close_all() {

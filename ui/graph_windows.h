@@ -75,6 +75,8 @@ public:
     void set_preview(bool shown);
     void set_axes(Axes axes);
     void set_scale(double scale);
+    // The look of every graph and picture on the screen, and of the pictures made of them.
+    void set_palette(const Palette& screen, const Palette& pictures);
     void close_all();
 
     // The screen's available area (the main window's screen unless a test says otherwise).

@@ -120,6 +120,48 @@ void add_language_menu(QMenu* view, const MenuHandlers& h) {
     }
 }
 
+// «Оформление»: the looks, the one in use checked, applied at once; then whether pictures for
+// files, the clipboard and the printer take the screen's look (otherwise the light one).
+void add_palette_menu(QMenu* view, const MenuHandlers& h) {
+    QMenu* menu = view->addMenu(menu_text(QT_TRANSLATE_NOOP("MainMenus", "О&формление")));
+    menu->setObjectName("mnuViewPalette");
+    auto* group = new QActionGroup(menu);
+    group->setExclusive(true);
+    const struct {
+        const char* name;
+        const char* caption;
+        PaletteKind kind;
+    } looks[] = {
+        {"mnuViewPaletteLight", QT_TRANSLATE_NOOP("MainMenus", "&Светлое"), PaletteKind::light},
+        {"mnuViewPaletteContrast", QT_TRANSLATE_NOOP("MainMenus", "&Контрастное для проектора"),
+         PaletteKind::contrast},
+        {"mnuViewPaletteDark", QT_TRANSLATE_NOOP("MainMenus", "&Тёмное"), PaletteKind::dark},
+    };
+    for (const auto& l : looks) {
+        QAction* item = add_item(menu, l.name, l.caption);
+        item->setCheckable(true);
+        item->setChecked(l.kind == h.palette);
+        group->addAction(item);
+        QObject::connect(item, &QAction::toggled, menu,
+                         [choose = h.choose_palette, kind = l.kind](bool on) {
+                             if (on && choose) {
+                                 choose(kind);
+                             }
+                         });
+    }
+    menu->addSeparator();
+    QAction* pictures =
+        add_item(menu, "mnuViewPalettePictures",
+                 QT_TRANSLATE_NOOP("MainMenus", "&Рисунки и печать в этом оформлении"));
+    pictures->setCheckable(true);
+    pictures->setChecked(h.pictures_in_palette);
+    QObject::connect(pictures, &QAction::toggled, menu, [set = h.set_pictures_in_palette](bool on) {
+        if (set) {
+            set(on);
+        }
+    });
+}
+
 } // namespace
 
 QString with_mnemonic(const QString& caption, QChar letter) {
@@ -293,6 +335,7 @@ void build_main_menus(QMenuBar* bar, const MenuHandlers& h) {
         size->setShortcutContext(Qt::ApplicationShortcut);
     }
     view->addSeparator();
+    add_palette_menu(view, h);
     add_language_menu(view, h);
 
     QMenu* help = add_menu(bar, "mnuHelp", QT_TRANSLATE_NOOP("MainMenus", "&Помощь"));

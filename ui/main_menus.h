@@ -2,6 +2,7 @@
 // icons and shortcuts. The window gives what each item does.
 #pragma once
 
+#include "geometry/palette.h"
 #include "model/examples.h"
 #include "platform/language.h"
 
@@ -51,6 +52,10 @@ struct MenuHandlers {
     std::function<void(bool)> one_window_layout;
     Language language = Language::russian; // the item checked in «Язык»
     std::function<void(Language)> choose_language;
+    PaletteKind palette = PaletteKind::light; // the item checked in «Оформление»
+    std::function<void(PaletteKind)> choose_palette;
+    bool pictures_in_palette = false; // pictures for files and pages in the screen's look
+    std::function<void(bool)> set_pictures_in_palette;
     std::function<void()> show_authors;
     std::function<void()> show_about;
     std::function<void()> show_registration;

@@ -13,6 +13,7 @@
 #include "platform/locale.h"
 #include "platform/settings.h"
 #include "scene/circuit_scene.h"
+#include "ui/appearance.h"
 #include "ui/authors_window.h"
 #include "ui/edit_history.h"
 #include "ui/family_dialog.h"
@@ -88,6 +89,8 @@ MainWindow::MainWindow(Platform& platform, QWidget* parent)
     family_table_ = new FamilyTable(simulation_, platform_, this);
     measured_ = new MeasuredActions(this, platform_, simulation_, *parameters_, *history_, *run_);
     measured_->show_graph = [this](GraphKind k) { show_measured(k); };
+    palette_ = palette_named(QSettings().value(palette_setting).toString().toStdString());
+    pictures_in_palette_ = setting_bool(pictures_palette_setting, false);
     build_menus();
     // Client area 800 x 480 at start; never so small that the panels run into each other.
     const ClientSize minimum = minimum_client_size();
@@ -115,6 +118,7 @@ MainWindow::MainWindow(Platform& platform, QWidget* parent)
         remembered == "one" || (remembered != "windows" &&
                                 (scale_ > 1 || !separate_windows_fit(to_screen_rect(available()))));
     set_layout(one ? Layout::one_window : Layout::windows);
+    set_palette(palette_, pictures_in_palette_);
 }
 
 MainWindow::~MainWindow() {
@@ -123,6 +127,20 @@ MainWindow::~MainWindow() {
     history_->changed = nullptr; // the menus it updates go before it
     parameters_->edited = nullptr;
     delete authors_;
+}
+
+void MainWindow::set_palette(PaletteKind kind, bool pictures_too) {
+    palette_ = kind;
+    pictures_in_palette_ = pictures_too;
+    const Palette& look = palette_of(kind);
+    const Palette& pictures = pictures_too ? look : palette_of(PaletteKind::light);
+    QApplication::setPalette(widget_palette(look));
+    set_window_colour(client_, look);
+    parameters_->set_palette(look);
+    scene_->set_palette(look);
+    run_->set_palette(look);
+    graph_windows_->set_palette(look, pictures);
+    family_table_->set_palette(look);
 }
 
 void MainWindow::build_run_controls() {
@@ -265,6 +283,16 @@ void MainWindow::build_menus() {
     h.choose_language = [this](Language language) {
         QSettings().setValue(language_setting, language_code(language));
         platform_.boxes.show_ok(this, ui_text(main_caption), language_change_note(language));
+    };
+    h.palette = palette_;
+    h.choose_palette = [this](PaletteKind kind) {
+        QSettings().setValue(palette_setting, QString::fromUtf8(palette_name(kind).data()));
+        set_palette(kind, pictures_in_palette_);
+    };
+    h.pictures_in_palette = pictures_in_palette_;
+    h.set_pictures_in_palette = [this](bool on) {
+        QSettings().setValue(pictures_palette_setting, on);
+        set_palette(palette_, on);
     };
     h.change_size = [this](int step) {
         const double scale = next_scale(scale_, step);

@@ -94,6 +94,11 @@ public:
     static constexpr const char* scale_setting = "view/scale";
     static constexpr const char* layout_setting = "view/layout";
     static constexpr const char* split_setting = "view/split";
+    static constexpr const char* palette_setting = "view/palette";
+    static constexpr const char* pictures_palette_setting = "view/palette_pictures";
+    // The look of the windows, the graphs, the circuit and (when asked) the pictures.
+    void set_palette(PaletteKind kind, bool pictures_too);
+    PaletteKind palette() const { return palette_; }
     // The size of the fonts and lines for the back row: 1 is the normal one.
     double scale() const { return scale_; }
 
@@ -139,6 +144,8 @@ private:
     AuthorsWindow* authors_ = nullptr;                     // Form2
     std::unique_ptr<CircuitScene> scene_;
     GraphWindows* graph_windows_ = nullptr;
+    PaletteKind palette_ = PaletteKind::light;
+    bool pictures_in_palette_ = false;
     double scale_ = 1;       // asked for
     double shown_scale_ = 1; // applied
     Layout layout_ = Layout::windows;

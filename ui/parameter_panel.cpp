@@ -22,9 +22,10 @@ QString qt(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-void tint(QLineEdit* field, Rgb colour) {
+void tint(QLineEdit* field, Rgb colour, Rgb text) {
     QPalette palette = field->palette();
     palette.setColor(QPalette::Base, to<QColor>(colour));
+    palette.setColor(QPalette::Text, to<QColor>(text));
     field->setPalette(palette);
 }
 
@@ -52,7 +53,7 @@ ParameterPanel::ParameterPanel(QWidget* client, Simulation& simulation)
         field->setObjectName(qt(entry.name));
         field->setFont(times_font());
         field->setToolTip(labels_[k]->toolTip());
-        tint(field, field_yellow);
+        tint(field, palette_->field, palette_->window_text);
         fields_[k] = field;
         // A screen reader names the field by its caption; its tooltip is the description.
         labels_[k]->setBuddy(field);
@@ -239,7 +240,7 @@ bool ParameterPanel::step(Field f, int steps, StepKind kind) {
     }
     if (!next || !simulation_.type_text(f, next->text).taken) {
         // Not a step the model takes as it stands: a short flash, and the value stays.
-        tint(edit, pending_pink);
+        tint(edit, palette_->pending, palette_->window_text);
         QTimer::singleShot(350, this, [this] { show_status(); });
         return false;
     }
@@ -280,6 +281,11 @@ void ParameterPanel::set_locked(bool locked) {
     }
 }
 
+void ParameterPanel::set_palette(const Palette& palette) {
+    palette_ = &palette;
+    show_status();
+}
+
 void ParameterPanel::show_status() {
     const SimulationState& s = simulation_.state();
     for (const FieldEntry& entry : field_table()) {
@@ -288,7 +294,7 @@ void ParameterPanel::show_status() {
         const FieldChange reading = field_change(entry.field, f->text().toStdString());
         const bool shown = !reading.rejected && reading.stored == s.*entry.param;
         const bool tinted = pending_[k] || !shown;
-        tint(f, tinted ? pending_pink : field_yellow);
+        tint(f, tinted ? palette_->pending : palette_->field, palette_->window_text);
         QString tooltip = tooltips_[k];
         if (tinted && !reasons_[k].empty()) {
             tooltip += QCoreApplication::translate("ParameterPanel", "\nЗначение не принято: ") +

@@ -11,6 +11,7 @@
 #pragma once
 
 #include "chain/recompute.h"
+#include "geometry/palette.h"
 #include "model/parameter_fields.h"
 #include "model/value_steps.h"
 
@@ -55,6 +56,8 @@ public:
     bool step(Field f, int steps, StepKind kind);
     // Tint and tooltips after the model changed.
     void show_status();
+    // The fields' colours in a look.
+    void set_palette(const Palette& palette);
     // A field's text waits for its edit to end.
     bool any_pending() const;
     // What the model holds for a field, as text: the field's text when it shows that value,
@@ -68,6 +71,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    const Palette* palette_ = &palette_of(PaletteKind::light);
     void text_changed(Field f); // Text1_Change ... Text7_Change
     void typing(Field f);
     void finish_edit(Field f);

@@ -132,7 +132,7 @@ TEST_F(CurveDrawing, DashesSurviveInPixels) {
         return pixels;
     };
     for (std::size_t n = 0; n < 3; ++n) {
-        const QPen dashed = remembered_pen(1, n);
+        const QPen dashed = remembered_pen(GraphLook{1, QFont(), false}, n);
         QPen solid = dashed;
         solid.setStyle(Qt::SolidLine);
         const double share = static_cast<double>(coloured(dashed)) / coloured(solid);
