@@ -42,8 +42,11 @@ struct Palette {
     // the grey of secondary lines (envelopes, the vector diagram's sums), the markers, the
     // pointer's cross-hair and a measured trace.
     Rgb plot, ink, grid, faint, secondary, marker, cursor, measured;
-    // Pens of curves, axes and the grid are this many times as wide as in the light look.
+    // Pens of curves, axes and markers are this many times as wide as in the light look (the grid
+    // keeps its width: it must not compete with the curves).
     double line_width;
+    // The contrast the preview's tint keeps against the plot's background.
+    double preview_contrast;
     // The one curve of a time graph; the present circuit's voltage beside a family.
     Rgb curve, beside_family;
     VoltageColours voltages;

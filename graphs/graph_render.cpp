@@ -80,7 +80,8 @@ QString qstring(const std::string& text) {
 
 QPen curve_pen(const Series& series, const GraphLook& look, bool drawn) {
     const Rgb full = curve_colour(*look.palette, series.role);
-    const Rgb colour = drawn ? full : preview_tint(full, look.palette->plot);
+    const Rgb colour =
+        drawn ? full : preview_tint(full, look.palette->plot, look.palette->preview_contrast);
     QPen pen(look.colour(colour), look.line(drawn ? 3.0 : 2.0));
     pen.setCapStyle(Qt::RoundCap);
     pen.setJoinStyle(Qt::RoundJoin);
@@ -132,7 +133,7 @@ void draw_frame(QPainter& painter, const GraphFrame& frame, const GraphLook& loo
 void draw_grid(QPainter& painter, const GraphFrame& frame, const GraphLook& look) {
     painter.save();
     painter.setClipRect(rect(frame.plot));
-    painter.setPen(QPen(look.colour(look.palette->grid), std::max(1.0, std::round(look.line(1)))));
+    painter.setPen(QPen(look.colour(look.palette->grid), std::max(1.0, std::round(look.scale))));
     const QRectF plot = rect(frame.plot);
     for (const double x : frame.x_grid) {
         const double px = frame.x_px(x);

@@ -81,6 +81,7 @@ void StackedGraphs::show_graphs(const std::vector<GraphKind>& kinds, int columns
         v->set_preview(preview_);
         v->set_axes(axes_);
         v->set_scale(scale_);
+        v->set_palette(*palette_, *picture_palette_);
         const int row = static_cast<int>(i) / columns;
         const int column = static_cast<int>(i) % columns;
         // The time labels under the lowest graph of each column only: the axis is shared.
@@ -129,6 +130,14 @@ void StackedGraphs::set_scale(double scale) {
     scale_ = scale;
     for (GraphView* v : views_) {
         v->set_scale(scale);
+    }
+}
+
+void StackedGraphs::set_palette(const Palette& screen, const Palette& pictures) {
+    palette_ = &screen;
+    picture_palette_ = &pictures;
+    for (GraphView* v : views_) {
+        v->set_palette(screen, pictures);
     }
 }
 

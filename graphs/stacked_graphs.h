@@ -34,6 +34,8 @@ public:
     void set_preview(bool shown);
     void set_axes(Axes axes);
     void set_scale(double scale);
+    // The look of its graphs on the screen and in their pictures (graphs stacked later too).
+    void set_palette(const Palette& screen, const Palette& pictures);
     // Called when the student closes the window.
     void on_closed(std::function<void()> closed) { closed_ = std::move(closed); }
 
@@ -57,6 +59,8 @@ private:
     bool preview_ = true;
     Axes axes_ = Axes::normalised;
     double scale_ = 1;
+    const Palette* palette_ = &palette_of(PaletteKind::light);
+    const Palette* picture_palette_ = &palette_of(PaletteKind::light);
     std::function<void()> closed_;
 };
 

@@ -343,9 +343,7 @@ void GraphWindows::set_palette(const Palette& screen, const Palette& pictures) {
         w->view()->set_palette(screen, pictures);
     }
     set_window_colour(stacked_.get(), screen);
-    for (GraphView* v : stacked_->views()) {
-        v->set_palette(screen, pictures);
-    }
+    stacked_->set_palette(screen, pictures);
     resonance_->set_palette(screen, pictures);
     vector_->set_palette(screen, pictures);
 }

@@ -139,11 +139,12 @@ TEST(Palettes, RolesNamesAndWidths) {
 TEST(Palettes, PreviewTintTowardsTheBackground) {
     for (const PaletteKind kind : palette_kinds()) {
         const Palette& p = palette_of(kind);
-        const Rgb tint = preview_tint(p.curve, p.plot);
+        const Rgb tint = preview_tint(p.curve, p.plot, p.preview_contrast);
         EXPECT_NE(tint, p.curve) << name(kind);
-        EXPECT_GE(contrast(tint, p.plot), 3.0) << name(kind);
+        EXPECT_GE(contrast(tint, p.plot), p.preview_contrast) << name(kind);
+        EXPECT_GE(p.preview_contrast, 3.0) << name(kind);
         EXPECT_LT(contrast(tint, p.plot), contrast(p.curve, p.plot)) << name(kind);
-        const Rgb paler = preview_tint(p.curve, p.plot, 2.0);
+        const Rgb paler = preview_tint(p.curve, p.plot, p.preview_contrast - 1);
         EXPECT_LT(contrast(paler, p.plot), contrast(tint, p.plot)) << name(kind);
     }
     EXPECT_EQ(preview_tint(curve_red), preview_tint(curve_red, white));

@@ -8,6 +8,7 @@
 #include "graphs/graph_view.h"
 #include "graphs/graph_window.h"
 #include "graphs/resonance_window.h"
+#include "graphs/stacked_graphs.h"
 #include "platform/drawing_surface.h"
 #include "support/window_fixture.h"
 #include "ui/family_table.h"
@@ -124,7 +125,8 @@ TEST_F(Palettes, EachLookReachesEverySurface) {
         // The graph: its background and its curve in the look's colours.
         const QImage& layer = uc->layer();
         EXPECT_TRUE(close_to(layer.pixelColor(2, 2), look.plot));
-        EXPECT_GT(pixels_of(layer, preview_tint(look.curve, look.plot)), 100) << "the curve";
+        EXPECT_GT(pixels_of(layer, preview_tint(look.curve, look.plot, look.preview_contrast)), 100)
+            << "the curve";
         // The resonance curve's window.
         window->graph_windows().set_extra_shown(Extra::resonance, true);
         QApplication::processEvents();
@@ -135,6 +137,19 @@ TEST_F(Palettes, EachLookReachesEverySurface) {
     }
 }
 
+// Graphs made after the look was chosen (the stacked window makes its graphs when they are shown)
+// take it too.
+TEST_F(Palettes, GraphsStackedLaterTakeTheLook) {
+    choose("mnuViewPaletteDark");
+    open_uc();
+    window->graph_windows().set_always_stacked(true);
+    window->graph_windows().stacked()->resize(900, 500);
+    QApplication::processEvents();
+    const GraphView* stacked = window->graph_windows().stacked()->view(GraphKind::Uc);
+    ASSERT_NE(stacked, nullptr);
+    EXPECT_TRUE(close_to(stacked->layer().pixelColor(2, 2), palette_of(PaletteKind::dark).plot));
+}
+
 // In the high-contrast look the curve is drawn twice as wide (seen where it is a line: a short
 // stretch of time, not a band of a dense oscillation).
 TEST_F(Palettes, HighContrastDrawsWiderLines) {
@@ -143,7 +158,7 @@ TEST_F(Palettes, HighContrastDrawsWiderLines) {
     QApplication::processEvents();
     const auto curve_pixels = [&](PaletteKind kind) {
         const Palette& look = palette_of(kind);
-        return pixels_of(uc->layer(), preview_tint(look.curve, look.plot));
+        return pixels_of(uc->layer(), preview_tint(look.curve, look.plot, look.preview_contrast));
     };
     const int light = curve_pixels(PaletteKind::light);
     choose("mnuViewPaletteContrast");
