@@ -1,5 +1,6 @@
 #include "ui/appearance.h"
 
+#include <QApplication>
 #include <QWidget>
 
 namespace ovrelan {
@@ -60,6 +61,11 @@ QPalette widget_palette(const Palette& look) {
         p.setColor(QPalette::Disabled, role, disabled);
     }
     return p;
+}
+
+QString refusal_style() {
+    const bool dark_window = QApplication::palette().color(QPalette::Window).lightness() < 128;
+    return dark_window ? "color: #ff8a80" : "color: #a00000";
 }
 
 void set_window_colour(QWidget* window, const Palette& look) {

@@ -16,6 +16,10 @@ namespace ovrelan {
 // leaves unset come from the desktop's palette.
 QPalette widget_palette(const Palette& look);
 
+// The style sheet of a refusal's text in a dialog: a dark red on a light window, a light one on a
+// dark window (each 4.5:1 on it), as the application's palette stands now.
+QString refusal_style();
+
 // A window's background (the main window's client area, a graph's window) in the look.
 void set_window_colour(QWidget* window, const Palette& look);
 

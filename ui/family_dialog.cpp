@@ -1,6 +1,7 @@
 #include "ui/family_dialog.h"
 
 #include "model/sweep_values.h"
+#include "ui/appearance.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -67,7 +68,7 @@ FamilyDialog::FamilyDialog(const SimulationState& present, const std::optional<F
     refusals_->setObjectName("FamilyRefusals");
     refusals_->setWordWrap(true);
     refusals_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    refusals_->setStyleSheet("color: #a00000");
+    refusals_->setStyleSheet(refusal_style());
 
     auto* modes = new QButtonGroup(this);
     modes->addButton(list_mode_);

@@ -2,6 +2,7 @@
 
 #include "geometry/graph_readout.h"
 #include "geometry/measured_curve.h"
+#include "ui/appearance.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -35,8 +36,10 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
-        painter.fillRect(rect(), Qt::white);
-        painter.setPen(QColor(160, 160, 160));
+        // In the colours of the window's look: its text fields' background and text.
+        const QColor ink = palette().color(QPalette::Text);
+        painter.fillRect(rect(), palette().color(QPalette::Base));
+        painter.setPen(palette().color(QPalette::Mid));
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
         if (!result_.ok || result_.traces.empty()) {
             return;
@@ -44,14 +47,14 @@ protected:
         const FitTraceResult& trace = result_.traces.front();
         const PixelBox box{4, 4, width() - 8.0, height() - 8.0};
         const ResidualPlot plot = ovrelan::residual_plot(time_, trace.residuals, box);
-        painter.setPen(QPen(Qt::black, 1));
+        painter.setPen(QPen(ink, 1));
         painter.drawLine(QPointF(box.left, plot.zero_y),
                          QPointF(box.left + box.width, plot.zero_y));
         painter.setPen(QPen(QColor(0, 128, 128), 1));
         for (const ColumnSpan& c : plot.columns) {
             painter.drawLine(QPointF(c.x + 0.5, c.top), QPointF(c.x + 0.5, c.bottom + 0.01));
         }
-        painter.setPen(Qt::black);
+        painter.setPen(ink);
         const char* unit = is_current(trace.quantity) ? "А" : "В";
         painter.drawText(QPointF(box.left + 4, box.top + painter.fontMetrics().ascent()),
                          "±" + qt(si_text(plot.limit, unit, separator_)));
@@ -117,7 +120,7 @@ FitDialog::FitDialog(const Parameters& present, const std::array<std::string, 7>
     plot_ = new ResidualView(result_, time_, separator_, this);
     layout->addWidget(plot_);
     reason_->setWordWrap(true);
-    reason_->setStyleSheet("color: #a00000");
+    reason_->setStyleSheet(refusal_style());
     layout->addWidget(reason_);
     writes_->setWordWrap(true);
     layout->addWidget(writes_);

@@ -4,6 +4,7 @@
 #include "model/number_reading.h"
 #include "platform/locale.h"
 #include "solution/fit_start.h"
+#include "ui/appearance.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -110,7 +111,7 @@ MeasuredPreviewDialog::MeasuredPreviewDialog(MeasuredText text, MeasuredPreview 
                  offset_row);
     layout->addLayout(form);
     message_->setWordWrap(true);
-    message_->setStyleSheet("color: #a00000");
+    message_->setStyleSheet(refusal_style());
     layout->addWidget(message_);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)

@@ -11,6 +11,7 @@
 #include "graphs/stacked_graphs.h"
 #include "platform/drawing_surface.h"
 #include "support/window_fixture.h"
+#include "ui/appearance.h"
 #include "ui/family_table.h"
 #include "ui/graph_windows.h"
 #include "ui/main_window.h"
@@ -113,6 +114,14 @@ TEST_F(Palettes, EachLookReachesEverySurface) {
             EXPECT_TRUE(
                 close_to(QApplication::palette().color(QPalette::WindowText), look.window_text));
         }
+        // A dialog's refusal reads on the window.
+        const QColor refusal(refusal_style().section(' ', 1));
+        const auto rgb = [](const QColor& q) {
+            return Rgb{static_cast<std::uint8_t>(q.red()), static_cast<std::uint8_t>(q.green()),
+                       static_cast<std::uint8_t>(q.blue())};
+        };
+        EXPECT_GE(contrast_ratio(rgb(refusal), rgb(app_window)), 4.5)
+            << refusal_style().toStdString();
         // The parameter fields.
         const QPalette field = window->findChild<QLineEdit*>("Text1")->palette();
         EXPECT_TRUE(close_to(field.color(QPalette::Base), look.field));
