@@ -2,6 +2,7 @@
 // the strip that names their values.
 #include "graphs/graph_view.h"
 
+#include "model/text_arguments.h"
 #include "model/translation.h"
 #include "platform/locale.h"
 #include "simulation/simulation.h"
@@ -75,6 +76,18 @@ void GraphView::move_read_out(int steps) {
     const auto k = static_cast<std::size_t>(std::clamp(from + steps, 0L, last));
     hover_ = point_at_time(s.t_grid[k]);
     canvas_->update();
+}
+
+std::string GraphView::marker_text(std::size_t i) const {
+    if (i >= markers_.size()) {
+        return {};
+    }
+    const char separator = decimal_separator();
+    const GraphPoint& p = markers_[i];
+    const std::string value = kind_ == GraphKind::UI
+                                  ? "t = " + si_text(p.seconds, "с", separator)
+                                  : point_readout(p, variant_of(kind_), separator);
+    return with_arguments(translated("Graphs", "Маркер %1: %2"), i == 0 ? "A" : "B", value);
 }
 
 std::string GraphView::readout_text() const {

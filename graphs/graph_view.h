@@ -90,6 +90,8 @@ public:
     void clear_markers();
     void move_read_out(int steps);
     const std::vector<GraphPoint>& markers() const { return markers_; }
+    // Marker i (0 is A) and its value, as a screen reader says it: «Маркер A: t = 12,34 мс …».
+    std::string marker_text(std::size_t i) const;
     const std::optional<GraphPoint>& cursor() const { return hover_; }
     std::string readout_text() const;
 

@@ -1,5 +1,6 @@
 #include "graphs/picture_window.h"
 
+#include "graphs/plot_accessible.h"
 #include "simulation/simulation.h"
 
 #include <QCloseEvent>
@@ -7,6 +8,7 @@
 #include <QCoreApplication>
 #include <QMenu>
 #include <QPainter>
+#include <QStringList>
 
 namespace ovrelan {
 
@@ -17,12 +19,21 @@ PictureWindow::PictureWindow(const char* name, const QString& caption, Simulatio
     setObjectName(name);
     setWindowTitle(caption);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    install_plot_accessibility(); // a chart for a screen reader
     resize(560, 420);
 }
 
 void PictureWindow::set_scale(double scale) {
     scale_ = scale;
     update();
+}
+
+QString joined_lines(const std::vector<std::string>& lines) {
+    QStringList all;
+    for (const std::string& line : lines) {
+        all << QString::fromStdString(line);
+    }
+    return all.join(' ');
 }
 
 void PictureWindow::set_palette(const Palette& screen, const Palette& pictures) {
@@ -39,10 +50,11 @@ void PictureWindow::paintEvent(QPaintEvent*) {
     if (draw_) {
         draw_(painter, QSizeF(size()), look);
     }
+    announce_summary(this, summary(), said_);
 }
 
 Picture PictureWindow::picture() {
-    const QString title = title_ ? title_() : windowTitle();
+    const QString title = picture_title();
     return {[this, title](QPainter& painter, const QRectF& target, double scale) {
                 const double top = draw_title(painter, target, scale, title, *picture_palette_);
                 render_picture(

@@ -10,12 +10,17 @@
 #include <QWidget>
 
 #include <functional>
+#include <string>
+#include <vector>
 
 class QMenu;
 
 namespace ovrelan {
 
 class Simulation;
+
+// A picture's notes as one text, a note after another.
+QString joined_lines(const std::vector<std::string>& lines);
 
 class PictureWindow : public QWidget {
 public:
@@ -27,6 +32,10 @@ public:
     // What the window and its pictures show, and the title a picture gets.
     void set_draw(Draw draw) { draw_ = std::move(draw); }
     void set_title(std::function<QString()> title) { title_ = std::move(title); }
+    // What the picture shows in words, for a screen reader (the notes above the picture).
+    void set_summary(std::function<QString()> summary) { summary_ = std::move(summary); }
+    QString summary() const { return summary_ ? summary_() : QString(); }
+    QString picture_title() const { return title_ ? title_() : windowTitle(); }
     // The least height beneath a picture's title at a width (Picture::least_body).
     void set_least_body(std::function<double(double, const GraphLook&)> least) {
         least_body_ = std::move(least);
@@ -55,6 +64,8 @@ protected:
 private:
     Draw draw_;
     std::function<QString()> title_;
+    std::function<QString()> summary_;
+    QString said_; // the summary a screen reader was last told of
     std::function<double(double, const GraphLook&)> least_body_;
     QString file_name_;
     double scale_ = 1;

@@ -1,5 +1,7 @@
 // A graph's plot as a screen reader finds it: a chart named by the graph's title and described
-// by a short summary (quantity, time and value ranges, regime, what the markers measure).
+// by a short summary (quantity, time and value ranges, regime, what the markers measure), with
+// the read-out and each marker as a text inside it. The resonance curve's and the vector
+// diagram's windows are charts too, described by their notes.
 #pragma once
 
 #include <QString>
@@ -19,5 +21,7 @@ QString plot_title(const GraphView& view);
 void install_plot_accessibility();
 // Tells a screen reader that the plot's summary changed, when it did (`said` keeps the last one).
 void announce_plot_summary(QWidget* plot, const GraphView& view, QString& said);
+// The same for any widget's summary.
+void announce_summary(QWidget* widget, const QString& summary, QString& said);
 
 } // namespace ovrelan

@@ -23,6 +23,9 @@ ResonanceWindow::ResonanceWindow(Simulation& simulation, Platform& platform)
         return QCoreApplication::translate("Graphs", "Резонансная кривая.") +
                QString::fromStdString(" " + circuit_summary(s) + ". " + circuit_caption(s));
     });
+    set_summary([this] {
+        return joined_lines(resonance_notes(simulation_.state(), curve_, decimal_separator()));
+    });
     set_least_body([this](double width, const GraphLook& look) {
         return resonance_least_body(width, look, simulation_.state(), curve_, decimal_separator());
     });

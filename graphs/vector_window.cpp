@@ -28,6 +28,10 @@ VectorWindow::VectorWindow(Simulation& simulation, Platform& platform)
         return QCoreApplication::translate("Graphs", "Векторная диаграмма.") +
                QString::fromStdString(" " + circuit_summary(s) + ". " + circuit_caption(s));
     });
+    set_summary([this] {
+        const SimulationState& s = simulation_.state();
+        return joined_lines(vector_notes(s, vector_diagram(s, phase()), decimal_separator()));
+    });
     set_least_body([this](double width, const GraphLook& look) {
         const SimulationState& s = simulation_.state();
         return vector_least_body(width, look, s, vector_diagram(s, phase()), decimal_separator());

@@ -726,6 +726,10 @@
         <source>Масштаб по вертикали</source>
         <translation>Vertical scale</translation>
     </message>
+    <message>
+        <source>Маркер %1: %2</source>
+        <translation>Marker %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>MainMenus</name>

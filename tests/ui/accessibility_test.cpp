@@ -1,7 +1,10 @@
 // What a screen reader hears: the fields named by their captions, the controls named, the scene
 // described and each plot a chart with a summary.
+#include "geometry/graph_readout.h"
 #include "graphs/graph_view.h"
 #include "graphs/graph_window.h"
+#include "graphs/resonance_window.h"
+#include "graphs/vector_window.h"
 #include "scene/circuit_scene.h"
 #include "support/window_fixture.h"
 #include "ui/texts.h"
@@ -114,6 +117,80 @@ TEST_F(AccessibleNames, EachPlotIsAChartWithASummary) {
     EXPECT_TRUE(marked.contains(QString::fromUtf8("маркеры: ") +
                                 QString::fromStdString(view->readout_text())))
         << marked.toStdString();
+}
+
+// The markers and the read-out are texts inside the chart, each saying what it shows now.
+TEST_F(AccessibleNames, MarkersAndReadOutAreTextsOfTheChart) {
+    window->graph_windows().set_screen_area(QRect(0, 0, 1920, 1080));
+    window->graph_box(GraphId::Uc)->setChecked(true);
+    QApplication::processEvents();
+    GraphView* view = window->graph(GraphId::Uc)->view();
+    QAccessibleInterface* chart = QAccessible::queryAccessibleInterface(view->plot());
+    ASSERT_NE(chart, nullptr);
+    ASSERT_EQ(chart->childCount(), 1) << "the read-out, no marker yet";
+    QAccessibleInterface* readout = chart->child(0);
+    ASSERT_NE(readout, nullptr);
+    EXPECT_EQ(readout->role(), QAccessible::StaticText);
+    EXPECT_EQ(readout->parent(), chart);
+    EXPECT_EQ(chart->indexOfChild(readout), 0);
+    const SimulationState& s = window->state();
+    const auto at = [&](std::size_t k) {
+        view->move_read_out(static_cast<int>(k)); // from the start: the read-out at point k
+        return *view->cursor();
+    };
+    view->pin(at(40));
+    view->pin(at(80));
+    ASSERT_EQ(chart->childCount(), 3);
+    EXPECT_EQ(readout->text(QAccessible::Name).toStdString(), view->readout_text());
+    EXPECT_TRUE(readout->text(QAccessible::Name).startsWith(QString::fromUtf8("Δt = ")));
+    const struct {
+        int child;
+        const char* starts;
+        std::size_t marker;
+    } markers[] = {{1, "Маркер A: t = ", 0}, {2, "Маркер B: t = ", 1}};
+    for (const auto& m : markers) {
+        QAccessibleInterface* text = chart->child(m.child);
+        ASSERT_NE(text, nullptr) << m.child;
+        EXPECT_EQ(chart->indexOfChild(text), m.child);
+        EXPECT_EQ(chart->child(m.child), text) << "the same text asked twice";
+        const QString said = text->text(QAccessible::Name);
+        EXPECT_TRUE(said.startsWith(QString::fromUtf8(m.starts))) << said.toStdString();
+        EXPECT_EQ(said.toStdString(), view->marker_text(m.marker));
+        // Its time is the marker's.
+        const std::string seconds = si_text(view->markers()[m.marker].seconds, "с", '.');
+        EXPECT_NE(said.toStdString().find(seconds.substr(0, 3)), std::string::npos)
+            << said.toStdString() << " / " << seconds;
+    }
+    EXPECT_NE(view->marker_text(0), view->marker_text(1));
+    EXPECT_LT(view->markers()[0].seconds, view->markers()[1].seconds);
+    (void)s;
+    view->clear_markers();
+    EXPECT_EQ(chart->childCount(), 1);
+    EXPECT_EQ(chart->child(1), nullptr);
+}
+
+// The resonance curve's and the vector diagram's windows are charts named by their pictures'
+// titles and described by their notes.
+TEST_F(AccessibleNames, ResonanceAndVectorWindowsAreCharts) {
+    const struct {
+        PictureWindow* window;
+        const char* says;
+    } pictures[] = {
+        {window->graph_windows().resonance(), "31.6"}, // Q
+        {window->graph_windows().vector(), "ёмкостная"},
+    };
+    for (const auto& p : pictures) {
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(p.window);
+        ASSERT_NE(face, nullptr);
+        EXPECT_EQ(face->role(), QAccessible::Chart);
+        EXPECT_EQ(face->text(QAccessible::Name), p.window->picture_title());
+        const QString notes = face->text(QAccessible::Description);
+        EXPECT_TRUE(notes.contains(QString::fromUtf8(p.says))) << notes.toStdString();
+        // It follows the circuit.
+        type("Text3", "0.5");
+        EXPECT_NE(face->text(QAccessible::Description), notes) << p.says;
+        type("Text3", "0.020");
+    }
 }
 
 TEST(ValueLabelAccessibleName, SymbolBeforeTheEqualsSignThenTheMeaning) {
