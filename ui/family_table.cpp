@@ -7,6 +7,7 @@
 #include "model/sweep_values.h"
 #include "platform/locale.h"
 #include "simulation/simulation.h"
+#include "ui/window_scale.h"
 
 #include <QCoreApplication>
 #include <QHeaderView>
@@ -64,6 +65,17 @@ FamilyTable::FamilyTable(Simulation& simulation, Platform& platform, QWidget* pa
     connect(&simulation, &Simulation::recomputed, this, [this] { refresh(); });
     resize(720, 260);
     refresh();
+}
+
+void FamilyTable::set_scale(double scale) {
+    if (scale == scale_) {
+        return; // the student's own size of the window stays
+    }
+    scale_ = scale;
+    scale_font(this, scale);
+    resize(static_cast<int>(720 * scale), static_cast<int>(260 * scale));
+    table_->resizeColumnsToContents();
+    table_->resizeRowsToContents();
 }
 
 void FamilyTable::set_palette(const Palette& palette) {

@@ -30,6 +30,8 @@ public:
     void refresh();
     // The members' swatches in the colours of a look (the rows made again).
     void set_palette(const Palette& palette);
+    // Its letters at a presentation size, the window and the columns grown with them.
+    void set_scale(double scale);
     // The family's curves as a CSV file through the save dialog.
     void save_data();
 
@@ -42,6 +44,7 @@ private:
     std::uint64_t shown_generation_ = UINT64_MAX;
     char shown_separator_ = 0;
     const Palette* palette_ = &palette_of(PaletteKind::light);
+    double scale_ = 1;
 };
 
 } // namespace ovrelan

@@ -17,6 +17,7 @@
 #include "ui/authors_window.h"
 #include "ui/edit_history.h"
 #include "ui/form_widgets.h"
+#include "ui/family_table.h"
 #include "ui/graph_area.h"
 #include "ui/main_menus.h"
 #include "ui/selection_boxes.h"
@@ -199,6 +200,10 @@ void MainWindow::apply_fonts(double scale) {
     shown_scale_ = scale;
     scale_widgets(client_, scale);
     scale_widgets(statusBar(), scale);
+    // The menus and the family's table are read from the back row too.
+    scale_font(menuBar(), scale);
+    scale_widgets(menuBar(), scale);
+    family_table_->set_scale(scale);
     graph_windows_->set_scale(scale);
 }
 

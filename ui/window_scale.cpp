@@ -42,14 +42,18 @@ QRect scaled_rect(const Rect& r, double scale) {
                  static_cast<int>(std::lround(r.height * scale)));
 }
 
+void scale_font(QWidget* w, double scale) {
+    if (!w->property(base_font).isValid()) {
+        w->setProperty(base_font, w->font().pointSizeF());
+    }
+    QFont font = w->font();
+    font.setPointSizeF(w->property(base_font).toDouble() * scale);
+    w->setFont(font);
+}
+
 void scale_widgets(QWidget* root, double scale) {
     for (QWidget* w : root->findChildren<QWidget*>()) {
-        if (!w->property(base_font).isValid()) {
-            w->setProperty(base_font, w->font().pointSizeF());
-        }
-        QFont font = w->font();
-        font.setPointSizeF(w->property(base_font).toDouble() * scale);
-        w->setFont(font);
+        scale_font(w, scale);
         // A frame's boxes stand where the frame put them: magnified with it.
         if (qobject_cast<QGroupBox*>(w->parentWidget()) != nullptr) {
             if (!w->property(base_rect).isValid()) {

@@ -18,6 +18,10 @@ double next_scale(double scale, int step);
 // Every presentation size there is, the normal one first.
 std::span<const double> presentation_sizes();
 
+// A widget's font at `scale` times the size it was made with (the first call remembers that);
+// the widgets under it that take their font from it follow.
+void scale_font(QWidget* widget, double scale);
+
 // Every widget under `root` with its font at `scale` times the size it was made with (the first
 // call remembers that), and the widgets inside frames at their places magnified alike.
 void scale_widgets(QWidget* root, double scale);

@@ -24,6 +24,8 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
@@ -167,6 +169,37 @@ TEST_F(Families, FollowThePresentCircuit) {
 }
 
 // Setting a family is one step of the history, and so is «Убрать семейство».
+// «Крупнее» reaches the family's table and the menus: read from the back row, and the table's
+// columns wide enough for their larger letters.
+TEST_F(Families, TableAndMenusGrowForTheBackRow) {
+    window->set_screen_area(QRect(0, 0, 2560, 1600));
+    window->graph_windows().set_screen_area(QRect(0, 0, 2560, 1600));
+    window->set_family(around_critical);
+    QTableWidget* table = window->family_table()->table();
+    const double table_points = table->font().pointSizeF();
+    const double menu_points = window->menuBar()->font().pointSizeF();
+    const double menu_item_points =
+        window->findChild<QMenu*>("mnuView") != nullptr
+            ? window->findChild<QMenu*>("mnuView")->font().pointSizeF()
+            : window->menuBar()->findChildren<QMenu*>().front()->font().pointSizeF();
+    const int column = table->columnWidth(1);
+    for (int i = 0; i < 4; ++i) { // up to 2 (or as far as the screen holds it)
+        item("mnuViewLarger")->trigger();
+    }
+    QApplication::processEvents();
+    const double grown = window->shown_scale();
+    ASSERT_GE(grown, 1.5);
+    EXPECT_NEAR(table->font().pointSizeF(), table_points * grown, 0.05);
+    EXPECT_NEAR(window->menuBar()->font().pointSizeF(), menu_points * grown, 0.05);
+    EXPECT_NEAR(window->menuBar()->findChildren<QMenu*>().front()->font().pointSizeF(),
+                menu_item_points * grown, 0.05);
+    EXPECT_GT(table->columnWidth(1), column * 1.3) << "the regime's column grew with its text";
+    item("mnuViewNormal")->trigger();
+    QApplication::processEvents();
+    EXPECT_NEAR(table->font().pointSizeF(), table_points, 0.05);
+    EXPECT_NEAR(window->menuBar()->font().pointSizeF(), menu_points, 0.05);
+}
+
 TEST_F(Families, UndoAndRedo) {
     EditHistory& history = window->history();
     window->set_family(around_critical);
