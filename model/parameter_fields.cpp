@@ -153,6 +153,14 @@ std::string field_accessible_name(Field field) {
     if (unit != std::string::npos && unit > 0 && name[unit - 1] != ' ') {
         name.insert(unit, 1, ' ');
     }
+    // The window writes the volt as a Latin B and the frequency as a Latin v (letters of its
+    // old symbol font); a speech synthesiser would spell them out as Latin letters.
+    if (const auto volt = name.find("(B)"); volt != std::string::npos) {
+        name.replace(volt + 1, 1, "В");
+    }
+    if (name.rfind("v (", 0) == 0) {
+        name.replace(0, 1, "ν");
+    }
     return name;
 }
 

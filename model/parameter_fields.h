@@ -71,7 +71,7 @@ void store_field_value(Parameters& s, Field field, double value);
 std::string field_caption(Field field);
 
 // The name a screen reader gives the field: its caption with a blank before the unit, "L (мкГн)",
-// "ε (B)", "Nmax".
+// "ε (В)" (the volt in Cyrillic, the frequency as ν), "Nmax".
 std::string field_accessible_name(Field field);
 
 // A value held by a field's parameter as a message writes it, in the typed unit: "2000",

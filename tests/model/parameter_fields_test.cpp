@@ -87,8 +87,8 @@ TEST(FieldTable, NamesLabelsAndTooltips) {
 // What a screen reader says for each field: the caption without "=", a blank before the unit.
 TEST(FieldAccessibleName, CaptionWithoutEqualsAndABlankBeforeTheUnit) {
     const std::pair<Field, std::string> table[] = {
-        {Field::L, "L (мкГн)"}, {Field::C, "С (мкФ)"}, {Field::R, "R (Ом)"},  {Field::Uo, "Uo (B)"},
-        {Field::Em, "ε (B)"},   {Field::nu, "v (Гц)"}, {Field::Nmax, "Nmax"},
+        {Field::L, "L (мкГн)"}, {Field::C, "С (мкФ)"}, {Field::R, "R (Ом)"},  {Field::Uo, "Uo (В)"},
+        {Field::Em, "ε (В)"},   {Field::nu, "ν (Гц)"}, {Field::Nmax, "Nmax"},
     };
     for (const auto& [field, name] : table) {
         EXPECT_EQ(field_accessible_name(field), name) << static_cast<int>(field);

@@ -34,8 +34,8 @@ QString description_of(QWidget* widget) {
 
 TEST_F(AccessibleNames, FieldsAreNamedByTheirCaptionsAndDescribedByTheirTooltips) {
     const std::pair<const char*, const char*> table[] = {
-        {"Text1", "L (мкГн)"}, {"Text2", "С (мкФ)"}, {"Text3", "R (Ом)"}, {"Text4", "Uo (B)"},
-        {"Text5", "ε (B)"},    {"Text6", "v (Гц)"},  {"Text7", "Nmax"},
+        {"Text1", "L (мкГн)"}, {"Text2", "С (мкФ)"}, {"Text3", "R (Ом)"}, {"Text4", "Uo (В)"},
+        {"Text5", "ε (В)"},    {"Text6", "ν (Гц)"},  {"Text7", "Nmax"},
     };
     for (const auto& [name, spoken] : table) {
         auto* field = window->findChild<QLineEdit*>(name);

@@ -28,7 +28,7 @@ DISPLAY_LOST = 75  # from the check inside the session: the program could not re
 # description, the check box of the Uc graph, the start of that graph's title and summary.
 EXPECTED = {
     "ru": {
-        "fields": ["L (мкГн)", "С (мкФ)", "R (Ом)", "Uo (B)", "ε (B)", "v (Гц)", "Nmax"],
+        "fields": ["L (мкГн)", "С (мкФ)", "R (Ом)", "Uo (В)", "ε (В)", "ν (Гц)", "Nmax"],
         "scene": "Схема",
         "scene_says": "ключ разомкнут, ",
         "box": "Uc(t)",
