@@ -9,6 +9,8 @@
 #include <QMenuBar>
 #include <QShortcut>
 
+#include <functional>
+#include <span>
 #include <string>
 
 namespace ovrelan {
@@ -93,62 +95,58 @@ QString with_free_mnemonic(const QString& caption, const QMenu* menu) {
     return caption;
 }
 
+// An item of a menu of choices: its object name, caption and the value it chooses.
+template <class Value> struct Choice {
+    const char* name;
+    const char* caption;
+    Value value;
+};
+
+// A submenu of exclusive choices, the one in force checked; choosing one calls `choose`.
+template <class Value>
+QMenu* add_choices(QMenu* parent, const char* name, const char* caption,
+                   std::span<const Choice<Value>> choices, Value checked,
+                   const std::function<void(Value)>& choose) {
+    QMenu* menu = parent->addMenu(menu_text(caption));
+    menu->setObjectName(name);
+    auto* group = new QActionGroup(menu);
+    group->setExclusive(true);
+    for (const Choice<Value>& c : choices) {
+        QAction* item = add_item(menu, c.name, c.caption);
+        item->setCheckable(true);
+        item->setChecked(c.value == checked);
+        group->addAction(item);
+        QObject::connect(item, &QAction::toggled, menu, [choose, value = c.value](bool on) {
+            if (on && choose) {
+                choose(value);
+            }
+        });
+    }
+    return menu;
+}
+
 // «Язык»: each language by its own name, the one in use checked; a choice applies at the next
 // start.
 void add_language_menu(QMenu* view, const MenuHandlers& h) {
-    QMenu* menu = view->addMenu(menu_text(QT_TRANSLATE_NOOP("MainMenus", "&Язык")));
-    menu->setObjectName("mnuViewLanguage");
-    auto* group = new QActionGroup(menu);
-    group->setExclusive(true);
-    const struct {
-        const char* name;
-        const char* caption;
-        Language language;
-    } languages[] = {{"mnuViewLanguageRu", "&Русский", Language::russian},
-                     {"mnuViewLanguageEn", "&English", Language::english}};
-    for (const auto& l : languages) {
-        QAction* item = add_item(menu, l.name, l.caption);
-        item->setCheckable(true);
-        item->setChecked(l.language == h.language);
-        group->addAction(item);
-        QObject::connect(item, &QAction::toggled, menu,
-                         [choose = h.choose_language, language = l.language](bool on) {
-                             if (on && choose) {
-                                 choose(language);
-                             }
-                         });
-    }
+    static constexpr Choice<Language> languages[] = {
+        {"mnuViewLanguageRu", "&Русский", Language::russian},
+        {"mnuViewLanguageEn", "&English", Language::english}};
+    add_choices<Language>(view, "mnuViewLanguage", QT_TRANSLATE_NOOP("MainMenus", "&Язык"),
+                          languages, h.language, h.choose_language);
 }
 
 // «Оформление»: the looks, the one in use checked, applied at once; then whether pictures for
 // files, the clipboard and the printer take the screen's look (otherwise the light one).
 void add_palette_menu(QMenu* view, const MenuHandlers& h) {
-    QMenu* menu = view->addMenu(menu_text(QT_TRANSLATE_NOOP("MainMenus", "О&формление")));
-    menu->setObjectName("mnuViewPalette");
-    auto* group = new QActionGroup(menu);
-    group->setExclusive(true);
-    const struct {
-        const char* name;
-        const char* caption;
-        PaletteKind kind;
-    } looks[] = {
+    static constexpr Choice<PaletteKind> looks[] = {
         {"mnuViewPaletteLight", QT_TRANSLATE_NOOP("MainMenus", "&Светлое"), PaletteKind::light},
         {"mnuViewPaletteContrast", QT_TRANSLATE_NOOP("MainMenus", "&Контрастное для проектора"),
          PaletteKind::contrast},
         {"mnuViewPaletteDark", QT_TRANSLATE_NOOP("MainMenus", "&Тёмное"), PaletteKind::dark},
     };
-    for (const auto& l : looks) {
-        QAction* item = add_item(menu, l.name, l.caption);
-        item->setCheckable(true);
-        item->setChecked(l.kind == h.palette);
-        group->addAction(item);
-        QObject::connect(item, &QAction::toggled, menu,
-                         [choose = h.choose_palette, kind = l.kind](bool on) {
-                             if (on && choose) {
-                                 choose(kind);
-                             }
-                         });
-    }
+    QMenu* menu = add_choices<PaletteKind>(view, "mnuViewPalette",
+                                           QT_TRANSLATE_NOOP("MainMenus", "О&формление"), looks,
+                                           h.palette, h.choose_palette);
     menu->addSeparator();
     QAction* pictures =
         add_item(menu, "mnuViewPalettePictures",
