@@ -139,9 +139,13 @@ void DocumentViewer::show_file(const QString& path) {
 }
 
 void DocumentViewer::show_missing(const QString& file_name, const QStringList& folders) {
-    browser_->setMarkdown("# Документ не найден\n\nФайл «" + file_name +
-                          "» не найден. Программа искала его в папках:\n\n- " +
-                          folders.join("\n- ") + "\n");
+    // In the language of the windows: the page is the program's, not the document's.
+    const QString title = QCoreApplication::translate("DocumentViewer", "Документ не найден");
+    const QString where =
+        QCoreApplication::translate("DocumentViewer",
+                                    "Файл «%1» не найден. Программа искала его в папках:")
+            .arg(file_name);
+    browser_->setMarkdown("# " + title + "\n\n" + where + "\n\n- " + folders.join("\n- ") + "\n");
     setWindowTitle(file_name);
     show();
     raise();

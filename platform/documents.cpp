@@ -79,21 +79,46 @@ void QtDocuments::show_in_viewer(const QString& path, const QString& wanted) {
     }
 }
 
-void QtDocuments::open_document(const QString& file_name) {
-    const QString pdf = find(file_name);
-    if (!pdf.isEmpty() && opener_(QUrl::fromLocalFile(pdf))) {
-        return;
+bool QtDocuments::open_with_desktop(const QStringList& file_names) {
+    for (const QString& name : file_names) {
+        const QString path = find(name);
+        if (!path.isEmpty() && opener_(QUrl::fromLocalFile(path))) {
+            return true;
+        }
     }
-    const QString source = QFileInfo(file_name).completeBaseName() + ".md";
-    show_in_viewer(find(source), file_name);
+    return false;
 }
 
-void QtDocuments::edit_text(const QString& file_name) {
-    const QString path = find(file_name);
-    if (!path.isEmpty() && opener_(QUrl::fromLocalFile(path))) {
+void QtDocuments::open_document(const QStringList& file_names) {
+    if (open_with_desktop(file_names)) {
         return;
     }
-    show_in_viewer(path, file_name);
+    for (const QString& name : file_names) {
+        // "en/circuit.pdf" → "en/circuit.md"
+        const qsizetype dot = name.lastIndexOf('.');
+        const QString source =
+            (dot > name.lastIndexOf('/') ? name.left(dot) : name) + QStringLiteral(".md");
+        const QString path = find(source);
+        if (!path.isEmpty()) {
+            show_in_viewer(path, name);
+            return;
+        }
+    }
+    show_in_viewer({}, file_names.value(0));
+}
+
+void QtDocuments::edit_text(const QStringList& file_names) {
+    if (open_with_desktop(file_names)) {
+        return;
+    }
+    for (const QString& name : file_names) {
+        const QString path = find(name);
+        if (!path.isEmpty()) {
+            show_in_viewer(path, name);
+            return;
+        }
+    }
+    show_in_viewer({}, file_names.value(0));
 }
 
 } // namespace ovrelan

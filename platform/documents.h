@@ -14,13 +14,16 @@ namespace ovrelan {
 
 class DocumentViewer;
 
+// A document is named by its file's path in the documents' folders ("kontur.pdf",
+// "en/circuit.pdf"), or by several: the first of them that is there is the one opened (a
+// translation, then the original), and none being there is said of the first.
 class Documents {
 public:
     virtual ~Documents() = default;
-    // Opens a reference document given by its bare file name ("kontur.pdf").
-    virtual void open_document(const QString& file_name) = 0;
+    // Opens a reference document.
+    virtual void open_document(const QStringList& file_names) = 0;
     // Opens a plain-text file ("instruction.txt") with the desktop's text editor.
-    virtual void edit_text(const QString& file_name) = 0;
+    virtual void edit_text(const QStringList& file_names) = 0;
 };
 
 // True when an installed application declares that it opens this type (the desktop entries of
@@ -39,11 +42,12 @@ public:
                          std::function<bool(const QUrl&)> opener = {});
     ~QtDocuments() override;
 
-    // The PDF with the desktop's viewer; when the file or the viewer is missing, the document's
-    // source (name.md, with its figures) in the program's own window, with working links.
-    void open_document(const QString& file_name) override;
+    // The PDF with the desktop's viewer; when the files or the viewer are missing, the
+    // document's source (name.md beside it, with its figures) in the program's own window, with
+    // working links.
+    void open_document(const QStringList& file_names) override;
     // The text file with the desktop's text editor; without one, in the program's own window.
-    void edit_text(const QString& file_name) override;
+    void edit_text(const QStringList& file_names) override;
 
     // The file in the first folder that has it, or an empty string.
     QString find(const QString& file_name) const;
@@ -52,6 +56,8 @@ public:
 
 private:
     void show_in_viewer(const QString& path, const QString& wanted);
+    // The first of the files the desktop opens; false when none is there or opens.
+    bool open_with_desktop(const QStringList& file_names);
 
     QStringList folders_;
     std::function<bool(const QUrl&)> opener_;

@@ -3,7 +3,8 @@
 // numbers and, for the long ones, a table of contents) and draws the
 // program's icon as PNGs and an SVG, all on the offscreen platform.
 //
-//   ovrelan-make-docs docs SOURCE_DIR OUT_DIR
+//   ovrelan-make-docs docs SOURCE_DIR OUT_DIR         the Russian documents
+//   ovrelan-make-docs docs-en SOURCE_DIR OUT_DIR      the English ones, their figures in English
 //   ovrelan-make-docs icons OUT_DIR
 #include "graphs/graph_export.h"
 #include "graphs/graph_window.h"
@@ -12,8 +13,10 @@
 #include "platform/drawing_surface.h"
 #include "platform/paged_document.h"
 #include "platform/platform.h"
+#include "platform/translations.h"
 #include "run/run_controller.h"
 #include "scene/circuit_scene.h"
+#include "ui/application.h"
 #include "ui/main_window.h"
 #include "ui/menu_icons.h"
 
@@ -32,6 +35,7 @@
 #include <QTextDocument>
 #include <QTextFragment>
 #include <QTextImageFormat>
+#include <QTranslator>
 #include <QUrl>
 
 #include <cmath>
@@ -53,8 +57,8 @@ struct SilentPlatform {
         void play(int) override {}
     } tone;
     struct NoDocuments final : Documents {
-        void open_document(const QString&) override {}
-        void edit_text(const QString&) override {}
+        void open_document(const QStringList&) override {}
+        void edit_text(const QStringList&) override {}
     } documents;
     struct NoDialogs final : Dialogs {
         QString save_file(QWidget*, const QString&, const QString&, const QStringList&, int*,
@@ -245,9 +249,16 @@ bool make_pdf(const QString& source, const QString& out_dir, const QString& name
     return true;
 }
 
-bool make_documents(const QString& sources, const QString& out) {
+// The documents of each language, by the names of their sources; the instruction file beside them.
+const std::vector<const char*> russian_documents = {"spravka",     "kontur",   "katushka",
+                                                    "kondensator", "resistor", "uprav"};
+const std::vector<const char*> english_documents = {"overview",  "circuit",  "coil",
+                                                    "capacitor", "resistor", "controls"};
+
+bool make_documents(const QString& sources, const QString& out,
+                    const std::vector<const char*>& names) {
     bool ok = draw_figures(out + "/figures");
-    for (const char* name : {"spravka", "kontur", "katushka", "kondensator", "resistor", "uprav"}) {
+    for (const char* name : names) {
         const QString source = sources + "/" + name + ".md";
         ok = make_pdf(source, out, name) && ok;
         QFile::remove(out + "/" + name + ".md");
@@ -287,17 +298,33 @@ bool make_icons(const QString& out) {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setOrganizationName("OvrelanBuild");
-    // The figures as a Russian student sees them, with decimal commas (the documents' own
-    // numbers), whatever the locale of the build.
-    QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
     const QStringList args = QApplication::arguments();
+    const bool english = args.size() == 4 && args[1] == "docs-en";
+    // The figures as a student of the document's language sees them, with decimal commas in
+    // Russian and points in English (the documents' own numbers), whatever the locale of the
+    // build; the English ones with the program's English texts.
+    if (english) {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        QTranslator* translator = english_translator(&app);
+        if (translator == nullptr) {
+            std::fprintf(stderr, "ovrelan-make-docs: no English translation\n");
+            return 1;
+        }
+        QApplication::installTranslator(translator);
+    } else {
+        QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+    }
+    translate_core_texts();
     bool ok = false;
     if (args.size() == 4 && args[1] == "docs") {
-        ok = make_documents(args[2], args[3]);
+        ok = make_documents(args[2], args[3], russian_documents);
+    } else if (english) {
+        ok = make_documents(args[2], args[3], english_documents);
     } else if (args.size() == 3 && args[1] == "icons") {
         ok = make_icons(args[2]);
     } else {
-        std::fprintf(stderr, "usage: ovrelan-make-docs docs SOURCE_DIR OUT_DIR | icons OUT_DIR\n");
+        std::fprintf(stderr, "usage: ovrelan-make-docs docs|docs-en SOURCE_DIR OUT_DIR | icons "
+                             "OUT_DIR\n");
         return 2;
     }
     return ok ? 0 : 1;

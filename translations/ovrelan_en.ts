@@ -60,6 +60,14 @@
         <source>Вперёд</source>
         <translation>Forward</translation>
     </message>
+    <message>
+        <source>Документ не найден</source>
+        <translation>Document not found</translation>
+    </message>
+    <message>
+        <source>Файл «%1» не найден. Программа искала его в папках:</source>
+        <translation>The file &quot;%1&quot; was not found. The program looked for it in these folders:</translation>
+    </message>
 </context>
 <context>
     <name>EditHistory</name>

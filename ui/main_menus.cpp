@@ -39,13 +39,15 @@ QAction* add_item(QMenu* menu, const char* name, const char* caption,
     return action;
 }
 
-// A menu's document: its item, the letter and colour of its icon, the file it opens.
+// A menu's document: its item, the letter and colour of its icon, the file it opens and the
+// file of its English translation.
 struct DocumentItem {
     const char* name;
     const char* caption;
     const char* letter;
     QColor colour;
     const char* file;
+    const char* english;
 };
 
 // The keys given, then the platform's own for the action where it is another one: one key bound
@@ -167,6 +169,13 @@ QString with_mnemonic(const QString& caption, QChar letter) {
     return at < 0 ? caption : caption.left(at) + '&' + caption.mid(at);
 }
 
+QStringList document_files(const char* russian, const char* english, Language language) {
+    if (language == Language::english && english != nullptr) {
+        return {QStringLiteral("en/") + QString::fromUtf8(english), QString::fromUtf8(russian)};
+    }
+    return {QString::fromUtf8(russian)};
+}
+
 QChar latin_key_of(QChar cyrillic) {
     // The Russian and the US layouts, key by key.
     static const QString russian = QStringLiteral("ЙЦУКЕНГШЩЗХЪФЫВАПРОЛДЖЭЯЧСМИТЬБЮ");
@@ -179,20 +188,22 @@ void build_main_menus(QMenuBar* bar, const MenuHandlers& h) {
     QMenu* file = add_menu(bar, "mnuFile", QT_TRANSLATE_NOOP("MainMenus", "&Файл"));
     const DocumentItem documents[] = {
         {"mnuFilespravka", QT_TRANSLATE_NOOP("MainMenus", "&Обзор"), "О", QColor(40, 110, 200),
-         "spravka.pdf"},
+         "spravka.pdf", "overview.pdf"},
         {"mnuFilespravka1", QT_TRANSLATE_NOOP("MainMenus", "&Контур"), "К", QColor(40, 150, 90),
-         "kontur.pdf"},
+         "kontur.pdf", "circuit.pdf"},
         {"mnuFilespravka2", QT_TRANSLATE_NOOP("MainMenus", "К&атушка"), "L", QColor(170, 90, 30),
-         "katushka.pdf"},
+         "katushka.pdf", "coil.pdf"},
         {"mnuFilespravka3", QT_TRANSLATE_NOOP("MainMenus", "Ко&нденсатор"), "C",
-         QColor(30, 60, 190), "kondensator.pdf"},
+         QColor(30, 60, 190), "kondensator.pdf", "capacitor.pdf"},
         {"mnuFilespravka4", QT_TRANSLATE_NOOP("MainMenus", "&Резистор"), "R", QColor(120, 120, 120),
-         "resistor.pdf"},
+         "resistor.pdf", "resistor.pdf"},
     };
     for (const DocumentItem& d : documents) {
-        add_item(file, d.name, d.caption, [open = h.open_document, f = QString(d.file)] {
-            open(f);
-        })->setIcon(letter_icon(d.letter, d.colour));
+        add_item(file, d.name, d.caption,
+                 [open = h.open_document, f = document_files(d.file, d.english, h.language)] {
+                     open(f);
+                 })
+            ->setIcon(letter_icon(d.letter, d.colour));
     }
     file->addSeparator();
     add_item(file, "mnuFileOpenTask", QT_TRANSLATE_NOOP("MainMenus", "Открыть &задачу…"),
@@ -338,10 +349,13 @@ void build_main_menus(QMenuBar* bar, const MenuHandlers& h) {
 
     QMenu* help = add_menu(bar, "mnuHelp", QT_TRANSLATE_NOOP("MainMenus", "&Помощь"));
     add_item(help, "mnuHelpInstruction", QT_TRANSLATE_NOOP("MainMenus", "&Инструкция"),
-             h.edit_instruction)
+             [edit = h.edit_instruction,
+              f = document_files("instruction.txt", "instruction.txt", h.language)] { edit(f); })
         ->setIcon(letter_icon("И", QColor(90, 90, 160)));
     add_item(help, "mnuHelpUprav", QT_TRANSLATE_NOOP("MainMenus", "&Управление"),
-             [open = h.open_document] { open("uprav.pdf"); })
+             [open = h.open_document, f = document_files("uprav.pdf", "controls.pdf", h.language)] {
+                 open(f);
+             })
         ->setIcon(letter_icon("У", QColor(40, 130, 140)));
     help->addSeparator()->setObjectName("mnuHelpSep2");
     add_item(help, "mnuHelpAvtors", QT_TRANSLATE_NOOP("MainMenus", "&Авторы"), h.show_authors)

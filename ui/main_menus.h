@@ -8,6 +8,7 @@
 
 #include <QChar>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -16,8 +17,10 @@ class QMenuBar;
 namespace ovrelan {
 
 struct MenuHandlers {
-    std::function<void(const QString& file_name)> open_document;
-    std::function<void()> edit_instruction;
+    // A reference document or the instruction file, by its files (document_files): the first
+    // that is there opens.
+    std::function<void(const QStringList& file_names)> open_document;
+    std::function<void(const QStringList& file_names)> edit_instruction;
     std::function<void()> open_task;
     std::function<void()> save_task;
     std::function<void()> save_results;
@@ -61,7 +64,14 @@ struct MenuHandlers {
     std::function<void()> show_registration;
 };
 
+// The documents and the instruction file open in `language` (the windows' own, as the
+// checked item of «Язык» at start).
 void build_main_menus(QMenuBar* bar, const MenuHandlers& handlers);
+
+// The files a document of the menus is looked for in: in English its translation (in en/) and
+// then the Russian original it was made from, in Russian the original alone; no translation
+// given, the original in either language.
+QStringList document_files(const char* russian, const char* english, Language language);
 
 // The designer name of the checkable item of the voltages-and-current graph.
 inline constexpr const char* voltages_and_current_item = "mnuGraphsUI";

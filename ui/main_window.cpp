@@ -209,8 +209,8 @@ void MainWindow::build_run_controls() {
 
 void MainWindow::build_menus() {
     MenuHandlers h;
-    h.open_document = [this](const QString& f) { platform_.documents.open_document(f); };
-    h.edit_instruction = [this] { platform_.documents.edit_text("instruction.txt"); };
+    h.open_document = [this](const QStringList& f) { platform_.documents.open_document(f); };
+    h.edit_instruction = [this](const QStringList& f) { platform_.documents.edit_text(f); };
     h.open_task = [this] { tasks_->ask_and_open_task(); };
     h.save_task = [this] { tasks_->save_task(); };
     h.save_results = [this] { tasks_->save_results(); };

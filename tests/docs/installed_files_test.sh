@@ -1,7 +1,7 @@
 #!/bin/sh
 # The documents, the desktop entry and the metainfo as a desktop and a package manager see them:
-# each PDF reads as Russian text with its sections and its terms, the entry and the metainfo
-# validate.
+# each PDF reads as Russian (or, in en/, English) text with its sections and its terms, the entry
+# and the metainfo validate.
 build="$1"
 source="$2"
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -69,6 +69,45 @@ grep -q "ПУСК" "$build/docs/instruction.txt" || fail "instruction.txt"
 sed -n '/^6\. ИЗМЕРЕНИЯ/,/^7\./p' "$build/docs/instruction.txt" | tr '\n' ' ' | tr -s ' ' |
     grep -q "Сначала введите ε = 0" || fail "instruction.txt: the measuring step does not set ε = 0"
 [ -s "$build/docs/figures/glavnoe_okno.png" ] || fail "the main window's figure"
+# The English documents in en/, made the same way: their sections, «N of M» at each page's foot,
+# the contents, links to the English PDFs beside them, and figures of their own.
+check en/overview "Overview" "Example: the start-up circuit" "ω₀" "damping coefficient" \
+    "Second example" "Symbols and units"
+check en/circuit "Circuit" "overdamped" "Answers"
+check en/coil "Coil" "self-induction" "Answers"
+check en/capacitor "Capacitor" "charge" "Answers"
+check en/resistor "Resistor" "Ohm" "Answers"
+check en/controls "Controls" "START" "Examples" "damping coefficient" "self-induction EMF"
+for name in overview circuit coil capacitor resistor controls; do
+    pdf="$build/docs/en/$name.pdf"
+    pages="$(pdfinfo "$pdf" | sed -n 's/^Pages: *//p')"
+    [ -n "$pages" ] || fail "en/$name.pdf: no page count"
+    page=1
+    while [ "$page" -le "$pages" ]; do
+        pdftotext -enc UTF-8 -f "$page" -l "$page" "$pdf" - | grep -qx "$page of $pages" ||
+            fail "en/$name.pdf: page $page has no «$page of $pages» at its foot"
+        page=$((page + 1))
+    done
+    if grep -a -q '/URI ([^)]*\.md)' "$pdf"; then
+        fail "en/$name.pdf links to a Markdown source"
+    fi
+    [ -s "$build/docs/en/$name.md" ] || fail "en/$name.md, for the program's own window"
+done
+pdftotext -enc UTF-8 -f 1 -l 1 "$build/docs/en/controls.pdf" - | grep -q "^Contents$" ||
+    fail "en/controls.pdf: no contents"
+grep -a -q '/URI (circuit\.pdf)' "$build/docs/en/overview.pdf" ||
+    fail "en/overview.pdf: no link to circuit.pdf"
+sed -n '/^6\. MEASUREMENTS/,/^7\./p' "$build/docs/en/instruction.txt" | tr '\n' ' ' | tr -s ' ' |
+    grep -q "First enter ε = 0" || fail "en/instruction.txt: the measuring step does not set ε = 0"
+for figure in glavnoe_okno polya kolebatelnyi kriticheskii aperiodicheskii rezonans bienia \
+    zaryad_rc tok_rl lc_napryazhenie lc_tok; do
+    [ -s "$build/docs/en/figures/$figure.png" ] || fail "en/figures/$figure.png"
+    # Drawn with the program's English texts and decimal points: not the Russian picture (the
+    # circuit with its fields has no text).
+    [ "$figure" = polya ] ||
+        ! cmp -s "$build/docs/figures/$figure.png" "$build/docs/en/figures/$figure.png" ||
+        fail "en/figures/$figure.png is the Russian figure"
+done
 [ -s "$build/docs/icons/hicolor/scalable/apps/org.ovrelan.Ovrelan.svg" ] || fail "the icon"
 desktop-file-validate "$source/docs/org.ovrelan.Ovrelan.desktop" || fail "desktop entry"
 appstreamcli validate --no-net "$source/docs/org.ovrelan.Ovrelan.metainfo.xml" || fail "metainfo"

@@ -50,4 +50,28 @@ for page in "$source/docs/ovrelan-solve.1" "$source/docs/ru/ovrelan-solve.1"; do
         grep -q "$word" "$page" || fail "no «$word» in $page"
     done
 done
+# The English and the Russian page of each program describe the same options: the options their
+# items name, in the same order, and every option either mentions.
+# options PAGE: each option a line, as the page names it ("--export-graph", "-h").
+options() {
+    sed 's/\\%//g' "$1" |
+        grep -oE '(^|[^A-Za-z0-9\\])\\-(\\-)?[A-Za-z][A-Za-z0-9]*(\\-[A-Za-z0-9]+)*' |
+        sed 's/^[^\\]*//; s/\\//g'
+}
+# items PAGE: the options of the items (the line after each .TP), in their order.
+items() {
+    sed 's/\\%//g' "$1" | awk 'after { print } { after = ($0 == ".TP") }' |
+        grep -oE '^\.[A-Z]+ +\\-(\\-)?[A-Za-z][A-Za-z0-9]*(\\-[A-Za-z0-9]+)*' | sed 's/^[^\\]*//; s/\\//g'
+}
+for program in ovrelan ovrelan-solve; do
+    english="$source/docs/$program.1"
+    russian="$source/docs/ru/$program.1"
+    [ -n "$(items "$english")" ] || fail "no options found in the items of $english"
+    [ "$(items "$english" | tr '\n' ' ')" = "$(items "$russian" | tr '\n' ' ')" ] ||
+        fail "$program.1: the items name other options in English ($(items "$english" |
+            tr '\n' ' ')) than in Russian ($(items "$russian" | tr '\n' ' '))"
+    [ "$(options "$english" | sort -u | tr '\n' ' ')" = "$(options "$russian" | sort -u | tr '\n' ' ')" ] ||
+        fail "$program.1: the English page mentions other options ($(options "$english" |
+            sort -u | tr '\n' ' ')) than the Russian one ($(options "$russian" | sort -u | tr '\n' ' '))"
+done
 echo ok

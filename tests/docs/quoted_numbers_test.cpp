@@ -19,10 +19,14 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <cstring>
 #include <fstream>
 #include <functional>
+#include <iterator>
 #include <map>
 #include <optional>
+#include <regex>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -876,6 +880,42 @@ const std::vector<Quote>& quotes() {
         {"instruction.txt", "T = 1,9872E-02", [] { return c().start.T; }, 0.0000005},
         {"instruction.txt", "Θ = 9,9358E-02", [] { return c().start.theta; }, 0.0000005},
         {"instruction.txt", "«Поле L(мкГн): оставлено 2000", [] { return c().start.L * 1e6; }, 0.5},
+
+        // The English documents, with a decimal point: a few of their quotes each (all their
+        // numbers are their originals', EnglishDocuments below).
+        {"en/overview.md", "that is, 295.31", [] { return c().start.w; }, 0.005},
+        {"en/overview.md", "Tnorm = 1/ω₀ ≈ 3.162", [] { return c().start.t_scale * 1e3; }, 0.0005},
+        {"en/overview.md", "both give 31.62", [] { return c().start.Q; }, 0.005},
+        {"en/overview.md", "resonance frequency Vr = 50.32", [] { return c().start.Vr; }, 0.005},
+        {"en/overview.md", "their steady-state amplitude is 38.1", [] { return forced_Uc(c().start); }, 0.05},
+        {"en/overview.md", "at the computed points is 64.52", [] { return greatest_abs_Uc(c().start); }, 0.005},
+        {"en/overview.md", "the exact solution rises to 64.60", [] { return greatest_abs_Uc_between_points(c().start); }, 0.005},
+        {"en/overview.md", "The inductive reactance is ω·L = 1.257", [] { return c().second.w * c().second.L; }, 0.0005},
+        {"en/overview.md", "Im = Em/Z = 2.30", [] { return forced_I(c().second); }, 0.005},
+        {"en/overview.md", "the current leads the EMF by 62.6", [] { return current_lead_degrees(c().second); }, 0.05},
+        {"en/controls.md", "(4\u00A0800\u00A0001", [] { return std::floor(two_pi * 100000 / c().start.dt) + 1; }, 0.5},
+        {"en/controls.md", "Nmax is at most 20833", [] { SimulationScalars s = c().start; s.Nmax = 100000; return std::floor(largest_fitting_Nmax(s)); }, 0.5},
+        {"en/controls.md", "\"t = 39.74", [] { return seconds(c().free, peaks(c().free)[1]) * 1e3; }, 0.005},
+        {"en/controls.md", "ln = −0.994; Θ = 0.0994", [] { return measured_theta(10); }, 0.00005},
+        {"en/controls.md", "\"T= 1.9872E-02", [] { return c().start.T; }, 0.0000005},
+        {"en/controls.md", "\"Θ= 9.9358E-02", [] { return c().start.theta; }, 0.0000005},
+        {"en/controls.md", "ν = 47\u00A0Hz: Im = 56.23", [] { return start_steady().I_m; }, 0.005},
+        {"en/controls.md", "Im = 56.23\u00A0A, φ = −77.0", [] { return start_steady().phi * 180 / pi; }, 0.05},
+        {"en/controls.md", "the amplitudes Ur = 1.125", [] { return start_steady().U_Rm; }, 0.0005},
+        {"en/controls.md", "UL = 33.21", [] { return start_steady().U_Lm; }, 0.005},
+        {"en/controls.md", "the window shows δ = 49.98", [] { return example_fit().value("delta"); }, 0.005},
+        {"en/controls.md", "R = 0.1998", [] { return example_fit().value("R"); }, 0.00005},
+        {"en/circuit.md", "edges of the band are 49.54", [] { return start_resonance().band_low; }, 0.005},
+        {"en/circuit.md", "(at 48\u00A0Hz, up to 71.7", [] { return greatest_abs_Uc(Circuits::driven(48)); }, 0.05},
+        {"en/coil.md", "greatest, 23.72", [] { return greatest_abs_I(c().lc); }, 0.005},
+        {"en/capacitor.md", "at about 6.93", [] { return c().rc.R * c().rc.C * std::log(2.0) * 1e3; }, 0.005},
+        {"en/capacitor.md", "| 50 | 0.3033 | 1.52 | 95.3\u00A0ms (Tx = 19.06", [] { return Circuits::rc_with(0, 50).Tx * 1e3; }, 0.005},
+        {"en/resistor.md", "the next ones are 2.957", [] { const SimulationState s = Circuits::critical_with(1); return Uc(s, peaks(s)[0]); }, 0.0005},
+        {"en/resistor.md", "show Δt = 6.545", [] { const SimulationState s = Circuits::critical_with(1); return marker_ms(s, 0, peaks(s)[0]); }, 0.0005},
+        {"en/resistor.md", "On the panel Θ = 1.622", [] { return Circuits::critical_with(1).theta; }, 0.0005},
+        {"en/instruction.txt", "and ln = −0.0994", [] { return marker_ln(c().free, peaks(c().free)[0], peaks(c().free)[1]); }, 0.00005},
+        {"en/instruction.txt", "T = 1.9872E-02", [] { return c().start.T; }, 0.0000005},
+        {"en/instruction.txt", "\"Field L (µH): kept at 2000", [] { return c().start.L * 1e6; }, 0.5},
     };
     // clang-format on
     return table;
@@ -944,10 +984,16 @@ bool letter_at(const std::string& text, std::size_t i) {
     return std::isalnum(c) != 0 || (c >= 0xCE && c <= 0xD1);
 }
 
-std::vector<std::string> breakable_numbers(const std::string& text) {
-    static const char* const units[] = {
-        "рад/с", "1/с", "мкГн", "мГн", "Гн", "мкФ", "Ф", "кОм", "Ом", "мкс", "мс", "с",   "кГц",
-        "Гц",    "мВ",  "кВ",   "В",   "мА", "А/с", "А", "мДж", "Дж", "Вт",  "Кл", "КиБ", "%"};
+// The units after a number, in the documents' two languages.
+const std::vector<std::string> russian_units = {
+    "рад/с", "1/с", "мкГн", "мГн", "Гн", "мкФ", "Ф", "кОм", "Ом", "мкс", "мс", "с",   "кГц",
+    "Гц",    "мВ",  "кВ",   "В",   "мА", "А/с", "А", "мДж", "Дж", "Вт",  "Кл", "КиБ", "%"};
+const std::vector<std::string> english_units = {
+    "rad/s", "1/s", "µH", "mH", "H",  "µF",  "F", "kΩ", "Ω", "µs", "ms",  "s", "kHz",
+    "Hz",    "mV",  "kV", "V",  "mA", "A/s", "A", "mJ", "J", "W",  "KiB", "%"};
+
+std::vector<std::string> breakable_numbers(const std::string& text,
+                                           const std::vector<std::string>& units = russian_units) {
     std::vector<std::string> found;
     std::size_t line = 1;
     std::size_t start = 0; // where the digits before i began
@@ -971,8 +1017,7 @@ std::vector<std::string> breakable_numbers(const std::string& text) {
         }
         const std::size_t next = i + 2;
         bool breakable = false;
-        for (const char* unit : units) {
-            const std::string u = unit;
+        for (const std::string& u : units) {
             if (text.compare(next, u.size(), u) == 0 && !letter_at(text, next + u.size())) {
                 breakable = true;
                 break;
@@ -998,7 +1043,9 @@ class DocumentTypography : public ::testing::TestWithParam<const char*> {};
 TEST_P(DocumentTypography, NoLineBreakBetweenANumberAndItsUnit) {
     const std::string text = read(GetParam());
     ASSERT_FALSE(text.empty()) << "docs/" << GetParam();
-    for (const std::string& place : breakable_numbers(text)) {
+    const bool english = std::string(GetParam()).starts_with("en/");
+    for (const std::string& place :
+         breakable_numbers(text, english ? english_units : russian_units)) {
         ADD_FAILURE() << "docs/" << GetParam() << ":" << place
                       << " — an ordinary blank where a line may break; use a no-break space";
     }
@@ -1007,11 +1054,123 @@ TEST_P(DocumentTypography, NoLineBreakBetweenANumberAndItsUnit) {
 INSTANTIATE_TEST_SUITE_P(Documents, DocumentTypography,
                          ::testing::Values("spravka.md", "kontur.md", "katushka.md",
                                            "kondensator.md", "resistor.md", "uprav.md",
-                                           "instruction.txt"),
+                                           "instruction.txt", "en/overview.md", "en/circuit.md",
+                                           "en/coil.md", "en/capacitor.md", "en/resistor.md",
+                                           "en/controls.md", "en/instruction.txt"),
                          [](const ::testing::TestParamInfo<const char*>& param) {
                              std::string name = param.param;
+                             const bool english = name.starts_with("en/");
+                             name = name.substr(english ? 3 : 0);
+                             return name.substr(0, name.find('.')) + (english ? "_en" : "");
+                         });
+
+// Every number a document writes, as it writes it but with a decimal point and without its
+// digits' no-break spaces ("4 800 001" → "4800001", "0,0994" → "0.0994", "1,9872E-02" →
+// "1.9872E-02"), in their order.
+std::vector<std::string> numbers_in(const std::string& text) {
+    static const std::regex number("[0-9]+(?:\xC2\xA0[0-9]{3})*(?:[.,][0-9]+)?(?:E[-+][0-9]+)?");
+    std::vector<std::string> found;
+    for (auto it = std::sregex_iterator(text.begin(), text.end(), number);
+         it != std::sregex_iterator(); ++it) {
+        std::string n;
+        const std::string written = it->str();
+        for (std::size_t i = 0; i < written.size(); ++i) {
+            if (written.compare(i, 2, "\xC2\xA0") == 0) {
+                ++i;
+            } else {
+                n += written[i] == ',' ? '.' : written[i];
+            }
+        }
+        found.push_back(n);
+    }
+    return found;
+}
+
+// The English documents are translations: each quotes the numbers of its Russian original (which
+// the table above holds to the model), no more and no fewer, with a decimal point.
+struct Translation {
+    const char* original;
+    const char* english;
+};
+
+class EnglishDocuments : public ::testing::TestWithParam<Translation> {};
+
+TEST_P(EnglishDocuments, QuoteTheNumbersOfTheirOriginals) {
+    const std::string original = read(GetParam().original);
+    const std::string english = read(GetParam().english);
+    ASSERT_FALSE(original.empty()) << "docs/" << GetParam().original;
+    ASSERT_FALSE(english.empty()) << "docs/" << GetParam().english;
+    std::multiset<std::string> in_original;
+    for (const std::string& n : numbers_in(original)) {
+        in_original.insert(n);
+    }
+    std::multiset<std::string> in_english;
+    for (const std::string& n : numbers_in(english)) {
+        in_english.insert(n);
+    }
+    std::vector<std::string> only_original;
+    std::vector<std::string> only_english;
+    std::set_difference(in_original.begin(), in_original.end(), in_english.begin(),
+                        in_english.end(), std::back_inserter(only_original));
+    std::set_difference(in_english.begin(), in_english.end(), in_original.begin(),
+                        in_original.end(), std::back_inserter(only_english));
+    for (const std::string& n : only_original) {
+        ADD_FAILURE() << "docs/" << GetParam().original << " says " << n << ", docs/"
+                      << GetParam().english << " does not";
+    }
+    for (const std::string& n : only_english) {
+        ADD_FAILURE() << "docs/" << GetParam().english << " says " << n << ", docs/"
+                      << GetParam().original << " does not";
+    }
+}
+
+// A decimal comma in an English document is a number left untranslated, except where it quotes
+// what a student may type or a file may hold, and in a command's text (`R=0.5,1.265,3` lists
+// values).
+TEST_P(EnglishDocuments, WriteADecimalPoint) {
+    static const char* const quoting[] = {"\"0,02\" are the same", "\"1,2x\" is not a number"};
+    std::string english = read(GetParam().english);
+    bool in_code = false;
+    for (char& c : english) {
+        if (c == '`') {
+            in_code = !in_code;
+        } else if (in_code) {
+            c = ' ';
+        }
+    }
+    static const std::regex comma("[0-9],[0-9]");
+    for (auto it = std::sregex_iterator(english.begin(), english.end(), comma);
+         it != std::sregex_iterator(); ++it) {
+        const auto at = static_cast<std::size_t>(it->position());
+        const std::size_t from = at >= 30 ? at - 30 : 0;
+        const std::string around = english.substr(from, 60);
+        const bool quoted = std::any_of(std::begin(quoting), std::end(quoting), [&](const char* q) {
+            const std::size_t found = english.find(q, from);
+            return found != std::string::npos && found <= at && at < found + std::strlen(q);
+        });
+        EXPECT_TRUE(quoted) << "docs/" << GetParam().english << ": a decimal comma in …" << around
+                            << "…";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Documents, EnglishDocuments,
+                         ::testing::Values(Translation{"spravka.md", "en/overview.md"},
+                                           Translation{"kontur.md", "en/circuit.md"},
+                                           Translation{"katushka.md", "en/coil.md"},
+                                           Translation{"kondensator.md", "en/capacitor.md"},
+                                           Translation{"resistor.md", "en/resistor.md"},
+                                           Translation{"uprav.md", "en/controls.md"},
+                                           Translation{"instruction.txt", "en/instruction.txt"}),
+                         [](const ::testing::TestParamInfo<Translation>& param) {
+                             std::string name = param.param.english + 3;
                              return name.substr(0, name.find('.'));
                          });
+
+TEST(EnglishDocuments, NumbersAreReadAsWritten) {
+    EXPECT_EQ(numbers_in("Δt = 19,87\u00A0мс; (4\u00A0800\u00A0001) и 1,9872E-02, 1, 2"),
+              (std::vector<std::string>{"19.87", "4800001", "1.9872E-02", "1", "2"}));
+    EXPECT_EQ(numbers_in("Δt = 19.87 ms; 2.5e3"), (std::vector<std::string>{"19.87", "2.5", "3"}));
+}
 
 // The check itself: what it finds and what it leaves.
 TEST(DocumentTypography, FindsTheBlanksALineMayBreakAt) {
@@ -1041,6 +1200,9 @@ TEST(DocumentTypography, FindsTheBlanksALineMayBreakAt) {
     for (const auto& c : cases) {
         EXPECT_EQ(!breakable_numbers(c.text).empty(), c.found) << c.text;
     }
+    EXPECT_FALSE(breakable_numbers("after 2.4 ms", english_units).empty());
+    EXPECT_TRUE(breakable_numbers("after 2.4\u00A0ms", english_units).empty());
+    EXPECT_TRUE(breakable_numbers("in 4 steps", english_units).empty());
 }
 
 // The reading of the documents' numbers itself.

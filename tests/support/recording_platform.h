@@ -46,12 +46,13 @@ public:
     std::vector<int> played;
 };
 
+// Records the files each document was asked for by, in their order.
 class RecordingDocuments final : public Documents {
 public:
-    void open_document(const QString& file_name) override { opened << file_name; }
-    void edit_text(const QString& file_name) override { edited << file_name; }
-    QStringList opened;
-    QStringList edited;
+    void open_document(const QStringList& file_names) override { opened.push_back(file_names); }
+    void edit_text(const QStringList& file_names) override { edited.push_back(file_names); }
+    std::vector<QStringList> opened;
+    std::vector<QStringList> edited;
 };
 
 // Answers the dialogs with preset answers and records what was printed.

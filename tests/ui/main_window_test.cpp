@@ -366,10 +366,10 @@ TEST_F(MainWindowTest, MenusOpenTheDocuments) {
         EXPECT_FALSE(action->icon().isNull()) << name;
         action->trigger();
     }
-    EXPECT_EQ(documents.opened, (QStringList{"spravka.pdf", "kontur.pdf", "katushka.pdf",
-                                             "kondensator.pdf", "resistor.pdf", "uprav.pdf"}));
+    // In the language of the windows: tests/ui/document_menus_test.cpp has both.
+    EXPECT_EQ(documents.opened.size(), std::size(actions));
     window->findChild<QAction*>("mnuHelpInstruction")->trigger();
-    EXPECT_EQ(documents.edited, QStringList{"instruction.txt"});
+    EXPECT_EQ(documents.edited.size(), 1u);
     EXPECT_TRUE(boxes.boxes.empty());
 }
 
