@@ -7,6 +7,7 @@
 #include "io/measured_data.h"
 #include "io/system_errors.h"
 #include "io/task_file.h"
+#include "io/worksheet.h"
 #include "model/sweep_values.h"
 #include "model/translation.h"
 #include "platform/locale.h"
@@ -457,6 +458,43 @@ TEST(NumbersOfTheLanguage, PanelReadOutTitleReportAndTables) {
         }
         write_numbers_of(Language::russian);
         QLocale::setDefault(QLocale::c());
+    }
+}
+
+// A worksheet made while the windows are English: its table, values and cells in English words
+// and units, with points; in Russian as it was.
+TEST(WorksheetOfTheLanguage, TableValuesAndCells) {
+    const auto sheet = [](char separator) {
+        const auto task = parse_task("L = 2000\nC = 500\nR = 0.5\nUo = 15\nEm = 0\nnu = 0\n"
+                                     "Nmax = 3\nrows = R: 0.5; 8\nmeasure = T | T\n"
+                                     "measure = regime | regime\n");
+        const auto made = make_worksheet(std::get<Task>(task), separator);
+        return std::get<Worksheet>(made);
+    };
+    const Worksheet russian = sheet(',');
+    EXPECT_EQ(russian.header[0], "R, Ом");
+    EXPECT_EQ(russian.values[2].second, "0,5\u00A0Ом");
+    EXPECT_EQ(russian.row_labels[0], "0,5");
+    EXPECT_EQ(russian.answers[0][0], "6,333\u00A0мс");
+    EXPECT_EQ(russian.title, "Задача");
+
+    std::unique_ptr<QTranslator> english(english_translator(nullptr));
+    ASSERT_NE(english, nullptr);
+    QCoreApplication::installTranslator(english.get());
+    translate_core_texts();
+    const Worksheet w = sheet('.');
+    QCoreApplication::removeTranslator(english.get());
+    install_text_translator(nullptr);
+    EXPECT_EQ(w.header[0], "R, Ω");
+    EXPECT_EQ(w.values[0].second, "2000\u00A0µH");
+    EXPECT_EQ(w.values[2].second, "0.5\u00A0Ω");
+    EXPECT_EQ(w.row_labels[0], "0.5");
+    EXPECT_EQ(w.answers[0][0], "6.333\u00A0ms");
+    EXPECT_EQ(w.title, "Task");
+    for (const auto& row : w.answers) {
+        for (const std::string& cell : row) {
+            expect_no_cyrillic("cell", QString::fromStdString(cell));
+        }
     }
 }
 
