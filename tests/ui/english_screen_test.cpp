@@ -2,12 +2,15 @@
 // start, no text the windows show (menus, items, labels, buttons, frames, window titles,
 // tooltips) has a Cyrillic letter, except the names kept in both languages. And the Russian
 // screen keeps its texts.
+#include "chain/recompute.h"
 #include "graphs/graph_export.h"
 #include "graphs/graph_view.h"
 #include "io/measured_data.h"
 #include "io/system_errors.h"
 #include "io/task_file.h"
 #include "io/worksheet.h"
+#include "model/circuit_summary.h"
+#include "model/defaults.h"
 #include "model/sweep_values.h"
 #include "model/translation.h"
 #include "platform/locale.h"
@@ -305,6 +308,9 @@ TEST_F(EnglishScreen, DialogsAndRefusalsAreEnglish) {
 // written.
 TEST(CoreMessages, FollowTheTranslator) {
     const SimulationScalars present{};
+    SimulationState start;
+    set_defaults(start);
+    recompute(start);
     const auto task_error = [](const char* text) {
         const auto parsed = parse_task(text);
         const auto* error = std::get_if<TaskError>(&parsed);
@@ -358,6 +364,13 @@ TEST(CoreMessages, FollowTheTranslator) {
          "--sweep has no parameter “X”: a family is built over L, C, R, Uo, Em or nu"},
         {"a missing file", [] { return system_reason(ENOENT); }, "нет такого файла или папки",
          "no such file or folder"},
+        {"a family's legend", [] { return sweep_label(Field::R, 2, SweepMark::none, 4, ','); },
+         "R = 2 Ом", "R = 2 Ω"},
+        {"a family's regime cell",
+         [&] { return summary_cells(circuit_summary(start), ',').regime; }, "колебательный",
+         "underdamped"},
+        {"a family's frequency cell",
+         [&] { return summary_cells(circuit_summary(start), ',').nu0; }, "50,33 Гц", "50,33 Hz"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(c.said(), c.russian) << c.what;
