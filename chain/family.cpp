@@ -3,6 +3,8 @@
 #include "model/characteristics.h"
 #include "model/sentences.h"
 
+#include "model/translation.h"
+
 #include <algorithm>
 
 namespace ovrelan {
@@ -49,7 +51,8 @@ Family build_family(const SimulationState& present, Field parameter, const Sweep
             std::any_of(family.members.begin(), family.members.end(),
                         [&](const FamilyMember& m) { return m.state.*param == held; });
         if (repeated) {
-            family.refused.push_back({named, "это значение в семействе уже есть"});
+            family.refused.push_back(
+                {named, translated("Family", "это значение в семействе уже есть")});
             continue;
         }
         MemberSolve solve = solve_member(present, parameter, value.text);

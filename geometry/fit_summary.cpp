@@ -131,10 +131,11 @@ std::optional<AcceptedFit> accepted_fit(const FitResult& result, const Parameter
     a.values.Uo = read(a.texts[3]);
     a.values.Em = 0;
     const auto shown = [&](double v) { return readable_number(v, 4, true, decimal_separator); };
-    a.description = "L = " + shown(a.values.L * 1e6) +
-                    "\u00a0мкГн, C = " + shown(a.values.C * 1e6) +
-                    "\u00a0мкФ, R = " + shown(a.values.R) + "\u00a0Ом, Uo = " + shown(a.values.Uo) +
-                    "\u00a0В, ε = 0\u00a0В";
+    const auto unit = [](const char* name) { return "\u00a0" + translated("Units", name); };
+    a.description = "L = " + shown(a.values.L * 1e6) + unit("мкГн") +
+                    ", C = " + shown(a.values.C * 1e6) + unit("мкФ") +
+                    ", R = " + shown(a.values.R) + unit("Ом") + ", Uo = " + shown(a.values.Uo) +
+                    unit("В") + ", ε = 0" + unit("В");
     return a;
 }
 

@@ -163,7 +163,8 @@ std::string parameter_text(const char* name, Field field, double held, const cha
     if (text.rfind('-', 0) == 0) {
         text = "\u2212" + text.substr(1);
     }
-    return std::string(name) + " = " + text + (*unit != '\0' ? " " : "") + unit;
+    return std::string(name) + " = " + text +
+           (*unit != '\0' ? " " + translated("Units", unit) : std::string());
 }
 
 struct ShownParameter {
@@ -174,15 +175,18 @@ struct ShownParameter {
 };
 
 constexpr ShownParameter shown_parameters[] = {
-    {"L", Field::L, &Parameters::L, "мкГн"},      {"C", Field::C, &Parameters::C, "мкФ"},
-    {"R", Field::R, &Parameters::R, "Ом"},        {"Uo", Field::Uo, &Parameters::Uo, "В"},
-    {"ε", Field::Em, &Parameters::Em, "В"},       {"ν", Field::nu, &Parameters::nu, "Гц"},
+    {"L", Field::L, &Parameters::L, OVRELAN_TRANSLATE_NOOP("Units", "мкГн")},
+    {"C", Field::C, &Parameters::C, OVRELAN_TRANSLATE_NOOP("Units", "мкФ")},
+    {"R", Field::R, &Parameters::R, OVRELAN_TRANSLATE_NOOP("Units", "Ом")},
+    {"Uo", Field::Uo, &Parameters::Uo, OVRELAN_TRANSLATE_NOOP("Units", "В")},
+    {"ε", Field::Em, &Parameters::Em, OVRELAN_TRANSLATE_NOOP("Units", "В")},
+    {"ν", Field::nu, &Parameters::nu, OVRELAN_TRANSLATE_NOOP("Units", "Гц")},
     {"Nmax", Field::Nmax, &Parameters::Nmax, ""},
 };
 
 } // namespace
 
-std::string circuit_summary(const Parameters& p) {
+std::string circuit_summary(const Parameters& p, char decimal_separator) {
     std::string out;
     for (const ShownParameter& shown : shown_parameters) {
         const bool has = shown.field == Field::L    ? p.L != 0
@@ -192,8 +196,9 @@ std::string circuit_summary(const Parameters& p) {
                          : shown.field == Field::nu ? p.Em != 0
                                                     : shown.field == Field::Em;
         if (has) {
-            out += (out.empty() ? "" : ", ") +
-                   parameter_text(shown.name, shown.field, p.*shown.value, shown.unit, ',');
+            out +=
+                (out.empty() ? "" : ", ") + parameter_text(shown.name, shown.field, p.*shown.value,
+                                                           shown.unit, decimal_separator);
         }
     }
     return out;

@@ -132,9 +132,9 @@ const char* graph_kind_name(GraphKind kind);
 std::string graph_title(GraphKind kind, const Parameters& p);
 
 // The circuit's parameters as a picture's title gives them: "L = 2000 мкГн, C = 5000 мкФ,
-// R = 0,02 Ом, Uo = 15 В, ε = 5 В, ν = 47 Гц" (no L, C or R the circuit does not have). The title
-// is Russian text: its numbers have a decimal comma whatever the locale's separator.
-std::string circuit_summary(const Parameters& p);
+// R = 0,02 Ом, Uo = 15 В, ε = 5 В, ν = 47 Гц" (no L, C or R the circuit does not have), with the
+// decimal separator given: a comma in Russian text, a point in English.
+std::string circuit_summary(const Parameters& p, char decimal_separator = ',');
 
 // A remembered solution named by what differs from the present circuit: "R = 2 Ом" or
 // "L = 1000 мкГн, ν = 50 Гц"; "те же значения" when nothing does.

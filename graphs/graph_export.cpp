@@ -157,8 +157,9 @@ bool write_file(const QString& path, const QByteArray& data, QString* error) {
 }
 
 QString picture_title(const GraphView& view, const SimulationState& state) {
-    return QString::fromStdString(graph_title(view.kind(), state) + ". " + circuit_summary(state) +
-                                  ". " + circuit_caption(state));
+    return QString::fromStdString(graph_title(view.kind(), state) + ". " +
+                                  circuit_summary(state, document_decimal_separator()) + ". " +
+                                  circuit_caption(state));
 }
 
 std::optional<PictureFormat> picture_format(const QString& path) {

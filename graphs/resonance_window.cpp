@@ -21,7 +21,8 @@ ResonanceWindow::ResonanceWindow(Simulation& simulation, Platform& platform)
     set_title([this] {
         const SimulationState& s = simulation_.state();
         return QCoreApplication::translate("Graphs", "Резонансная кривая.") +
-               QString::fromStdString(" " + circuit_summary(s) + ". " + circuit_caption(s));
+               QString::fromStdString(" " + circuit_summary(s, document_decimal_separator()) +
+                                      ". " + circuit_caption(s));
     });
     set_summary([this] {
         return joined_lines(resonance_notes(simulation_.state(), curve_, decimal_separator()));

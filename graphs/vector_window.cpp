@@ -26,7 +26,8 @@ VectorWindow::VectorWindow(Simulation& simulation, Platform& platform)
     set_title([this] {
         const SimulationState& s = simulation_.state();
         return QCoreApplication::translate("Graphs", "Векторная диаграмма.") +
-               QString::fromStdString(" " + circuit_summary(s) + ". " + circuit_caption(s));
+               QString::fromStdString(" " + circuit_summary(s, document_decimal_separator()) +
+                                      ". " + circuit_caption(s));
     });
     set_summary([this] {
         const SimulationState& s = simulation_.state();

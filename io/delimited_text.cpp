@@ -1,5 +1,8 @@
 #include "io/delimited_text.h"
 
+#include "model/text_arguments.h"
+#include "model/translation.h"
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -69,19 +72,21 @@ std::string dialect_caption(Dialect d) {
     std::string delimiter;
     switch (d.delimiter) {
     case ',':
-        delimiter = "запятая";
+        delimiter = translated("DelimitedText", "запятая");
         break;
     case ';':
-        delimiter = "точка с запятой";
+        delimiter = translated("DelimitedText", "точка с запятой");
         break;
     case '\t':
-        delimiter = "табуляция";
+        delimiter = translated("DelimitedText", "табуляция");
         break;
     default:
-        delimiter = "пробелы";
+        delimiter = translated("DelimitedText", "пробелы");
         break;
     }
-    return delimiter + (d.decimal == ',' ? ", десятичная запятая" : ", десятичная точка");
+    return with_arguments(d.decimal == ',' ? translated("DelimitedText", "%1, десятичная запятая")
+                                           : translated("DelimitedText", "%1, десятичная точка"),
+                          delimiter);
 }
 
 std::vector<std::string_view> split_lines(std::string_view text) {

@@ -1,6 +1,8 @@
 #include "io/file_reader.h"
 
 #include "io/system_errors.h"
+#include "model/text_arguments.h"
+#include "model/translation.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -13,7 +15,9 @@ std::variant<std::string, FileReadError> read_regular_file(const std::string& pa
                                                            std::size_t limit) {
     namespace fs = std::filesystem;
     const auto unreadable = [](int error) {
-        return FileReadError{false, "не удалось прочитать файл: " + system_reason(error)};
+        return FileReadError{
+            false, with_arguments(translated("FileReader", "не удалось прочитать файл: %1"),
+                                  system_reason(error))};
     };
     std::error_code ec;
     const fs::file_status status = fs::status(path, ec);
@@ -21,10 +25,11 @@ std::variant<std::string, FileReadError> read_regular_file(const std::string& pa
         return unreadable(ec.value());
     }
     if (fs::is_directory(status)) {
-        return FileReadError{false, "это папка, а не файл"};
+        return FileReadError{false, translated("FileReader", "это папка, а не файл")};
     }
     if (!fs::is_regular_file(status)) {
-        return FileReadError{false, "это не обычный файл, а устройство, канал или сокет"};
+        return FileReadError{
+            false, translated("FileReader", "это не обычный файл, а устройство, канал или сокет")};
     }
     const std::uintmax_t size = fs::file_size(path, ec);
     if (!ec && size > limit) {

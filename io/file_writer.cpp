@@ -2,6 +2,9 @@
 
 #include "io/system_errors.h"
 
+#include "model/text_arguments.h"
+#include "model/translation.h"
+
 #include <cerrno>
 #include <climits>
 #include <csignal>
@@ -269,13 +272,16 @@ std::string refusal(const Target& t) {
         return system_reason(EISDIR);
     }
     if (S_ISBLK(mode)) {
-        return "это дисковое устройство: запись в него уничтожила бы данные на диске";
+        return translated("FileWriter",
+                          "это дисковое устройство: запись в него уничтожила бы данные на диске");
     }
     if (S_ISSOCK(mode)) {
-        return "это сокет, а не файл";
+        return translated("FileWriter", "это сокет, а не файл");
     }
     if (S_ISREG(mode) && ((mode & 0222) == 0 || ::access(t.path.c_str(), W_OK) != 0)) {
-        return "файл только для чтения: снимите этот запрет или сохраните под другим именем";
+        return translated(
+            "FileWriter",
+            "файл только для чтения: снимите этот запрет или сохраните под другим именем");
     }
     return {};
 }
@@ -309,7 +315,7 @@ bool write_file_whole(const std::string& path, const std::function<bool(const Fi
         direct ? write_directly(target, fill, &error) : replace_whole(target, fill, &error);
     if (!ok) {
         if (direct && error == ENXIO) {
-            return fail("это канал, из которого никто не читает");
+            return fail(translated("FileWriter", "это канал, из которого никто не читает"));
         }
         return fail(system_reason(error != 0 ? error : EIO));
     }

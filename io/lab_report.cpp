@@ -3,6 +3,8 @@
 #include "model/characteristics_panel.h"
 #include "model/circuit_summary.h"
 #include "model/parameter_fields.h"
+#include "model/text_arguments.h"
+#include "model/translation.h"
 
 #include <array>
 
@@ -24,39 +26,48 @@ constexpr std::array<const char*, panel_label_count> symbols{
 
 // What a parameter is, for the report's reader.
 constexpr std::array<const char*, 7> parameter_meanings{
-    "индуктивность катушки",
-    "ёмкость конденсатора",
-    "сопротивление резистора",
-    "начальное напряжение на конденсаторе",
-    "амплитуда ЭДС источника",
-    "частота ЭДС источника",
-    "длительность расчёта (в характерных временах)"};
+    OVRELAN_TRANSLATE_NOOP("LabReport", "индуктивность катушки"),
+    OVRELAN_TRANSLATE_NOOP("LabReport", "ёмкость конденсатора"),
+    OVRELAN_TRANSLATE_NOOP("LabReport", "сопротивление резистора"),
+    OVRELAN_TRANSLATE_NOOP("LabReport", "начальное напряжение на конденсаторе"),
+    OVRELAN_TRANSLATE_NOOP("LabReport", "амплитуда ЭДС источника"),
+    OVRELAN_TRANSLATE_NOOP("LabReport", "частота ЭДС источника"),
+    OVRELAN_TRANSLATE_NOOP("LabReport", "длительность расчёта (в характерных временах)")};
 
 constexpr std::array<const char*, 7> parameter_names{"L", "C", "R", "Uo", "ε", "ν", "Nmax"};
-constexpr std::array<const char*, 7> units{"мкГн", "мкФ", "Ом", "В", "В", "Гц", ""};
+constexpr std::array<const char*, 7> units{OVRELAN_TRANSLATE_NOOP("Units", "мкГн"),
+                                           OVRELAN_TRANSLATE_NOOP("Units", "мкФ"),
+                                           OVRELAN_TRANSLATE_NOOP("Units", "Ом"),
+                                           OVRELAN_TRANSLATE_NOOP("Units", "В"),
+                                           OVRELAN_TRANSLATE_NOOP("Units", "В"),
+                                           OVRELAN_TRANSLATE_NOOP("Units", "Гц"),
+                                           ""};
 
 } // namespace
 
-LabReport lab_report(const SimulationState& s, std::vector<ReportPicture> pictures) {
+LabReport lab_report(const SimulationState& s, std::vector<ReportPicture> pictures,
+                     char decimal_separator) {
     LabReport report;
-    const PanelView panel = characteristics_panel(s, ',');
+    const PanelView panel = characteristics_panel(s, decimal_separator);
     report.circuit = panel.circuit_caption;
-    report.title = "Отчёт: " + panel.circuit_caption;
-    ReportSection parameters{"Параметры цепи", {}};
+    report.title = with_arguments(translated("LabReport", "Отчёт: %1"), panel.circuit_caption);
+    ReportSection parameters{translated("LabReport", "Параметры цепи"), {}};
     for (const FieldEntry& entry : field_table()) {
         const auto k = static_cast<std::size_t>(entry.field);
         std::string shown = field_value_text(entry.field, s.*entry.param);
         for (char& c : shown) {
-            c = c == '.' ? ',' : c;
+            c = c == '.' ? decimal_separator : c;
         }
-        parameters.rows.push_back({parameter_names[k],
-                                   *units[k] == '\0' ? shown : shown + "\u00A0" + units[k],
-                                   parameter_meanings[k]});
+        parameters.rows.push_back(
+            {parameter_names[k],
+             *units[k] == '\0' ? shown : shown + "\u00A0" + translated("Units", units[k]),
+             translated("LabReport", parameter_meanings[k])});
     }
     report.sections.push_back(std::move(parameters));
-    ReportSection circuit{"Цепь и режим", {{"", panel.circuit_caption, ""}}};
+    ReportSection circuit{translated("LabReport", "Цепь и режим"),
+                          {{"", panel.circuit_caption, ""}}};
     report.sections.push_back(std::move(circuit));
-    ReportSection values{"Характеристики (как на панели)", {}};
+    ReportSection values{translated("LabReport", "Характеристики (как на панели)"), {}};
     for (std::size_t k = 0; k < panel_label_count; ++k) {
         const ValueLabel& label = panel.labels[k];
         if (!label.visible || !label.caption) {
@@ -96,7 +107,7 @@ std::string report_text(const LabReport& report) {
     for (const ReportPicture& p : report.pictures) {
         text += "\n" + p.title + (p.file.empty() ? "" : " (" + p.file + ")") + "\n";
         if (!p.markers.empty()) {
-            text += "Метки: " + p.markers + "\n";
+            text += with_arguments(translated("LabReport", "Метки: %1"), p.markers) + "\n";
         }
         for (const std::string& c : p.other_curves) {
             text += c + "\n";

@@ -37,8 +37,10 @@ struct LabReport {
     std::vector<ReportPicture> pictures;
 };
 
-// The report of a computed circuit and its open pictures.
-LabReport lab_report(const SimulationState& s, std::vector<ReportPicture> pictures);
+// The report of a computed circuit and its open pictures, its numbers with the decimal separator
+// given (a comma in Russian).
+LabReport lab_report(const SimulationState& s, std::vector<ReportPicture> pictures,
+                     char decimal_separator = ',');
 
 // The sections as text, one «name = value — meaning» line each, for the folder's parameters file.
 std::string report_text(const LabReport& report);

@@ -1,13 +1,17 @@
 #include "io/measured_choices.h"
 
+#include "model/text_arguments.h"
+#include "model/translation.h"
+
 #include <algorithm>
 #include <cmath>
 
 namespace ovrelan {
 
 std::string column_caption(const MeasuredColumn& column) {
-    std::string text = "Столбец " + std::to_string(column.cell + 1);
-    const std::string own = "Столбец " + std::to_string(column.cell + 1);
+    std::string text =
+        with_arguments(translated("MeasuredData", "Столбец %1"), std::to_string(column.cell + 1));
+    const std::string own = text;
     if (!column.name.empty() && column.name != own) {
         text += ": " + column.name;
     }
@@ -21,11 +25,15 @@ std::vector<TimeOption> time_options(const MeasuredPreview& preview) {
     std::vector<TimeOption> options;
     for (const MeasuredColumn& c : preview.columns) {
         const bool index = c.kind == UnitKind::index;
-        options.push_back({column_caption(c) + (index ? " — номера отсчётов" : ""),
-                           index ? TimeSource::index_column : TimeSource::column, c.cell});
+        options.push_back(
+            {index ? with_arguments(translated("MeasuredChoices", "%1 — номера отсчётов"),
+                                    column_caption(c))
+                   : column_caption(c),
+             index ? TimeSource::index_column : TimeSource::column, c.cell});
     }
     if (preview.sample_interval || preview.guess.increment > 0) {
-        options.push_back({"нет: начало и шаг по времени", TimeSource::start_increment, 0});
+        options.push_back({translated("MeasuredChoices", "нет: начало и шаг по времени"),
+                           TimeSource::start_increment, 0});
     }
     return options;
 }

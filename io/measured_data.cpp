@@ -1,6 +1,8 @@
 #include "io/measured_data.h"
 
 #include "io/file_reader.h"
+#include "model/text_arguments.h"
+#include "model/translation.h"
 
 #include <algorithm>
 #include <array>
@@ -59,7 +61,8 @@ std::string quoted(std::string_view cell) {
 }
 
 std::string at(std::size_t line, std::size_t column) {
-    return "строка " + std::to_string(line) + ", столбец " + std::to_string(column) + ": ";
+    return with_arguments(translated("MeasuredData", "строка %1, столбец %2: "),
+                          std::to_string(line), std::to_string(column));
 }
 
 MeasuredError cell_error(std::size_t line, std::size_t cell, const std::string& what) {
@@ -396,7 +399,7 @@ bool strictly_increasing(const std::vector<double>& v) {
 }
 
 std::string column_caption(std::size_t cell) {
-    return "Столбец " + std::to_string(cell + 1);
+    return with_arguments(translated("MeasuredData", "Столбец %1"), std::to_string(cell + 1));
 }
 
 } // namespace
@@ -405,14 +408,16 @@ std::variant<MeasuredText, MeasuredError> decode_measured(std::string_view bytes
                                                           std::string file_name) {
     const auto decoded = decode_text_file(bytes);
     if (!decoded) {
-        return MeasuredError{"это не текстовый файл: его нельзя прочитать ни как UTF-8, ни как "
-                             "Windows-1251, ни как UTF-16 с меткой порядка байтов"};
+        return MeasuredError{translated(
+            "MeasuredData", "это не текстовый файл: его нельзя прочитать ни как UTF-8, ни как "
+                            "Windows-1251, ни как UTF-16 с меткой порядка байтов")};
     }
     if (decoded->text.find('\0') != std::string::npos) {
-        return MeasuredError{"это не текстовый файл: в нём есть нулевые байты"};
+        return MeasuredError{
+            translated("MeasuredData", "это не текстовый файл: в нём есть нулевые байты")};
     }
     if (decoded->text.find_first_not_of(" \t\r\n") == std::string::npos) {
-        return MeasuredError{"файл пуст"};
+        return MeasuredError{translated("MeasuredData", "файл пуст")};
     }
     return MeasuredText{std::move(file_name), decoded->text, decoded->encoding};
 }
@@ -421,8 +426,10 @@ std::variant<MeasuredText, MeasuredError> open_measured_file(const std::string& 
     auto bytes = read_regular_file(path, measured_file_limit);
     if (const auto* error = std::get_if<FileReadError>(&bytes)) {
         if (error->too_large) {
-            return MeasuredError{"файл слишком велик: измерения занимают не больше " +
-                                 std::to_string(measured_file_limit / (1024 * 1024)) + " МиБ"};
+            return MeasuredError{with_arguments(
+                translated("MeasuredData",
+                           "файл слишком велик: измерения занимают не больше %1 МиБ"),
+                std::to_string(measured_file_limit / (1024 * 1024)))};
         }
         return MeasuredError{error->text};
     }
@@ -476,7 +483,7 @@ private:
             }
         }
         if (content_.empty()) {
-            return MeasuredError{"в файле нет строк с числами"};
+            return MeasuredError{translated("MeasuredData", "в файле нет строк с числами")};
         }
         return std::nullopt;
     }
@@ -498,8 +505,9 @@ private:
             dialect_ = sniff_dialect(sample);
         }
         if (!dialect_) {
-            return MeasuredError{"в файле нет строк, которые читались бы как числа, разделённые "
-                                 "запятой, точкой с запятой, табуляцией или пробелами"};
+            return MeasuredError{translated(
+                "MeasuredData", "в файле нет строк, которые читались бы как числа, разделённые "
+                                "запятой, точкой с запятой, табуляцией или пробелами")};
         }
         decimal_ = dialect_->decimal;
         delimiter_ = dialect_->delimiter;
@@ -531,8 +539,9 @@ private:
             }
         }
         if (data_columns_.empty()) {
-            return MeasuredError{"в конце файла нет столбцов с числами (" +
-                                 dialect_caption(*dialect_) + ")"};
+            return MeasuredError{with_arguments(
+                translated("MeasuredData", "в конце файла нет столбцов с числами (%1)"),
+                dialect_caption(*dialect_))};
         }
         return std::nullopt;
     }
@@ -556,8 +565,9 @@ private:
                 return std::nullopt;
             }
         }
-        return MeasuredError{"в файле нет строки с числами во всех столбцах данных, за которой "
-                             "шли бы ещё две строки с числами"};
+        return MeasuredError{translated(
+            "MeasuredData", "в файле нет строки с числами во всех столбцах данных, за которой "
+                            "шли бы ещё две строки с числами")};
     }
 
     // The file, its dialect and its first lines as read.
@@ -749,7 +759,8 @@ private:
             guess.time_scale = time_->kind == UnitKind::time ? time_->scale : time_unit;
             if (time_->kind != UnitKind::time &&
                 !(r.time_unit && r.time_unit->kind == UnitKind::time)) {
-                preview_.notes.push_back("единица времени не указана: считаются секунды");
+                preview_.notes.push_back(
+                    translated("MeasuredData", "единица времени не указана: считаются секунды"));
             }
         } else {
             guess.time_source =
@@ -758,7 +769,8 @@ private:
             guess.start = start;
             guess.increment = r.increment.value_or(0);
             if (!r.increment) {
-                preview_.notes.push_back("шаг по времени в файле не указан: задайте его");
+                preview_.notes.push_back(
+                    translated("MeasuredData", "шаг по времени в файле не указан: задайте его"));
             }
         }
         // The trigger: a time, or a sample number counted from the first row of data.
@@ -803,8 +815,9 @@ private:
         }
         value = value != nullptr ? value : unitless;
         if (value == nullptr) {
-            return MeasuredError{"в файле нет столбца значений: все столбцы с числами — время "
-                                 "или номера отсчётов"};
+            return MeasuredError{translated(
+                "MeasuredData", "в файле нет столбца значений: все столбцы с числами — время "
+                                "или номера отсчётов")};
         }
         guess.value_column = value->cell;
         guess.value_name = value->name;
@@ -818,8 +831,12 @@ private:
                     guess.quantity = Quantity::I;
                 }
             } else {
-                preview_.notes.push_back(std::string("единица значений не указана: считаются ") +
-                                         (is_current(guess.quantity) ? "амперы" : "вольты"));
+                preview_.notes.push_back(
+                    is_current(guess.quantity)
+                        ? translated("MeasuredData",
+                                     "единица значений не указана: считаются амперы")
+                        : translated("MeasuredData",
+                                     "единица значений не указана: считаются вольты"));
             }
         }
         return std::nullopt;
@@ -861,18 +878,21 @@ std::variant<MeasuredSeries, MeasuredError> read_measured(const MeasuredText& te
                                                           const MeasuredChoices& choices) {
     const bool time_cell = choices.time_source != TimeSource::start_increment;
     if (time_cell && choices.time_column == choices.value_column) {
-        return MeasuredError{"время и значения взяты из одного столбца"};
+        return MeasuredError{
+            translated("MeasuredData", "время и значения взяты из одного столбца")};
     }
     if (!time_cell || choices.time_source == TimeSource::index_column) {
         if (!(choices.increment > 0) || !std::isfinite(choices.increment)) {
-            return MeasuredError{"не задан шаг по времени: он должен быть больше нуля"};
+            return MeasuredError{
+                translated("MeasuredData", "не задан шаг по времени: он должен быть больше нуля")};
         }
     }
     if (!(choices.time_scale > 0) || !(choices.value_scale > 0) ||
         !std::isfinite(choices.time_scale) || !std::isfinite(choices.value_scale) ||
         !std::isfinite(choices.start) || !std::isfinite(choices.time_origin)) {
-        return MeasuredError{"единицы и сдвиг времени должны быть конечными числами, а единицы — "
-                             "больше нуля"};
+        return MeasuredError{translated(
+            "MeasuredData", "единицы и сдвиг времени должны быть конечными числами, а единицы — "
+                            "больше нуля")};
     }
     MeasuredSeries series;
     series.file_name = text.file_name;
@@ -892,19 +912,23 @@ std::variant<MeasuredSeries, MeasuredError> read_measured(const MeasuredText& te
             continue;
         }
         if (series.time.size() == max_measured_rows) {
-            return MeasuredError{"строка " + std::to_string(n) + ": в файле больше " +
-                                     grouped(max_measured_rows) + " строк данных",
-                                 n, 0};
+            return MeasuredError{
+                with_arguments(
+                    translated("MeasuredData", "строка %1: в файле больше %2 строк данных"),
+                    std::to_string(n), grouped(max_measured_rows)),
+                n, 0};
         }
         split_cells(line, delimiter, cells);
         const auto number_at = [&](std::size_t c) -> std::variant<double, MeasuredError> {
             if (c >= cells.size() || cells[c].empty()) {
-                return cell_error(n, c, "нет значения");
+                return cell_error(n, c, translated("MeasuredData", "нет значения"));
             }
             if (const auto v = cell_number(cells[c], decimal)) {
                 return *v;
             }
-            return cell_error(n, c, quoted(cells[c]) + " — не число");
+            return cell_error(
+                n, c,
+                with_arguments(translated("MeasuredData", "%1 — не число"), quoted(cells[c])));
         };
         double t = 0;
         if (time_cell) {
@@ -926,16 +950,18 @@ std::variant<MeasuredSeries, MeasuredError> read_measured(const MeasuredText& te
         const double v = std::get<double>(read) * choices.value_scale;
         if (!std::isfinite(t)) {
             return cell_error(n, time_cell ? choices.time_column : 0,
-                              "время вне пределов чисел double");
+                              translated("MeasuredData", "время вне пределов чисел double"));
         }
         if (!std::isfinite(v)) {
-            return cell_error(n, choices.value_column, "значение вне пределов чисел double");
+            return cell_error(n, choices.value_column,
+                              translated("MeasuredData", "значение вне пределов чисел double"));
         }
         if (t < previous_time) {
             return cell_error(n, choices.time_column,
-                              "время " + quoted(cells[choices.time_column]) +
-                                  " меньше, чем в строке выше (" + quoted(previous_time_cell) +
-                                  ")");
+                              with_arguments(translated("MeasuredData",
+                                                        "время %1 меньше, чем в строке выше (%2)"),
+                                             quoted(cells[choices.time_column]),
+                                             quoted(previous_time_cell)));
         }
         previous_time = t;
         if (time_cell) {
@@ -945,7 +971,7 @@ std::variant<MeasuredSeries, MeasuredError> read_measured(const MeasuredText& te
         series.values.push_back(v);
     }
     if (series.time.empty()) {
-        return MeasuredError{"в файле нет строк с данными"};
+        return MeasuredError{translated("MeasuredData", "в файле нет строк с данными")};
     }
     return series;
 }

@@ -1,5 +1,7 @@
 #include "io/measured_units.h"
 
+#include "model/translation.h"
+
 #include <array>
 #include <string>
 
@@ -12,17 +14,17 @@ struct Spelling {
     Unit unit;
 };
 
-constexpr Unit second{"с", UnitKind::time, 1};
-constexpr Unit millisecond{"мс", UnitKind::time, 1e-3};
-constexpr Unit microsecond{"мкс", UnitKind::time, 1e-6};
-constexpr Unit nanosecond{"нс", UnitKind::time, 1e-9};
-constexpr Unit volt{"В", UnitKind::voltage, 1};
-constexpr Unit millivolt{"мВ", UnitKind::voltage, 1e-3};
-constexpr Unit microvolt{"мкВ", UnitKind::voltage, 1e-6};
-constexpr Unit kilovolt{"кВ", UnitKind::voltage, 1e3};
-constexpr Unit ampere{"А", UnitKind::current, 1};
-constexpr Unit milliampere{"мА", UnitKind::current, 1e-3};
-constexpr Unit microampere{"мкА", UnitKind::current, 1e-6};
+constexpr Unit second{OVRELAN_TRANSLATE_NOOP("Units", "с"), UnitKind::time, 1};
+constexpr Unit millisecond{OVRELAN_TRANSLATE_NOOP("Units", "мс"), UnitKind::time, 1e-3};
+constexpr Unit microsecond{OVRELAN_TRANSLATE_NOOP("Units", "мкс"), UnitKind::time, 1e-6};
+constexpr Unit nanosecond{OVRELAN_TRANSLATE_NOOP("Units", "нс"), UnitKind::time, 1e-9};
+constexpr Unit volt{OVRELAN_TRANSLATE_NOOP("Units", "В"), UnitKind::voltage, 1};
+constexpr Unit millivolt{OVRELAN_TRANSLATE_NOOP("Units", "мВ"), UnitKind::voltage, 1e-3};
+constexpr Unit microvolt{OVRELAN_TRANSLATE_NOOP("Units", "мкВ"), UnitKind::voltage, 1e-6};
+constexpr Unit kilovolt{OVRELAN_TRANSLATE_NOOP("Units", "кВ"), UnitKind::voltage, 1e3};
+constexpr Unit ampere{OVRELAN_TRANSLATE_NOOP("Units", "А"), UnitKind::current, 1};
+constexpr Unit milliampere{OVRELAN_TRANSLATE_NOOP("Units", "мА"), UnitKind::current, 1e-3};
+constexpr Unit microampere{OVRELAN_TRANSLATE_NOOP("Units", "мкА"), UnitKind::current, 1e-6};
 constexpr Unit sample_number{"№", UnitKind::index, 1};
 
 // µ (the micro sign) and μ (the Greek letter) fold to themselves; both are listed.

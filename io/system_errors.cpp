@@ -1,5 +1,8 @@
 #include "io/system_errors.h"
 
+#include "model/text_arguments.h"
+#include "model/translation.h"
+
 #include <cerrno>
 #include <string>
 
@@ -8,72 +11,74 @@ namespace ovrelan {
 std::string system_reason(int error) {
     switch (error) {
     case ENOENT:
-        return "нет такого файла или папки";
+        return translated("SystemErrors", "нет такого файла или папки");
     case EACCES:
     case EPERM:
-        return "нет прав на доступ к файлу или папке";
+        return translated("SystemErrors", "нет прав на доступ к файлу или папке");
     case EROFS:
-        return "файловая система доступна только для чтения";
+        return translated("SystemErrors", "файловая система доступна только для чтения");
     case ENOSPC:
-        return "на диске нет места";
+        return translated("SystemErrors", "на диске нет места");
     case EDQUOT:
-        return "превышена квота на диске";
+        return translated("SystemErrors", "превышена квота на диске");
     case EISDIR:
-        return "это папка, а не файл";
+        return translated("SystemErrors", "это папка, а не файл");
     case ENOTDIR:
-        return "часть пути — не папка";
+        return translated("SystemErrors", "часть пути — не папка");
     case ENAMETOOLONG:
-        return "слишком длинное имя файла";
+        return translated("SystemErrors", "слишком длинное имя файла");
     case EEXIST:
-        return "файл уже существует";
+        return translated("SystemErrors", "файл уже существует");
     case EMFILE:
     case ENFILE:
-        return "открыто слишком много файлов";
+        return translated("SystemErrors", "открыто слишком много файлов");
     case EIO:
-        return "ошибка ввода-вывода";
+        return translated("SystemErrors", "ошибка ввода-вывода");
     case EFBIG:
-        return "файл слишком велик";
+        return translated("SystemErrors", "файл слишком велик");
     case EBUSY:
     case ETXTBSY:
-        return "файл занят";
+        return translated("SystemErrors", "файл занят");
     case ELOOP:
-        return "слишком много символических ссылок подряд (ссылка на саму себя?)";
+        return translated("SystemErrors",
+                          "слишком много символических ссылок подряд (ссылка на саму себя?)");
     case ENXIO:
     case ENODEV:
-        return "нет такого устройства";
+        return translated("SystemErrors", "нет такого устройства");
     case EINVAL:
-        return "недопустимое имя или действие для этого файла";
+        return translated("SystemErrors", "недопустимое имя или действие для этого файла");
     case EXDEV:
-        return "файл и его папка на разных файловых системах";
+        return translated("SystemErrors", "файл и его папка на разных файловых системах");
     case EMLINK:
-        return "у файла слишком много ссылок";
+        return translated("SystemErrors", "у файла слишком много ссылок");
     case EAGAIN:
-        return "устройство временно недоступно";
+        return translated("SystemErrors", "устройство временно недоступно");
     case EINTR:
-        return "запись прервана";
+        return translated("SystemErrors", "запись прервана");
     case ECANCELED:
-        return "запись прервана: текст файла не удалось составить";
+        return translated("SystemErrors", "запись прервана: текст файла не удалось составить");
     case ENOMEM:
-        return "не хватает памяти";
+        return translated("SystemErrors", "не хватает памяти");
     case EPIPE:
-        return "читающая программа закрыла канал";
+        return translated("SystemErrors", "читающая программа закрыла канал");
     case ESPIPE:
-        return "файл не допускает перемещения по нему";
+        return translated("SystemErrors", "файл не допускает перемещения по нему");
     case EOVERFLOW:
-        return "файл слишком велик для этой системы";
+        return translated("SystemErrors", "файл слишком велик для этой системы");
     case ESTALE:
-        return "сетевой файл больше не доступен";
+        return translated("SystemErrors", "сетевой файл больше не доступен");
     case ETIMEDOUT:
-        return "истекло время ожидания устройства";
+        return translated("SystemErrors", "истекло время ожидания устройства");
     case EOPNOTSUPP:
-        return "файловая система не поддерживает это действие";
+        return translated("SystemErrors", "файловая система не поддерживает это действие");
     case ENOTEMPTY:
-        return "папка не пуста";
+        return translated("SystemErrors", "папка не пуста");
     case EBADF:
-        return "файл не открыт для записи";
+        return translated("SystemErrors", "файл не открыт для записи");
     default:
         // Never the system's English text: the number says enough to look it up.
-        return "системная ошибка № " + std::to_string(error);
+        return with_arguments(translated("SystemErrors", "системная ошибка № %1"),
+                              std::to_string(error));
     }
 }
 

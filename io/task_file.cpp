@@ -7,6 +7,9 @@
 #include "model/number_reading.h"
 #include "model/parameter_fields.h"
 
+#include "model/text_arguments.h"
+#include "model/translation.h"
+
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -33,15 +36,17 @@ bool is_plain_text(std::string_view s) {
 }
 
 std::string at_line(std::size_t line) {
-    return "строка " + std::to_string(line) + ": ";
+    return with_arguments(translated("TaskFile", "строка %1: "), std::to_string(line));
 }
 
 std::string kib(std::size_t bytes) {
-    return std::to_string((bytes + 1023) / 1024) + " КиБ";
+    return with_arguments(translated("TaskFile", "%1 КиБ"), std::to_string((bytes + 1023) / 1024));
 }
 
 std::string limit_text() {
-    return "файл слишком велик для задачи: задача занимает не больше " + kib(task_file_limit);
+    return with_arguments(
+        translated("TaskFile", "файл слишком велик для задачи: задача занимает не больше %1"),
+        kib(task_file_limit));
 }
 
 // What the limit counts is the task's text, not how an editor stored it: a byte-order mark and
@@ -97,7 +102,7 @@ std::variant<Task, TaskError> parse_lines(std::string_view content) {
         }
         const auto equals = line.find('=');
         if (equals == std::string_view::npos) {
-            return TaskError{at_line(line_number) + "нет знака «=»"};
+            return TaskError{at_line(line_number) + translated("TaskFile", "нет знака «=»")};
         }
         const std::string_view name = trim(line.substr(0, equals));
         const std::string_view value = trim(line.substr(equals + 1));
@@ -114,14 +119,17 @@ std::variant<Task, TaskError> parse_lines(std::string_view content) {
         }
         const auto found = std::find(task_names.begin(), task_names.end(), name);
         if (found == task_names.end()) {
-            return TaskError{at_line(line_number) + "неизвестное имя «" + std::string(name) + "»"};
+            return TaskError{at_line(line_number) +
+                             with_arguments(translated("TaskFile", "неизвестное имя «%1»"), name)};
         }
         const auto k = static_cast<std::size_t>(found - task_names.begin());
         if (given[k]) {
-            return TaskError{at_line(line_number) + "«" + std::string(name) + "» задано дважды"};
+            return TaskError{at_line(line_number) +
+                             with_arguments(translated("TaskFile", "«%1» задано дважды"), name)};
         }
         if (!reads_whole(value)) {
-            return TaskError{at_line(line_number) + "«" + std::string(value) + "» — не число"};
+            return TaskError{at_line(line_number) +
+                             with_arguments(translated("TaskFile", "«%1» — не число"), value)};
         }
         given[k] = true;
         task.texts[k] = std::string(value);
@@ -134,7 +142,7 @@ std::variant<Task, TaskError> parse_lines(std::string_view content) {
         }
     }
     if (!missing.empty()) {
-        return TaskError{"не заданы поля: " + missing};
+        return TaskError{with_arguments(translated("TaskFile", "не заданы поля: %1"), missing)};
     }
     for (std::size_t i = 0; i < comment.size(); ++i) {
         task.comment += (i == 0 ? "" : "\n") + comment[i];
@@ -144,11 +152,12 @@ std::variant<Task, TaskError> parse_lines(std::string_view content) {
 
 // A text the parser takes: the decoded file, checked for control characters.
 std::variant<Task, TaskError> parse_decoded(const DecodedText& decoded) {
-    const std::string_view note = decoded.encoding == Encoding::windows_1251
-                                      ? " (файл прочитан в кодировке Windows-1251)"
-                                      : "";
+    const std::string note =
+        decoded.encoding == Encoding::windows_1251
+            ? translated("TaskFile", " (файл прочитан в кодировке Windows-1251)")
+            : std::string();
     if (!is_plain_text(decoded.text)) {
-        return TaskError{"это не текстовый файл" + std::string(note)};
+        return TaskError{translated("TaskFile", "это не текстовый файл") + note};
     }
     auto parsed = parse_lines(decoded.text);
     if (auto* error = std::get_if<TaskError>(&parsed)) {
@@ -167,17 +176,19 @@ std::variant<Task, TaskError> parse_task(std::string_view content) {
     if (!decoded) {
         const auto mark = byte_order_mark(content);
         if (mark && mark->encoding != Encoding::utf8) {
-            return TaskError{"это не текстовый файл: он начинается меткой порядка байтов UTF-16, "
-                             "но дальше не текст в UTF-16"};
+            return TaskError{translated(
+                "TaskFile", "это не текстовый файл: он начинается меткой порядка байтов UTF-16, "
+                            "но дальше не текст в UTF-16")};
         }
-        return TaskError{"это не текстовый файл: его нельзя прочитать ни как UTF-8, ни как "
-                         "Windows-1251"};
+        return TaskError{translated(
+            "TaskFile", "это не текстовый файл: его нельзя прочитать ни как UTF-8, ни как "
+                        "Windows-1251")};
     }
     if (counted_size(content, *decoded) > task_file_limit) {
         return TaskError{limit_text()};
     }
     if (decoded->text.find_first_not_of(" \t\r\n") == std::string::npos) {
-        return TaskError{"файл пуст"};
+        return TaskError{translated("TaskFile", "файл пуст")};
     }
     return parse_decoded(*decoded);
 }
@@ -202,22 +213,25 @@ std::variant<std::string, TaskError> task_file_text(const Task& task) {
     for (std::size_t k = 0; k < task.texts.size(); ++k) {
         const std::string_view text = trim(task.texts[k]);
         if (!reads_whole(text)) {
-            return TaskError{"поле " + field_caption(static_cast<Field>(k)) + ": «" +
-                             std::string(text) + "» — не число"};
+            return TaskError{with_arguments(translated("TaskFile", "поле %1: «%2» — не число"),
+                                            field_caption(static_cast<Field>(k)), text)};
         }
     }
     if (std::any_of(task.comment.begin(), task.comment.end(), [](char ch) {
             const auto c = static_cast<unsigned char>(ch);
             return c < 0x20 && c != '\t' && c != '\n';
         })) {
-        return TaskError{"в комментарии есть управляющие символы: в задаче сохраняются только "
-                         "текст, табуляции и переводы строк"};
+        return TaskError{translated(
+            "TaskFile", "в комментарии есть управляющие символы: в задаче сохраняются только "
+                        "текст, табуляции и переводы строк")};
     }
     std::string text = write_task(task);
     if (text.size() > task_file_limit) {
-        return TaskError{"с этим комментарием файл задачи занял бы " + kib(text.size()) +
-                         ", а задача занимает не больше " + kib(task_file_limit) +
-                         "; сократите комментарий"};
+        return TaskError{
+            with_arguments(translated("TaskFile", "с этим комментарием файл задачи занял бы %1, а "
+                                                  "задача занимает не больше %2; сократите "
+                                                  "комментарий"),
+                           kib(text.size()), kib(task_file_limit))};
     }
     // What is written is what opens: read back, the fields as written and the comment exactly.
     const auto read = parse_task(text);
@@ -230,12 +244,14 @@ std::variant<std::string, TaskError> task_file_text(const Task& task) {
     }
     // Read as Windows-1251, the comment would come back in other letters.
     if (!is_utf8(task.comment)) {
-        return TaskError{"комментарий — не текст в кодировке UTF-8"};
+        return TaskError{translated("TaskFile", "комментарий — не текст в кодировке UTF-8")};
     }
     if (const auto* error = std::get_if<TaskError>(&read)) {
-        return TaskError{"файл задачи не открылся бы: " + error->text};
+        return TaskError{
+            with_arguments(translated("TaskFile", "файл задачи не открылся бы: %1"), error->text)};
     }
-    return TaskError{"файл задачи открылся бы не с теми же значениями и комментарием"};
+    return TaskError{
+        translated("TaskFile", "файл задачи открылся бы не с теми же значениями и комментарием")};
 }
 
 std::variant<Task, TaskError> read_task_file(const std::string& path) {
@@ -287,8 +303,9 @@ std::optional<TaskError> check_task_values(const SimulationState& current, const
     }
     const Field field = first.field.value_or(Field::Nmax);
     const std::size_t line = task.lines[static_cast<std::size_t>(field)];
-    return TaskError{(line > 0 ? at_line(line) : std::string()) + "поле " + field_caption(field) +
-                     ": " + first.text};
+    return TaskError{
+        (line > 0 ? at_line(line) : std::string()) +
+        with_arguments(translated("TaskFile", "поле %1: %2"), field_caption(field), first.text)};
 }
 
 Task task_to_save(const std::array<std::string, 7>& typed, const Parameters& held,

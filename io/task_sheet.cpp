@@ -2,6 +2,9 @@
 
 #include "model/number_reading.h"
 
+#include "model/text_arguments.h"
+#include "model/translation.h"
+
 #include <algorithm>
 #include <array>
 
@@ -35,11 +38,15 @@ void append_line(std::string& text, std::string_view line) {
 std::string read_rows(TaskSheet& sheet, std::string_view value) {
     const auto colon = value.find(':');
     if (colon == std::string_view::npos) {
-        return "после rows нужно имя поля, двоеточие и значения через «;»: rows = R: 1; 2; 4";
+        return translated(
+            "TaskSheet",
+            "после rows нужно имя поля, двоеточие и значения через «;»: rows = R: 1; 2; 4");
     }
     const std::string_view field = trim(value.substr(0, colon));
     if (std::find(field_names.begin(), field_names.end(), field) == field_names.end()) {
-        return "rows: нет поля «" + std::string(field) + "»: можно L, C, R, Uo, Em, nu или Nmax";
+        return with_arguments(
+            translated("TaskSheet", "rows: нет поля «%1»: можно L, C, R, Uo, Em, nu или Nmax"),
+            field);
     }
     std::vector<std::string> rows;
     std::string_view rest = value.substr(colon + 1);
@@ -47,7 +54,7 @@ std::string read_rows(TaskSheet& sheet, std::string_view value) {
         const auto semicolon = rest.find(';');
         const std::string_view text = trim(rest.substr(0, semicolon));
         if (!reads_whole(text)) {
-            return "rows: «" + std::string(text) + "» — не число";
+            return with_arguments(translated("TaskSheet", "rows: «%1» — не число"), text);
         }
         rows.emplace_back(text);
         if (semicolon == std::string_view::npos) {
@@ -91,7 +98,7 @@ std::string read_sheet_line(TaskSheet& sheet, std::string_view name, std::string
     const std::string_view text = trim(value);
     if (name == "title") {
         if (!sheet.title.empty()) {
-            return "«title» задано дважды";
+            return translated("TaskSheet", "«title» задано дважды");
         }
         sheet.title = std::string(text);
     } else if (name == "aim") {
@@ -100,16 +107,18 @@ std::string read_sheet_line(TaskSheet& sheet, std::string_view name, std::string
         sheet.steps.emplace_back(text);
     } else if (name == "rows") {
         if (!sheet.rows_field.empty()) {
-            return "«rows» задано дважды";
+            return translated("TaskSheet", "«rows» задано дважды");
         }
         return read_rows(sheet, text);
     } else if (name == "measure") {
         const auto bar = text.rfind('|');
         const std::string_view quantity = bar == text.npos ? text : trim(text.substr(bar + 1));
         if (bar == text.npos || !is_known_quantity(quantity)) {
-            return "measure: «" + std::string(quantity) +
-                   "» — не величина: после «|» можно regime, T, To, Tv, Tr, delta, Theta, Q, Rk, "
-                   "nu0, Vr, span, amp(Uc), max(I), min(Uc), end(W) или Uc@10 (мс)";
+            return with_arguments(
+                translated("TaskSheet", "measure: «%1» — не величина: после «|» можно regime, T, "
+                                        "To, Tv, Tr, delta, Theta, Q, Rk, nu0, Vr, span, "
+                                        "amp(Uc), max(I), min(Uc), end(W) или Uc@10 (мс)"),
+                quantity);
         }
         sheet.measures.push_back({std::string(trim(text.substr(0, bar))), std::string(quantity)});
     } else if (name == "question") {
@@ -118,7 +127,9 @@ std::string read_sheet_line(TaskSheet& sheet, std::string_view name, std::string
         append_line(sheet.answer, text);
     } else if (name == "graph") {
         if (!is_known_graph(text)) {
-            return "graph: «" + std::string(text) + "» — можно Uc, EL, Ur, I, W, UI, res или vec";
+            return with_arguments(
+                translated("TaskSheet", "graph: «%1» — можно Uc, EL, Ur, I, W, UI, res или vec"),
+                text);
         }
         sheet.graphs.emplace_back(text);
     }

@@ -10,6 +10,7 @@
 #include "model/number_reading.h"
 #include "model/parameter_fields.h"
 #include "model/steady_state.h"
+#include "model/translation.h"
 
 #include <algorithm>
 #include <array>
@@ -23,9 +24,9 @@ namespace {
 const std::string nbsp = "\u00A0";
 const std::string none = "—";
 
-std::string number(double v, const char* unit) {
-    const std::string text = readable_number(v, 4, true, ',');
-    return *unit == '\0' ? text : text + nbsp + unit;
+std::string number(double v, const char* unit, char separator) {
+    const std::string text = readable_number(v, 4, true, separator);
+    return *unit == '\0' ? text : text + nbsp + translated("Units", unit);
 }
 
 // The field as the sheet names it and its unit.
@@ -33,19 +34,25 @@ struct FieldShown {
     const char* name;
     const char* unit;
 };
-constexpr std::array<FieldShown, 7> fields_shown{
-    {{"L", "мкГн"}, {"C", "мкФ"}, {"R", "Ом"}, {"Uo", "В"}, {"ε", "В"}, {"ν", "Гц"}, {"Nmax", ""}}};
+constexpr std::array<FieldShown, 7> fields_shown{{{"L", OVRELAN_TRANSLATE_NOOP("Units", "мкГн")},
+                                                  {"C", OVRELAN_TRANSLATE_NOOP("Units", "мкФ")},
+                                                  {"R", OVRELAN_TRANSLATE_NOOP("Units", "Ом")},
+                                                  {"Uo", OVRELAN_TRANSLATE_NOOP("Units", "В")},
+                                                  {"ε", OVRELAN_TRANSLATE_NOOP("Units", "В")},
+                                                  {"ν", OVRELAN_TRANSLATE_NOOP("Units", "Гц")},
+                                                  {"Nmax", ""}}};
 
-// A field's text as typed, with a decimal comma as the sheet's other numbers.
-std::string typed(std::string_view text) {
+// A field's text as typed, with the decimal separator of the sheet's other numbers.
+std::string typed(std::string_view text, char separator) {
     std::string out(text);
-    std::replace(out.begin(), out.end(), '.', ',');
+    std::replace(out.begin(), out.end(), separator == '.' ? ',' : '.', separator);
     return out;
 }
 
-std::string field_value(std::size_t k, std::string_view text) {
+std::string field_value(std::size_t k, std::string_view text, char separator) {
     const FieldShown& f = fields_shown[k];
-    return *f.unit == '\0' ? typed(text) : typed(text) + nbsp + f.unit;
+    return *f.unit == '\0' ? typed(text, separator)
+                           : typed(text, separator) + nbsp + translated("Units", f.unit);
 }
 
 // A curve of the results table (t_s first): Uc, EL, Ur, I or W; none when the circuit has none.
@@ -60,7 +67,9 @@ std::optional<CsvColumn> curve(const SimulationState& s, std::string_view name) 
 }
 
 const char* unit_of(std::string_view curve_name) {
-    return curve_name == "I" ? "А" : curve_name == "W" ? "Дж" : "В";
+    return curve_name == "I"   ? OVRELAN_TRANSLATE_NOOP("Units", "А")
+           : curve_name == "W" ? OVRELAN_TRANSLATE_NOOP("Units", "Дж")
+                               : OVRELAN_TRANSLATE_NOOP("Units", "В");
 }
 
 // "max(Uc)" → ("max", "Uc").
@@ -82,9 +91,12 @@ bool oscillates(const SimulationScalars& s) {
 
 } // namespace
 
-std::string quantity_text(const SimulationState& s, std::string_view q) {
+std::string quantity_text(const SimulationState& s, std::string_view q, char separator) {
     const CircuitSummary summary = circuit_summary(s);
-    const SummaryCells cells = summary_cells(summary, ',');
+    const SummaryCells cells = summary_cells(summary, separator);
+    const auto number = [separator](double v, const char* unit) {
+        return ovrelan::number(v, unit, separator);
+    };
     const auto joined = [](std::string text) { // the cells' blank before a unit kept whole
         const auto blank = text.rfind(' ');
         return blank == std::string::npos ? text : text.replace(blank, 1, nbsp);
@@ -94,19 +106,21 @@ std::string quantity_text(const SimulationState& s, std::string_view q) {
         return circuit_caption(s);
     }
     if (q == "T") {
-        return oscillates(s) ? number(s.T * 1e3, "мс") : none;
+        return oscillates(s) ? number(s.T * 1e3, OVRELAN_TRANSLATE_NOOP("Units", "мс")) : none;
     }
     if (q == "To") {
-        return rlc ? number(s.To * 1e3, "мс") : s.Tx > 0 ? number(s.Tx * 1e3, "мс") : none;
+        return rlc        ? number(s.To * 1e3, OVRELAN_TRANSLATE_NOOP("Units", "мс"))
+               : s.Tx > 0 ? number(s.Tx * 1e3, OVRELAN_TRANSLATE_NOOP("Units", "мс"))
+                          : none;
     }
     if (q == "Tr") {
         const Configuration c = configuration(s);
         return (c == Configuration::rc || c == Configuration::rl) && s.R != 0
-                   ? number(s.Tr * 1e3, "мс")
+                   ? number(s.Tr * 1e3, OVRELAN_TRANSLATE_NOOP("Units", "мс"))
                    : none;
     }
     if (q == "Tv") {
-        return s.nu != 0 ? number(s.Tv * 1e3, "мс") : none;
+        return s.nu != 0 ? number(s.Tv * 1e3, OVRELAN_TRANSLATE_NOOP("Units", "мс")) : none;
     }
     if (q == "delta") {
         return joined(cells.delta);
@@ -118,17 +132,19 @@ std::string quantity_text(const SimulationState& s, std::string_view q) {
         return cells.Q;
     }
     if (q == "Rk") {
-        return rlc ? number(s.Rk, "Ом") : none;
+        return rlc ? number(s.Rk, OVRELAN_TRANSLATE_NOOP("Units", "Ом")) : none;
     }
     if (q == "nu0") {
         return joined(cells.nu0);
     }
     if (q == "Vr") {
-        return summary.nu_C ? number(*summary.nu_C, "Гц") : none;
+        return summary.nu_C ? number(*summary.nu_C, OVRELAN_TRANSLATE_NOOP("Units", "Гц")) : none;
     }
     const auto time = curve(s, "t");
     if (q == "span") {
-        return s.t_grid.empty() ? none : number(time->value(s.t_grid.size() - 1) * 1e3, "мс");
+        return s.t_grid.empty() ? none
+                                : number(time->value(s.t_grid.size() - 1) * 1e3,
+                                         OVRELAN_TRANSLATE_NOOP("Units", "мс"));
     }
     if (const auto f = call(q)) {
         const auto [what, name] = *f;
@@ -188,7 +204,7 @@ std::variant<SimulationState, TaskError> task_state(const Task& task) {
     return s;
 }
 
-std::variant<Worksheet, TaskError> make_worksheet(const Task& task) {
+std::variant<Worksheet, TaskError> make_worksheet(const Task& task, char separator) {
     auto opened = task_state(task);
     if (auto* error = std::get_if<TaskError>(&opened)) {
         return *error;
@@ -197,10 +213,12 @@ std::variant<Worksheet, TaskError> make_worksheet(const Task& task) {
     const TaskSheet& sheet = task.sheet;
     Worksheet w;
     const std::string first_line = task.comment.substr(0, task.comment.find('\n'));
-    w.title = !sheet.title.empty() ? sheet.title : !first_line.empty() ? first_line : "Задача";
+    w.title = !sheet.title.empty()  ? sheet.title
+              : !first_line.empty() ? first_line
+                                    : translated("Worksheet", "Задача");
     w.circuit = circuit_caption(state);
     for (std::size_t k = 0; k < fields_shown.size(); ++k) {
-        w.values.emplace_back(fields_shown[k].name, field_value(k, task.texts[k]));
+        w.values.emplace_back(fields_shown[k].name, field_value(k, task.texts[k], separator));
     }
     w.aim = !sheet.aim.empty() ? sheet.aim : task.comment;
     w.steps = sheet.steps;
@@ -212,7 +230,8 @@ std::variant<Worksheet, TaskError> make_worksheet(const Task& task) {
         const auto at = std::find(task_names.begin(), task_names.end(), sheet.rows_field);
         row_field = static_cast<std::size_t>(at - task_names.begin());
         const FieldShown& f = fields_shown[*row_field];
-        w.header.push_back(*f.unit == '\0' ? f.name : std::string(f.name) + ", " + f.unit);
+        w.header.push_back(
+            *f.unit == '\0' ? f.name : std::string(f.name) + ", " + translated("Units", f.unit));
     }
     for (const TaskMeasure& m : sheet.measures) {
         w.header.push_back(m.label);
@@ -227,15 +246,16 @@ std::variant<Worksheet, TaskError> make_worksheet(const Task& task) {
             if (!r.notices.empty()) {
                 refused = true;
                 w.refused.push_back(std::string(fields_shown[*row_field].name) + " = " +
-                                    field_value(*row_field, row) + ": " + r.notices.front().text);
+                                    field_value(*row_field, row, separator) + ": " +
+                                    r.notices.front().text);
             }
-            w.row_labels.push_back(typed(row));
+            w.row_labels.push_back(typed(row, separator));
         } else {
             w.row_labels.emplace_back();
         }
         std::vector<std::string> cells;
         for (const TaskMeasure& m : sheet.measures) {
-            cells.push_back(refused ? none : quantity_text(s, m.quantity));
+            cells.push_back(refused ? none : quantity_text(s, m.quantity, separator));
         }
         w.answers.push_back(std::move(cells));
     }

@@ -30,13 +30,16 @@ struct Worksheet {
 };
 
 // The texts of one computed quantity (io/task_sheet.h) for a circuit after its whole run, with
-// decimal commas and its unit joined by a no-break space; «—» where the circuit has none.
-std::string quantity_text(const SimulationState& s, std::string_view quantity);
+// the decimal separator (a comma in Russian) and its unit joined by a no-break space; «—» where
+// the circuit has none.
+std::string quantity_text(const SimulationState& s, std::string_view quantity,
+                          char decimal_separator = ',');
 
 // The worksheet of a task: its circuit entered on the start-up state as the window opens a task
 // (a value the model would refuse or correct is the error check_task_values gives), each row's
-// value then entered on it as if typed.
-std::variant<Worksheet, TaskError> make_worksheet(const Task& task);
+// value then entered on it as if typed. Its numbers are written with the decimal separator given,
+// the fields' texts too.
+std::variant<Worksheet, TaskError> make_worksheet(const Task& task, char decimal_separator = ',');
 
 // The circuit a task opens to, computed; or why it does not open.
 std::variant<SimulationState, TaskError> task_state(const Task& task);

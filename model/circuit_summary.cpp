@@ -3,6 +3,8 @@
 #include "model/characteristics_panel.h"
 #include "model/number_format.h"
 #include "model/steady_state.h"
+#include "model/text_arguments.h"
+#include "model/translation.h"
 
 #include <limits>
 
@@ -14,30 +16,30 @@ constexpr double infinite = std::numeric_limits<double>::infinity();
 
 std::string regime_word(Configuration c, std::optional<Regime> r) {
     if (!r) {
-        return "цепь " + std::string(configuration_name(c));
+        return with_arguments(translated("CircuitSummary", "цепь %1"), configuration_name(c));
     }
     switch (*r) {
     case Regime::oscillatory:
-        return "колебательный";
+        return translated("CircuitSummary", "колебательный");
     case Regime::critical:
-        return "критический";
+        return translated("CircuitSummary", "критический");
     case Regime::aperiodic:
-        return "апериодический";
+        return translated("CircuitSummary", "апериодический");
     case Regime::undamped:
     case Regime::undamped_dc:
-        return "незатухающий";
+        return translated("CircuitSummary", "незатухающий");
     case Regime::undamped_resonance:
-        return "резонанс без потерь";
+        return translated("CircuitSummary", "резонанс без потерь");
     }
     return {};
 }
 
-std::string cell(const std::optional<double>& value, char separator, std::string_view unit = {}) {
+std::string cell(const std::optional<double>& value, char separator, const char* unit = nullptr) {
     if (!value) {
         return "—";
     }
     const std::string number = readable_number(*value, 4, true, separator);
-    return unit.empty() ? number : number + " " + std::string(unit);
+    return unit == nullptr ? number : number + " " + translated("Units", unit);
 }
 
 } // namespace
@@ -78,14 +80,14 @@ CircuitSummary circuit_summary(const SimulationScalars& s) {
 SummaryCells summary_cells(const CircuitSummary& summary, char decimal_separator) {
     SummaryCells cells;
     cells.regime = summary.regime_word;
-    cells.delta = cell(summary.delta, decimal_separator, "1/с");
+    cells.delta = cell(summary.delta, decimal_separator, OVRELAN_TRANSLATE_NOOP("Units", "1/с"));
     cells.theta = cell(summary.theta, decimal_separator);
     cells.Q = cell(summary.Q, decimal_separator);
     cells.nu0 = cell(summary.nu0, decimal_separator, "Гц");
     if (summary.I_peak || summary.unbounded) {
         cells.peak =
             (summary.nu_C ? "ν_C = " + cell(summary.nu_C, decimal_separator, "Гц")
-                          : std::string("ν_C нет")) +
+                          : translated("CircuitSummary", "ν_C нет")) +
             "; I = " +
             (summary.unbounded ? std::string("∞") : cell(summary.I_peak, decimal_separator, "А"));
     } else {

@@ -5,6 +5,8 @@
 #include "model/constants.h"
 #include "model/number_format.h"
 #include "model/number_reading.h"
+#include "model/text_arguments.h"
+#include "model/translation.h"
 
 #include <algorithm>
 #include <array>
@@ -22,16 +24,16 @@ struct SweepEntry {
     Field field;
     std::string_view name;
     std::string_view symbol;
-    std::string_view unit;
+    const char* unit;
 };
 
 const std::array<SweepEntry, 6> sweep_table{{
-    {Field::L, "L", "L", "мкГн"},
-    {Field::C, "C", "C", "мкФ"},
-    {Field::R, "R", "R", "Ом"},
-    {Field::Uo, "Uo", "Uo", "В"},
-    {Field::Em, "Em", "ε", "В"},
-    {Field::nu, "nu", "ν", "Гц"},
+    {Field::L, "L", "L", OVRELAN_TRANSLATE_NOOP("Units", "мкГн")},
+    {Field::C, "C", "C", OVRELAN_TRANSLATE_NOOP("Units", "мкФ")},
+    {Field::R, "R", "R", OVRELAN_TRANSLATE_NOOP("Units", "Ом")},
+    {Field::Uo, "Uo", "Uo", OVRELAN_TRANSLATE_NOOP("Units", "В")},
+    {Field::Em, "Em", "ε", OVRELAN_TRANSLATE_NOOP("Units", "В")},
+    {Field::nu, "nu", "ν", OVRELAN_TRANSLATE_NOOP("Units", "Гц")},
 }};
 
 const SweepEntry& sweep_entry(Field field) {
@@ -140,7 +142,7 @@ std::optional<ItemRead> read_multiple(Field field, std::string_view item,
         double factor = 1;
         if (!factor_text.empty()) {
             if (!reads_whole(factor_text)) {
-                return ItemRead{std::nullopt, "не число"};
+                return ItemRead{std::nullopt, translated("SweepValues", "не число")};
             }
             factor = read_number(factor_text);
         }
@@ -149,9 +151,11 @@ std::optional<ItemRead> read_multiple(Field field, std::string_view item,
         if (!base) {
             return ItemRead{std::nullopt,
                             field == Field::R
-                                ? "у цепи без катушки или конденсатора нет критического "
-                                  "сопротивления Rк"
-                                : "у цепи без катушки или конденсатора нет собственной частоты ν₀"};
+                                ? translated("SweepValues",
+                                             "у цепи без катушки или конденсатора нет "
+                                             "критического сопротивления Rк")
+                                : translated("SweepValues", "у цепи без катушки или конденсатора "
+                                                            "нет собственной частоты ν₀")};
         }
         const double typed = factor * *base;
         return ItemRead{SweepValue{shortest(typed), typed, std::string(item)}, {}};
@@ -169,7 +173,7 @@ ItemRead read_item(Field field, std::string_view given, const SimulationScalars&
         return *multiple;
     }
     if (!reads_whole(item)) {
-        return {std::nullopt, "не число"};
+        return {std::nullopt, translated("SweepValues", "не число")};
     }
     return {SweepValue{item, read_number(item), std::string(given)}, {}};
 }
@@ -184,8 +188,9 @@ std::string_view trimmed(std::string_view text) {
 }
 
 std::string too_many(std::size_t count) {
-    return "значений " + std::to_string(count) + ", а кривых в семействе не больше " +
-           std::to_string(max_sweep_values);
+    return with_arguments(
+        translated("SweepValues", "значений %1, а кривых в семействе не больше %2"),
+        std::to_string(count), std::to_string(max_sweep_values));
 }
 
 SweepValues refused_whole(std::string reason) {
@@ -201,7 +206,8 @@ SweepValues read_range(Field field, std::string_view text, const SimulationScala
     std::string_view rest = text.substr(dots + 2);
     const auto colon = rest.find(':');
     if (colon == std::string_view::npos) {
-        return refused_whole("после диапазона нужно число значений: «ОТ..ДО:N»");
+        return refused_whole(
+            translated("SweepValues", "после диапазона нужно число значений: «ОТ..ДО:N»"));
     }
     const std::string_view to = rest.substr(0, colon);
     rest = rest.substr(colon + 1);
@@ -211,7 +217,8 @@ SweepValues read_range(Field field, std::string_view text, const SimulationScala
     if (second != std::string_view::npos) {
         const std::string spacing = compact(rest.substr(second + 1));
         if (spacing != "log" && spacing != "лог") {
-            return refused_whole("после числа значений может стоять только «:log»");
+            return refused_whole(
+                translated("SweepValues", "после числа значений может стоять только «:log»"));
         }
         logarithmic = true;
     }
@@ -219,7 +226,9 @@ SweepValues read_range(Field field, std::string_view text, const SimulationScala
     const auto [end, ec] =
         std::from_chars(count_text.data(), count_text.data() + count_text.size(), count);
     if (ec != std::errc{} || end != count_text.data() + count_text.size()) {
-        return refused_whole("число значений диапазона «" + count_text + "» — не целое число");
+        return refused_whole(with_arguments(
+            translated("SweepValues", "число значений диапазона «%1» — не целое число"),
+            count_text));
     }
     return range_values(
         field, SweepRange{std::string(trimmed(from)), std::string(trimmed(to)), count, logarithmic},
@@ -249,8 +258,8 @@ std::string_view sweep_symbol(Field field) {
     return sweep_entry(field).symbol;
 }
 
-std::string_view sweep_unit(Field field) {
-    return sweep_entry(field).unit;
+std::string sweep_unit(Field field) {
+    return translated("Units", sweep_entry(field).unit);
 }
 
 std::optional<double> critical_resistance(const SimulationScalars& present) {
@@ -282,10 +291,10 @@ std::optional<std::string> ready_choices(Field field, const SimulationScalars& p
         return std::nullopt;
     }
     if (field == Field::R) {
-        return "0,5·Rк; Rк; 2·Rк";
+        return translated("SweepValues", "0,5·Rк; Rк; 2·Rк");
     }
     if (field == Field::nu) {
-        return "0,9·ν₀; ν₀; 1,1·ν₀";
+        return translated("SweepValues", "0,9·ν₀; ν₀; 1,1·ν₀");
     }
     return std::nullopt;
 }
@@ -293,11 +302,13 @@ std::optional<std::string> ready_choices(Field field, const SimulationScalars& p
 SweepValues read_sweep_values(Field field, std::string_view text,
                               const SimulationScalars& present) {
     if (!sweepable(field)) {
-        return refused_whole("семейство строится по L, C, R, Uo, ε или ν");
+        return refused_whole(
+            translated("SweepValues", "семейство строится по L, C, R, Uo, ε или ν"));
     }
     if (text.find("..") != std::string_view::npos) {
         if (text.find(';') != std::string_view::npos) {
-            return refused_whole("диапазон пишется один, без «;»: «ОТ..ДО:N»");
+            return refused_whole(
+                translated("SweepValues", "диапазон пишется один, без «;»: «ОТ..ДО:N»"));
         }
         return read_range(field, text, present);
     }
@@ -312,7 +323,7 @@ SweepValues read_sweep_values(Field field, std::string_view text,
         start = end + 1;
     }
     if (items.empty()) {
-        return refused_whole("не задано ни одного значения");
+        return refused_whole(translated("SweepValues", "не задано ни одного значения"));
     }
     if (items.size() > max_sweep_values) {
         return refused_whole(too_many(items.size()));
@@ -331,29 +342,35 @@ SweepValues read_sweep_values(Field field, std::string_view text,
 
 SweepValues range_values(Field field, const SweepRange& range, const SimulationScalars& present) {
     if (!sweepable(field)) {
-        return refused_whole("семейство строится по L, C, R, Uo, ε или ν");
+        return refused_whole(
+            translated("SweepValues", "семейство строится по L, C, R, Uo, ε или ν"));
     }
     if (range.count < 2) {
-        return refused_whole("в диапазоне нужно не меньше двух значений");
+        return refused_whole(
+            translated("SweepValues", "в диапазоне нужно не меньше двух значений"));
     }
     if (range.count > max_sweep_values) {
         return refused_whole(too_many(range.count));
     }
     const ItemRead from = read_item(field, range.from, present);
     if (!from.value) {
-        return refused_whole("начало диапазона «" + range.from + "»: " + from.reason);
+        return refused_whole(with_arguments(translated("SweepValues", "начало диапазона «%1»: %2"),
+                                            range.from, from.reason));
     }
     const ItemRead to = read_item(field, range.to, present);
     if (!to.value) {
-        return refused_whole("конец диапазона «" + range.to + "»: " + to.reason);
+        return refused_whole(with_arguments(translated("SweepValues", "конец диапазона «%1»: %2"),
+                                            range.to, to.reason));
     }
     const double a = from.value->typed;
     const double b = to.value->typed;
     if (!std::isfinite(a) || !std::isfinite(b)) {
-        return refused_whole("концы диапазона должны быть конечными числами");
+        return refused_whole(
+            translated("SweepValues", "концы диапазона должны быть конечными числами"));
     }
     if (range.logarithmic && !(a / b > 0)) {
-        return refused_whole("в логарифмическом диапазоне оба конца одного знака и не равны нулю");
+        return refused_whole(translated(
+            "SweepValues", "в логарифмическом диапазоне оба конца одного знака и не равны нулю"));
     }
     SweepValues out;
     const double last = static_cast<double>(range.count - 1);
@@ -403,7 +420,7 @@ std::string sweep_label(Field field, double typed, SweepMark mark, int digits,
                         char decimal_separator) {
     std::string label = std::string(sweep_symbol(field)) + " = " +
                         readable_number(typed, digits, true, decimal_separator) + " " +
-                        std::string(sweep_unit(field));
+                        sweep_unit(field);
     switch (mark) {
     case SweepMark::critical_resistance:
         return label + " (Rк)";
@@ -429,13 +446,15 @@ std::string sweep_key(Field field, double typed, int digits, char decimal_separa
 std::variant<SweepArgument, std::string> parse_sweep_argument(std::string_view text) {
     const auto equals = text.find('=');
     if (equals == std::string_view::npos) {
-        return std::string("для --sweep нужно ИМЯ=ЗНАЧЕНИЯ, например R=0.5,1.265,3");
+        return translated("SweepValues", "для --sweep нужно ИМЯ=ЗНАЧЕНИЯ, например R=0.5,1.265,3");
     }
     const std::string_view name = text.substr(0, equals);
     const std::optional<Field> field = sweep_parameter(name);
     if (!field) {
-        return "в --sweep нет параметра «" + std::string(name) +
-               "»: семейство строится по L, C, R, Uo, Em или nu";
+        return with_arguments(translated("SweepValues",
+                                         "в --sweep нет параметра «%1»: семейство строится по L, "
+                                         "C, R, Uo, Em или nu"),
+                              name);
     }
     std::string values(text.substr(equals + 1));
     if (values.find(';') == std::string::npos && values.find("..") == std::string::npos) {

@@ -56,7 +56,7 @@ std::string_view sweep_name(Field field);
 // The letter of the legend: "L", "C", "R", "Uo", "ε", "ν".
 std::string_view sweep_symbol(Field field);
 // The field's unit: "мкГн", "мкФ", "Ом", "В", "В", "Гц".
-std::string_view sweep_unit(Field field);
+std::string sweep_unit(Field field);
 
 // The critical resistance of the present circuit as the model takes it: the resistance next to
 // 2·√(L/C) at which the model's own numbers give the critical regime (δ = ω₀ exactly), or

@@ -1,5 +1,7 @@
 #include "platform/translations.h"
 
+#include "platform/locale.h"
+
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
@@ -26,6 +28,7 @@ QTranslator* english_translator(QObject* parent) {
 }
 
 void install_translations(QCoreApplication& app, Language language) {
+    write_numbers_of(language);
     if (language == Language::english) {
         if (QTranslator* translator = english_translator(&app)) {
             QCoreApplication::installTranslator(translator);

@@ -18,7 +18,8 @@ bool install_russian_qt_translations(QCoreApplication& app);
 // installs it (QCoreApplication::installTranslator) and owns it.
 QTranslator* english_translator(QObject* parent);
 
-// The translations of the language at start: the program's English, or Qt's Russian.
+// The translations of the language at start: the program's English, or Qt's Russian; and the
+// numbers of that language (platform/locale.h).
 void install_translations(QCoreApplication& app, Language language);
 
 } // namespace ovrelan

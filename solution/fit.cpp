@@ -1,5 +1,7 @@
 #include "solution/fit.h"
 
+#include "model/text_arguments.h"
+#include "model/translation.h"
 #include "solution/fit_start.h"
 
 #include <gsl/gsl_blas.h>
@@ -355,7 +357,8 @@ Solved solve(Problem& problem, const std::vector<double>& start,
         n += d.t.size();
     }
     if (n <= p + 1) {
-        out.reason = "слишком мало точек: нужно больше " + std::to_string(p + 1);
+        out.reason = with_arguments(translated("Fit", "слишком мало точек: нужно больше %1"),
+                                    std::to_string(p + 1));
         return out;
     }
     for (TraceData& d : problem.traces) {
@@ -388,7 +391,7 @@ Solved solve(Problem& problem, const std::vector<double>& start,
     fdf.p = p;
     fdf.params = &problem;
     if (gsl_multifit_nlinear_init(z.get(), &fdf, w.get()) != GSL_SUCCESS) {
-        out.reason = "подбор не начался: в начальной точке модель не считается";
+        out.reason = translated("Fit", "подбор не начался: в начальной точке модель не считается");
         return out;
     }
     // GSL's tests on the step and the gradient, and one of the statistics: the full Gauss-Newton
@@ -417,19 +420,21 @@ Solved solve(Problem& problem, const std::vector<double>& start,
     out.iterations = gsl_multifit_nlinear_niter(w.get());
     out.chi2 = sum_of_squares(gsl_multifit_nlinear_residual(w.get()));
     if (status == GSL_EMAXITER) {
-        out.reason = "подбор не сошёлся за " + std::to_string(max_iterations(n)) + " итераций";
+        out.reason = with_arguments(translated("Fit", "подбор не сошёлся за %1 итераций"),
+                                    std::to_string(max_iterations(n)));
         return out;
     }
     // No step lowers the sum of squares any more: a minimum when the gradient has vanished.
     if (status == GSL_ENOPROG && relative_gradient(w.get(), out.chi2) < 1e-4) {
         out.info = 2;
     } else if (status != GSL_SUCCESS) {
-        out.reason = "подбор не сошёлся: ни один шаг не уменьшает сумму квадратов отклонений";
+        out.reason = translated(
+            "Fit", "подбор не сошёлся: ни один шаг не уменьшает сумму квадратов отклонений");
         return out;
     }
     const gsl_vector* x = gsl_multifit_nlinear_position(w.get());
     if (!problem.shapes_at(x)) {
-        out.reason = "подбор ушёл за пределы, где модель считается";
+        out.reason = translated("Fit", "подбор ушёл за пределы, где модель считается");
         return out;
     }
     // Columns of the Jacobian that depend on the others to 1e-10 (in the scaled variables) are
@@ -448,8 +453,9 @@ Solved solve(Problem& problem, const std::vector<double>& start,
     }
     for (std::size_t r = 0; r < p; ++r) {
         if (!(out.covariance[r * p + r] > 0) || !std::isfinite(out.covariance[r * p + r])) {
-            out.reason = "параметры не определяются по этим данным: разные их сочетания "
-                         "описывают кривую одинаково хорошо";
+            out.reason =
+                translated("Fit", "параметры не определяются по этим данным: разные их сочетания "
+                                  "описывают кривую одинаково хорошо");
             return out;
         }
     }
@@ -481,47 +487,50 @@ double propagated_error(const std::function<double(const std::vector<double>&)>&
 }
 
 std::string trace_name(Quantity q) {
-    return "кривая " + std::string(quantity_caption(q));
+    return with_arguments(translated("Fit", "кривая %1"), quantity_caption(q));
 }
 
 std::string check_request(const FitRequest& r) {
     if (r.traces.empty() || r.traces.size() > 2) {
-        return "подбирать можно по одной или по двум кривым";
+        return translated("Fit", "подбирать можно по одной или по двум кривым");
     }
     if (r.traces.size() == 2 && r.traces[0].quantity == r.traces[1].quantity) {
-        return "две кривые одной величины: подбирать можно по кривым разных величин";
+        return translated("Fit",
+                          "две кривые одной величины: подбирать можно по кривым разных величин");
     }
     for (const FitTrace& t : r.traces) {
         const std::string name = trace_name(t.quantity);
         if (t.time.size() != t.values.size()) {
-            return name + ": время и значения разной длины";
+            return with_arguments(translated("Fit", "%1: время и значения разной длины"), name);
         }
         if (t.time.size() < 10) {
-            return name + ": слишком мало точек, нужно не меньше 10";
+            return with_arguments(translated("Fit", "%1: слишком мало точек, нужно не меньше 10"),
+                                  name);
         }
         if (!std::all_of(t.time.begin(), t.time.end(), [](double v) { return std::isfinite(v); }) ||
             !std::all_of(t.values.begin(), t.values.end(),
                          [](double v) { return std::isfinite(v); })) {
-            return name + ": не все числа конечны";
+            return with_arguments(translated("Fit", "%1: не все числа конечны"), name);
         }
         if (!std::is_sorted(t.time.begin(), t.time.end()) || !(t.time.back() > t.time.front())) {
-            return name + ": время должно возрастать";
+            return with_arguments(translated("Fit", "%1: время должно возрастать"), name);
         }
         const auto [low, high] = std::minmax_element(t.values.begin(), t.values.end());
         if (!(*high > *low)) {
-            return name + ": значения не меняются, подбирать нечего";
+            return with_arguments(translated("Fit", "%1: значения не меняются, подбирать нечего"),
+                                  name);
         }
     }
     for (const auto& v : {r.R, r.L, r.C}) {
         if (v && !(*v > 0 && std::isfinite(*v))) {
-            return "заданные R, L и C должны быть больше нуля";
+            return translated("Fit", "заданные R, L и C должны быть больше нуля");
         }
     }
     if (r.R && r.L && r.C) {
-        return "заданы все три величины R, L и C: подбирать нечего";
+        return translated("Fit", "заданы все три величины R, L и C: подбирать нечего");
     }
     if (r.shift && !std::isfinite(*r.shift)) {
-        return "момент замыкания ключа должен быть конечным числом";
+        return translated("Fit", "момент замыкания ключа должен быть конечным числом");
     }
     return "";
 }
@@ -578,7 +587,9 @@ std::string undetermined(const Solved& s, const Problem& problem) {
             [&layout](const std::vector<double>& q) { return layout.motion(q).omega0; }, s,
             problem.scale);
         if (!(error <= 0.5 * omega0)) {
-            return "ω₀ не определяется по этим данным: его погрешность больше половины значения";
+            return translated(
+                "Fit",
+                "ω₀ не определяется по этим данным: его погрешность больше половины значения");
         }
     }
     for (std::size_t k = 0; k < problem.traces.size(); ++k) {
@@ -587,8 +598,8 @@ std::string undetermined(const Solved& s, const Problem& problem) {
         if (!(std::fabs(s.q[at]) > 3 * std::sqrt(s.covariance[at * (p + 1)]))) {
             return (problem.traces.size() > 1 ? trace_name(problem.traces[k].quantity) + ": "
                                               : std::string()) +
-                   "переходного процесса не видно: амплитуда отличается от нуля меньше, чем на "
-                   "три погрешности";
+                   translated("Fit", "переходного процесса не видно: амплитуда отличается от "
+                                     "нуля меньше, чем на три погрешности");
         }
     }
     return "";
@@ -627,7 +638,8 @@ Fitted fit_alone(const FitTrace& trace, const FitRequest& request) {
         start_guesses(trace.quantity, trace.time, trace.values, hints, request.shift,
                       [&layout](const FreeMotion& m) { return layout.constrain(m); });
     if (guesses.empty()) {
-        out.solved.reason = "по этой кривой не найти начальных значений для подбора";
+        out.solved.reason =
+            translated("Fit", "по этой кривой не найти начальных значений для подбора");
         return out;
     }
     // The best starts in turn, until one converges to a fit the data determine.
@@ -742,7 +754,8 @@ FitResult fit_measured(const FitRequest& request) {
         }
         joint.solved = solve_determined(joint.problem, q, weights);
         if (!joint.solved.ok) {
-            result.reason = "совместный подбор по двум кривым: " + joint.solved.reason;
+            result.reason = with_arguments(
+                translated("Fit", "совместный подбор по двум кривым: %1"), joint.solved.reason);
             return result;
         }
     }
@@ -875,9 +888,10 @@ FitResult fit_measured(const FitRequest& request) {
     result.parameters = p;
     result.chi2_per_dof = s.chi2 / static_cast<double>(s.dof);
     result.iterations = s.iterations;
-    result.stop = s.info == 1   ? "шаг параметров стал мал"
-                  : s.info == 2 ? "градиент суммы квадратов стал мал"
-                                : "до минимума суммы квадратов меньше 0,03 погрешности";
+    result.stop = s.info == 1 ? translated("Fit", "шаг параметров стал мал")
+                  : s.info == 2
+                      ? translated("Fit", "градиент суммы квадратов стал мал")
+                      : translated("Fit", "до минимума суммы квадратов меньше 0,03 погрешности");
 
     result.ok = true;
     return result;

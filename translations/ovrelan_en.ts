@@ -51,6 +51,64 @@
     </message>
 </context>
 <context>
+    <name>CircuitSummary</name>
+    <message>
+        <source>цепь %1</source>
+        <translation>%1 circuit</translation>
+    </message>
+    <message>
+        <source>колебательный</source>
+        <translation>underdamped</translation>
+    </message>
+    <message>
+        <source>критический</source>
+        <translation>critically damped</translation>
+    </message>
+    <message>
+        <source>апериодический</source>
+        <translation>overdamped</translation>
+    </message>
+    <message>
+        <source>незатухающий</source>
+        <translation>undamped</translation>
+    </message>
+    <message>
+        <source>резонанс без потерь</source>
+        <translation>lossless resonance</translation>
+    </message>
+    <message>
+        <source>ν_C нет</source>
+        <translation>no ν_C</translation>
+    </message>
+</context>
+<context>
+    <name>DelimitedText</name>
+    <message>
+        <source>запятая</source>
+        <translation>comma</translation>
+    </message>
+    <message>
+        <source>точка с запятой</source>
+        <translation>semicolon</translation>
+    </message>
+    <message>
+        <source>табуляция</source>
+        <translation>tab</translation>
+    </message>
+    <message>
+        <source>пробелы</source>
+        <translation>blanks</translation>
+    </message>
+    <message>
+        <source>%1, десятичная запятая</source>
+        <translation>%1, decimal comma</translation>
+    </message>
+    <message>
+        <source>%1, десятичная точка</source>
+        <translation>%1, decimal point</translation>
+    </message>
+</context>
+<context>
     <name>DocumentViewer</name>
     <message>
         <source>Назад</source>
@@ -153,6 +211,13 @@
     <message>
         <source>Контур без потерь (LC)</source>
         <translation>Lossless circuit (LC)</translation>
+    </message>
+</context>
+<context>
+    <name>Family</name>
+    <message>
+        <source>это значение в семействе уже есть</source>
+        <translation>this value is already in the family</translation>
     </message>
 </context>
 <context>
@@ -316,6 +381,139 @@
     <message>
         <source>ε(B)=</source>
         <translation>ε (V) =</translation>
+    </message>
+</context>
+<context>
+    <name>FileReader</name>
+    <message>
+        <source>не удалось прочитать файл: %1</source>
+        <translation>the file could not be read: %1</translation>
+    </message>
+    <message>
+        <source>это папка, а не файл</source>
+        <translation>this is a folder, not a file</translation>
+    </message>
+    <message>
+        <source>это не обычный файл, а устройство, канал или сокет</source>
+        <translation>this is not a regular file but a device, a pipe or a socket</translation>
+    </message>
+</context>
+<context>
+    <name>FileWriter</name>
+    <message>
+        <source>это дисковое устройство: запись в него уничтожила бы данные на диске</source>
+        <translation>this is a disk device: writing to it would destroy the data on the disk</translation>
+    </message>
+    <message>
+        <source>это сокет, а не файл</source>
+        <translation>this is a socket, not a file</translation>
+    </message>
+    <message>
+        <source>файл только для чтения: снимите этот запрет или сохраните под другим именем</source>
+        <translation>the file is read-only: lift that restriction or save under another name</translation>
+    </message>
+    <message>
+        <source>это канал, из которого никто не читает</source>
+        <translation>this is a pipe nobody reads from</translation>
+    </message>
+</context>
+<context>
+    <name>Fit</name>
+    <message>
+        <source>слишком мало точек: нужно больше %1</source>
+        <translation>too few points: more than %1 are needed</translation>
+    </message>
+    <message>
+        <source>подбор не начался: в начальной точке модель не считается</source>
+        <translation>the fit did not start: the model cannot be computed at the starting point</translation>
+    </message>
+    <message>
+        <source>подбор не сошёлся за %1 итераций</source>
+        <translation>the fit did not converge in %1 iterations</translation>
+    </message>
+    <message>
+        <source>подбор не сошёлся: ни один шаг не уменьшает сумму квадратов отклонений</source>
+        <translation>the fit did not converge: no step reduces the sum of squared deviations</translation>
+    </message>
+    <message>
+        <source>подбор ушёл за пределы, где модель считается</source>
+        <translation>the fit went beyond where the model can be computed</translation>
+    </message>
+    <message>
+        <source>параметры не определяются по этим данным: разные их сочетания описывают кривую одинаково хорошо</source>
+        <translation>these data do not determine the parameters: different combinations of them describe the curve equally well</translation>
+    </message>
+    <message>
+        <source>кривая %1</source>
+        <translation>curve %1</translation>
+    </message>
+    <message>
+        <source>подбирать можно по одной или по двум кривым</source>
+        <translation>a fit takes one or two curves</translation>
+    </message>
+    <message>
+        <source>две кривые одной величины: подбирать можно по кривым разных величин</source>
+        <translation>two curves of the same quantity: a fit takes curves of different quantities</translation>
+    </message>
+    <message>
+        <source>%1: время и значения разной длины</source>
+        <translation>%1: times and values differ in length</translation>
+    </message>
+    <message>
+        <source>%1: слишком мало точек, нужно не меньше 10</source>
+        <translation>%1: too few points, at least 10 are needed</translation>
+    </message>
+    <message>
+        <source>%1: не все числа конечны</source>
+        <translation>%1: not all numbers are finite</translation>
+    </message>
+    <message>
+        <source>%1: время должно возрастать</source>
+        <translation>%1: time must increase</translation>
+    </message>
+    <message>
+        <source>%1: значения не меняются, подбирать нечего</source>
+        <translation>%1: the values do not change, there is nothing to fit</translation>
+    </message>
+    <message>
+        <source>заданные R, L и C должны быть больше нуля</source>
+        <translation>the given R, L and C must be greater than zero</translation>
+    </message>
+    <message>
+        <source>заданы все три величины R, L и C: подбирать нечего</source>
+        <translation>all three of R, L and C are given: there is nothing to fit</translation>
+    </message>
+    <message>
+        <source>момент замыкания ключа должен быть конечным числом</source>
+        <translation>the switch closing time must be a finite number</translation>
+    </message>
+    <message>
+        <source>ω₀ не определяется по этим данным: его погрешность больше половины значения</source>
+        <translation>these data do not determine ω₀: its uncertainty is more than half its value</translation>
+    </message>
+    <message>
+        <source>переходного процесса не видно: амплитуда отличается от нуля меньше, чем на три погрешности</source>
+        <translation>no transient is visible: the amplitude differs from zero by less than three uncertainties</translation>
+    </message>
+    <message>
+        <source>по этой кривой не найти начальных значений для подбора</source>
+        <translation>no starting values for the fit can be found from this curve</translation>
+    </message>
+    <message>
+        <source>совместный подбор по двум кривым: %1</source>
+        <translation>joint fit of two curves: %1</translation>
+    </message>
+    <message>
+        <source>шаг параметров стал мал</source>
+        <translation>the parameter step became small</translation>
+    </message>
+    <message>
+        <source>градиент суммы квадратов стал мал</source>
+        <translation>the gradient of the sum of squares became small</translation>
+    </message>
+    <message>
+        <source>до минимума суммы квадратов меньше 0,03 погрешности</source>
+        <translation>the minimum of the sum of squares is less than 0.03 uncertainties away</translation>
     </message>
 </context>
 <context>
@@ -740,6 +938,88 @@
     </message>
 </context>
 <context>
+    <name>LabReport</name>
+    <message>
+        <source>индуктивность катушки</source>
+        <translation>inductance of the coil</translation>
+    </message>
+    <message>
+        <source>ёмкость конденсатора</source>
+        <translation>capacitance of the capacitor</translation>
+    </message>
+    <message>
+        <source>сопротивление резистора</source>
+        <translation>resistance of the resistor</translation>
+    </message>
+    <message>
+        <source>начальное напряжение на конденсаторе</source>
+        <translation>initial capacitor voltage</translation>
+    </message>
+    <message>
+        <source>амплитуда ЭДС источника</source>
+        <translation>amplitude of the source EMF</translation>
+    </message>
+    <message>
+        <source>частота ЭДС источника</source>
+        <translation>frequency of the source EMF</translation>
+    </message>
+    <message>
+        <source>длительность расчёта (в характерных временах)</source>
+        <translation>duration of the calculation (in characteristic times)</translation>
+    </message>
+    <message>
+        <source>Отчёт: %1</source>
+        <translation>Report: %1</translation>
+    </message>
+    <message>
+        <source>Параметры цепи</source>
+        <translation>Circuit parameters</translation>
+    </message>
+    <message>
+        <source>Цепь и режим</source>
+        <translation>Circuit and regime</translation>
+    </message>
+    <message>
+        <source>Характеристики (как на панели)</source>
+        <translation>Characteristics (as on the panel)</translation>
+    </message>
+    <message>
+        <source>Метки: %1</source>
+        <translation>Markers: %1</translation>
+    </message>
+</context>
+<context>
+    <name>LabReportFiles</name>
+    <message>
+        <source>Метки: %1</source>
+        <translation>Markers: %1</translation>
+    </message>
+    <message>
+        <source>«%1» — файл, а не папка</source>
+        <translation>“%1” is a file, not a folder</translation>
+    </message>
+    <message>
+        <source>не удалось создать папку «%1»</source>
+        <translation>the folder “%1” could not be created</translation>
+    </message>
+    <message>
+        <source>ru</source>
+        <translation>en</translation>
+    </message>
+    <message>
+        <source>Результаты расчёта:</source>
+        <translation>Calculation results:</translation>
+    </message>
+    <message>
+        <source>Запомненная кривая: %1</source>
+        <translation>Remembered curve: %1</translation>
+    </message>
+    <message>
+        <source>Кривая семейства: %1</source>
+        <translation>Family curve: %1</translation>
+    </message>
+</context>
+<context>
     <name>MainMenus</name>
     <message>
         <source>&amp;Язык</source>
@@ -953,6 +1233,30 @@
         <source>&amp;Рисунки и печать в этом оформлении</source>
         <translation>&amp;Pictures and printing in this look</translation>
     </message>
+    <message>
+        <source>О</source>
+        <translation>O</translation>
+    </message>
+    <message>
+        <source>К</source>
+        <translation>K</translation>
+    </message>
+    <message>
+        <source>И</source>
+        <translation>I</translation>
+    </message>
+    <message>
+        <source>У</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>А</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>Р</source>
+        <translation>R</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1018,6 +1322,120 @@
     <message>
         <source>подобранные значения</source>
         <translation>fitted values</translation>
+    </message>
+</context>
+<context>
+    <name>MeasuredChoices</name>
+    <message>
+        <source>%1 — номера отсчётов</source>
+        <translation>%1 — sample numbers</translation>
+    </message>
+    <message>
+        <source>нет: начало и шаг по времени</source>
+        <translation>none: start and time step</translation>
+    </message>
+</context>
+<context>
+    <name>MeasuredData</name>
+    <message>
+        <source>Столбец %1</source>
+        <translation>Column %1</translation>
+    </message>
+    <message>
+        <source>строка %1, столбец %2: </source>
+        <translation>line %1, column %2: </translation>
+    </message>
+    <message>
+        <source>это не текстовый файл: его нельзя прочитать ни как UTF-8, ни как Windows-1251, ни как UTF-16 с меткой порядка байтов</source>
+        <translation>this is not a text file: it cannot be read as UTF-8, as Windows-1251 or as UTF-16 with a byte-order mark</translation>
+    </message>
+    <message>
+        <source>это не текстовый файл: в нём есть нулевые байты</source>
+        <translation>this is not a text file: it contains null bytes</translation>
+    </message>
+    <message>
+        <source>файл пуст</source>
+        <translation>the file is empty</translation>
+    </message>
+    <message>
+        <source>файл слишком велик: измерения занимают не больше %1 МиБ</source>
+        <translation>the file is too large: measurements take at most %1 MiB</translation>
+    </message>
+    <message>
+        <source>в файле нет строк с числами</source>
+        <translation>the file has no lines with numbers</translation>
+    </message>
+    <message>
+        <source>в файле нет строк, которые читались бы как числа, разделённые запятой, точкой с запятой, табуляцией или пробелами</source>
+        <translation>the file has no lines that read as numbers separated by commas, semicolons, tabs or blanks</translation>
+    </message>
+    <message>
+        <source>в конце файла нет столбцов с числами (%1)</source>
+        <translation>the end of the file has no columns of numbers (%1)</translation>
+    </message>
+    <message>
+        <source>в файле нет строки с числами во всех столбцах данных, за которой шли бы ещё две строки с числами</source>
+        <translation>the file has no line with numbers in every data column followed by two more lines with numbers</translation>
+    </message>
+    <message>
+        <source>единица времени не указана: считаются секунды</source>
+        <translation>the time unit is not given: seconds are assumed</translation>
+    </message>
+    <message>
+        <source>шаг по времени в файле не указан: задайте его</source>
+        <translation>the file does not give the time step: enter it</translation>
+    </message>
+    <message>
+        <source>в файле нет столбца значений: все столбцы с числами — время или номера отсчётов</source>
+        <translation>the file has no column of values: all columns of numbers are times or sample numbers</translation>
+    </message>
+    <message>
+        <source>единица значений не указана: считаются амперы</source>
+        <translation>the unit of the values is not given: amperes are assumed</translation>
+    </message>
+    <message>
+        <source>единица значений не указана: считаются вольты</source>
+        <translation>the unit of the values is not given: volts are assumed</translation>
+    </message>
+    <message>
+        <source>время и значения взяты из одного столбца</source>
+        <translation>times and values are taken from the same column</translation>
+    </message>
+    <message>
+        <source>не задан шаг по времени: он должен быть больше нуля</source>
+        <translation>no time step is given: it must be greater than zero</translation>
+    </message>
+    <message>
+        <source>единицы и сдвиг времени должны быть конечными числами, а единицы — больше нуля</source>
+        <translation>the units and the time shift must be finite numbers, and the units greater than zero</translation>
+    </message>
+    <message>
+        <source>строка %1: в файле больше %2 строк данных</source>
+        <translation>line %1: the file has more than %2 lines of data</translation>
+    </message>
+    <message>
+        <source>нет значения</source>
+        <translation>no value</translation>
+    </message>
+    <message>
+        <source>%1 — не число</source>
+        <translation>%1 is not a number</translation>
+    </message>
+    <message>
+        <source>время вне пределов чисел double</source>
+        <translation>the time is beyond the range of double numbers</translation>
+    </message>
+    <message>
+        <source>значение вне пределов чисел double</source>
+        <translation>the value is beyond the range of double numbers</translation>
+    </message>
+    <message>
+        <source>время %1 меньше, чем в строке выше (%2)</source>
+        <translation>the time %1 is less than in the line above (%2)</translation>
+    </message>
+    <message>
+        <source>в файле нет строк с данными</source>
+        <translation>the file has no lines of data</translation>
     </message>
 </context>
 <context>
@@ -1329,6 +1747,13 @@ Value not accepted: </translation>
     </message>
 </context>
 <context>
+    <name>PdfDocument</name>
+    <message>
+        <source>не удалось нарисовать страницы</source>
+        <translation>the pages could not be drawn</translation>
+    </message>
+</context>
+<context>
     <name>Pictures</name>
     <message>
         <source>Без катушки и конденсатора ток не зависит от частоты: Im = ε/R</source>
@@ -1444,6 +1869,33 @@ Answers: «</translation>
     </message>
 </context>
 <context>
+    <name>ReportCommand</name>
+    <message>
+        <source>задача «%1» не прочитана: %2</source>
+        <translation>task “%1” not read: %2</translation>
+    </message>
+    <message>
+        <source>задача «%1» не открыта: %2</source>
+        <translation>task “%1” not opened: %2</translation>
+    </message>
+    <message>
+        <source>отчёт «%1» не сохранён: %2</source>
+        <translation>report “%1” not saved: %2</translation>
+    </message>
+    <message>
+        <source>задача «%1»: %2</source>
+        <translation>task “%1”: %2</translation>
+    </message>
+    <message>
+        <source>рабочий лист «%1» не сохранён: %2</source>
+        <translation>worksheet “%1” not saved: %2</translation>
+    </message>
+    <message>
+        <source>ответы «%1» не сохранены: %2</source>
+        <translation>answers “%1” not saved: %2</translation>
+    </message>
+</context>
+<context>
     <name>RunController</name>
     <message>
         <source>ПУСК</source>
@@ -1532,6 +1984,212 @@ Answers: «</translation>
     </message>
 </context>
 <context>
+    <name>SweepValues</name>
+    <message>
+        <source>не число</source>
+        <translation>not a number</translation>
+    </message>
+    <message>
+        <source>у цепи без катушки или конденсатора нет критического сопротивления Rк</source>
+        <translation>a circuit without a coil or a capacitor has no critical resistance Rк</translation>
+    </message>
+    <message>
+        <source>у цепи без катушки или конденсатора нет собственной частоты ν₀</source>
+        <translation>a circuit without a coil or a capacitor has no natural frequency ν₀</translation>
+    </message>
+    <message>
+        <source>значений %1, а кривых в семействе не больше %2</source>
+        <translation>%1 values, but a family has at most %2 curves</translation>
+    </message>
+    <message>
+        <source>после диапазона нужно число значений: «ОТ..ДО:N»</source>
+        <translation>a range needs the number of values after it: “FROM..TO:N”</translation>
+    </message>
+    <message>
+        <source>после числа значений может стоять только «:log»</source>
+        <translation>only “:log” may follow the number of values</translation>
+    </message>
+    <message>
+        <source>число значений диапазона «%1» — не целое число</source>
+        <translation>the number of values of the range “%1” is not a whole number</translation>
+    </message>
+    <message>
+        <source>0,5·Rк; Rк; 2·Rк</source>
+        <translation>0.5·Rк; Rк; 2·Rк</translation>
+    </message>
+    <message>
+        <source>0,9·ν₀; ν₀; 1,1·ν₀</source>
+        <translation>0.9·ν₀; ν₀; 1.1·ν₀</translation>
+    </message>
+    <message>
+        <source>семейство строится по L, C, R, Uo, ε или ν</source>
+        <translation>a family is built over L, C, R, Uo, ε or ν</translation>
+    </message>
+    <message>
+        <source>диапазон пишется один, без «;»: «ОТ..ДО:N»</source>
+        <translation>a range is written alone, without “;”: “FROM..TO:N”</translation>
+    </message>
+    <message>
+        <source>не задано ни одного значения</source>
+        <translation>no value is given</translation>
+    </message>
+    <message>
+        <source>в диапазоне нужно не меньше двух значений</source>
+        <translation>a range needs at least two values</translation>
+    </message>
+    <message>
+        <source>начало диапазона «%1»: %2</source>
+        <translation>start of the range “%1”: %2</translation>
+    </message>
+    <message>
+        <source>конец диапазона «%1»: %2</source>
+        <translation>end of the range “%1”: %2</translation>
+    </message>
+    <message>
+        <source>концы диапазона должны быть конечными числами</source>
+        <translation>the ends of the range must be finite numbers</translation>
+    </message>
+    <message>
+        <source>в логарифмическом диапазоне оба конца одного знака и не равны нулю</source>
+        <translation>in a logarithmic range both ends have the same sign and are not zero</translation>
+    </message>
+    <message>
+        <source>для --sweep нужно ИМЯ=ЗНАЧЕНИЯ, например R=0.5,1.265,3</source>
+        <translation>--sweep needs NAME=VALUES, for example R=0.5,1.265,3</translation>
+    </message>
+    <message>
+        <source>в --sweep нет параметра «%1»: семейство строится по L, C, R, Uo, Em или nu</source>
+        <translation>--sweep has no parameter “%1”: a family is built over L, C, R, Uo, Em or nu</translation>
+    </message>
+</context>
+<context>
+    <name>SystemErrors</name>
+    <message>
+        <source>нет такого файла или папки</source>
+        <translation>no such file or folder</translation>
+    </message>
+    <message>
+        <source>нет прав на доступ к файлу или папке</source>
+        <translation>no permission to access the file or folder</translation>
+    </message>
+    <message>
+        <source>файловая система доступна только для чтения</source>
+        <translation>the file system is read-only</translation>
+    </message>
+    <message>
+        <source>на диске нет места</source>
+        <translation>no space left on the disk</translation>
+    </message>
+    <message>
+        <source>превышена квота на диске</source>
+        <translation>the disk quota is exceeded</translation>
+    </message>
+    <message>
+        <source>это папка, а не файл</source>
+        <translation>this is a folder, not a file</translation>
+    </message>
+    <message>
+        <source>часть пути — не папка</source>
+        <translation>part of the path is not a folder</translation>
+    </message>
+    <message>
+        <source>слишком длинное имя файла</source>
+        <translation>the file name is too long</translation>
+    </message>
+    <message>
+        <source>файл уже существует</source>
+        <translation>the file already exists</translation>
+    </message>
+    <message>
+        <source>открыто слишком много файлов</source>
+        <translation>too many files are open</translation>
+    </message>
+    <message>
+        <source>ошибка ввода-вывода</source>
+        <translation>input/output error</translation>
+    </message>
+    <message>
+        <source>файл слишком велик</source>
+        <translation>the file is too large</translation>
+    </message>
+    <message>
+        <source>файл занят</source>
+        <translation>the file is busy</translation>
+    </message>
+    <message>
+        <source>слишком много символических ссылок подряд (ссылка на саму себя?)</source>
+        <translation>too many symbolic links in a row (a link to itself?)</translation>
+    </message>
+    <message>
+        <source>нет такого устройства</source>
+        <translation>no such device</translation>
+    </message>
+    <message>
+        <source>недопустимое имя или действие для этого файла</source>
+        <translation>an invalid name or operation for this file</translation>
+    </message>
+    <message>
+        <source>файл и его папка на разных файловых системах</source>
+        <translation>the file and its folder are on different file systems</translation>
+    </message>
+    <message>
+        <source>у файла слишком много ссылок</source>
+        <translation>the file has too many links</translation>
+    </message>
+    <message>
+        <source>устройство временно недоступно</source>
+        <translation>the device is temporarily unavailable</translation>
+    </message>
+    <message>
+        <source>запись прервана</source>
+        <translation>writing was interrupted</translation>
+    </message>
+    <message>
+        <source>запись прервана: текст файла не удалось составить</source>
+        <translation>writing was interrupted: the text of the file could not be made</translation>
+    </message>
+    <message>
+        <source>не хватает памяти</source>
+        <translation>not enough memory</translation>
+    </message>
+    <message>
+        <source>читающая программа закрыла канал</source>
+        <translation>the reading program closed the pipe</translation>
+    </message>
+    <message>
+        <source>файл не допускает перемещения по нему</source>
+        <translation>the file does not allow seeking</translation>
+    </message>
+    <message>
+        <source>файл слишком велик для этой системы</source>
+        <translation>the file is too large for this system</translation>
+    </message>
+    <message>
+        <source>сетевой файл больше не доступен</source>
+        <translation>the network file is no longer available</translation>
+    </message>
+    <message>
+        <source>истекло время ожидания устройства</source>
+        <translation>the device timed out</translation>
+    </message>
+    <message>
+        <source>файловая система не поддерживает это действие</source>
+        <translation>the file system does not support this operation</translation>
+    </message>
+    <message>
+        <source>папка не пуста</source>
+        <translation>the folder is not empty</translation>
+    </message>
+    <message>
+        <source>файл не открыт для записи</source>
+        <translation>the file is not open for writing</translation>
+    </message>
+    <message>
+        <source>системная ошибка № %1</source>
+        <translation>system error no. %1</translation>
+    </message>
+</context>
+<context>
     <name>TaskActions</name>
     <message>
         <source>Задачи Ovrelan (*.ovrelan)</source>
@@ -1588,6 +2246,120 @@ Answers: «</translation>
     <message>
         <source>Не удалось сохранить файл «</source>
         <translation>Could not save the file «</translation>
+    </message>
+</context>
+<context>
+    <name>TaskFile</name>
+    <message>
+        <source>строка %1: </source>
+        <translation>line %1: </translation>
+    </message>
+    <message>
+        <source>%1 КиБ</source>
+        <translation>%1 KiB</translation>
+    </message>
+    <message>
+        <source>файл слишком велик для задачи: задача занимает не больше %1</source>
+        <translation>the file is too large for a task: a task takes at most %1</translation>
+    </message>
+    <message>
+        <source>нет знака «=»</source>
+        <translation>no “=” sign</translation>
+    </message>
+    <message>
+        <source>неизвестное имя «%1»</source>
+        <translation>unknown name “%1”</translation>
+    </message>
+    <message>
+        <source>«%1» задано дважды</source>
+        <translation>“%1” is given twice</translation>
+    </message>
+    <message>
+        <source>«%1» — не число</source>
+        <translation>“%1” is not a number</translation>
+    </message>
+    <message>
+        <source>не заданы поля: %1</source>
+        <translation>fields not given: %1</translation>
+    </message>
+    <message>
+        <source> (файл прочитан в кодировке Windows-1251)</source>
+        <translation> (the file was read in the Windows-1251 encoding)</translation>
+    </message>
+    <message>
+        <source>это не текстовый файл</source>
+        <translation>this is not a text file</translation>
+    </message>
+    <message>
+        <source>это не текстовый файл: он начинается меткой порядка байтов UTF-16, но дальше не текст в UTF-16</source>
+        <translation>this is not a text file: it starts with a UTF-16 byte-order mark, but what follows is not UTF-16 text</translation>
+    </message>
+    <message>
+        <source>это не текстовый файл: его нельзя прочитать ни как UTF-8, ни как Windows-1251</source>
+        <translation>this is not a text file: it cannot be read as UTF-8 or as Windows-1251</translation>
+    </message>
+    <message>
+        <source>файл пуст</source>
+        <translation>the file is empty</translation>
+    </message>
+    <message>
+        <source>поле %1: «%2» — не число</source>
+        <translation>field %1: “%2” is not a number</translation>
+    </message>
+    <message>
+        <source>в комментарии есть управляющие символы: в задаче сохраняются только текст, табуляции и переводы строк</source>
+        <translation>the comment has control characters: a task keeps only text, tabs and line breaks</translation>
+    </message>
+    <message>
+        <source>с этим комментарием файл задачи занял бы %1, а задача занимает не больше %2; сократите комментарий</source>
+        <translation>with this comment the task file would take %1, but a task takes at most %2; shorten the comment</translation>
+    </message>
+    <message>
+        <source>комментарий — не текст в кодировке UTF-8</source>
+        <translation>the comment is not UTF-8 text</translation>
+    </message>
+    <message>
+        <source>файл задачи не открылся бы: %1</source>
+        <translation>the task file would not open: %1</translation>
+    </message>
+    <message>
+        <source>файл задачи открылся бы не с теми же значениями и комментарием</source>
+        <translation>the task file would not open with the same values and comment</translation>
+    </message>
+    <message>
+        <source>поле %1: %2</source>
+        <translation>field %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>TaskSheet</name>
+    <message>
+        <source>после rows нужно имя поля, двоеточие и значения через «;»: rows = R: 1; 2; 4</source>
+        <translation>rows needs a field name, a colon and values separated by “;”: rows = R: 1; 2; 4</translation>
+    </message>
+    <message>
+        <source>rows: нет поля «%1»: можно L, C, R, Uo, Em, nu или Nmax</source>
+        <translation>rows: no field “%1”: L, C, R, Uo, Em, nu or Nmax may be given</translation>
+    </message>
+    <message>
+        <source>rows: «%1» — не число</source>
+        <translation>rows: “%1” is not a number</translation>
+    </message>
+    <message>
+        <source>«title» задано дважды</source>
+        <translation>“title” is given twice</translation>
+    </message>
+    <message>
+        <source>«rows» задано дважды</source>
+        <translation>“rows” is given twice</translation>
+    </message>
+    <message>
+        <source>measure: «%1» — не величина: после «|» можно regime, T, To, Tv, Tr, delta, Theta, Q, Rk, nu0, Vr, span, amp(Uc), max(I), min(Uc), end(W) или Uc@10 (мс)</source>
+        <translation>measure: “%1” is not a quantity: after “|” may stand regime, T, To, Tv, Tr, delta, Theta, Q, Rk, nu0, Vr, span, amp(Uc), max(I), min(Uc), end(W) or Uc@10 (ms)</translation>
+    </message>
+    <message>
+        <source>graph: «%1» — можно Uc, EL, Ur, I, W, UI, res или vec</source>
+        <translation>graph: “%1”: Uc, EL, Ur, I, W, UI, res or vec may be given</translation>
     </message>
 </context>
 <context>
@@ -1838,6 +2610,104 @@ Answers: «</translation>
     <message>
         <source>Э</source>
         <translation>E</translation>
+    </message>
+    <message>
+        <source>1/с</source>
+        <translation>1/s</translation>
+    </message>
+    <message>
+        <source>мкГн</source>
+        <translation>µH</translation>
+    </message>
+    <message>
+        <source>мкФ</source>
+        <translation>µF</translation>
+    </message>
+    <message>
+        <source>мс</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>мкс</source>
+        <translation>µs</translation>
+    </message>
+    <message>
+        <source>нс</source>
+        <translation>ns</translation>
+    </message>
+    <message>
+        <source>мВ</source>
+        <translation>mV</translation>
+    </message>
+    <message>
+        <source>мкВ</source>
+        <translation>µV</translation>
+    </message>
+    <message>
+        <source>кВ</source>
+        <translation>kV</translation>
+    </message>
+    <message>
+        <source>мА</source>
+        <translation>mA</translation>
+    </message>
+    <message>
+        <source>мкА</source>
+        <translation>µA</translation>
+    </message>
+</context>
+<context>
+    <name>Worksheet</name>
+    <message>
+        <source>Задача</source>
+        <translation>Task</translation>
+    </message>
+</context>
+<context>
+    <name>WorksheetFiles</name>
+    <message>
+        <source>Таблица</source>
+        <translation>Table</translation>
+    </message>
+    <message>
+        <source>Вопросы</source>
+        <translation>Questions</translation>
+    </message>
+    <message>
+        <source>Ответы: %1</source>
+        <translation>Answers: %1</translation>
+    </message>
+    <message>
+        <source>Ответы для учителя.</source>
+        <translation>Answers for the teacher.</translation>
+    </message>
+    <message>
+        <source>Фамилия, имя: ________________________________ &amp;nbsp; Класс: ________ &amp;nbsp; Дата: ____________</source>
+        <translation>Name: ________________________________ &amp;nbsp; Class: ________ &amp;nbsp; Date: ____________</translation>
+    </message>
+    <message>
+        <source>Цепь</source>
+        <translation>Circuit</translation>
+    </message>
+    <message>
+        <source>Цель</source>
+        <translation>Aim</translation>
+    </message>
+    <message>
+        <source>Что сделать</source>
+        <translation>What to do</translation>
+    </message>
+    <message>
+        <source>Значения, которые программа не примет</source>
+        <translation>Values the program will not accept</translation>
+    </message>
+    <message>
+        <source>Ответ</source>
+        <translation>Answer</translation>
+    </message>
+    <message>
+        <source>Выводы</source>
+        <translation>Conclusions</translation>
     </message>
 </context>
 </TS>

@@ -2,8 +2,10 @@
 
 #include "graphs/graph_view.h"
 #include "io/results_csv.h"
+#include "platform/locale.h"
 #include "ui/pdf_document.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QTextCursor>
@@ -48,7 +50,10 @@ QString sections_html(const LabReport& report) {
 QString about_html(const ReportPicture& about) {
     QString html;
     if (!about.markers.empty()) {
-        html += "<p>Метки: " + qt(about.markers).toHtmlEscaped() + "</p>";
+        html += "<p>" +
+                QCoreApplication::translate("LabReportFiles", "Метки: %1")
+                    .arg(qt(about.markers).toHtmlEscaped()) +
+                "</p>";
     }
     for (const std::string& c : about.other_curves) {
         html += "<p>" + qt(c).toHtmlEscaped() + "</p>";
@@ -58,7 +63,11 @@ QString about_html(const ReportPicture& about) {
 
 bool write_csv(const SimulationState& state, const QString& path, QString* error) {
     return write_file(
-        path, QByteArray::fromStdString(results_csv(state, CsvDialect::semicolon_comma)), error);
+        path,
+        QByteArray::fromStdString(results_csv(state, document_decimal_separator() == '.'
+                                                         ? CsvDialect::comma_point
+                                                         : CsvDialect::semicolon_comma)),
+        error);
 }
 
 LabReport made(const SimulationState& state, const std::vector<ReportFigure>& figures,
@@ -68,25 +77,27 @@ LabReport made(const SimulationState& state, const std::vector<ReportFigure>& fi
         pictures.push_back(f.about);
         pictures.back().file = svg_files ? svg_name(f.picture).toStdString() : std::string();
     }
-    return lab_report(state, std::move(pictures));
+    return lab_report(state, std::move(pictures), document_decimal_separator());
 }
 
 bool write_folder(const SimulationState& state, const std::vector<ReportFigure>& figures,
                   const QString& path, QString* error) {
     const QFileInfo info(path);
     if (info.exists() && !info.isDir()) {
-        *error = "«" + path + "» — файл, а не папка";
+        *error = QCoreApplication::translate("LabReportFiles", "«%1» — файл, а не папка").arg(path);
         return false;
     }
     if (!QDir().mkpath(path)) {
-        *error = "не удалось создать папку «" + path + "»";
+        *error = QCoreApplication::translate("LabReportFiles", "не удалось создать папку «%1»")
+                     .arg(path);
         return false;
     }
     const QDir dir(path);
     const LabReport report = made(state, figures, true);
-    QString html = "<!DOCTYPE html><html lang='ru'><head><meta charset='utf-8'><title>" +
-                   qt(report.title).toHtmlEscaped() + "</title></head><body>" +
-                   sections_html(report);
+    QString html = "<!DOCTYPE html><html lang='" +
+                   QCoreApplication::translate("LabReportFiles", "ru") +
+                   "'><head><meta charset='utf-8'><title>" + qt(report.title).toHtmlEscaped() +
+                   "</title></head><body>" + sections_html(report);
     for (const ReportFigure& f : figures) {
         const QString name = svg_name(f.picture);
         if (!write_picture(f.picture, dir.filePath(name), QSize(1600, 900), error)) {
@@ -95,7 +106,8 @@ bool write_folder(const SimulationState& state, const std::vector<ReportFigure>&
         html += "<h2>" + f.picture.title.toHtmlEscaped() + "</h2><p><img src='" +
                 name.toHtmlEscaped() + "' width='800'></p>" + about_html(f.about);
     }
-    html += "<p>Результаты расчёта: <a href='rezultaty.csv'>rezultaty.csv</a></p></body></html>";
+    html += "<p>" + QCoreApplication::translate("LabReportFiles", "Результаты расчёта:") +
+            " <a href='rezultaty.csv'>rezultaty.csv</a></p></body></html>";
     return write_file(dir.filePath("otchet.html"), html.toUtf8(), error) &&
            write_file(dir.filePath("otchet.txt"), QByteArray::fromStdString(report_text(report)),
                       error) &&
@@ -130,10 +142,16 @@ ReportFigure graph_figure(GraphView& view) {
         figure.about.markers = view.readout_text();
     }
     for (const GraphView::Remembered& r : view.remembered()) {
-        figure.about.other_curves.push_back("Запомненная кривая: " + r.caption);
+        figure.about.other_curves.push_back(
+            QCoreApplication::translate("LabReportFiles", "Запомненная кривая: %1")
+                .arg(qt(r.caption))
+                .toStdString());
     }
     for (const GraphView::Remembered& r : view.family_curves()) {
-        figure.about.other_curves.push_back("Кривая семейства: " + r.caption);
+        figure.about.other_curves.push_back(
+            QCoreApplication::translate("LabReportFiles", "Кривая семейства: %1")
+                .arg(qt(r.caption))
+                .toStdString());
     }
     return figure;
 }

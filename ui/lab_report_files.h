@@ -31,7 +31,8 @@ ReportFigure picture_figure(const Picture& picture, double aspect);
 // Whether the path asks for a PDF (its extension .pdf in any case) rather than a folder.
 bool is_pdf_path(const QString& path);
 
-// The report written to a folder or a PDF (and its CSV); false with the reason, in Russian.
+// The report written to a folder or a PDF (and its CSV), in the language of the windows with its
+// numbers (platform/locale.h); false with the reason.
 bool write_lab_report(const SimulationState& state, const std::vector<ReportFigure>& figures,
                       const QString& path, QString* error);
 

@@ -187,10 +187,10 @@ QChar latin_key_of(QChar cyrillic) {
 void build_main_menus(QMenuBar* bar, const MenuHandlers& h) {
     QMenu* file = add_menu(bar, "mnuFile", QT_TRANSLATE_NOOP("MainMenus", "&Файл"));
     const DocumentItem documents[] = {
-        {"mnuFilespravka", QT_TRANSLATE_NOOP("MainMenus", "&Обзор"), "О", QColor(40, 110, 200),
-         "spravka.pdf", "overview.pdf"},
-        {"mnuFilespravka1", QT_TRANSLATE_NOOP("MainMenus", "&Контур"), "К", QColor(40, 150, 90),
-         "kontur.pdf", "circuit.pdf"},
+        {"mnuFilespravka", QT_TRANSLATE_NOOP("MainMenus", "&Обзор"),
+         QT_TRANSLATE_NOOP("MainMenus", "О"), QColor(40, 110, 200), "spravka.pdf", "overview.pdf"},
+        {"mnuFilespravka1", QT_TRANSLATE_NOOP("MainMenus", "&Контур"),
+         QT_TRANSLATE_NOOP("MainMenus", "К"), QColor(40, 150, 90), "kontur.pdf", "circuit.pdf"},
         {"mnuFilespravka2", QT_TRANSLATE_NOOP("MainMenus", "К&атушка"), "L", QColor(170, 90, 30),
          "katushka.pdf", "coil.pdf"},
         {"mnuFilespravka3", QT_TRANSLATE_NOOP("MainMenus", "Ко&нденсатор"), "C",
@@ -203,7 +203,7 @@ void build_main_menus(QMenuBar* bar, const MenuHandlers& h) {
                  [open = h.open_document, f = document_files(d.file, d.english, h.language)] {
                      open(f);
                  })
-            ->setIcon(letter_icon(d.letter, d.colour));
+            ->setIcon(letter_icon(QCoreApplication::translate("MainMenus", d.letter), d.colour));
     }
     file->addSeparator();
     add_item(file, "mnuFileOpenTask", QT_TRANSLATE_NOOP("MainMenus", "Открыть &задачу…"),
@@ -351,20 +351,20 @@ void build_main_menus(QMenuBar* bar, const MenuHandlers& h) {
     add_item(help, "mnuHelpInstruction", QT_TRANSLATE_NOOP("MainMenus", "&Инструкция"),
              [edit = h.edit_instruction,
               f = document_files("instruction.txt", "instruction.txt", h.language)] { edit(f); })
-        ->setIcon(letter_icon("И", QColor(90, 90, 160)));
+        ->setIcon(letter_icon(QCoreApplication::translate("MainMenus", "И"), QColor(90, 90, 160)));
     add_item(help, "mnuHelpUprav", QT_TRANSLATE_NOOP("MainMenus", "&Управление"),
              [open = h.open_document, f = document_files("uprav.pdf", "controls.pdf", h.language)] {
                  open(f);
              })
-        ->setIcon(letter_icon("У", QColor(40, 130, 140)));
+        ->setIcon(letter_icon(QCoreApplication::translate("MainMenus", "У"), QColor(40, 130, 140)));
     help->addSeparator()->setObjectName("mnuHelpSep2");
     add_item(help, "mnuHelpAvtors", QT_TRANSLATE_NOOP("MainMenus", "&Авторы"), h.show_authors)
-        ->setIcon(letter_icon("А", QColor(150, 70, 150)));
+        ->setIcon(letter_icon(QCoreApplication::translate("MainMenus", "А"), QColor(150, 70, 150)));
     add_item(help, "mnuHelpAbout", QT_TRANSLATE_NOOP("MainMenus", "&О программе"), h.show_about)
         ->setIcon(letter_icon("i", QColor(30, 120, 200)));
     add_item(help, "mnuHelpAbout2", QT_TRANSLATE_NOOP("MainMenus", "&Регистрация"),
              h.show_registration)
-        ->setIcon(letter_icon("Р", QColor(200, 150, 20)));
+        ->setIcon(letter_icon(QCoreApplication::translate("MainMenus", "Р"), QColor(200, 150, 20)));
 
     add_latin_keys(bar);
 }

@@ -215,7 +215,7 @@ void MeasuredPreviewDialog::show_choices() {
     unit_->clear();
     const auto units = value_units(choices_.quantity);
     for (const Unit& u : units) {
-        unit_->addItem(qt(u.symbol));
+        unit_->addItem(QCoreApplication::translate("Units", std::string(u.symbol).c_str()));
         if (std::fabs(u.scale - choices_.value_scale) <= 1e-9 * u.scale) {
             unit_->setCurrentIndex(unit_->count() - 1);
         }

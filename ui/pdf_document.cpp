@@ -4,6 +4,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
@@ -106,7 +107,7 @@ void PdfDocument::insert_picture(QTextCursor& cursor, const Picture& picture, do
 bool PdfDocument::write(const QString& path, QString* error) {
     if (!print_with_page_numbers(parts_->document, *parts_->writer)) {
         if (error != nullptr) {
-            *error = "не удалось нарисовать страницы";
+            *error = QCoreApplication::translate("PdfDocument", "не удалось нарисовать страницы");
         }
         return false;
     }

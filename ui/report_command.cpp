@@ -10,6 +10,7 @@
 #include "simulation/simulation.h"
 #include "ui/worksheet_files.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QLocale>
 
@@ -76,13 +77,15 @@ ExportOutcome open_task_offscreen(Simulation& simulation, const QString& path, T
     }
     auto read = read_task_file(QFile::encodeName(path).toStdString());
     if (const auto* error = std::get_if<TaskError>(&read)) {
-        return command_failure(2, "задача «" + path +
-                                      "» не прочитана: " + QString::fromStdString(error->text));
+        return command_failure(
+            2, QCoreApplication::translate("ReportCommand", "задача «%1» не прочитана: %2")
+                   .arg(path, QString::fromStdString(error->text)));
     }
     const Task& opened = std::get<Task>(read);
     if (const auto error = check_task_values(simulation.state(), opened)) {
-        return command_failure(3, "задача «" + path +
-                                      "» не открыта: " + QString::fromStdString(error->text));
+        return command_failure(
+            3, QCoreApplication::translate("ReportCommand", "задача «%1» не открыта: %2")
+                   .arg(path, QString::fromStdString(error->text)));
     }
     std::vector<FieldText> texts;
     for (const FieldEntry& entry : field_table()) {
@@ -105,7 +108,9 @@ ExportOutcome report_command(const CommandLine& line, Platform& platform) {
     const OffscreenFigures figures(simulation, platform);
     QString error;
     if (!write_lab_report(simulation.state(), figures.figures(), line.picture, &error)) {
-        return command_failure(1, "отчёт «" + line.picture + "» не сохранён: " + error);
+        return command_failure(
+            1, QCoreApplication::translate("ReportCommand", "отчёт «%1» не сохранён: %2")
+                   .arg(line.picture, error));
     }
     return {};
 }
@@ -119,15 +124,17 @@ ExportOutcome write_task_worksheets(const QString& task_path, const QString& she
         opened.exit_status != 0) {
         return opened;
     }
-    const auto made = make_worksheet(task);
+    const auto made = make_worksheet(task, document_decimal_separator());
     if (const auto* error = std::get_if<TaskError>(&made)) {
-        return command_failure(3, "задача «" + task_path +
-                                      "»: " + QString::fromStdString(error->text));
+        return command_failure(3, QCoreApplication::translate("ReportCommand", "задача «%1»: %2")
+                                      .arg(task_path, QString::fromStdString(error->text)));
     }
     const Worksheet& worksheet = std::get<Worksheet>(made);
     QString error;
     if (!write_worksheet(worksheet, SheetKind::sheet, {}, sheet, &error)) {
-        return command_failure(1, "рабочий лист «" + sheet + "» не сохранён: " + error);
+        return command_failure(
+            1, QCoreApplication::translate("ReportCommand", "рабочий лист «%1» не сохранён: %2")
+                   .arg(sheet, error));
     }
     if (!answers.isEmpty()) {
         std::vector<std::string> names = worksheet.graphs;
@@ -136,7 +143,9 @@ ExportOutcome write_task_worksheets(const QString& task_path, const QString& she
         }
         const OffscreenFigures figures(simulation, platform, names);
         if (!write_worksheet(worksheet, SheetKind::answers, figures.figures(), answers, &error)) {
-            return command_failure(1, "ответы «" + answers + "» не сохранены: " + error);
+            return command_failure(
+                1, QCoreApplication::translate("ReportCommand", "ответы «%1» не сохранены: %2")
+                       .arg(answers, error));
         }
     }
     return {};

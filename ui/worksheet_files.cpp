@@ -2,6 +2,8 @@
 
 #include "ui/pdf_document.h"
 
+#include <QCoreApplication>
+
 #include <QTextCursor>
 #include <QTextDocument>
 
@@ -42,7 +44,8 @@ QString table_html(const Worksheet& w, SheetKind kind) {
     if (w.header.empty()) {
         return {};
     }
-    QString out = "<h3>Таблица</h3><table border='1' cellspacing='0' cellpadding='6' "
+    QString out = "<h3>" + QCoreApplication::translate("WorksheetFiles", "Таблица") +
+                  "</h3><table border='1' cellspacing='0' cellpadding='6' "
                   "width='100%'><tr>";
     for (const std::string& h : w.header) {
         out += "<th>" + html(h) + "</th>";
@@ -67,7 +70,7 @@ QString questions_html(const Worksheet& w, SheetKind kind) {
     if (w.questions.empty()) {
         return {};
     }
-    QString out = "<h3>Вопросы</h3><ol>";
+    QString out = "<h3>" + QCoreApplication::translate("WorksheetFiles", "Вопросы") + "</h3><ol>";
     for (const std::string& q : w.questions) {
         out += "<li>" + html(q);
         if (kind == SheetKind::sheet) { // lines to write the answer on
@@ -85,20 +88,27 @@ bool write_worksheet(const Worksheet& w, SheetKind kind, const std::vector<Repor
                      const QString& path, QString* error) {
     const bool key = kind == SheetKind::answers;
     const QString title = QString::fromStdString(w.title);
-    PdfDocument pdf(key ? "Ответы: " + title : title);
+    PdfDocument pdf(key ? QCoreApplication::translate("WorksheetFiles", "Ответы: %1").arg(title)
+                        : title);
     QString out = "<h1>" + title.toHtmlEscaped() + "</h1>";
     if (key) {
-        out += "<p><b>Ответы для учителя.</b> " + html(w.circuit) + "</p>";
+        out += "<p><b>" + QCoreApplication::translate("WorksheetFiles", "Ответы для учителя.") +
+               "</b> " + html(w.circuit) + "</p>";
     } else {
-        out += "<p>Фамилия, имя: ________________________________ &nbsp; Класс: ________ &nbsp; "
-               "Дата: ____________</p>";
+        out += "<p>" +
+               QCoreApplication::translate("WorksheetFiles",
+                                           "Фамилия, имя: ________________________________ &nbsp; "
+                                           "Класс: ________ &nbsp; Дата: ____________") +
+               "</p>";
     }
-    out += "<h3>Цепь</h3>" + values_html(w);
+    out +=
+        "<h3>" + QCoreApplication::translate("WorksheetFiles", "Цепь") + "</h3>" + values_html(w);
     if (!w.aim.empty()) {
-        out += "<h3>Цель</h3><p>" + lines_html(w.aim) + "</p>";
+        out += "<h3>" + QCoreApplication::translate("WorksheetFiles", "Цель") + "</h3><p>" +
+               lines_html(w.aim) + "</p>";
     }
     if (!w.steps.empty()) {
-        out += "<h3>Что сделать</h3><ol>";
+        out += "<h3>" + QCoreApplication::translate("WorksheetFiles", "Что сделать") + "</h3><ol>";
         for (const std::string& step : w.steps) {
             out += "<li>" + html(step) + "</li>";
         }
@@ -107,18 +117,23 @@ bool write_worksheet(const Worksheet& w, SheetKind kind, const std::vector<Repor
     out += table_html(w, kind) + questions_html(w, kind);
     if (key) {
         if (!w.refused.empty()) {
-            out += "<h3>Значения, которые программа не примет</h3>";
+            out += "<h3>" +
+                   QCoreApplication::translate("WorksheetFiles",
+                                               "Значения, которые программа не примет") +
+                   "</h3>";
             for (const std::string& r : w.refused) {
                 out += "<p>" + html(r) + "</p>";
             }
         }
         if (!w.answer.empty()) {
-            out += "<h3>Ответ</h3><p>" + lines_html(w.answer) + "</p>";
+            out += "<h3>" + QCoreApplication::translate("WorksheetFiles", "Ответ") + "</h3><p>" +
+                   lines_html(w.answer) + "</p>";
         }
     } else {
         const QString line =
             "______________________________________________________________________";
-        out += "<h3>Выводы</h3><p><br>" + line + "<br><br>" + line + "<br><br>" + line + "</p>";
+        out += "<h3>" + QCoreApplication::translate("WorksheetFiles", "Выводы") + "</h3><p><br>" +
+               line + "<br><br>" + line + "<br><br>" + line + "</p>";
     }
     QTextCursor cursor(&pdf.document());
     cursor.insertHtml(out);
