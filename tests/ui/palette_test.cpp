@@ -169,11 +169,37 @@ TEST_F(Palettes, HighContrastDrawsWiderLines) {
         const Palette& look = palette_of(kind);
         return pixels_of(uc->layer(), preview_tint(look.curve, look.plot, look.preview_contrast));
     };
+    // The grid keeps its width: it must not compete with the curves. Its vertical lines, crossed
+    // by rows of the plot away from the axis: the widest run of grid-coloured pixels.
+    const auto grid_width = [&](PaletteKind kind) {
+        const QImage& layer = uc->layer();
+        int widest = 0;
+        for (const double at : {0.1, 0.15, 0.2, 0.3}) {
+            const int y = static_cast<int>(at * layer.height());
+            int run = 0;
+            for (int x = 0; x <= layer.width(); ++x) {
+                if (x < layer.width() &&
+                    close_to(layer.pixelColor(x, y), palette_of(kind).grid, 70)) {
+                    ++run;
+                    continue;
+                }
+                if (run <= 8) { // longer: along a horizontal line of the grid
+                    widest = std::max(widest, run);
+                }
+                run = 0;
+            }
+        }
+        return widest;
+    };
     const int light = curve_pixels(PaletteKind::light);
+    const int light_grid = grid_width(PaletteKind::light);
     choose("mnuViewPaletteContrast");
     const int contrast = curve_pixels(PaletteKind::contrast);
     EXPECT_GT(light, 100);
     EXPECT_GT(contrast, 1.5 * light) << light << " pixels in the light look";
+    EXPECT_GE(light_grid, 1);
+    EXPECT_LE(grid_width(PaletteKind::contrast), light_grid)
+        << light_grid << " pixels wide in the light look";
 }
 
 // Asked for, pictures take the screen's look; the choice is remembered.
