@@ -37,6 +37,8 @@ TEST(SceneDescription, WhatTheCircuitHoldsWhileTheKeyIsOpen) {
          "ключ разомкнут, конденсатор заряжен до 15 В, источник постоянной ЭДС 5 В"},
         {"no capacitor", with(defaults(), &Parameters::C, 0), ',',
          "ключ разомкнут, без конденсатора, источник ЭДС 5 В, 47 Гц"},
+        {"no capacitor, no voltage", with(with(defaults(), &Parameters::C, 0), &Parameters::Uo, 0),
+         ',', "ключ разомкнут, без конденсатора, источник ЭДС 5 В, 47 Гц"},
     };
     for (const auto& c : table) {
         EXPECT_EQ(scene_description(circuit(c.p), false, c.separator), c.expected) << c.name;

@@ -3,6 +3,7 @@
 #include "geometry/graph_readout.h"
 #include "graphs/graph_view.h"
 #include "graphs/graph_window.h"
+#include "graphs/plot_accessible.h"
 #include "graphs/resonance_window.h"
 #include "graphs/vector_window.h"
 #include "scene/circuit_scene.h"
@@ -88,8 +89,18 @@ TEST_F(AccessibleNames, TheSceneIsDescribedAndFollowsTheCircuit) {
         QString::fromUtf8("ключ разомкнут, конденсатор не заряжен")))
         << description_of(scene).toStdString();
     window->scene()->show_key(false); // as a run does
-    EXPECT_TRUE(description_of(scene).startsWith(QString::fromUtf8("ключ замкнут, t = ")))
-        << description_of(scene).toStdString();
+    const QString at_start = description_of(scene);
+    EXPECT_TRUE(at_start.startsWith(QString::fromUtf8("ключ замкнут, t = ")))
+        << at_start.toStdString();
+    // It follows the run: a frame shown, a position jumped to.
+    for (int k = 0; k < 200; ++k) {
+        window->simulation().play_point();
+    }
+    window->simulation().show_frame();
+    const QString later = description_of(scene);
+    EXPECT_NE(later, at_start) << "the description follows the run's frames";
+    window->simulation().show_position(10);
+    EXPECT_NE(description_of(scene), later) << "and a jump";
     window->scene()->show_key(true);
 }
 
@@ -191,6 +202,20 @@ TEST_F(AccessibleNames, ResonanceAndVectorWindowsAreCharts) {
         EXPECT_NE(face->text(QAccessible::Description), notes) << p.says;
         type("Text3", "0.020");
     }
+}
+
+// A curve switched off by its legend is not in the chart's summary; notes are joined by a blank.
+TEST_F(AccessibleNames, TheSummaryNamesTheCurvesShown) {
+    window->graph_windows().set_screen_area(QRect(0, 0, 1920, 1080));
+    window->graph_windows().set_chosen(GraphKind::UI, true);
+    QApplication::processEvents();
+    GraphView* view = window->graphs(GraphKind::UI)->view();
+    const auto curves = [&] { return plot_summary(*view).section(';', 0, 0); };
+    EXPECT_TRUE(curves().contains("Ur")) << curves().toStdString();
+    view->set_series_shown("Ur", false);
+    EXPECT_FALSE(curves().contains("Ur")) << curves().toStdString();
+    EXPECT_TRUE(curves().contains("Uc")) << curves().toStdString();
+    EXPECT_EQ(joined_lines({"ν₀ = 50 Гц", "Q = 31.6"}), QString::fromUtf8("ν₀ = 50 Гц Q = 31.6"));
 }
 
 TEST(ValueLabelAccessibleName, SymbolBeforeTheEqualsSignThenTheMeaning) {

@@ -29,6 +29,7 @@ TEST(LanguageInUse, SavedChoiceFirstThenTheSystemsFirstLanguage) {
         {"nothing saved, en_GB underscore", "", {"en_GB"}, Language::english},
         {"nothing saved, German", "", {"de-DE", "de"}, Language::russian},
         {"nothing saved, Esperanto is not English", "", {"eo"}, Language::russian},
+        {"nothing saved, Middle English is not English", "", {"enm"}, Language::russian},
         {"nothing saved, English second", "", {"ru-RU", "en-US"}, Language::russian},
         {"Russian saved, English system", "ru", {"en-US"}, Language::russian},
         {"English saved, Russian system", "en", {"ru-RU"}, Language::english},
