@@ -25,7 +25,6 @@
 #include <iterator>
 #include <map>
 #include <optional>
-#include <regex>
 #include <set>
 #include <sstream>
 #include <string>
@@ -1068,17 +1067,44 @@ INSTANTIATE_TEST_SUITE_P(Documents, DocumentTypography,
 // digits' no-break spaces ("4 800 001" → "4800001", "0,0994" → "0.0994", "1,9872E-02" →
 // "1.9872E-02"), in their order.
 std::vector<std::string> numbers_in(const std::string& text) {
-    static const std::regex number("[0-9]+(?:\xC2\xA0[0-9]{3})*(?:[.,][0-9]+)?(?:E[-+][0-9]+)?");
+    // Scanned by hand: GCC 12's <regex> warns of an uninitialised std::function when optimised
+    // with the sanitizers.
+    const auto digit = [&](std::size_t i) {
+        return i < text.size() && text[i] >= '0' && text[i] <= '9';
+    };
+    const auto digits_from = [&](std::size_t i) {
+        while (digit(i)) {
+            ++i;
+        }
+        return i;
+    };
     std::vector<std::string> found;
-    for (auto it = std::sregex_iterator(text.begin(), text.end(), number);
-         it != std::sregex_iterator(); ++it) {
+    for (std::size_t i = 0; i < text.size();) {
+        if (!digit(i)) {
+            ++i;
+            continue;
+        }
+        const std::size_t start = i;
+        i = digits_from(i);
+        // Groups of three after a no-break space.
+        while (text.compare(i, 2, "\xC2\xA0") == 0 && digit(i + 2) && digit(i + 3) &&
+               digit(i + 4)) {
+            i += 5;
+        }
+        if (i < text.size() && (text[i] == '.' || text[i] == ',') && digit(i + 1)) {
+            i = digits_from(i + 1);
+        }
+        if (i + 2 < text.size() && text[i] == 'E' && (text[i + 1] == '-' || text[i + 1] == '+') &&
+            digit(i + 2)) {
+            i = digits_from(i + 2);
+        }
+        const std::string written = text.substr(start, i - start);
         std::string n;
-        const std::string written = it->str();
-        for (std::size_t i = 0; i < written.size(); ++i) {
-            if (written.compare(i, 2, "\xC2\xA0") == 0) {
-                ++i;
+        for (std::size_t k = 0; k < written.size(); ++k) {
+            if (written.compare(k, 2, "\xC2\xA0") == 0) {
+                ++k;
             } else {
-                n += written[i] == ',' ? '.' : written[i];
+                n += written[k] == ',' ? '.' : written[k];
             }
         }
         found.push_back(n);
@@ -1138,10 +1164,12 @@ TEST_P(EnglishDocuments, WriteADecimalPoint) {
             c = ' ';
         }
     }
-    static const std::regex comma("[0-9],[0-9]");
-    for (auto it = std::sregex_iterator(english.begin(), english.end(), comma);
-         it != std::sregex_iterator(); ++it) {
-        const auto at = static_cast<std::size_t>(it->position());
+    const auto is_digit = [&](std::size_t i) { return english[i] >= '0' && english[i] <= '9'; };
+    for (std::size_t comma = 1; comma + 1 < english.size(); ++comma) {
+        if (english[comma] != ',' || !is_digit(comma - 1) || !is_digit(comma + 1)) {
+            continue;
+        }
+        const std::size_t at = comma - 1; // where the pattern "digit, comma, digit" starts
         const std::size_t from = at >= 30 ? at - 30 : 0;
         const std::string around = english.substr(from, 60);
         const bool quoted = std::any_of(std::begin(quoting), std::end(quoting), [&](const char* q) {
