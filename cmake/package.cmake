@@ -9,7 +9,7 @@ set(CPACK_PACKAGE_DESCRIPTION
     "Ovrelan shows what happens in a series circuit of a coil, a capacitor,
 a resistor, a key and a source of constant or alternating EMF: the
 characteristics and the regime, the exact solution played back with moving
-charges, the fields and graphs. In Russian.")
+charges, the fields and graphs. In Russian and English.")
 # The version is the project's with a Debian revision, 0.2-1: the package is not native (its
 # changelog is changelog.Debian.gz), and the file is named as Debian names it,
 # ovrelan_0.2-1_amd64.deb.
