@@ -58,7 +58,7 @@ std::vector<QPen> GraphView::legend_pens(const std::vector<LegendItem>& items,
         const auto entry = std::find_if(entries.begin(), entries.end(),
                                         [&](const auto& e) { return e.first == item.name; });
         pens.push_back(entry != entries.end() ? entry->second
-                                              : QPen(look.colour(look.palette->ink)));
+                                              : QPen(to<QColor>(look.palette->ink)));
     }
     return pens;
 }
@@ -155,7 +155,7 @@ void GraphView::draw_envelope(QPainter& painter, const GraphFrame& frame,
     painter.save();
     painter.setClipRect(
         QRectF(frame.plot.left, frame.plot.top, frame.plot.width, frame.plot.height));
-    QPen pen(look.colour(look.palette->secondary), look.line(1.5), Qt::DashLine);
+    QPen pen(to<QColor>(look.palette->secondary), look.line(1.5), Qt::DashLine);
     painter.setPen(pen);
     for (const int side : {1, -1}) {
         QPolygonF line;

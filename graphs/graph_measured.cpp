@@ -20,7 +20,7 @@ constexpr double grab_distance = 6; // px at the normal size
 } // namespace
 
 QPen measured_pen(const GraphLook& look) {
-    QPen pen(look.colour(look.palette->measured), look.line(1.5));
+    QPen pen(to<QColor>(look.palette->measured), look.line(1.5));
     pen.setCapStyle(Qt::RoundCap);
     pen.setJoinStyle(Qt::RoundJoin);
     return pen;

@@ -82,7 +82,7 @@ QPen curve_pen(const Series& series, const GraphLook& look, bool drawn) {
     const Rgb full = curve_colour(*look.palette, series.role);
     const Rgb colour =
         drawn ? full : preview_tint(full, look.palette->plot, look.palette->preview_contrast);
-    QPen pen(look.colour(colour), look.line(drawn ? 3.0 : 2.0));
+    QPen pen(to<QColor>(colour), look.line(drawn ? 3.0 : 2.0));
     pen.setCapStyle(Qt::RoundCap);
     pen.setJoinStyle(Qt::RoundJoin);
     return pen;
@@ -106,7 +106,7 @@ void draw_frame(QPainter& painter, const GraphFrame& frame, const GraphLook& loo
                 const QString& readout) {
     painter.save();
     painter.setFont(look.font);
-    painter.setPen(look.colour(look.palette->ink));
+    painter.setPen(to<QColor>(look.palette->ink));
     const QFontMetricsF metrics(look.font);
     for (const FrameLabel& label : frame.labels) {
         const QRectF box = rect(label.box);
@@ -121,7 +121,7 @@ void draw_frame(QPainter& painter, const GraphFrame& frame, const GraphLook& loo
     }
     // The plot's border, and the time axis at zero where zero is shown.
     const QRectF plot = rect(frame.plot);
-    const QColor ink = look.colour(look.palette->ink);
+    const QColor ink = to<QColor>(look.palette->ink);
     painter.setPen(QPen(ink, std::max(1.0, look.line(1))));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(plot);
@@ -133,7 +133,7 @@ void draw_frame(QPainter& painter, const GraphFrame& frame, const GraphLook& loo
 void draw_grid(QPainter& painter, const GraphFrame& frame, const GraphLook& look) {
     painter.save();
     painter.setClipRect(rect(frame.plot));
-    painter.setPen(QPen(look.colour(look.palette->grid), std::max(1.0, std::round(look.scale))));
+    painter.setPen(QPen(to<QColor>(look.palette->grid), std::max(1.0, std::round(look.scale))));
     const QRectF plot = rect(frame.plot);
     for (const double x : frame.x_grid) {
         const double px = frame.x_px(x);
@@ -145,7 +145,7 @@ void draw_grid(QPainter& painter, const GraphFrame& frame, const GraphLook& look
     }
     // The time axis at zero, under the curves: a curve crossing it stays whole.
     if (frame.y.low < 0 && frame.y.high > 0) {
-        painter.setPen(QPen(look.colour(look.palette->ink), look.line(3)));
+        painter.setPen(QPen(to<QColor>(look.palette->ink), look.line(3)));
         const double y = frame.y_px(0);
         painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
     }
@@ -190,7 +190,7 @@ void draw_marks(QPainter& painter, const GraphFrame& frame, const GraphLook& loo
     };
     if (cursor) {
         const QPointF c = at(*cursor);
-        painter.setPen(QPen(look.colour(look.palette->cursor), look.line(1), Qt::DashLine));
+        painter.setPen(QPen(to<QColor>(look.palette->cursor), look.line(1), Qt::DashLine));
         painter.drawLine(QPointF(c.x(), plot.top()), QPointF(c.x(), plot.bottom()));
         if (std::isfinite(c.y())) {
             painter.drawLine(QPointF(plot.left(), c.y()), QPointF(plot.right(), c.y()));
@@ -200,7 +200,7 @@ void draw_marks(QPainter& painter, const GraphFrame& frame, const GraphLook& loo
     bold.setBold(true);
     painter.setFont(bold);
     const char* const letters[] = {"A", "B"};
-    const QColor marker_colour = look.colour(look.palette->marker);
+    const QColor marker_colour = to<QColor>(look.palette->marker);
     for (std::size_t i = 0; i < markers.size() && i < 2; ++i) {
         const QPointF c = at(markers[i]);
         painter.setPen(QPen(marker_colour, look.line(1)));
@@ -226,16 +226,16 @@ void draw_legend(QPainter& painter, const std::vector<LegendItem>& items,
         const QRectF box(b.left, b.top, b.width, b.height);
         const bool on = shown(items[i].name);
         // On the background, whatever stands behind (a family's legend stands inside the plot).
-        QColor behind = look.colour(look.palette->plot);
+        QColor behind = to<QColor>(look.palette->plot);
         behind.setAlpha(230);
         painter.fillRect(box, behind);
-        const QColor faint = look.colour(look.palette->faint);
+        const QColor faint = to<QColor>(look.palette->faint);
         QPen pen = pens[i];
         pen.setColor(on ? pen.color() : faint);
         painter.setPen(pen);
         const double y = box.center().y();
         painter.drawLine(QPointF(box.left(), y), QPointF(box.left() + 16 * look.scale, y));
-        painter.setPen(on ? look.colour(look.palette->ink) : faint);
+        painter.setPen(on ? to<QColor>(look.palette->ink) : faint);
         painter.drawText(box.adjusted(20 * look.scale, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
                          qstring(items[i].name));
     }
@@ -243,7 +243,7 @@ void draw_legend(QPainter& painter, const std::vector<LegendItem>& items,
 }
 
 QPen family_pen(std::size_t member, const GraphLook& look) {
-    QPen pen(look.colour(family_colour(*look.palette, member)), look.line(2));
+    QPen pen(to<QColor>(family_colour(*look.palette, member)), look.line(2));
     const std::span<const double> dashes = family_dashes(member);
     if (!dashes.empty()) {
         pen.setDashPattern(QList<qreal>(dashes.begin(), dashes.end()));
@@ -293,13 +293,13 @@ void render_picture(QPainter& painter, const QRectF& target, double scale, const
     painter.save();
     painter.translate(target.topLeft());
     painter.scale(ratio, ratio);
-    painter.fillRect(QRectF(QPointF(0, 0), size), look.colour(palette.plot));
+    painter.fillRect(QRectF(QPointF(0, 0), size), to<QColor>(palette.plot));
     double top = 0;
     if (!title.isEmpty()) {
         QFont bold = look.font;
         bold.setBold(true);
         painter.setFont(bold);
-        painter.setPen(look.colour(palette.ink));
+        painter.setPen(to<QColor>(palette.ink));
         const QRectF band(6 * scale, 0, size.width() - 12 * scale, size.height() * 0.2);
         const QRectF used = painter.boundingRect(band, Qt::TextWordWrap | Qt::AlignLeft, title);
         painter.drawText(band, Qt::TextWordWrap | Qt::AlignLeft, title);

@@ -33,7 +33,6 @@ struct GraphLook {
 
     // A pen's width of `width` at the normal size in the light look.
     double line(double width) const { return width * scale * palette->line_width; }
-    QColor colour(Rgb c) const { return {c.r, c.g, c.b}; }
 };
 
 // The curves' pens: full colour up to the run position, a tint towards the background beyond it.

@@ -195,7 +195,7 @@ void GraphView::draw_layer() {
         layer_ = QImage(size, QImage::Format_ARGB32_Premultiplied);
     }
     layer_.setDevicePixelRatio(ratio);
-    layer_.fill(look_.colour(look_.palette->plot));
+    layer_.fill(to<QColor>(look_.palette->plot));
     const SimulationState& s = simulation_.state();
     if (!s.t_grid.empty()) {
         QPainter painter(&layer_);

@@ -45,7 +45,7 @@ void PictureWindow::set_palette(const Palette& screen, const Palette& pictures) 
 void PictureWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const GraphLook look{scale_, graph_font(scale_, false), false, palette_};
-    painter.fillRect(rect(), look.colour(palette_->plot));
+    painter.fillRect(rect(), to<QColor>(palette_->plot));
     painter.setRenderHint(QPainter::Antialiasing);
     if (draw_) {
         draw_(painter, QSizeF(size()), look);

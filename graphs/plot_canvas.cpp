@@ -44,7 +44,7 @@ protected:
     void paintEvent(QPaintEvent*) override {
         view_.catch_up();
         QPainter painter(this);
-        painter.fillRect(rect(), view_.look_.colour(view_.look_.palette->plot));
+        painter.fillRect(rect(), to<QColor>(view_.look_.palette->plot));
         const GraphFrame& f = view_.frame_;
         // At its own size: a copy of its pixels, not a scaled picture.
         painter.drawImage(QPointF(f.plot.left, f.plot.top), view_.layer_);

@@ -123,7 +123,7 @@ void draw_resonance(QPainter& painter, QSizeF size, const GraphLook& look, const
                     std::span<const FamilyResonance> family) {
     painter.save();
     painter.setFont(look.font);
-    painter.setPen(look.colour(look.palette->ink));
+    painter.setPen(ovrelan::to<QColor>(look.palette->ink));
     const ResonancePlan plan = plan_resonance(QFontMetricsF(look.font, painter.device()), size,
                                               look, p, c, logarithmic, separator, family);
     for (const NoteLine& line : plan.notes) {
@@ -140,7 +140,7 @@ void draw_resonance(QPainter& painter, QSizeF size, const GraphLook& look, const
     double ResonancePoint::*const voltage = c.has_C ? &ResonancePoint::U_Cm : &ResonancePoint::U_Lm;
     const ResonanceColours colours = resonance_colours(!family.empty(), *look.palette);
     const auto curve_pen = [&](Rgb colour) {
-        return QPen(look.colour(colour), look.line(2.5), Qt::SolidLine, Qt::RoundCap,
+        return QPen(ovrelan::to<QColor>(colour), look.line(2.5), Qt::SolidLine, Qt::RoundCap,
                     Qt::RoundJoin);
     };
 
@@ -162,9 +162,9 @@ void draw_resonance(QPainter& painter, QSizeF size, const GraphLook& look, const
                 painter.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
             }
         };
-        mark(c.nu0, look.colour(look.palette->ink), Qt::SolidLine);
+        mark(c.nu0, ovrelan::to<QColor>(look.palette->ink), Qt::SolidLine);
         mark(c.nu_C, capacitor_colour, Qt::DashLine);
-        mark(std::fabs(p.nu), look.colour(look.palette->curve), Qt::DotLine);
+        mark(std::fabs(p.nu), ovrelan::to<QColor>(look.palette->curve), Qt::DotLine);
         painter.restore();
         draw_frame(painter, f, look, {});
     };

@@ -19,21 +19,21 @@ namespace {
 QColor colour_of(const std::string& name, const GraphLook& look) {
     const VoltageColours& v = look.palette->voltages;
     if (name == "Ur") {
-        return look.colour(v.resistor);
+        return to<QColor>(v.resistor);
     }
     if (name == "UL") {
-        return look.colour(v.coil);
+        return to<QColor>(v.coil);
     }
     if (name == "Uc") {
-        return look.colour(v.capacitor);
+        return to<QColor>(v.capacitor);
     }
     if (name == "UL+Uc") {
-        return look.colour(look.palette->secondary);
+        return to<QColor>(look.palette->secondary);
     }
     if (name == "I") {
-        return look.colour(v.current);
+        return to<QColor>(v.current);
     }
-    return look.colour(v.emf); // ε
+    return to<QColor>(v.emf); // ε
 }
 
 std::string degrees(double radians, char separator) {
@@ -80,14 +80,14 @@ void draw_panel(QPainter& painter, const DiagramPanel& panel, const GraphLook& l
     // The axes through the origin, light, within the panel.
     painter.save();
     painter.setClipRect(area);
-    painter.setPen(QPen(look.colour(look.palette->faint), look.scale));
+    painter.setPen(QPen(to<QColor>(look.palette->faint), look.scale));
     painter.drawLine(QPointF(area.left() + 8, panel.origin_y),
                      QPointF(area.right() - 8, panel.origin_y));
     painter.drawLine(QPointF(panel.origin_x, area.top() + 4),
                      QPointF(panel.origin_x, area.bottom() - 4));
     if (panel.arc) {
         const PhiArc& a = *panel.arc;
-        painter.setPen(QPen(look.colour(look.palette->ink), look.scale));
+        painter.setPen(QPen(to<QColor>(look.palette->ink), look.scale));
         painter.drawArc(QRectF(a.x - a.radius, a.y - a.radius, 2 * a.radius, 2 * a.radius),
                         static_cast<int>(std::lround(a.from * 180 / std::numbers::pi * 16)),
                         static_cast<int>(std::lround(a.sweep * 180 / std::numbers::pi * 16)));
@@ -98,8 +98,7 @@ void draw_panel(QPainter& painter, const DiagramPanel& panel, const GraphLook& l
     painter.restore();
     for (const PlacedLabel& l : panel.labels) {
         if (l.placed) {
-            painter.setPen(l.text == "φ" ? look.colour(look.palette->ink)
-                                         : colour_of(l.text, look));
+            painter.setPen(l.text == "φ" ? to<QColor>(look.palette->ink) : colour_of(l.text, look));
             painter.drawText(rect_of(l.box).adjusted(-1, 0, 1, 0), Qt::AlignCenter,
                              qstring(l.text));
         }
@@ -150,7 +149,7 @@ void draw_vector_diagram(QPainter& painter, QSizeF size, const GraphLook& look, 
     painter.save();
     painter.setFont(look.font);
     const QFontMetricsF metrics(look.font, painter.device());
-    painter.setPen(look.colour(look.palette->ink));
+    painter.setPen(to<QColor>(look.palette->ink));
     // Each note on as many lines as the width needs.
     for (const NoteLine& line : note_lines(vector_notes(p, d, separator), metrics, size.width(),
                                            2 * look.scale, look.scale)) {
@@ -165,14 +164,14 @@ void draw_vector_diagram(QPainter& painter, QSizeF size, const GraphLook& look, 
     if (layout.inset) {
         // The magnified triangle in its frame, its factor in the corner; a dashed frame in the
         // diagram around what it shows.
-        const QColor frame = look.colour(look.palette->secondary);
+        const QColor frame = to<QColor>(look.palette->secondary);
         painter.setPen(QPen(frame, look.scale, Qt::DashLine));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(rect_of(layout.marked));
         painter.setPen(QPen(frame, look.scale));
         painter.drawRect(rect_of(layout.inset->area));
         draw_panel(painter, *layout.inset, look);
-        painter.setPen(look.colour(look.palette->ink));
+        painter.setPen(to<QColor>(look.palette->ink));
         painter.drawText(rect_of(layout.caption_box).adjusted(-1, 0, 1, 0), Qt::AlignCenter,
                          qstring(layout.caption));
     }

@@ -7,10 +7,6 @@ namespace ovrelan {
 
 namespace {
 
-QColor qt(Rgb c) {
-    return to<QColor>(c);
-}
-
 // A colour mixed with another: `amount` of `to`.
 QColor mixed(Rgb from, Rgb to, double amount) {
     const auto mix = [amount](int a, int b) { return static_cast<int>(a + (b - a) * amount); };
@@ -25,9 +21,9 @@ QPalette widget_palette(const Palette& look) {
         return p;
     }
     const bool dark = look.kind == PaletteKind::dark;
-    const QColor window = qt(look.window);
-    const QColor text = qt(look.window_text);
-    const QColor base = qt(look.plot);
+    const QColor window = to<QColor>(look.window);
+    const QColor text = to<QColor>(look.window_text);
+    const QColor base = to<QColor>(look.plot);
     const QColor button = mixed(look.window, look.window_text, dark ? 0.12 : 0.06);
     const QColor disabled = mixed(look.window, look.window_text, 0.45);
     const QColor highlight = dark ? QColor(60, 130, 220) : QColor(0, 0, 160);
@@ -70,7 +66,7 @@ QString refusal_style() {
 
 void set_window_colour(QWidget* window, const Palette& look) {
     QPalette palette = window->palette();
-    palette.setColor(QPalette::Window, qt(look.window));
+    palette.setColor(QPalette::Window, to<QColor>(look.window));
     window->setPalette(palette);
     window->setAutoFillBackground(true);
 }
